@@ -1,0 +1,178 @@
+// Emit-then-read throughput of the event queue beside a plain ring of 256 counted references
+// driven in the same pattern. Each pair runs in the same process, and the closing lines give
+// the queue's cost per event as a multiple of the plain ring's.
+#include "events/EventQueue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdint>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace vandro;
+
+namespace {
+
+constexpr int kBurst = 200;
+constexpr int kHeld = 255;
+// More sources than the queue holds, so the merge scan never finds a twin.
+constexpr int kScanSources = 300;
+
+// The baseline: the queue's ring without the hook chain or the merge test.
+class PlainRing {
+  public:
+    void Push(const Ref<TEvent>& event) {
+        if (put_ - get_ == 256)
+            return;
+        slots_[put_++ % 256] = event;
+    }
+    Ref<TEvent> Pop() { return std::move(slots_[get_++ % 256]); }
+
+  private:
+    std::array<Ref<TEvent>, 256> slots_;
+    std::uint32_t put_ = 0;
+    std::uint32_t get_ = 0;
+};
+
+// Keys, mouse moves, menu choices and presses of distinct buttons: nothing merges, but every
+// press scans the queue.
+std::vector<Ref<TEvent>> BurstMix() {
+    std::vector<Ref<TEvent>> events;
+    for (int i = 0; i < kBurst; ++i) {
+        static constexpr int kIds[] = {KeyDown, MouseMove, GadgetAction, MenuAction};
+        events.push_back(CreateEvent(kIds[i % 4], New<TObject>(), i));
+    }
+    return events;
+}
+
+std::vector<Ref<TEvent>> ScanPresses() {
+    std::vector<Ref<TEvent>> events;
+    for (int i = 0; i < kScanSources; ++i)
+        events.push_back(CreateEvent(GadgetAction, New<TObject>(), i));
+    return events;
+}
+
+void SetEventsPerIteration(benchmark::State& state, int events) {
+    state.SetItemsProcessed(state.iterations() * events);
+    state.counters["events"] = events;
+}
+
+void BurstBaseline(benchmark::State& state) {
+    const auto events = BurstMix();
+    PlainRing ring;
+    for (auto _ : state) {
+        for (const auto& event : events)
+            ring.Push(event);
+        for (int i = 0; i < kBurst; ++i)
+            benchmark::DoNotOptimize(ring.Pop());
+    }
+    SetEventsPerIteration(state, kBurst);
+}
+
+void BurstQueue(benchmark::State& state) {
+    const auto events = BurstMix();
+    for (auto _ : state) {
+        for (const auto& event : events)
+            EmitEvent(event);
+        for (int i = 0; i < kBurst; ++i)
+            benchmark::DoNotOptimize(PollEvent());
+    }
+    SetEventsPerIteration(state, kBurst);
+}
+
+void ScanBaseline(benchmark::State& state) {
+    const auto events = ScanPresses();
+    PlainRing ring;
+    for (int i = 0; i < kHeld; ++i)
+        ring.Push(events[static_cast<std::size_t>(i)]);
+    std::size_t next = kHeld;
+    for (auto _ : state) {
+        ring.Push(events[next]);
+        benchmark::DoNotOptimize(ring.Pop());
+        next = (next + 1) % events.size();
+    }
+    for (int i = 0; i < kHeld; ++i)
+        ring.Pop();
+    SetEventsPerIteration(state, 1);
+}
+
+// 255 presses of other buttons queued; each new press scans them all, then is queued as the
+// 256th while the oldest is read.
+void ScanQueue(benchmark::State& state) {
+    const auto events = ScanPresses();
+    for (int i = 0; i < kHeld; ++i)
+        EmitEvent(events[static_cast<std::size_t>(i)]);
+    std::size_t next = kHeld;
+    for (auto _ : state) {
+        EmitEvent(events[next]);
+        benchmark::DoNotOptimize(PollEvent());
+        next = (next + 1) % events.size();
+    }
+    while (PollEvent() != 0) {
+    }
+    SetEventsPerIteration(state, 1);
+}
+
+// Prints the usual table, then each pair's nanoseconds per event and their ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const auto events = run.counters.find("events");
+            if (run.error_occurred || events == run.counters.end())
+                continue;
+            const double ns = run.GetAdjustedRealTime() * NanosecondsPer(run.time_unit);
+            nsPerEvent_[run.benchmark_name()] = ns / events->second.value;
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        Compare("burst of 200", "BurstQueue", "BurstBaseline");
+        Compare("merge scan of 255", "ScanQueue", "ScanBaseline");
+    }
+
+  private:
+    static double NanosecondsPer(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kSecond:
+            return 1e9;
+        case benchmark::kMillisecond:
+            return 1e6;
+        case benchmark::kMicrosecond:
+            return 1e3;
+        default:
+            return 1.0;
+        }
+    }
+    void Compare(const char* what, const std::string& queue, const std::string& baseline) {
+        const auto q = nsPerEvent_.find(queue);
+        const auto b = nsPerEvent_.find(baseline);
+        if (q == nsPerEvent_.end() || b == nsPerEvent_.end())
+            return;
+        GetOutputStream() << what << ": queue " << q->second << " ns/event, plain ring "
+                          << b->second << " ns/event, ratio " << q->second / b->second << "\n";
+    }
+    std::map<std::string, double> nsPerEvent_;
+};
+
+} // namespace
+
+BENCHMARK(BurstBaseline);
+BENCHMARK(BurstQueue);
+BENCHMARK(ScanBaseline);
+BENCHMARK(ScanQueue);
+
+int main(int argc, char** argv) {
+    StartEventQueue();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

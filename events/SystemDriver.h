@@ -1,0 +1,35 @@
+// The layer between the program and the operating system's message loop and its small system
+// services. A platform supplies one subclass; the system module makes the one instance.
+#pragma once
+
+#include "runtime/Object.h"
+
+namespace vandro {
+
+// Every operation raises "Attempt to call abstract method" unless a subclass overrides it.
+class TSystemDriver : public TObject {
+  public:
+    // Pumps all pending messages without waiting.
+    virtual int Poll();
+    // Waits until a message arrives, then pumps all pending messages.
+    virtual int Wait();
+    // (x, y) in the client coordinates of the active window, or of the screen if none.
+    virtual int MoveMouse(int x, int y);
+    virtual int SetMouseVisible(int visible);
+    virtual int Notify(const String& text, int serious);
+    // 1 for OK, else 0.
+    virtual int Confirm(const String& text, int serious);
+    // 1 for Yes, 0 for No, -1 for Cancel.
+    virtual int Proceed(const String& text, int serious);
+    // The chosen path, or "" when cancelled.
+    virtual String RequestFile(const String& text, const String& extensions, int save,
+                               const String& path);
+    virtual String RequestDir(const String& text, const String& path);
+    virtual int OpenURL(const String& url);
+};
+
+// The platform's driver. Made once by the system module; the one file that defines this is
+// where a build chooses its platform.
+Ref<TSystemDriver> NewSystemDriver();
+
+} // namespace vandro
