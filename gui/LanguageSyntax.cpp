@@ -1,0 +1,109 @@
+#include "LanguageSyntax.h"
+
+namespace vandro {
+
+namespace {
+
+enum class CommentState { BeforeEquals, AfterEquals, Quoted };
+
+char16_t EscapedUnit(char16_t letter) {
+    switch (letter) {
+    case u'\\':
+        return u'\\';
+    case u'r':
+        return u'\r';
+    case u'n':
+        return u'\n';
+    case u';':
+        return u';';
+    case u'#':
+        return u'#';
+    case u':':
+        return u':';
+    case u't':
+        return u'\t';
+    default:
+        return 0;
+    }
+}
+
+String Escape(const String& text) {
+    String out;
+    out.reserve(text.size() + 2);
+    for (char16_t unit : text) {
+        switch (unit) {
+        case u'\\':
+            out += u"\\\\";
+            break;
+        case u'\r':
+            out += u"\\r";
+            break;
+        case u'\n':
+            out += u"\\n";
+            break;
+        case u'\t':
+            out += u"\\t";
+            break;
+        default:
+            out += unit;
+        }
+    }
+    return out;
+}
+
+bool IsStrippedAtStart(char16_t unit) { return unit == u' ' || unit == u'\t'; }
+bool IsStrippedAtEnd(char16_t unit) { return IsStrippedAtStart(unit) || unit == u'\r'; }
+
+} // namespace
+
+String CutComment(const String& line) {
+    auto state = CommentState::BeforeEquals;
+    std::size_t candidate = String::npos;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char16_t unit = line[i];
+        if (state != CommentState::Quoted) {
+            if (unit == u';')
+                return line.substr(0, i);
+            if (unit == u'=' && state == CommentState::BeforeEquals)
+                state = CommentState::AfterEquals;
+            else if (unit == u'"' && state == CommentState::AfterEquals)
+                state = CommentState::Quoted;
+        } else if (unit == u'"') {
+            candidate = String::npos;
+        } else if (unit == u';' && line[i - 1] != u'\\' && candidate == String::npos) {
+            candidate = i;
+        }
+    }
+    return line.substr(0, candidate);
+}
+
+// One pass from the left gives what replacing the escapes one kind after another through a
+// code-0 placeholder gives, except that a code-0 character in the file stays itself.
+String Unescape(const String& line) {
+    String out;
+    out.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char16_t unit =
+            i + 1 < line.size() && line[i] == u'\\' ? EscapedUnit(line[i + 1]) : 0;
+        if (unit) {
+            out += unit;
+            ++i;
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+String QuotedText(const String& definition) { return u'"' + Escape(definition) + u'"'; }
+
+String FileKey(const String& key) {
+    const bool quoted =
+        !key.empty() && (IsStrippedAtStart(key.front()) || key.front() == u'[' ||
+                         key.front() == u'"' || IsStrippedAtEnd(key.back()) || key.back() == u'"');
+    return quoted ? QuotedText(key) : Escape(key);
+}
+
+bool IsWritableKey(const String& key) { return key.find_first_of(u"=;") == String::npos; }
+
+} // namespace vandro
