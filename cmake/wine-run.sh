@@ -1,0 +1,47 @@
+#!/bin/bash
+# Runs a Windows program of a build tree under Wine: cmake/wine-run.sh <program.exe> [args...]
+# This is the Windows tree's CMAKE_CROSSCOMPILING_EMULATOR, so ctest runs every test through it.
+#
+# The prefix is <build tree>/wineprefix, the build tree being the nearest folder above the program
+# that holds a CMakeCache.txt; VANDRO_WINEPREFIX overrides that. A missing prefix is created first.
+# Programs run headless (the null graphics driver) unless VANDRO_WINE_DISPLAY names an X display.
+# VANDRO_WINE_CPU=<n> runs the program (and a wineserver it starts) on that one CPU: wineserver
+# round trips are several times faster that way, which steadies timing measurements.
+# The program's exit code is this script's.
+set -euo pipefail
+
+here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+source "$here/../tools/wine-env.sh"
+
+if [[ $# -lt 1 ]]; then
+    echo "usage: $0 <program.exe> [args...]" >&2
+    exit 2
+fi
+
+prefix=${VANDRO_WINEPREFIX:-}
+if [[ -z $prefix ]]; then
+    tree=$(dirname "$(readlink -f "$1")")
+    while [[ $tree != / && ! -f $tree/CMakeCache.txt ]]; do
+        tree=$(dirname "$tree")
+    done
+    if [[ ! -f $tree/CMakeCache.txt ]]; then
+        echo "$0: $1 is not inside a build tree; set VANDRO_WINEPREFIX" >&2
+        exit 2
+    fi
+    prefix=$tree/wineprefix
+fi
+
+if [[ ! -f $prefix/$VANDRO_WINE_READY ]]; then
+    "$here/../tools/wine-prefix.sh" "$prefix"
+fi
+
+vandro_wine_env "$prefix"
+if [[ -n ${VANDRO_WINE_DISPLAY:-} ]]; then
+    export DISPLAY=$VANDRO_WINE_DISPLAY
+else
+    unset DISPLAY
+fi
+if [[ -n ${VANDRO_WINE_CPU:-} ]]; then
+    exec taskset -c "$VANDRO_WINE_CPU" "$VANDRO_WINE64" "$@"
+fi
+exec "$VANDRO_WINE64" "$@"

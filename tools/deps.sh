@@ -1,0 +1,31 @@
+# Sourced by tools/test and tools/play: installs the Debian packages Vandro needs, when missing.
+# shellcheck disable=SC2034  # the variables are for the scripts that source this file
+
+# Building the Windows tree and running it under Wine, on a display or headless.
+VANDRO_PLAY_PACKAGES=(cmake make googletest g++-mingw-w64-x86-64 wine64 fonts-wine fonts-dejavu-core
+                      xvfb xauth)
+# Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
+# Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
+VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" g++ libgtest-dev libbenchmark-dev clang
+                      libclang-rt-14-dev)
+
+# vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
+vandro_install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    local as_root=()
+    if ((EUID != 0)); then
+        as_root=(sudo)
+    fi
+    echo "Installing ${missing[*]}"
+    "${as_root[@]}" apt-get update &&
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y --no-install-recommends "${missing[@]}"
+}
