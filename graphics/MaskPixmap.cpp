@@ -6,7 +6,9 @@ namespace {
 
 struct MaskColour {
     int red, green, blue;
-    bool Matches(const std::uint8_t* p) const { return p[0] == red && p[1] == green && p[2] == blue; }
+    bool Matches(const std::uint8_t* p) const {
+        return p[0] == red && p[1] == green && p[2] == blue;
+    }
 };
 
 // The mean of the neighbours that are not the mask colour, so that a transparent pixel blends
@@ -16,14 +18,18 @@ void FillFromNeighbours(const TPixmap& colours, MaskColour mask, int x, int y, s
     int count = 0;
     for (int j = y - 1; j <= y + 1; ++j) {
         for (int i = x - 1; i <= x + 1; ++i) {
-            if (!colours.Contains(i, j)) continue;
+            if (!colours.Contains(i, j))
+                continue;
             const std::uint8_t* p = colours.PixelPtr(i, j);
-            if (mask.Matches(p)) continue;
-            for (int c = 0; c < 3; ++c) sum[c] += p[c];
+            if (mask.Matches(p))
+                continue;
+            for (int c = 0; c < 3; ++c)
+                sum[c] += p[c];
             ++count;
         }
     }
-    for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(count ? sum[c] / count : 0);
+    for (int c = 0; c < 3; ++c)
+        out[c] = static_cast<std::uint8_t>(count ? sum[c] / count : 0);
     out[3] = 0;
 }
 

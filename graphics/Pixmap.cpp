@@ -11,13 +11,15 @@
 namespace vandro {
 
 TPixmap::~TPixmap() {
-    if (capacity >= 0) delete[] pixels;
+    if (capacity >= 0)
+        delete[] pixels;
 }
 
 int TPixmap::_pad() { return 0; }
 
 std::uint8_t* TPixmap::PixelPtr(int x, int y) const {
-    if (!pixels) return nullptr;
+    if (!pixels)
+        return nullptr;
     return pixels + static_cast<std::ptrdiff_t>(y) * pitch +
            static_cast<std::ptrdiff_t>(x) * BytesPerPixel(format);
 }
@@ -25,10 +27,12 @@ std::uint8_t* TPixmap::PixelPtr(int x, int y) const {
 Ref<TPixmap> TPixmap::Window(int x, int y, int width, int height) {
     const int left = std::clamp(x, 0, this->width);
     const int top = std::clamp(y, 0, this->height);
-    const long long right = std::clamp(static_cast<long long>(x) + std::max(width, 0),
-                                       static_cast<long long>(left), static_cast<long long>(this->width));
-    const long long bottom = std::clamp(static_cast<long long>(y) + std::max(height, 0),
-                                        static_cast<long long>(top), static_cast<long long>(this->height));
+    const long long right =
+        std::clamp(static_cast<long long>(x) + std::max(width, 0), static_cast<long long>(left),
+                   static_cast<long long>(this->width));
+    const long long bottom =
+        std::clamp(static_cast<long long>(y) + std::max(height, 0), static_cast<long long>(top),
+                   static_cast<long long>(this->height));
     auto view = CreateStatic(PixelPtr(left, top), static_cast<int>(right - left),
                              static_cast<int>(bottom - top), pitch, format);
     view->_source = Object(this);
@@ -39,13 +43,16 @@ Ref<TPixmap> TPixmap::Copy() const { return Convert(format); }
 
 void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
     const int first = std::max(0, -x);
-    const int last = static_cast<int>(std::min<long long>(source->width, static_cast<long long>(width) - x));
-    if (first >= last) return;
+    const int last =
+        static_cast<int>(std::min<long long>(source->width, static_cast<long long>(width) - x));
+    if (first >= last)
+        return;
     const int top = std::max(0, -y);
-    const int bottom = static_cast<int>(std::min<long long>(source->height, static_cast<long long>(height) - y));
+    const int bottom =
+        static_cast<int>(std::min<long long>(source->height, static_cast<long long>(height) - y));
     for (int i = top; i < bottom; ++i)
-        ConvertPixels(source->PixelPtr(first, i), source->format, PixelPtr(x + first, y + i), format,
-                      last - first);
+        ConvertPixels(source->PixelPtr(first, i), source->format, PixelPtr(x + first, y + i),
+                      format, last - first);
 }
 
 Ref<TPixmap> TPixmap::Convert(int format) const {
@@ -56,12 +63,14 @@ Ref<TPixmap> TPixmap::Convert(int format) const {
 }
 
 int TPixmap::ReadPixel(int x, int y) const {
-    if (!Contains(x, y)) return 0;
+    if (!Contains(x, y))
+        return 0;
     return PixelWord(PixelPtr(x, y), format);
 }
 
 void TPixmap::WritePixel(int x, int y, int value) {
-    if (Contains(x, y)) StorePixelWord(PixelPtr(x, y), format, value);
+    if (Contains(x, y))
+        StorePixelWord(PixelPtr(x, y), format, value);
 }
 
 Ref<TPixmap> TPixmap::Create(int width, int height, int format, int align) {
@@ -71,18 +80,21 @@ Ref<TPixmap> TPixmap::Create(int width, int height, int format, int align) {
     const long long row = static_cast<long long>(width) * BytesPerPixel(format);
     const long long pitch = (row + align - 1) / align * align;
     const long long capacity = pitch * height;
-    if (pitch > INT_MAX || capacity > INT_MAX) RuntimeError(u"Pixmap too large");
+    if (pitch > INT_MAX || capacity > INT_MAX)
+        RuntimeError(u"Pixmap too large");
     auto pixmap = New<TPixmap>();
     pixmap->width = width;
     pixmap->height = height;
     pixmap->pitch = static_cast<int>(pitch);
     pixmap->format = format;
-    if (capacity > 0) pixmap->pixels = new std::uint8_t[static_cast<std::size_t>(capacity)];
+    if (capacity > 0)
+        pixmap->pixels = new std::uint8_t[static_cast<std::size_t>(capacity)];
     pixmap->capacity = static_cast<int>(capacity);
     return pixmap;
 }
 
-Ref<TPixmap> TPixmap::CreateStatic(std::uint8_t* pixels, int width, int height, int pitch, int format) {
+Ref<TPixmap> TPixmap::CreateStatic(std::uint8_t* pixels, int width, int height, int pitch,
+                                   int format) {
     auto pixmap = New<TPixmap>();
     pixmap->pixels = pixels;
     pixmap->width = std::max(width, 0);
@@ -95,7 +107,8 @@ Ref<TPixmap> TPixmap::CreateStatic(std::uint8_t* pixels, int width, int height, 
 
 void TPixmap::ClearPixels(int value) {
     const int row = RowBytes();
-    if (row == 0 || height == 0) return;
+    if (row == 0 || height == 0)
+        return;
     if (value == 0 && pitch == row) {
         std::memset(pixels, 0, static_cast<std::size_t>(row) * static_cast<std::size_t>(height));
         return;
@@ -107,7 +120,8 @@ void TPixmap::ClearPixels(int value) {
             std::memset(p, 0, static_cast<std::size_t>(row));
             continue;
         }
-        for (int j = 0; j < width; ++j, p += bytes) StorePixelWord(p, format, value);
+        for (int j = 0; j < width; ++j, p += bytes)
+            StorePixelWord(p, format, value);
     }
 }
 

@@ -12,7 +12,7 @@
 namespace vandro {
 
 class TPixmap : public TObject {
-public:
+  public:
     TPixmap() = default;
     TPixmap(const TPixmap&) = delete;
     TPixmap& operator=(const TPixmap&) = delete;

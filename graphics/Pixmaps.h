@@ -2,9 +2,9 @@
 // operations that derive a new map from one.
 #pragma once
 
-#include "Pixmap.h"
 #include "PixelFormat.h"
 #include "PixelRows.h"
+#include "Pixmap.h"
 
 namespace vandro {
 

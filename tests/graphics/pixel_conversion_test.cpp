@@ -21,7 +21,8 @@ Bytes Converted(const Bytes& source, int from, int to) {
 Bytes Pixel(const Bytes& source, int from, int to) {
     const Bytes out = Converted(source, from, to);
     const auto written = static_cast<std::size_t>(BytesPerPixel(to));
-    for (std::size_t i = written; i < out.size(); ++i) EXPECT_EQ(out[i], 0xA5) << from << "->" << to;
+    for (std::size_t i = written; i < out.size(); ++i)
+        EXPECT_EQ(out[i], 0xA5) << from << "->" << to;
     return Bytes(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(written));
 }
 
@@ -113,7 +114,8 @@ TEST(ConvertPixels, NoPixelsConvertNothing) {
 TEST(ConvertPixels, LongRowsAreConvertedWhole) {
     const int count = 1000;
     Bytes bgr(static_cast<std::size_t>(count * 3));
-    for (std::size_t i = 0; i < bgr.size(); ++i) bgr[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t i = 0; i < bgr.size(); ++i)
+        bgr[i] = static_cast<std::uint8_t>(i * 7);
     Bytes bgra(static_cast<std::size_t>(count * 4 + 1), 0xA5);
     ConvertPixels(bgr.data(), 3, bgra.data(), 5, count);
     for (int i = 0; i < count; ++i) {
@@ -134,16 +136,19 @@ TEST(ConvertPixels, LongRowsAreConvertedWhole) {
 
 TEST(ConvertPixmap, ConvertsEveryRowIntoANewMap) {
     auto source = CreatePixmap(3, 2, 3, 4);
-    for (int i = 0; i < source->capacity; ++i) source->pixels[i] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < source->capacity; ++i)
+        source->pixels[i] = static_cast<std::uint8_t>(i);
     auto converted = ConvertPixmap(source, 5);
     EXPECT_EQ(converted->format, 5);
     EXPECT_EQ(converted->pitch, 12);
     EXPECT_NE(converted->pixels, source->pixels);
     EXPECT_EQ(Bytes(converted->pixels, converted->pixels + 24),
-              (Bytes{0, 1, 2, 255, 3, 4, 5, 255, 6, 7, 8, 255, 12, 13, 14, 255, 15, 16, 17, 255, 18, 19, 20, 255}));
+              (Bytes{0,  1,  2,  255, 3,  4,  5,  255, 6,  7,  8,  255,
+                     12, 13, 14, 255, 15, 16, 17, 255, 18, 19, 20, 255}));
     auto back = ConvertPixmap(converted, 3);
     for (int y = 0; y < 2; ++y)
-        EXPECT_EQ(Bytes(back->PixelPtr(0, y), back->PixelPtr(3, y)), Bytes(source->PixelPtr(0, y), source->PixelPtr(3, y)));
+        EXPECT_EQ(Bytes(back->PixelPtr(0, y), back->PixelPtr(3, y)),
+                  Bytes(source->PixelPtr(0, y), source->PixelPtr(3, y)));
 }
 
 TEST(Paste, ConvertsTheSourceIntoPlace) {
@@ -167,8 +172,15 @@ TEST(Paste, DropsWhatFallsOutsideTheMap) {
     target->ClearPixels(0);
     auto source = CreatePixmap(2, 2, 1);
     source->ClearPixels(static_cast<int>(0xFFFFFFFF));
-    for (auto [x, y] : std::vector<std::pair<int, int>>{{-1, -1}, {2, 2}, {-1, 2}, {2, -1}, {5, 0}, {0, -7},
-                                                        {-0x7FFFFFFF, 0}, {0x7FFFFFFF, 0x7FFFFFFF}})
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{-1, -1},
+                                                        {2, 2},
+                                                        {-1, 2},
+                                                        {2, -1},
+                                                        {5, 0},
+                                                        {0, -7},
+                                                        {-0x7FFFFFFF, 0},
+                                                        {0x7FFFFFFF, 0x7FFFFFFF}})
         target->Paste(source, x, y);
-    EXPECT_EQ(memory, (std::vector<std::uint8_t>{0xA5, 0xA5, 255, 0, 255, 0, 0, 0, 255, 0, 255, 0xA5, 0xA5}));
+    EXPECT_EQ(memory, (std::vector<std::uint8_t>{0xA5, 0xA5, 255, 0, 255, 0, 0, 0, 255, 0, 255,
+                                                 0xA5, 0xA5}));
 }

@@ -18,7 +18,8 @@ Bytes Row(const Ref<TPixmap>& pixmap, int y) {
 Ref<TPixmap> Counting(int format) {
     auto pixmap = CreatePixmap(3, 2, format);
     for (int y = 0; y < 2; ++y)
-        for (int i = 0; i < pixmap->RowBytes(); ++i) pixmap->PixelPtr(0, y)[i] = static_cast<std::uint8_t>(1 + y * 16 + i);
+        for (int i = 0; i < pixmap->RowBytes(); ++i)
+            pixmap->PixelPtr(0, y)[i] = static_cast<std::uint8_t>(1 + y * 16 + i);
     return pixmap;
 }
 

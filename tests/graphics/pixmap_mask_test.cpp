@@ -41,7 +41,8 @@ constexpr Rgb M = {255, 0, 255};
 TEST(MaskPixmap, MaskedPixelsTakeTheMeanOfTheirUnmaskedNeighbours) {
     const long before = TObject::LiveObjects();
     {
-        auto source = BgrMap({{M, {30, 60, 90}, M}, {{7, 8, 9}, M, {90, 30, 60}}, {M, M, {12, 13, 14}}});
+        auto source =
+            BgrMap({{M, {30, 60, 90}, M}, {{7, 8, 9}, M, {90, 30, 60}}, {M, M, {12, 13, 14}}});
         auto mask = MaskPixmap(source, 255, 0, 255);
         EXPECT_EQ(mask->format, 6);
         EXPECT_EQ(mask->width, 3);
@@ -71,11 +72,15 @@ TEST(MaskPixmap, MaskedPixelsWithNoOtherNeighbourTurnBlack) {
 
 TEST(MaskPixmap, AColourNoPixelHasOnlyMakesEveryPixelOpaque) {
     auto source = CreatePixmap(2, 2, 5);
-    const std::vector<int> words = {0x00102030, 0x7F405060, static_cast<int>(0xFF708090), 0x01FF00FF};
-    for (int i = 0; i < 4; ++i) source->WritePixel(i % 2, i / 2, words[static_cast<std::size_t>(i)]);
+    const std::vector<int> words = {0x00102030, 0x7F405060, static_cast<int>(0xFF708090),
+                                    0x01FF00FF};
+    for (int i = 0; i < 4; ++i)
+        source->WritePixel(i % 2, i / 2, words[static_cast<std::size_t>(i)]);
     auto mask = MaskPixmap(source, 1, 2, 3);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(mask->ReadPixel(i % 2, i / 2), words[static_cast<std::size_t>(i)] | static_cast<int>(0xFF000000)) << i;
+        EXPECT_EQ(mask->ReadPixel(i % 2, i / 2),
+                  words[static_cast<std::size_t>(i)] | static_cast<int>(0xFF000000))
+            << i;
 }
 
 TEST(MaskPixmap, TheSourceAlphaDoesNotMatter) {

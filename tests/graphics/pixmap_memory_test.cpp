@@ -15,11 +15,21 @@ struct LiveCount {
     long Gained() const { return TObject::LiveObjects() - before; }
 };
 
+void ExpectShape(const Ref<TPixmap>& pixmap, int width, int height, int format, int pitch,
+                 int capacity) {
+    EXPECT_EQ(pixmap->width, width);
+    EXPECT_EQ(pixmap->height, height);
+    EXPECT_EQ(pixmap->format, format);
+    EXPECT_EQ(pixmap->pitch, pitch);
+    EXPECT_EQ(pixmap->capacity, capacity);
+}
+
 } // namespace
 
 TEST(BytesPerPixel, ThirteenEntriesAndNothingOutsideThem) {
     const std::vector<int> expected = {0, 1, 1, 3, 3, 4, 4, 1, 1, 1, 1, 1, 1};
-    for (int format = 0; format < 13; ++format) EXPECT_EQ(BytesPerPixel(format), expected[format]) << format;
+    for (int format = 0; format < 13; ++format)
+        EXPECT_EQ(BytesPerPixel(format), expected[format]) << format;
     EXPECT_EQ(BytesPerPixel(-1), 0);
     EXPECT_EQ(BytesPerPixel(13), 0);
     EXPECT_EQ(BytesPerPixel(1 << 30), 0);
@@ -27,11 +37,7 @@ TEST(BytesPerPixel, ThirteenEntriesAndNothingOutsideThem) {
 
 TEST(CreatePixmap, RoundsRowsUpToTheAlignment) {
     auto bgr = CreatePixmap(3, 2, 3, 4);
-    EXPECT_EQ(bgr->width, 3);
-    EXPECT_EQ(bgr->height, 2);
-    EXPECT_EQ(bgr->format, 3);
-    EXPECT_EQ(bgr->pitch, 12);
-    EXPECT_EQ(bgr->capacity, 24);
+    ExpectShape(bgr, 3, 2, 3, 12, 24);
     EXPECT_NE(bgr->pixels, nullptr);
     EXPECT_EQ(bgr->_source, nullptr);
 
@@ -119,11 +125,7 @@ TEST(PixmapWindow, SharesThePixelsAndKeepsTheSourceAlive) {
         }
         EXPECT_EQ(live.Gained(), 2);
         EXPECT_EQ(window->pixels, shared + 16 + 4);
-        EXPECT_EQ(window->width, 2);
-        EXPECT_EQ(window->height, 2);
-        EXPECT_EQ(window->pitch, 16);
-        EXPECT_EQ(window->format, 5);
-        EXPECT_EQ(window->capacity, -1);
+        ExpectShape(window, 2, 2, 5, 16, -1);
         EXPECT_EQ(window->ReadPixel(1, 0), 0x11223344);
         window->WritePixel(0, 1, 0x55667788);
         EXPECT_EQ(Cast<TPixmap>(window->_source)->ReadPixel(1, 2), 0x55667788);
@@ -147,8 +149,9 @@ TEST(PixmapWindow, IsCutToTheSource) {
     EXPECT_EQ(beforeTheStart->width, 2);
     EXPECT_EQ(beforeTheStart->height, 2);
 
-    for (auto empty : {source->Window(9, 0, 2, 2), source->Window(0, -5, 2, 2), source->Window(1, 1, -2, 0),
-                       source->Window(0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF)}) {
+    for (auto empty :
+         {source->Window(9, 0, 2, 2), source->Window(0, -5, 2, 2), source->Window(1, 1, -2, 0),
+          source->Window(0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF)}) {
         EXPECT_EQ(empty->width * empty->height, 0);
         empty->ClearPixels(-1);
         EXPECT_EQ(empty->ReadPixel(0, 0), 0);
@@ -165,18 +168,18 @@ TEST(CopyPixmap, CopiesRowsIntoNewMemoryWithAlignFour) {
     LiveCount live;
     {
         std::vector<std::uint8_t> memory(2 * 8, 0xEE);
-        for (int i = 0; i < 3; ++i) memory[i] = static_cast<std::uint8_t>(i + 1), memory[8 + i] = static_cast<std::uint8_t>(i + 4);
+        for (int i = 0; i < 3; ++i)
+            memory[i] = static_cast<std::uint8_t>(i + 1),
+            memory[8 + i] = static_cast<std::uint8_t>(i + 4);
         auto source = CreateStaticPixmap(memory.data(), 3, 2, 8, 1);
         auto copy = CopyPixmap(source);
         EXPECT_NE(copy->pixels, source->pixels);
-        EXPECT_EQ(copy->width, 3);
-        EXPECT_EQ(copy->height, 2);
-        EXPECT_EQ(copy->format, 1);
-        EXPECT_EQ(copy->pitch, 4);
-        EXPECT_EQ(copy->capacity, 8);
+        ExpectShape(copy, 3, 2, 1, 4, 8);
         EXPECT_EQ(copy->_source, nullptr);
-        EXPECT_EQ(std::vector<std::uint8_t>(copy->pixels, copy->pixels + 3), (std::vector<std::uint8_t>{1, 2, 3}));
-        EXPECT_EQ(std::vector<std::uint8_t>(copy->pixels + 4, copy->pixels + 7), (std::vector<std::uint8_t>{4, 5, 6}));
+        EXPECT_EQ(std::vector<std::uint8_t>(copy->pixels, copy->pixels + 3),
+                  (std::vector<std::uint8_t>{1, 2, 3}));
+        EXPECT_EQ(std::vector<std::uint8_t>(copy->pixels + 4, copy->pixels + 7),
+                  (std::vector<std::uint8_t>{4, 5, 6}));
         memory[0] = 99;
         EXPECT_EQ(copy->pixels[0], 1);
     }

@@ -40,7 +40,8 @@ TEST(ResizePixmap, TheSameSizeReproducesTheSource) {
     const long before = TObject::LiveObjects();
     for (int format = 1; format <= 6; ++format) {
         auto source = CreatePixmap(5, 4, format);
-        for (int i = 0; i < source->capacity; ++i) source->pixels[i] = static_cast<std::uint8_t>(i * 37 + 11);
+        for (int i = 0; i < source->capacity; ++i)
+            source->pixels[i] = static_cast<std::uint8_t>(i * 37 + 11);
         auto resized = ResizePixmap(source, 5, 4);
         EXPECT_EQ(resized->format, format);
         EXPECT_EQ(resized->pitch, source->pitch);
@@ -60,15 +61,21 @@ TEST(ResizePixmap, OnePixelBecomesNineCopies) {
     EXPECT_EQ(resized->height, 3);
     EXPECT_EQ(resized->format, 5);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(resized->ReadPixel(x, y), 0x7F10E0C3) << x << "," << y;
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(resized->ReadPixel(x, y), 0x7F10E0C3) << x << "," << y;
 }
 
 TEST(ResizePixmap, FiltersBilinearlyAndTruncates) {
     EXPECT_EQ(RedsOf(ResizePixmap(Reds(2, {0, 255}), 4, 1)), (Bytes{0, 63, 191, 255}));
-    EXPECT_EQ(RedsOf(ResizePixmap(Reds(3, {10, 200, 37}), 7, 1)), (Bytes{10, 37, 118, 200, 130, 60, 37}));
-    EXPECT_EQ(RedsOf(ResizePixmap(Reds(1, {10, 200, 37}), 1, 7)), (Bytes{10, 37, 118, 200, 130, 60, 37}));
+    EXPECT_EQ(RedsOf(ResizePixmap(Reds(3, {10, 200, 37}), 7, 1)),
+              (Bytes{10, 37, 118, 200, 130, 60, 37}));
+    EXPECT_EQ(RedsOf(ResizePixmap(Reds(1, {10, 200, 37}), 1, 7)),
+              (Bytes{10, 37, 118, 200, 130, 60, 37}));
     EXPECT_EQ(RedsOf(ResizePixmap(Reds(4, {10, 20, 30, 40}), 2, 1)), (Bytes{15, 35}));
-    EXPECT_EQ(RedsOf(ResizePixmap(Reds(7, {10, 20, 30, 40, 50, 60, 70}), 3, 1)), (Bytes{16, 40, 63}));
+    EXPECT_EQ(RedsOf(ResizePixmap(Reds(7, {10, 20, 30, 40, 50, 60, 70}), 3, 1)),
+              (Bytes{16, 40, 63}));
+    EXPECT_EQ(RedsOf(ResizePixmap(Reds(1, {10, 20, 30, 40, 50, 60, 70}), 1, 3)),
+              (Bytes{16, 40, 63}));
     EXPECT_EQ(RedsOf(ResizePixmap(Reds(3, {0, 255, 90, 17, 3, 250}), 5, 3)),
               (Bytes{0, 102, 255, 155, 90, 8, 56, 129, 153, 170, 17, 11, 3, 151, 250}));
 }
