@@ -1,9 +1,9 @@
 # The localization engine and its language files.
 target_sources(vandro_gui PRIVATE
-    Language.cpp
-    LanguageSyntax.cpp
-    LocalClock.cpp
-    LocalizationEngine.cpp
-    LocalizedDateTime.cpp
-    TokenExpansion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Language.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageSyntax.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LocalClock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LocalizationEngine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LocalizedDateTime.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TokenExpansion.cpp
 )
