@@ -31,7 +31,10 @@ int THeadlessSystemDriver::Poll() {
 int THeadlessSystemDriver::Wait() {
     if (inputs_.empty())
         RuntimeError(u"Nothing to wait for: the headless system driver has no input queued");
-    std::this_thread::sleep_until(inputs_.front().due);
+    // Some platforms' sleeps wake a little early; the pump would then find nothing due.
+    const Clock::time_point due = inputs_.front().due;
+    while (Clock::now() < due)
+        std::this_thread::sleep_until(due);
     return Poll();
 }
 
