@@ -2,6 +2,7 @@
 
 #include <direct.h>
 #include <stdlib.h>
+#include <string.h>
 
 // Exported by msvcrt; a program with a narrow main never has its wide arguments parsed.
 extern "C" int __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** env, int glob, int* info);
@@ -20,8 +21,9 @@ String CurrentDirectory() {
 }
 
 String ProgramFile() {
-    wchar_t* path = nullptr;
-    return _get_wpgmptr(&path) == 0 ? FromWide(path) : String();
+    // A narrow main leaves only the narrow program path set.
+    if (_wpgmptr) return FromWide(_wpgmptr);
+    return _pgmptr ? String(_pgmptr, _pgmptr + strlen(_pgmptr)) : String();
 }
 
 std::vector<String> CommandLine() {
