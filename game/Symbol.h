@@ -1,0 +1,30 @@
+// The faces of a game: symbol characters from U+2600 to U+266E, each on its own hue and on
+// exactly two cards.
+#pragma once
+
+#include "runtime/Object.h"
+
+#include <array>
+#include <vector>
+
+namespace vandro {
+
+class TSymbol : public TObject {
+public:
+    TSymbol(int code, int hue) : code(code), hue(hue) {}
+
+    // Makes count new symbols with distinct codes and evenly spaced hues.
+    static int PrepareSymbols(int count);
+    static int SymbolIsAvailable(int code);
+    int WriteColor(int& r, int& g, int& b) const;
+
+    const int code;
+    const int hue;
+
+    // The symbols of the current game, in creation order.
+    static std::vector<Ref<TSymbol>> symbols;
+    // Codes that never become symbols: umbrellas and shamrocks.
+    static const std::array<int, 4> excludedcodes;
+};
+
+} // namespace vandro
