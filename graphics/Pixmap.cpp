@@ -42,17 +42,19 @@ Ref<TPixmap> TPixmap::Window(int x, int y, int width, int height) {
 Ref<TPixmap> TPixmap::Copy() const { return Convert(format); }
 
 void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
-    const int first = std::max(0, -x);
-    const int last =
-        static_cast<int>(std::min<long long>(source->width, static_cast<long long>(width) - x));
+    // Source columns and rows that land inside this map; 64-bit, so no offset can overflow.
+    const long long first = std::max(0LL, -static_cast<long long>(x));
+    const long long last = std::min<long long>(source->width, static_cast<long long>(width) - x);
+    const long long top = std::max(0LL, -static_cast<long long>(y));
+    const long long bottom =
+        std::min<long long>(source->height, static_cast<long long>(height) - y);
     if (first >= last)
         return;
-    const int top = std::max(0, -y);
-    const int bottom =
-        static_cast<int>(std::min<long long>(source->height, static_cast<long long>(height) - y));
-    for (int i = top; i < bottom; ++i)
-        ConvertPixels(source->PixelPtr(first, i), source->format, PixelPtr(x + first, y + i),
-                      format, last - first);
+    const int left = static_cast<int>(x + first);
+    for (long long i = top; i < bottom; ++i)
+        ConvertPixels(source->PixelPtr(static_cast<int>(first), static_cast<int>(i)),
+                      source->format, PixelPtr(left, static_cast<int>(y + i)), format,
+                      static_cast<int>(last - first));
 }
 
 Ref<TPixmap> TPixmap::Convert(int format) const {

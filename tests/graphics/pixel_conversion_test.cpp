@@ -178,7 +178,8 @@ TEST(Paste, DropsWhatFallsOutsideTheMap) {
                                                         {2, -1},
                                                         {5, 0},
                                                         {0, -7},
-                                                        {-0x7FFFFFFF, 0},
+                                                        {-0x7FFFFFFF - 1, 0},
+                                                        {0, -0x7FFFFFFF - 1},
                                                         {0x7FFFFFFF, 0x7FFFFFFF}})
         target->Paste(source, x, y);
     EXPECT_EQ(memory, (std::vector<std::uint8_t>{0xA5, 0xA5, 255, 0, 255, 0, 0, 0, 255, 0, 255,
