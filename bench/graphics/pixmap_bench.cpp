@@ -32,6 +32,7 @@ Ref<TPixmap> Noise(int side, int format) {
 void Written(benchmark::State& state, const Ref<TPixmap>& target) {
     state.SetBytesProcessed(state.iterations() * target->capacity);
     state.counters["pixels"] = static_cast<double>(target->width) * target->height;
+    state.counters["bytes"] = target->capacity;
 }
 
 void Paste(benchmark::State& state, int from, int to) {
@@ -80,12 +81,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const auto pixels = run.counters.find("pixels");
-            const auto bytes = run.counters.find("bytes_per_second");
+            const auto bytes = run.counters.find("bytes");
             if (run.error_occurred || pixels == run.counters.end() || bytes == run.counters.end())
                 continue;
             const double seconds =
                 run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            speeds_[run.benchmark_name()] = {bytes->second.value / 1e9,
+            speeds_[run.benchmark_name()] = {bytes->second.value / seconds / 1e9,
                                              pixels->second.value / seconds / 1e6};
         }
     }
