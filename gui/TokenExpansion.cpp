@@ -13,11 +13,6 @@ namespace {
 
 const String kError = u"!ERROR!";
 
-// Far beyond any real text, small enough that a definition which doubles itself at every level
-// stops in a moment: tokens resolved, and code units of definitions and values taken in.
-constexpr long kMaxTokens = 1L << 16;
-constexpr long kMaxWork = 1L << 22;
-
 struct BuiltInToken {
     const char16_t* name;
     String (*value)();
@@ -59,7 +54,7 @@ void TokenExpansion::Open(String text, Then then) {
         return Deliver(kError, then);
     }
     if (!frames_.empty())
-        work_ += static_cast<long>(text.size());
+        Spend(text.size());
     open_.insert(text);
     Frame frame;
     frame.text = std::move(text);
@@ -85,8 +80,14 @@ void TokenExpansion::Deliver(String value, Then then) {
 }
 
 void TokenExpansion::Insert(const String& value) {
-    work_ += static_cast<long>(value.size());
+    Spend(value.size());
     frames_.back().out += value;
+}
+
+void TokenExpansion::Spend(std::size_t units) {
+    work_ += units;
+    if (work_ > kMaxWork)
+        overrun_ = true;
 }
 
 bool TokenExpansion::Scan() {
@@ -117,7 +118,7 @@ bool TokenExpansion::Scan() {
 }
 
 void TokenExpansion::Resolve(const String& token) {
-    if (++tokens_ > kMaxTokens || work_ > kMaxWork) {
+    if (++tokens_ > kMaxTokens) {
         overrun_ = true;
         return;
     }

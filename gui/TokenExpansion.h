@@ -15,7 +15,13 @@ class TokenExpansion {
   public:
     explicit TokenExpansion(Ref<TVellumLanguage> language) : language_(std::move(language)) {}
 
-    // The localized text, or "!ERROR!" when the text expands beyond any sensible size.
+    // Far beyond any real text, small enough that a definition which doubles itself at every
+    // level stops in a moment: the tokens one text may resolve, and the code units of the
+    // definitions and values it may take in.
+    static constexpr std::size_t kMaxTokens = 1 << 12;
+    static constexpr std::size_t kMaxWork = 1 << 20;
+
+    // The localized text, or "!ERROR!" when it would resolve or take in more than that.
     String Run(const String& text);
 
   private:
@@ -36,6 +42,7 @@ class TokenExpansion {
     void Open(String text, Then then);
     void Deliver(String value, Then then);
     void Insert(const String& value);
+    void Spend(std::size_t units);
     // Answers false when it stops to wait for a frame opened on top of it.
     bool Scan();
     void Resolve(const String& token);
@@ -45,8 +52,8 @@ class TokenExpansion {
     // The cycle guard: the texts of the frames.
     std::unordered_set<String> open_;
     String answer_;
-    long tokens_ = 0;
-    long work_ = 0;
+    std::size_t tokens_ = 0;
+    std::size_t work_ = 0;
     bool overrun_ = false;
 };
 

@@ -5,3 +5,8 @@ vandro_add_test(localization_test
         localize_string_test.cpp
         localized_date_time_test.cpp
     LIBS vandro_gui)
+
+vandro_add_fuzzer(fuzz_language
+    SOURCES fuzz/language_fuzzer.cpp
+    LIBS vandro_gui
+    CORPUS fuzz/language_corpus)

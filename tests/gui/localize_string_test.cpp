@@ -1,5 +1,7 @@
 #include "LocalizationFixture.h"
 
+#include "gui/TokenExpansion.h"
+
 #include "runtime/Application.h"
 #include "runtime/Boxed.h"
 #include "runtime/Text.h"
@@ -133,15 +135,17 @@ TEST_F(LocalizeString, WarningIsWrittenAsUtf8) {
 
 TEST_F(LocalizeString, DeepNestingNeedsNoDeepStack) {
     Translate(LanguageOf({{u"x", u"X"}}));
-    const int depth = 50000;
+    const int depth = static_cast<int>(TokenExpansion::kMaxTokens);
     EXPECT_EQ(Localize(Repeated(u"{{", depth) + u"x" + Repeated(u"}}", depth)), u"X");
-    const String unmatched = Repeated(u"}}", depth) + Repeated(u"{{", depth);
+    EXPECT_EQ(Localize(Repeated(u"{{", 100000) + u"x" + Repeated(u"}}", 100000)), u"!ERROR!");
+    const String unmatched = Repeated(u"}}", 100000) + Repeated(u"{{", 100000);
     EXPECT_EQ(Localize(unmatched), unmatched);
 }
 
 TEST_F(LocalizeString, LongChainsOfDefinitionsNeedNoDeepStack) {
     auto language = New<TVellumLanguage>();
-    const int length = 20000;
+    // Each link is one token, and the first one is the text's own.
+    const int length = static_cast<int>(TokenExpansion::kMaxTokens) - 1;
     for (int i = 0; i < length; ++i)
         language->DefineToken(u"t" + IntText(i), u"{{t" + IntText(i + 1) + u"}}");
     language->DefineToken(u"t" + IntText(length), u"end");
@@ -167,6 +171,17 @@ TEST_F(LocalizeString, RunawayExpansionGivesError) {
     EXPECT_EQ(Localize(u"a{{d0}}b"), u"!ERROR!");
     language->DefineToken(u"d40", u"x");
     EXPECT_EQ(Localize(u"a{{d30}}b"), u"a" + Repeated(u"x", 1024) + u"b");
+}
+
+TEST_F(LocalizeString, ExpansionStopsJustPastItsLimits) {
+    Translate(nullptr);
+    const int tokens = static_cast<int>(TokenExpansion::kMaxTokens);
+    EXPECT_EQ(Localize(Repeated(u"{{a}}", tokens)), Repeated(u"a", tokens));
+    EXPECT_EQ(Localize(Repeated(u"{{a}}", tokens + 1)), u"!ERROR!");
+    const String units(TokenExpansion::kMaxWork, u'x');
+    EXPECT_EQ(Localize(u"{{" + units + u"}}"), units);
+    EXPECT_EQ(Localize(u"{{" + units + u"x}}"), u"!ERROR!");
+    EXPECT_EQ(Localize(units + u"x"), units + u"x") << "text without tokens is no expansion";
 }
 
 TEST_F(LocalizeString, TimeAndDateTokensUseTheLanguagesFormatsAndNames) {
