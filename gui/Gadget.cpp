@@ -73,7 +73,7 @@ int TGadget::CleanUp() {
     extra = nullptr;
     context = nullptr;
     eventfilter = EventFilter();
-    items.clear();
+    items.Clear();
     ClearDragSource(this);
     return 0;
 }

@@ -4,7 +4,7 @@
 // virtual operation whose base answers 0, "" or null; a driver subclasses once per kind.
 #pragma once
 
-#include "GadgetItem.h"
+#include "ItemArray.h"
 #include "events/Event.h"
 #include "runtime/Boxed.h"
 #include "runtime/Function.h"
@@ -169,7 +169,7 @@ class TGadget : public TObject {
     int lockch = 0;
     EventFilter eventfilter;
     Object context;
-    std::vector<Ref<TGadgetItem>> items;
+    TItemArray items;
     std::vector<int> arrPrevSelection;
     Object datasource;
     std::vector<String> datakeys;

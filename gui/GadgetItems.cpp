@@ -12,27 +12,25 @@ namespace vandro {
 
 namespace {
 
-[[noreturn]] void RaiseBadIndex(int index, std::size_t count) {
+[[noreturn]] void RaiseBadIndex(int index, int count) {
     RuntimeError(u"Gadget item index " + IntText(index) + u" is out of range: the gadget has " +
-                 IntText(static_cast<int>(count)) + u" items");
+                 IntText(count) + u" items");
 }
 
-using Items = std::vector<Ref<TGadgetItem>>;
-
-void CheckItemIndex(const Items& items, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
-        RaiseBadIndex(index, items.size());
+void CheckItemIndex(const TItemArray& items, int index) {
+    if (index < 0 || index >= items.Count())
+        RaiseBadIndex(index, items.Count());
 }
 
 // Inserting may also append.
-void CheckInsertIndex(const Items& items, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) > items.size())
-        RaiseBadIndex(index, items.size());
+void CheckInsertIndex(const TItemArray& items, int index) {
+    if (index < 0 || index > items.Count())
+        RaiseBadIndex(index, items.Count());
 }
 
-const Ref<TGadgetItem>& ItemAt(const Items& items, int index) {
+const Ref<TGadgetItem>& ItemAt(const TItemArray& items, int index) {
     CheckItemIndex(items, index);
-    return items[static_cast<std::size_t>(index)];
+    return items[index];
 }
 
 struct ShownItem {
@@ -51,7 +49,7 @@ ShownItem Shown(const String& text, const String& tip, int flags) {
 
 int TGadget::Clear() {
     ClearListItems();
-    items.clear();
+    items.Clear();
     return 0;
 }
 
@@ -59,7 +57,7 @@ int TGadget::InsertItem(int index, const String& text, const String& tip, int ic
                         const Object& extra, int flags) {
     CheckInsertIndex(items, index);
     auto item = New<TGadgetItem>();
-    items.insert(items.begin() + index, item);
+    items.Insert(index, item);
     item->Set(text, tip, icon, extra, flags);
     const ShownItem shown = Shown(text, tip, flags);
     InsertListItem(index, shown.text, shown.tip, icon, extra);
@@ -80,12 +78,12 @@ int TGadget::SetItem(int index, const String& text, const String& tip, int icon,
 
 int TGadget::RemoveItem(int index) {
     CheckItemIndex(items, index);
-    items.erase(items.begin() + index);
+    items.Remove(index);
     RemoveListItem(index);
     return 0;
 }
 
-int TGadget::ItemCount() { return static_cast<int>(items.size()); }
+int TGadget::ItemCount() { return items.Count(); }
 String TGadget::ItemText(int index) { return ItemAt(items, index)->text; }
 String TGadget::ItemTip(int index) { return ItemAt(items, index)->tip; }
 int TGadget::ItemFlags(int index) { return ItemAt(items, index)->flags; }

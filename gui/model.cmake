@@ -7,5 +7,6 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GadgetItem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GadgetItems.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GadgetLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ItemArray.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeyPositions.cpp
 )

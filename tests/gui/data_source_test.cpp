@@ -33,7 +33,10 @@ TEST_F(DataSource, ARemovedKeyRemovesOnlyItsItem) {
     const auto before = list->items;
     EXPECT_EQ(ChangeTo({u"red", u"blue", u"grey"}), 0);
     EXPECT_EQ(list->calls, (std::vector<String>{u"RemoveListItem(1)"}));
-    EXPECT_EQ(list->items, (std::vector<Ref<TGadgetItem>>{before[0], before[2], before[3]}));
+    ASSERT_EQ(list->items.Count(), 3);
+    EXPECT_EQ(list->items[0], before[0]);
+    EXPECT_EQ(list->items[1], before[2]);
+    EXPECT_EQ(list->items[2], before[3]);
     EXPECT_EQ(list->datakeys, (std::vector<String>{u"red", u"blue", u"grey"}));
 }
 

@@ -60,7 +60,7 @@ TEST_F(Tree, ANewGadgetHasTheDefaultsOfItsFields) {
     EXPECT_EQ(g.total, 1);
     EXPECT_EQ(g.visible + g.style + g.sensitivity + g.lockl + g.lockcw + g.lockch, 0);
     EXPECT_TRUE(g.eventfilter.IsNull());
-    EXPECT_TRUE(g.items.empty());
+    EXPECT_TRUE(g.items.IsEmpty());
 }
 
 TEST_F(Tree, SetParentPutsIndexZeroFirstAndAppendsPastTheEndOrBelowZero) {
@@ -167,7 +167,7 @@ TEST_F(Tree, CleanUpClearsTheTreeHooksAndItemsButKeepsTheDataSource) {
     EXPECT_EQ(g->extra, nullptr);
     EXPECT_EQ(g->context, nullptr);
     EXPECT_TRUE(g->eventfilter.IsNull());
-    EXPECT_TRUE(g->items.empty());
+    EXPECT_TRUE(g->items.IsEmpty());
     EXPECT_EQ(DragSource(1), nullptr);
     EXPECT_EQ(DragSource(2), group);
     EXPECT_EQ(DragSource(3), nullptr);

@@ -1,4 +1,5 @@
 #include "PlainSyncData.h"
+#include "RaisedText.h"
 #include "RecordingGadget.h"
 #include "gui/KeyPositions.h"
 #include "runtime/Text.h"
@@ -87,15 +88,35 @@ void ExpectSameEdits(const std::vector<String>& before, const std::vector<String
 
 TEST(KeyPositions, FirstAfterFindsTheNextPlaceOfAKey) {
     const std::vector<String> keys{u"a", u"b", u"a", u"c", u"a"};
-    const TKeyPositions positions(keys);
+    TKeyPositions positions(keys);
     EXPECT_EQ(positions.FirstAfter(u"a", -1), 0);
     EXPECT_EQ(positions.FirstAfter(u"a", 0), 2);
-    EXPECT_EQ(positions.FirstAfter(u"a", 2), 4);
-    EXPECT_EQ(positions.FirstAfter(u"a", 4), 5);
     EXPECT_EQ(positions.FirstAfter(u"c", 1), 3);
     EXPECT_EQ(positions.FirstAfter(u"b", 1), 5);
-    EXPECT_EQ(positions.FirstAfter(u"z", 0), 5);
-    EXPECT_EQ(positions.FirstAfter(u"A", -1), 5);
+    EXPECT_EQ(positions.FirstAfter(u"a", 2), 4);
+    EXPECT_EQ(positions.FirstAfter(u"z", 2), 5);
+    EXPECT_EQ(positions.FirstAfter(u"A", 3), 5);
+    EXPECT_EQ(positions.FirstAfter(u"a", 4), 5);
+    EXPECT_EQ(positions.FirstAfter(u"a", 4), 5);
+    EXPECT_EQ(RaisedText([&] { positions.FirstAfter(u"a", 3); }),
+              u"Key positions are read front to back");
+    EXPECT_EQ(TKeyPositions({}).FirstAfter(u"a", 0), 0);
+}
+
+TEST(KeyPositions, AgreeWithAScanForAnyKeysReadFrontToBack) {
+    Keys random(5);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int count = random.Below(200);
+        const auto keys = random.Random(count, 1 + random.Below(60));
+        TKeyPositions positions(keys);
+        for (int after = -1; after < count; after += 1 + random.Below(3)) {
+            const String key = CharText(char16_t(u'a' + random.Below(61)));
+            int scan = after + 1;
+            while (scan < count && keys[static_cast<std::size_t>(scan)] != key)
+                ++scan;
+            ASSERT_EQ(positions.FirstAfter(key, after), scan) << trial;
+        }
+    }
 }
 
 TEST(SyncDataEquivalence, RandomKeysWithManyRepeats) {
