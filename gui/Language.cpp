@@ -2,6 +2,8 @@
 
 #include "LanguageSyntax.h"
 
+#include "io/TextFiles.h"
+
 #include "runtime/Boxed.h"
 #include "runtime/Text.h"
 
@@ -101,6 +103,10 @@ Ref<TVellumLanguage> TVellumLanguage::Deserialize(const String& text) {
     mapDictionary->Clear();
     LoadEntriesFromText(section);
     return Ref<TVellumLanguage>(this);
+}
+
+Ref<TVellumLanguage> TVellumLanguage::LoadLanguage(const StreamUrl& source) {
+    return New<TVellumLanguage>()->Deserialize(LoadText(source));
 }
 
 String TVellumLanguage::StripWhitespace(const String& text, int unquote) {

@@ -2,6 +2,8 @@
 // file with a [LanguageDefinition] section.
 #pragma once
 
+#include "io/StreamUrl.h"
+
 #include "runtime/Map.h"
 
 namespace vandro {
@@ -26,6 +28,9 @@ class TVellumLanguage : public TObject {
     // This language with the definitions of the text's section, or null when it has none.
     virtual Ref<TVellumLanguage> Deserialize(const String& text);
 
+    // A new language read from a file path or a stream, or null when it has no section; raises
+    // TStreamReadException when the source cannot be opened.
+    static Ref<TVellumLanguage> LoadLanguage(const StreamUrl& source);
     static String StripWhitespace(const String& text, int unquote);
     // Swaps the empty string and the stored form of the empty definition.
     static String Prepare(const String& text);

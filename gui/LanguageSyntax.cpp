@@ -1,52 +1,41 @@
 #include "LanguageSyntax.h"
 
+#include <algorithm>
+
 namespace vandro {
 
 namespace {
 
 enum class CommentState { BeforeEquals, AfterEquals, Quoted };
 
+// Each escape is a backslash followed by the letter.
+struct Escape {
+    char16_t letter;
+    char16_t unit;
+};
+const Escape kEscapes[] = {{u'\\', u'\\'}, {u'r', u'\r'}, {u'n', u'\n'}, {u't', u'\t'},
+                           {u';', u';'},   {u'#', u'#'},  {u':', u':'}};
+// What the writer escapes: the units a line would not carry, and the backslash itself.
+constexpr int kWrittenEscapes = 4;
+
 char16_t EscapedUnit(char16_t letter) {
-    switch (letter) {
-    case u'\\':
-        return u'\\';
-    case u'r':
-        return u'\r';
-    case u'n':
-        return u'\n';
-    case u';':
-        return u';';
-    case u'#':
-        return u'#';
-    case u':':
-        return u':';
-    case u't':
-        return u'\t';
-    default:
-        return 0;
-    }
+    for (const Escape& escape : kEscapes)
+        if (escape.letter == letter)
+            return escape.unit;
+    return 0;
 }
 
-String Escape(const String& text) {
+String Escaped(const String& text) {
     String out;
     out.reserve(text.size() + 2);
     for (char16_t unit : text) {
-        switch (unit) {
-        case u'\\':
-            out += u"\\\\";
-            break;
-        case u'\r':
-            out += u"\\r";
-            break;
-        case u'\n':
-            out += u"\\n";
-            break;
-        case u'\t':
-            out += u"\\t";
-            break;
-        default:
+        const auto end = kEscapes + kWrittenEscapes;
+        const auto escape =
+            std::find_if(kEscapes, end, [&](const Escape& e) { return e.unit == unit; });
+        if (escape != end)
+            out.append({u'\\', escape->letter});
+        else
             out += unit;
-        }
     }
     return out;
 }
@@ -95,13 +84,13 @@ String Unescape(const String& line) {
     return out;
 }
 
-String QuotedText(const String& definition) { return u'"' + Escape(definition) + u'"'; }
+String QuotedText(const String& text) { return u'"' + Escaped(text) + u'"'; }
 
 String FileKey(const String& key) {
     const bool quoted =
         !key.empty() && (IsStrippedAtStart(key.front()) || key.front() == u'[' ||
                          key.front() == u'"' || IsStrippedAtEnd(key.back()) || key.back() == u'"');
-    return quoted ? QuotedText(key) : Escape(key);
+    return quoted ? QuotedText(key) : Escaped(key);
 }
 
 bool IsWritableKey(const String& key) { return key.find_first_of(u"=;") == String::npos; }

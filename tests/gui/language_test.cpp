@@ -1,4 +1,5 @@
 #include "LocalizationFixture.h"
+#include "TrickyLanguage.h"
 
 #include "gui/LanguageSyntax.h"
 
@@ -250,58 +251,9 @@ TEST_F(LanguageFileText, AFileThatStoresTheEmptyDefinitionReadsItAsEmpty) {
 }
 
 TEST_F(LanguageFileText, EveryDefinitionReadsBackUnchanged) {
-    const String zero(1, u'\0');
-    const String definitions[] = {u"",
-                                  u"plain",
-                                  u"line\nbreak",
-                                  u"\n",
-                                  u"carriage\rreturn\r",
-                                  u"\r\n",
-                                  u"back\\slash",
-                                  u"\\",
-                                  u"ends in \\",
-                                  u"\\\\n",
-                                  u"\\r\\n\\t\\;\\#\\:",
-                                  u"semi;colon",
-                                  u";",
-                                  u"ends;",
-                                  u"\\;",
-                                  u"\"quoted\"",
-                                  u"\"",
-                                  u"a\"b;c\"d",
-                                  u"\" ; \"",
-                                  u"  leading",
-                                  u"trailing  ",
-                                  u" ",
-                                  u"\t tabs \t",
-                                  u"# hash : colon",
-                                  u"= equals =",
-                                  u"[section]",
-                                  u"{{token}}",
-                                  u"\u00fcml\u00e4ut \u2600",
-                                  u"\xd83d\xde00 and a lone \xdc00",
-                                  u"a" + zero + u"b",
-                                  zero + zero};
-    const String keys[] = {u"plain key", u" spaced ",    u"[section",    u"\"q\"",
-                           u"\"",        u"back\\slash", u"line\nkey",   u"tab\t",
-                           u"cr\r",      u"#:",          u"\u00fc\u2600"};
-
-    auto language = New<TVellumLanguage>()->Create(u"Name \"with\" quotes\\ ; and\nmore");
-    int i = 0;
-    for (const String& definition : definitions)
-        language->DefineToken(u"k" + IntText(i++), definition);
-    for (const String& key : keys)
-        language->DefineToken(key, key + u" = value");
-
-    auto back = New<TVellumLanguage>()->Deserialize(language->Serialize());
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->GetName(), language->GetName());
-    i = 0;
-    for (const String& definition : definitions)
-        EXPECT_EQ(back->LookupToken(u"k" + IntText(i++)), definition) << i - 1;
-    for (const String& key : keys)
-        EXPECT_EQ(back->LookupToken(key), key + u" = value");
-    EXPECT_EQ(back->mapDictionary->Count(), language->mapDictionary->Count());
+    const auto language = TrickyLanguage();
+    const auto back = New<TVellumLanguage>()->Deserialize(language->Serialize());
+    ExpectSameLanguage(back, language);
     EXPECT_EQ(back->Serialize(), language->Serialize());
 }
 

@@ -1,6 +1,7 @@
 # The localization engine and its language files.
 vandro_add_test(localization_test
     SOURCES
+        language_file_test.cpp
         language_test.cpp
         localize_string_test.cpp
         localized_date_time_test.cpp
