@@ -4,10 +4,29 @@
 #include "StreamFunctions.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace vandro {
 
 namespace {
+
+ByteArray ReadRemainingBytes(TStream& stream) {
+    ByteArray bytes(1024);
+    std::size_t filled = 0;
+    while (!stream.Eof()) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() + bytes.size() / 2);
+        const std::size_t room = std::min<std::size_t>(bytes.size() - filled, INT_MAX);
+        const int n = stream.Read(bytes.data() + filled, static_cast<int>(room));
+        // A stream whose Eof never comes ends at its first empty read.
+        if (n <= 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 ByteArray BytesOfText(const String& text) {
     ByteArray bytes(text.size());
     std::transform(text.begin(), text.end(), bytes.begin(),

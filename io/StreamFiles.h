@@ -1,12 +1,17 @@
 // Whole files as bytes, and copying between streams.
 #pragma once
 
-#include "RemainingBytes.h"
+#include "Stream.h"
 #include "StreamUrl.h"
+
+#include <vector>
 
 namespace vandro {
 
-// Raise TStreamReadException when the url cannot be opened.
+using ByteArray = std::vector<std::uint8_t>;
+
+// Reads until Eof into a buffer that starts at 1024 bytes and grows by half each time it
+// fills; raises TStreamReadException when the url cannot be opened.
 ByteArray LoadByteArray(const StreamUrl& url);
 // Each byte one character.
 String LoadString(const StreamUrl& url);

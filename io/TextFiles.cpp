@@ -1,6 +1,5 @@
 #include "TextFiles.h"
 
-#include "RemainingBytes.h"
 #include "StreamExceptions.h"
 #include "StreamFiles.h"
 #include "StreamFunctions.h"
@@ -57,10 +56,9 @@ String LoadText(const StreamUrl& url) {
         text->Close();
         return result;
     }
-    const ByteArray rest = ReadRemainingBytes(*stream);
-    stream->Close();
-    String result(mark.begin(), mark.end());
-    result.append(rest.begin(), rest.end());
+    const auto latin1 = TTextStream::Create(stream, TTextStream::LATIN1);
+    const String result = String(mark.begin(), mark.end()) + latin1->ReadFile();
+    latin1->Close();
     return result;
 }
 

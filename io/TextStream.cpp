@@ -1,16 +1,21 @@
 #include "TextStream.h"
 
 #include "NumberParsing.h"
-#include "RemainingBytes.h"
 #include "StreamExceptions.h"
 #include "TextCoding.h"
 #include "runtime/Text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace vandro {
 
 namespace {
 
 constexpr int kBytesPerHexLine = 32;
+constexpr int kPieceBytes = 1 << 16;
+constexpr std::size_t kLongestCharacter = 4;
 constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
 
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
@@ -24,7 +29,7 @@ struct BufferSource {
 };
 
 struct BufferSink {
-    ByteArray bytes;
+    std::vector<std::uint8_t> bytes;
     void Put(std::uint8_t byte) { bytes.push_back(byte); }
 };
 
@@ -143,18 +148,29 @@ int TTextStream::WriteString(const String& text) {
 
 String TTextStream::ReadFile() {
     String text;
+    const int left = Size() - Pos();
+    if (left > 0)
+        text.reserve(static_cast<std::size_t>(left) + 2);
     if (_lowSurrogate != 0)
         text += std::exchange(_lowSurrogate, 0);
-    ByteArray bytes;
+    std::vector<std::uint8_t> piece(kPieceBytes + kLongestCharacter);
+    std::size_t held = 0;
     if (_unread >= 0)
-        bytes.push_back(static_cast<std::uint8_t>(std::exchange(_unread, -1)));
-    const ByteArray rest = ReadRemainingBytes(*_stream);
-    bytes.insert(bytes.end(), rest.begin(), rest.end());
-    text.reserve(text.size() + bytes.size());
-    BufferSource in{bytes.data(), bytes.data() + bytes.size()};
-    while (in.at < in.end) {
-        const int first = *in.at++;
-        AppendCode(text, textcoding::DecodeCharacter(_encoding, first, in));
+        piece[held++] = static_cast<std::uint8_t>(std::exchange(_unread, -1));
+    for (bool last = false; !last;) {
+        const int n = _stream->Eof() ? 0 : _stream->Read(piece.data() + held, kPieceBytes);
+        last = n <= 0;
+        if (!last)
+            held += static_cast<std::size_t>(n);
+        // A character that starts this close to the end may go on in the next piece.
+        const std::size_t whole = last ? held : held - std::min(held, kLongestCharacter - 1);
+        BufferSource in{piece.data(), piece.data() + held};
+        while (in.at < piece.data() + whole) {
+            const int first = *in.at++;
+            AppendCode(text, textcoding::DecodeCharacter(_encoding, first, in));
+        }
+        held = static_cast<std::size_t>(in.end - in.at);
+        std::memmove(piece.data(), in.at, held);
     }
     return text;
 }

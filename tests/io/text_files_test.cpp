@@ -142,6 +142,24 @@ TEST(ReadFileInBulk, MatchesReadingCharacterByCharacter) {
     }
 }
 
+// Bytes of every kind, well-formed or not, so that characters of every length and every
+// broken sequence fall across the edges of the pieces ReadFile reads.
+TEST(ReadFileInBulk, MatchesCharacterByCharacterAcrossPieces) {
+    Bytes bytes;
+    std::uint32_t state = 12345;
+    const Bytes pieces[] = {{'a'},       {0xC3, 0xA9}, {0xE2, 0x98, 0x80}, {0xF0, 0x9F, 0x82, 0xA1},
+                            {0xE2, 'x'}, {0x80},       {0xF0, 0x9F, 0x82}, {0xFF}};
+    while (bytes.size() < 300000) {
+        state = state * 1103515245u + 12345u;
+        const Bytes& piece = pieces[(state >> 16) % 8];
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+    }
+    for (int encoding :
+         {TTextStream::LATIN1, TTextStream::UTF8, TTextStream::UTF16BE, TTextStream::UTF16LE})
+        EXPECT_EQ(TextOver(bytes, encoding)->ReadFile(), CharByChar(TextOver(bytes, encoding)))
+            << "encoding " << encoding;
+}
+
 TEST(ReadFileInBulk, FirstDeliversWhatACharacterReadLeftOwed) {
     auto half = TextOver({0xF0, 0x9F, 0x82, 0xA1, 'x'}, TTextStream::UTF8);
     EXPECT_EQ(half->ReadChar(), 0xD83C);
