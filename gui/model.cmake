@@ -9,4 +9,5 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GadgetLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ItemArray.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeyPositions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProxyGadget.cpp
 )

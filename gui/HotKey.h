@@ -1,0 +1,26 @@
+// The hot-key registry: a chain of bindings, newest first, each raising a prepared event for
+// a key with modifiers, limited to one window handle or (owner 0) to none.
+#pragma once
+
+#include "events/Event.h"
+
+namespace vandro {
+
+class THotKey : public TObject {
+public:
+    Ref<THotKey> succ;
+    int key = 0;
+    int mods = 0;
+    Ref<TEvent> event;
+    int owner = 0;
+};
+
+// A null event becomes a "HotkeyHit" carrying key and mods. A binding of the same key, mods
+// and owner is updated rather than added again.
+Ref<THotKey> BindHotKey(int key, int mods, Ref<TEvent> event, int owner);
+// A record that is not in the chain changes nothing.
+int UnbindHotKey(const Ref<THotKey>& hotkey);
+// The newest binding of key and mods whose owner is 0 or this one; null when there is none.
+Ref<TEvent> FindHotKeyEvent(int key, int mods, int owner);
+
+} // namespace vandro

@@ -1,0 +1,25 @@
+// The toolkit's start-up, in the order the program relies on: the core, the driver interface,
+// the gadget event functions, then the platform's driver made current. Each step runs once.
+#pragma once
+
+#include "VellumDriver.h"
+
+namespace vandro {
+
+// Starts the gadget core, the driver interface and the gadget event functions.
+void StartToolkit();
+// Installs the localization hooks of the core and saves the engine's setters for the driver.
+void StartDriverInterface();
+// Starts the system module, then makes the pending gadget events list.
+void StartGadgetEvents();
+
+// Starts the toolkit and makes the platform's driver the current one; runs once. The library
+// of the platform's driver defines it.
+void StartGuiDriver();
+
+// Null until a platform driver is installed.
+const Ref<TVellumDriver>& CurrentDriver();
+// Replaces whatever driver was installed.
+void SetCurrentDriver(Ref<TVellumDriver> driver);
+
+} // namespace vandro

@@ -1,0 +1,35 @@
+#include "HeadlessCanvas.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int kActive = 4;
+constexpr int kCanvas = 8;
+
+} // namespace
+
+int THeadlessCanvas::Activate(int command) {
+    if (command != ActivateRedraw) return THeadlessPanel::Activate(command);
+    ++_redraws;
+    _invalid = 1;
+    return 1;
+}
+
+int THeadlessCanvas::Class() { return ClassCanvas; }
+
+Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
+    return THeadlessPanel::Create(group, style | kCanvas | kActive, text);
+}
+
+int THeadlessCanvas::UserPaint() {
+    if (!Alive()) return 0;
+    _invalid = 0;
+    PostGuiEvent(GadgetPaint, 0, 0, 0, 0, {});
+    return 1;
+}
+
+} // namespace vandro

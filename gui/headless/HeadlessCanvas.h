@@ -1,0 +1,23 @@
+// A canvas: a panel the program paints itself. It never paints a background, and each time
+// the platform asks it to paint it raises one "GadgetPaint".
+#pragma once
+
+#include "HeadlessPanel.h"
+
+namespace vandro {
+
+class THeadlessCanvas : public THeadlessPanel {
+public:
+    // Redrawing asks for a paint without erasing.
+    int Activate(int command) override;
+    int Class() override;
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+
+    // The platform asks the canvas to paint, as after it was uncovered or redrawn.
+    int UserPaint();
+
+    // A paint has been asked for and not yet done.
+    int _invalid = 0;
+};
+
+} // namespace vandro

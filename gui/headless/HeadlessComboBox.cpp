@@ -1,0 +1,71 @@
+#include "HeadlessComboBox.h"
+
+#include "HeadlessDriver.h"
+#include "HeadlessTextField.h"
+
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+int THeadlessComboBox::SetText(const String& text) {
+    if (!Editable()) return 0;
+    return THeadlessItemGadget::SetText(text);
+}
+
+String THeadlessComboBox::GetText() {
+    if (Editable() || !HasItem(_selected)) return THeadlessItemGadget::GetText();
+    return Alive() ? _items[static_cast<std::size_t>(_selected)].text : String();
+}
+
+int THeadlessComboBox::SetListItemState(int index, int state) {
+    if (state & ItemStateSelected)
+        _selected = HasItem(index) ? index : -1;
+    else if (index == _selected)
+        _selected = -1;
+    return 0;
+}
+
+int THeadlessComboBox::ListItemState(int index) {
+    return HasItem(index) && index == _selected ? ItemStateSelected : 0;
+}
+
+int THeadlessComboBox::Class() { return ClassComboBox; }
+
+Ref<TGadget> THeadlessComboBox::Create(const Ref<TGadget>&, int style, const String&) {
+    this->style = style;
+    Register(ClassComboBox, 0);
+    _bgcolor = 0xFFFFFF;
+    _bgbrush = 1;
+    return Ref<TGadget>(this);
+}
+
+int THeadlessComboBox::isTabbable() { return 1; }
+
+void THeadlessComboBox::ItemsChanged() {
+    if (_selected >= ItemTotal()) _selected = -1;
+}
+
+int THeadlessComboBox::UserChooseItem(int index) {
+    if (!Reachable() || !HasItem(index)) return 0;
+    if (index == _selected) return 1;
+    _selected = index;
+    if (Editable()) _text = _items[static_cast<std::size_t>(index)].text;
+    PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
+    return 1;
+}
+
+int THeadlessComboBox::UserType(const String& text) {
+    if (!Reachable() || !Editable()) return 0;
+    if (!(Headless().focus == this)) FocusNative(Ref<TGadget>(this));
+    int typed = 0;
+    for (char16_t unit : text) {
+        ReportKey(KeyChar, unit, 0);
+        if (!FilterPasses(*this, KeyChar, unit, 0)) continue;
+        _text += unit;
+        ++typed;
+        PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+    }
+    return typed;
+}
+
+} // namespace vandro

@@ -1,0 +1,91 @@
+#include "HeadlessDriver.h"
+
+#include "HeadlessDesktop.h"
+#include "HeadlessIconStrip.h"
+#include "HeadlessMenu.h"
+
+#include "graphics/PixmapLoader.h"
+#include "runtime/Text.h"
+
+#include <cstdlib>
+
+namespace vandro {
+
+namespace {
+
+HeadlessState headless;
+
+String EnvironmentText(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? FromUtf8(value) : String();
+}
+
+// The installed face of that name in its own spelling, or the substitute face.
+String ResolveFace(const String& name) {
+    for (const String& face : headless.faces)
+        if (Lower(face) == Lower(name)) return face;
+    return headless.substituteFace;
+}
+
+int PackedRequest(int red, int green, int blue) { return (red << 16) | (green << 8) | blue; }
+
+} // namespace
+
+HeadlessState& Headless() { return headless; }
+
+int NewNativeHandle() { return ++headless.lastHandle; }
+
+THeadlessDriver::THeadlessDriver() {
+    headless = HeadlessState();
+    headless.faces = {u"MS Shell Dlg", u"Arial", u"Consolas", u"Courier New",
+                      u"Times New Roman", u"Comic Sans MS"};
+    headless.userName = EnvironmentText("username");
+    headless.computerName = EnvironmentText("userdomain");
+    headless.defaultFont = Cast<THeadlessFont>(LoadFont(u"MS Shell Dlg", 8, 0));
+    headless.desktop = New<THeadlessDesktop>();
+}
+
+String THeadlessDriver::UserName() { return headless.userName; }
+
+String THeadlessDriver::ComputerName() { return headless.computerName; }
+
+Ref<TGuiFont> THeadlessDriver::LoadFont(const String& name, int size, int style) {
+    auto font = New<THeadlessFont>();
+    font->name = ResolveFace(name);
+    font->size = size;
+    font->style = style;
+    font->handle = NewNativeHandle();
+    return font;
+}
+
+Ref<TGadget> THeadlessDriver::ActiveGadget() { return headless.focus; }
+
+int THeadlessDriver::RequestColor(int red, int green, int blue) {
+    headless.lastColorRequest = PackedRequest(red, green, blue);
+    if (headless.colorReplies.empty()) return 0;
+    const int reply = headless.colorReplies.front();
+    headless.colorReplies.pop_front();
+    if (reply < 0) return 0;
+    return static_cast<int>(0xFF000000u | static_cast<unsigned>(reply & 0xFFFFFF));
+}
+
+Ref<TGuiFont> THeadlessDriver::RequestFont(const Ref<TGuiFont>& font) {
+    headless.lastFontRequest = font;
+    if (headless.fontReplies.empty()) return {};
+    Ref<TGuiFont> reply = headless.fontReplies.front();
+    headless.fontReplies.pop_front();
+    return reply;
+}
+
+int THeadlessDriver::SetPointer(int shape) {
+    headless.pointerShapes.push_back(shape);
+    return 0;
+}
+
+Ref<TIconStrip> THeadlessDriver::LoadIconStrip(const Object& source) {
+    Ref<TPixmap> pixmap = Cast<TPixmap>(source);
+    if (!pixmap && source) pixmap = LoadPixmap(StreamUrl(source));
+    return THeadlessIconStrip::Create(pixmap);
+}
+
+} // namespace vandro

@@ -1,0 +1,84 @@
+// A gadget driver with no platform behind it: every gadget keeps in memory what a native
+// control would show, and a program or a test acts as the user through HeadlessUser.h. It is
+// the reference the platform drivers are held against: the same events for the same user
+// actions, the same answers to the gadgets' state questions.
+#pragma once
+
+#include "HeadlessFont.h"
+
+#include "gui/VellumDriver.h"
+
+#include <deque>
+#include <map>
+#include <vector>
+
+namespace vandro {
+
+class THeadlessDesktop;
+class THeadlessMenu;
+class THeadlessWindow;
+
+// The screen and the part of it that windows are maximised to (the task bar takes the rest).
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr int kWorkAreaHeight = 728;
+
+class THeadlessDriver : public TVellumDriver {
+public:
+    THeadlessDriver();
+
+    // From the environment variables "username" and "userdomain", as on Windows.
+    String UserName() override;
+    String ComputerName() override;
+    // A face that is not installed is loaded as the substitute face, whose name it carries.
+    Ref<TGuiFont> LoadFont(const String& name, int size, int style) override;
+    Ref<TGadget> CreateGadget(int gadgetClass, const String& text, int x, int y, int w, int h,
+                              const Ref<TGadget>& group, int style) override;
+    Ref<TGadget> ActiveGadget() override;
+    // Answers the next queued reply; cancelled when none is queued.
+    int RequestColor(int red, int green, int blue) override;
+    Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font) override;
+    int SetPointer(int shape) override;
+    // From a pixmap, or from what the pixmap loaders read from the source.
+    Ref<TIconStrip> LoadIconStrip(const Object& source) override;
+
+    // The driver object of a gadget class, given the group, the style and the text; null for
+    // a number outside the gadget classes.
+    virtual Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
+                                                 int style, const String& text);
+};
+
+// What a user of the headless platform has set up and what the platform shows.
+struct HeadlessState {
+    int lastHandle = 0;
+    // Menu command ids start at 101.
+    int menuCounter = 100;
+    // Not owned: a menu leaves the table when it is freed or dies.
+    std::map<int, THeadlessMenu*> menus;
+    Ref<THeadlessDesktop> desktop;
+    Ref<THeadlessFont> defaultFont;
+    // The gadget with the keyboard focus; null when none has it.
+    Ref<TGadget> focus;
+    // Not owned: the window that was activated last, until it is freed.
+    THeadlessWindow* activeWindow = nullptr;
+    std::vector<String> faces;
+    String substituteFace = u"Arial";
+    String userName;
+    String computerName;
+    // 0xRRGGBB, or -1 for a cancelled chooser.
+    std::deque<int> colorReplies;
+    std::deque<Ref<TGuiFont>> fontReplies;
+    // The item the user picks from the next pop-up menu; null dismisses it.
+    std::deque<Ref<THeadlessMenu>> popupChoices;
+    std::vector<int> pointerShapes;
+    String clipboard;
+    int lastColorRequest = 0;
+    Ref<TGuiFont> lastFontRequest;
+};
+
+// Valid while a headless driver exists.
+HeadlessState& Headless();
+// A fresh native handle: windows, controls, menus and fonts each take one.
+int NewNativeHandle();
+
+} // namespace vandro

@@ -1,0 +1,39 @@
+// A list box: one column of items, one selected or (style bit 1) several. The user's clicks
+// raise "GadgetSelect" when the selection they report changed, a double click
+// "GadgetAction", a right click "GadgetMenu", each with the item's index.
+#pragma once
+
+#include "HeadlessItemGadget.h"
+
+namespace vandro {
+
+class THeadlessListBox : public THeadlessItemGadget {
+public:
+    // A single-selection list lets go of the item selected before.
+    int SetListItemState(int index, int state) override;
+    int Class() override;
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int isTabbable() override;
+    int BorderWidth() override;
+    int KeptStates() override;
+    void ItemsChanged() override;
+
+    bool MultiSelect() const { return (style & 1) != 0; }
+
+    // A click on the item; with Ctrl (mods 2) a multi-selection list toggles it instead.
+    int UserClickItem(int index, int mods);
+    // A click below the items clears the selection.
+    int UserClickEmpty();
+    int UserDoubleClickItem(int index);
+    int UserRightClickItem(int index);
+
+    // The selection last reported, -1 for none.
+    int _selected = -1;
+
+private:
+    // What the list reports as its selection now.
+    int SelectionNow();
+    void ReportSelection();
+};
+
+} // namespace vandro

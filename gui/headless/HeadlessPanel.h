@@ -1,0 +1,45 @@
+// A panel: a container with an optional border, a captioned group frame with an inner client
+// area, or (THeadlessCanvas) a surface the program paints itself. Plain panels keep a
+// background colour, a background image with its layout flags, and an opacity.
+#pragma once
+
+#include "HeadlessGadget.h"
+
+#include "graphics/Pixmap.h"
+
+namespace vandro {
+
+enum PanelType : int {
+    PanelPlain = 0,
+    PanelGroup = 1,
+    PanelCanvas = 2,
+};
+
+class THeadlessPanel : public THeadlessGadget {
+public:
+    // The TGadget slots it overrides, in slot order.
+    int Free() override;
+    // A group frame's client area is 8 narrower and 20 lower than the frame's.
+    int ClientWidth() override;
+    int ClientHeight() override;
+    int SetAlpha(float alpha) override;
+    // The background image; its flags' low three bits choose the layout.
+    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
+    int Class() override;
+    // Keeps the flags; the headless platform has no graphics to attach, so it answers null.
+    Object AttachGraphics(int flags) override;
+    Object CanvasGraphics() override;
+
+    // The THeadlessGadget slots it overrides.
+    // Style 3 is a group frame, bit 4 makes the panel report mouse and keys, bit 8 a canvas.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int BorderWidth() override;
+
+    int _type = PanelPlain;
+    float _alpha = 1.0f;
+    Ref<TPixmap> _background;
+    int _bitmapflags = 0;
+    int _graphicsflags = 0;
+};
+
+} // namespace vandro

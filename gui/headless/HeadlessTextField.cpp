@@ -1,0 +1,85 @@
+#include "HeadlessTextField.h"
+
+#include "HeadlessDriver.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+
+#include <algorithm>
+
+namespace vandro {
+
+namespace {
+
+constexpr int kPassword = 1;
+constexpr int kClientEdge = 2;
+
+} // namespace
+
+bool FilterPasses(TGadget& gadget, int id, int data, int mods) {
+    if (gadget.eventfilter.IsNull()) return true;
+    const Ref<TEvent> event = TEvent::Create(id, Ref<TGadget>(&gadget), data, mods, 0, 0, {});
+    return gadget.eventfilter(event, gadget.context) != 0;
+}
+
+int THeadlessTextField::Activate(int command) {
+    if (command == ActivateFocus && Alive()) {
+        _selstart = 0;
+        _sellen = static_cast<int>(_text.size());
+    }
+    return THeadlessGadget::Activate(command);
+}
+
+int THeadlessTextField::SetText(const String& text) {
+    _busy = 1;
+    THeadlessGadget::SetText(text);
+    _busy = 0;
+    const int length = static_cast<int>(_text.size());
+    _selstart = std::min(_selstart, length);
+    _sellen = std::min(_sellen, length - _selstart);
+    return 0;
+}
+
+int THeadlessTextField::Class() { return ClassTextField; }
+
+Ref<TGadget> THeadlessTextField::Create(const Ref<TGadget>&, int style, const String&) {
+    this->style = style;
+    Register(ClassTextField, 0);
+    _bgcolor = 0xFFFFFF;
+    _bgbrush = 1;
+    return Ref<TGadget>(this);
+}
+
+int THeadlessTextField::isTabbable() { return 1; }
+
+int THeadlessTextField::BorderWidth() { return kClientEdge; }
+
+int THeadlessTextField::FocusLost() {
+    _sellen = 0;
+    PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {});
+    return 0;
+}
+
+int THeadlessTextField::UserType(const String& text) {
+    if (!Reachable()) return 0;
+    if (!(Headless().focus == this)) FocusNative(Ref<TGadget>(this));
+    int typed = 0;
+    for (char16_t unit : text) {
+        ReportKey(KeyChar, unit, 0);
+        if (!FilterPasses(*this, KeyChar, unit, 0)) continue;
+        _text.replace(static_cast<std::size_t>(_selstart), static_cast<std::size_t>(_sellen),
+                      1, unit);
+        ++_selstart;
+        _sellen = 0;
+        ++typed;
+        if (!_busy) PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+    }
+    return typed;
+}
+
+String THeadlessTextField::ShownText() const {
+    if (!(style & kPassword)) return _text;
+    return String(_text.size(), u'\u25CF');
+}
+
+} // namespace vandro

@@ -1,0 +1,85 @@
+#include "HeadlessToolbar.h"
+
+#include "HeadlessIconStrip.h"
+#include "HeadlessWindow.h"
+
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int kSeparatorIcon = -2;
+constexpr int kDefaultIconSize = 16;
+constexpr int kButtonMargin = 10;
+
+} // namespace
+
+int THeadlessToolbar::DoLayout() {
+    Place();
+    return 0;
+}
+
+int THeadlessToolbar::Free() {
+    auto* window = dynamic_cast<THeadlessWindow*>(parent);
+    THeadlessItemGadget::Free();
+    if (window && window->_clientY != 0) {
+        window->_clientY = 0;
+        window->RethinkClient(0);
+    }
+    return 0;
+}
+
+int THeadlessToolbar::SetIconStrip(const Ref<TIconStrip>& strip) {
+    THeadlessItemGadget::SetIconStrip(strip);
+    Place();
+    return 0;
+}
+
+int THeadlessToolbar::SetShow(int show) {
+    THeadlessItemGadget::SetShow(show);
+    Place();
+    return 0;
+}
+
+int THeadlessToolbar::Class() { return ClassToolbar; }
+
+Ref<TGadget> THeadlessToolbar::Create(const Ref<TGadget>&, int style, const String&) {
+    this->style = style;
+    Register(ClassToolbar, 0);
+    return Ref<TGadget>(this);
+}
+
+bool THeadlessToolbar::IsSeparator(int index) const {
+    if (!HasItem(index)) return false;
+    const int icon = _items[static_cast<std::size_t>(index)].icon;
+    if (icon == kSeparatorIcon) return true;
+    const auto strip = Cast<THeadlessIconStrip>(_icons);
+    return strip && strip->IsBlankIcon(icon);
+}
+
+int THeadlessToolbar::UserClickButton(int index) {
+    if (!Reachable() || !HasItem(index) || IsSeparator(index)) return 0;
+    if (ListItemState(index) & ItemStateDisabled) return 0;
+    PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
+    return 1;
+}
+
+int THeadlessToolbar::BarHeight() const {
+    const int icons = _icons && _icons->pixmap ? _icons->pixmap->height : kDefaultIconSize;
+    return icons + kButtonMargin;
+}
+
+void THeadlessToolbar::Place() {
+    if (!parent || !Alive()) return;
+    auto* window = dynamic_cast<THeadlessWindow*>(parent);
+    const int across = window ? window->ClientWidth() + window->_clientX : parent->ClientWidth();
+    SetArea(0, 0, across, BarHeight());
+    if (!window) return;
+    const int room = _visible ? height : 0;
+    if (window->_clientY == room) return;
+    window->_clientY = room;
+    window->RethinkClient(0);
+}
+
+} // namespace vandro

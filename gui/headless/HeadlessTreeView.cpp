@@ -1,0 +1,101 @@
+#include "HeadlessTreeView.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetCore.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int kClientEdge = 2;
+constexpr int kDragAndDrop = 1;
+
+} // namespace
+
+int THeadlessTreeView::Class() { return ClassTreeView; }
+Ref<TGadget> THeadlessTreeView::RootNode() { return _root; }
+Ref<TGadget> THeadlessTreeView::SelectedNode() { return _selected; }
+int THeadlessTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
+
+Ref<TGadget> THeadlessTreeView::Create(const Ref<TGadget>&, int style, const String&) {
+    this->style = style;
+    Register(ClassTreeView, 0);
+    _root = New<THeadlessTreeNode>();
+    _root->CreateRoot(Ref<TGadget>(this));
+    return Ref<TGadget>(this);
+}
+
+int THeadlessTreeView::isTabbable() { return 1; }
+
+int THeadlessTreeView::BorderWidth() { return kClientEdge; }
+
+int THeadlessTreeView::ReleaseNative() {
+    _selected = nullptr;
+    return THeadlessGadget::ReleaseNative();
+}
+
+int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node) {
+    if (!Belongs(node) || node == _selected) return 0;
+    // Selecting a node brings it into view.
+    for (auto* above = dynamic_cast<THeadlessTreeNode*>(node->parent); above;
+         above = dynamic_cast<THeadlessTreeNode*>(above->parent))
+        above->_expanded = 1;
+    _selected = node;
+    PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
+    return 1;
+}
+
+int THeadlessTreeView::UserSelectNode(const Ref<THeadlessTreeNode>& node) {
+    if (!Reachable() || !Shows(node)) return 0;
+    SelectNode(node);
+    return 1;
+}
+
+int THeadlessTreeView::UserExpandNode(const Ref<THeadlessTreeNode>& node) {
+    if (!Reachable() || !Shows(node) || node->kids->IsEmpty() || node->_expanded) return 0;
+    node->_expanded = 1;
+    PostGuiEvent(GadgetOpen, 0, 0, 0, 0, node);
+    return 1;
+}
+
+int THeadlessTreeView::UserCollapseNode(const Ref<THeadlessTreeNode>& node) {
+    if (!Reachable() || !Shows(node) || !node->_expanded) return 0;
+    node->_expanded = 0;
+    PostGuiEvent(GadgetClose, 0, 0, 0, 0, node);
+    return 1;
+}
+
+int THeadlessTreeView::UserDoubleClick() {
+    if (!Reachable() || !_selected) return 0;
+    PostGuiEvent(GadgetAction, 0, 0, 0, 0, _selected);
+    return 1;
+}
+
+int THeadlessTreeView::UserRightClickNode(const Ref<THeadlessTreeNode>& node, int x, int y) {
+    if (!Reachable()) return 0;
+    PostGuiEvent(GadgetMenu, 0, 0, x, y, Shows(node) ? Object(node) : Object());
+    return 1;
+}
+
+int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x,
+                                     int y) {
+    if (!Reachable() || !(style & kDragAndDrop) || !Shows(node)) return 0;
+    if (button != 1 && button != 2) return 0;
+    SetDragSource(button, node);
+    PostGuiEvent(GadgetDrag, button, 0, x, y, node);
+    return 1;
+}
+
+bool THeadlessTreeView::Belongs(const Ref<THeadlessTreeNode>& node) {
+    return node && node->_item && !node->IsRoot() && node->Tree() == this;
+}
+
+bool THeadlessTreeView::Shows(const Ref<THeadlessTreeNode>& node) {
+    if (!Belongs(node)) return false;
+    for (auto* above = dynamic_cast<THeadlessTreeNode*>(node->parent); above && !above->IsRoot();
+         above = dynamic_cast<THeadlessTreeNode*>(above->parent))
+        if (!above->_expanded) return false;
+    return true;
+}
+
+} // namespace vandro

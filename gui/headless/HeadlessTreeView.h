@@ -1,0 +1,45 @@
+// A tree view. Selecting a node raises "GadgetSelect", expanding and collapsing one
+// "GadgetOpen" and "GadgetClose", a double click "GadgetAction" with the selected node and a
+// right click "GadgetMenu", each with the node as the event's extra. With style bit 1 nodes
+// can be dragged: "GadgetDrag" when a drag starts, "GadgetDrop" where it ends.
+#pragma once
+
+#include "HeadlessGadget.h"
+#include "HeadlessTreeNode.h"
+
+namespace vandro {
+
+class THeadlessTreeView : public THeadlessGadget {
+public:
+    int Class() override;
+    Ref<TGadget> RootNode() override;
+    Ref<TGadget> SelectedNode() override;
+    int CountKids() override;
+
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int isTabbable() override;
+    int BorderWidth() override;
+    int ReleaseNative() override;
+
+    // Makes the node the selected one, raising "GadgetSelect" when it was not.
+    int SelectNode(const Ref<THeadlessTreeNode>& node);
+
+    int UserSelectNode(const Ref<THeadlessTreeNode>& node);
+    int UserExpandNode(const Ref<THeadlessTreeNode>& node);
+    int UserCollapseNode(const Ref<THeadlessTreeNode>& node);
+    int UserDoubleClick();
+    int UserRightClickNode(const Ref<THeadlessTreeNode>& node, int x, int y);
+    // Button 1 or 2 starts dragging the node from (x, y).
+    int UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x, int y);
+
+    Ref<THeadlessTreeNode> _root;
+    Ref<THeadlessTreeNode> _selected;
+
+private:
+    // A node of this tree with an item.
+    bool Belongs(const Ref<THeadlessTreeNode>& node);
+    // ... and every node above it expanded.
+    bool Shows(const Ref<THeadlessTreeNode>& node);
+};
+
+} // namespace vandro

@@ -1,0 +1,177 @@
+// A window's frame: its measures, where it is on the screen, the client area inside it, and
+// the events its moves and sizes raise.
+#include "HeadlessWindow.h"
+
+#include "HeadlessDriver.h"
+
+#include "gui/WindowFunctions.h"
+
+#include <algorithm>
+
+namespace vandro {
+
+namespace {
+
+constexpr int kCaption = 20;
+constexpr int kSizingBorder = 4;
+constexpr int kDialogBorder = 3;
+constexpr int kMenuBar = 20;
+constexpr int kStatusLine = 22;
+
+} // namespace
+
+int THeadlessWindow::Caption() const { return (style & WindowTitleBar) ? kCaption : 0; }
+
+int THeadlessWindow::Border() const {
+    if (_thickframe) return kSizingBorder;
+    return (style & WindowTitleBar) ? kDialogBorder : 0;
+}
+
+int THeadlessWindow::MenuHeight() const { return _menubar != MenuBarNone ? kMenuBar : 0; }
+
+int THeadlessWindow::StatusHeight() const { return (style & WindowStatusBar) ? kStatusLine : 0; }
+
+int THeadlessWindow::Rethink() {
+    int x = xpos, y = ypos, w = width, h = height;
+    ConvertToContainerDimensions(x, y, w, h);
+    MoveFrame(x, y, w, h);
+    return RethinkClient(1);
+}
+
+int THeadlessWindow::ClientWidth() {
+    if (style & WindowClientCoords) return width;
+    return std::max(_nativeW - 2 * Border() - _clientX, 0);
+}
+
+int THeadlessWindow::ClientHeight() {
+    if (style & WindowClientCoords) return height;
+    const int frame = 2 * Border() + Caption() + MenuHeight();
+    return std::max(height - frame - _clientY - StatusHeight(), 0);
+}
+
+int THeadlessWindow::RethinkClient(int) { return LayoutKids(); }
+
+int THeadlessWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
+    if (!(style & WindowClientCoords)) return 0;
+    const int top = Border() + Caption() + MenuHeight();
+    x -= _clientX + Border();
+    y -= _clientY + top;
+    w += _clientX + 2 * Border();
+    h += StatusHeight() + _clientY + top + Border();
+    return 1;
+}
+
+int THeadlessWindow::SetMinimumSize(int width, int height) {
+    _minwidth = width;
+    _minheight = height;
+    ApplyFrameStyle();
+    return 0;
+}
+
+int THeadlessWindow::SetMaximumSize(int width, int height) {
+    _maxwidth = width;
+    _maxheight = height;
+    _maximizebox = 0;
+    ApplyFrameStyle();
+    return 0;
+}
+
+void THeadlessWindow::ApplyFrameStyle() {
+    const int before = _thickframe;
+    if (_maxwidth == _minwidth && _maxheight == _minheight)
+        _thickframe = 0;
+    else if (style & WindowResizable)
+        _thickframe = 1;
+    if (_thickframe != before) Rethink();
+}
+
+void THeadlessWindow::ClampToSizeLimits(int& w, int& h) {
+    int x = 0, y = 0, minW = _minwidth, minH = _minheight;
+    ConvertToContainerDimensions(x, y, minW, minH);
+    w = std::max(w, minW);
+    h = std::max(h, minH);
+    if (_maxwidth < _minwidth || _maxheight < _minheight) return;
+    int maxW = _maxwidth, maxH = _maxheight;
+    ConvertToContainerDimensions(x, y, maxW, maxH);
+    w = std::min(w, maxW);
+    h = std::min(h, maxH);
+}
+
+void THeadlessWindow::MoveFrame(int x, int y, int w, int h) {
+    ClampToSizeLimits(w, h);
+    _nativeX = x;
+    _nativeY = y;
+    _nativeW = std::max(w, 0);
+    _nativeH = std::max(h, 0);
+    if (Alive()) TakeNativeRect();
+}
+
+void THeadlessWindow::TakeNativeRect() {
+    if (_minimized) return;
+    int x = _nativeX, y = _nativeY, w = _nativeW, h = _nativeH;
+    if (style & WindowClientCoords) {
+        const int top = Border() + Caption() + MenuHeight();
+        x += Border() + _clientX;
+        y += top + _clientY;
+        w -= 2 * Border() + _clientX;
+        h -= top + Border() + StatusHeight() + _clientY;
+    }
+    const bool moved = x != xpos || y != ypos;
+    const bool sized = std::max(w, 0) != width || std::max(h, 0) != height;
+    SetRect(x, y, w, h);
+    if (sized) RethinkClient(0);
+    if (moved) PostGuiEvent(WindowMove, 0, 0, xpos, ypos, {});
+    if (sized) PostGuiEvent(WindowSize, 0, 0, width, height, {});
+}
+
+void THeadlessWindow::Maximize() {
+    if (_minimized) {
+        _minimized = 0;
+        if (_maximized) return;
+    }
+    if (_maximized) return;
+    _restoreX = _nativeX;
+    _restoreY = _nativeY;
+    _restoreW = _nativeW;
+    _restoreH = _nativeH;
+    _maximized = 1;
+    int w = kScreenWidth, h = kWorkAreaHeight;
+    ClampToSizeLimits(w, h);
+    _nativeX = 0;
+    _nativeY = 0;
+    _nativeW = w;
+    _nativeH = h;
+    TakeNativeRect();
+}
+
+void THeadlessWindow::Restore() {
+    if (_minimized) {
+        _minimized = 0;
+        return;
+    }
+    if (!_maximized) return;
+    _maximized = 0;
+    _nativeX = _restoreX;
+    _nativeY = _restoreY;
+    _nativeW = _restoreW;
+    _nativeH = _restoreH;
+    TakeNativeRect();
+}
+
+int THeadlessWindow::UserResize(int w, int h) {
+    if (!Reachable() || !_thickframe || _minimized || _maximized) return 0;
+    int x = xpos, y = ypos;
+    ConvertToContainerDimensions(x, y, w, h);
+    MoveFrame(x, y, w, h);
+    return 1;
+}
+
+int THeadlessWindow::UserMove(int x, int y) {
+    if (!Reachable() || !(style & WindowTitleBar) || _minimized || _maximized) return 0;
+    int w = width, h = height;
+    ConvertToContainerDimensions(x, y, w, h);
+    MoveFrame(x, y, w, h);
+    return 1;
+}
+
+} // namespace vandro

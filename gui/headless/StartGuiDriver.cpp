@@ -1,0 +1,20 @@
+#include "HeadlessDriver.h"
+
+#include "gui/ToolkitStart.h"
+
+namespace vandro {
+
+namespace {
+
+bool started = false;
+
+} // namespace
+
+void StartGuiDriver() {
+    if (started) return;
+    started = true;
+    StartToolkit();
+    SetCurrentDriver(New<THeadlessDriver>());
+}
+
+} // namespace vandro

@@ -1,0 +1,20 @@
+# The driver interface, the toolkit's module functions, and the headless driver.
+vandro_add_test(gui_driver_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EventRecorder.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/RecordingDriver.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/driver_interface_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/gadget_events_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/gadget_functions_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/hotkey_test.cpp
+    LIBS vandro_gui)
+
+vandro_add_test(gui_headless_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EventRecorder.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/button_label_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/list_gadget_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/localization_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/menu_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/teardown_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/text_tree_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/window_test.cpp
+    LIBS vandro_gui_platform)

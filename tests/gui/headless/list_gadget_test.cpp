@@ -1,0 +1,192 @@
+// The list-like gadgets: what their controls show of the items, and the events the user's
+// choices raise.
+#include "HeadlessFixture.h"
+
+#include "gui/headless/HeadlessComboBox.h"
+#include "gui/headless/HeadlessListBox.h"
+#include "gui/headless/HeadlessTabber.h"
+#include "gui/headless/HeadlessToolbar.h"
+#include "gui/headless/HeadlessWindow.h"
+
+namespace vandro {
+namespace {
+
+class ListTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);
+        events.Take();
+    }
+    void TearDown() override {
+        FreeGadget(window);
+        window = nullptr;
+        HeadlessTest::TearDown();
+    }
+    void Fill(const Ref<TGadget>& gadget) {
+        AddGadgetItem(gadget, u"red", 0, -1, u"", Box(u"R"));
+        AddGadgetItem(gadget, u"green", 0, -1, u"", Box(u"G"));
+        AddGadgetItem(gadget, u"blue", 0, -1, u"", Box(u"B"));
+    }
+
+    Ref<TGadget> window;
+};
+
+TEST_F(ListTest, AListBoxShowsItsItemsAndReportsEachChangeOfSelectionOnce) {
+    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
+    Fill(list);
+    const auto shown = Cast<THeadlessListBox>(list);
+    ASSERT_EQ(shown->_items.size(), 3u);
+    EXPECT_EQ(shown->_items[1].text, u"green");
+
+    EXPECT_EQ(UserSelectItem(list, 1), 1);
+    const auto select = OnlyEvent(GadgetSelect);
+    EXPECT_EQ(select->data, 1);
+    EXPECT_EQ(StringOf(select->extra), u"G");
+    EXPECT_EQ(SelectedGadgetItem(list), 1);
+    UserSelectItem(list, 1);
+    EXPECT_TRUE(events.Take().empty());
+    UserSelectItem(list, 2);
+    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 2);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{2}));
+
+    UserClickEmpty(list);
+    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, -1);
+    UserClickEmpty(list);
+    EXPECT_TRUE(events.Take().empty());
+    EXPECT_EQ(SelectedGadgetItem(list), -1);
+
+    UserDoubleClickItem(list, 0);
+    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 0);
+    UserRightClickItem(list, 2);
+    EXPECT_EQ(OnlyEvent(GadgetMenu)->data, 2);
+    EXPECT_EQ(UserSelectItem(list, 3), 0);
+}
+
+TEST_F(ListTest, AProgramSelectionRaisesNothingAndASingleListKeepsOne) {
+    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
+    Fill(list);
+    SelectGadgetItem(list, 0);
+    SelectGadgetItem(list, 2);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{2}));
+    EXPECT_TRUE(events.Take().empty());
+    UserSelectItem(list, 2);
+    EXPECT_TRUE(events.Take().empty());
+}
+
+TEST_F(ListTest, AMultiSelectionListTogglesWithCtrlAndReportsTheChangedIndex) {
+    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 1);
+    Fill(list);
+    UserSelectItem(list, 0);
+    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 0);
+    UserSelectItem(list, 2, 2);
+    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 2);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{0, 2}));
+}
+
+TEST_F(ListTest, ToggleItemsFlipTheirSelectionAndIconWhenActivated) {
+    const Ref<TGadget> toolbar = CreateToolbar(nullptr, 0, 0, 0, 0, window, 0);
+    AddGadgetItem(toolbar, u"", ItemFlagToggle, 5, u"", nullptr);
+    const auto bar = Cast<THeadlessToolbar>(toolbar);
+    UserSelectItem(toolbar, 0);
+    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 0);
+    EXPECT_EQ(bar->_items[0].icon, 6);
+    EXPECT_EQ(bar->ListItemState(0) & ItemStateSelected, ItemStateSelected);
+    UserSelectItem(toolbar, 0);
+    EXPECT_EQ(bar->_items[0].icon, 5);
+}
+
+TEST_F(ListTest, AToolbarFromAStripHasOneButtonPerIconAndMovesTheClientAreaDown) {
+    // Three 16-pixel icons: the first two uniform (blank), the third with one other pixel.
+    const Ref<TPixmap> pixmap = TPixmap::Create(48, 16, 6, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF102030u));
+    pixmap->WritePixel(40, 3, static_cast<int>(0xFFFFFFFFu));
+    const Ref<TGadget> toolbar = CreateToolbar(pixmap, 0, 0, 0, 0, window, 0);
+    ASSERT_EQ(CountGadgetItems(toolbar), 3);
+    EXPECT_EQ(GadgetItemIcon(toolbar, 2), 2);
+    EXPECT_EQ(GadgetItemFlags(toolbar, 2), 0);
+    const auto bar = Cast<THeadlessToolbar>(toolbar);
+    EXPECT_TRUE(bar->IsSeparator(0));
+    EXPECT_FALSE(bar->IsSeparator(2));
+    EXPECT_EQ(GadgetWidth(toolbar), 400);
+    EXPECT_EQ(GadgetHeight(toolbar), 26);
+    EXPECT_EQ(Cast<THeadlessWindow>(window)->_clientY, 26);
+    EXPECT_EQ(UserSelectItem(toolbar, 0), 0);
+    EXPECT_EQ(UserSelectItem(toolbar, 2), 1);
+    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 2);
+    DisableGadgetItem(toolbar, 2);
+    EXPECT_EQ(UserSelectItem(toolbar, 2), 0);
+    EnableGadgetItem(toolbar, 2);
+    EXPECT_EQ(UserSelectItem(toolbar, 2), 1);
+
+    const Ref<TObjectArray> tips = New<TObjectArray>(
+        std::vector<Object>{Box(u"first"), nullptr, Box(u"second"), Box(u"third")});
+    SetToolbarTips(toolbar, tips);
+    EXPECT_EQ(GadgetItemTooltip(toolbar, 1), u"second");
+    EXPECT_EQ(bar->_items[2].tip, u"third");
+    EXPECT_EQ(GadgetItemIcon(toolbar, 1), 1);
+
+    FreeGadget(toolbar);
+    EXPECT_EQ(Cast<THeadlessWindow>(window)->_clientY, 0);
+}
+
+TEST_F(ListTest, AComboBoxReportsAChoiceOfAnotherItem) {
+    const Ref<TGadget> combo = CreateComboBox(0, 0, 100, 20, window, 0);
+    Fill(combo);
+    UserSelectItem(combo, 1);
+    const auto choice = OnlyEvent(GadgetAction);
+    EXPECT_EQ(choice->data, 1);
+    EXPECT_EQ(StringOf(choice->extra), u"G");
+    EXPECT_EQ(GadgetText(combo), u"green");
+    UserSelectItem(combo, 1);
+    EXPECT_TRUE(events.Take().empty());
+    SelectGadgetItem(combo, 2);
+    EXPECT_EQ(SelectedGadgetItem(combo), 2);
+    EXPECT_EQ(UserTypeText(combo, u"x"), 0);
+
+    const Ref<TGadget> editable = CreateComboBox(0, 30, 100, 20, window, 1);
+    EXPECT_EQ(UserTypeText(editable, u"ab"), 2);
+    EXPECT_EQ(events.TakeIds(), (std::vector<int>{GadgetAction, GadgetAction}));
+    EXPECT_EQ(GadgetText(editable), u"ab");
+}
+
+TEST_F(ListTest, ATabberKeepsAnEmptyTabWhileItHasNoItems) {
+    const Ref<TGadget> tabber = CreateTabber(0, 0, 200, 100, window, 0);
+    const auto tabs = Cast<THeadlessTabber>(tabber);
+    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u""}));
+    EXPECT_EQ(GadgetClientWidth(tabber), 192);
+    EXPECT_EQ(GadgetClientHeight(tabber), 68);
+    Fill(tabber);
+    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u"red", u"green", u"blue"}));
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    UserSelectItem(tabber, 2);
+    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 2);
+    UserSelectItem(tabber, 2);
+    EXPECT_TRUE(events.Take().empty());
+    ClearGadgetItems(tabber);
+    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u""}));
+    EXPECT_EQ(SelectedGadgetItem(tabber), -1);
+}
+
+TEST_F(ListTest, LocalizedItemsFollowTheLanguageAndPlainOnesKeepTheirText) {
+    auto english = New<TVellumLanguage>()->Create(u"English");
+    english->DefineToken(u"colour", u"Colour");
+    auto german = New<TVellumLanguage>()->Create(u"Deutsch");
+    german->DefineToken(u"colour", u"Farbe");
+    SelectLanguage(english);
+    SelectLocalizationMode(1);
+    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
+    AddGadgetItem(list, u"{{colour}}", ItemFlagLocalized);
+    AddGadgetItem(list, u"{{colour}}", 0);
+    LocalizeGadget(list, u"", u"");
+    const auto shown = Cast<THeadlessListBox>(list);
+    EXPECT_EQ(shown->_items[0].text, u"Colour");
+    EXPECT_EQ(shown->_items[1].text, u"{{colour}}");
+    SelectLanguage(german);
+    EXPECT_EQ(shown->_items[0].text, u"Farbe");
+    EXPECT_EQ(shown->_items[1].text, u"{{colour}}");
+    EXPECT_EQ(GadgetItemText(list, 0), u"{{colour}}");
+}
+
+} // namespace
+} // namespace vandro
