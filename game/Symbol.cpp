@@ -28,13 +28,16 @@ int Channel(int degrees) {
 
 int TSymbol::PrepareSymbols(int count) {
     symbols.clear();
-    if (count <= 0) return 0;
-    if (count > kMostSymbols) RuntimeError(u"Too many symbols for one game");
+    if (count <= 0)
+        return 0;
+    if (count > kMostSymbols)
+        RuntimeError(u"Too many symbols for one game");
     const int step = 360 / count;
     int hue = 0;
     for (int i = 0; i < count; ++i) {
         int code;
-        do code = RandomInt(kFirstCode, kLastCode);
+        do
+            code = RandomInt(kFirstCode, kLastCode);
         while (!SymbolIsAvailable(code));
         symbols.push_back(New<TSymbol>(code, hue));
         hue += step;
@@ -46,7 +49,8 @@ int TSymbol::SymbolIsAvailable(int code) {
     if (std::find(excludedcodes.begin(), excludedcodes.end(), code) != excludedcodes.end())
         return 0;
     for (const auto& s : symbols)
-        if (s && s->code == code) return 0;
+        if (s && s->code == code)
+            return 0;
     return 1;
 }
 

@@ -10,7 +10,7 @@
 namespace vandro {
 
 class TSymbol : public TObject {
-public:
+  public:
     TSymbol(int code, int hue) : code(code), hue(hue) {}
 
     // Makes count new symbols with distinct codes and evenly spaced hues.

@@ -1,0 +1,106 @@
+#include "Board.h"
+
+#include "Deck.h"
+#include "GameState.h"
+
+#include "gui/Toolkit.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+// Title bar, menu bar, status bar, client-area measures, centred on the desktop.
+constexpr int kWindowStyle = 557;
+constexpr int kRightAligned = 8;
+constexpr int kSizeTag = 100;
+constexpr int kPlayersTag = 200;
+constexpr int kRestartTag = 300;
+constexpr int kQuitTag = 400;
+constexpr int kSmallestSize = 4;
+constexpr int kLargestSize = 10;
+
+// A freed button still holds its card in extra while the card holds the button: without
+// cutting that loop, no card, button or symbol of the old game would ever be released.
+void ReleaseOldGame(TGameState& game) {
+    for (const auto& column : TDeck::cards)
+        for (const auto& card : column)
+            if (card)
+                card->gadget->extra = nullptr;
+    TDeck::cards.clear();
+    TSymbol::symbols.clear();
+    game.picked = {};
+    game.playerlabels = {};
+    game.gamemenu = game.sizemenu = game.playersmenu = game.windowmenu = nullptr;
+    game.gamewindow = nullptr;
+}
+
+void CreateMenus(TGameState& game) {
+    game.windowmenu = GetWindowMenu(game.gamewindow);
+    game.gamemenu = CreateMenu(u"&Spiel", 0, game.windowmenu, 0, 0);
+    game.sizemenu = CreateMenu(u"&Gr\u00f6sse", kSizeTag, game.gamemenu, 0, 0);
+    game.playersmenu = CreateMenu(u"S&pieler", kPlayersTag, game.gamemenu, 0, 0);
+    CreateMenu(u"", 0, game.gamemenu, 0, 0);
+    CreateMenu(u"Spiel &neustarten", kRestartTag, game.gamemenu, 0, 0);
+    CreateMenu(u"Spiel &beenden", kQuitTag, game.gamemenu, 0, 0);
+
+    for (int n = kSmallestSize; n <= kLargestSize; ++n) {
+        const String text =
+            IntText(n + 1) + u" x &" + IntText(n) + u"\t" + IntText(n * (n + 1) / 2) + u" Symbole";
+        const Ref<TGadget> item = CreateMenu(text, kSizeTag + n, game.sizemenu, 0, 0);
+        if (n + 1 == game.columns)
+            CheckMenu(item);
+    }
+    for (int n = 1; n <= kMaxPlayers; ++n) {
+        const Ref<TGadget> item =
+            CreateMenu(u"&" + IntText(n) + u" Spieler", kPlayersTag + n, game.playersmenu, 0, 0);
+        if (n == game.players)
+            CheckMenu(item);
+    }
+    RefreshWindowMenu(game.gamewindow);
+}
+
+// Players 1 and 2 above the grid, 3 and 4 below it; the right-hand ones right-aligned.
+void CreatePlayerLabels(TGameState& game) {
+    const TColour& faded = game.palette.fadedtextcolor;
+    const int w = kCardSize * game.columns / 2;
+    int x = 0;
+    int y = 0;
+    for (int slot = 0; slot < kMaxPlayers; ++slot) {
+        const Ref<TGadget> label =
+            CreateLabel(u"", x, y, w, kLabelHeight, game.gamewindow, x > 0 ? kRightAligned : 0);
+        game.playerlabels[static_cast<std::size_t>(slot)] = label;
+        if (game.labelfont)
+            label->SetFont(game.labelfont);
+        label->SetTextColor(faded.red, faded.green, faded.blue);
+        x += w;
+        if (x > w) {
+            x = 0;
+            y += kCardSize * game.rows + kLabelHeight;
+        }
+    }
+}
+
+} // namespace
+
+int SetupBoard() {
+    TGameState& game = GameState();
+    if (game.gamewindow) {
+        TDeck::ClearDeck();
+        FreeGadget(game.gamewindow);
+        ReleaseOldGame(game);
+    }
+    game.gamewindow = CreateWindow(u"Vandro", 0, 0, kCardSize * game.columns,
+                                   kCardSize * game.rows + 2 * kLabelHeight, nullptr, kWindowStyle);
+    CreateMenus(game);
+    CreatePlayerLabels(game);
+    TDeck::PrepareDeck();
+    game.currentplayer = 0;
+    game.scores = {};
+    game.picked = {};
+    game.pickedcount = 0;
+    FocusWindow(game.gamewindow);
+    return 0;
+}
+
+} // namespace vandro

@@ -1,0 +1,10 @@
+#include "GameState.h"
+
+namespace vandro {
+
+TGameState& GameState() {
+    static TGameState game;
+    return game;
+}
+
+} // namespace vandro

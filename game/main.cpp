@@ -1,0 +1,5 @@
+#include "Vandro.h"
+
+#include "runtime/Application.h"
+
+int main() { return vandro::RunProgram(vandro::VandroMain); }
