@@ -1,0 +1,207 @@
+// The board: the window's size and style, the card grid and the player labels rectangle by
+// rectangle, the menu tree with its texts, tags and check marks, and the state of a new game.
+#include "GameFixture.h"
+
+#include "gui/headless/HeadlessWindow.h"
+
+namespace vandro {
+namespace {
+
+using BoardTest = GameTest;
+
+void ExpectRect(const Ref<TGadget>& gadget, int x, int y, int w, int h) {
+    EXPECT_EQ(GadgetX(gadget), x);
+    EXPECT_EQ(GadgetY(gadget), y);
+    EXPECT_EQ(GadgetWidth(gadget), w);
+    EXPECT_EQ(GadgetHeight(gadget), h);
+}
+
+std::vector<Ref<THeadlessMenu>> Shown(const Ref<TGadget>& menu) {
+    return Cast<THeadlessMenu>(menu)->ShownItems();
+}
+
+std::vector<String> Texts(const std::vector<Ref<THeadlessMenu>>& items) {
+    std::vector<String> texts;
+    for (const auto& item : items)
+        texts.push_back(item->_nativeText);
+    return texts;
+}
+
+std::vector<int> Tags(const std::vector<Ref<THeadlessMenu>>& items) {
+    std::vector<int> tags;
+    for (const auto& item : items)
+        tags.push_back(item->_tag);
+    return tags;
+}
+
+// The tags of the items that show a check mark.
+std::vector<int> Checked(const Ref<TGadget>& menu) {
+    std::vector<int> tags;
+    for (const auto& item : Shown(menu))
+        if (item->_nativeState & StateChecked)
+            tags.push_back(item->_tag);
+    return tags;
+}
+
+int KidsOfClass(const Ref<TGadget>& group, int gadgetClass) {
+    int count = 0;
+    for (const auto& kid : group->kids->ToArray())
+        if (GadgetClass(Cast<TGadget>(kid)) == gadgetClass)
+            ++count;
+    return count;
+}
+
+void ExpectBoard(int columns, int rows) {
+    const TGameState& game = GameState();
+    const auto window = Cast<THeadlessWindow>(game.gamewindow);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(GadgetText(window), u"Vandro");
+    EXPECT_EQ(window->style, 557);
+    EXPECT_EQ(GadgetClass(GadgetGroup(window)), 0);
+    EXPECT_EQ(GadgetClientWidth(window), 58 * columns);
+    EXPECT_EQ(GadgetClientHeight(window), 58 * rows + 48);
+    ASSERT_EQ(TDeck::cards.size(), static_cast<std::size_t>(columns));
+    for (int column = 0; column < columns; ++column) {
+        ASSERT_EQ(TDeck::cards[static_cast<std::size_t>(column)].size(),
+                  static_cast<std::size_t>(rows));
+        for (int row = 0; row < rows; ++row) {
+            const Ref<TGadget> button = GameTest::CardAt(column, row)->gadget;
+            ExpectRect(button, 58 * column, 58 * row + 24, 58, 58);
+            EXPECT_EQ(GadgetGroup(button), window);
+            EXPECT_EQ(button->style, 8);
+        }
+    }
+    EXPECT_EQ(KidsOfClass(window, 2), columns * rows);
+    EXPECT_EQ(KidsOfClass(window, 12), 4);
+    EXPECT_EQ(game.totalcards, columns * rows);
+    EXPECT_EQ(game.cardsleft, columns * rows);
+}
+
+TEST_F(BoardTest, TheFirstBoardIs290By280WithTwentyCards) { ExpectBoard(5, 4); }
+
+TEST_F(BoardTest, TheLargestBoardIs638By628WithAHundredAndTenCards) {
+    NewGame(11, 10, 1);
+    ExpectBoard(11, 10);
+}
+
+TEST_F(BoardTest, LabelsSplitTheWidthAboveAndBelowTheGrid) {
+    ExpectRect(Label(0), 0, 0, 145, 24);
+    ExpectRect(Label(1), 145, 0, 145, 24);
+    ExpectRect(Label(2), 0, 256, 145, 24);
+    ExpectRect(Label(3), 145, 256, 145, 24);
+    EXPECT_EQ(Label(0)->Alignment(), LabelLeft);
+    EXPECT_EQ(Label(1)->Alignment(), LabelRight);
+    EXPECT_EQ(Label(2)->Alignment(), LabelLeft);
+    EXPECT_EQ(Label(3)->Alignment(), LabelRight);
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_EQ(Label(slot)->Frame(), LabelNoFrame);
+
+    NewGame(8, 7, 4);
+    ExpectRect(Label(1), 232, 0, 232, 24);
+    ExpectRect(Label(3), 232, 58 * 7 + 24, 232, 24);
+}
+
+TEST_F(BoardTest, LabelsAndCardsGetTheirFonts) {
+    for (int slot = 0; slot < 4; ++slot) {
+        ASSERT_NE(Label(slot)->_font, nullptr);
+        EXPECT_EQ(Label(slot)->_font, GameState().labelfont);
+    }
+    EXPECT_EQ(FontSize(GameState().labelfont), 14.0);
+    EXPECT_EQ(FontStyle(GameState().labelfont), FontBold);
+    EXPECT_EQ(FontSize(GameState().cardfont), 36.0);
+    EXPECT_EQ(FontStyle(GameState().cardfont), 0);
+    EXPECT_EQ(Button(CardAt(4, 3))->_font, GameState().cardfont);
+}
+
+TEST_F(BoardTest, ANewBoardLeavesTheLabelsEmptyInFadedTextUntilTheFirstRedraw) {
+    GameState().players = 2;
+    SetupBoard();
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_EQ(GadgetText(Label(slot)), u"");
+        EXPECT_EQ(Label(slot)->_fgcolor, Rgb(215, 215, 215));
+        EXPECT_EQ(Label(slot)->_bgcolor, -1);
+    }
+    EXPECT_EQ(Status(), u"");
+    Settle();
+}
+
+TEST_F(BoardTest, TheMenuBarShowsTheGameMenuWithItsItemsAndTags) {
+    const auto bar = Shown(GameState().windowmenu);
+    ASSERT_EQ(bar.size(), 1u);
+    EXPECT_EQ(bar[0]->_nativeText, u"&Spiel");
+    EXPECT_EQ(bar[0], GameState().gamemenu);
+    const auto items = Shown(GameState().gamemenu);
+    EXPECT_EQ(Texts(items), (std::vector<String>{u"&Gr\u00f6sse", u"S&pieler", u"",
+                                                 u"Spiel &neustarten", u"Spiel &beenden"}));
+    EXPECT_EQ(Tags(items), (std::vector<int>{100, 200, 0, 300, 400}));
+    EXPECT_TRUE(items[2]->IsSeparator());
+    EXPECT_EQ(items[0], GameState().sizemenu);
+    EXPECT_EQ(items[1], GameState().playersmenu);
+    for (const auto& item : items)
+        EXPECT_EQ(item->_shortcut, u"");
+}
+
+TEST_F(BoardTest, SizeItemsNameColumnsRowsAndSymbols) {
+    const auto items = Shown(GameState().sizemenu);
+    EXPECT_EQ(Texts(items), (std::vector<String>{u"5 x &4\t10 Symbole", u"6 x &5\t15 Symbole",
+                                                 u"7 x &6\t21 Symbole", u"8 x &7\t28 Symbole",
+                                                 u"9 x &8\t36 Symbole", u"10 x &9\t45 Symbole",
+                                                 u"11 x &10\t55 Symbole"}));
+    EXPECT_EQ(Tags(items), (std::vector<int>{104, 105, 106, 107, 108, 109, 110}));
+}
+
+TEST_F(BoardTest, PlayerItemsCountFromOneToFour) {
+    const auto items = Shown(GameState().playersmenu);
+    EXPECT_EQ(Texts(items),
+              (std::vector<String>{u"&1 Spieler", u"&2 Spieler", u"&3 Spieler", u"&4 Spieler"}));
+    EXPECT_EQ(Tags(items), (std::vector<int>{201, 202, 203, 204}));
+}
+
+TEST_F(BoardTest, ExactlyTheCurrentSizeAndPlayerCountAreChecked) {
+    EXPECT_EQ(Checked(GameState().sizemenu), (std::vector<int>{104}));
+    EXPECT_EQ(Checked(GameState().playersmenu), (std::vector<int>{201}));
+    EXPECT_TRUE(Checked(GameState().gamemenu).empty());
+    NewGame(11, 10, 4);
+    EXPECT_EQ(Checked(GameState().sizemenu), (std::vector<int>{110}));
+    EXPECT_EQ(Checked(GameState().playersmenu), (std::vector<int>{204}));
+    NewGame(8, 7, 3);
+    EXPECT_EQ(Checked(GameState().sizemenu), (std::vector<int>{107}));
+    EXPECT_EQ(Checked(GameState().playersmenu), (std::vector<int>{203}));
+}
+
+TEST_F(BoardTest, ARebuildFreesTheOldWindowAndFocusesTheNewOne) {
+    const Ref<TGadget> old = GameState().gamewindow;
+    const Ref<TGadget> oldButton = CardAt(0, 0)->gadget;
+    EXPECT_EQ(ActiveWindow(), old);
+    NewGame(6, 5, 2);
+    EXPECT_NE(GameState().gamewindow, old);
+    EXPECT_FALSE(Cast<THeadlessWindow>(old)->Alive());
+    EXPECT_FALSE(Cast<THeadlessButton>(oldButton)->Alive());
+    EXPECT_EQ(old->kids->Count(), 0);
+    EXPECT_EQ(oldButton->extra, nullptr);
+    EXPECT_EQ(ActiveWindow(), GameState().gamewindow);
+    EXPECT_EQ(UserPressButton(oldButton), 0);
+}
+
+TEST_F(BoardTest, ANewGameStartsWithPlayerOneAndNoScores) {
+    Press(CardAt(0, 0));
+    Press(CardAt(0, 1));
+    Press(CardAt(0, 1));
+    ASSERT_EQ(GameState().scores[0], 1);
+    Press(CardAt(1, 0));
+    SetupBoard();
+    const TGameState& game = GameState();
+    EXPECT_EQ(game.currentplayer, 0);
+    EXPECT_EQ(game.scores, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(game.pickedcount, 0);
+    EXPECT_EQ(game.picked[0], nullptr);
+    EXPECT_EQ(game.picked[1], nullptr);
+    EXPECT_EQ(game.cardsleft, 20);
+    for (int column = 0; column < 5; ++column)
+        for (int row = 0; row < 4; ++row)
+            EXPECT_EQ(CardAt(column, row)->uncovered, 0);
+    Settle();
+}
+
+} // namespace
+} // namespace vandro

@@ -1,0 +1,210 @@
+// The rules of play through the window: what a card shows covered and uncovered, the three
+// presses of a turn, who is on turn, the status bar and the labels after each event, and the
+// menu choices that start a new game.
+#include "GameFixture.h"
+
+#include "runtime/Text.h"
+
+namespace vandro {
+namespace {
+
+using TurnTest = GameTest;
+
+// From the deal of kSeed: two cards of U+263A, and two cards that differ from them and
+// from each other.
+Ref<TCard> PairA() { return GameTest::CardAt(0, 0); }
+Ref<TCard> PairB() { return GameTest::CardAt(0, 1); }
+Ref<TCard> Other() { return GameTest::CardAt(1, 0); }
+Ref<TCard> Third() { return GameTest::CardAt(4, 3); }
+
+void ExpectCovered(const Ref<TCard>& card) {
+    const auto button = GameTest::Button(card);
+    EXPECT_EQ(card->uncovered, 0);
+    EXPECT_EQ(GadgetText(button), u"?");
+    EXPECT_EQ(button->_fgcolor, Rgb(128, 128, 140));
+    EXPECT_EQ(button->_bgcolor, Rgb(240, 240, 240));
+}
+
+void Miss() {
+    GameTest::Press(PairA());
+    GameTest::Press(Other());
+    GameTest::Press(Other());
+}
+
+TEST_F(TurnTest, ACoveredCardShowsAGreyQuestionMarkOnTheFace) {
+    for (int column = 0; column < 5; ++column)
+        for (int row = 0; row < 4; ++row)
+            ExpectCovered(CardAt(column, row));
+}
+
+TEST_F(TurnTest, AnUncoveredCardShowsItsSymbolInBlackOnItsHue) {
+    Press(Other());
+    const auto button = Button(Other());
+    EXPECT_EQ(Other()->symbol->code, 0x2628);
+    EXPECT_EQ(Other()->symbol->hue, 0);
+    EXPECT_EQ(GadgetText(button), u"\u2628");
+    EXPECT_EQ(button->_fgcolor, Rgb(0, 0, 0));
+    EXPECT_EQ(button->_bgcolor, Rgb(255, 96, 96));
+    EXPECT_EQ(Other()->uncovered, 1);
+}
+
+TEST_F(TurnTest, TheStatusBarShowsThePlayerOnTurnAndTheCardsLeft) {
+    Press(PairA());
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
+    EXPECT_EQ(Cast<THeadlessWindow>(GameState().gamewindow)->StatusField(2), u"Karten: 20 / 20");
+    EXPECT_EQ(GadgetText(Label(0)), u"Spieler 1: 0");
+    EXPECT_EQ(GadgetText(Label(3)), u"Spieler 4: 0");
+}
+
+TEST_F(TurnTest, AFoundPairLeavesOnTheJudgingPressAndScoresForThePlayerOnTurn) {
+    GameState().players = 2;
+    Press(PairA());
+    Press(PairB());
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
+    EXPECT_TRUE(Button(PairA())->Alive());
+    EXPECT_TRUE(Button(PairB())->Alive());
+    Press(Third());
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 18 / 20");
+    EXPECT_FALSE(Button(PairA())->Alive());
+    EXPECT_FALSE(Button(PairB())->Alive());
+    EXPECT_EQ(GameState().scores[0], 1);
+    EXPECT_EQ(GameState().currentplayer, 0);
+    EXPECT_EQ(GameState().pickedcount, 0);
+    EXPECT_EQ(GadgetText(Label(0)), u"Spieler 1: 1");
+    ExpectCovered(Third());
+    // The removed cards stay in the grid with their face still up.
+    EXPECT_EQ(CardAt(0, 0), PairA());
+    EXPECT_EQ(PairA()->uncovered, 1);
+    EXPECT_EQ(Press(PairA()), 0);
+}
+
+TEST_F(TurnTest, PressingTheSameCardTwiceUncoversItOnce) {
+    Press(PairA());
+    Press(PairA());
+    EXPECT_EQ(GameState().pickedcount, 1);
+    EXPECT_EQ(GameState().picked[0], PairA());
+    EXPECT_EQ(PairA()->uncovered, 1);
+    Press(Other());
+    EXPECT_EQ(GameState().pickedcount, 2);
+    EXPECT_EQ(GameState().picked[1], Other());
+}
+
+TEST_F(TurnTest, MissesPassTheTurnRoundThreePlayers) {
+    NewGame(5, 4, 3);
+    for (const int next : {2, 3, 1, 2}) {
+        Miss();
+        EXPECT_EQ(Status(), u"Spieler " + IntText(next) + u"\t\tKarten: 20 / 20");
+        EXPECT_EQ(GameState().currentplayer, next - 1);
+        ExpectCovered(PairA());
+        ExpectCovered(Other());
+    }
+    EXPECT_EQ(GameState().scores, (std::array<int, 4>{0, 0, 0, 0}));
+}
+
+TEST_F(TurnTest, AMissLeavesASinglePlayerOnTurn) {
+    Miss();
+    Miss();
+    EXPECT_EQ(GameState().currentplayer, 0);
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
+}
+
+TEST_F(TurnTest, TheJudgingPressOnACoveredCardDoesNotUncoverIt) {
+    Press(PairA());
+    Press(Other());
+    Press(Third());
+    ExpectCovered(Third());
+    ExpectCovered(PairA());
+    EXPECT_EQ(GameState().pickedcount, 0);
+    Press(Third());
+    EXPECT_EQ(Third()->uncovered, 1);
+    EXPECT_EQ(GameState().picked[0], Third());
+}
+
+TEST_F(TurnTest, PressingAFaceUpCardJudgesTooWithoutTouchingOthers) {
+    Press(PairA());
+    Press(PairB());
+    Press(PairB());
+    EXPECT_EQ(GameState().cardsleft, 18);
+    EXPECT_EQ(GameState().pickedcount, 0);
+    ExpectCovered(Third());
+}
+
+TEST_F(TurnTest, LabelsShowTheTurnInvertedOthersOrdinaryAndUnusedSlotsFaded) {
+    NewGame(5, 4, 3);
+    Press(PairA());
+    const auto expect = [](int slot, int face, int text) {
+        EXPECT_EQ(Label(slot)->_bgcolor, face) << slot;
+        EXPECT_EQ(Label(slot)->_fgcolor, text) << slot;
+        EXPECT_EQ(GadgetText(Label(slot)), u"Spieler " + IntText(slot + 1) + u": 0");
+    };
+    expect(0, Rgb(15, 15, 15), Rgb(255, 255, 255));
+    expect(1, Rgb(240, 240, 240), Rgb(0, 0, 0));
+    expect(2, Rgb(240, 240, 240), Rgb(0, 0, 0));
+    expect(3, -1, Rgb(215, 215, 215));
+    Press(Other());
+    Press(Other());
+    expect(0, Rgb(240, 240, 240), Rgb(0, 0, 0));
+    expect(1, Rgb(15, 15, 15), Rgb(255, 255, 255));
+    expect(3, -1, Rgb(215, 215, 215));
+}
+
+TEST_F(TurnTest, EventsFromOtherSourcesAreIgnoredButStillRedraw) {
+    const Ref<TGadget> stray = CreateButton(u"x", 0, 0, 10, 10, GameState().gamewindow, 0);
+    Label(0)->SetText(u"stale");
+    ASSERT_EQ(UserPressButton(stray), 1);
+    EXPECT_EQ(Settle(), 1);
+    EXPECT_EQ(GadgetText(Label(0)), u"Spieler 1: 0");
+    PostEvent(CreateEvent(GadgetAction, New<TObject>()), 0);
+    PostEvent(CreateEvent(GadgetAction), 0);
+    Label(1)->SetText(u"stale");
+    PostEvent(CreateEvent(KeyDown, GameState().gamewindow, 65), 0);
+    EXPECT_EQ(Settle(), 3);
+    EXPECT_EQ(GadgetText(Label(1)), u"Spieler 2: 0");
+    EXPECT_EQ(GameState().pickedcount, 0);
+    FreeGadget(stray);
+}
+
+TEST_F(TurnTest, UnknownMenuDataChangesNothing) {
+    const Ref<TGadget> window = GameState().gamewindow;
+    for (const int data : {-1, 0, 50, 99, 301, 399, 401, 1000})
+        PostEvent(CreateEvent(MenuAction, GameState().gamemenu, data), 0);
+    Settle();
+    EXPECT_EQ(GameState().gamewindow, window);
+}
+
+TEST_F(TurnTest, RestartingInTheMiddleResetsScoresTurnAndBoard) {
+    NewGame(6, 5, 2);
+    Press(CardAt(0, 0));
+    Press(CardAt(1, 0));
+    Press(CardAt(1, 0));
+    const Ref<TGadget> window = GameState().gamewindow;
+    Choose(GameState().gamemenu, 300);
+    const TGameState& game = GameState();
+    EXPECT_NE(game.gamewindow, window);
+    EXPECT_EQ(game.columns, 6);
+    EXPECT_EQ(game.rows, 5);
+    EXPECT_EQ(game.players, 2);
+    EXPECT_EQ(game.currentplayer, 0);
+    EXPECT_EQ(game.scores, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 30 / 30");
+    EXPECT_EQ(GadgetText(Label(1)), u"Spieler 2: 0");
+    EXPECT_EQ(Label(0)->_bgcolor, Rgb(15, 15, 15));
+}
+
+TEST_F(TurnTest, ChoosingASizeOrAPlayerCountStartsANewGame) {
+    Choose(GameState().sizemenu, 110);
+    EXPECT_EQ(GameState().columns, 11);
+    EXPECT_EQ(GameState().rows, 10);
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 110 / 110");
+    Choose(GameState().playersmenu, 204);
+    EXPECT_EQ(GameState().players, 4);
+    EXPECT_EQ(GameState().columns, 11);
+    EXPECT_EQ(Label(3)->_bgcolor, Rgb(240, 240, 240));
+    Choose(GameState().sizemenu, 104);
+    EXPECT_EQ(GameState().columns, 5);
+    EXPECT_EQ(GameState().players, 4);
+    EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
+}
+
+} // namespace
+} // namespace vandro
