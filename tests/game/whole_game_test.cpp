@@ -3,6 +3,8 @@
 // still starts new games.
 #include "MemoryPlayer.h"
 
+#include "GameFixture.h"
+
 #include "runtime/Text.h"
 
 #include <algorithm>
@@ -11,6 +13,19 @@ namespace vandro {
 namespace {
 
 using WholeGameTest = GameTest;
+
+// Plays the board as dealt to the end, checking that every press could be made, every face
+// was one character, and the status bar was right after every press.
+MemoryPlayer PlayWholeGame() {
+    MemoryPlayer player;
+    player.PlayToTheEnd();
+    EXPECT_EQ(player.left, 0);
+    EXPECT_EQ(player.refused, 0);
+    EXPECT_EQ(player.badFaces, 0);
+    EXPECT_EQ(player.wrongStatus, 0);
+    EXPECT_EQ(GameState().cardsleft, 0);
+    return player;
+}
 
 void ExpectScoresShown(const std::array<int, 4>& scores) {
     EXPECT_EQ(GameState().scores, scores);
@@ -22,9 +37,7 @@ void ExpectScoresShown(const std::array<int, 4>& scores) {
 
 TEST_F(WholeGameTest, ThreePlayersClearTheSmallestBoardEachCreditedForTheirPairs) {
     NewGame(5, 4, 3);
-    MemoryPlayer player;
-    player.PlayToTheEnd();
-    EXPECT_EQ(GameState().cardsleft, 0);
+    const MemoryPlayer player = PlayWholeGame();
     EXPECT_EQ(Status(), u"Spieler " + IntText(player.turn + 1) + u"\t\tKarten: 0 / 20");
     ExpectScoresShown(player.scores);
     EXPECT_EQ(player.scores[0] + player.scores[1] + player.scores[2], 10);
@@ -46,9 +59,7 @@ TEST_F(WholeGameTest, ThreePlayersClearTheSmallestBoardEachCreditedForTheirPairs
 
 TEST_F(WholeGameTest, FourPlayersClearTheLargestBoard) {
     NewGame(11, 10, 4);
-    MemoryPlayer player;
-    player.PlayToTheEnd();
-    EXPECT_EQ(GameState().cardsleft, 0);
+    const MemoryPlayer player = PlayWholeGame();
     ExpectScoresShown(player.scores);
     EXPECT_EQ(player.scores[0] + player.scores[1] + player.scores[2] + player.scores[3], 55);
     Choose(GameState().sizemenu, 104);
@@ -56,8 +67,7 @@ TEST_F(WholeGameTest, FourPlayersClearTheLargestBoard) {
 }
 
 TEST_F(WholeGameTest, ASinglePlayerKeepsTheTurnAndGetsEveryPair) {
-    MemoryPlayer player;
-    player.PlayToTheEnd();
+    const MemoryPlayer player = PlayWholeGame();
     ExpectScoresShown({10, 0, 0, 0});
     EXPECT_EQ(player.turn, 0);
     // Three presses a turn, ten of them pairs, the rest misses.
