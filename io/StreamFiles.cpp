@@ -11,7 +11,12 @@ namespace vandro {
 namespace {
 
 ByteArray ReadRemainingBytes(TStream& stream) {
-    ByteArray bytes(1024);
+    ByteArray bytes;
+    // The buffer still grows by half, but within room for what a stream says it holds:
+    // moving megabytes to fresh pages at each step costs far more than the read itself.
+    const long known = static_cast<long>(stream.Size()) - stream.Pos();
+    bytes.reserve(static_cast<std::size_t>(std::max(1024L, known + 1)));
+    bytes.resize(1024);
     std::size_t filled = 0;
     while (!stream.Eof()) {
         if (filled == bytes.size())
