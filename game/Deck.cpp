@@ -8,7 +8,7 @@
 
 namespace vandro {
 
-std::vector<std::vector<Ref<TCard>>> TDeck::cards;
+std::vector<std::vector<Ref<TCard>>>& TDeck::cards = *new std::vector<std::vector<Ref<TCard>>>;
 
 namespace {
 
