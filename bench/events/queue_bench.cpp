@@ -1,14 +1,12 @@
 // Emit-then-read throughput of the event queue beside a plain ring of 256 counted references
 // driven in the same pattern. Each pair runs in the same process, and the closing lines give
 // the queue's cost per event as a multiple of the plain ring's.
+#include "bench/ComparisonReporter.h"
 #include "events/EventQueue.h"
-
-#include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -118,50 +116,27 @@ void ScanQueue(benchmark::State& state) {
 }
 
 // Prints the usual table, then each pair's nanoseconds per event and their ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto events = run.counters.find("events");
-            // With repetitions, the mean stands for the pair.
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (run.error_occurred || events == run.counters.end() ||
-                !(single || run.aggregate_name == "mean"))
-                continue;
-            const double ns = run.GetAdjustedRealTime() * NanosecondsPer(run.time_unit);
-            nsPerEvent_[run.run_name.str()] = ns / events->second.value;
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        Compare("burst of 200 without presses", "BurstQueue/0", "BurstBaseline/0");
-        Compare("burst of 200 with presses", "BurstQueue/1", "BurstBaseline/1");
-        Compare("merge scan of 255", "ScanQueue", "ScanBaseline");
+class RatioReporter : public bench::ComparisonReporter {
+  protected:
+    void Compare(std::ostream& out) override {
+        Pair(out, "burst of 200 without presses", "BurstQueue/0", "BurstBaseline/0");
+        Pair(out, "burst of 200 with presses", "BurstQueue/1", "BurstBaseline/1");
+        Pair(out, "merge scan of 255", "ScanQueue", "ScanBaseline");
     }
 
   private:
-    static double NanosecondsPer(benchmark::TimeUnit unit) {
-        switch (unit) {
-        case benchmark::kSecond:
-            return 1e9;
-        case benchmark::kMillisecond:
-            return 1e6;
-        case benchmark::kMicrosecond:
-            return 1e3;
-        default:
-            return 1.0;
-        }
+    double NsPerEvent(const std::string& name) const {
+        const double events = Counter(name, "events");
+        return events > 0 ? Seconds(name) * 1e9 / events : 0;
     }
-    void Compare(const char* what, const std::string& queue, const std::string& baseline) {
-        const auto q = nsPerEvent_.find(queue);
-        const auto b = nsPerEvent_.find(baseline);
-        if (q == nsPerEvent_.end() || b == nsPerEvent_.end())
-            return;
-        GetOutputStream() << what << ": queue " << q->second << " ns/event, plain ring "
-                          << b->second << " ns/event, ratio " << q->second / b->second << "\n";
+    void Pair(std::ostream& out, const char* what, const std::string& queue,
+              const std::string& baseline) const {
+        const double q = NsPerEvent(queue);
+        const double b = NsPerEvent(baseline);
+        if (q > 0 && b > 0)
+            out << what << ": queue " << q << " ns/event, plain ring " << b
+                << " ns/event, ratio " << q / b << "\n";
     }
-    std::map<std::string, double> nsPerEvent_;
 };
 
 } // namespace
@@ -173,11 +148,6 @@ BENCHMARK(ScanQueue);
 
 int main(int argc, char** argv) {
     StartEventQueue();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, reporter);
 }

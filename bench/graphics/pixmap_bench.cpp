@@ -1,13 +1,11 @@
 // Row conversion and copying of a 4096 x 4096 map, each beside a memcpy of the bytes it writes,
 // and resizing 1024 x 1024 to 1536 x 1536 beside a memcpy of the resized map's bytes. The
 // closing lines give each operation's speed and its ratio to the memcpy of the same run.
+#include "bench/ComparisonReporter.h"
 #include "graphics/Pixmaps.h"
-
-#include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -75,43 +73,27 @@ void Resize(benchmark::State& state) {
 
 void MemcpyResized(benchmark::State& state) { Memcpy(state, kResizeTo, 5); }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto pixels = run.counters.find("pixels");
-            const auto bytes = run.counters.find("bytes");
-            if (run.error_occurred || pixels == run.counters.end() || bytes == run.counters.end())
-                continue;
-            const double seconds =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            speeds_[run.benchmark_name()] = {bytes->second.value / seconds / 1e9,
-                                             pixels->second.value / seconds / 1e6};
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
+class RatioReporter : public bench::ComparisonReporter {
+  protected:
+    void Compare(std::ostream& out) override {
         for (const char* name : {"Convert6To5", "Convert3To5", "Copy5To5"})
-            Compare(name, "MemcpyMap");
-        Compare("Resize", "MemcpyResized");
+            Pair(out, name, "MemcpyMap");
+        Pair(out, "Resize", "MemcpyResized");
     }
 
   private:
-    struct Speed {
-        double gigabytes, megapixels;
-    };
-    void Compare(const std::string& name, const std::string& baseline) {
-        const auto run = speeds_.find(name);
-        const auto base = speeds_.find(baseline);
-        if (run == speeds_.end() || base == speeds_.end())
-            return;
-        GetOutputStream() << name << ": " << run->second.gigabytes << " GB/s written, "
-                          << run->second.megapixels << " Mpixel/s; memcpy "
-                          << base->second.gigabytes << " GB/s; ratio to memcpy "
-                          << run->second.gigabytes / base->second.gigabytes << "\n";
+    double PerSecond(const std::string& name, const char* counter) const {
+        const double seconds = Seconds(name);
+        return seconds > 0 ? Counter(name, counter) / seconds : 0;
     }
-    std::map<std::string, Speed> speeds_;
+    void Pair(std::ostream& out, const std::string& name, const std::string& baseline) const {
+        const double gigabytes = PerSecond(name, "bytes") / 1e9;
+        const double base = PerSecond(baseline, "bytes") / 1e9;
+        if (gigabytes > 0 && base > 0)
+            out << name << ": " << gigabytes << " GB/s written, "
+                << PerSecond(name, "pixels") / 1e6 << " Mpixel/s; memcpy " << base
+                << " GB/s; ratio to memcpy " << gigabytes / base << "\n";
+    }
 };
 
 } // namespace
@@ -124,11 +106,6 @@ BENCHMARK(MemcpyResized)->Unit(benchmark::kMillisecond);
 BENCHMARK(Resize)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, reporter);
 }

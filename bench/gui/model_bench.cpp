@@ -6,15 +6,13 @@
 //   algorithm that scans for every key (the one the tests hold it to).
 // The closing lines give nanoseconds per child layout, the CPU time per sync, the ratios and
 // how the time grows with n.
+#include "bench/ComparisonReporter.h"
 #include "gui/GadgetConstants.h"
 #include "runtime/Text.h"
 #include "tests/gui/PlainSyncData.h"
 
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <iostream>
-#include <map>
 #include <string>
 
 using namespace vandro;
@@ -116,22 +114,9 @@ void SyncIndexed(benchmark::State& state) {
 }
 
 // Prints the usual table, then the figures the model is judged by.
-class ModelReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (run.error_occurred || !(single || run.aggregate_name == "mean"))
-                continue;
-            ns_[run.run_name.str()] =
-                run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-    }
-
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        auto& out = GetOutputStream();
+class ModelReporter : public bench::ComparisonReporter {
+  protected:
+    void Compare(std::ostream& out) override {
         const double layout = Per("LayoutResize/iterations:10000", kChildren);
         const double store = Per("LayoutBaseline/iterations:10000", kChildren);
         if (layout > 0 && store > 0)
@@ -158,16 +143,13 @@ class ModelReporter : public benchmark::ConsoleReporter {
     }
 
   private:
-    double Per(const std::string& name, int count) const {
-        const auto found = ns_.find(name);
-        return found == ns_.end() ? 0 : found->second / count;
-    }
+    // Nanoseconds of processor time per unit of work.
+    double Per(const std::string& name, int count) const { return CpuSeconds(name) * 1e9 / count; }
     double PerSync(std::string name, int keys) const {
         name += '/';
         name += std::to_string(keys);
         return Per(name, 2);
     }
-    std::map<std::string, double> ns_;
 };
 
 } // namespace
@@ -179,11 +161,6 @@ BENCHMARK(SyncPlain)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilli
 BENCHMARK(SyncIndexed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     ModelReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, reporter);
 }

@@ -1,17 +1,15 @@
 // Whole-text loading of a 10 MB UTF-8 file beside fread of the same bytes, in the same
 // process. The closing lines give each way of reading as a multiple of fread's time, into a
 // buffer used before and into fresh memory.
+#include "bench/ComparisonReporter.h"
 #include "io/StreamFiles.h"
 #include "io/StreamFunctions.h"
 #include "io/TextFiles.h"
 #include "io/TextStream.h"
 #include "runtime/Text.h"
 
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -95,43 +93,19 @@ void ReadCharByChar(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(kFileBytes));
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions, the median stands for the benchmark.
-        for (const Run& run : runs) {
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (!run.error_occurred && (single || run.aggregate_name == "median"))
-                seconds_[run.run_name.str()] = run.GetAdjustedRealTime() / PerSecond(run.time_unit);
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const auto warm = seconds_.find("Fread");
-        const auto fresh = seconds_.find("FreadIntoNewBuffer");
-        if (warm == seconds_.end() || fresh == seconds_.end())
+class RatioReporter : public bench::ComparisonReporter {
+  protected:
+    void Compare(std::ostream& out) override {
+        const double warm = Seconds("Fread");
+        const double fresh = Seconds("FreadIntoNewBuffer");
+        if (warm <= 0 || fresh <= 0)
             return;
-        for (const auto& [name, seconds] : seconds_)
-            GetOutputStream() << name << ": " << seconds * 1e3 << " ms, " << seconds / warm->second
-                              << " x fread, " << seconds / fresh->second
-                              << " x fread into new memory\n";
+        for (const char* name : {"Fread", "FreadIntoNewBuffer", "LoadByteArrayOfTheFile",
+                                 "LoadTextOfTheFile", "ReadCharByChar"})
+            if (const double seconds = Seconds(name); seconds > 0)
+                out << name << ": " << seconds * 1e3 << " ms, " << seconds / warm
+                    << " x fread, " << seconds / fresh << " x fread into new memory\n";
     }
-
-  private:
-    static double PerSecond(benchmark::TimeUnit unit) {
-        switch (unit) {
-        case benchmark::kSecond:
-            return 1.0;
-        case benchmark::kMillisecond:
-            return 1e3;
-        case benchmark::kMicrosecond:
-            return 1e6;
-        default:
-            return 1e9;
-        }
-    }
-    std::map<std::string, double> seconds_;
 };
 
 } // namespace
@@ -143,12 +117,8 @@ BENCHMARK(LoadTextOfTheFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadCharByChar)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    const int status = bench::RunBenchmarks(argc, argv, reporter);
     std::filesystem::remove(TextFile());
-    return 0;
+    return status;
 }
