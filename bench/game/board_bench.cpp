@@ -10,6 +10,8 @@
 #include "gui/Toolkit.h"
 #include "runtime/Random.h"
 
+#include "bench/ComparisonReporter.h"
+
 #include <benchmark/benchmark.h>
 
 namespace vandro {
@@ -34,11 +36,7 @@ void BM_SetupBoardLargest(benchmark::State& state) {
         SetupBoard();
         TakeEvents();
     }
-    state.counters["per_rebuild"] =
-        benchmark::Counter(static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_SetupBoardLargest)->Unit(benchmark::kMicrosecond);
 
 // The baseline: one window with as many plain buttons as the largest board has cards.
 void BM_PlainButtonsLargest(benchmark::State& state) {
@@ -51,7 +49,6 @@ void BM_PlainButtonsLargest(benchmark::State& state) {
         TakeEvents();
     }
 }
-BENCHMARK(BM_PlainButtonsLargest)->Unit(benchmark::kMicrosecond);
 
 // A whole game of the largest board by the memory player; the rebuild before each game is
 // not timed. The rate counter is per press.
@@ -72,10 +69,35 @@ void BM_WholeGameLargest(benchmark::State& state) {
     }
     state.counters["presses"] =
         static_cast<double>(presses) / static_cast<double>(state.iterations());
-    state.counters["per_press"] = benchmark::Counter(
-        static_cast<double>(presses), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_WholeGameLargest)->Unit(benchmark::kMicrosecond);
+
+// The table, then each figure in microseconds of processor time beside the baseline.
+class GameReporter : public bench::ComparisonReporter {
+  protected:
+    void Compare(std::ostream& out) override {
+        const double rebuild = CpuSeconds("BM_SetupBoardLargest") * 1e6;
+        const double buttons = CpuSeconds("BM_PlainButtonsLargest") * 1e6;
+        const double presses = Counter("BM_WholeGameLargest", "presses");
+        if (rebuild > 0 && buttons > 0)
+            out << "rebuild of 11 x 10: " << rebuild << " us, 110 plain buttons made and freed "
+                << buttons << " us, ratio " << rebuild / buttons << "\n";
+        if (presses > 0 && buttons > 0) {
+            const double press = CpuSeconds("BM_WholeGameLargest") * 1e6 / presses;
+            out << "press in a whole game: " << press << " us, one plain button made and freed "
+                << buttons / 110 << " us, ratio " << press / (buttons / 110) << "\n";
+        }
+    }
+};
 
 } // namespace
+
+BENCHMARK(BM_SetupBoardLargest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainButtonsLargest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeGameLargest)->Unit(benchmark::kMicrosecond);
+
 } // namespace vandro
+
+int main(int argc, char** argv) {
+    vandro::GameReporter reporter;
+    return vandro::bench::RunBenchmarks(argc, argv, reporter);
+}
