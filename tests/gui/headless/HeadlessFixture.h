@@ -57,4 +57,22 @@ private:
     long liveBefore_ = 0;
 };
 
+// The same with one window of 400 x 300 client pixels to put controls in; its creation's
+// events are taken before each case starts.
+class HeadlessWindowTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);
+        events.Take();
+    }
+    void TearDown() override {
+        FreeGadget(window);
+        window = nullptr;
+        HeadlessTest::TearDown();
+    }
+
+    Ref<TGadget> window;
+};
+
 } // namespace vandro

@@ -8,21 +8,7 @@
 namespace vandro {
 namespace {
 
-class ControlTest : public HeadlessTest {
-protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);
-        events.Take();
-    }
-    void TearDown() override {
-        FreeGadget(window);
-        window = nullptr;
-        HeadlessTest::TearDown();
-    }
-
-    Ref<TGadget> window;
-};
+using ControlTest = HeadlessWindowTest;
 
 Ref<THeadlessLabel> Label(const Ref<TGadget>& gadget) { return Cast<THeadlessLabel>(gadget); }
 Ref<THeadlessButton> Button(const Ref<TGadget>& gadget) { return Cast<THeadlessButton>(gadget); }

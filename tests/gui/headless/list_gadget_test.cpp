@@ -11,25 +11,14 @@
 namespace vandro {
 namespace {
 
-class ListTest : public HeadlessTest {
+class ListTest : public HeadlessWindowTest {
 protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);
-        events.Take();
-    }
-    void TearDown() override {
-        FreeGadget(window);
-        window = nullptr;
-        HeadlessTest::TearDown();
-    }
     void Fill(const Ref<TGadget>& gadget) {
         AddGadgetItem(gadget, u"red", 0, -1, u"", Box(u"R"));
         AddGadgetItem(gadget, u"green", 0, -1, u"", Box(u"G"));
         AddGadgetItem(gadget, u"blue", 0, -1, u"", Box(u"B"));
     }
 
-    Ref<TGadget> window;
 };
 
 TEST_F(ListTest, AListBoxShowsItsItemsAndReportsEachChangeOfSelectionOnce) {

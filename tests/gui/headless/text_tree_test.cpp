@@ -13,21 +13,7 @@
 namespace vandro {
 namespace {
 
-class TextTreeTest : public HeadlessTest {
-protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);
-        events.Take();
-    }
-    void TearDown() override {
-        FreeGadget(window);
-        window = nullptr;
-        HeadlessTest::TearDown();
-    }
-
-    Ref<TGadget> window;
-};
+using TextTreeTest = HeadlessWindowTest;
 
 // Lets every character through but "x".
 int RefuseX(const Ref<TEvent>& event, const Object&) { return event->data == u'x' ? 0 : 1; }
