@@ -121,7 +121,9 @@ int TGadget::SelectItem(int index, int op) {
         state ^= ItemStateSelected;
     if (item->icon > -1 && (item->flags & ItemFlagToggle)) {
         const int icon = state & ItemStateSelected ? item->icon + 1 : item->icon;
-        SetListItem(index, item->text, item->tip, icon, item->extra);
+        // Re-sending the item must not swap its shown texts for their keys.
+        const ShownItem shown = Shown(item->text, item->tip, item->flags);
+        SetListItem(index, shown.text, shown.tip, icon, item->extra);
     }
     SetItemState(index, state);
     return 0;

@@ -130,13 +130,22 @@ TEST_F(Items, SelectingIndexMinusOneTogglesEveryItemAndSwitchesToggleIcons) {
     EXPECT_EQ(list->SelectedItems(), (std::vector<int>{0, 2, 3}));
 }
 
-TEST_F(Items, ToggleIconsUseTheStoredKeysOfLocalizedItems) {
+TEST_F(Items, ToggleIconsKeepTheLocalizedTextsOfLocalizedItems) {
     SetLocalizeHook(Localize);
     list->InsertItem(0, u"key", u"tip", 0, nullptr, ItemFlagToggle | ItemFlagLocalized);
+    list->InsertItem(1, u"plain", u"ptip", 3, nullptr, ItemFlagToggle);
     list->calls.clear();
+    localized.clear();
     list->SelectItem(0, 1);
+    list->SelectItem(1, 1);
+    list->SelectItem(0, 0);
     EXPECT_EQ(list->calls,
-              (std::vector<String>{u"SetListItem(0,key,tip,1)", u"SetListItemState(0,16)"}));
+              (std::vector<String>{u"SetListItem(0,<key>,<tip>,1)", u"SetListItemState(0,16)",
+                                   u"SetListItem(1,plain,ptip,4)", u"SetListItemState(1,16)",
+                                   u"SetListItem(0,<key>,<tip>,0)", u"SetListItemState(0,0)"}));
+    EXPECT_EQ(localized, (std::vector<String>{u"key", u"tip", u"key", u"tip"}));
+    EXPECT_EQ(list->ShownTexts(), u"<key>,plain");
+    EXPECT_EQ(list->ItemText(0), u"key");
 }
 
 TEST_F(Items, SelectedItemIsTheOnlySelectedIndex) {
