@@ -1,5 +1,7 @@
 #include "GadgetCore.h"
 
+#include "BlankGadget.h"
+
 namespace vandro {
 
 namespace {
@@ -26,7 +28,7 @@ void StartGadgetCore() {
     StartEvents();
     TEvent::RegisterId(GadgetDrag, u"GadgetDrag");
     TEvent::RegisterId(GadgetDrop, u"GadgetDrop");
-    core.blank = New<TGadget>();
+    core.blank = New<TBlankGadget>();
 }
 
 Ref<TGadget> BlankGadget() { return core.blank; }

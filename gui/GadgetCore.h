@@ -12,7 +12,7 @@ using GadgetFreedFunction = Function<void(const Ref<TGadget>& gadget)>;
 // Starts the event module, names the drag events and makes the blank gadget; runs once.
 void StartGadgetCore();
 
-// A plain TGadget whose operations all do nothing; null before the core has started.
+// A gadget whose operations all do nothing; null before the core has started.
 Ref<TGadget> BlankGadget();
 
 // What a drag with mouse button 1 to 3 started on; null for any other button.

@@ -50,6 +50,25 @@ TEST_F(ProxyTest, AFreshProxyAnswersWhatTheBlankGadgetAnswers) {
     EXPECT_EQ(RealGadget(fresh), fresh->GetProxy());
 }
 
+TEST_F(ProxyTest, WritesThroughOneFreshProxyReachNoOtherFreshProxy) {
+    const auto one = New<TProxyGadget>();
+    const auto two = New<TProxyGadget>();
+    EXPECT_EQ(one->SetShape(1, 2, 30, 40), 0);
+    EXPECT_EQ(one->SetLayout(LockFixed, LockFixed, LockProportional, LockFixed), 0);
+    EXPECT_EQ(one->SetSensitivity(3), 0);
+    EXPECT_EQ(one->InsertItem(0, u"item", u"tip", 4, Box(u"extra"), ItemFlagSelect), 0);
+    EXPECT_EQ(two->GetXPos(), 0);
+    EXPECT_EQ(two->GetYPos(), 0);
+    EXPECT_EQ(two->GetWidth(), 0);
+    EXPECT_EQ(two->GetHeight(), 0);
+    EXPECT_EQ(two->GetSensitivity(), 0);
+    EXPECT_EQ(two->ItemCount(), 0);
+    EXPECT_EQ(two->SelectedItem(), -1);
+    const Ref<TGadget> blank = two->GetProxy();
+    EXPECT_EQ(blank, one->GetProxy());
+    EXPECT_EQ(blank->lockl + blank->lockt + blank->lockcw + blank->lockch, 0);
+}
+
 TEST_F(ProxyTest, OperationsThroughTwoProxiesReachTheControl) {
     EXPECT_EQ(outer->Class(), button->Class());
     SetGadgetText(outer, u"Karte");
