@@ -46,7 +46,8 @@ int ChooseMenu(int data) {
     if (data >= 100 && data < 200) {
         game.rows = data - 100;
         game.columns = game.rows + 1;
-    } else if (data >= 200 && data < 300) {
+    } else if (data > 200 && data <= 200 + kMaxPlayers) {
+        // Only as many players as there are scores and labels; the turn passes modulo players.
         game.players = data - 200;
     } else if (data == kQuit) {
         return 1;

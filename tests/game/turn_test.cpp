@@ -172,6 +172,19 @@ TEST_F(TurnTest, UnknownMenuDataChangesNothing) {
     EXPECT_EQ(GameState().gamewindow, window);
 }
 
+// No players would make the turn's passing a division by zero; a fifth would score past the
+// four scores there are.
+TEST_F(TurnTest, PlayerCountsBeyondTheFourSlotsAreIgnored) {
+    const Ref<TGadget> window = GameState().gamewindow;
+    for (const int data : {200, 205, 299})
+        PostEvent(CreateEvent(MenuAction, GameState().gamemenu, data), 0);
+    EXPECT_EQ(Settle(), 3);
+    EXPECT_EQ(GameState().players, 1);
+    EXPECT_EQ(GameState().gamewindow, window);
+    Miss();
+    EXPECT_EQ(GameState().currentplayer, 0);
+}
+
 TEST_F(TurnTest, RestartingInTheMiddleResetsScoresTurnAndBoard) {
     NewGame(6, 5, 2);
     Press(CardAt(0, 0));
