@@ -10,6 +10,9 @@ namespace {
 constexpr int kRestart = 300;
 constexpr int kQuit = 400;
 
+// A board of rows and rows + 1 columns takes a symbol for each of its pairs.
+bool CanDeal(int rows) { return rows * (rows + 1) / 2 <= kMostSymbols; }
+
 // The press after the second uncovered card: a pair leaves the board and scores for the
 // player on turn, who keeps it; a miss is covered again and the next player is on turn.
 void JudgePair(TGameState& game) {
@@ -43,7 +46,7 @@ int PressCard(const Ref<TCard>& card) {
 
 int ChooseMenu(int data) {
     TGameState& game = GameState();
-    if (data >= 100 && data < 200) {
+    if (data >= 100 && data < 200 && CanDeal(data - 100)) {
         game.rows = data - 100;
         game.columns = game.rows + 1;
     } else if (data > 200 && data <= 200 + kMaxPlayers) {

@@ -14,11 +14,6 @@ const std::array<int, 4> TSymbol::excludedcodes{0x2614, 0x2615, 0x2618, 0x2619};
 
 namespace {
 
-constexpr int kFirstCode = 0x2600;
-constexpr int kLastCode = 0x266E;
-// The range less the excluded codes: more symbols than this could never be found.
-constexpr int kMostSymbols = kLastCode - kFirstCode + 1 - 4;
-
 int Channel(int degrees) {
     const double v = 176 + 180 * std::cos(static_cast<double>(degrees) * (std::numbers::pi / 180));
     return static_cast<int>(std::min(std::max(96.0, v), 255.0));

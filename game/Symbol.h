@@ -9,6 +9,11 @@
 
 namespace vandro {
 
+constexpr int kFirstCode = 0x2600;
+constexpr int kLastCode = 0x266E;
+// The range less the excluded codes: more symbols than this could never be found.
+constexpr int kMostSymbols = kLastCode - kFirstCode + 1 - 4;
+
 class TSymbol : public TObject {
   public:
     TSymbol(int code, int hue) : code(code), hue(hue) {}

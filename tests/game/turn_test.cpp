@@ -185,6 +185,20 @@ TEST_F(TurnTest, PlayerCountsBeyondTheFourSlotsAreIgnored) {
     EXPECT_EQ(GameState().currentplayer, 0);
 }
 
+// 107 codes are there to draw from: 14 rows take 105 pairs, 15 rows would take 120.
+TEST_F(TurnTest, BoardsWithMorePairsThanCodesAreIgnored) {
+    PostEvent(CreateEvent(MenuAction, GameState().gamemenu, 114), 0);
+    Settle();
+    EXPECT_EQ(GameState().columns, 15);
+    EXPECT_EQ(GameState().totalcards, 210);
+    const Ref<TGadget> window = GameState().gamewindow;
+    for (const int data : {115, 199})
+        PostEvent(CreateEvent(MenuAction, GameState().gamemenu, data), 0);
+    EXPECT_EQ(Settle(), 2);
+    EXPECT_EQ(GameState().rows, 14);
+    EXPECT_EQ(GameState().gamewindow, window);
+}
+
 TEST_F(TurnTest, RestartingInTheMiddleResetsScoresTurnAndBoard) {
     NewGame(6, 5, 2);
     Press(CardAt(0, 0));
