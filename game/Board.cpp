@@ -13,10 +13,6 @@ namespace {
 // Title bar, menu bar, status bar, client-area measures, centred on the desktop.
 constexpr int kWindowStyle = 557;
 constexpr int kRightAligned = 8;
-constexpr int kSizeTag = 100;
-constexpr int kPlayersTag = 200;
-constexpr int kRestartTag = 300;
-constexpr int kQuitTag = 400;
 constexpr int kSmallestSize = 4;
 constexpr int kLargestSize = 10;
 

@@ -7,9 +7,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kRestart = 300;
-constexpr int kQuit = 400;
-
 // A board of rows and rows + 1 columns takes a symbol for each of its pairs.
 bool CanDeal(int rows) { return rows * (rows + 1) / 2 <= kMostSymbols; }
 
@@ -46,15 +43,15 @@ int PressCard(const Ref<TCard>& card) {
 
 int ChooseMenu(int data) {
     TGameState& game = GameState();
-    if (data >= 100 && data < 200 && CanDeal(data - 100)) {
-        game.rows = data - 100;
+    if (data >= kSizeTag && data < kPlayersTag && CanDeal(data - kSizeTag)) {
+        game.rows = data - kSizeTag;
         game.columns = game.rows + 1;
-    } else if (data > 200 && data <= 200 + kMaxPlayers) {
+    } else if (data > kPlayersTag && data <= kPlayersTag + kMaxPlayers) {
         // Only as many players as there are scores and labels; the turn passes modulo players.
-        game.players = data - 200;
-    } else if (data == kQuit) {
+        game.players = data - kPlayersTag;
+    } else if (data == kQuitTag) {
         return 1;
-    } else if (data != kRestart) {
+    } else if (data != kRestartTag) {
         return 0;
     }
     SetupBoard();

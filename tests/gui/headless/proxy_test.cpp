@@ -9,7 +9,7 @@ namespace vandro {
 namespace {
 
 class ProxyTest : public HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         window = CreateWindow(u"Vandro", 10, 20, 300, 200, nullptr, WindowStatusBar);
