@@ -159,6 +159,14 @@ int SetGadgetPixmap(const Ref<TGadget>& gadget, const Ref<TPixmap>& pixmap, int 
     return gadget->SetPixmap(pixmap, flags);
 }
 
+int SetPanelColor(const Ref<TGadget>& panel, int red, int green, int blue) {
+    return SetGadgetColor(panel, red, green, blue, 1);
+}
+
+int SetPanelPixmap(const Ref<TGadget>& panel, const Ref<TPixmap>& pixmap, int flags) {
+    return SetGadgetPixmap(panel, pixmap, flags);
+}
+
 int SetGadgetIconStrip(const Ref<TGadget>& gadget, const Ref<TIconStrip>& strip) {
     gadget->SetIconStrip(strip);
     return 0;

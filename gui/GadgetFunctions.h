@@ -78,6 +78,9 @@ int SetGadgetColor(const Ref<TGadget>& gadget, int red, int green, int blue, int
 int RemoveGadgetColor(const Ref<TGadget>& gadget);
 int SetGadgetAlpha(const Ref<TGadget>& gadget, float alpha);
 int SetGadgetPixmap(const Ref<TGadget>& gadget, const Ref<TPixmap>& pixmap, int flags);
+int SetPanelColor(const Ref<TGadget>& panel, int red, int green, int blue);
+// The flags' low three bits choose how the image is laid out.
+int SetPanelPixmap(const Ref<TGadget>& panel, const Ref<TPixmap>& pixmap, int flags);
 int SetGadgetIconStrip(const Ref<TGadget>& gadget, const Ref<TIconStrip>& strip);
 int SetGadgetHotKey(const Ref<TGadget>& gadget, int key, int modifiers);
 // From now on the gadget's text and tip are localized from these keys.

@@ -4,6 +4,7 @@
 
 #include "gui/headless/HeadlessButton.h"
 #include "gui/headless/HeadlessLabel.h"
+#include "gui/headless/HeadlessPanel.h"
 
 namespace vandro {
 namespace {
@@ -164,6 +165,22 @@ TEST_F(ControlTest, HiddenMeansTheGadgetOrWithRecursionAGroupAroundIt) {
     EXPECT_EQ(IsGadgetHidden(panel, 0), 1);
     ShowGadget(panel);
     EXPECT_EQ(IsGadgetHidden(button, 1), 0);
+}
+
+TEST_F(ControlTest, APanelTakesABackgroundColourAndImageButKeepsItsTextColour) {
+    const auto panel = Cast<THeadlessPanel>(CreatePanel(0, 0, 100, 100, window, 0));
+    SetPanelColor(panel, 10, 20, 30);
+    EXPECT_EQ(panel->BgColor(), 10 + (20 << 8) + (30 << 16));
+    EXPECT_NE(panel->BgBrush(), 0);
+    EXPECT_EQ(panel->FgColor(), -1);
+
+    const Ref<TPixmap> image = TPixmap::Create(4, 4, 6, 4);
+    EXPECT_EQ(SetPanelPixmap(panel, image, 3), 1);
+    EXPECT_EQ(panel->_background, image);
+    EXPECT_EQ(panel->_bitmapflags, 3);
+    EXPECT_EQ(SetPanelPixmap(panel, nullptr, 5), 1);
+    EXPECT_EQ(panel->_background, nullptr);
+    EXPECT_EQ(panel->_bitmapflags, 3);
 }
 
 TEST_F(ControlTest, AGroupPassesItsDisabledStateOnWithoutTouchingTheControls) {
