@@ -28,4 +28,8 @@ public:
     int handle = 0;
 };
 
+// The integer part of a size in points; a size beyond the int range is clamped and one that is
+// not a number is 0, where a plain conversion would be undefined.
+int WholePoints(double points);
+
 } // namespace vandro

@@ -2,9 +2,6 @@
 
 #include "runtime/Exceptions.h"
 
-#include <cmath>
-#include <limits>
-
 namespace vandro {
 
 namespace {
@@ -30,15 +27,6 @@ void SetColor(unsigned char& red, unsigned char& green, unsigned char& blue, int
     red = static_cast<unsigned char>(r);
     green = static_cast<unsigned char>(g);
     blue = static_cast<unsigned char>(b);
-}
-
-// Truncates toward zero; sizes beyond the int range are clamped and one that is not a number
-// becomes 0, where a plain conversion would be undefined.
-int TruncatedSize(double size) {
-    if (!(size == size)) return 0;
-    constexpr double low = std::numeric_limits<int>::min();
-    constexpr double high = std::numeric_limits<int>::max();
-    return static_cast<int>(std::trunc(std::fmin(std::fmax(size, low), high)));
 }
 
 } // namespace
@@ -90,7 +78,7 @@ Ref<TGuiFont> TVellumDriver::LibraryFont(int kind, double size, int style) {
 }
 
 Ref<TGuiFont> TVellumDriver::LoadFontWithDouble(const String& name, double size, int style) {
-    return LoadFont(name, TruncatedSize(size + 0.5), style);
+    return LoadFont(name, WholePoints(size + 0.5), style);
 }
 
 } // namespace vandro

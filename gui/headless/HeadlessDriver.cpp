@@ -27,6 +27,16 @@ String ResolveFace(const String& name) {
     return headless.substituteFace;
 }
 
+Ref<THeadlessFont> NewFont(const String& name, double points, int style) {
+    auto font = New<THeadlessFont>();
+    font->name = ResolveFace(name);
+    font->size = WholePoints(points);
+    font->_points = points;
+    font->style = style;
+    font->handle = NewNativeHandle();
+    return font;
+}
+
 int PackedRequest(int red, int green, int blue) { return (red << 16) | (green << 8) | blue; }
 
 } // namespace
@@ -50,12 +60,7 @@ String THeadlessDriver::UserName() { return headless.userName; }
 String THeadlessDriver::ComputerName() { return headless.computerName; }
 
 Ref<TGuiFont> THeadlessDriver::LoadFont(const String& name, int size, int style) {
-    auto font = New<THeadlessFont>();
-    font->name = ResolveFace(name);
-    font->size = size;
-    font->style = style;
-    font->handle = NewNativeHandle();
-    return font;
+    return NewFont(name, size, style);
 }
 
 Ref<TGadget> THeadlessDriver::ActiveGadget() { return headless.focus; }
@@ -86,6 +91,10 @@ Ref<TIconStrip> THeadlessDriver::LoadIconStrip(const Object& source) {
     Ref<TPixmap> pixmap = Cast<TPixmap>(source);
     if (!pixmap && source) pixmap = LoadPixmap(StreamUrl(source));
     return THeadlessIconStrip::Create(pixmap);
+}
+
+Ref<TGuiFont> THeadlessDriver::LoadFontWithDouble(const String& name, double size, int style) {
+    return NewFont(name, size, style);
 }
 
 } // namespace vandro

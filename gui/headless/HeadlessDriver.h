@@ -41,6 +41,8 @@ public:
     int SetPointer(int shape) override;
     // From a pixmap, or from what the pixmap loaders read from the source.
     Ref<TIconStrip> LoadIconStrip(const Object& source) override;
+    // As on Windows: the font's size is the whole points of the size, not the size rounded.
+    Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
     // The driver object of a gadget class, given the group, the style and the text; null for
     // a number outside the gadget classes.

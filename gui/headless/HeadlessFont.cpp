@@ -1,8 +1,5 @@
 #include "HeadlessFont.h"
 
-#include <algorithm>
-#include <climits>
-
 namespace vandro {
 
 int THeadlessFont::CharWidth(int character) {
@@ -12,10 +9,8 @@ int THeadlessFont::CharWidth(int character) {
 }
 
 int THeadlessFont::PixelHeight() const {
-    if (size <= 0) return 0;
-    // size * 96 / 72 rounded half up, in a width that holds every int size.
-    const long long pixels = (static_cast<long long>(size) * 192 + 72) / 144;
-    return static_cast<int>(std::min<long long>(pixels, INT_MAX));
+    if (!(_points > 0)) return 0;
+    return WholePoints(_points * 96 / 72 + 0.5);
 }
 
 } // namespace vandro

@@ -12,6 +12,10 @@ public:
 
     // The character height in pixels.
     int PixelHeight() const;
+
+    // The size as it was asked for: the character height is measured from it, while size keeps
+    // only its whole points.
+    double _points = 0;
 };
 
 } // namespace vandro
