@@ -49,6 +49,12 @@ THeadlessDriver::THeadlessDriver() {
     headless = HeadlessState();
     headless.faces = {u"MS Shell Dlg", u"Arial", u"Consolas", u"Courier New",
                       u"Times New Roman", u"Comic Sans MS"};
+    // The system colours are those the toolkit would fall back to.
+    for (int index = 0; index < static_cast<int>(headless.systemColors.size()); ++index) {
+        unsigned char red = 0, green = 0, blue = 0;
+        TVellumDriver::LookupColor(index, red, green, blue);
+        headless.systemColors[index] = red + (green << 8) + (blue << 16);
+    }
     headless.userName = EnvironmentText("username");
     headless.computerName = EnvironmentText("userdomain");
     headless.defaultFont = Cast<THeadlessFont>(LoadFont(u"MS Shell Dlg", 8, 0));
@@ -91,6 +97,17 @@ Ref<TIconStrip> THeadlessDriver::LoadIconStrip(const Object& source) {
     Ref<TPixmap> pixmap = Cast<TPixmap>(source);
     if (!pixmap && source) pixmap = LoadPixmap(StreamUrl(source));
     return THeadlessIconStrip::Create(pixmap);
+}
+
+int THeadlessDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
+                                 unsigned char& blue) {
+    if (index < 0 || index >= static_cast<int>(headless.systemColors.size()))
+        return TVellumDriver::LookupColor(index, red, green, blue);
+    const int color = headless.systemColors[static_cast<std::size_t>(index)];
+    red = static_cast<unsigned char>(color & 255);
+    green = static_cast<unsigned char>((color >> 8) & 255);
+    blue = static_cast<unsigned char>((color >> 16) & 255);
+    return 1;
 }
 
 Ref<TGuiFont> THeadlessDriver::LoadFontWithDouble(const String& name, double size, int style) {

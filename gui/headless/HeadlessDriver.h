@@ -8,6 +8,7 @@
 
 #include "gui/VellumDriver.h"
 
+#include <array>
 #include <deque>
 #include <map>
 #include <vector>
@@ -41,6 +42,9 @@ public:
     int SetPointer(int shape) override;
     // From a pixmap, or from what the pixmap loaders read from the source.
     Ref<TIconStrip> LoadIconStrip(const Object& source) override;
+    // The platform's system colours for indexes 0 to 4, answering 1; others go to the base.
+    int LookupColor(int index, unsigned char& red, unsigned char& green,
+                    unsigned char& blue) override;
     // As on Windows: the font's size is the whole points of the size, not the size rounded.
     Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
@@ -64,6 +68,8 @@ struct HeadlessState {
     // Not owned: the window that was activated last, until it is freed.
     THeadlessWindow* activeWindow = nullptr;
     std::vector<String> faces;
+    // By LookupColor index, each red + (green << 8) + (blue << 16).
+    std::array<int, 5> systemColors{};
     String substituteFace = u"Arial";
     String userName;
     String computerName;

@@ -16,6 +16,7 @@ vandro_add_test(gui_headless_test
             ${CMAKE_CURRENT_LIST_DIR}/headless/localization_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/menu_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/proxy_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/system_colour_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/teardown_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/text_tree_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/window_test.cpp
