@@ -59,9 +59,15 @@ int TVellumDriver::ApplyLocalization(const Ref<TGadget>& gadget) {
 }
 
 int TVellumDriver::LocalizeGadgetItem(const Ref<TGadget>& gadget, int index) {
+    int icon = gadget->ItemIcon(index);
+    // A selected toggle item shows the icon after its own, as SelectItem left it; re-sending
+    // its stored icon would show it unselected.
+    if (icon > -1 && (gadget->ItemFlags(index) & ItemFlagToggle) &&
+        (gadget->ItemState(index) & ItemStateSelected))
+        ++icon;
     gadget->SetListItem(index, TVellumLocalizationEngine::LocalizeString(gadget->ItemText(index)),
-                        TVellumLocalizationEngine::LocalizeString(gadget->ItemTip(index)),
-                        gadget->ItemIcon(index), gadget->ItemExtra(index));
+                        TVellumLocalizationEngine::LocalizeString(gadget->ItemTip(index)), icon,
+                        gadget->ItemExtra(index));
     return 0;
 }
 

@@ -177,5 +177,27 @@ TEST_F(ListTest, LocalizedItemsFollowTheLanguageAndPlainOnesKeepTheirText) {
     EXPECT_EQ(GadgetItemText(list, 0), u"{{colour}}");
 }
 
+TEST_F(ListTest, ASelectedLocalizedToggleItemKeepsItsSelectedIconWhenTheLanguageChanges) {
+    auto english = New<TVellumLanguage>()->Create(u"English");
+    english->DefineToken(u"bold", u"Bold");
+    auto german = New<TVellumLanguage>()->Create(u"Deutsch");
+    german->DefineToken(u"bold", u"Fett");
+    SelectLanguage(english);
+    SelectLocalizationMode(1);
+    const Ref<TGadget> toolbar = CreateToolbar(nullptr, 0, 0, 0, 0, window, 0);
+    AddGadgetItem(toolbar, u"", ItemFlagToggle | ItemFlagLocalized, 5, u"{{bold}}", nullptr);
+    AddGadgetItem(toolbar, u"", ItemFlagToggle | ItemFlagLocalized, 7, u"{{bold}}", nullptr);
+    LocalizeGadget(toolbar, u"", u"");
+    UserSelectItem(toolbar, 0);
+    events.Take();
+    const auto bar = Cast<THeadlessToolbar>(toolbar);
+    ASSERT_EQ(bar->_items[0].icon, 6);
+    SelectLanguage(german);
+    EXPECT_EQ(bar->_items[0].tip, u"Fett");
+    EXPECT_EQ(bar->_items[0].icon, 6);
+    EXPECT_EQ(bar->_items[1].icon, 7);
+    EXPECT_EQ(bar->ListItemState(0) & ItemStateSelected, ItemStateSelected);
+}
+
 } // namespace
 } // namespace vandro
