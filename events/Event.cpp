@@ -26,34 +26,53 @@ struct NamedId {
 };
 
 constexpr NamedId kNames[] = {
-    {AppSuspend, u"AppSuspend"},       {AppResume, u"AppResume"},
-    {AppTerminate, u"AppTerminate"},   {AppOpenFile, u"AppOpenFile"},
-    {AppIdle, u"AppIdle"},             {KeyDown, u"KeyDown"},
-    {KeyUp, u"KeyUp"},                 {KeyChar, u"KeyChar"},
-    {KeyRepeat, u"KeyRepeat"},         {MouseDown, u"MouseDown"},
-    {MouseUp, u"MouseUp"},             {MouseMove, u"MouseMove"},
-    {MouseWheel, u"MouseWheel"},       {MouseEnter, u"MouseEnter"},
-    {MouseLeave, u"MouseLeave"},       {TimerTick, u"TimerTick"},
-    {HotkeyHit, u"HotkeyHit"},         {GadgetAction, u"GadgetAction"},
-    {GadgetPaint, u"GadgetPaint"},     {GadgetSelect, u"GadgetSelect"},
-    {GadgetMenu, u"GadgetMenu"},       {GadgetOpen, u"GadgetOpen"},
-    {GadgetClose, u"GadgetClose"},     {GadgetDone, u"GadgetDone"},
-    {GadgetLostFocus, u"GadgetLostFocus"}, {GadgetShape, u"GadgetShape"},
-    {WindowMove, u"WindowMove"},       {WindowSize, u"WindowSize"},
-    {WindowClose, u"WindowClose"},     {WindowActivate, u"WindowActivate"},
-    {WindowAccept, u"WindowAccept"},   {MenuAction, u"MenuAction"},
-    {StreamEof, u"StreamEof"},         {StreamAvail, u"StreamAvail"},
+    {AppSuspend, u"AppSuspend"},
+    {AppResume, u"AppResume"},
+    {AppTerminate, u"AppTerminate"},
+    {AppOpenFile, u"AppOpenFile"},
+    {AppIdle, u"AppIdle"},
+    {KeyDown, u"KeyDown"},
+    {KeyUp, u"KeyUp"},
+    {KeyChar, u"KeyChar"},
+    {KeyRepeat, u"KeyRepeat"},
+    {MouseDown, u"MouseDown"},
+    {MouseUp, u"MouseUp"},
+    {MouseMove, u"MouseMove"},
+    {MouseWheel, u"MouseWheel"},
+    {MouseEnter, u"MouseEnter"},
+    {MouseLeave, u"MouseLeave"},
+    {TimerTick, u"TimerTick"},
+    {HotkeyHit, u"HotkeyHit"},
+    {GadgetAction, u"GadgetAction"},
+    {GadgetPaint, u"GadgetPaint"},
+    {GadgetSelect, u"GadgetSelect"},
+    {GadgetMenu, u"GadgetMenu"},
+    {GadgetOpen, u"GadgetOpen"},
+    {GadgetClose, u"GadgetClose"},
+    {GadgetDone, u"GadgetDone"},
+    {GadgetLostFocus, u"GadgetLostFocus"},
+    {GadgetShape, u"GadgetShape"},
+    {WindowMove, u"WindowMove"},
+    {WindowSize, u"WindowSize"},
+    {WindowClose, u"WindowClose"},
+    {WindowActivate, u"WindowActivate"},
+    {WindowAccept, u"WindowAccept"},
+    {MenuAction, u"MenuAction"},
+    {StreamEof, u"StreamEof"},
+    {StreamAvail, u"StreamAvail"},
     {ProcessExit, u"ProcessExit"},
 };
 
 } // namespace
 
 void StartEvents() {
-    if (events.started) return;
+    if (events.started)
+        return;
     events.started = true;
     StartRuntime();
     events.emitHook = AllocHookId();
-    for (const auto& entry : kNames) TEvent::RegisterId(entry.id, entry.name);
+    for (const auto& entry : kNames)
+        TEvent::RegisterId(entry.id, entry.name);
 }
 
 int EmitEventHook() { return events.emitHook; }
@@ -66,8 +85,8 @@ String TEvent::ToString() const {
                    ? u"UserEvent" + IntText(static_cast<int>(unsignedId - 0x80000000u))
                    : u"Unknown Event, id=" + IntText(id);
     }
-    return name + u": data=" + IntText(data) + u", mods=" + IntText(mods) + u", x=" +
-           IntText(x) + u", y=" + IntText(y) + u", extra=\"" + StringOf(extra) + u"\"";
+    return name + u": data=" + IntText(data) + u", mods=" + IntText(mods) + u", x=" + IntText(x) +
+           u", y=" + IntText(y) + u", extra=\"" + StringOf(extra) + u"\"";
 }
 
 int TEvent::Emit() {
@@ -75,8 +94,7 @@ int TEvent::Emit() {
     return 0;
 }
 
-Ref<TEvent> TEvent::Create(int id, Object source, int data, int mods, int x, int y,
-                           Object extra) {
+Ref<TEvent> TEvent::Create(int id, Object source, int data, int mods, int x, int y, Object extra) {
     auto event = New<TEvent>();
     event->id = id;
     event->source = std::move(source);
@@ -98,10 +116,12 @@ int TEvent::RegisterId(int id, const String& name) {
 String TEvent::DescriptionForId(int id) {
     const String key = u"}" + IntText(id) + u"{";
     const int at = Find(events.registry, key);
-    if (at < 0) return String();
+    if (at < 0)
+        return String();
     const int from = at + static_cast<int>(key.size());
     const int to = Find(events.registry, u"}", from);
-    if (to < 0) return String();
+    if (to < 0)
+        return String();
     return events.registry.substr(static_cast<std::size_t>(from),
                                   static_cast<std::size_t>(to - from));
 }
@@ -114,7 +134,8 @@ int EmitEvent(const Ref<TEvent>& event) { return event->Emit(); }
 
 int AllocUserEventId(const String& description) {
     const int id = TEvent::AllocUserId();
-    if (!description.empty()) TEvent::RegisterId(id, description);
+    if (!description.empty())
+        TEvent::RegisterId(id, description);
     return id;
 }
 

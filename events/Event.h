@@ -8,7 +8,7 @@
 namespace vandro {
 
 class TEvent : public TObject {
-public:
+  public:
     String ToString() const override;
     int Emit();
 

@@ -15,14 +15,16 @@ struct HookState {
 HookState hooks;
 
 Ref<THook>& Chain(int id) {
-    if (id < 0 || id >= kHookIds) throw TArrayBoundsException();
+    if (id < 0 || id >= kHookIds)
+        throw TArrayBoundsException();
     return hooks.chains[static_cast<std::size_t>(id)];
 }
 
 } // namespace
 
 int AllocHookId() {
-    if (hooks.allocated + 1 >= kHookIds) RuntimeError(u"Too many hook ids");
+    if (hooks.allocated + 1 >= kHookIds)
+        RuntimeError(u"Too many hook ids");
     return ++hooks.allocated;
 }
 
@@ -32,7 +34,8 @@ int AddHook(int id, HookFunction func, Object context, int priority) {
     hook->func = func;
     hook->context = std::move(context);
     Ref<THook>* at = &Chain(id);
-    while (*at && (*at)->priority >= priority) at = &(*at)->succ;
+    while (*at && (*at)->priority >= priority)
+        at = &(*at)->succ;
     hook->succ = std::move(*at);
     *at = std::move(hook);
     return 0;

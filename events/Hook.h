@@ -9,7 +9,7 @@ namespace vandro {
 using HookFunction = Function<Object(int id, Object data, Object context)>;
 
 class THook : public TObject {
-public:
+  public:
     Ref<THook> succ;
     int priority = 0;
     HookFunction func;

@@ -15,7 +15,8 @@ int LookupColor(int index, unsigned char& red, unsigned char& green, unsigned ch
 
 int PickColor(int red, int green, int blue) {
     const int picked = CurrentDriver()->RequestColor(red & 255, green & 255, blue & 255);
-    if (picked == 0) return 0;
+    if (picked == 0)
+        return 0;
     Toolkit().pickedColor = picked;
     return 1;
 }
@@ -42,7 +43,8 @@ double FontSize(const Ref<TGuiFont>& font) { return font->size; }
 int FontStyle(const Ref<TGuiFont>& font) { return font->style; }
 
 int SetMousePointer(int shape) {
-    if (shape == Toolkit().pointerShape) return 0;
+    if (shape == Toolkit().pointerShape)
+        return 0;
     Toolkit().pointerShape = shape;
     CurrentDriver()->SetPointer(shape);
     return 0;

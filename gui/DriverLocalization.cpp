@@ -19,7 +19,8 @@ constexpr int kModeTranslates = 1;
 int TVellumDriver::SetLocalizationMode(int mode) {
     const bool switched = ((TVellumLocalizationEngine::GetMode() ^ mode) & kModeTranslates) != 0;
     Toolkit().engineSetMode(mode);
-    if (switched) ApplyLanguage();
+    if (switched)
+        ApplyLanguage();
     return 0;
 }
 
@@ -33,28 +34,34 @@ int TVellumDriver::ApplyLanguage() {
     // Applying may change texts that delocalize or free gadgets; walk a snapshot.
     std::vector<Ref<TGadget>> gadgets;
     for (const auto& [key, keys] : *_mapLocalized)
-        if (auto gadget = Cast<TGadget>(key)) gadgets.push_back(gadget);
+        if (auto gadget = Cast<TGadget>(key))
+            gadgets.push_back(gadget);
     for (const auto& gadget : gadgets)
-        if (_mapLocalized->Contains(gadget)) ApplyLocalization(gadget);
+        if (_mapLocalized->Contains(gadget))
+            ApplyLocalization(gadget);
     return 0;
 }
 
 int TVellumDriver::SetGadgetLocalization(const Ref<TGadget>& gadget, const String& textKey,
                                          const String& tipKey) {
-    if (!gadget) return 0;
+    if (!gadget)
+        return 0;
     _mapLocalized->Insert(gadget, New<TStringArray>(std::vector<String>{textKey, tipKey}));
     ApplyLocalization(gadget);
     return 0;
 }
 
 int TVellumDriver::ApplyLocalization(const Ref<TGadget>& gadget) {
-    if (gadget->Class() == ClassCanvas) return 0;
+    if (gadget->Class() == ClassCanvas)
+        return 0;
     const auto keys = Cast<TStringArray>(_mapLocalized->ValueForKey(gadget));
-    if (!keys) return 0;
+    if (!keys)
+        return 0;
     gadget->SetText(TVellumLocalizationEngine::LocalizeString((*keys)[0]));
     gadget->SetTooltip(TVellumLocalizationEngine::LocalizeString((*keys)[1]));
     for (int i = 0; i < gadget->ItemCount(); ++i)
-        if (std::max(gadget->ItemFlags(i), 0) & ItemFlagLocalized) LocalizeGadgetItem(gadget, i);
+        if (std::max(gadget->ItemFlags(i), 0) & ItemFlagLocalized)
+            LocalizeGadgetItem(gadget, i);
     return 0;
 }
 
@@ -76,7 +83,8 @@ int TVellumDriver::GadgetLocalized(const Ref<TGadget>& gadget) {
 }
 
 int TVellumDriver::DelocalizeGadget(const Ref<TGadget>& gadget) {
-    if (gadget) _mapLocalized->Remove(gadget);
+    if (gadget)
+        _mapLocalized->Remove(gadget);
     return 0;
 }
 

@@ -15,7 +15,7 @@ enum FontStyle : int {
 };
 
 class TGuiFont : public TObject {
-public:
+  public:
     // The advance width of one character in pixels; the driver's font knows it.
     virtual int CharWidth(int character);
 

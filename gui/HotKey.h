@@ -7,7 +7,7 @@
 namespace vandro {
 
 class THotKey : public TObject {
-public:
+  public:
     Ref<THotKey> succ;
     int key = 0;
     int mods = 0;

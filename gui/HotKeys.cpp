@@ -5,7 +5,8 @@
 namespace vandro {
 
 Ref<THotKey> BindHotKey(int key, int mods, Ref<TEvent> event, int owner) {
-    if (!event) event = TEvent::Create(HotkeyHit, {}, key, mods, 0, 0, {});
+    if (!event)
+        event = TEvent::Create(HotkeyHit, {}, key, mods, 0, 0, {});
     Ref<THotKey>& head = Toolkit().hotkeys;
     Ref<THotKey> record = head;
     while (record && !(record->key == key && record->mods == mods && record->owner == owner))
@@ -23,10 +24,13 @@ Ref<THotKey> BindHotKey(int key, int mods, Ref<TEvent> event, int owner) {
 }
 
 int UnbindHotKey(const Ref<THotKey>& hotkey) {
-    if (!hotkey) return 0;
+    if (!hotkey)
+        return 0;
     Ref<THotKey>* link = &Toolkit().hotkeys;
-    while (*link && !(*link == hotkey)) link = &(*link)->succ;
-    if (!*link) return 0;
+    while (*link && !(*link == hotkey))
+        link = &(*link)->succ;
+    if (!*link)
+        return 0;
     *link = hotkey->succ;
     hotkey->succ = nullptr;
     return 0;

@@ -7,7 +7,7 @@
 namespace vandro {
 
 class TIconStrip : public TObject {
-public:
+  public:
     // Null at or past count; a copy of the whole strip for a negative index; otherwise a
     // window that shares the strip's pixels.
     virtual Ref<TPixmap> ExtractIconPixmap(int index);

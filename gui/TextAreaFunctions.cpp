@@ -20,12 +20,18 @@ String TextAreaText(const Ref<TGadget>& area, int position, int length, int unit
 }
 
 int TextAreaLength(const Ref<TGadget>& area, int units) { return area->AreaLen(units); }
-int LockTextArea(const Ref<TGadget>& area) { area->LockText();
-    return 0; }
-int UnlockTextArea(const Ref<TGadget>& area) { area->UnlockText();
-    return 0; }
-int SetTextAreaTabs(const Ref<TGadget>& area, int tabs) { area->SetTabs(tabs);
-    return 0; }
+int LockTextArea(const Ref<TGadget>& area) {
+    area->LockText();
+    return 0;
+}
+int UnlockTextArea(const Ref<TGadget>& area) {
+    area->UnlockText();
+    return 0;
+}
+int SetTextAreaTabs(const Ref<TGadget>& area, int tabs) {
+    area->SetTabs(tabs);
+    return 0;
+}
 
 int SetTextAreaMargins(const Ref<TGadget>& area, int margin) {
     area->SetMargins(margin);

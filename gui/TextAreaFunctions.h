@@ -12,8 +12,8 @@ enum TextUnits : int {
     TextLines = 2,
 };
 
-int SetTextAreaText(const Ref<TGadget>& area, const String& text, int position = 0,
-                    int length = -1, int units = TextChars);
+int SetTextAreaText(const Ref<TGadget>& area, const String& text, int position = 0, int length = -1,
+                    int units = TextChars);
 int AddTextAreaText(const Ref<TGadget>& area, const String& text);
 String TextAreaText(const Ref<TGadget>& area, int position = 0, int length = -1,
                     int units = TextChars);

@@ -17,7 +17,8 @@ String LocalizeThroughEngine(const String& text) {
 }
 
 void DelocalizeFreedGadget(const Ref<TGadget>& gadget) {
-    if (toolkit.driver) toolkit.driver->DelocalizeGadget(gadget);
+    if (toolkit.driver)
+        toolkit.driver->DelocalizeGadget(gadget);
 }
 
 } // namespace
@@ -31,7 +32,8 @@ void StartToolkit() {
 }
 
 void StartDriverInterface() {
-    if (toolkit.driverInterfaceStarted) return;
+    if (toolkit.driverInterfaceStarted)
+        return;
     toolkit.driverInterfaceStarted = true;
     toolkit.engineSetMode = &TVellumLocalizationEngine::_SetMode;
     toolkit.engineSetLanguage = &TVellumLocalizationEngine::_SetLanguage;
@@ -40,7 +42,8 @@ void StartDriverInterface() {
 }
 
 void StartGadgetEvents() {
-    if (toolkit.gadgetEventsStarted) return;
+    if (toolkit.gadgetEventsStarted)
+        return;
     toolkit.gadgetEventsStarted = true;
     StartSystem();
     toolkit.pendingEvents = New<TList>();

@@ -13,17 +13,22 @@ struct LibraryFace {
 
 LibraryFace LibraryFaceOf(int kind) {
     switch (kind) {
-    case FontSystem: return {u"MS Shell Dlg", 8};
-    case FontMonospaced: return {u"Consolas", 10};
-    case FontSans: return {u"Arial", 10};
-    case FontSerif: return {u"Times New Roman", 11};
-    case FontScript: return {u"Comic Sans MS", 10};
-    default: return {u"MS Shell Dlg", 10};
+    case FontSystem:
+        return {u"MS Shell Dlg", 8};
+    case FontMonospaced:
+        return {u"Consolas", 10};
+    case FontSans:
+        return {u"Arial", 10};
+    case FontSerif:
+        return {u"Times New Roman", 11};
+    case FontScript:
+        return {u"Comic Sans MS", 10};
+    default:
+        return {u"MS Shell Dlg", 10};
     }
 }
 
-void SetColor(unsigned char& red, unsigned char& green, unsigned char& blue, int r, int g,
-              int b) {
+void SetColor(unsigned char& red, unsigned char& green, unsigned char& blue, int r, int g, int b) {
     red = static_cast<unsigned char>(r);
     green = static_cast<unsigned char>(g);
     blue = static_cast<unsigned char>(b);
@@ -57,12 +62,23 @@ Ref<TIconStrip> TVellumDriver::LoadIconStrip(const Object&) { AbstractMethod(); 
 int TVellumDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
                                unsigned char& blue) {
     switch (index) {
-    case ColorWindowBackground: SetColor(red, green, blue, 240, 240, 240); break;
-    case ColorGadgetBackground: SetColor(red, green, blue, 255, 255, 255); break;
-    case ColorGadgetText: SetColor(red, green, blue, 0, 0, 0); break;
-    case ColorSelection: SetColor(red, green, blue, 50, 150, 255); break;
-    case ColorLinkText: SetColor(red, green, blue, 0, 0, 255); break;
-    default: break;
+    case ColorWindowBackground:
+        SetColor(red, green, blue, 240, 240, 240);
+        break;
+    case ColorGadgetBackground:
+        SetColor(red, green, blue, 255, 255, 255);
+        break;
+    case ColorGadgetText:
+        SetColor(red, green, blue, 0, 0, 0);
+        break;
+    case ColorSelection:
+        SetColor(red, green, blue, 50, 150, 255);
+        break;
+    case ColorLinkText:
+        SetColor(red, green, blue, 0, 0, 255);
+        break;
+    default:
+        break;
     }
     return 0;
 }
@@ -70,7 +86,8 @@ int TVellumDriver::LookupColor(int index, unsigned char& red, unsigned char& gre
 Ref<TGuiFont> TVellumDriver::LibraryFont(int kind, double size, int style) {
     const LibraryFace library = LibraryFaceOf(kind);
     // Written so that a size that is not a number takes the default too.
-    if (!(size > 0)) size = library.defaultSize;
+    if (!(size > 0))
+        size = library.defaultSize;
     Ref<TGuiFont> font = LoadFontWithDouble(library.face, size, style);
     if (kind == FontMonospaced && (!font || font->name != u"Consolas"))
         font = LoadFontWithDouble(u"Courier New", size, style);

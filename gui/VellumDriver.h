@@ -32,7 +32,7 @@ enum LibraryFontKind : int {
 };
 
 class TVellumDriver : public TObject {
-public:
+  public:
     TVellumDriver();
 
     // The slots below keep their order: platform drivers override them by slot.

@@ -58,19 +58,22 @@ bool IsMainThread() { return std::this_thread::get_id() == app.mainThread; }
 
 String FolderOfPath(const String& path) {
     const int slash = FindLast(path, u"/");
-    if (slash < 0) return String();
+    if (slash < 0)
+        return String();
     if (slash > 0 && path[static_cast<std::size_t>(slash) - 1] == u':')
         return path.substr(0, static_cast<std::size_t>(slash) + 1);
     return path.substr(0, static_cast<std::size_t>(slash));
 }
 
 void StartRuntime() {
-    if (app.started) return;
+    if (app.started)
+        return;
     app.started = true;
     app.launchDir = ForwardSlashes(platform::CurrentDirectory());
     app.appFile = ForwardSlashes(platform::ProgramFile());
     app.appDir = FolderOfPath(app.appFile);
-    if (!app.appDir.empty()) platform::ChangeDirectory(app.appDir);
+    if (!app.appDir.empty())
+        platform::ChangeDirectory(app.appDir);
     app.appArgs = platform::CommandLine();
     app.mainThread = std::this_thread::get_id();
     std::set_terminate(OnTerminate);
@@ -88,9 +91,9 @@ int RunProgram(int (*body)()) {
 }
 
 String FatalLoadErrorText(const String& library, const String& symbol) {
-    String text = symbol.empty()
-                      ? u"Error while loading DLL '" + library + u"'!"
-                      : u"Error while importing symbol '" + symbol + u"' from DLL '" + library + u"'!";
+    String text = symbol.empty() ? u"Error while loading DLL '" + library + u"'!"
+                                 : u"Error while importing symbol '" + symbol + u"' from DLL '" +
+                                       library + u"'!";
     return text + u"\nThe application will terminate now.";
 }
 

@@ -3,7 +3,8 @@
 namespace vandro {
 
 int TStringObject::Compare(const TObject& other) const {
-    if (auto* s = dynamic_cast<const TStringObject*>(&other)) return value.compare(s->value);
+    if (auto* s = dynamic_cast<const TStringObject*>(&other))
+        return value.compare(s->value);
     return TObject::Compare(other);
 }
 

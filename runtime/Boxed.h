@@ -9,7 +9,7 @@
 namespace vandro {
 
 class TStringObject : public TObject {
-public:
+  public:
     explicit TStringObject(String value) : value(std::move(value)) {}
     String ToString() const override { return value; }
     int Compare(const TObject& other) const override;
@@ -24,7 +24,7 @@ String StringOf(const Object& o);
 
 // A fixed-length array whose index is checked.
 template <class T> class TArray : public TObject {
-public:
+  public:
     TArray() = default;
     explicit TArray(std::size_t length) : elements(length) {}
     explicit TArray(std::vector<T> values) : elements(std::move(values)) {}
@@ -41,9 +41,10 @@ public:
 
     std::vector<T> elements;
 
-private:
+  private:
     void Check(int index) const {
-        if (index < 0 || index >= Length()) throw TArrayBoundsException();
+        if (index < 0 || index >= Length())
+            throw TArrayBoundsException();
     }
 };
 

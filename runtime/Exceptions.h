@@ -7,37 +7,37 @@
 namespace vandro {
 
 class TKestrelException : public TObject {
-public:
+  public:
     String ToString() const override;
 };
 
 class TNullObjectException : public TKestrelException {
-public:
+  public:
     String ToString() const override;
 };
 
 class TNullMethodException : public TKestrelException {
-public:
+  public:
     String ToString() const override;
 };
 
 class TNullFunctionException : public TKestrelException {
-public:
+  public:
     String ToString() const override;
 };
 
 class TArrayBoundsException : public TKestrelException {
-public:
+  public:
     String ToString() const override;
 };
 
 class TOutOfDataException : public TKestrelException {
-public:
+  public:
     String ToString() const override;
 };
 
 class TRuntimeException : public TKestrelException {
-public:
+  public:
     explicit TRuntimeException(String error) : error(std::move(error)) {}
     static TRuntimeException Create(String error) { return TRuntimeException(std::move(error)); }
     String ToString() const override { return error; }

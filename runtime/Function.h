@@ -11,7 +11,7 @@ namespace vandro {
 template <class Signature> class Function;
 
 template <class R, class... A> class Function<R(A...)> {
-public:
+  public:
     using Pointer = R (*)(A...);
 
     Function() = default;
@@ -21,14 +21,15 @@ public:
     Function(F fn) : fn_(fn) {}
 
     R operator()(A... args) const {
-        if (!fn_) throw TNullFunctionException();
+        if (!fn_)
+            throw TNullFunctionException();
         return fn_(args...);
     }
 
     bool IsNull() const { return fn_ == nullptr; }
     bool operator==(const Function& o) const { return fn_ == o.fn_; }
 
-private:
+  private:
     Pointer fn_ = nullptr;
 };
 

@@ -20,13 +20,15 @@ TList::Link* TList::InsertBeforeLink(Object value, Link* before) {
 
 TList::Link* TList::FindLink(const Object& value) const {
     for (Link* l = first_; l; l = l->next)
-        if (l->value == value) return l;
+        if (l->value == value)
+            return l;
     return nullptr;
 }
 
 bool TList::Remove(const Object& value) {
     Link* link = FindLink(value);
-    if (link) RemoveLink(link);
+    if (link)
+        RemoveLink(link);
     return link != nullptr;
 }
 
@@ -40,13 +42,16 @@ void TList::RemoveLink(Link* link) {
 }
 
 void TList::Clear() {
-    while (first_) RemoveLink(first_);
+    while (first_)
+        RemoveLink(first_);
 }
 
 TList::Link* TList::LinkAtIndex(int index) const {
-    if (index < 0 || index >= count_) RuntimeError(u"List index out of range");
+    if (index < 0 || index >= count_)
+        RuntimeError(u"List index out of range");
     Link* l = first_;
-    while (index--) l = l->next;
+    while (index--)
+        l = l->next;
     return l;
 }
 
@@ -54,14 +59,16 @@ Object TList::ValueAtIndex(int index) const { return LinkAtIndex(index)->value; 
 
 Ref<TList> TList::Copy() const {
     auto copy = New<TList>();
-    for (const auto& value : *this) copy->AddLast(value);
+    for (const auto& value : *this)
+        copy->AddLast(value);
     return copy;
 }
 
 std::vector<Object> TList::ToArray() const {
     std::vector<Object> out;
     out.reserve(static_cast<std::size_t>(count_));
-    for (const auto& value : *this) out.push_back(value);
+    for (const auto& value : *this)
+        out.push_back(value);
     return out;
 }
 

@@ -8,7 +8,7 @@
 namespace vandro {
 
 class TList : public TObject {
-public:
+  public:
     struct Link {
         Object value;
         Link* prev = nullptr;
@@ -16,7 +16,7 @@ public:
     };
 
     class Iterator {
-    public:
+      public:
         explicit Iterator(const Link* link) : link_(link) {}
         const Object& operator*() const { return link_->value; }
         Iterator& operator++() {
@@ -25,7 +25,7 @@ public:
         }
         bool operator!=(const Iterator& o) const { return link_ != o.link_; }
 
-    private:
+      private:
         const Link* link_;
     };
 
@@ -58,7 +58,7 @@ public:
     Iterator begin() const { return Iterator(first_); }
     Iterator end() const { return Iterator(nullptr); }
 
-private:
+  private:
     Link* first_ = nullptr;
     Link* last_ = nullptr;
     int count_ = 0;

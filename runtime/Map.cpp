@@ -11,7 +11,8 @@ Object TMap::ValueForKey(const Object& key) const {
 
 bool TMap::Remove(const Object& key) {
     auto at = entries_.find(key);
-    if (at == entries_.end()) return false;
+    if (at == entries_.end())
+        return false;
     // Keep the entry alive until the map is consistent again.
     auto entry = *at;
     entries_.erase(at);

@@ -12,7 +12,7 @@ class TMap : public TObject {
         bool operator()(const Object& a, const Object& b) const { return a->Compare(*b) < 0; }
     };
 
-public:
+  public:
     using Entries = std::map<Object, Object, KeyOrder>;
 
     // Replaces the value of an equal key.
@@ -30,7 +30,7 @@ public:
     Entries::const_iterator begin() const { return entries_.begin(); }
     Entries::const_iterator end() const { return entries_.end(); }
 
-private:
+  private:
     Entries entries_;
 };
 

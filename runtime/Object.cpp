@@ -23,7 +23,8 @@ TObject::~TObject() { --counters.live; }
 String TObject::ToString() const { return u""; }
 
 int TObject::Compare(const TObject& other) const {
-    if (std::less<const TObject*>()(this, &other)) return -1;
+    if (std::less<const TObject*>()(this, &other))
+        return -1;
     return this == &other ? 0 : 1;
 }
 

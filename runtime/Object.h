@@ -15,7 +15,7 @@ using String = std::u16string;
 [[noreturn]] void ThrowNullObject();
 
 class TObject {
-public:
+  public:
     TObject();
     TObject(const TObject&);
     TObject& operator=(const TObject&) { return *this; }
@@ -27,7 +27,8 @@ public:
 
     void AddRef() const { ++refs_; }
     void Release() const {
-        if (--refs_ == 0) delete this;
+        if (--refs_ == 0)
+            delete this;
     }
     int RefCount() const { return refs_; }
 
@@ -37,13 +38,13 @@ public:
     static long LiveObjects();
     static long long LiveBytes();
 
-private:
+  private:
     mutable int refs_ = 0;
 };
 
 // A counted reference. Reaching through a null reference raises TNullObjectException.
 template <class T> class Ref {
-public:
+  public:
     Ref() = default;
     Ref(std::nullptr_t) {}
     Ref(T* p) : p_(p) { Grab(); }
@@ -67,7 +68,8 @@ public:
 
     T* get() const { return p_; }
     T* operator->() const {
-        if (!p_) ThrowNullObject();
+        if (!p_)
+            ThrowNullObject();
         return p_;
     }
     T& operator*() const { return *operator->(); }
@@ -79,12 +81,14 @@ public:
     bool operator==(std::nullptr_t) const { return p_ == nullptr; }
     bool operator==(const T* o) const { return p_ == o; }
 
-private:
+  private:
     void Grab() {
-        if (p_) p_->AddRef();
+        if (p_)
+            p_->AddRef();
     }
     void Drop() {
-        if (p_) std::exchange(p_, nullptr)->Release();
+        if (p_)
+            std::exchange(p_, nullptr)->Release();
     }
     T* p_ = nullptr;
 };

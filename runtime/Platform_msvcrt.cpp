@@ -22,7 +22,8 @@ String CurrentDirectory() {
 
 String ProgramFile() {
     // A narrow main leaves only the narrow program path set.
-    if (_wpgmptr) return FromWide(_wpgmptr);
+    if (_wpgmptr)
+        return FromWide(_wpgmptr);
     return _pgmptr ? String(_pgmptr, _pgmptr + strlen(_pgmptr)) : String();
 }
 
@@ -32,7 +33,8 @@ std::vector<String> CommandLine() {
     wchar_t** env = nullptr;
     std::vector<String> args;
     if (__wgetmainargs(&argc, &argv, &env, 0, &info) == 0)
-        for (int i = 0; i < argc; ++i) args.push_back(FromWide(argv[i]));
+        for (int i = 0; i < argc; ++i)
+            args.push_back(FromWide(argv[i]));
     return args;
 }
 

@@ -20,7 +20,8 @@ RandomState generator;
 int Step() {
     int s = generator.state;
     s = kMultiplier * (s % kQuotient) - kRemainder * (s / kQuotient);
-    if (s < 0) s += kModulus;
+    if (s < 0)
+        s += kModulus;
     return generator.state = s;
 }
 
@@ -35,14 +36,16 @@ double RandomDouble() {
 }
 
 double RandomRange(double low, double high) {
-    if (high > low) return low + RandomDouble() * (high - low);
+    if (high > low)
+        return low + RandomDouble() * (high - low);
     return high + RandomDouble() * (low - high);
 }
 
 int RandomInt(int low, int high) {
     // The difference wraps as 32-bit arithmetic does; ranges wider than that are the
     // caller's affair, but they must not become undefined behaviour.
-    const int d = static_cast<int>(static_cast<std::uint32_t>(high) - static_cast<std::uint32_t>(low));
+    const int d =
+        static_cast<int>(static_cast<std::uint32_t>(high) - static_cast<std::uint32_t>(low));
     const int base = d > 0 ? low : high;
     const double span = d > 0 ? static_cast<double>(d) + 1 : 1 - static_cast<double>(d);
     return static_cast<int>(static_cast<std::int64_t>(base) +

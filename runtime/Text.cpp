@@ -21,8 +21,10 @@ template <class T> String IntegerText(T value) {
 // The "%#.<precision>g" conversion of the C library, built on the exactly rounded
 // std::to_chars so that every platform gives the same characters.
 String AlternateGeneral(double value, int precision) {
-    if (std::isnan(value)) return std::signbit(value) ? u"-nan" : u"nan";
-    if (std::isinf(value)) return value < 0 ? u"-inf" : u"inf";
+    if (std::isnan(value))
+        return std::signbit(value) ? u"-nan" : u"nan";
+    if (std::isinf(value))
+        return value < 0 ? u"-inf" : u"inf";
 
     char buffer[400];
     char* end = buffer + sizeof buffer;
@@ -34,13 +36,15 @@ String AlternateGeneral(double value, int precision) {
     std::string out;
     if (exponent < -4 || exponent >= precision) {
         out.assign(text.substr(0, e));
-        if (precision == 1) out += '.';
+        if (precision == 1)
+            out += '.';
         out.append(text.substr(e));
     } else {
-        auto fixed = std::to_chars(buffer, end, value, std::chars_format::fixed,
-                                   precision - 1 - exponent);
+        auto fixed =
+            std::to_chars(buffer, end, value, std::chars_format::fixed, precision - 1 - exponent);
         out.assign(buffer, fixed.ptr);
-        if (precision - 1 - exponent == 0) out += '.';
+        if (precision - 1 - exponent == 0)
+            out += '.';
     }
     return Widen(out);
 }
@@ -60,8 +64,10 @@ String DoubleText(double value) { return AlternateGeneral(value, 17); }
 String CharText(char16_t unit) { return String(1, unit); }
 
 int Find(const String& text, const String& part, int start) {
-    if (start < 0) start = 0;
-    if (static_cast<std::size_t>(start) > text.size()) return -1;
+    if (start < 0)
+        start = 0;
+    if (static_cast<std::size_t>(start) > text.size())
+        return -1;
     return FindFrom(text, part, static_cast<std::size_t>(start));
 }
 
@@ -71,7 +77,8 @@ int FindLast(const String& text, const String& part) {
 }
 
 String Replace(const String& text, const String& part, const String& with) {
-    if (part.empty()) return text;
+    if (part.empty())
+        return text;
     String out;
     std::size_t from = 0;
     for (auto at = text.find(part); at != String::npos; at = text.find(part, from)) {
@@ -82,7 +89,8 @@ String Replace(const String& text, const String& part, const String& with) {
 }
 
 String Slice(const String& text, int start, int end) {
-    if (end <= start) return String();
+    if (end <= start)
+        return String();
     String out(static_cast<std::size_t>(end - start), u' ');
     const int size = static_cast<int>(text.size());
     for (int i = std::max(start, 0); i < std::min(end, size); ++i)
@@ -91,25 +99,32 @@ String Slice(const String& text, int start, int end) {
 }
 
 char16_t LowerUnit(char16_t unit) {
-    if (unit >= u'A' && unit <= u'Z') return static_cast<char16_t>(unit + 32);
-    if (unit < 0xC0) return unit;
+    if (unit >= u'A' && unit <= u'Z')
+        return static_cast<char16_t>(unit + 32);
+    if (unit < 0xC0)
+        return unit;
     // The runs are sorted by their first unit: find the last run starting at or before it.
     int lo = 0, hi = kLowerCaseRunCount;
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (kLowerCaseRuns[mid].first <= unit) lo = mid + 1;
-        else hi = mid;
+        if (kLowerCaseRuns[mid].first <= unit)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
-    if (lo == 0) return unit;
+    if (lo == 0)
+        return unit;
     const LowerCaseRun& run = kLowerCaseRuns[lo - 1];
     const int distance = unit - run.first;
-    if (distance % run.step != 0 || distance / run.step >= run.count) return unit;
+    if (distance % run.step != 0 || distance / run.step >= run.count)
+        return unit;
     return static_cast<char16_t>(unit + run.offset);
 }
 
 String Lower(const String& text) {
     String out(text);
-    for (auto& unit : out) unit = LowerUnit(unit);
+    for (auto& unit : out)
+        unit = LowerUnit(unit);
     return out;
 }
 

@@ -134,8 +134,8 @@ class RatioReporter : public bench::ComparisonReporter {
         const double q = NsPerEvent(queue);
         const double b = NsPerEvent(baseline);
         if (q > 0 && b > 0)
-            out << what << ": queue " << q << " ns/event, plain ring " << b
-                << " ns/event, ratio " << q / b << "\n";
+            out << what << ": queue " << q << " ns/event, plain ring " << b << " ns/event, ratio "
+                << q / b << "\n";
     }
 };
 

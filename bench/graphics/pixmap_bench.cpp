@@ -90,9 +90,9 @@ class RatioReporter : public bench::ComparisonReporter {
         const double gigabytes = PerSecond(name, "bytes") / 1e9;
         const double base = PerSecond(baseline, "bytes") / 1e9;
         if (gigabytes > 0 && base > 0)
-            out << name << ": " << gigabytes << " GB/s written, "
-                << PerSecond(name, "pixels") / 1e6 << " Mpixel/s; memcpy " << base
-                << " GB/s; ratio to memcpy " << gigabytes / base << "\n";
+            out << name << ": " << gigabytes << " GB/s written, " << PerSecond(name, "pixels") / 1e6
+                << " Mpixel/s; memcpy " << base << " GB/s; ratio to memcpy " << gigabytes / base
+                << "\n";
     }
 };
 

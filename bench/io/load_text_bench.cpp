@@ -103,8 +103,8 @@ class RatioReporter : public bench::ComparisonReporter {
         for (const char* name : {"Fread", "FreadIntoNewBuffer", "LoadByteArrayOfTheFile",
                                  "LoadTextOfTheFile", "ReadCharByChar"})
             if (const double seconds = Seconds(name); seconds > 0)
-                out << name << ": " << seconds * 1e3 << " ms, " << seconds / warm
-                    << " x fread, " << seconds / fresh << " x fread into new memory\n";
+                out << name << ": " << seconds * 1e3 << " ms, " << seconds / warm << " x fread, "
+                    << seconds / fresh << " x fread into new memory\n";
     }
 };
 

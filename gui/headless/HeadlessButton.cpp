@@ -17,32 +17,38 @@ int THeadlessButton::Free() {
 }
 
 int THeadlessButton::State() {
-    const int check = _check == 1 ? StateChecked : _check == 2 ? StateChecked | StateIndeterminate : 0;
+    const int check = _check == 1   ? StateChecked
+                      : _check == 2 ? StateChecked | StateIndeterminate
+                                    : 0;
     return THeadlessGadget::State() | (Alive() ? check : 0);
 }
 
 int THeadlessButton::SetText(const String& text) {
     const String previous = _strButtonText;
     _strButtonText = text;
-    if (_image && _text != previous) return 0;
+    if (_image && _text != previous)
+        return 0;
     return THeadlessGadget::SetText(text);
 }
 
 String THeadlessButton::GetText() { return _strButtonText; }
 
 int THeadlessButton::SetColor(int red, int green, int blue) {
-    if (Kind() == ButtonPush) _ownerdraw = 1;
+    if (Kind() == ButtonPush)
+        _ownerdraw = 1;
     return THeadlessGadget::SetColor(red, green, blue);
 }
 
 int THeadlessButton::RemoveColor() {
-    if (Kind() == ButtonPush) _ownerdraw = 0;
+    if (Kind() == ButtonPush)
+        _ownerdraw = 0;
     return THeadlessGadget::RemoveColor();
 }
 
 int THeadlessButton::SetTextColor(int red, int green, int blue) {
     const int kind = Kind();
-    if (kind == ButtonPush) _ownerdraw = 1;
+    if (kind == ButtonPush)
+        _ownerdraw = 1;
     // The platform's themes would paint over a check box's text colour.
     if ((kind == ButtonCheckBox || kind == ButtonRadio) && !(style & kButtonPushLike))
         _themeOff = 1;
@@ -50,7 +56,8 @@ int THeadlessButton::SetTextColor(int red, int green, int blue) {
 }
 
 int THeadlessButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & kPixmapIcon) || !((style & kButtonPushLike) || style == ButtonCancel)) return 0;
+    if (!(flags & kPixmapIcon) || !((style & kButtonPushLike) || style == ButtonCancel))
+        return 0;
     _image = pixmap;
     _imageOnly = pixmap && (flags & kPixmapNoText) ? 1 : 0;
     THeadlessGadget::SetText(_imageOnly ? String() : _strButtonText);
@@ -83,7 +90,8 @@ int THeadlessButton::Kind() const {
 }
 
 int THeadlessButton::UserPress() {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     const int kind = Kind();
     if (kind == ButtonCheckBox) {
         SetSelected(_check == 1 ? 0 : 1);

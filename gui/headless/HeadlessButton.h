@@ -21,7 +21,7 @@ enum ButtonKind : int {
 constexpr int kButtonPushLike = 8;
 
 class THeadlessButton : public THeadlessGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
     // With 0x10 checked, and 0x40 as well when indeterminate.

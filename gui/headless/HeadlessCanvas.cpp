@@ -13,7 +13,8 @@ constexpr int kCanvas = 8;
 } // namespace
 
 int THeadlessCanvas::Activate(int command) {
-    if (command != ActivateRedraw) return THeadlessPanel::Activate(command);
+    if (command != ActivateRedraw)
+        return THeadlessPanel::Activate(command);
     ++_redraws;
     _invalid = 1;
     return 1;
@@ -26,7 +27,8 @@ Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const
 }
 
 int THeadlessCanvas::UserPaint() {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     _invalid = 0;
     PostGuiEvent(GadgetPaint, 0, 0, 0, 0, {});
     return 1;

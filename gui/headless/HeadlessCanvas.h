@@ -7,7 +7,7 @@
 namespace vandro {
 
 class THeadlessCanvas : public THeadlessPanel {
-public:
+  public:
     // Redrawing asks for a paint without erasing.
     int Activate(int command) override;
     int Class() override;

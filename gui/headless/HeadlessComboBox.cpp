@@ -8,12 +8,14 @@
 namespace vandro {
 
 int THeadlessComboBox::SetText(const String& text) {
-    if (!Editable()) return 0;
+    if (!Editable())
+        return 0;
     return THeadlessItemGadget::SetText(text);
 }
 
 String THeadlessComboBox::GetText() {
-    if (Editable() || !HasItem(_selected)) return THeadlessItemGadget::GetText();
+    if (Editable() || !HasItem(_selected))
+        return THeadlessItemGadget::GetText();
     return Alive() ? _items[static_cast<std::size_t>(_selected)].text : String();
 }
 
@@ -42,25 +44,32 @@ Ref<TGadget> THeadlessComboBox::Create(const Ref<TGadget>&, int style, const Str
 int THeadlessComboBox::isTabbable() { return 1; }
 
 void THeadlessComboBox::ItemsChanged() {
-    if (_selected >= ItemTotal()) _selected = -1;
+    if (_selected >= ItemTotal())
+        _selected = -1;
 }
 
 int THeadlessComboBox::UserChooseItem(int index) {
-    if (!Reachable() || !HasItem(index)) return 0;
-    if (index == _selected) return 1;
+    if (!Reachable() || !HasItem(index))
+        return 0;
+    if (index == _selected)
+        return 1;
     _selected = index;
-    if (Editable()) _text = _items[static_cast<std::size_t>(index)].text;
+    if (Editable())
+        _text = _items[static_cast<std::size_t>(index)].text;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
 
 int THeadlessComboBox::UserType(const String& text) {
-    if (!Reachable() || !Editable()) return 0;
-    if (!(Headless().focus == this)) FocusNative(Ref<TGadget>(this));
+    if (!Reachable() || !Editable())
+        return 0;
+    if (!(Headless().focus == this))
+        FocusNative(Ref<TGadget>(this));
     int typed = 0;
     for (char16_t unit : text) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0)) continue;
+        if (!FilterPasses(*this, KeyChar, unit, 0))
+            continue;
         _text += unit;
         ++typed;
         PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});

@@ -7,7 +7,7 @@
 namespace vandro {
 
 class THeadlessComboBox : public THeadlessItemGadget {
-public:
+  public:
     // The edit field's text, or the chosen item's when there is no edit field.
     int SetText(const String& text) override;
     String GetText() override;

@@ -7,7 +7,7 @@
 namespace vandro {
 
 class THeadlessDesktop : public THeadlessGadget {
-public:
+  public:
     THeadlessDesktop();
 
     // The desktop is never released.

@@ -23,7 +23,8 @@ String EnvironmentText(const char* name) {
 // The installed face of that name in its own spelling, or the substitute face.
 String ResolveFace(const String& name) {
     for (const String& face : headless.faces)
-        if (Lower(face) == Lower(name)) return face;
+        if (Lower(face) == Lower(name))
+            return face;
     return headless.substituteFace;
 }
 
@@ -47,8 +48,8 @@ int NewNativeHandle() { return ++headless.lastHandle; }
 
 THeadlessDriver::THeadlessDriver() {
     headless = HeadlessState();
-    headless.faces = {u"MS Shell Dlg", u"Arial", u"Consolas", u"Courier New",
-                      u"Times New Roman", u"Comic Sans MS"};
+    headless.faces = {u"MS Shell Dlg", u"Arial",           u"Consolas",
+                      u"Courier New",  u"Times New Roman", u"Comic Sans MS"};
     // The system colours are those the toolkit would fall back to.
     for (int index = 0; index < static_cast<int>(headless.systemColors.size()); ++index) {
         unsigned char red = 0, green = 0, blue = 0;
@@ -73,16 +74,19 @@ Ref<TGadget> THeadlessDriver::ActiveGadget() { return headless.focus; }
 
 int THeadlessDriver::RequestColor(int red, int green, int blue) {
     headless.lastColorRequest = PackedRequest(red, green, blue);
-    if (headless.colorReplies.empty()) return 0;
+    if (headless.colorReplies.empty())
+        return 0;
     const int reply = headless.colorReplies.front();
     headless.colorReplies.pop_front();
-    if (reply < 0) return 0;
+    if (reply < 0)
+        return 0;
     return static_cast<int>(0xFF000000u | static_cast<unsigned>(reply & 0xFFFFFF));
 }
 
 Ref<TGuiFont> THeadlessDriver::RequestFont(const Ref<TGuiFont>& font) {
     headless.lastFontRequest = font;
-    if (headless.fontReplies.empty()) return {};
+    if (headless.fontReplies.empty())
+        return {};
     Ref<TGuiFont> reply = headless.fontReplies.front();
     headless.fontReplies.pop_front();
     return reply;
@@ -95,7 +99,8 @@ int THeadlessDriver::SetPointer(int shape) {
 
 Ref<TIconStrip> THeadlessDriver::LoadIconStrip(const Object& source) {
     Ref<TPixmap> pixmap = Cast<TPixmap>(source);
-    if (!pixmap && source) pixmap = LoadPixmap(StreamUrl(source));
+    if (!pixmap && source)
+        pixmap = LoadPixmap(StreamUrl(source));
     return THeadlessIconStrip::Create(pixmap);
 }
 

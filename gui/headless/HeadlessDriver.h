@@ -25,7 +25,7 @@ constexpr int kScreenHeight = 768;
 constexpr int kWorkAreaHeight = 728;
 
 class THeadlessDriver : public TVellumDriver {
-public:
+  public:
     THeadlessDriver();
 
     // From the environment variables "username" and "userdomain", as on Windows.

@@ -29,8 +29,7 @@ namespace {
 
 constexpr int kModeKeysAtCreation = 2;
 
-template <class T>
-Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
+template <class T> Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
     return New<T>()->Create(group, style, text);
 }
 
@@ -46,45 +45,69 @@ void InheritEnabled(THeadlessGadget& control, const Ref<TGadget>& group) {
 Ref<TGadget> THeadlessDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
                                                       int style, const String& text) {
     switch (gadgetClass) {
-    case ClassDesktop: return Headless().desktop;
-    case ClassWindow: return Make<THeadlessWindow>(group, style, {});
-    case ClassButton: return Make<THeadlessButton>(group, style, {});
-    case ClassPanel: return Make<THeadlessPanel>(group, style, {});
-    case ClassTextField: return Make<THeadlessTextField>(group, style, text);
-    case ClassTextArea: return Make<THeadlessTextArea>(group, style, {});
-    case ClassComboBox: return Make<THeadlessComboBox>(group, style, text);
-    case ClassListBox: return Make<THeadlessListBox>(group, style, {});
-    case ClassToolbar: return Make<THeadlessToolbar>(group, style, text);
-    case ClassTabber: return Make<THeadlessTabber>(group, style, {});
-    case ClassTreeView: return Make<THeadlessTreeView>(group, style, {});
-    case ClassHTMLView: return Make<THeadlessHTMLView>(group, style, {});
-    case ClassLabel: return Make<THeadlessLabel>(group, style, {});
-    case ClassSlider: return Make<THeadlessSlider>(group, style, {});
-    case ClassProgressBar: return Make<THeadlessProgressBar>(group, style, {});
-    case ClassMenu: return New<THeadlessMenu>()->Create(group, style, text);
-    case ClassTreeNode: return New<THeadlessTreeNode>()->Create(group, style, text, -1, -1);
-    case ClassCanvas: return Make<THeadlessCanvas>(group, style, {});
-    default: return {};
+    case ClassDesktop:
+        return Headless().desktop;
+    case ClassWindow:
+        return Make<THeadlessWindow>(group, style, {});
+    case ClassButton:
+        return Make<THeadlessButton>(group, style, {});
+    case ClassPanel:
+        return Make<THeadlessPanel>(group, style, {});
+    case ClassTextField:
+        return Make<THeadlessTextField>(group, style, text);
+    case ClassTextArea:
+        return Make<THeadlessTextArea>(group, style, {});
+    case ClassComboBox:
+        return Make<THeadlessComboBox>(group, style, text);
+    case ClassListBox:
+        return Make<THeadlessListBox>(group, style, {});
+    case ClassToolbar:
+        return Make<THeadlessToolbar>(group, style, text);
+    case ClassTabber:
+        return Make<THeadlessTabber>(group, style, {});
+    case ClassTreeView:
+        return Make<THeadlessTreeView>(group, style, {});
+    case ClassHTMLView:
+        return Make<THeadlessHTMLView>(group, style, {});
+    case ClassLabel:
+        return Make<THeadlessLabel>(group, style, {});
+    case ClassSlider:
+        return Make<THeadlessSlider>(group, style, {});
+    case ClassProgressBar:
+        return Make<THeadlessProgressBar>(group, style, {});
+    case ClassMenu:
+        return New<THeadlessMenu>()->Create(group, style, text);
+    case ClassTreeNode:
+        return New<THeadlessTreeNode>()->Create(group, style, text, -1, -1);
+    case ClassCanvas:
+        return Make<THeadlessCanvas>(group, style, {});
+    default:
+        return {};
     }
 }
 
-Ref<TGadget> THeadlessDriver::CreateGadget(int gadgetClass, const String& text, int x, int y,
-                                           int w, int h, const Ref<TGadget>& given, int style) {
+Ref<TGadget> THeadlessDriver::CreateGadget(int gadgetClass, const String& text, int x, int y, int w,
+                                           int h, const Ref<TGadget>& given, int style) {
     Ref<TGadget> group = given;
-    if (gadgetClass == ClassWindow && !group) group = Headless().desktop;
+    if (gadgetClass == ClassWindow && !group)
+        group = Headless().desktop;
     const Ref<TGadget> gadget = GadgetInstanceFromClass(gadgetClass, group, style, text);
-    if (!gadget) return {};
+    if (!gadget)
+        return {};
     if (gadgetClass == ClassDesktop || gadgetClass == ClassMenu || gadgetClass == ClassTreeNode)
         return gadget;
     if (TVellumLocalizationEngine::GetMode() & kModeKeysAtCreation)
         SetGadgetLocalization(gadget, text, {});
     else
         gadget->SetText(text);
-    if (group) gadget->_setparent(group, -1);
-    if (gadgetClass != ClassToolbar) gadget->SetShape(x, y, w, h);
+    if (group)
+        gadget->_setparent(group, -1);
+    if (gadgetClass != ClassToolbar)
+        gadget->SetShape(x, y, w, h);
     if (auto element = Cast<THeadlessGadget>(gadget)) {
         if (gadgetClass == ClassWindow) {
-            if (!(style & WindowHidden)) element->SetShow(1);
+            if (!(style & WindowHidden))
+                element->SetShow(1);
         } else {
             element->SetFont(Headless().defaultFont);
             InheritEnabled(*element, group);

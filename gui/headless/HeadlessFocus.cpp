@@ -9,7 +9,8 @@ namespace {
 
 THeadlessWindow* WindowAround(TGadget* gadget) {
     for (TGadget* g = gadget; g; g = g->parent)
-        if (auto* window = dynamic_cast<THeadlessWindow*>(g)) return window;
+        if (auto* window = dynamic_cast<THeadlessWindow*>(g))
+            return window;
     return nullptr;
 }
 
@@ -25,9 +26,11 @@ void FocusNative(const Ref<TGadget>& gadget) {
     if (!(state.focus == gadget)) {
         const Ref<TGadget> before = std::move(state.focus);
         state.focus = gadget;
-        if (auto element = Cast<THeadlessGadget>(before)) element->FocusLost();
+        if (auto element = Cast<THeadlessGadget>(before))
+            element->FocusLost();
     }
-    if (THeadlessWindow* window = WindowAround(gadget.get())) window->BecomeActive();
+    if (THeadlessWindow* window = WindowAround(gadget.get()))
+        window->BecomeActive();
 }
 
 } // namespace vandro

@@ -7,7 +7,7 @@
 namespace vandro {
 
 class THeadlessFont : public TGuiFont {
-public:
+  public:
     int CharWidth(int character) override;
 
     // The character height in pixels.

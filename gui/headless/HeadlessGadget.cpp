@@ -20,8 +20,10 @@ int PackColor(int red, int green, int blue) {
 String TooltipText(const String& tip) {
     String text;
     for (char16_t unit : tip) {
-        if (unit == u'\r') continue;
-        if (unit == u'\n') text += u'\r';
+        if (unit == u'\r')
+            continue;
+        if (unit == u'\n')
+            text += u'\r';
         text += unit;
     }
     return text;
@@ -36,8 +38,10 @@ int THeadlessGadget::SetArea(int x, int y, int w, int h) {
 }
 
 int THeadlessGadget::Query(int which) {
-    if (which == 1) return _hwnd;
-    if (which == 2) return _hwndclient ? _hwndclient : _hwnd;
+    if (which == 1)
+        return _hwnd;
+    if (which == 2)
+        return _hwndclient ? _hwndclient : _hwnd;
     return 0;
 }
 
@@ -75,7 +79,8 @@ int THeadlessGadget::Activate(int command) {
         FocusNative(Ref<TGadget>(this));
         return isTabbable();
     }
-    if (command == ActivateRedraw) ++_redraws;
+    if (command == ActivateRedraw)
+        ++_redraws;
     return 0;
 }
 
@@ -85,7 +90,8 @@ int THeadlessGadget::State() {
 
 int THeadlessGadget::SetText(const String& text) {
     DeSensitize();
-    if (Alive()) _text = text;
+    if (Alive())
+        _text = text;
     Sensitize();
     return 0;
 }
@@ -94,7 +100,8 @@ String THeadlessGadget::GetText() { return Alive() ? _text : String(); }
 
 int THeadlessGadget::SetFont(const Ref<TGuiFont>& font) {
     _font = Cast<THeadlessFont>(font);
-    if (!_font) _font = Headless().defaultFont;
+    if (!_font)
+        _font = Headless().defaultFont;
     return 0;
 }
 
@@ -122,7 +129,8 @@ int THeadlessGadget::SetTooltip(const String& tip) {
 String THeadlessGadget::GetTooltip() { return _tooltip; }
 
 int THeadlessGadget::SetShow(int show) {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     _visible = show ? 1 : 0;
     // Hidden first, so that the parent's search for a tab stop passes over this group.
     if (!show && parent && Headless().focus && HasDescendant(Headless().focus))
@@ -133,13 +141,16 @@ int THeadlessGadget::SetShow(int show) {
 int THeadlessGadget::SetEnabled(int enabled) {
     _enabled = enabled;
     const int effective = _forcedisable ? 0 : (enabled ? 1 : 0);
-    if (!Alive() || effective == _nativeEnabled) return 0;
+    if (!Alive() || effective == _nativeEnabled)
+        return 0;
     _nativeEnabled = effective;
     for (const Object& kid : kids->ToArray()) {
         auto child = Cast<THeadlessGadget>(kid);
-        if (!child) continue;
+        if (!child)
+            continue;
         child->_forcedisable = effective ? 0 : 1;
-        if (child->isControl()) child->SetEnabled(child->_enabled);
+        if (child->isControl())
+            child->SetEnabled(child->_enabled);
     }
     return 0;
 }
@@ -149,13 +160,12 @@ int THeadlessGadget::SetHotKey(int key, int modifiers) {
     Ref<TEvent> event = TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {});
     UnbindHotKey(_hotkey);
     _hotkey = nullptr;
-    if (key) _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    if (key)
+        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
     return 0;
 }
 
-Ref<TGadget> THeadlessGadget::Create(const Ref<TGadget>&, int, const String&) {
-    AbstractMethod();
-}
+Ref<TGadget> THeadlessGadget::Create(const Ref<TGadget>&, int, const String&) { AbstractMethod(); }
 
 int THeadlessGadget::FgColor() { return _fgcolor; }
 int THeadlessGadget::BgColor() { return _bgcolor; }
@@ -183,16 +193,18 @@ int THeadlessGadget::DeSensitize() {
     return 0;
 }
 
-int THeadlessGadget::PostGuiEvent(int id, int data, int mods, int x, int y,
-                                  const Object& extra) {
-    if (_sensitive) EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
+int THeadlessGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
+    if (_sensitive)
+        EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
     return 0;
 }
 
 int THeadlessGadget::ReleaseNative() {
     for (const Object& kid : *kids)
-        if (auto child = Cast<THeadlessGadget>(kid)) child->ReleaseNative();
-    if (Headless().focus == this) Headless().focus = nullptr;
+        if (auto child = Cast<THeadlessGadget>(kid))
+            child->ReleaseNative();
+    if (Headless().focus == this)
+        Headless().focus = nullptr;
     _hwnd = 0;
     _hwndclient = 0;
     return 0;
@@ -201,24 +213,30 @@ int THeadlessGadget::ReleaseNative() {
 int THeadlessGadget::FocusLost() { return 0; }
 
 int THeadlessGadget::ReportKey(int id, int data, int mods) {
-    if (!(sensitivity & SensitiveKeys) || (State() & StateDisabled)) return 0;
+    if (!(sensitivity & SensitiveKeys) || (State() & StateDisabled))
+        return 0;
     const Ref<TGadget> source = FindOutermostGadget(Ref<TGadget>(this));
     return CreateEvent(id, source, data, mods, 0, 0, {})->Emit();
 }
 
 int THeadlessGadget::ReportMouse(int id, int button, int mods, int x, int y) {
-    if (!(sensitivity & SensitiveMouse)) return 0;
+    if (!(sensitivity & SensitiveMouse))
+        return 0;
     const Ref<TGadget> source = FindOutermostGadget(Ref<TGadget>(this));
     return CreateEvent(id, source, button, mods, x, y, {})->Emit();
 }
 
 bool THeadlessGadget::Reachable() {
-    if (!Alive() || !_visible || !_nativeEnabled) return false;
+    if (!Alive() || !_visible || !_nativeEnabled)
+        return false;
     for (TGadget* above = parent; above; above = above->parent) {
         auto* group = dynamic_cast<THeadlessGadget*>(above);
-        if (!group) continue;
-        if (!group->Alive() || !group->_visible || !group->_nativeEnabled) return false;
-        if (group->State() & StateMinimized) return false;
+        if (!group)
+            continue;
+        if (!group->Alive() || !group->_visible || !group->_nativeEnabled)
+            return false;
+        if (group->State() & StateMinimized)
+            return false;
     }
     return true;
 }

@@ -11,7 +11,7 @@
 namespace vandro {
 
 class THeadlessGadget : public TGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     // The rectangle and the element; the children follow when the element's size changes.
     int SetArea(int x, int y, int w, int h) override;

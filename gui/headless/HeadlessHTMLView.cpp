@@ -12,20 +12,26 @@ constexpr int kBlockNavigation = 2;
 } // namespace
 
 int THeadlessHTMLView::Activate(int command) {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     int step = 0;
-    if (command == ActivateBack) step = -1;
-    if (command == ActivateForward) step = 1;
-    if (step == 0) return THeadlessGadget::Activate(command);
+    if (command == ActivateBack)
+        step = -1;
+    if (command == ActivateForward)
+        step = 1;
+    if (step == 0)
+        return THeadlessGadget::Activate(command);
     const int to = _current + step;
-    if (to < 0 || to >= static_cast<int>(_history.size())) return 0;
+    if (to < 0 || to >= static_cast<int>(_history.size()))
+        return 0;
     _current = to;
     Loaded();
     return 0;
 }
 
 int THeadlessHTMLView::SetText(const String& address) {
-    if (!Alive() || address.empty()) return 0;
+    if (!Alive() || address.empty())
+        return 0;
     _history.resize(static_cast<std::size_t>(_current + 1));
     _history.push_back(address);
     ++_current;
@@ -34,7 +40,8 @@ int THeadlessHTMLView::SetText(const String& address) {
 }
 
 String THeadlessHTMLView::GetText() {
-    if (!Alive()) return {};
+    if (!Alive())
+        return {};
     return _current < 0 ? String(u"about:blank") : _history[static_cast<std::size_t>(_current)];
 }
 
@@ -47,7 +54,8 @@ Ref<TGadget> THeadlessHTMLView::Create(const Ref<TGadget>&, int style, const Str
 }
 
 int THeadlessHTMLView::UserFollowLink(const String& address) {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     if (style & kBlockNavigation)
         PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
     else

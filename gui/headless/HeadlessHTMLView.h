@@ -10,7 +10,7 @@
 namespace vandro {
 
 class THeadlessHTMLView : public THeadlessGadget {
-public:
+  public:
     // 10 goes back, 11 forward through the pages visited.
     int Activate(int command) override;
     // Navigates; an empty address stays where the view is.
@@ -25,7 +25,7 @@ public:
     std::vector<String> _history;
     int _current = -1;
 
-private:
+  private:
     void Loaded();
 };
 

@@ -9,7 +9,7 @@
 namespace vandro {
 
 class THeadlessIconStrip : public TIconStrip {
-public:
+  public:
     // A strip of square icons as high as the pixmap; null when not even one fits.
     static Ref<THeadlessIconStrip> Create(const Ref<TPixmap>& pixmap);
     // An icon whose pixels all equal its top-left one.

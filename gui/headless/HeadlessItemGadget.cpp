@@ -15,9 +15,10 @@ int THeadlessItemGadget::ClearListItems() {
     return 0;
 }
 
-int THeadlessItemGadget::InsertListItem(int index, const String& text, const String& tip,
-                                        int icon, const Object&) {
-    if (index < 0 || index > ItemTotal()) return 0;
+int THeadlessItemGadget::InsertListItem(int index, const String& text, const String& tip, int icon,
+                                        const Object&) {
+    if (index < 0 || index > ItemTotal())
+        return 0;
     _items.insert(_items.begin() + index, NativeItem{text, tip, icon, 0});
     ItemsChanged();
     return 0;
@@ -25,7 +26,8 @@ int THeadlessItemGadget::InsertListItem(int index, const String& text, const Str
 
 int THeadlessItemGadget::SetListItem(int index, const String& text, const String& tip, int icon,
                                      const Object&) {
-    if (!HasItem(index)) return 0;
+    if (!HasItem(index))
+        return 0;
     NativeItem& item = _items[static_cast<std::size_t>(index)];
     item.text = text;
     item.tip = tip;
@@ -35,14 +37,16 @@ int THeadlessItemGadget::SetListItem(int index, const String& text, const String
 }
 
 int THeadlessItemGadget::RemoveListItem(int index) {
-    if (!HasItem(index)) return 0;
+    if (!HasItem(index))
+        return 0;
     _items.erase(_items.begin() + index);
     ItemsChanged();
     return 0;
 }
 
 int THeadlessItemGadget::SetListItemState(int index, int state) {
-    if (HasItem(index)) _items[static_cast<std::size_t>(index)].state = state & KeptStates();
+    if (HasItem(index))
+        _items[static_cast<std::size_t>(index)].state = state & KeptStates();
     return 0;
 }
 

@@ -19,7 +19,7 @@ struct NativeItem {
 };
 
 class THeadlessItemGadget : public THeadlessGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order. Indexes outside the items change
     // nothing and read as 0 or "".
     int SetIconStrip(const Ref<TIconStrip>& strip) override;

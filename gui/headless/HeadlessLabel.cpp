@@ -15,7 +15,8 @@ int THeadlessLabel::SetArea(int x, int y, int w, int h) {
 }
 
 int THeadlessLabel::SetText(const String& text) {
-    if (Frame() == LabelSeparator) return 0;
+    if (Frame() == LabelSeparator)
+        return 0;
     return THeadlessGadget::SetText(text);
 }
 
@@ -34,9 +35,12 @@ int THeadlessLabel::BorderWidth() {
 
 int THeadlessLabel::Alignment() const {
     switch (style & 0x18) {
-    case 8: return LabelRight;
-    case 16: return LabelCentred;
-    default: return LabelLeft;
+    case 8:
+        return LabelRight;
+    case 16:
+        return LabelCentred;
+    default:
+        return LabelLeft;
     }
 }
 

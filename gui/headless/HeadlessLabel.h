@@ -20,7 +20,7 @@ enum LabelFrame : int {
 };
 
 class THeadlessLabel : public THeadlessGadget {
-public:
+  public:
     // A separator is 2 pixels across its shorter side.
     int SetArea(int x, int y, int w, int h) override;
     // A separator keeps its (empty) text.

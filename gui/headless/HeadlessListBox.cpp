@@ -12,7 +12,8 @@ constexpr int kClientEdge = 2;
 
 int THeadlessListBox::SetListItemState(int index, int state) {
     if (!MultiSelect() && (state & ItemStateSelected))
-        for (NativeItem& item : _items) item.state &= ~ItemStateSelected;
+        for (NativeItem& item : _items)
+            item.state &= ~ItemStateSelected;
     THeadlessItemGadget::SetListItemState(index, state);
     ItemsChanged();
     return 0;
@@ -33,17 +34,20 @@ int THeadlessListBox::BorderWidth() { return kClientEdge; }
 int THeadlessListBox::KeptStates() { return ItemStateSelected; }
 
 void THeadlessListBox::ItemsChanged() {
-    if (MultiSelect()) SelectionChanged();
+    if (MultiSelect())
+        SelectionChanged();
     _selected = SelectionNow();
 }
 
 int THeadlessListBox::UserClickItem(int index, int mods) {
-    if (!Reachable() || !HasItem(index)) return 0;
+    if (!Reachable() || !HasItem(index))
+        return 0;
     NativeItem& clicked = _items[static_cast<std::size_t>(index)];
     if (MultiSelect() && (mods & 2)) {
         clicked.state ^= ItemStateSelected;
     } else {
-        for (NativeItem& item : _items) item.state &= ~ItemStateSelected;
+        for (NativeItem& item : _items)
+            item.state &= ~ItemStateSelected;
         clicked.state |= ItemStateSelected;
     }
     ReportSelection();
@@ -51,41 +55,49 @@ int THeadlessListBox::UserClickItem(int index, int mods) {
 }
 
 int THeadlessListBox::UserClickEmpty() {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     bool had = false;
     for (NativeItem& item : _items) {
         had = had || (item.state & ItemStateSelected);
         item.state &= ~ItemStateSelected;
     }
-    if (!had) return 1;
-    if (MultiSelect()) SelectionChanged();
+    if (!had)
+        return 1;
+    if (MultiSelect())
+        SelectionChanged();
     _selected = -1;
     PostGuiEvent(GadgetSelect, -1, 0, 0, 0, {});
     return 1;
 }
 
 int THeadlessListBox::UserDoubleClickItem(int index) {
-    if (!Reachable() || !HasItem(index)) return 0;
+    if (!Reachable() || !HasItem(index))
+        return 0;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
 
 int THeadlessListBox::UserRightClickItem(int index) {
-    if (!Reachable() || !HasItem(index)) return 0;
+    if (!Reachable() || !HasItem(index))
+        return 0;
     PostGuiEvent(GadgetMenu, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
 
 int THeadlessListBox::SelectionNow() {
-    if (MultiSelect()) return _selected;
+    if (MultiSelect())
+        return _selected;
     for (int i = 0; i < ItemTotal(); ++i)
-        if (_items[static_cast<std::size_t>(i)].state & ItemStateSelected) return i;
+        if (_items[static_cast<std::size_t>(i)].state & ItemStateSelected)
+            return i;
     return -1;
 }
 
 void THeadlessListBox::ReportSelection() {
     const int now = MultiSelect() ? SelectionChanged() : SelectionNow();
-    if (now == _selected) return;
+    if (now == _selected)
+        return;
     _selected = now;
     const Object extra = now >= 0 && now < ItemCount() ? ItemExtra(now) : Object();
     PostGuiEvent(GadgetSelect, now, 0, 0, 0, extra);

@@ -8,7 +8,7 @@
 namespace vandro {
 
 class THeadlessListBox : public THeadlessItemGadget {
-public:
+  public:
     // A single-selection list lets go of the item selected before.
     int SetListItemState(int index, int state) override;
     int Class() override;
@@ -30,7 +30,7 @@ public:
     // The selection last reported, -1 for none.
     int _selected = -1;
 
-private:
+  private:
     // What the list reports as its selection now.
     int SelectionNow();
     void ReportSelection();

@@ -18,9 +18,7 @@ constexpr int kModeKeysAtCreation = 2;
 // The size of a menu's check mark, which an item's icon takes the place of.
 constexpr int kCheckMarkSize = 13;
 
-THeadlessMenu* ParentMenu(const TGadget& menu) {
-    return dynamic_cast<THeadlessMenu*>(menu.parent);
-}
+THeadlessMenu* ParentMenu(const TGadget& menu) { return dynamic_cast<THeadlessMenu*>(menu.parent); }
 
 } // namespace
 
@@ -57,9 +55,11 @@ String THeadlessMenu::GetText() { return name; }
 int THeadlessMenu::SetTooltip(const String&) { return 0; }
 
 int THeadlessMenu::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & 8)) return 0;
+    if (!(flags & 8))
+        return 0;
     _icon = nullptr;
-    if (!pixmap) return 1;
+    if (!pixmap)
+        return 1;
     _icon = pixmap->Window(0, 0, std::min(kCheckMarkSize, pixmap->width),
                            std::min(kCheckMarkSize, pixmap->height));
     return 1;
@@ -68,10 +68,12 @@ int THeadlessMenu::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
 int THeadlessMenu::SetEnabled(int enabled) {
     const bool shown = NativeShown();
     if (enabled) {
-        if (shown) _nativeState &= ~StateDisabled;
+        if (shown)
+            _nativeState &= ~StateDisabled;
         _state &= ~StateDisabled;
     } else {
-        if (shown) _nativeState |= StateDisabled;
+        if (shown)
+            _nativeState |= StateDisabled;
         _state |= StateDisabled;
     }
     return 0;
@@ -80,10 +82,12 @@ int THeadlessMenu::SetEnabled(int enabled) {
 int THeadlessMenu::SetSelected(int selected) {
     const bool shown = NativeShown();
     if (selected) {
-        if (shown) _nativeState |= StateChecked;
+        if (shown)
+            _nativeState |= StateChecked;
         _state |= StateChecked;
     } else {
-        if (shown) _nativeState &= ~StateChecked;
+        if (shown)
+            _nativeState &= ~StateChecked;
         _state &= ~StateChecked;
     }
     return 0;
@@ -94,12 +98,14 @@ int THeadlessMenu::SetHotKey(int key, int modifiers) {
     _modifier = modifiers;
     _shortcut = ShortcutText(key, modifiers);
     // The rewritten item shows the plain text, as the native menus do until the next rebuild.
-    if (NativeShown()) _nativeText = name + _shortcut;
+    if (NativeShown())
+        _nativeText = name + _shortcut;
     const Ref<TGadget> self(this);
     Ref<TEvent> event = TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {});
     UnbindHotKey(_hotkey);
     _hotkey = nullptr;
-    if (key) _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    if (key)
+        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
     return 0;
 }
 
@@ -122,7 +128,8 @@ Ref<TGadget> THeadlessMenu::Create(const Ref<TGadget>& group, int tag, const Str
     name = text;
     _tag = tag;
     Ref<TGadget> container = group;
-    if (auto window = Cast<THeadlessWindow>(group)) container = window->GetMenu();
+    if (auto window = Cast<THeadlessWindow>(group))
+        container = window->GetMenu();
     _setparent(container, -1);
     if (TVellumLocalizationEngine::GetMode() & kModeKeysAtCreation)
         CurrentDriver()->SetGadgetLocalization(self, name, {});
@@ -144,20 +151,24 @@ int THeadlessMenu::Open(int) {
             _hmenu = NewNativeHandle();
             _itemcount = 0;
         }
-        if (_state & StateDisabled) SetEnabled(0);
-        if (_state & StateChecked) SetSelected(1);
+        if (_state & StateDisabled)
+            SetEnabled(0);
+        if (_state & StateChecked)
+            SetSelected(1);
     } else {
         _hmenu = NewNativeHandle();
         _itemcount = 0;
     }
     for (const Object& kid : kids->ToArray())
-        if (auto item = Cast<THeadlessMenu>(kid)) item->Open(0);
+        if (auto item = Cast<THeadlessMenu>(kid))
+            item->Open(0);
     return 0;
 }
 
 int THeadlessMenu::FreeKids() {
     for (const Object& kid : *kids)
-        if (auto item = Cast<THeadlessMenu>(kid)) item->Close();
+        if (auto item = Cast<THeadlessMenu>(kid))
+            item->Close();
     return 0;
 }
 
@@ -174,9 +185,11 @@ bool THeadlessMenu::NativeShown() const {
 }
 
 bool THeadlessMenu::Selectable() const {
-    if (IsSeparator() || _hmenu) return false;
+    if (IsSeparator() || _hmenu)
+        return false;
     for (const THeadlessMenu* item = this; ParentMenu(*item); item = ParentMenu(*item))
-        if (!item->NativeShown() || (item->_nativeState & StateDisabled)) return false;
+        if (!item->NativeShown() || (item->_nativeState & StateDisabled))
+            return false;
     return true;
 }
 

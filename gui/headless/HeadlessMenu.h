@@ -12,7 +12,7 @@
 namespace vandro {
 
 class THeadlessMenu : public TGadget {
-public:
+  public:
     THeadlessMenu();
     ~THeadlessMenu() override;
 

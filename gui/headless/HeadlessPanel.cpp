@@ -37,7 +37,8 @@ int THeadlessPanel::SetAlpha(float alpha) {
 
 int THeadlessPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     _background = pixmap;
-    if (pixmap) _bitmapflags = flags;
+    if (pixmap)
+        _bitmapflags = flags;
     Activate(ActivateRedraw);
     return 1;
 }
@@ -56,15 +57,19 @@ Ref<TGadget> THeadlessPanel::Create(const Ref<TGadget>&, int style, const String
     const bool group = (style & kGroupStyle) == kGroupStyle;
     _type = group ? PanelGroup : (style & kCanvas) ? PanelCanvas : PanelPlain;
     Register(ClassPanel, group ? 1 : 0);
-    if (style & kActive) sensitivity = SensitiveMouse | SensitiveKeys;
+    if (style & kActive)
+        sensitivity = SensitiveMouse | SensitiveKeys;
     return Ref<TGadget>(this);
 }
 
 int THeadlessPanel::BorderWidth() {
     switch (style & kGroupStyle) {
-    case 1: return 2;
-    case 2: return 3;
-    default: return 0;
+    case 1:
+        return 2;
+    case 2:
+        return 3;
+    default:
+        return 0;
     }
 }
 

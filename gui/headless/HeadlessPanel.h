@@ -16,7 +16,7 @@ enum PanelType : int {
 };
 
 class THeadlessPanel : public THeadlessGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
     // A group frame's client area is 8 narrower and 20 lower than the frame's.

@@ -6,7 +6,7 @@
 namespace vandro {
 
 class THeadlessProgressBar : public THeadlessGadget {
-public:
+  public:
     // A fraction from 0 to 1; the bar shows its integer percent, clamped to the bar.
     int SetValue(float value) override;
     int Class() override;

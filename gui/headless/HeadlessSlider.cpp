@@ -36,7 +36,8 @@ Ref<TGadget> THeadlessSlider::Create(const Ref<TGadget>&, int style, const Strin
 int THeadlessSlider::isTabbable() { return _slidertype == SliderTrackBar ? 1 : 0; }
 
 int THeadlessSlider::UserMoveTo(int value) {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     SetProp(value);
     PostGuiEvent(GadgetAction, _value, 0, 0, 0, {});
     return 1;
@@ -45,7 +46,8 @@ int THeadlessSlider::UserMoveTo(int value) {
 int THeadlessSlider::Lowest() const { return _slidertype == SliderScrollBar ? 0 : _visible; }
 
 int THeadlessSlider::Highest() const {
-    if (_slidertype != SliderScrollBar) return std::max(_total, Lowest());
+    if (_slidertype != SliderScrollBar)
+        return std::max(_total, Lowest());
     const long long span = static_cast<long long>(_total) - _visible;
     return static_cast<int>(std::clamp<long long>(span, 0, INT_MAX));
 }

@@ -14,7 +14,7 @@ enum SliderType : int {
 };
 
 class THeadlessSlider : public THeadlessGadget {
-public:
+  public:
     // A scroll bar takes (visible, total): its value goes from 0 to total - visible. The
     // others take (low, high).
     int SetRange(int low, int high) override;

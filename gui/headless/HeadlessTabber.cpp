@@ -18,7 +18,8 @@ int THeadlessTabber::ClientWidth() { return std::max(width - 2 * kPageBorder, 0)
 int THeadlessTabber::ClientHeight() { return std::max(height - kTabRow - 2 * kPageBorder, 0); }
 
 int THeadlessTabber::SetListItemState(int index, int state) {
-    if ((state & ItemStateSelected) && HasItem(index)) _selected = index;
+    if ((state & ItemStateSelected) && HasItem(index))
+        _selected = index;
     return 0;
 }
 
@@ -47,22 +48,27 @@ void THeadlessTabber::ItemsChanged() {
 }
 
 std::vector<String> THeadlessTabber::ShownTabs() const {
-    if (_items.empty()) return {String()};
+    if (_items.empty())
+        return {String()};
     std::vector<String> labels;
-    for (const NativeItem& item : _items) labels.push_back(item.text);
+    for (const NativeItem& item : _items)
+        labels.push_back(item.text);
     return labels;
 }
 
 int THeadlessTabber::UserSelectTab(int index) {
-    if (!Reachable() || !HasItem(index)) return 0;
-    if (index == _selected) return 1;
+    if (!Reachable() || !HasItem(index))
+        return 0;
+    if (index == _selected)
+        return 1;
     _selected = index;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
 
 int THeadlessTabber::UserRightClickTab(int index) {
-    if (!Reachable() || !HasItem(index)) return 0;
+    if (!Reachable() || !HasItem(index))
+        return 0;
     PostGuiEvent(GadgetMenu, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }

@@ -8,7 +8,7 @@
 namespace vandro {
 
 class THeadlessTabber : public THeadlessItemGadget {
-public:
+  public:
     // The page area inside the tab row and the border.
     int ClientWidth() override;
     int ClientHeight() override;

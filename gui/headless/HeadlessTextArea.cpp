@@ -22,7 +22,8 @@ String WithLineFeeds(const String& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r') {
             out += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
         } else {
             out += text[i];
         }
@@ -37,14 +38,16 @@ int Packed(int red, int green, int blue) {
 } // namespace
 
 int THeadlessTextArea::Activate(int command) {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     const int start = _selstart, end = _selstart + _sellen;
     switch (command) {
     case ActivateCut:
     case ActivateCopy:
-        if (_sellen == 0) return 0;
-        Headless().clipboard = _text.substr(static_cast<std::size_t>(start),
-                                            static_cast<std::size_t>(_sellen));
+        if (_sellen == 0)
+            return 0;
+        Headless().clipboard =
+            _text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(_sellen));
         if (command == ActivateCut) {
             Replace(start, end, {});
             Changed();
@@ -54,7 +57,8 @@ int THeadlessTextArea::Activate(int command) {
         Replace(start, end, WithLineFeeds(Headless().clipboard));
         Changed();
         return 0;
-    default: return THeadlessGadget::Activate(command);
+    default:
+        return THeadlessGadget::Activate(command);
     }
 }
 
@@ -79,14 +83,16 @@ int THeadlessTextArea::AddText(const String& text) {
 }
 
 String THeadlessTextArea::AreaText(int position, int length, int units) {
-    if (!Alive()) return {};
+    if (!Alive())
+        return {};
     int start, end;
     Range(position, length, units, start, end);
     return _text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
 }
 
 int THeadlessTextArea::AreaLen(int units) {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     return units == TextLines ? LineAt(Length()) + 1 : Length();
 }
 
@@ -96,7 +102,8 @@ int THeadlessTextArea::LockText() {
 }
 
 int THeadlessTextArea::UnlockText() {
-    if (_locked > 0) --_locked;
+    if (_locked > 0)
+        --_locked;
     return 0;
 }
 
@@ -115,12 +122,13 @@ int THeadlessTextArea::GetCursorPos(int units) {
 }
 
 int THeadlessTextArea::GetSelectionLength(int units) {
-    if (units != TextLines) return _sellen;
+    if (units != TextLines)
+        return _sellen;
     return LineAt(_selstart + _sellen) - LineAt(_selstart);
 }
 
-int THeadlessTextArea::SetStyle(int red, int green, int blue, int flags, int position,
-                                int length, int units) {
+int THeadlessTextArea::SetStyle(int red, int green, int blue, int flags, int position, int length,
+                                int units) {
     int start, end;
     Range(position, length, units, start, end);
     _styles.push_back({start, end, Packed(red, green, blue), flags});
@@ -150,11 +158,13 @@ int THeadlessTextArea::CharY(int index) {
 }
 
 int THeadlessTextArea::CharAt(int line) {
-    if (line < 0) return -1;
+    if (line < 0)
+        return -1;
     int start = 0;
     for (int i = 0; i < line; ++i) {
         const std::size_t next = _text.find(u'\n', static_cast<std::size_t>(start));
-        if (next == String::npos) return -1;
+        if (next == String::npos)
+            return -1;
         start = static_cast<int>(next) + 1;
     }
     return start;
@@ -177,12 +187,15 @@ Ref<TGadget> THeadlessTextArea::Create(const Ref<TGadget>&, int style, const Str
 int THeadlessTextArea::BorderWidth() { return kClientEdge; }
 
 int THeadlessTextArea::UserType(const String& text) {
-    if (!Reachable() || readonly) return 0;
-    if (!(Headless().focus == this)) FocusNative(Ref<TGadget>(this));
+    if (!Reachable() || readonly)
+        return 0;
+    if (!(Headless().focus == this))
+        FocusNative(Ref<TGadget>(this));
     int typed = 0;
     for (char16_t unit : WithLineFeeds(text)) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0)) continue;
+        if (!FilterPasses(*this, KeyChar, unit, 0))
+            continue;
         Replace(_selstart, _selstart + _sellen, String(1, unit));
         ++_selstart;
         _sellen = 0;
@@ -193,15 +206,19 @@ int THeadlessTextArea::UserType(const String& text) {
 }
 
 int THeadlessTextArea::UserSelect(int position, int length) {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     SetSelection(position, length, TextChars);
-    if (!busy && !_locked) PostGuiEvent(GadgetSelect, 0, 0, 0, 0, {});
+    if (!busy && !_locked)
+        PostGuiEvent(GadgetSelect, 0, 0, 0, 0, {});
     return 1;
 }
 
 int THeadlessTextArea::UserRightClick(int x, int y) {
-    if (!Reachable()) return 0;
-    if (!busy && !_locked) PostGuiEvent(GadgetMenu, 0, 0, x, y, {});
+    if (!Reachable())
+        return 0;
+    if (!busy && !_locked)
+        PostGuiEvent(GadgetMenu, 0, 0, x, y, {});
     return 1;
 }
 
@@ -209,9 +226,11 @@ void THeadlessTextArea::Range(int position, int length, int units, int& start, i
     const int total = Length();
     if (units == TextLines) {
         start = CharAt(position);
-        if (start < 0) start = total;
+        if (start < 0)
+            start = total;
         end = length < 0 ? total : CharAt(position + length);
-        if (end < 0) end = total;
+        if (end < 0)
+            end = total;
     } else {
         start = std::clamp(position, 0, total);
         end = length < 0 ? total : start + std::min(length, total - start);
@@ -220,14 +239,16 @@ void THeadlessTextArea::Range(int position, int length, int units, int& start, i
 }
 
 void THeadlessTextArea::Replace(int start, int end, const String& text) {
-    if (!Alive()) return;
+    if (!Alive())
+        return;
     _text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), text);
     _selstart = std::min(_selstart, Length());
     _sellen = std::min(_sellen, Length() - _selstart);
 }
 
 void THeadlessTextArea::Changed() {
-    if (!busy && !_locked) PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+    if (!busy && !_locked)
+        PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
 }
 
 } // namespace vandro

@@ -20,7 +20,7 @@ struct TextStyleRun {
 };
 
 class THeadlessTextArea : public THeadlessGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     // 1 cut, 2 copy and 3 paste go through the platform's clipboard.
     int Activate(int command) override;
@@ -66,7 +66,7 @@ public:
     int _margin = 0;
     std::vector<TextStyleRun> _styles;
 
-private:
+  private:
     // The characters [start, end) a position and length in units stand for.
     void Range(int position, int length, int units, int& start, int& end);
     void Replace(int start, int end, const String& text);

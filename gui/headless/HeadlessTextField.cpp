@@ -17,7 +17,8 @@ constexpr int kClientEdge = 2;
 } // namespace
 
 bool FilterPasses(TGadget& gadget, int id, int data, int mods) {
-    if (gadget.eventfilter.IsNull()) return true;
+    if (gadget.eventfilter.IsNull())
+        return true;
     const Ref<TEvent> event = TEvent::Create(id, Ref<TGadget>(&gadget), data, mods, 0, 0, {});
     return gadget.eventfilter(event, gadget.context) != 0;
 }
@@ -61,24 +62,29 @@ int THeadlessTextField::FocusLost() {
 }
 
 int THeadlessTextField::UserType(const String& text) {
-    if (!Reachable()) return 0;
-    if (!(Headless().focus == this)) FocusNative(Ref<TGadget>(this));
+    if (!Reachable())
+        return 0;
+    if (!(Headless().focus == this))
+        FocusNative(Ref<TGadget>(this));
     int typed = 0;
     for (char16_t unit : text) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0)) continue;
-        _text.replace(static_cast<std::size_t>(_selstart), static_cast<std::size_t>(_sellen),
-                      1, unit);
+        if (!FilterPasses(*this, KeyChar, unit, 0))
+            continue;
+        _text.replace(static_cast<std::size_t>(_selstart), static_cast<std::size_t>(_sellen), 1,
+                      unit);
         ++_selstart;
         _sellen = 0;
         ++typed;
-        if (!_busy) PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+        if (!_busy)
+            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
     }
     return typed;
 }
 
 String THeadlessTextField::ShownText() const {
-    if (!(style & kPassword)) return _text;
+    if (!(style & kPassword))
+        return _text;
     return String(_text.size(), u'\u25CF');
 }
 

@@ -8,7 +8,7 @@
 namespace vandro {
 
 class THeadlessTextField : public THeadlessGadget {
-public:
+  public:
     // Focusing selects the whole text.
     int Activate(int command) override;
     // Keeps the selection, and raises nothing.

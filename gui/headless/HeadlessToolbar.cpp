@@ -51,16 +51,20 @@ Ref<TGadget> THeadlessToolbar::Create(const Ref<TGadget>&, int style, const Stri
 }
 
 bool THeadlessToolbar::IsSeparator(int index) const {
-    if (!HasItem(index)) return false;
+    if (!HasItem(index))
+        return false;
     const int icon = _items[static_cast<std::size_t>(index)].icon;
-    if (icon == kSeparatorIcon) return true;
+    if (icon == kSeparatorIcon)
+        return true;
     const auto strip = Cast<THeadlessIconStrip>(_icons);
     return strip && strip->IsBlankIcon(icon);
 }
 
 int THeadlessToolbar::UserClickButton(int index) {
-    if (!Reachable() || !HasItem(index) || IsSeparator(index)) return 0;
-    if (ListItemState(index) & ItemStateDisabled) return 0;
+    if (!Reachable() || !HasItem(index) || IsSeparator(index))
+        return 0;
+    if (ListItemState(index) & ItemStateDisabled)
+        return 0;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
@@ -71,13 +75,16 @@ int THeadlessToolbar::BarHeight() const {
 }
 
 void THeadlessToolbar::Place() {
-    if (!parent || !Alive()) return;
+    if (!parent || !Alive())
+        return;
     auto* window = dynamic_cast<THeadlessWindow*>(parent);
     const int across = window ? window->ClientWidth() + window->_clientX : parent->ClientWidth();
     SetArea(0, 0, across, BarHeight());
-    if (!window) return;
+    if (!window)
+        return;
     const int room = _visible ? height : 0;
-    if (window->_clientY == room) return;
+    if (window->_clientY == room)
+        return;
     window->_clientY = room;
     window->RethinkClient(0);
 }

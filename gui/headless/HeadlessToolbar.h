@@ -8,7 +8,7 @@
 namespace vandro {
 
 class THeadlessToolbar : public THeadlessItemGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     // Follows its group's width instead of the layout.
     int DoLayout() override;
@@ -25,7 +25,7 @@ public:
     // The icons' height and a margin.
     int BarHeight() const;
 
-private:
+  private:
     // Spans the group and gives a window's client area the room below it.
     void Place();
 };

@@ -18,13 +18,21 @@ int THeadlessTreeNode::Free() {
 
 int THeadlessTreeNode::Activate(int command) {
     THeadlessTreeView* tree = Tree();
-    if (!tree || !_item) return 0;
+    if (!tree || !_item)
+        return 0;
     switch (command) {
-    case ActivateSelectNode: return tree->SelectNode(Ref<THeadlessTreeNode>(this));
-    case ActivateExpand: _expanded = kids->IsEmpty() ? 0 : 1; return 0;
-    case ActivateCollapse: _expanded = 0; return 0;
-    case ActivateRedraw: return tree->Activate(ActivateRedraw);
-    default: return 0;
+    case ActivateSelectNode:
+        return tree->SelectNode(Ref<THeadlessTreeNode>(this));
+    case ActivateExpand:
+        _expanded = kids->IsEmpty() ? 0 : 1;
+        return 0;
+    case ActivateCollapse:
+        _expanded = 0;
+        return 0;
+    case ActivateRedraw:
+        return tree->Activate(ActivateRedraw);
+    default:
+        return 0;
     }
 }
 
@@ -52,7 +60,8 @@ int THeadlessTreeNode::CountKids() { return kids->Count(); }
 Ref<TGadget> THeadlessTreeNode::Create(const Ref<TGadget>& group, int style, const String& text,
                                        int index, int icon) {
     if (!Cast<THeadlessTreeNode>(group))
-        RuntimeError(u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
+        RuntimeError(
+            u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
     this->style = style;
     name = text;
     _icon = icon;
@@ -70,13 +79,15 @@ Ref<TGadget> THeadlessTreeNode::CreateRoot(const Ref<TGadget>& tree) {
 
 THeadlessTreeView* THeadlessTreeNode::Tree() const {
     const TGadget* node = this;
-    while (node->parent && dynamic_cast<THeadlessTreeNode*>(node->parent)) node = node->parent;
+    while (node->parent && dynamic_cast<THeadlessTreeNode*>(node->parent))
+        node = node->parent;
     return dynamic_cast<THeadlessTreeView*>(node->parent);
 }
 
 void THeadlessTreeNode::ReleaseItems() {
     for (const Object& kid : *kids)
-        if (auto node = Cast<THeadlessTreeNode>(kid)) node->ReleaseItems();
+        if (auto node = Cast<THeadlessTreeNode>(kid))
+            node->ReleaseItems();
     _item = 0;
 }
 

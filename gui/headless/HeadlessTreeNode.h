@@ -12,7 +12,7 @@ class THeadlessTreeView;
 constexpr int kTreeRootItem = static_cast<int>(0xFFFF0000u);
 
 class THeadlessTreeNode : public TGadget {
-public:
+  public:
     // The TGadget slots it overrides, in slot order.
     // Removes the item and those under it, and leaves the parent.
     int Free() override;
@@ -28,8 +28,8 @@ public:
     // Its own operations.
     // Only a node can hold a node; index 0 puts it first, a negative index or one past the
     // children last.
-    virtual Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text,
-                                int index, int icon);
+    virtual Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text, int index,
+                                int icon);
     // The root of a tree view: a child of the view.
     virtual Ref<TGadget> CreateRoot(const Ref<TGadget>& tree);
 
@@ -41,7 +41,7 @@ public:
     int _expanded = 0;
     int _icon = -1;
 
-private:
+  private:
     void ReleaseItems();
 };
 

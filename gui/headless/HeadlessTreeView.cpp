@@ -35,7 +35,8 @@ int THeadlessTreeView::ReleaseNative() {
 }
 
 int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node) {
-    if (!Belongs(node) || node == _selected) return 0;
+    if (!Belongs(node) || node == _selected)
+        return 0;
     // Selecting a node brings it into view.
     for (auto* above = dynamic_cast<THeadlessTreeNode*>(node->parent); above;
          above = dynamic_cast<THeadlessTreeNode*>(above->parent))
@@ -46,41 +47,47 @@ int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node) {
 }
 
 int THeadlessTreeView::UserSelectNode(const Ref<THeadlessTreeNode>& node) {
-    if (!Reachable() || !Shows(node)) return 0;
+    if (!Reachable() || !Shows(node))
+        return 0;
     SelectNode(node);
     return 1;
 }
 
 int THeadlessTreeView::UserExpandNode(const Ref<THeadlessTreeNode>& node) {
-    if (!Reachable() || !Shows(node) || node->kids->IsEmpty() || node->_expanded) return 0;
+    if (!Reachable() || !Shows(node) || node->kids->IsEmpty() || node->_expanded)
+        return 0;
     node->_expanded = 1;
     PostGuiEvent(GadgetOpen, 0, 0, 0, 0, node);
     return 1;
 }
 
 int THeadlessTreeView::UserCollapseNode(const Ref<THeadlessTreeNode>& node) {
-    if (!Reachable() || !Shows(node) || !node->_expanded) return 0;
+    if (!Reachable() || !Shows(node) || !node->_expanded)
+        return 0;
     node->_expanded = 0;
     PostGuiEvent(GadgetClose, 0, 0, 0, 0, node);
     return 1;
 }
 
 int THeadlessTreeView::UserDoubleClick() {
-    if (!Reachable() || !_selected) return 0;
+    if (!Reachable() || !_selected)
+        return 0;
     PostGuiEvent(GadgetAction, 0, 0, 0, 0, _selected);
     return 1;
 }
 
 int THeadlessTreeView::UserRightClickNode(const Ref<THeadlessTreeNode>& node, int x, int y) {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     PostGuiEvent(GadgetMenu, 0, 0, x, y, Shows(node) ? Object(node) : Object());
     return 1;
 }
 
-int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x,
-                                     int y) {
-    if (!Reachable() || !(style & kDragAndDrop) || !Shows(node)) return 0;
-    if (button != 1 && button != 2) return 0;
+int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x, int y) {
+    if (!Reachable() || !(style & kDragAndDrop) || !Shows(node))
+        return 0;
+    if (button != 1 && button != 2)
+        return 0;
     SetDragSource(button, node);
     PostGuiEvent(GadgetDrag, button, 0, x, y, node);
     return 1;
@@ -91,10 +98,12 @@ bool THeadlessTreeView::Belongs(const Ref<THeadlessTreeNode>& node) {
 }
 
 bool THeadlessTreeView::Shows(const Ref<THeadlessTreeNode>& node) {
-    if (!Belongs(node)) return false;
+    if (!Belongs(node))
+        return false;
     for (auto* above = dynamic_cast<THeadlessTreeNode*>(node->parent); above && !above->IsRoot();
          above = dynamic_cast<THeadlessTreeNode*>(above->parent))
-        if (!above->_expanded) return false;
+        if (!above->_expanded)
+            return false;
     return true;
 }
 

@@ -10,7 +10,7 @@
 namespace vandro {
 
 class THeadlessTreeView : public THeadlessGadget {
-public:
+  public:
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;
@@ -35,7 +35,7 @@ public:
     Ref<THeadlessTreeNode> _root;
     Ref<THeadlessTreeNode> _selected;
 
-private:
+  private:
     // A node of this tree with an item.
     bool Belongs(const Ref<THeadlessTreeNode>& node);
     // ... and every node above it expanded.

@@ -30,9 +30,11 @@ template <class T> Ref<T> Real(const Ref<TGadget>& gadget) { return Cast<T>(Real
 // The window a menu item's bar belongs to, when that bar is the one the window shows.
 THeadlessWindow* WindowShowingBar(const THeadlessMenu& item) {
     const TGadget* root = &item;
-    while (dynamic_cast<THeadlessMenu*>(root->parent)) root = root->parent;
+    while (dynamic_cast<THeadlessMenu*>(root->parent))
+        root = root->parent;
     auto* window = dynamic_cast<THeadlessWindow*>(root->parent);
-    if (!window || window->_menu.get() != root || window->_menubar != MenuBarTree) return nullptr;
+    if (!window || window->_menu.get() != root || window->_menubar != MenuBarTree)
+        return nullptr;
     return window;
 }
 
@@ -55,9 +57,11 @@ int UserPressButton(const Ref<TGadget>& button) {
 
 int UserChooseMenu(const Ref<TGadget>& menu) {
     const auto item = Real<THeadlessMenu>(menu);
-    if (!item || !item->Selectable()) return 0;
+    if (!item || !item->Selectable())
+        return 0;
     THeadlessWindow* window = WindowShowingBar(*item);
-    if (!window || !window->Reachable()) return 0;
+    if (!window || !window->Reachable())
+        return 0;
     window->HandleMenuEvent(item->_key);
     return 1;
 }
@@ -88,16 +92,20 @@ int UserActivateWindow(const Ref<TGadget>& window) {
 
 int UserFocus(const Ref<TGadget>& gadget) {
     const auto element = Real<THeadlessGadget>(gadget);
-    if (!element || !element->Reachable()) return 0;
+    if (!element || !element->Reachable())
+        return 0;
     FocusNative(element);
     return 1;
 }
 
 int UserTypeText(const Ref<TGadget>& gadget, const String& text) {
     const Ref<TGadget> real = RealGadget(gadget);
-    if (auto field = Cast<THeadlessTextField>(real)) return field->UserType(text);
-    if (auto area = Cast<THeadlessTextArea>(real)) return area->UserType(text);
-    if (auto combo = Cast<THeadlessComboBox>(real)) return combo->UserType(text);
+    if (auto field = Cast<THeadlessTextField>(real))
+        return field->UserType(text);
+    if (auto area = Cast<THeadlessTextArea>(real))
+        return area->UserType(text);
+    if (auto combo = Cast<THeadlessComboBox>(real))
+        return combo->UserType(text);
     return 0;
 }
 
@@ -111,17 +119,23 @@ int UserPressKey(int key, int mods) {
             swallowed = hotkey->mods != 0;
         }
     }
-    if (focused && !swallowed) focused->ReportKey(KeyDown, key, mods);
-    if (focused) focused->ReportKey(KeyUp, key, mods);
+    if (focused && !swallowed)
+        focused->ReportKey(KeyDown, key, mods);
+    if (focused)
+        focused->ReportKey(KeyUp, key, mods);
     return 1;
 }
 
 int UserSelectItem(const Ref<TGadget>& gadget, int index, int mods) {
     const Ref<TGadget> real = RealGadget(gadget);
-    if (auto list = Cast<THeadlessListBox>(real)) return list->UserClickItem(index, mods);
-    if (auto combo = Cast<THeadlessComboBox>(real)) return combo->UserChooseItem(index);
-    if (auto tabber = Cast<THeadlessTabber>(real)) return tabber->UserSelectTab(index);
-    if (auto toolbar = Cast<THeadlessToolbar>(real)) return toolbar->UserClickButton(index);
+    if (auto list = Cast<THeadlessListBox>(real))
+        return list->UserClickItem(index, mods);
+    if (auto combo = Cast<THeadlessComboBox>(real))
+        return combo->UserChooseItem(index);
+    if (auto tabber = Cast<THeadlessTabber>(real))
+        return tabber->UserSelectTab(index);
+    if (auto toolbar = Cast<THeadlessToolbar>(real))
+        return toolbar->UserClickButton(index);
     return 0;
 }
 
@@ -132,8 +146,10 @@ int UserDoubleClickItem(const Ref<TGadget>& gadget, int index) {
 
 int UserRightClickItem(const Ref<TGadget>& gadget, int index) {
     const Ref<TGadget> real = RealGadget(gadget);
-    if (auto list = Cast<THeadlessListBox>(real)) return list->UserRightClickItem(index);
-    if (auto tabber = Cast<THeadlessTabber>(real)) return tabber->UserRightClickTab(index);
+    if (auto list = Cast<THeadlessListBox>(real))
+        return list->UserRightClickItem(index);
+    if (auto tabber = Cast<THeadlessTabber>(real))
+        return tabber->UserRightClickTab(index);
     return 0;
 }
 
@@ -177,7 +193,8 @@ int UserPaintCanvas(const Ref<TGadget>& canvas) {
 
 int UserClick(const Ref<TGadget>& gadget, int button, int x, int y) {
     const auto element = Real<THeadlessGadget>(gadget);
-    if (!element || !element->Reachable() || button < 1 || button > 3) return 0;
+    if (!element || !element->Reachable() || button < 1 || button > 3)
+        return 0;
     element->ReportMouse(MouseDown, button, 0, x, y);
     if (const Ref<TGadget> dragged = DragSource(button)) {
         EmitGadgetEvent(GadgetDrop, element, button, 0, x, y, dragged);
@@ -195,7 +212,8 @@ void QueueFontReply(const Ref<TGuiFont>& font) { Headless().fontReplies.push_bac
 
 void InstallFontFace(const String& face) {
     auto& faces = Headless().faces;
-    if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(face);
+    if (std::find(faces.begin(), faces.end(), face) == faces.end())
+        faces.push_back(face);
 }
 
 void RemoveFontFace(const String& face) {

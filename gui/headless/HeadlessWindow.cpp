@@ -17,29 +17,35 @@ namespace {
 Ref<THeadlessGadget> FirstTabStop(const TGadget& group) {
     for (const Object& kid : *group.kids) {
         auto child = Cast<THeadlessGadget>(kid);
-        if (!child || !child->Alive() || !child->_visible) continue;
-        if (child->isTabbable()) return child;
-        if (auto inner = FirstTabStop(*child)) return inner;
+        if (!child || !child->Alive() || !child->_visible)
+            continue;
+        if (child->isTabbable())
+            return child;
+        if (auto inner = FirstTabStop(*child))
+            return inner;
     }
     return {};
 }
 
 // The alpha byte of an opacity from 0 to 1; outside that range it is clamped.
 int AlphaByte(float alpha) {
-    if (!(alpha > 0)) return 0;
+    if (!(alpha > 0))
+        return 0;
     return static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255;
 }
 
 } // namespace
 
 THeadlessWindow::~THeadlessWindow() {
-    if (Headless().activeWindow == this) Headless().activeWindow = nullptr;
+    if (Headless().activeWindow == this)
+        Headless().activeWindow = nullptr;
 }
 
 int THeadlessWindow::DoLayout() { return 0; }
 
 int THeadlessWindow::Activate(int command) {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     switch (command) {
     case ActivateFocus: {
         Ref<TGadget> target = FirstTabStop(*this);
@@ -58,8 +64,11 @@ int THeadlessWindow::Activate(int command) {
         _visible = 1;
         Restore();
         return 0;
-    case ActivateRedraw: ++_redraws; return 0;
-    default: return 0;
+    case ActivateRedraw:
+        ++_redraws;
+        return 0;
+    default:
+        return 0;
     }
 }
 
@@ -77,7 +86,8 @@ int THeadlessWindow::SetAlpha(float alpha) {
 int THeadlessWindow::SetTooltip(const String&) { return 0; }
 
 int THeadlessWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & 8)) return 0;
+    if (!(flags & 8))
+        return 0;
     _icon = pixmap;
     return 1;
 }
@@ -85,13 +95,15 @@ int THeadlessWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
 int THeadlessWindow::SetShow(int show) {
     const bool appears = show && Alive() && !_visible;
     THeadlessGadget::SetShow(show);
-    if (appears) BecomeActive();
+    if (appears)
+        BecomeActive();
     return 0;
 }
 
 int THeadlessWindow::SetEnabled(int enabled) {
     _enabled = enabled;
-    if (Alive()) _nativeEnabled = enabled ? 1 : 0;
+    if (Alive())
+        _nativeEnabled = enabled ? 1 : 0;
     return 0;
 }
 
@@ -113,26 +125,31 @@ Ref<TGadget> THeadlessWindow::Create(const Ref<TGadget>&, int style, const Strin
 int THeadlessWindow::isControl() { return 0; }
 
 int THeadlessWindow::ReleaseNative() {
-    if (_menu) _menu->Close();
+    if (_menu)
+        _menu->Close();
     _menubar = MenuBarNone;
-    if (Headless().activeWindow == this) Headless().activeWindow = nullptr;
+    if (Headless().activeWindow == this)
+        Headless().activeWindow = nullptr;
     return THeadlessGadget::ReleaseNative();
 }
 
 int THeadlessWindow::UserClose() {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     PostGuiEvent(WindowClose, 0, 0, 0, 0, {});
     return 1;
 }
 
 int THeadlessWindow::UserActivate() {
-    if (!Reachable()) return 0;
+    if (!Reachable())
+        return 0;
     BecomeActive();
     return 1;
 }
 
 int THeadlessWindow::BecomeActive() {
-    if (Headless().activeWindow == this) return 0;
+    if (Headless().activeWindow == this)
+        return 0;
     Headless().activeWindow = this;
     PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
     return 0;

@@ -2,8 +2,9 @@
 // line around a client area that holds its gadgets. It raises the window events and, for its
 // menus, "MenuAction".
 //
-// The _native fields hold the frame on the screen. The frame's measures: a caption of 20 pixels with a title bar, a border of 4 pixels with a
-// sizing border or else 3 with a title bar, a menu bar of 20 and a status line of 22.
+// The _native fields hold the frame on the screen. The frame's measures: a caption of 20 pixels
+// with a title bar, a border of 4 pixels with a sizing border or else 3 with a title bar, a menu
+// bar of 20 and a status line of 22.
 #pragma once
 
 #include "HeadlessGadget.h"
@@ -24,7 +25,7 @@ enum HeadlessMenuBar : int {
 };
 
 class THeadlessWindow : public THeadlessGadget {
-public:
+  public:
     ~THeadlessWindow() override;
 
     // The TGadget slots it overrides, in slot order.
@@ -104,7 +105,7 @@ public:
     // The height of a toolbar above the client area.
     int _clientY = 0;
 
-private:
+  private:
     int Caption() const;
     int Border() const;
     int MenuHeight() const;

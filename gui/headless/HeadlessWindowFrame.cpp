@@ -23,7 +23,8 @@ constexpr int kStatusLine = 22;
 int THeadlessWindow::Caption() const { return (style & WindowTitleBar) ? kCaption : 0; }
 
 int THeadlessWindow::Border() const {
-    if (_thickframe) return kSizingBorder;
+    if (_thickframe)
+        return kSizingBorder;
     return (style & WindowTitleBar) ? kDialogBorder : 0;
 }
 
@@ -39,12 +40,14 @@ int THeadlessWindow::Rethink() {
 }
 
 int THeadlessWindow::ClientWidth() {
-    if (style & WindowClientCoords) return width;
+    if (style & WindowClientCoords)
+        return width;
     return std::max(_nativeW - 2 * Border() - _clientX, 0);
 }
 
 int THeadlessWindow::ClientHeight() {
-    if (style & WindowClientCoords) return height;
+    if (style & WindowClientCoords)
+        return height;
     const int frame = 2 * Border() + Caption() + MenuHeight();
     return std::max(height - frame - _clientY - StatusHeight(), 0);
 }
@@ -52,7 +55,8 @@ int THeadlessWindow::ClientHeight() {
 int THeadlessWindow::RethinkClient(int) { return LayoutKids(); }
 
 int THeadlessWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
-    if (!(style & WindowClientCoords)) return 0;
+    if (!(style & WindowClientCoords))
+        return 0;
     const int top = Border() + Caption() + MenuHeight();
     x -= _clientX + Border();
     y -= _clientY + top;
@@ -82,7 +86,8 @@ void THeadlessWindow::ApplyFrameStyle() {
         _thickframe = 0;
     else if (style & WindowResizable)
         _thickframe = 1;
-    if (_thickframe != before) Rethink();
+    if (_thickframe != before)
+        Rethink();
 }
 
 void THeadlessWindow::ClampToSizeLimits(int& w, int& h) {
@@ -90,7 +95,8 @@ void THeadlessWindow::ClampToSizeLimits(int& w, int& h) {
     ConvertToContainerDimensions(x, y, minW, minH);
     w = std::max(w, minW);
     h = std::max(h, minH);
-    if (_maxwidth < _minwidth || _maxheight < _minheight) return;
+    if (_maxwidth < _minwidth || _maxheight < _minheight)
+        return;
     int maxW = _maxwidth, maxH = _maxheight;
     ConvertToContainerDimensions(x, y, maxW, maxH);
     w = std::min(w, maxW);
@@ -103,11 +109,13 @@ void THeadlessWindow::MoveFrame(int x, int y, int w, int h) {
     _nativeY = y;
     _nativeW = std::max(w, 0);
     _nativeH = std::max(h, 0);
-    if (Alive()) TakeNativeRect();
+    if (Alive())
+        TakeNativeRect();
 }
 
 void THeadlessWindow::TakeNativeRect() {
-    if (_minimized) return;
+    if (_minimized)
+        return;
     int x = _nativeX, y = _nativeY, w = _nativeW, h = _nativeH;
     if (style & WindowClientCoords) {
         const int top = Border() + Caption() + MenuHeight();
@@ -119,17 +127,22 @@ void THeadlessWindow::TakeNativeRect() {
     const bool moved = x != xpos || y != ypos;
     const bool sized = std::max(w, 0) != width || std::max(h, 0) != height;
     SetRect(x, y, w, h);
-    if (sized) RethinkClient(0);
-    if (moved) PostGuiEvent(WindowMove, 0, 0, xpos, ypos, {});
-    if (sized) PostGuiEvent(WindowSize, 0, 0, width, height, {});
+    if (sized)
+        RethinkClient(0);
+    if (moved)
+        PostGuiEvent(WindowMove, 0, 0, xpos, ypos, {});
+    if (sized)
+        PostGuiEvent(WindowSize, 0, 0, width, height, {});
 }
 
 void THeadlessWindow::Maximize() {
     if (_minimized) {
         _minimized = 0;
-        if (_maximized) return;
+        if (_maximized)
+            return;
     }
-    if (_maximized) return;
+    if (_maximized)
+        return;
     _restoreX = _nativeX;
     _restoreY = _nativeY;
     _restoreW = _nativeW;
@@ -149,7 +162,8 @@ void THeadlessWindow::Restore() {
         _minimized = 0;
         return;
     }
-    if (!_maximized) return;
+    if (!_maximized)
+        return;
     _maximized = 0;
     _nativeX = _restoreX;
     _nativeY = _restoreY;
@@ -159,7 +173,8 @@ void THeadlessWindow::Restore() {
 }
 
 int THeadlessWindow::UserResize(int w, int h) {
-    if (!Reachable() || !_thickframe || _minimized || _maximized) return 0;
+    if (!Reachable() || !_thickframe || _minimized || _maximized)
+        return 0;
     int x = xpos, y = ypos;
     ConvertToContainerDimensions(x, y, w, h);
     MoveFrame(x, y, w, h);
@@ -167,7 +182,8 @@ int THeadlessWindow::UserResize(int w, int h) {
 }
 
 int THeadlessWindow::UserMove(int x, int y) {
-    if (!Reachable() || !(style & WindowTitleBar) || _minimized || _maximized) return 0;
+    if (!Reachable() || !(style & WindowTitleBar) || _minimized || _maximized)
+        return 0;
     int w = width, h = height;
     ConvertToContainerDimensions(x, y, w, h);
     MoveFrame(x, y, w, h);

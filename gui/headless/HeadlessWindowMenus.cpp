@@ -21,7 +21,8 @@ String THeadlessWindow::GetStatusText() {
 }
 
 int THeadlessWindow::SetStatusText(const String& text) {
-    if (!(style & WindowStatusBar)) return 0;
+    if (!(style & WindowStatusBar))
+        return 0;
     _statustext = text;
     _shownStatus = (style & WindowResizable) ? text + kGripPadding : text;
     return 0;
@@ -31,10 +32,12 @@ String THeadlessWindow::StatusField(int field) const {
     int start = 0;
     for (int tab = 0; tab < field; ++tab) {
         const std::size_t next = _shownStatus.find(u'\t', static_cast<std::size_t>(start));
-        if (next == String::npos) return {};
+        if (next == String::npos)
+            return {};
         start = static_cast<int>(next) + 1;
     }
-    if (field == 2) return _shownStatus.substr(static_cast<std::size_t>(start));
+    if (field == 2)
+        return _shownStatus.substr(static_cast<std::size_t>(start));
     const std::size_t end = _shownStatus.find(u'\t', static_cast<std::size_t>(start));
     return _shownStatus.substr(static_cast<std::size_t>(start),
                                end == String::npos ? String::npos : end - start);
@@ -50,7 +53,8 @@ Ref<TGadget> THeadlessWindow::GetMenu() {
 }
 
 int THeadlessWindow::UpdateMenu() {
-    if (!Alive()) return 0;
+    if (!Alive())
+        return 0;
     if (!_menu) {
         _menubar = MenuBarNone;
         return 0;
@@ -63,7 +67,8 @@ int THeadlessWindow::UpdateMenu() {
 
 int THeadlessWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
     const auto popup = Cast<THeadlessMenu>(menu);
-    if (!popup || !Alive()) return 0;
+    if (!popup || !Alive())
+        return 0;
     popupextra = extra;
     popup->Open(1);
     Ref<THeadlessMenu> choice;

@@ -11,7 +11,8 @@ bool started = false;
 } // namespace
 
 void StartGuiDriver() {
-    if (started) return;
+    if (started)
+        return;
     started = true;
     StartToolkit();
     SetCurrentDriver(New<THeadlessDriver>());

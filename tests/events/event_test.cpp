@@ -12,13 +12,14 @@ using namespace vandro;
 namespace {
 
 class Events : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { StartEvents(); }
 };
 
 std::vector<int> seen;
 Object Record(int, Object data, Object) {
-    if (auto event = Cast<TEvent>(data)) seen.push_back(event->id);
+    if (auto event = Cast<TEvent>(data))
+        seen.push_back(event->id);
     return data;
 }
 
@@ -44,7 +45,8 @@ TEST_F(Events, ToStringShowsNegativeNumbersAndTextExtra) {
 }
 
 TEST_F(Events, UnknownAndUserIds) {
-    EXPECT_EQ(CreateEvent(5)->ToString(), u"Unknown Event, id=5: data=0, mods=0, x=0, y=0, extra=\"\"");
+    EXPECT_EQ(CreateEvent(5)->ToString(),
+              u"Unknown Event, id=5: data=0, mods=0, x=0, y=0, extra=\"\"");
     // The first user id this program allocates.
     const int first = AllocUserEventId(u"");
     EXPECT_EQ(static_cast<unsigned>(first), 0x80000001u);

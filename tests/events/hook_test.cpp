@@ -16,7 +16,7 @@ Object Replace(int, Object, Object context) { return context; }
 Object Nothing(int, Object, Object) { return {}; }
 
 class HookChain : public testing::Test {
-protected:
+  protected:
     void SetUp() override { id = AllocHookId(); }
     int id = -1;
 };

@@ -11,7 +11,7 @@
 namespace vandro {
 
 class DriverTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { StartToolkit(); }
 
     void SetUp() override {
@@ -28,7 +28,7 @@ protected:
 
     Ref<TRecordingDriver> driver;
 
-private:
+  private:
     long liveBefore_ = 0;
 };
 

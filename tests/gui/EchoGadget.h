@@ -10,7 +10,7 @@
 namespace vandro {
 
 class TEchoGadget : public TGadget {
-public:
+  public:
     int Query(int what) override { return Note(u"Query", {what}); }
     int Free() override { return Note(u"Free", {}); }
     int Rethink() override { return Note(u"Rethink", {}); }
@@ -50,8 +50,7 @@ public:
     int ClearListItems() override { return Note(u"ClearListItems", {}); }
     int InsertListItem(int index, const String& text, const String& tip, int icon,
                        const Object& extra) override {
-        return Note(u"InsertListItem " + text + u" " + tip + u" " + StringOf(extra),
-                    {index, icon});
+        return Note(u"InsertListItem " + text + u" " + tip + u" " + StringOf(extra), {index, icon});
     }
     int SetListItem(int index, const String& text, const String& tip, int icon,
                     const Object& extra) override {
@@ -110,10 +109,11 @@ public:
     int answer = 100;
     Ref<TGadget> marker = New<TGadget>();
 
-private:
+  private:
     int Note(const String& call, std::initializer_list<int> arguments) {
         last = call;
-        for (int argument : arguments) last += u" " + IntText(argument);
+        for (int argument : arguments)
+            last += u" " + IntText(argument);
         return ++answer;
     }
     String Said(const String& call) {

@@ -59,11 +59,10 @@ TEST_F(DriverInterfaceTest, ASizeInPointsIsRoundedHalfUp) {
     driver->LoadFontWithDouble(u"Arial", -0.7, 2);
     driver->LoadFontWithDouble(u"Arial", std::numeric_limits<double>::quiet_NaN(), 0);
     driver->LoadFontWithDouble(u"Arial", 1e300, 0);
-    EXPECT_EQ(driver->calls, (std::vector<String>{u"LoadFont(Arial, 11, 0)",
-                                                  u"LoadFont(Arial, 10, 0)",
-                                                  u"LoadFont(Arial, 0, 2)",
-                                                  u"LoadFont(Arial, 0, 0)",
-                                                  u"LoadFont(Arial, 2147483647, 0)"}));
+    EXPECT_EQ(driver->calls,
+              (std::vector<String>{u"LoadFont(Arial, 11, 0)", u"LoadFont(Arial, 10, 0)",
+                                   u"LoadFont(Arial, 0, 2)", u"LoadFont(Arial, 0, 0)",
+                                   u"LoadFont(Arial, 2147483647, 0)"}));
 }
 
 TEST_F(DriverInterfaceTest, LibraryFontsLoadTheirFaceAtTheirDefaultSize) {
@@ -73,12 +72,11 @@ TEST_F(DriverInterfaceTest, LibraryFontsLoadTheirFaceAtTheirDefaultSize) {
     LibraryFont(FontSerif, -3);
     LibraryFont(FontScript, std::nan(""));
     LibraryFont(42);
-    EXPECT_EQ(driver->calls, (std::vector<String>{u"LoadFont(MS Shell Dlg, 10, 0)",
-                                                  u"LoadFont(MS Shell Dlg, 8, 0)",
-                                                  u"LoadFont(Arial, 14, 1)",
-                                                  u"LoadFont(Times New Roman, 11, 0)",
-                                                  u"LoadFont(Comic Sans MS, 10, 0)",
-                                                  u"LoadFont(MS Shell Dlg, 10, 0)"}));
+    EXPECT_EQ(
+        driver->calls,
+        (std::vector<String>{u"LoadFont(MS Shell Dlg, 10, 0)", u"LoadFont(MS Shell Dlg, 8, 0)",
+                             u"LoadFont(Arial, 14, 1)", u"LoadFont(Times New Roman, 11, 0)",
+                             u"LoadFont(Comic Sans MS, 10, 0)", u"LoadFont(MS Shell Dlg, 10, 0)"}));
 }
 
 TEST_F(DriverInterfaceTest, TheMonospacedFontFallsBackWhenTheFaceIsSubstituted) {
@@ -89,20 +87,20 @@ TEST_F(DriverInterfaceTest, TheMonospacedFontFallsBackWhenTheFaceIsSubstituted) 
     const Ref<TGuiFont> font = LibraryFont(FontMonospaced, 0, 0);
     EXPECT_EQ(FontName(font), u"Courier New");
     EXPECT_EQ(FontSize(font), 10.0);
-    EXPECT_EQ(driver->calls, (std::vector<String>{u"LoadFont(Consolas, 10, 0)",
-                                                  u"LoadFont(Courier New, 10, 0)"}));
+    EXPECT_EQ(driver->calls,
+              (std::vector<String>{u"LoadFont(Consolas, 10, 0)", u"LoadFont(Courier New, 10, 0)"}));
 }
 
 TEST_F(DriverInterfaceTest, LoadGuiFontAddsTheStyleBitsOfItsSwitches) {
     const Ref<TGuiFont> font = LoadGuiFont(u"Arial", 9.5, 1, 0, 1, 0);
     EXPECT_EQ(FontStyle(font), FontBold | FontUnderline);
     LoadGuiFont(u"Arial", 9.0, 0, 7, 0, -1);
-    EXPECT_EQ(driver->calls, (std::vector<String>{u"LoadFont(Arial, 10, 5)",
-                                                  u"LoadFont(Arial, 9, 10)"}));
+    EXPECT_EQ(driver->calls,
+              (std::vector<String>{u"LoadFont(Arial, 10, 5)", u"LoadFont(Arial, 9, 10)"}));
 }
 
 class IconStripTest : public DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         strip = New<TIconStrip>();

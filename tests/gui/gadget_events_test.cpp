@@ -12,7 +12,7 @@ namespace vandro {
 namespace {
 
 class GadgetEventTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { StartToolkit(); }
     void SetUp() override { liveBefore_ = TObject::LiveObjects(); }
     void TearDown() override {
@@ -22,7 +22,7 @@ protected:
     }
     EventRecorder events;
 
-private:
+  private:
     long liveBefore_ = 0;
 };
 

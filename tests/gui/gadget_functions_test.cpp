@@ -34,8 +34,8 @@ TEST_F(FunctionTest, AToolbarLoadsItsStripAfterItIsMadeAndTakesOneItemPerIcon) {
     driver->strip = New<TIconStrip>();
     driver->strip->count = 4;
     const Ref<TGadget> toolbar = CreateToolbar(Box(u"icons.png"), 0, 0, 1, 1, nullptr, 0);
-    EXPECT_EQ(driver->calls, (std::vector<String>{u"CreateGadget(8, , 0, 0, 1, 1, null, 0)",
-                                                  u"LoadIconStrip"}));
+    EXPECT_EQ(driver->calls,
+              (std::vector<String>{u"CreateGadget(8, , 0, 0, 1, 1, null, 0)", u"LoadIconStrip"}));
     ASSERT_EQ(CountGadgetItems(toolbar), 4);
     EXPECT_EQ(GadgetItemIcon(toolbar, 3), 3);
     EXPECT_EQ(GadgetItemText(toolbar, 3), u"");
@@ -77,7 +77,7 @@ TEST_F(FunctionTest, TheMousePointerReachesTheDriverOnlyWhenItChanges) {
 
 TEST_F(FunctionTest, ButtonStateReadsIndeterminateBeforeChecked) {
     class TStateGadget : public TGadget {
-    public:
+      public:
         int State() override { return state; }
         int state = 0;
     };

@@ -13,10 +13,11 @@ constexpr int kCtrl = 2;
 Ref<TEvent> Event(int data) { return TEvent::Create(0x2001, {}, data, 0, 0, 0, {}); }
 
 class HotKeyTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { liveBefore_ = TObject::LiveObjects(); }
     void TearDown() override {
-        for (auto& record : bound) UnbindHotKey(record);
+        for (auto& record : bound)
+            UnbindHotKey(record);
         bound.clear();
         EXPECT_EQ(FindHotKeyEvent(kKey, kCtrl, 0), nullptr);
         EXPECT_EQ(TObject::LiveObjects(), liveBefore_);
@@ -27,7 +28,7 @@ protected:
     }
     std::vector<Ref<THotKey>> bound;
 
-private:
+  private:
     long liveBefore_ = 0;
 };
 

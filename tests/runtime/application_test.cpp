@@ -45,8 +45,7 @@ int EndAtOnce() { EndProgram(); }
 } // namespace
 
 TEST(ApplicationDeathTest, UnhandledExceptionPrintsItsTextAndExitsMinusOne) {
-    EXPECT_EXIT(RunProgram(RaiseNullMethod), ExitedWithMinusOne,
-                "Attempt to call abstract method");
+    EXPECT_EXIT(RunProgram(RaiseNullMethod), ExitedWithMinusOne, "Attempt to call abstract method");
 }
 
 TEST(ApplicationDeathTest, EndProgramExitsWithZero) {

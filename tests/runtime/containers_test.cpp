@@ -9,7 +9,8 @@ using namespace vandro;
 namespace {
 String Texts(const TList& list) {
     String out;
-    for (const auto& value : list) out += StringOf(value) + u",";
+    for (const auto& value : list)
+        out += StringOf(value) + u",";
     return out;
 }
 } // namespace
@@ -82,7 +83,8 @@ TEST(Map, OrderedByKeyCompareAndReplacing) {
     map.Insert(Box(u"pear"), Box(u"two"));
     EXPECT_EQ(map.Count(), 3);
     String order;
-    for (const auto& [key, value] : map) order += StringOf(key) + u"=" + StringOf(value) + u" ";
+    for (const auto& [key, value] : map)
+        order += StringOf(key) + u"=" + StringOf(value) + u" ";
     EXPECT_EQ(order, u"apple=1 pear=two zucchini=3 ");
     EXPECT_EQ(StringOf(map.ValueForKey(Box(u"apple"))), u"1");
     EXPECT_EQ(map.ValueForKey(Box(u"fig")), nullptr);

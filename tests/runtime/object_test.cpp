@@ -9,10 +9,11 @@ namespace {
 
 class TShape : public TObject {};
 class TCircle : public TShape {
-public:
+  public:
     explicit TCircle(bool* gone = nullptr) : gone(gone) {}
     ~TCircle() override {
-        if (gone) *gone = true;
+        if (gone)
+            *gone = true;
     }
     int radius = 3;
     bool* gone;

@@ -37,7 +37,8 @@ TEST(Random, DiceInEitherOrder) {
     for (auto [low, high] : {std::pair{1, 6}, std::pair{6, 1}}) {
         SetRandomSeed(1);
         std::vector<int> got;
-        for (int i = 0; i < 10; ++i) got.push_back(RandomInt(low, high));
+        for (int i = 0; i < 10; ++i)
+            got.push_back(RandomInt(low, high));
         EXPECT_EQ(got, expected);
     }
 }

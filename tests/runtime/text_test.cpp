@@ -72,7 +72,7 @@ TEST(StringOps, SlicePadsOutsideWithSpaces) {
 TEST(StringOps, LowerUsesTheSimpleMappingIndependentOfLocale) {
     EXPECT_EQ(Lower(u"ABC xyz 09"), u"abc xyz 09");
     EXPECT_EQ(Lower(u"GRÖSSE ÄÜ"), u"grösse äü");
-    EXPECT_EQ(Lower(u"\u0130"), u"i");           // dotted capital I: simple mapping only
+    EXPECT_EQ(Lower(u"\u0130"), u"i");                  // dotted capital I: simple mapping only
     EXPECT_EQ(Lower(u"\u0391\u03A9"), u"\u03B1\u03C9"); // Greek
     EXPECT_EQ(Lower(u"\u0410\u042F"), u"\u0430\u044F"); // Cyrillic
     EXPECT_EQ(Lower(u"\u0100\u0101"), u"\u0101\u0101"); // alternating Latin Extended-A

@@ -15,7 +15,7 @@
 namespace vandro {
 
 class HeadlessTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         StartEventQueue();
         StartGuiDriver();
@@ -53,14 +53,14 @@ protected:
 
     EventRecorder events;
 
-private:
+  private:
     long liveBefore_ = 0;
 };
 
 // The same with one window of 400 x 300 client pixels to put controls in; its creation's
 // events are taken before each case starts.
 class HeadlessWindowTest : public HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         window = CreateWindow(u"w", 0, 0, 400, 300, nullptr, 32);

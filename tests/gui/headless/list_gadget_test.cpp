@@ -12,13 +12,12 @@ namespace vandro {
 namespace {
 
 class ListTest : public HeadlessWindowTest {
-protected:
+  protected:
     void Fill(const Ref<TGadget>& gadget) {
         AddGadgetItem(gadget, u"red", 0, -1, u"", Box(u"R"));
         AddGadgetItem(gadget, u"green", 0, -1, u"", Box(u"G"));
         AddGadgetItem(gadget, u"blue", 0, -1, u"", Box(u"B"));
     }
-
 };
 
 TEST_F(ListTest, AListBoxShowsItsItemsAndReportsEachChangeOfSelectionOnce) {

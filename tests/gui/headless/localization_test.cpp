@@ -12,7 +12,7 @@ constexpr int kTranslate = 1;
 constexpr int kKeysAtCreation = 2;
 
 class LocalizedGadgetTest : public HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         german = New<TVellumLanguage>()->Create(u"Deutsch");

@@ -15,7 +15,7 @@ constexpr int kCtrl = 2;
 Ref<THeadlessMenu> Item(const Ref<TGadget>& menu) { return Cast<THeadlessMenu>(menu); }
 
 class GameMenuTest : public HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         window = CreateWindow(u"Vandro", 0, 0, 290, 280, nullptr, 557);

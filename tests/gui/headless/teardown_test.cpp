@@ -24,8 +24,8 @@ Ref<TGadget> BuildBoard() {
     RefreshWindowMenu(window);
     const Ref<TGuiFont> font = LibraryFont(FontSans, 14.0, FontBold);
     for (int slot = 0; slot < 4; ++slot) {
-        const Ref<TGadget> label = CreateLabel(u"", (slot % 2) * 145, (slot / 2) * 256, 145, 24,
-                                               window, slot % 2 ? 8 : 0);
+        const Ref<TGadget> label =
+            CreateLabel(u"", (slot % 2) * 145, (slot / 2) * 256, 145, 24, window, slot % 2 ? 8 : 0);
         SetGadgetFont(label, font);
         SetGadgetTextColor(label, 200, 200, 200);
     }
