@@ -34,11 +34,7 @@ int THeadlessComboBox::ListItemState(int index) {
 int THeadlessComboBox::Class() { return ClassComboBox; }
 
 Ref<TGadget> THeadlessComboBox::Create(const Ref<TGadget>&, int style, const String&) {
-    this->style = style;
-    Register(ClassComboBox, 0);
-    _bgcolor = 0xFFFFFF;
-    _bgbrush = 1;
-    return Ref<TGadget>(this);
+    return CreateEditElement(ClassComboBox, style);
 }
 
 int THeadlessComboBox::isTabbable() { return 1; }

@@ -178,6 +178,14 @@ int THeadlessGadget::Register(int gadgetClass, int withClient) {
     return 0;
 }
 
+Ref<TGadget> THeadlessGadget::CreateEditElement(int gadgetClass, int style) {
+    this->style = style;
+    Register(gadgetClass, 0);
+    _bgcolor = 0xFFFFFF;
+    _bgbrush = 1;
+    return Ref<TGadget>(this);
+}
+
 int THeadlessGadget::isTabbable() { return 0; }
 int THeadlessGadget::isControl() { return 1; }
 int THeadlessGadget::RethinkClient(int) { return 0; }

@@ -67,6 +67,10 @@ class THeadlessGadget : public TGadget {
     int ReportKey(int id, int data, int mods);
     int ReportMouse(int id, int button, int mods, int x, int y);
 
+    // Creates the element of an edit control: it starts on a white ground, as the platform's
+    // edit fields do.
+    Ref<TGadget> CreateEditElement(int gadgetClass, int style);
+
     // Whether the element exists.
     bool Alive() const { return _hwnd != 0; }
     // The element exists, is shown and enabled, and so is everything around it: the user can

@@ -44,11 +44,7 @@ int THeadlessTextField::SetText(const String& text) {
 int THeadlessTextField::Class() { return ClassTextField; }
 
 Ref<TGadget> THeadlessTextField::Create(const Ref<TGadget>&, int style, const String&) {
-    this->style = style;
-    Register(ClassTextField, 0);
-    _bgcolor = 0xFFFFFF;
-    _bgbrush = 1;
-    return Ref<TGadget>(this);
+    return CreateEditElement(ClassTextField, style);
 }
 
 int THeadlessTextField::isTabbable() { return 1; }
