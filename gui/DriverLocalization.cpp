@@ -10,14 +10,11 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kModeTranslates = 1;
-
-} // namespace
+namespace {} // namespace
 
 int TVellumDriver::SetLocalizationMode(int mode) {
-    const bool switched = ((TVellumLocalizationEngine::GetMode() ^ mode) & kModeTranslates) != 0;
+    const bool switched = ((TVellumLocalizationEngine::GetMode() ^ mode) &
+                           TVellumLocalizationEngine::ModeTranslates) != 0;
     Toolkit().engineSetMode(mode);
     if (switched)
         ApplyLanguage();

@@ -13,8 +13,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kModeKeysAtCreation = 2;
-
 Ref<TGadget> Create(int gadgetClass, const String& text, int x, int y, int w, int h,
                     const Ref<TGadget>& group, int style) {
     return CurrentDriver()->CreateGadget(gadgetClass, text, x, y, w, h, RealGadget(group), style);
@@ -90,7 +88,9 @@ Ref<TGadget> CreateToolbar(const Object& source, int x, int y, int w, int h,
     if (!strip)
         strip = CurrentDriver()->LoadIconStrip(source);
     const int flags =
-        TVellumLocalizationEngine::GetMode() & kModeKeysAtCreation ? ItemFlagLocalized : 0;
+        TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation
+            ? ItemFlagLocalized
+            : 0;
     if (!strip)
         return toolbar;
     toolbar->SetIconStrip(strip);

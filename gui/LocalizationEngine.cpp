@@ -30,7 +30,7 @@ int TVellumLocalizationEngine::_SetLanguage(Ref<TVellumLanguage> language) {
 }
 
 String TVellumLocalizationEngine::LocalizeString(const String& text) {
-    if (!(engine.mode & 1))
+    if (!(engine.mode & ModeTranslates))
         return text;
     return TokenExpansion(engine.language).Run(text);
 }

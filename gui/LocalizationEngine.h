@@ -13,7 +13,10 @@ class TVellumLocalizationEngine {
   public:
     TVellumLocalizationEngine() = delete;
 
-    // Mode bit 1 turns translation on; bit 2 makes new gadgets take their text as a token key.
+    // The bits of the mode: translation is on; new gadgets take their text as a token key.
+    static constexpr int ModeTranslates = 1;
+    static constexpr int ModeKeysAtCreation = 2;
+
     static int _SetMode(int mode);
     static int GetMode();
     static Ref<TVellumLanguage> GetLanguage();

@@ -2,6 +2,8 @@
 
 #include "runtime/Exceptions.h"
 
+#include <iterator>
+
 namespace vandro {
 
 namespace {
@@ -28,11 +30,13 @@ LibraryFace LibraryFaceOf(int kind) {
     }
 }
 
-void SetColor(unsigned char& red, unsigned char& green, unsigned char& blue, int r, int g, int b) {
-    red = static_cast<unsigned char>(r);
-    green = static_cast<unsigned char>(g);
-    blue = static_cast<unsigned char>(b);
-}
+struct DefaultColor {
+    unsigned char red, green, blue;
+};
+
+// By colour index, from ColorWindowBackground to ColorLinkText.
+constexpr DefaultColor kDefaultColors[] = {
+    {240, 240, 240}, {255, 255, 255}, {0, 0, 0}, {50, 150, 255}, {0, 0, 255}};
 
 } // namespace
 
@@ -61,24 +65,11 @@ Ref<TIconStrip> TVellumDriver::LoadIconStrip(const Object&) { AbstractMethod(); 
 
 int TVellumDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
                                unsigned char& blue) {
-    switch (index) {
-    case ColorWindowBackground:
-        SetColor(red, green, blue, 240, 240, 240);
-        break;
-    case ColorGadgetBackground:
-        SetColor(red, green, blue, 255, 255, 255);
-        break;
-    case ColorGadgetText:
-        SetColor(red, green, blue, 0, 0, 0);
-        break;
-    case ColorSelection:
-        SetColor(red, green, blue, 50, 150, 255);
-        break;
-    case ColorLinkText:
-        SetColor(red, green, blue, 0, 0, 255);
-        break;
-    default:
-        break;
+    if (index >= 0 && index < static_cast<int>(std::size(kDefaultColors))) {
+        const DefaultColor& color = kDefaultColors[index];
+        red = color.red;
+        green = color.green;
+        blue = color.blue;
     }
     return 0;
 }

@@ -27,8 +27,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kModeKeysAtCreation = 2;
-
 template <class T> Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
     return New<T>()->Create(group, style, text);
 }
@@ -96,7 +94,7 @@ Ref<TGadget> THeadlessDriver::CreateGadget(int gadgetClass, const String& text, 
         return {};
     if (gadgetClass == ClassDesktop || gadgetClass == ClassMenu || gadgetClass == ClassTreeNode)
         return gadget;
-    if (TVellumLocalizationEngine::GetMode() & kModeKeysAtCreation)
+    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
         SetGadgetLocalization(gadget, text, {});
     else
         gadget->SetText(text);

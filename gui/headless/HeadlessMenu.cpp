@@ -14,7 +14,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kModeKeysAtCreation = 2;
 // The size of a menu's check mark, which an item's icon takes the place of.
 constexpr int kCheckMarkSize = 13;
 
@@ -131,7 +130,7 @@ Ref<TGadget> THeadlessMenu::Create(const Ref<TGadget>& group, int tag, const Str
     if (auto window = Cast<THeadlessWindow>(group))
         container = window->GetMenu();
     _setparent(container, -1);
-    if (TVellumLocalizationEngine::GetMode() & kModeKeysAtCreation)
+    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
         CurrentDriver()->SetGadgetLocalization(self, name, {});
     return self;
 }

@@ -8,8 +8,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kModeTranslates = 1;
-
 struct KeyWord {
     int key;
     const char16_t* word;
@@ -49,7 +47,8 @@ String KeyName(int key, const String& open, const String& close) {
 } // namespace
 
 String ShortcutText(int key, int modifiers) {
-    const bool tokens = TVellumLocalizationEngine::GetMode() & kModeTranslates;
+    const bool tokens =
+        TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeTranslates;
     const String open = tokens ? u"{{" : u"";
     const String close = tokens ? u"}}" : u"";
     String text = KeyName(key, open, close);
