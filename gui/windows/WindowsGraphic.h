@@ -1,0 +1,25 @@
+// Pixel maps made into GDI bitmaps, masks and icons, for menus, buttons, panels and window
+// icons. Every handle answered is the caller's to delete.
+#pragma once
+
+#include "Win32.h"
+
+#include "graphics/Pixmap.h"
+
+namespace vandro {
+
+class TWindowsGraphic {
+  public:
+    // White where the pixmap is transparent, black elsewhere.
+    static HBITMAP BitmapMaskFromPixmap(const Ref<TPixmap>& pixmap);
+    // Colour channels multiplied by alpha, as AlphaBlend wants them.
+    static HBITMAP PreMultipliedBitmapFromPixmap32(const Ref<TPixmap>& pixmap);
+    // A 32-bit DIB section with the alpha, or (alpha 0) a screen-compatible bitmap.
+    static HBITMAP BitmapFromPixmap(const Ref<TPixmap>& pixmap, int alpha);
+    // Blended over the colour; no alpha left.
+    static HBITMAP BitmapWithBackgroundFromPixmap32(const Ref<TPixmap>& pixmap, int red, int green,
+                                                    int blue);
+    static HICON IconFromPixmap32(const Ref<TPixmap>& pixmap);
+};
+
+} // namespace vandro
