@@ -1,9 +1,12 @@
 # Test helpers for the module folders under tests/.
 #
-#   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [TIMEOUT <seconds>])
-#       A GoogleTest executable (gtest_main supplies main, gmock is linked too), registered with
-#       ctest as one test that runs in the test's build folder. In the Windows tree ctest runs it
-#       through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine.
+#   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [PLATFORM <platform>]
+#                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>])
+#       A GoogleTest executable (gtest_main supplies main, gmock is linked too) whose cases ctest
+#       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
+#       test's build folder. With PLATFORM the executable runs on that platform and acts as its
+#       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
+#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine.
 #
 #   vandro_add_fuzzer(fuzz_<name> SOURCES <files...> LIBS <libs...> [CORPUS <dir>] [SECONDS <n>])
 #       A libFuzzer target, built only by clang with VANDRO_FUZZ=ON. Its ctest test fuzzes for
@@ -28,12 +31,21 @@ if(BUILD_TESTING AND VANDRO_UNIT_TESTS)
     set(BUILD_GMOCK ON)
     # SYSTEM: warnings inside the GoogleTest headers are not reported against our tests.
     add_subdirectory(${VANDRO_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    include(GoogleTest)
+
+    # The GoogleTest headers are the heaviest thing every test includes: compiled once, here,
+    # and reused by every test executable.
+    file(WRITE ${CMAKE_BINARY_DIR}/vandro_test_headers.cpp "")
+    add_library(vandro_test_headers OBJECT ${CMAKE_BINARY_DIR}/vandro_test_headers.cpp)
+    target_link_libraries(vandro_test_headers PRIVATE GTest::gmock GTest::gtest)
+    target_precompile_headers(vandro_test_headers PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
 endif()
 
 function(vandro_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT" "SOURCES;LIBS")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM" "SOURCES;LIBS;ENVIRONMENT;FIXTURES")
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
-        message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> [TIMEOUT <s>])")
+        message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> "
+                            "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...])")
     endif()
     if(NOT VANDRO_UNIT_TESTS)
         return()
@@ -43,9 +55,28 @@ function(vandro_add_test name)
     endif()
 
     add_executable(${name} ${arg_SOURCES})
+    if(arg_PLATFORM)
+        target_link_libraries(${name} PRIVATE vandro_user_${arg_PLATFORM})
+        get_property(fixtures GLOBAL PROPERTY vandro_test_fixtures_${arg_PLATFORM})
+        get_property(environment GLOBAL PROPERTY vandro_test_environment_${arg_PLATFORM})
+        list(APPEND arg_FIXTURES ${fixtures})
+        list(APPEND arg_ENVIRONMENT ${environment})
+    endif()
     target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest_main)
-    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT})
+    target_precompile_headers(${name} REUSE_FROM vandro_test_headers)
+    set(properties TIMEOUT ${arg_TIMEOUT})
+    if(arg_ENVIRONMENT)
+        list(APPEND properties ENVIRONMENT "${arg_ENVIRONMENT}")
+    endif()
+    if(arg_FIXTURES)
+        list(APPEND properties FIXTURES_REQUIRED "${arg_FIXTURES}")
+    endif()
+    gtest_discover_tests(${name}
+        TEST_PREFIX ${name}.
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES ${properties})
 endfunction()
 
 function(vandro_add_fuzzer name)

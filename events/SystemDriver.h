@@ -28,8 +28,8 @@ class TSystemDriver : public TObject {
     virtual int OpenURL(const String& url);
 };
 
-// The platform's driver. Made once by the system module; the one file that defines this is
-// where a build chooses its platform.
+// The platform's driver, made once by the system module. Each platform library defines it, so a
+// program runs on the platform it links.
 Ref<TSystemDriver> NewSystemDriver();
 
 } // namespace vandro

@@ -10,9 +10,9 @@ namespace vandro {
 
 namespace {
 
-// Title bar, menu bar, status bar, client-area measures, centred on the desktop.
-constexpr int kWindowStyle = 557;
-constexpr int kRightAligned = 8;
+// Title bar, menu bar, status bar, client-area measures, centred on the desktop: 557.
+constexpr int kWindowStyle =
+    WindowTitleBar + WindowMenuBar + WindowStatusBar + WindowClientCoords + StyleCentred;
 constexpr int kSmallestSize = 4;
 constexpr int kLargestSize = 10;
 
@@ -63,8 +63,8 @@ void CreatePlayerLabels(TGameState& game) {
     int x = 0;
     int y = 0;
     for (int slot = 0; slot < kMaxPlayers; ++slot) {
-        const Ref<TGadget> label =
-            CreateLabel(u"", x, y, w, kLabelHeight, game.gamewindow, x > 0 ? kRightAligned : 0);
+        const Ref<TGadget> label = CreateLabel(u"", x, y, w, kLabelHeight, game.gamewindow,
+                                               x > 0 ? LabelRightAligned : LabelLeftAligned);
         game.playerlabels[static_cast<std::size_t>(slot)] = label;
         if (game.labelfont)
             label->SetFont(game.labelfont);

@@ -8,11 +8,12 @@
 
 namespace vandro {
 
-std::vector<std::vector<Ref<TCard>>>& TDeck::cards = *new std::vector<std::vector<Ref<TCard>>>;
+std::vector<std::vector<Ref<TCard>>>& TDeck::cards = GameState().cards;
 
 namespace {
 
-constexpr int kCardButtonStyle = 8;
+// On a plain push button the push-like bit selects nothing more.
+constexpr int kCardButtonStyle = ButtonPush | ButtonPushLike;
 
 // Every symbol twice, side by side: drawing position k and removing the first entry of its
 // symbol leaves the pool as if entry k itself had gone.

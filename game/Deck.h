@@ -14,8 +14,8 @@ class TDeck : public TObject {
     // Takes every card's button off the board, also those of pairs already found.
     static int ClearDeck();
 
-    // Indexed [column][row]; found pairs stay in it with their buttons freed. Never destroyed,
-    // as the game state is not.
+    // The game state's grid, indexed [column][row]; found pairs stay in it with their buttons
+    // freed.
     static std::vector<std::vector<Ref<TCard>>>& cards;
 };
 

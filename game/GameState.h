@@ -1,5 +1,6 @@
-// What the board, the deck and the rules of play share for the whole run: the settings, the
-// turn, the scores, the card counts, the gadgets on screen, the fonts and the palette.
+// Everything the game keeps for the whole run, in one place: whether it started, the settings,
+// the turn, the scores, the card counts, the symbols and the grid of cards, the gadgets on
+// screen, the fonts and the palette.
 #pragma once
 
 #include "Card.h"
@@ -8,6 +9,7 @@
 #include "gui/GuiFont.h"
 
 #include <array>
+#include <vector>
 
 namespace vandro {
 
@@ -18,6 +20,7 @@ constexpr int kLabelHeight = 24;
 constexpr int kMaxPlayers = 4;
 
 struct TGameState {
+    bool started = false;
     int columns = 5;
     int rows = 4;
     int players = 1;
@@ -28,6 +31,10 @@ struct TGameState {
     int pickedcount = 0;
     int totalcards = 0;
     int cardsleft = 0;
+    // The symbols of the current game in creation order, and its cards indexed [column][row]
+    // (TSymbol::symbols and TDeck::cards).
+    std::vector<Ref<TSymbol>> symbols;
+    std::vector<std::vector<Ref<TCard>>> cards;
 
     Ref<TGadget> gamewindow;
     std::array<Ref<TGadget>, kMaxPlayers> playerlabels;
@@ -41,6 +48,8 @@ struct TGameState {
     TPalette palette;
 };
 
+// Never destroyed: the game ends with exit, and its gadgets must not be released after the
+// toolkit's own module state is gone.
 TGameState& GameState();
 
 } // namespace vandro

@@ -1,5 +1,7 @@
 #include "Symbol.h"
 
+#include "GameState.h"
+
 #include "runtime/Exceptions.h"
 #include "runtime/Random.h"
 
@@ -9,7 +11,7 @@
 
 namespace vandro {
 
-std::vector<Ref<TSymbol>> TSymbol::symbols;
+std::vector<Ref<TSymbol>>& TSymbol::symbols = GameState().symbols;
 const std::array<int, 4> TSymbol::excludedcodes{0x2614, 0x2615, 0x2618, 0x2619};
 
 namespace {

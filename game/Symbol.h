@@ -26,8 +26,8 @@ class TSymbol : public TObject {
     const int code;
     const int hue;
 
-    // The symbols of the current game, in creation order.
-    static std::vector<Ref<TSymbol>> symbols;
+    // The game state's symbols of the current game, in creation order.
+    static std::vector<Ref<TSymbol>>& symbols;
     // Codes that never become symbols: the umbrella with rain drops, the hot beverage, the
     // shamrock and the reversed rotated floral heart.
     static const std::array<int, 4> excludedcodes;

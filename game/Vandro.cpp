@@ -15,8 +15,6 @@ namespace vandro {
 
 namespace {
 
-bool started = false;
-
 TColour ToolkitColour(int index) {
     unsigned char red = 0, green = 0, blue = 0;
     LookupColor(index, red, green, blue);
@@ -44,13 +42,13 @@ int ReactToCardPress() {
 } // namespace
 
 int StartGame() {
-    if (started)
+    TGameState& game = GameState();
+    if (game.started)
         return 0;
-    started = true;
+    game.started = true;
     StartRuntime();
     StartEventQueue();
     StartGuiDriver();
-    TGameState& game = GameState();
     MakeLooks(game);
     SetRandomSeed(MillisecondClock());
     SetupBoard();

@@ -1,5 +1,6 @@
 // The numbers that travel between the toolkit core, the drivers and the application: gadget
-// classes, state bits, item flags, item state bits and layout lock modes.
+// classes, state bits, item flags, item state bits, layout lock modes and the style bits each
+// gadget kind gives its creation function (a window's are in WindowFunctions.h).
 #pragma once
 
 namespace vandro {
@@ -59,6 +60,75 @@ enum LockMode : int {
     LockFixed = 1,
     // The edge's position scales with the client size.
     LockProportional = 2,
+};
+
+// Styles of CreateButton: the kind in bits 0-2, and ButtonPushLike on top.
+enum ButtonStyle : int {
+    ButtonPush = 0,
+    ButtonCheckBox = 2,
+    ButtonRadio = 3,
+    // The default button of its window.
+    ButtonOk = 4,
+    ButtonCancel = 5,
+    // A check box or radio button looks like a push button; a push button may show an image.
+    ButtonPushLike = 8,
+};
+
+// Styles of CreateLabel: a frame in bits 0-2, the alignment in bits 3-4.
+enum LabelStyle : int {
+    LabelNoFrame = 0,
+    LabelLeftAligned = 0,
+    LabelPlainFrame = 1,
+    LabelSunkenFrame = 2,
+    // A sunken line 2 pixels across the label's shorter side; it shows no text.
+    LabelSeparator = 3,
+    LabelRightAligned = 8,
+    LabelCentred = 16,
+};
+
+// Styles of CreatePanel: a border in bits 0-1, or a group frame.
+enum PanelStyle : int {
+    PanelSunkenBorder = 1,
+    PanelRaisedBorder = 2,
+    // A frame with the text as its caption around an inner client area.
+    PanelGroupFrame = 3,
+    // Reports mouse and keyboard events.
+    PanelActive = 4,
+    PanelCanvasStyle = 8,
+};
+
+enum TextFieldStyle : int {
+    TextFieldPassword = 1,
+};
+
+enum TextAreaStyle : int {
+    TextAreaWordWrap = 1,
+    TextAreaReadOnly = 2,
+};
+
+enum ComboBoxStyle : int {
+    ComboBoxEditable = 1,
+};
+
+enum ListBoxStyle : int {
+    ListBoxMultipleSelection = 1,
+};
+
+enum TreeViewStyle : int {
+    TreeViewDragAndDrop = 1,
+};
+
+enum HTMLViewStyle : int {
+    // Navigation the program did not start is reported, not followed.
+    HTMLViewBlockNavigation = 2,
+};
+
+// Styles of CreateSlider: the kind, and SliderHorizontal on top.
+enum SliderStyle : int {
+    SliderHorizontal = 1,
+    SliderScrollBar = 0,
+    SliderTrackBar = 4,
+    SliderStepper = 8,
 };
 
 } // namespace vandro

@@ -13,9 +13,11 @@ void StartDriverInterface();
 // Starts the system module, then makes the pending gadget events list.
 void StartGadgetEvents();
 
-// Starts the toolkit and makes the platform's driver the current one; runs once. The library
-// of the platform's driver defines it.
+// Starts the toolkit and makes the platform's driver the current one; runs once. Each platform
+// library defines it, so a program runs on the platform it links.
 void StartGuiDriver();
+// The name of the platform the program links: "headless", "windows" or "gtk".
+String PlatformName();
 
 // Null until a platform driver is installed.
 const Ref<TVellumDriver>& CurrentDriver();

@@ -1,5 +1,5 @@
-# The driver interface, fonts, icon strips, hot keys, the toolkit's module functions and its
-# start-up; the headless driver in its own library.
+# The driver interface with the creation steps every platform shares, fonts, icon strips, hot
+# keys, the toolkit's module functions and its start-up. The platforms are libraries of their own.
 target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DriverFunctions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DriverLocalization.cpp
@@ -11,16 +11,10 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HotKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IconStrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationFunctions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlatformDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextAreaFunctions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolkitStart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VellumDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFunctions.cpp
 )
 target_link_libraries(vandro_gui PUBLIC vandro_graphics)
-
-add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/headless)
-
-# The one place a build chooses the gadget driver that StartGuiDriver installs. Both builds run
-# headless until the Windows driver under gui/windows/ takes its place here.
-add_library(vandro_gui_platform INTERFACE)
-target_link_libraries(vandro_gui_platform INTERFACE vandro_gui_headless)

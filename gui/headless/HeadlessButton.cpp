@@ -50,13 +50,13 @@ int THeadlessButton::SetTextColor(int red, int green, int blue) {
     if (kind == ButtonPush)
         _ownerdraw = 1;
     // The platform's themes would paint over a check box's text colour.
-    if ((kind == ButtonCheckBox || kind == ButtonRadio) && !(style & kButtonPushLike))
+    if ((kind == ButtonCheckBox || kind == ButtonRadio) && !(style & ButtonPushLike))
         _themeOff = 1;
     return THeadlessGadget::SetTextColor(red, green, blue);
 }
 
 int THeadlessButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & kPixmapIcon) || !((style & kButtonPushLike) || style == ButtonCancel))
+    if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel))
         return 0;
     _image = pixmap;
     _imageOnly = pixmap && (flags & kPixmapNoText) ? 1 : 0;

@@ -8,18 +8,6 @@
 
 namespace vandro {
 
-enum ButtonKind : int {
-    ButtonPush = 0,
-    ButtonCheckBox = 2,
-    ButtonRadio = 3,
-    ButtonOk = 4,
-    ButtonCancel = 5,
-};
-
-// Style bit 8: a check box or radio button looks like a push button; a push button may show
-// an image.
-constexpr int kButtonPushLike = 8;
-
 class THeadlessButton : public THeadlessGadget {
   public:
     // The TGadget slots it overrides, in slot order.

@@ -5,13 +5,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kActive = 4;
-constexpr int kCanvas = 8;
-
-} // namespace
-
 int THeadlessCanvas::Activate(int command) {
     if (command != ActivateRedraw)
         return THeadlessPanel::Activate(command);
@@ -23,7 +16,7 @@ int THeadlessCanvas::Activate(int command) {
 int THeadlessCanvas::Class() { return ClassCanvas; }
 
 Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
-    return THeadlessPanel::Create(group, style | kCanvas | kActive, text);
+    return THeadlessPanel::Create(group, style | PanelCanvasStyle | PanelActive, text);
 }
 
 int THeadlessCanvas::UserPaint() {

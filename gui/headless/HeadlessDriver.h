@@ -6,7 +6,7 @@
 
 #include "HeadlessFont.h"
 
-#include "gui/VellumDriver.h"
+#include "gui/PlatformDriver.h"
 
 #include <array>
 #include <deque>
@@ -24,7 +24,7 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kWorkAreaHeight = 728;
 
-class THeadlessDriver : public TVellumDriver {
+class THeadlessDriver : public TPlatformDriver {
   public:
     THeadlessDriver();
 
@@ -33,8 +33,6 @@ class THeadlessDriver : public TVellumDriver {
     String ComputerName() override;
     // A face that is not installed is loaded as the substitute face, whose name it carries.
     Ref<TGuiFont> LoadFont(const String& name, int size, int style) override;
-    Ref<TGadget> CreateGadget(int gadgetClass, const String& text, int x, int y, int w, int h,
-                              const Ref<TGadget>& group, int style) override;
     Ref<TGadget> ActiveGadget() override;
     // Answers the next queued reply; cancelled when none is queued.
     int RequestColor(int red, int green, int blue) override;
@@ -48,10 +46,10 @@ class THeadlessDriver : public TVellumDriver {
     // As on Windows: the font's size is the whole points of the size, not the size rounded.
     Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
-    // The driver object of a gadget class, given the group, the style and the text; null for
-    // a number outside the gadget classes.
-    virtual Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
-                                                 int style, const String& text);
+    Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group, int style,
+                                         const String& text) override;
+    Ref<TGadget> DesktopGadget() override;
+    Ref<TGuiFont> DefaultGadgetFont() override;
 };
 
 // What a user of the headless platform has set up and what the platform shows.

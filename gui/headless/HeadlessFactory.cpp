@@ -1,5 +1,4 @@
-// The one place that maps gadget classes to headless gadget classes, and how a new gadget is
-// given its text, group, rectangle, font, enabled state and visibility.
+// The one place that maps gadget classes to headless gadget classes.
 #include "HeadlessButton.h"
 #include "HeadlessCanvas.h"
 #include "HeadlessComboBox.h"
@@ -20,8 +19,6 @@
 #include "HeadlessWindow.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/LocalizationEngine.h"
-#include "gui/WindowFunctions.h"
 
 namespace vandro {
 
@@ -29,13 +26,6 @@ namespace {
 
 template <class T> Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
     return New<T>()->Create(group, style, text);
-}
-
-// A control takes the enabled state its group passes on.
-void InheritEnabled(THeadlessGadget& control, const Ref<TGadget>& group) {
-    if (auto outer = Cast<THeadlessGadget>(group))
-        control._forcedisable = (outer->_enabled == 0 || outer->_forcedisable) ? 1 : 0;
-    control.SetEnabled((control.State() & StateDisabled) ? 0 : 1);
 }
 
 } // namespace
@@ -84,36 +74,8 @@ Ref<TGadget> THeadlessDriver::GadgetInstanceFromClass(int gadgetClass, const Ref
     }
 }
 
-Ref<TGadget> THeadlessDriver::CreateGadget(int gadgetClass, const String& text, int x, int y, int w,
-                                           int h, const Ref<TGadget>& given, int style) {
-    Ref<TGadget> group = given;
-    if (gadgetClass == ClassWindow && !group)
-        group = Headless().desktop;
-    const Ref<TGadget> gadget = GadgetInstanceFromClass(gadgetClass, group, style, text);
-    if (!gadget)
-        return {};
-    if (gadgetClass == ClassDesktop || gadgetClass == ClassMenu || gadgetClass == ClassTreeNode)
-        return gadget;
-    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
-        SetGadgetLocalization(gadget, text, {});
-    else
-        gadget->SetText(text);
-    if (group)
-        gadget->_setparent(group, -1);
-    if (gadgetClass != ClassToolbar)
-        gadget->SetShape(x, y, w, h);
-    if (auto element = Cast<THeadlessGadget>(gadget)) {
-        if (gadgetClass == ClassWindow) {
-            if (!(style & WindowHidden))
-                element->SetShow(1);
-        } else {
-            element->SetFont(Headless().defaultFont);
-            InheritEnabled(*element, group);
-            element->SetShow(1);
-        }
-        element->Sensitize();
-    }
-    return gadget;
-}
+Ref<TGadget> THeadlessDriver::DesktopGadget() { return Headless().desktop; }
+
+Ref<TGuiFont> THeadlessDriver::DefaultGadgetFont() { return Headless().defaultFont; }
 
 } // namespace vandro

@@ -5,12 +5,13 @@
 
 #include "HeadlessFont.h"
 
-#include "gui/Gadget.h"
+#include "gui/GadgetConstants.h"
 #include "gui/HotKey.h"
+#include "gui/PlatformGadget.h"
 
 namespace vandro {
 
-class THeadlessGadget : public TGadget {
+class THeadlessGadget : public TPlatformGadget {
   public:
     // The TGadget slots it overrides, in slot order.
     // The rectangle and the element; the children follow when the element's size changes.
@@ -54,7 +55,7 @@ class THeadlessGadget : public TGadget {
     virtual int RethinkClient(int redraw);
     // The width of the element's border on each side, inside its rectangle.
     virtual int BorderWidth();
-    virtual int Sensitize();
+    int Sensitize() override;
     virtual int DeSensitize();
     // The event gate: emits only while sensitized, with the outermost proxy as the source.
     virtual int PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra);
@@ -91,8 +92,6 @@ class THeadlessGadget : public TGadget {
     // What the element shows of visibility and enabling; a new element is hidden.
     int _visible = 0;
     int _nativeEnabled = 1;
-    int _enabled = 1;
-    int _forcedisable = 0;
     Ref<THotKey> _hotkey;
     // Where the element is, in its group's client area.
     int _nativeX = 0;

@@ -5,12 +5,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kBlockNavigation = 2;
-
-} // namespace
-
 int THeadlessHTMLView::Activate(int command) {
     if (!Alive())
         return 0;
@@ -56,7 +50,7 @@ Ref<TGadget> THeadlessHTMLView::Create(const Ref<TGadget>&, int style, const Str
 int THeadlessHTMLView::UserFollowLink(const String& address) {
     if (!Reachable())
         return 0;
-    if (style & kBlockNavigation)
+    if (style & HTMLViewBlockNavigation)
         PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
     else
         SetText(address);

@@ -34,14 +34,9 @@ int THeadlessLabel::BorderWidth() {
 }
 
 int THeadlessLabel::Alignment() const {
-    switch (style & 0x18) {
-    case 8:
-        return LabelRight;
-    case 16:
-        return LabelCentred;
-    default:
-        return LabelLeft;
-    }
+    const int alignment = style & (LabelRightAligned | LabelCentred);
+    return alignment == LabelRightAligned || alignment == LabelCentred ? alignment
+                                                                       : LabelLeftAligned;
 }
 
 int THeadlessLabel::Frame() const {

@@ -6,19 +6,6 @@
 
 namespace vandro {
 
-enum LabelAlignment : int {
-    LabelLeft = 0,
-    LabelRight = 1,
-    LabelCentred = 2,
-};
-
-enum LabelFrame : int {
-    LabelNoFrame = 0,
-    LabelPlainFrame = 1,
-    LabelSunkenFrame = 2,
-    LabelSeparator = 3,
-};
-
 class THeadlessLabel : public THeadlessGadget {
   public:
     // A separator is 2 pixels across its shorter side.
@@ -29,7 +16,7 @@ class THeadlessLabel : public THeadlessGadget {
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int BorderWidth() override;
 
-    // Style 8 right-aligns, 16 centres; both bits together, or neither, left-align.
+    // LabelRightAligned or LabelCentred; both bits together, or neither, left-align.
     int Alignment() const;
     // The low three bits of the style; 4 to 7 draw no frame.
     int Frame() const;

@@ -7,14 +7,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kGroupStyle = 3;
-constexpr int kActive = 4;
-constexpr int kCanvas = 8;
-
-} // namespace
-
 int THeadlessPanel::Free() {
     _graphicsflags = 0;
     return THeadlessGadget::Free();
@@ -54,16 +46,16 @@ Object THeadlessPanel::CanvasGraphics() { return {}; }
 
 Ref<TGadget> THeadlessPanel::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
-    const bool group = (style & kGroupStyle) == kGroupStyle;
-    _type = group ? PanelGroup : (style & kCanvas) ? PanelCanvas : PanelPlain;
+    const bool group = (style & PanelGroupFrame) == PanelGroupFrame;
+    _type = group ? PanelGroup : (style & PanelCanvasStyle) ? PanelCanvas : PanelPlain;
     Register(ClassPanel, group ? 1 : 0);
-    if (style & kActive)
+    if (style & PanelActive)
         sensitivity = SensitiveMouse | SensitiveKeys;
     return Ref<TGadget>(this);
 }
 
 int THeadlessPanel::BorderWidth() {
-    switch (style & kGroupStyle) {
+    switch (style & PanelGroupFrame) {
     case 1:
         return 2;
     case 2:

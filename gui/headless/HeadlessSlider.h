@@ -7,12 +7,6 @@
 
 namespace vandro {
 
-enum SliderType : int {
-    SliderScrollBar = 0,
-    SliderTrackBar = 4,
-    SliderStepper = 8,
-};
-
 class THeadlessSlider : public THeadlessGadget {
   public:
     // A scroll bar takes (visible, total): its value goes from 0 to total - visible. The

@@ -13,7 +13,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kReadOnly = 2;
 constexpr int kClientEdge = 2;
 
 // Line breaks in any of their forms become line feeds.
@@ -179,7 +178,7 @@ int THeadlessTextArea::Class() { return ClassTextArea; }
 
 Ref<TGadget> THeadlessTextArea::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
-    readonly = (style & kReadOnly) ? 1 : 0;
+    readonly = (style & TextAreaReadOnly) ? 1 : 0;
     Register(ClassTextArea, 0);
     return Ref<TGadget>(this);
 }

@@ -11,7 +11,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kPassword = 1;
 constexpr int kClientEdge = 2;
 
 } // namespace
@@ -79,7 +78,7 @@ int THeadlessTextField::UserType(const String& text) {
 }
 
 String THeadlessTextField::ShownText() const {
-    if (!(style & kPassword))
+    if (!(style & TextFieldPassword))
         return _text;
     return String(_text.size(), u'\u25CF');
 }

@@ -8,7 +8,6 @@ namespace vandro {
 namespace {
 
 constexpr int kClientEdge = 2;
-constexpr int kDragAndDrop = 1;
 
 } // namespace
 
@@ -84,7 +83,7 @@ int THeadlessTreeView::UserRightClickNode(const Ref<THeadlessTreeNode>& node, in
 }
 
 int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x, int y) {
-    if (!Reachable() || !(style & kDragAndDrop) || !Shows(node))
+    if (!Reachable() || !(style & TreeViewDragAndDrop) || !Shows(node))
         return 0;
     if (button != 1 && button != 2)
         return 0;

@@ -18,4 +18,6 @@ void StartGuiDriver() {
     SetCurrentDriver(New<THeadlessDriver>());
 }
 
+String PlatformName() { return u"headless"; }
+
 } // namespace vandro

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "events/EventQueue.h"
-#include "events/HeadlessSystemDriver.h"
+#include "events/headless/HeadlessSystemDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-// The fixture of the game's tests: the game started once on the headless platform, each case
-// beginning with a fresh board dealt from a fixed seed, and helpers that act as the player and
-// let the loop take what the platform queued, as the program's loop would.
+// The fixture of the game's tests: the game started once on the platform the test links, each
+// case beginning with a fresh board dealt from a fixed seed, and helpers that act as the player
+// through the platform's user and let the loop take what the platform queued, as the program's
+// loop would.
 #pragma once
 
 #include "game/Board.h"
@@ -9,11 +10,8 @@
 #include "game/Vandro.h"
 
 #include "events/EventQueue.h"
+#include "gui/PlatformUser.h"
 #include "gui/Toolkit.h"
-#include "gui/headless/HeadlessButton.h"
-#include "gui/headless/HeadlessLabel.h"
-#include "gui/headless/HeadlessMenu.h"
-#include "gui/headless/HeadlessUser.h"
 #include "runtime/Random.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +21,7 @@ namespace vandro {
 // Draws one duplicate and two excluded codes among the ten symbols of the smallest board.
 constexpr int kSeed = 2026;
 
-// A colour as the headless gadgets keep it.
+// A colour as the platform's user reads it.
 constexpr int Rgb(int red, int green, int blue) { return red + (green << 8) + (blue << 16); }
 
 class GameTest : public testing::Test {
@@ -61,17 +59,17 @@ class GameTest : public testing::Test {
     // The player clicks the card and the game takes the click; 0 when the card has no button
     // to click any more.
     static int Press(const Ref<TCard>& card) {
-        if (!UserPressButton(card->gadget))
+        if (!User()->PressButton(card->gadget))
             return 0;
         EXPECT_EQ(Settle(), 1);
         return 1;
     }
 
     // The item with this tag under a menu, or null.
-    static Ref<THeadlessMenu> MenuItem(const Ref<TGadget>& menu, int tag) {
+    static Ref<TGadget> MenuItem(const Ref<TGadget>& menu, int tag) {
         for (const auto& kid : menu->kids->ToArray()) {
-            const auto item = Cast<THeadlessMenu>(kid);
-            if (item && item->_tag == tag)
+            const auto item = Cast<TGadget>(kid);
+            if (item && User()->MenuTag(item) == tag)
                 return item;
         }
         return nullptr;
@@ -81,17 +79,22 @@ class GameTest : public testing::Test {
     static void Choose(const Ref<TGadget>& menu, int tag) {
         const auto item = MenuItem(menu, tag);
         ASSERT_NE(item, nullptr) << "no item " << tag;
-        ASSERT_EQ(UserChooseMenu(item), 1) << "item " << tag;
+        ASSERT_EQ(User()->ChooseMenu(item), 1) << "item " << tag;
         Settle();
     }
 
-    static Ref<THeadlessButton> Button(const Ref<TCard>& card) {
-        return Cast<THeadlessButton>(card->gadget);
-    }
-    static Ref<THeadlessLabel> Label(int slot) {
-        return Cast<THeadlessLabel>(GameState().playerlabels.at(static_cast<std::size_t>(slot)));
+    static const Ref<TPlatformUser>& User() { return PlatformUser(); }
+
+    static Ref<TGadget> Button(const Ref<TCard>& card) { return card->gadget; }
+    static Ref<TGadget> Label(int slot) {
+        return GameState().playerlabels.at(static_cast<std::size_t>(slot));
     }
     static String Status() { return WindowStatusText(GameState().gamewindow); }
+
+    // What the platform shows of a gadget.
+    static int TextColor(const Ref<TGadget>& gadget) { return User()->ShownTextColor(gadget); }
+    static int BackColor(const Ref<TGadget>& gadget) { return User()->ShownBackColor(gadget); }
+    static bool Shows(const Ref<TGadget>& gadget) { return User()->Exists(gadget) != 0; }
 };
 
 } // namespace vandro

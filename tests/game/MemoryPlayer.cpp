@@ -5,8 +5,8 @@
 #include "game/Vandro.h"
 
 #include "events/EventQueue.h"
+#include "gui/PlatformUser.h"
 #include "gui/Toolkit.h"
-#include "gui/headless/HeadlessUser.h"
 #include "runtime/Text.h"
 
 namespace vandro {
@@ -18,7 +18,7 @@ MemoryPlayer::MemoryPlayer() : left(GameState().totalcards) {
 }
 
 int MemoryPlayer::Click(const Ref<TCard>& card) {
-    if (!UserPressButton(card->gadget))
+    if (!PlatformUser()->PressButton(card->gadget))
         return 0;
     while (PollEvent() != 0)
         ReactToEvent();

@@ -2,8 +2,6 @@
 // rectangle, the menu tree with its texts, tags and check marks, and the state of a new game.
 #include "GameFixture.h"
 
-#include "gui/headless/HeadlessWindow.h"
-
 namespace vandro {
 namespace {
 
@@ -16,21 +14,21 @@ void ExpectRect(const Ref<TGadget>& gadget, int x, int y, int w, int h) {
     EXPECT_EQ(GadgetHeight(gadget), h);
 }
 
-std::vector<Ref<THeadlessMenu>> Shown(const Ref<TGadget>& menu) {
-    return Cast<THeadlessMenu>(menu)->ShownItems();
-}
+const Ref<TPlatformUser>& User() { return GameTest::User(); }
 
-std::vector<String> Texts(const std::vector<Ref<THeadlessMenu>>& items) {
+std::vector<Ref<TGadget>> Shown(const Ref<TGadget>& menu) { return User()->ShownMenuItems(menu); }
+
+std::vector<String> Texts(const std::vector<Ref<TGadget>>& items) {
     std::vector<String> texts;
     for (const auto& item : items)
-        texts.push_back(item->_nativeText);
+        texts.push_back(User()->ShownText(item));
     return texts;
 }
 
-std::vector<int> Tags(const std::vector<Ref<THeadlessMenu>>& items) {
+std::vector<int> Tags(const std::vector<Ref<TGadget>>& items) {
     std::vector<int> tags;
     for (const auto& item : items)
-        tags.push_back(item->_tag);
+        tags.push_back(User()->MenuTag(item));
     return tags;
 }
 
@@ -38,8 +36,8 @@ std::vector<int> Tags(const std::vector<Ref<THeadlessMenu>>& items) {
 std::vector<int> Checked(const Ref<TGadget>& menu) {
     std::vector<int> tags;
     for (const auto& item : Shown(menu))
-        if (item->_nativeState & StateChecked)
-            tags.push_back(item->_tag);
+        if (User()->ShownState(item) & StateChecked)
+            tags.push_back(User()->MenuTag(item));
     return tags;
 }
 
@@ -53,9 +51,11 @@ int KidsOfClass(const Ref<TGadget>& group, int gadgetClass) {
 
 void ExpectBoard(int columns, int rows) {
     const TGameState& game = GameState();
-    const auto window = Cast<THeadlessWindow>(game.gamewindow);
+    const Ref<TGadget> window = game.gamewindow;
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GadgetText(window), u"Vandro");
+    EXPECT_EQ(window->style,
+              WindowTitleBar + WindowMenuBar + WindowStatusBar + WindowClientCoords + StyleCentred);
     EXPECT_EQ(window->style, 557);
     EXPECT_EQ(GadgetClass(GadgetGroup(window)), 0);
     EXPECT_EQ(GadgetClientWidth(window), 58 * columns);
@@ -68,7 +68,7 @@ void ExpectBoard(int columns, int rows) {
             const Ref<TGadget> button = GameTest::CardAt(column, row)->gadget;
             ExpectRect(button, 58 * column, 58 * row + 24, 58, 58);
             EXPECT_EQ(GadgetGroup(button), window);
-            EXPECT_EQ(button->style, 8);
+            EXPECT_EQ(button->style, ButtonPushLike);
         }
     }
     EXPECT_EQ(KidsOfClass(window, 2), columns * rows);
@@ -89,12 +89,11 @@ TEST_F(BoardTest, LabelsSplitTheWidthAboveAndBelowTheGrid) {
     ExpectRect(Label(1), 145, 0, 145, 24);
     ExpectRect(Label(2), 0, 256, 145, 24);
     ExpectRect(Label(3), 145, 256, 145, 24);
-    EXPECT_EQ(Label(0)->Alignment(), LabelLeft);
-    EXPECT_EQ(Label(1)->Alignment(), LabelRight);
-    EXPECT_EQ(Label(2)->Alignment(), LabelLeft);
-    EXPECT_EQ(Label(3)->Alignment(), LabelRight);
-    for (int slot = 0; slot < 4; ++slot)
-        EXPECT_EQ(Label(slot)->Frame(), LabelNoFrame);
+    // Left-aligned and right-aligned, neither with a frame.
+    EXPECT_EQ(User()->ShownLabelStyle(Label(0)), LabelLeftAligned | LabelNoFrame);
+    EXPECT_EQ(User()->ShownLabelStyle(Label(1)), LabelRightAligned | LabelNoFrame);
+    EXPECT_EQ(User()->ShownLabelStyle(Label(2)), LabelLeftAligned | LabelNoFrame);
+    EXPECT_EQ(User()->ShownLabelStyle(Label(3)), LabelRightAligned | LabelNoFrame);
 
     NewGame(8, 7, 4);
     ExpectRect(Label(1), 232, 0, 232, 24);
@@ -103,14 +102,14 @@ TEST_F(BoardTest, LabelsSplitTheWidthAboveAndBelowTheGrid) {
 
 TEST_F(BoardTest, LabelsAndCardsGetTheirFonts) {
     for (int slot = 0; slot < 4; ++slot) {
-        ASSERT_NE(Label(slot)->_font, nullptr);
-        EXPECT_EQ(Label(slot)->_font, GameState().labelfont);
+        ASSERT_NE(User()->ShownFont(Label(slot)), nullptr);
+        EXPECT_EQ(User()->ShownFont(Label(slot)), GameState().labelfont);
     }
     EXPECT_EQ(FontSize(GameState().labelfont), 14.0);
     EXPECT_EQ(FontStyle(GameState().labelfont), FontBold);
     EXPECT_EQ(FontSize(GameState().cardfont), 36.0);
     EXPECT_EQ(FontStyle(GameState().cardfont), 0);
-    EXPECT_EQ(Button(CardAt(4, 3))->_font, GameState().cardfont);
+    EXPECT_EQ(User()->ShownFont(Button(CardAt(4, 3))), GameState().cardfont);
 }
 
 TEST_F(BoardTest, ANewBoardLeavesTheLabelsEmptyInFadedTextUntilTheFirstRedraw) {
@@ -118,8 +117,8 @@ TEST_F(BoardTest, ANewBoardLeavesTheLabelsEmptyInFadedTextUntilTheFirstRedraw) {
     SetupBoard();
     for (int slot = 0; slot < 4; ++slot) {
         EXPECT_EQ(GadgetText(Label(slot)), u"");
-        EXPECT_EQ(Label(slot)->_fgcolor, Rgb(215, 215, 215));
-        EXPECT_EQ(Label(slot)->_bgcolor, -1);
+        EXPECT_EQ(TextColor(Label(slot)), Rgb(215, 215, 215));
+        EXPECT_EQ(BackColor(Label(slot)), -1);
     }
     EXPECT_EQ(Status(), u"");
     Settle();
@@ -128,17 +127,16 @@ TEST_F(BoardTest, ANewBoardLeavesTheLabelsEmptyInFadedTextUntilTheFirstRedraw) {
 TEST_F(BoardTest, TheMenuBarShowsTheGameMenuWithItsItemsAndTags) {
     const auto bar = Shown(GameState().windowmenu);
     ASSERT_EQ(bar.size(), 1u);
-    EXPECT_EQ(bar[0]->_nativeText, u"&Spiel");
+    EXPECT_EQ(User()->ShownText(bar[0]), u"&Spiel");
     EXPECT_EQ(bar[0], GameState().gamemenu);
     const auto items = Shown(GameState().gamemenu);
     EXPECT_EQ(Texts(items), (std::vector<String>{u"&Gr\u00f6sse", u"S&pieler", u"",
                                                  u"Spiel &neustarten", u"Spiel &beenden"}));
     EXPECT_EQ(Tags(items), (std::vector<int>{100, 200, 0, 300, 400}));
-    EXPECT_TRUE(items[2]->IsSeparator());
     EXPECT_EQ(items[0], GameState().sizemenu);
     EXPECT_EQ(items[1], GameState().playersmenu);
     for (const auto& item : items)
-        EXPECT_EQ(item->_shortcut, u"");
+        EXPECT_EQ(User()->ShownShortcut(item), u"");
 }
 
 TEST_F(BoardTest, SizeItemsNameColumnsRowsAndSymbols) {
@@ -172,15 +170,15 @@ TEST_F(BoardTest, ExactlyTheCurrentSizeAndPlayerCountAreChecked) {
 TEST_F(BoardTest, ARebuildFreesTheOldWindowAndFocusesTheNewOne) {
     const Ref<TGadget> old = GameState().gamewindow;
     const Ref<TGadget> oldButton = CardAt(0, 0)->gadget;
-    EXPECT_EQ(ActiveWindow(), old);
+    EXPECT_EQ(User()->ActiveWindow(), old);
     NewGame(6, 5, 2);
     EXPECT_NE(GameState().gamewindow, old);
-    EXPECT_FALSE(Cast<THeadlessWindow>(old)->Alive());
-    EXPECT_FALSE(Cast<THeadlessButton>(oldButton)->Alive());
+    EXPECT_FALSE(Shows(old));
+    EXPECT_FALSE(Shows(oldButton));
     EXPECT_EQ(old->kids->Count(), 0);
     EXPECT_EQ(oldButton->extra, nullptr);
-    EXPECT_EQ(ActiveWindow(), GameState().gamewindow);
-    EXPECT_EQ(UserPressButton(oldButton), 0);
+    EXPECT_EQ(User()->ActiveWindow(), GameState().gamewindow);
+    EXPECT_EQ(User()->PressButton(oldButton), 0);
 }
 
 TEST_F(BoardTest, ANewGameStartsWithPlayerOneAndNoScores) {

@@ -2,41 +2,38 @@
 // window, on the application's termination and on "Spiel &beenden", and on nothing else.
 #include "GameFixture.h"
 
-#include "events/HeadlessSystemDriver.h"
-
 namespace vandro {
 namespace {
 
 using ProgramTest = GameTest;
 using ProgramDeathTest = GameTest;
 
-int CloseTheWindow(Object) { return UserCloseWindow(GameState().gamewindow); }
+void CloseTheWindow() { GameTest::User()->CloseWindow(GameState().gamewindow); }
 
-int PressACard(Object) { return UserPressButton(GameTest::CardAt(0, 0)->gadget); }
+void PressACard() { GameTest::User()->PressButton(GameTest::CardAt(0, 0)->gadget); }
 
-int Quit(Object) { return UserChooseMenu(GameTest::MenuItem(GameState().gamemenu, 400)); }
+void Quit() { GameTest::User()->ChooseMenu(GameTest::MenuItem(GameState().gamemenu, 400)); }
 
-int Terminate(Object) { return PostEvent(CreateEvent(AppTerminate), 0); }
+void Terminate() { PostEvent(CreateEvent(AppTerminate), 0); }
 
-// The loop, once input has run out, answers for itself: exit code 3 if the game is as the
-// test expects by then, 4 otherwise (a WaitEvent with nothing to wait for raises instead).
-[[noreturn]] int Check(Object) {
+// The loop, once it waits again, answers for itself: exit code 3 if the game is as the test
+// expects by then, 4 otherwise.
+[[noreturn]] void Check() {
     const TGameState& game = GameState();
     const bool asExpected = game.players == 3 && game.pickedcount == 0 &&
                             GameTest::Status() == u"Spieler 1\t\tKarten: 20 / 20";
     std::exit(asExpected ? 3 : 4);
 }
 
-// One pump runs all input that is due, so each step queues the next: the loop takes the
-// events of one step before the next step runs.
-int ChooseThreePlayersThenCheck(Object) {
-    HeadlessSystem()->QueueInput(Check, {});
-    return UserChooseMenu(GameTest::MenuItem(GameState().playersmenu, 203));
+// Each step queues the next, so the loop takes the events of one step before the next runs.
+void ChooseThreePlayersThenCheck() {
+    GameTest::User()->WhenWaiting(Check);
+    GameTest::User()->ChooseMenu(GameTest::MenuItem(GameState().playersmenu, 203));
 }
 
-int PressThenChoose(Object) {
-    HeadlessSystem()->QueueInput(ChooseThreePlayersThenCheck, {});
-    return PressACard({});
+void PressThenChoose() {
+    GameTest::User()->WhenWaiting(ChooseThreePlayersThenCheck);
+    PressACard();
 }
 
 TEST_F(ProgramTest, ASecondStartChangesNothing) {
@@ -50,8 +47,8 @@ TEST_F(ProgramTest, ASecondStartChangesNothing) {
 TEST_F(ProgramDeathTest, ClosingTheWindowEndsWithExitCodeZero) {
     EXPECT_EXIT(
         {
-            HeadlessSystem()->QueueInput(PressACard, {});
-            HeadlessSystem()->QueueInput(CloseTheWindow, {});
+            User()->WhenWaiting(PressACard);
+            User()->WhenWaiting(CloseTheWindow);
             RunGame();
         },
         testing::ExitedWithCode(0), "");
@@ -60,7 +57,7 @@ TEST_F(ProgramDeathTest, ClosingTheWindowEndsWithExitCodeZero) {
 TEST_F(ProgramDeathTest, TheApplicationsTerminationEndsWithExitCodeZero) {
     EXPECT_EXIT(
         {
-            HeadlessSystem()->QueueInput(Terminate, {});
+            User()->WhenWaiting(Terminate);
             RunGame();
         },
         testing::ExitedWithCode(0), "");
@@ -69,7 +66,7 @@ TEST_F(ProgramDeathTest, TheApplicationsTerminationEndsWithExitCodeZero) {
 TEST_F(ProgramDeathTest, QuittingFromTheMenuEndsWithExitCodeZero) {
     EXPECT_EXIT(
         {
-            HeadlessSystem()->QueueInput(Quit, {});
+            User()->WhenWaiting(Quit);
             VandroMain();
         },
         testing::ExitedWithCode(0), "");
@@ -78,7 +75,7 @@ TEST_F(ProgramDeathTest, QuittingFromTheMenuEndsWithExitCodeZero) {
 TEST_F(ProgramDeathTest, OtherChoicesKeepTheLoopGoing) {
     EXPECT_EXIT(
         {
-            HeadlessSystem()->QueueInput(PressThenChoose, {});
+            User()->WhenWaiting(PressThenChoose);
             RunGame();
         },
         testing::ExitedWithCode(3), "");

@@ -21,8 +21,8 @@ void ExpectCovered(const Ref<TCard>& card) {
     const auto button = GameTest::Button(card);
     EXPECT_EQ(card->uncovered, 0);
     EXPECT_EQ(GadgetText(button), u"?");
-    EXPECT_EQ(button->_fgcolor, Rgb(128, 128, 140));
-    EXPECT_EQ(button->_bgcolor, Rgb(240, 240, 240));
+    EXPECT_EQ(GameTest::TextColor(button), Rgb(128, 128, 140));
+    EXPECT_EQ(GameTest::BackColor(button), Rgb(240, 240, 240));
 }
 
 void Miss() {
@@ -43,15 +43,15 @@ TEST_F(TurnTest, AnUncoveredCardShowsItsSymbolInBlackOnItsHue) {
     EXPECT_EQ(Other()->symbol->code, 0x2628);
     EXPECT_EQ(Other()->symbol->hue, 0);
     EXPECT_EQ(GadgetText(button), u"\u2628");
-    EXPECT_EQ(button->_fgcolor, Rgb(0, 0, 0));
-    EXPECT_EQ(button->_bgcolor, Rgb(255, 96, 96));
+    EXPECT_EQ(TextColor(button), Rgb(0, 0, 0));
+    EXPECT_EQ(BackColor(button), Rgb(255, 96, 96));
     EXPECT_EQ(Other()->uncovered, 1);
 }
 
 TEST_F(TurnTest, TheStatusBarShowsThePlayerOnTurnAndTheCardsLeft) {
     Press(PairA());
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
-    EXPECT_EQ(Cast<THeadlessWindow>(GameState().gamewindow)->StatusField(2), u"Karten: 20 / 20");
+    EXPECT_EQ(User()->ShownStatusField(GameState().gamewindow, 2), u"Karten: 20 / 20");
     EXPECT_EQ(GadgetText(Label(0)), u"Spieler 1: 0");
     EXPECT_EQ(GadgetText(Label(3)), u"Spieler 4: 0");
 }
@@ -61,12 +61,12 @@ TEST_F(TurnTest, AFoundPairLeavesOnTheJudgingPressAndScoresForThePlayerOnTurn) {
     Press(PairA());
     Press(PairB());
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");
-    EXPECT_TRUE(Button(PairA())->Alive());
-    EXPECT_TRUE(Button(PairB())->Alive());
+    EXPECT_TRUE(Shows(Button(PairA())));
+    EXPECT_TRUE(Shows(Button(PairB())));
     Press(Third());
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 18 / 20");
-    EXPECT_FALSE(Button(PairA())->Alive());
-    EXPECT_FALSE(Button(PairB())->Alive());
+    EXPECT_FALSE(Shows(Button(PairA())));
+    EXPECT_FALSE(Shows(Button(PairB())));
     EXPECT_EQ(GameState().scores[0], 1);
     EXPECT_EQ(GameState().currentplayer, 0);
     EXPECT_EQ(GameState().pickedcount, 0);
@@ -133,8 +133,8 @@ TEST_F(TurnTest, LabelsShowTheTurnInvertedOthersOrdinaryAndUnusedSlotsFaded) {
     NewGame(5, 4, 3);
     Press(PairA());
     const auto expect = [](int slot, int face, int text) {
-        EXPECT_EQ(Label(slot)->_bgcolor, face) << slot;
-        EXPECT_EQ(Label(slot)->_fgcolor, text) << slot;
+        EXPECT_EQ(BackColor(Label(slot)), face) << slot;
+        EXPECT_EQ(TextColor(Label(slot)), text) << slot;
         EXPECT_EQ(GadgetText(Label(slot)), u"Spieler " + IntText(slot + 1) + u": 0");
     };
     expect(0, Rgb(15, 15, 15), Rgb(255, 255, 255));
@@ -151,7 +151,7 @@ TEST_F(TurnTest, LabelsShowTheTurnInvertedOthersOrdinaryAndUnusedSlotsFaded) {
 TEST_F(TurnTest, EventsFromOtherSourcesAreIgnoredButStillRedraw) {
     const Ref<TGadget> stray = CreateButton(u"x", 0, 0, 10, 10, GameState().gamewindow, 0);
     Label(0)->SetText(u"stale");
-    ASSERT_EQ(UserPressButton(stray), 1);
+    ASSERT_EQ(User()->PressButton(stray), 1);
     EXPECT_EQ(Settle(), 1);
     EXPECT_EQ(GadgetText(Label(0)), u"Spieler 1: 0");
     PostEvent(CreateEvent(GadgetAction, New<TObject>()), 0);
@@ -215,7 +215,7 @@ TEST_F(TurnTest, RestartingInTheMiddleResetsScoresTurnAndBoard) {
     EXPECT_EQ(game.scores, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 30 / 30");
     EXPECT_EQ(GadgetText(Label(1)), u"Spieler 2: 0");
-    EXPECT_EQ(Label(0)->_bgcolor, Rgb(15, 15, 15));
+    EXPECT_EQ(BackColor(Label(0)), Rgb(15, 15, 15));
 }
 
 TEST_F(TurnTest, ChoosingASizeOrAPlayerCountStartsANewGame) {
@@ -226,7 +226,7 @@ TEST_F(TurnTest, ChoosingASizeOrAPlayerCountStartsANewGame) {
     Choose(GameState().playersmenu, 204);
     EXPECT_EQ(GameState().players, 4);
     EXPECT_EQ(GameState().columns, 11);
-    EXPECT_EQ(Label(3)->_bgcolor, Rgb(240, 240, 240));
+    EXPECT_EQ(BackColor(Label(3)), Rgb(240, 240, 240));
     Choose(GameState().sizemenu, 104);
     EXPECT_EQ(GameState().columns, 5);
     EXPECT_EQ(GameState().players, 4);

@@ -48,7 +48,7 @@ TEST_F(WholeGameTest, ThreePlayersClearTheSmallestBoardEachCreditedForTheirPairs
 
     for (int column = 0; column < 5; ++column)
         for (int row = 0; row < 4; ++row)
-            EXPECT_EQ(UserPressButton(CardAt(column, row)->gadget), 0);
+            EXPECT_EQ(User()->PressButton(CardAt(column, row)->gadget), 0);
 
     Choose(GameState().gamemenu, 300);
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 20 / 20");

@@ -6,7 +6,7 @@ vandro_add_test(gui_driver_test
             ${CMAKE_CURRENT_LIST_DIR}/gadget_events_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/gadget_functions_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/hotkey_test.cpp
-    LIBS vandro_gui)
+    LIBS vandro_gui vandro_system_headless)
 
 vandro_add_test(gui_headless_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EventRecorder.cpp
@@ -20,4 +20,5 @@ vandro_add_test(gui_headless_test
             ${CMAKE_CURRENT_LIST_DIR}/headless/teardown_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/text_tree_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/window_test.cpp
-    LIBS vandro_gui_platform)
+    LIBS vandro_gui
+    PLATFORM headless)

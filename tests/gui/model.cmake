@@ -6,4 +6,4 @@ vandro_add_test(gui_model_test
             ${CMAKE_CURRENT_LIST_DIR}/items_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sync_data_equivalence_test.cpp
-    LIBS vandro_gui)
+    LIBS vandro_gui vandro_system_headless)

@@ -15,12 +15,12 @@ Ref<THeadlessLabel> Label(const Ref<TGadget>& gadget) { return Cast<THeadlessLab
 Ref<THeadlessButton> Button(const Ref<TGadget>& gadget) { return Cast<THeadlessButton>(gadget); }
 
 TEST_F(ControlTest, LabelStylesChooseAlignmentAndFrame) {
-    EXPECT_EQ(Label(CreateLabel(u"a", 0, 0, 10, 10, window, 0))->Alignment(), LabelLeft);
-    EXPECT_EQ(Label(CreateLabel(u"b", 0, 0, 10, 10, window, 8))->Alignment(), LabelRight);
+    EXPECT_EQ(Label(CreateLabel(u"a", 0, 0, 10, 10, window, 0))->Alignment(), LabelLeftAligned);
+    EXPECT_EQ(Label(CreateLabel(u"b", 0, 0, 10, 10, window, 8))->Alignment(), LabelRightAligned);
     EXPECT_EQ(Label(CreateLabel(u"c", 0, 0, 10, 10, window, 16))->Alignment(), LabelCentred);
-    EXPECT_EQ(Label(CreateLabel(u"d", 0, 0, 10, 10, window, 24))->Alignment(), LabelLeft);
+    EXPECT_EQ(Label(CreateLabel(u"d", 0, 0, 10, 10, window, 24))->Alignment(), LabelLeftAligned);
     const auto framed = Label(CreateLabel(u"e", 0, 0, 10, 10, window, 8 + 2));
-    EXPECT_EQ(framed->Alignment(), LabelRight);
+    EXPECT_EQ(framed->Alignment(), LabelRightAligned);
     EXPECT_EQ(framed->Frame(), LabelSunkenFrame);
     EXPECT_EQ(GadgetText(framed), u"e");
 }
@@ -116,7 +116,7 @@ TEST_F(ControlTest, ARadioButtonUnchecksTheOthersOfItsGroup) {
 }
 
 TEST_F(ControlTest, AButtonKeepsItsTextBehindAnImageOnlyFace) {
-    const Ref<TGadget> button = CreateButton(u"Text", 0, 0, 50, 20, window, kButtonPushLike);
+    const Ref<TGadget> button = CreateButton(u"Text", 0, 0, 50, 20, window, ButtonPushLike);
     const Ref<TPixmap> image = TPixmap::Create(16, 16, 6, 4);
     EXPECT_EQ(SetGadgetPixmap(button, image, 8 + 16), 1);
     EXPECT_EQ(Button(button)->_text, u"");

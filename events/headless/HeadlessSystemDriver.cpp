@@ -1,6 +1,6 @@
 #include "HeadlessSystemDriver.h"
 
-#include "System.h"
+#include "events/System.h"
 #include "runtime/Text.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // (which emit events), and the replies its requesters give. It records what it was asked.
 #pragma once
 
-#include "Event.h"
-#include "SystemDriver.h"
+#include "events/Event.h"
+#include "events/SystemDriver.h"
 #include "runtime/Function.h"
 
 #include <chrono>

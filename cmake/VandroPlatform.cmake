@@ -1,0 +1,66 @@
+# Platforms as libraries. A program or a test picks the platform it runs on by linking it.
+#
+#   vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES <files...>]
+#                       [USER_SOURCES <files...>] [LIBS <libs...>])
+#       vandro_platform_<name>  the system driver and the gadget driver; defines NewSystemDriver
+#                               and StartGuiDriver
+#       vandro_system_<name>    with SYSTEM_SOURCES: the system driver alone, for programs that
+#                               use only the event layer; defines NewSystemDriver
+#       vandro_user_<name>      the platform and its TPlatformUser, for tests
+#   The core libraries call the entry points a platform defines, so a platform's objects are
+#   linked whole into each program that links it, wherever the linker meets them.
+#
+#   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>])
+#       What every test on that platform needs from ctest: fixtures that set it up (a display,
+#       say) and its environment.
+#
+#   vandro_platforms: the platforms this tree has, headless first.
+
+set(vandro_platforms "" CACHE INTERNAL "The platforms this tree builds")
+
+# vandro_link_objects(<target> <objects-library>): the objects themselves become sources of
+# whatever links <target>, and the usage requirements follow.
+function(vandro_link_objects target objects)
+    target_sources(${target} INTERFACE $<TARGET_OBJECTS:${objects}>)
+    target_link_libraries(${target} INTERFACE ${objects})
+endfunction()
+
+function(vandro_add_platform name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;SYSTEM_SOURCES;USER_SOURCES;LIBS")
+    if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
+        message(FATAL_ERROR "vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES ...] "
+                            "[USER_SOURCES ...] [LIBS ...])")
+    endif()
+
+    set(platform vandro_platform_${name})
+    add_library(${platform}_objects OBJECT ${arg_SOURCES})
+    target_link_libraries(${platform}_objects PUBLIC vandro_gui ${arg_LIBS})
+    add_library(${platform} INTERFACE)
+    vandro_link_objects(${platform} ${platform}_objects)
+
+    if(arg_SYSTEM_SOURCES)
+        set(system vandro_system_${name})
+        add_library(${system}_objects OBJECT ${arg_SYSTEM_SOURCES})
+        target_link_libraries(${system}_objects PUBLIC vandro_events ${arg_LIBS})
+        add_library(${system} INTERFACE)
+        vandro_link_objects(${system} ${system}_objects)
+        target_link_libraries(${platform} INTERFACE ${system})
+    endif()
+
+    if(arg_USER_SOURCES)
+        set(user vandro_user_${name})
+        add_library(${user}_objects OBJECT ${arg_USER_SOURCES})
+        target_link_libraries(${user}_objects PUBLIC ${platform}_objects)
+        add_library(${user} INTERFACE)
+        vandro_link_objects(${user} ${user}_objects)
+        target_link_libraries(${user} INTERFACE ${platform})
+    endif()
+
+    set(vandro_platforms ${vandro_platforms} ${name} CACHE INTERNAL "The platforms this tree builds")
+endfunction()
+
+function(vandro_platform_tests name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;ENVIRONMENT")
+    set_property(GLOBAL PROPERTY vandro_test_fixtures_${name} ${arg_FIXTURES})
+    set_property(GLOBAL PROPERTY vandro_test_environment_${name} ${arg_ENVIRONMENT})
+endfunction()

@@ -1,0 +1,53 @@
+#include "PlatformDriver.h"
+
+#include "GadgetConstants.h"
+#include "LocalizationEngine.h"
+#include "PlatformGadget.h"
+#include "WindowFunctions.h"
+
+namespace vandro {
+
+namespace {
+
+// A control takes the enabled state its group passes on.
+void InheritEnabled(TPlatformGadget& control, const Ref<TGadget>& group) {
+    if (auto outer = Cast<TPlatformGadget>(group))
+        control._forcedisable = (outer->_enabled == 0 || outer->_forcedisable) ? 1 : 0;
+    control.SetEnabled((control.State() & StateDisabled) ? 0 : 1);
+}
+
+} // namespace
+
+Ref<TGadget> TPlatformDriver::CreateGadget(int gadgetClass, const String& text, int x, int y, int w,
+                                           int h, const Ref<TGadget>& given, int style) {
+    Ref<TGadget> group = given;
+    if (gadgetClass == ClassWindow && !group)
+        group = DesktopGadget();
+    const Ref<TGadget> gadget = GadgetInstanceFromClass(gadgetClass, group, style, text);
+    if (!gadget)
+        return {};
+    if (gadgetClass == ClassDesktop || gadgetClass == ClassMenu || gadgetClass == ClassTreeNode)
+        return gadget;
+    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
+        SetGadgetLocalization(gadget, text, {});
+    else
+        gadget->SetText(text);
+    if (group)
+        gadget->_setparent(group, -1);
+    if (gadgetClass != ClassToolbar)
+        gadget->SetShape(x, y, w, h);
+    if (auto element = Cast<TPlatformGadget>(gadget)) {
+        if (gadgetClass == ClassWindow) {
+            if (!(style & WindowHidden))
+                element->SetShow(1);
+        } else {
+            element->SetFont(DefaultGadgetFont());
+            InheritEnabled(*element, group);
+            element->SetShow(1);
+        }
+        element->Sensitize();
+    }
+    return gadget;
+}
+
+} // namespace vandro

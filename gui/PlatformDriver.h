@@ -1,0 +1,26 @@
+// A driver that backs gadgets with a platform's native elements. It takes the steps every
+// platform takes when it makes a gadget (text or localization key, group, shape, default font,
+// enabled state from the group, shown, sensitized last); a platform supplies the native step:
+// its gadget object for each class.
+#pragma once
+
+#include "VellumDriver.h"
+
+namespace vandro {
+
+class TPlatformDriver : public TVellumDriver {
+  public:
+    Ref<TGadget> CreateGadget(int gadgetClass, const String& text, int x, int y, int w, int h,
+                              const Ref<TGadget>& group, int style) override;
+
+    // The platform's object for a gadget class, its native element made inside the group with
+    // the style and the text; the desktop for class 0; null for a number outside the classes.
+    virtual Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
+                                                 int style, const String& text) = 0;
+    // The one desktop gadget, the group of windows made without one.
+    virtual Ref<TGadget> DesktopGadget() = 0;
+    // The font every new control starts with.
+    virtual Ref<TGuiFont> DefaultGadgetFont() = 0;
+};
+
+} // namespace vandro

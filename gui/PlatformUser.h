@@ -1,0 +1,55 @@
+// How a test acts as the person in front of whatever platform its program links, and reads
+// what that platform shows. Each platform implements it with its own real input: the headless
+// platform through its simulated user, a native platform with synthesised mouse and keyboard
+// input and messages to its controls. An action answers 1 when the user could do it at all and
+// returns once the platform has raised what it raises for it (queued, not yet taken by the
+// program); a hidden, disabled, freed or covered gadget cannot be used and answers 0.
+#pragma once
+
+#include "Gadget.h"
+#include "GuiFont.h"
+
+#include <functional>
+#include <vector>
+
+namespace vandro {
+
+class TPlatformUser : public TObject {
+  public:
+    // Clicks a push button (or a check box, a radio button) with the mouse.
+    virtual int PressButton(const Ref<TGadget>& button) = 0;
+    // Chooses an item of a window's menu bar or of one of its menus.
+    virtual int ChooseMenu(const Ref<TGadget>& item) = 0;
+    // The window's close box.
+    virtual int CloseWindow(const Ref<TGadget>& window) = 0;
+    // Runs the action once the program next waits for input, as if the user did it then.
+    virtual void WhenWaiting(std::function<void()> action) = 0;
+
+    // Whether the gadget's native element exists.
+    virtual int Exists(const Ref<TGadget>& gadget) = 0;
+    // The text the element shows (a menu item's without its shortcut).
+    virtual String ShownText(const Ref<TGadget>& gadget) = 0;
+    // Colours as red + (green << 8) + (blue << 16); -1 where the element keeps its own.
+    virtual int ShownTextColor(const Ref<TGadget>& gadget) = 0;
+    virtual int ShownBackColor(const Ref<TGadget>& gadget) = 0;
+    // The font the element draws with; null when it has the platform's own.
+    virtual Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) = 0;
+    // The state bits the element shows: StateDisabled, StateHidden, StateChecked.
+    virtual int ShownState(const Ref<TGadget>& gadget) = 0;
+    // A label's alignment and frame, as the style bits of CreateLabel.
+    virtual int ShownLabelStyle(const Ref<TGadget>& label) = 0;
+    // The items a menu (or a window's menu bar, given as its menu root) shows, in order.
+    virtual std::vector<Ref<TGadget>> ShownMenuItems(const Ref<TGadget>& menu) = 0;
+    virtual String ShownShortcut(const Ref<TGadget>& item) = 0;
+    // The tag a menu item's choice reports as the data of its "MenuAction".
+    virtual int MenuTag(const Ref<TGadget>& item) = 0;
+    // One field of a window's status line: 0 left, 1 centre, 2 right.
+    virtual String ShownStatusField(const Ref<TGadget>& window, int field) = 0;
+    // The window the platform activated last, while it exists.
+    virtual Ref<TGadget> ActiveWindow() = 0;
+};
+
+// The user of the platform this program links; its user library defines it.
+const Ref<TPlatformUser>& PlatformUser();
+
+} // namespace vandro

@@ -1,0 +1,104 @@
+// The user of the headless platform, for the tests that run on every platform: its actions are
+// the simulated user's, and what it reads is what the headless elements keep.
+#include "HeadlessButton.h"
+#include "HeadlessLabel.h"
+#include "HeadlessMenu.h"
+#include "HeadlessUser.h"
+
+#include "events/headless/HeadlessSystemDriver.h"
+#include "gui/GadgetCreation.h"
+#include "gui/PlatformUser.h"
+
+namespace vandro {
+
+namespace {
+
+// An action carried through the system driver's input queue.
+class TWaitingAction : public TObject {
+  public:
+    explicit TWaitingAction(std::function<void()> action) : action(std::move(action)) {}
+    std::function<void()> action;
+};
+
+int RunWaitingAction(Object context) {
+    Cast<TWaitingAction>(context)->action();
+    return 0;
+}
+
+Ref<THeadlessGadget> Element(const Ref<TGadget>& gadget) {
+    return Cast<THeadlessGadget>(RealGadget(gadget));
+}
+
+class THeadlessPlatformUser : public TPlatformUser {
+  public:
+    int PressButton(const Ref<TGadget>& button) override { return UserPressButton(button); }
+    int ChooseMenu(const Ref<TGadget>& item) override { return UserChooseMenu(item); }
+    int CloseWindow(const Ref<TGadget>& window) override { return UserCloseWindow(window); }
+    void WhenWaiting(std::function<void()> action) override {
+        HeadlessSystem()->QueueInput(&RunWaitingAction, New<TWaitingAction>(std::move(action)));
+    }
+
+    int Exists(const Ref<TGadget>& gadget) override {
+        if (auto menu = Cast<THeadlessMenu>(gadget))
+            return menu->NativeShown() ? 1 : 0;
+        const auto element = Element(gadget);
+        return element && element->Alive() ? 1 : 0;
+    }
+    String ShownText(const Ref<TGadget>& gadget) override {
+        if (auto menu = Cast<THeadlessMenu>(gadget))
+            return menu->_nativeText;
+        const auto element = Element(gadget);
+        return element && element->Alive() ? element->_text : String();
+    }
+    int ShownTextColor(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        return element ? element->_fgcolor : -1;
+    }
+    int ShownBackColor(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        return element ? element->_bgcolor : -1;
+    }
+    Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        return element ? Ref<TGuiFont>(element->_font) : nullptr;
+    }
+    int ShownState(const Ref<TGadget>& gadget) override {
+        if (auto menu = Cast<THeadlessMenu>(gadget))
+            return menu->_nativeState;
+        const auto element = Element(gadget);
+        return element ? element->State() : StateHidden;
+    }
+    int ShownLabelStyle(const Ref<TGadget>& label) override {
+        const auto element = Cast<THeadlessLabel>(RealGadget(label));
+        return element ? element->Alignment() | element->Frame() : 0;
+    }
+    std::vector<Ref<TGadget>> ShownMenuItems(const Ref<TGadget>& menu) override {
+        std::vector<Ref<TGadget>> items;
+        if (auto node = Cast<THeadlessMenu>(menu))
+            for (const auto& item : node->ShownItems())
+                items.push_back(item);
+        return items;
+    }
+    String ShownShortcut(const Ref<TGadget>& item) override {
+        const auto menu = Cast<THeadlessMenu>(item);
+        return menu ? menu->_shortcut : String();
+    }
+    int MenuTag(const Ref<TGadget>& item) override {
+        const auto menu = Cast<THeadlessMenu>(item);
+        return menu ? menu->_tag : 0;
+    }
+    String ShownStatusField(const Ref<TGadget>& window, int field) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame ? frame->StatusField(field) : String();
+    }
+    Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
+};
+
+} // namespace
+
+const Ref<TPlatformUser>& PlatformUser() {
+    static const Ref<TPlatformUser> user = New<THeadlessPlatformUser>();
+    return user;
+}
+
+} // namespace vandro
