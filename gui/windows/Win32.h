@@ -30,7 +30,10 @@
 #undef ReplaceText
 #undef SetProp
 
+#include "runtime/Object.h"
+
 #include <cstdint>
+#include <string>
 
 namespace vandro {
 
@@ -42,6 +45,13 @@ template <class H> int HandleValue(H handle) {
 }
 template <class H> H HandleFrom(int value) {
     return reinterpret_cast<H>(static_cast<std::intptr_t>(value));
+}
+
+// The toolkit's strings are UTF-16 code units, as wchar_t is here: the conversion is a copy.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+inline std::wstring Wide(const String& text) { return std::wstring(text.begin(), text.end()); }
+inline String FromWide(const wchar_t* text) {
+    return text ? String(reinterpret_cast<const char16_t*>(text)) : String();
 }
 
 } // namespace vandro

@@ -129,14 +129,14 @@ struct WindowsDriverState {
 WindowsDriverState& WindowsDriver();
 
 // The platform's bookkeeping around GDI objects and windows: every one made goes through
-// Made / MadeWindow, every release through Release / DestroyMadeWindow.
+// Made / MadeWindow, every release through DeleteMade / DestroyMadeWindow.
 template <class H> H Made(H object) {
     if (object)
         ++WindowsDriver().gdiMade;
     return object;
 }
 // Deletes a GDI object the platform made; nothing for 0.
-BOOL Release(HGDIOBJ object);
+BOOL DeleteMade(HGDIOBJ object);
 HWND MadeWindow(HWND hwnd);
 BOOL DestroyMadeWindow(HWND hwnd);
 
