@@ -1,0 +1,243 @@
+#include "WindowsButton.h"
+
+#include "WindowsBindings.h"
+#include "WindowsGUIDriver.h"
+#include "WindowsGraphic.h"
+
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+namespace {
+
+// WS_CHILD, WS_CLIPSIBLINGS, WS_TABSTOP, BS_MULTILINE.
+constexpr DWORD kButtonStyle = 0x44012000;
+constexpr int kPushLike = 8;
+constexpr int kPixmapIcon = 8;
+constexpr int kPixmapNoText = 16;
+
+} // namespace
+
+int TWindowsButton::Free() {
+    if (_buttonImageList.himl)
+        ImageList_Destroy(_buttonImageList.himl);
+    _buttonImageList = BUTTON_IMAGELIST{};
+    return TWindowsGadget::Free();
+}
+
+int TWindowsButton::State() {
+    const LRESULT check = SendMessageW(_hwnd, BM_GETCHECK, 0, 0);
+    const int bits = check == BST_CHECKED         ? StateChecked
+                     : check == BST_INDETERMINATE ? StateChecked | StateIndeterminate
+                                                  : 0;
+    return TWindowsGadget::State() | bits;
+}
+
+int TWindowsButton::SetText(const String& text) {
+    const String previous = std::exchange(_strButtonText, text);
+    // An image-only button keeps its native text empty.
+    if ((_buttonImageList.himl || _bitmap) && TWindowsGadget::GetText() != previous)
+        return 0;
+    return TWindowsGadget::SetText(text);
+}
+
+String TWindowsButton::GetText() { return _strButtonText; }
+
+int TWindowsButton::SetColor(int red, int green, int blue) {
+    if (Kind() == WindowsButtonPush)
+        SetOwnerDraw(true);
+    return TWindowsGadget::SetColor(red, green, blue);
+}
+
+int TWindowsButton::RemoveColor() {
+    if (Kind() == WindowsButtonPush)
+        SetOwnerDraw(false);
+    return TWindowsGadget::RemoveColor();
+}
+
+int TWindowsButton::SetTextColor(int red, int green, int blue) {
+    const int kind = Kind();
+    if (kind == WindowsButtonPush) {
+        SetOwnerDraw(true);
+    } else if ((kind == WindowsButtonCheckBox || kind == WindowsButtonRadio) &&
+               !(style & kPushLike)) {
+        // A theme would paint the text in its own colour.
+        const auto& setTheme = Bindings().SetWindowTheme;
+        if (!setTheme.IsNull())
+            setTheme(_hwnd, WindowsDriver().noTheme.c_str(), WindowsDriver().noTheme.c_str());
+    }
+    return TWindowsGadget::SetTextColor(red, green, blue);
+}
+
+void TWindowsButton::SetOwnerDraw(bool on) {
+    const LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
+    if (on) {
+        SetWindowLongW(_hwnd, GWL_STYLE, native | BS_OWNERDRAW);
+        if (!_hTheme)
+            _hTheme = TWindowsGUIDriver::GetThemeHandle(_hwnd, u"Button");
+        return;
+    }
+    SetWindowLongW(_hwnd, GWL_STYLE, native & ~BS_OWNERDRAW);
+    // The theme belongs to the owner drawing: closed with it rather than left open.
+    if (_hTheme)
+        TWindowsGUIDriver::CloseThemeHandle(_hTheme);
+    _hTheme = nullptr;
+}
+
+int TWindowsButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+    if (!(flags & kPixmapIcon) || !((style & kPushLike) || style == WindowsButtonCancel))
+        return 0;
+    LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
+    if (_buttonImageList.himl)
+        ImageList_Destroy(_buttonImageList.himl);
+    _buttonImageList.himl = pixmap ? BuildImageList(pixmap) : nullptr;
+    _buttonImageList.uAlign =
+        (flags & kPixmapNoText) ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT;
+    if (!SendMessageW(_hwnd, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&_buttonImageList))) {
+        // Controls without image lists show a plain bitmap instead.
+        if (_buttonImageList.himl)
+            ImageList_Destroy(_buttonImageList.himl);
+        _buttonImageList.himl = nullptr;
+        if (_bitmap)
+            DeleteMade(_bitmap);
+        _bitmap = pixmap ? TWindowsGraphic::BitmapFromPixmap(pixmap, 1) : nullptr;
+        SendMessageW(_hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(_bitmap));
+    }
+    if (!pixmap || !(flags & kPixmapNoText)) {
+        native &= ~BS_BITMAP;
+        TWindowsGadget::SetText(_strButtonText);
+    } else {
+        native |= BS_BITMAP;
+        TWindowsGadget::SetText(u"");
+    }
+    SetWindowLongW(_hwnd, GWL_STYLE, native);
+    InvalidateRect(_hwnd, nullptr, FALSE);
+    return 1;
+}
+
+HIMAGELIST TWindowsButton::BuildImageList(const Ref<TPixmap>& pixmap) {
+    HIMAGELIST list = nullptr;
+    if (TWindowsGUIDriver::CheckCommonControlVersion() != 0 &&
+        (pixmap->format == 5 || pixmap->format == 6)) {
+        list = ImageList_Create(pixmap->width, pixmap->height, ILC_COLOR32, 0, 1);
+        if (list) {
+            const HBITMAP colour = TWindowsGraphic::BitmapFromPixmap(pixmap, 1);
+            ImageList_Add(list, colour, nullptr);
+            DeleteMade(colour);
+        }
+    }
+    if (!list) {
+        const HBITMAP colour = TWindowsGraphic::BitmapFromPixmap(pixmap, 0);
+        const HBITMAP mask = TWindowsGraphic::BitmapMaskFromPixmap(pixmap);
+        list = ImageList_Create(pixmap->width, pixmap->height, ILC_COLOR24 | ILC_MASK, 0, 1);
+        if (list)
+            ImageList_Add(list, colour, mask);
+        DeleteMade(mask);
+        DeleteMade(colour);
+    }
+    return list;
+}
+
+int TWindowsButton::SetSelected(int state) {
+    WPARAM check = BST_CHECKED;
+    if (state == 0)
+        check = BST_UNCHECKED;
+    else if (state == -1 && Kind() == WindowsButtonCheckBox)
+        check = BST_INDETERMINATE;
+    SendMessageW(_hwnd, BM_SETCHECK, check, 0);
+    return 0;
+}
+
+int TWindowsButton::Class() { return ClassButton; }
+
+int TWindowsButton::Kind() const {
+    const int kind = style & 7;
+    return kind == 1 || kind == 6 || kind == 7 ? WindowsButtonPush : kind;
+}
+
+Ref<TWindowsGadget> TWindowsButton::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    DWORD native = kButtonStyle;
+    int id = 0;
+    switch (Kind()) {
+    case WindowsButtonCheckBox:
+        native |= BS_3STATE | ((style & kPushLike) ? BS_PUSHLIKE : 0);
+        break;
+    case WindowsButtonRadio:
+        native |= BS_AUTORADIOBUTTON | ((style & kPushLike) ? BS_PUSHLIKE : 0);
+        break;
+    case WindowsButtonOk:
+        native |= BS_DEFPUSHBUTTON;
+        id = IDOK;
+        break;
+    case WindowsButtonCancel:
+        id = IDCANCEL;
+        break;
+    default:
+        break;
+    }
+    const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
+    const HWND hwnd =
+        MadeWindow(CreateWindowExW(0, L"BUTTON", L"", native, 0, 0, 0, 0, parent,
+                                   HandleFrom<HMENU>(id), GetModuleHandleW(nullptr), nullptr));
+    Register(ClassButton, hwnd, nullptr, 0);
+    return Ref<TWindowsGadget>(this);
+}
+
+LRESULT TWindowsButton::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        if (!_mouseoverbutton) {
+            _mouseoverbutton = 1;
+            InvalidateRect(_hwnd, nullptr, FALSE);
+            TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, _hwnd, 0};
+            _TrackMouseEvent(&track);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (_mouseoverbutton) {
+            _mouseoverbutton = 0;
+            InvalidateRect(_hwnd, nullptr, FALSE);
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        // The second click of a double click is a press of its own.
+        PostMessageW(_hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        break;
+    case WM_THEMECHANGED:
+        if (_hTheme) {
+            TWindowsGUIDriver::CloseThemeHandle(_hTheme);
+            _hTheme = TWindowsGUIDriver::GetThemeHandle(_hwnd, u"BUTTON");
+        }
+        break;
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        break;
+    }
+    return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT TWindowsButton::OnCommand(UINT, WPARAM wParam) {
+    if (HIWORD(wParam) != BN_CLICKED)
+        return 0;
+    if (Kind() == WindowsButtonCheckBox) {
+        // A three-state box does not turn itself; a click never leaves it indeterminate.
+        const int check = State() & (StateChecked | StateIndeterminate);
+        if (check == 0 || check == (StateChecked | StateIndeterminate))
+            SetSelected(1);
+        else if (check == StateChecked)
+            SetSelected(0);
+    }
+    const int state = State();
+    const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
+    PostGuiEvent(GadgetAction, data, 0, 0, 0, {});
+    // A click starts the tip over.
+    if (const String tip = GetTooltip(); !tip.empty()) {
+        SetTooltip(u"");
+        SetTooltip(tip);
+    }
+    return 0;
+}
+
+} // namespace vandro

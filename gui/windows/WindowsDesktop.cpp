@@ -1,0 +1,50 @@
+#include "WindowsDesktop.h"
+
+#include "WindowsBindings.h"
+
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+TWindowsDesktop::TWindowsDesktop() {
+    const HWND desktop = GetDesktopWindow();
+    Register(ClassDesktop, desktop, nullptr, 0);
+    RECT screen{};
+    GetClientRect(desktop, &screen);
+    // The rectangle only: the desktop window itself is not the toolkit's to move.
+    SetRect(0, 0, screen.right - screen.left, screen.bottom - screen.top);
+    LockLayout();
+}
+
+int TWindowsDesktop::Free() { return 0; }
+
+int TWindowsDesktop::ClientWidth() {
+    const int whole = TWindowsGadget::ClientWidth();
+    RECT area{};
+    if (whole == width && WorkArea(area))
+        return area.right - area.left;
+    return whole;
+}
+
+int TWindowsDesktop::ClientHeight() {
+    const int whole = TWindowsGadget::ClientHeight();
+    RECT area{};
+    if (whole == height && WorkArea(area))
+        return area.bottom - area.top;
+    return whole;
+}
+
+int TWindowsDesktop::SetTooltip(const String&) { return 0; }
+
+int TWindowsDesktop::Class() { return ClassDesktop; }
+
+Ref<TWindowsGadget> TWindowsDesktop::Create(const Ref<TGadget>&, int, const String&) {
+    return Ref<TWindowsGadget>(this);
+}
+
+bool TWindowsDesktop::WorkArea(RECT& area) const {
+    const auto& query = Bindings().SystemParametersInfoW;
+    return !query.IsNull() && query(SPI_GETWORKAREA, 0, &area, 0);
+}
+
+} // namespace vandro

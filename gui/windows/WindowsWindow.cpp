@@ -1,0 +1,276 @@
+#include "WindowsWindow.h"
+
+#include "WindowsBindings.h"
+#include "WindowsDesktop.h"
+#include "WindowsGUIDriver.h"
+#include "WindowsGraphic.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/WindowFunctions.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vandro {
+
+namespace {
+
+constexpr DWORD kClientWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+// SWP_NOSIZE, SWP_NOMOVE, SWP_NOACTIVATE, SWP_NOOWNERZORDER.
+constexpr UINT kStatusLineOnTop = 0x213;
+// The same with SWP_NOZORDER and SWP_FRAMECHANGED: the frame is drawn anew.
+constexpr UINT kFrameChanged = 0x237;
+
+// The alpha byte of an opacity; out of 0 to 1 it is clamped, where the byte would wrap round.
+BYTE AlphaByte(float alpha) {
+    if (!(alpha > 0))
+        return 0;
+    return static_cast<BYTE>(static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255);
+}
+
+struct TabStopSearch {
+    HWND found = nullptr;
+};
+
+} // namespace
+
+int TWindowsWindow::DoLayout() { return 0; }
+
+int TWindowsWindow::Rethink() {
+    int x = xpos, y = ypos, w = width, h = height;
+    ConvertToContainerDimensions(x, y, w, h);
+    MoveWindow(_hwnd, x, y, w, h, TRUE);
+    return RethinkClient(1);
+}
+
+int TWindowsWindow::ClientWidth() {
+    if (style & WindowClientCoords)
+        return width;
+    RECT client{};
+    GetClientRect(_hwnd, &client);
+    return std::max(0, static_cast<int>(client.right - client.left) - _clientX);
+}
+
+int TWindowsWindow::ClientHeight() {
+    if (style & WindowClientCoords)
+        return height;
+    const RECT frame = FrameWidths(_hmenu != nullptr);
+    const int nonclient = frame.bottom - frame.top;
+    return std::max(0, height - nonclient - _clientY - StatusHeight());
+}
+
+int TWindowsWindow::Activate(int command) {
+    switch (command) {
+    case 0: {
+        TabStopSearch search;
+        EnumChildWindows(_hwnd, EnumChildProc, reinterpret_cast<LPARAM>(&search));
+        SetFocus(search.found ? search.found : _hwnd);
+        return 0;
+    }
+    case 4:
+        ShowWindow(_hwnd, SW_MINIMIZE);
+        return 0;
+    case 5:
+        ShowWindow(_hwnd, SW_MAXIMIZE);
+        return 0;
+    case 6:
+        ShowWindow(_hwnd, SW_RESTORE);
+        return 0;
+    case 13:
+        RefreshLook();
+        RedrawWindow(_hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+BOOL CALLBACK TWindowsWindow::EnumChildProc(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<TabStopSearch*>(lParam);
+    WINDOWINFO info{};
+    info.cbSize = sizeof(WINDOWINFO);
+    GetWindowInfo(hwnd, &info);
+    // A hidden or disabled tab stop would take the focus away from the user.
+    const DWORD usable = WS_TABSTOP | WS_VISIBLE;
+    if ((info.dwStyle & (usable | WS_DISABLED)) == usable) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    if (!(info.dwStyle & WS_TABSTOP))
+        EnumChildWindows(hwnd, EnumChildProc, lParam);
+    return search->found ? FALSE : TRUE;
+}
+
+int TWindowsWindow::State() {
+    return TWindowsGadget::State() | (IsIconic(_hwnd) ? StateMinimized : 0) |
+           (IsZoomed(_hwnd) ? StateMaximized : 0);
+}
+
+int TWindowsWindow::SetAlpha(float alpha) {
+    const auto& layered = Bindings().SetLayeredWindowAttributes;
+    if (layered.IsNull())
+        return 0;
+    const LONG extended = GetWindowLongW(_hwnd, GWL_EXSTYLE);
+    if (alpha == 1.0f) {
+        layered(_hwnd, 0, 255, LWA_ALPHA);
+        if (extended & WS_EX_LAYERED)
+            SetWindowLongW(_hwnd, GWL_EXSTYLE, extended & ~WS_EX_LAYERED);
+    } else {
+        if (!(extended & WS_EX_LAYERED))
+            SetWindowLongW(_hwnd, GWL_EXSTYLE, extended | WS_EX_LAYERED);
+        layered(_hwnd, 0, AlphaByte(alpha), LWA_ALPHA);
+    }
+    return Activate(13);
+}
+
+int TWindowsWindow::SetTooltip(const String&) { return 0; }
+
+int TWindowsWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+    if (!(flags & 8))
+        return 0;
+    if (_iconBitmap && DestroyIcon(_iconBitmap))
+        ++WindowsDriver().gdiReleased;
+    _iconBitmap = pixmap ? TWindowsGraphic::IconFromPixmap32(pixmap) : nullptr;
+    SendMessageW(_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(_iconBitmap));
+    SendMessageW(_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(_iconBitmap));
+    return 1;
+}
+
+int TWindowsWindow::SetEnabled(int enable) {
+    _enabled = enable;
+    EnableWindow(_hwnd, enable ? TRUE : FALSE);
+    return 0;
+}
+
+int TWindowsWindow::SetSensitivity(int flags) { return TGadget::SetSensitivity(flags & ~1); }
+
+int TWindowsWindow::Class() { return ClassWindow; }
+
+int TWindowsWindow::SetMinimumSize(int w, int h) {
+    _minwidth = w;
+    _minheight = h;
+    ApplyStyle(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)));
+    return 0;
+}
+
+int TWindowsWindow::SetMaximumSize(int w, int h) {
+    _maxwidth = w;
+    _maxheight = h;
+    ApplyStyle(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)) & ~WS_MAXIMIZEBOX);
+    return 0;
+}
+
+void TWindowsWindow::ApplyStyle(DWORD wanted) {
+    if (_maxwidth == _minwidth && _maxheight == _minheight)
+        wanted &= ~WS_THICKFRAME;
+    else if (style & WindowResizable)
+        wanted |= WS_THICKFRAME;
+    if (wanted == static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)))
+        return;
+    SetWindowLongW(_hwnd, GWL_STYLE, static_cast<LONG>(wanted));
+    _wstyle = wanted;
+    Rethink();
+    SetWindowPos(_hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
+}
+
+Ref<TWindowsGadget> TWindowsWindow::Create(const Ref<TGadget>& group, int style, const String&) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    std::wstring windowClass = Wide(TWindowsGUIDriver::ClassName());
+    std::wstring frameClass = windowClass;
+    HWND owner = nullptr;
+    this->style = style;
+    _wstyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (group)
+        owner = HandleFrom<HWND>(group->Query(1));
+    if (style & WindowTitleBar) {
+        _wstyle |= WS_SYSMENU;
+        if (style & WindowResizable)
+            _wstyle |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        if (group && !Cast<TWindowsDesktop>(group) && !(style & WindowTool)) {
+            frameClass = Wide(TWindowsGUIDriver::DialogClassName());
+            _xstyle |= WS_EX_DLGMODALFRAME;
+        }
+    } else {
+        _wstyle |= WS_POPUP;
+    }
+    if (style & WindowResizable)
+        _wstyle |= WS_THICKFRAME;
+    if (style & WindowMenuBar) {
+        // One empty item, so that the bar is there and counted from the start.
+        _hmenu = CreateMenu();
+        AppendMenuW(_hmenu, MF_STRING, 0, WindowsDriver().emptyText.c_str());
+    }
+    if (style & WindowTool)
+        _xstyle |= WS_EX_TOOLWINDOW;
+    const HWND hwnd = MadeWindow(CreateWindowExW(_xstyle, frameClass.c_str(), L"", _wstyle, 0, 0, 0,
+                                                 0, owner, _hmenu, instance, nullptr));
+    if (style & WindowStatusBar) {
+        _status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd,
+                                  nullptr, instance, nullptr);
+        SetWindowPos(_status, HWND_TOPMOST, 0, 0, 0, 0, kStatusLineOnTop);
+        // The line takes its height now, so that the first placement of the frame counts it.
+        SendMessageW(_status, WM_SIZE, 0, 0);
+    }
+    const HWND client = CreateWindowExW(0, windowClass.c_str(), L"", kClientWindowStyle, 0, 0, 0, 0,
+                                        hwnd, nullptr, instance, nullptr);
+    Register(ClassWindow, hwnd, client, 0);
+    if (style & WindowAcceptsFiles)
+        DragAcceptFiles(hwnd, TRUE);
+    _wstyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+    return Ref<TWindowsGadget>(this);
+}
+
+int TWindowsWindow::isControl() { return 0; }
+
+int TWindowsWindow::RethinkClient(int redraw) {
+    if (_hwndclient)
+        MoveWindow(_hwndclient, _clientX, _clientY, ClientWidth(), ClientHeight(),
+                   redraw ? TRUE : FALSE);
+    return LayoutKids();
+}
+
+int TWindowsWindow::FlushBrushes(int flag) {
+    TWindowsGadget::FlushBrushes(1);
+    if (flag)
+        for (const Object& kid : kids->ToArray())
+            if (auto child = Cast<TWindowsGadget>(kid))
+                child->FlushBrushes(1);
+    return 0;
+}
+
+int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
+    if (!(style & WindowClientCoords))
+        return 0;
+    h += StatusHeight();
+    w += _clientX;
+    h += _clientY;
+    x -= _clientX;
+    y -= _clientY;
+    RECT frame{x, y, x + w, y + h};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)),
+                       ::GetMenu(_hwnd) ? TRUE : FALSE,
+                       static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)));
+    x = frame.left;
+    y = frame.top;
+    w = frame.right - frame.left;
+    h = frame.bottom - frame.top;
+    return 1;
+}
+
+int TWindowsWindow::StatusHeight() const {
+    if (!_status)
+        return 0;
+    RECT line{};
+    GetWindowRect(_status, &line);
+    return line.bottom - line.top;
+}
+
+RECT TWindowsWindow::FrameWidths(BOOL menu) const {
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)), menu,
+                       static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)));
+    return frame;
+}
+
+} // namespace vandro

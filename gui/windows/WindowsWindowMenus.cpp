@@ -1,0 +1,78 @@
+// A window's menu bar, its pop-up menus and its status line.
+#include "WindowsMenu.h"
+#include "WindowsWindow.h"
+
+#include "gui/GadgetEvents.h"
+#include "gui/WindowFunctions.h"
+
+namespace vandro {
+
+namespace {
+
+// A resizable window's status line keeps its text clear of the sizing grip.
+constexpr const char16_t* kGripPadding = u"     ";
+
+} // namespace
+
+Ref<TGadget> TWindowsWindow::GetMenu() {
+    if (!_menu) {
+        _menu = New<TWindowsMenu>();
+        _menu->Create({}, 0, {});
+        _menu->_setparent(Ref<TGadget>(this), -1);
+    }
+    return _menu;
+}
+
+int TWindowsWindow::UpdateMenu() {
+    HMENU bar = nullptr;
+    if (_menu) {
+        _menu->FreeKids();
+        _menu->Open(0);
+        bar = _menu->_hmenu;
+    }
+    const HMENU old = ::GetMenu(_hwnd);
+    SetMenu(_hwnd, bar);
+    DrawMenuBar(_hwnd);
+    if (old && old != bar)
+        DestroyMenu(old);
+    return 0;
+}
+
+int TWindowsWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
+    const auto popup = Cast<TWindowsMenu>(menu);
+    if (!popup)
+        return 0;
+    POINT at{};
+    ::GetCursorPos(&at);
+    popupextra = extra;
+    popup->Open(1);
+    const int command =
+        TrackPopupMenu(popup->_hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, _hwnd, nullptr);
+    if (command)
+        HandleMenuEvent(WM_COMMAND, command);
+    popup->Close();
+    popupextra = nullptr;
+    return 0;
+}
+
+int TWindowsWindow::HandleMenuEvent(UINT, int id) {
+    const Ref<TWindowsMenu> menu = TWindowsMenu::GetMenuFromKey(id);
+    const Object extra = std::move(popupextra);
+    popupextra = nullptr;
+    // Menu commands bypass the window's event gate.
+    EmitGadgetEvent(MenuAction, menu, menu ? menu->_tag : 0, 0, 0, 0, extra);
+    return 0;
+}
+
+String TWindowsWindow::GetStatusText() { return _status ? _statustext : String(); }
+
+int TWindowsWindow::SetStatusText(const String& text) {
+    if (!_status)
+        return 0;
+    _statustext = text;
+    const std::wstring shown = Wide((style & WindowResizable) ? text + kGripPadding : text);
+    SendMessageW(_status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    return 0;
+}
+
+} // namespace vandro

@@ -1,0 +1,122 @@
+// What a window makes of its messages: the window events, the minimum and maximum sizes, its
+// own background, and dropped files.
+#include "WindowsWindow.h"
+
+#include "WindowsGUIDriver.h"
+
+#include "gui/WindowFunctions.h"
+#include "runtime/Boxed.h"
+
+namespace vandro {
+
+namespace {
+
+struct Area {
+    int x, y, w, h;
+};
+
+} // namespace
+
+RECT TWindowsWindow::NativeRect() {
+    RECT outer{};
+    GetWindowRect(_hwnd, &outer);
+    if (!(style & WindowClientCoords))
+        return outer;
+    RECT client{};
+    GetClientRect(_hwnd, &client);
+    const RECT frame = FrameWidths(_hmenu != nullptr);
+    const int x = outer.left - frame.left + _clientX;
+    const int y = outer.top - frame.top + _clientY;
+    const int w = client.right - client.left - _clientX;
+    const int h = client.bottom - client.top - StatusHeight() - _clientY;
+    return RECT{x, y, x + w, y + h};
+}
+
+LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        if (const HBRUSH brush = BgBrush()) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            RECT area{};
+            if (!GetUpdateRect(hwnd, &area, FALSE))
+                GetClipBox(dc, &area);
+            FillRect(dc, &area, brush);
+            return 1;
+        }
+        break;
+    case WM_SIZE:
+        if (hwnd == _hwnd && wParam != SIZE_MINIMIZED) {
+            if (_status)
+                SendMessageW(_status, WM_SIZE, 0, 0);
+            const RECT now = NativeRect();
+            const Area area{now.left, now.top, now.right - now.left, now.bottom - now.top};
+            const bool moved = area.x != xpos || area.y != ypos;
+            const bool sized = area.w != width || area.h != height;
+            SetRect(area.x, area.y, area.w, area.h);
+            if (sized)
+                RethinkClient(0);
+            if (moved)
+                PostGuiEvent(WindowMove, 0, 0, area.x, area.y, {});
+            if (sized)
+                PostGuiEvent(WindowSize, 0, 0, area.w, area.h, {});
+        }
+        break;
+    case WM_MOVE:
+        if (hwnd == _hwnd && !IsZoomed(_hwnd) && !IsIconic(_hwnd)) {
+            const RECT now = NativeRect();
+            if (now.left != xpos || now.top != ypos) {
+                SetRect(now.left, now.top, width, height);
+                PostGuiEvent(WindowMove, 0, 0, now.left, now.top, {});
+            }
+        }
+        break;
+    case WM_GETMINMAXINFO:
+        if (hwnd == _hwnd && lParam) {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            int x = 0, y = 0, w = _minwidth, h = _minheight;
+            ConvertToContainerDimensions(x, y, w, h);
+            limits->ptMinTrackSize = POINT{w, h};
+            if (_maxwidth >= _minwidth && _maxheight >= _minheight) {
+                w = _maxwidth;
+                h = _maxheight;
+                ConvertToContainerDimensions(x, y, w, h);
+                limits->ptMaxTrackSize = POINT{w, h};
+            }
+        }
+        break;
+    case WM_ACTIVATE:
+        if (wParam == WA_ACTIVE || wParam == WA_CLICKACTIVE) {
+            WindowsDriver().ActiveWindow = Ref<TWindowsGadget>(this);
+            PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
+        }
+        break;
+    case WM_CLOSE:
+        // Closing is the program's decision: the window stays.
+        PostGuiEvent(WindowClose, 0, 0, 0, 0, {});
+        return 1;
+    case WM_DROPFILES: {
+        const auto drop = reinterpret_cast<HDROP>(wParam);
+        POINT point{};
+        DragQueryPoint(drop, &point);
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT index = 0; index < count; ++index) {
+            wchar_t path[MAX_PATH] = {};
+            DragQueryFileW(drop, index, path, MAX_PATH);
+            PostGuiEvent(WindowAccept, 0, 0, point.x, point.y, Box(FromWide(path)));
+        }
+        DragFinish(drop);
+        break;
+    }
+    default:
+        break;
+    }
+    return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT TWindowsWindow::OnCommand(UINT msg, WPARAM wParam) {
+    if (wParam > 100)
+        HandleMenuEvent(msg, static_cast<int>(wParam));
+    return 0;
+}
+
+} // namespace vandro
