@@ -1,0 +1,30 @@
+# What the Windows program has beside its code: the icon (resource 101, drawn at build time),
+# a manifest asking for common controls 6, a version resource; and the zip that cpack makes
+# for a Windows user: the static vandro.exe and a short read-me.
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(VANDRO_VERSION 1.0.0)
+set(VANDRO_VERSION_COMMAS 1,0,0,0)
+set(VANDRO_ICON ${CMAKE_CURRENT_BINARY_DIR}/vandro.ico)
+set(VANDRO_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/resources/vandro.manifest)
+
+add_custom_command(OUTPUT ${VANDRO_ICON}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/icon/card_icon.py ${VANDRO_ICON}
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/icon/card_icon.py
+    COMMENT "Drawing the program icon"
+    VERBATIM)
+configure_file(resources/vandro.rc.in ${CMAKE_CURRENT_BINARY_DIR}/vandro.rc @ONLY)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/vandro.rc
+    PROPERTIES OBJECT_DEPENDS "${VANDRO_ICON};${VANDRO_MANIFEST}")
+target_sources(vandro PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/vandro.rc)
+
+install(TARGETS vandro RUNTIME DESTINATION .)
+install(FILES resources/README.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Vandro)
+set(CPACK_PACKAGE_VERSION ${VANDRO_VERSION})
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vandro, a concentration card game")
+set(CPACK_PACKAGE_FILE_NAME Vandro-${VANDRO_VERSION}-win64)
+include(CPack)
