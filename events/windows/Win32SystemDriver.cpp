@@ -1,0 +1,127 @@
+#include "Win32SystemDriver.h"
+
+#include "Win32SystemState.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace vandro {
+
+namespace {
+
+Win32SystemState state;
+
+void LowerTimerResolution() {
+    if (state.timerRaised)
+        timeEndPeriod(1);
+    state.timerRaised = false;
+}
+
+void StartWindowsSide() {
+    if (state.started)
+        return;
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    state.wideCalls = GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+#pragma GCC diagnostic pop
+    state.pointerVisible = 1;
+    state.mainThreadId = GetCurrentThreadId();
+    state.messageHook =
+        SetWindowsHookExW(WH_GETMESSAGE, MainThreadHook, nullptr, state.mainThreadId);
+    state.timerRaised = timeBeginPeriod(1) == TIMERR_NOERROR;
+    std::atexit(LowerTimerResolution);
+    state.started = true;
+}
+
+bool IsTabStopChild(HWND hwnd) {
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    return (style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP);
+}
+
+bool IsModifierKey(WPARAM key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN ||
+           key == VK_RWIN;
+}
+
+bool IsKeyMessage(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP;
+}
+
+bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+std::exception_ptr held;
+
+void Dispatch(MSG& message) {
+    ::TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+} // namespace
+
+Win32SystemState& Win32System() { return state; }
+
+void HoldException(std::exception_ptr failure) {
+    if (!held)
+        held = std::move(failure);
+}
+
+Ref<TSystemDriver> NewSystemDriver() { return New<TWin32SystemDriver>(); }
+
+TWin32SystemDriver::TWin32SystemDriver() { StartWindowsSide(); }
+
+int TWin32SystemDriver::Poll() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsKeyMessage(message.message) && IsModifierKey(message.wParam))
+            state.modifiers = (Held(VK_SHIFT) ? 1 : 0) | (Held(VK_CONTROL) ? 2 : 0) |
+                              (Held(VK_MENU) ? 4 : 0) | (Held(VK_LWIN) || Held(VK_RWIN) ? 8 : 0);
+        HWND dialog = message.hwnd;
+        while (dialog && IsTabStopChild(dialog))
+            dialog = GetParent(dialog);
+        if (dialog == message.hwnd || !dialog || !IsDialogMessageW(dialog, &message))
+            Dispatch(message);
+        if (held)
+            std::rethrow_exception(std::exchange(held, nullptr));
+    }
+    return 0;
+}
+
+int TWin32SystemDriver::Wait() {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT & 0xFF);
+    return Poll();
+}
+
+int TWin32SystemDriver::MoveMouse(int x, int y) {
+    POINT point{x, y};
+    if (HWND active = GetActiveWindow())
+        ClientToScreen(active, &point);
+    SetCursorPos(point.x, point.y);
+    return 0;
+}
+
+int TWin32SystemDriver::SetMouseVisible(int visible) {
+    state.pointerVisible = visible;
+    UpdatePointerVisibility();
+    return 0;
+}
+
+int TWin32SystemDriver::Modifiers() { return state.modifiers; }
+
+void UpdatePointerVisibility() {
+    const BOOL show = state.pointerVisible == 1 || !state.trackedWindow;
+    const int counter = ShowCursor(show);
+    if (counter != 0 && counter != -1)
+        ShowCursor(!show);
+}
+
+int DesktopMetric(int index) {
+    HWND desktop = GetDesktopWindow();
+    HDC dc = GetDC(desktop);
+    const int value = GetDeviceCaps(dc, index);
+    ReleaseDC(desktop, dc);
+    return value;
+}
+
+} // namespace vandro

@@ -1,0 +1,47 @@
+// The two window classes of the driver, registered on first use and never unregistered: top-level
+// windows and every window's client area, and windows owned by another window.
+#include "WindowsGUIDriver.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int ProgramIcon = 101;
+
+ATOM RegisterDriverClass(const wchar_t* name, bool withIcon) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = TWindowsGUIDriver::ClassWndProc;
+    windowClass.cbWndExtra = 30;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = withIcon ? LoadIconW(instance, MAKEINTRESOURCEW(ProgramIcon)) : nullptr;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    return RegisterClassW(&windowClass);
+}
+
+// A failed registration is not retried: the name stays set.
+String Registered(String& cached, ATOM& atom, const char16_t* name, bool withIcon) {
+    if (cached.empty()) {
+        cached = name;
+        atom = RegisterDriverClass(reinterpret_cast<const wchar_t*>(name), withIcon);
+    }
+    return cached;
+}
+
+} // namespace
+
+String TWindowsGUIDriver::ClassName() {
+    WindowsDriverState& state = WindowsDriver();
+    return Registered(state.windowClassName, state.WindowClassAtom, u"TARNWICK_WINDOW_CLASS", true);
+}
+
+String TWindowsGUIDriver::DialogClassName() {
+    WindowsDriverState& state = WindowsDriver();
+    return Registered(state.dialogClassName, state.DialogClassAtom, u"TARNWICK_DIALOG_CLASS",
+                      false);
+}
+
+} // namespace vandro

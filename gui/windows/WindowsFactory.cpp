@@ -1,0 +1,77 @@
+// The one place that maps gadget class numbers to the Windows gadget classes.
+#include "WindowsGUIDriver.h"
+
+#include "WindowsButton.h"
+#include "WindowsLabel.h"
+#include "WindowsMenu.h"
+#include "WindowsWindow.h"
+
+#include "gui/GadgetConstants.h"
+#include "runtime/Exceptions.h"
+
+namespace vandro {
+
+namespace {
+
+// Gadget kinds this platform has no native class for yet: asking for one is an error, not a
+// gadget that pretends. "" for a number outside the gadget classes.
+String MissingKind(int gadgetClass) {
+    switch (gadgetClass) {
+    case ClassPanel:
+        return u"panel";
+    case ClassTextField:
+        return u"text field";
+    case ClassTextArea:
+        return u"text area";
+    case ClassComboBox:
+        return u"combo box";
+    case ClassListBox:
+        return u"list box";
+    case ClassToolbar:
+        return u"toolbar";
+    case ClassTabber:
+        return u"tabber";
+    case ClassTreeView:
+        return u"tree view";
+    case ClassHTMLView:
+        return u"HTML view";
+    case ClassSlider:
+        return u"slider";
+    case ClassProgressBar:
+        return u"progress bar";
+    case ClassTreeNode:
+        return u"tree node";
+    case ClassCanvas:
+        return u"canvas";
+    default:
+        return {};
+    }
+}
+
+template <class T> Ref<TGadget> Instance(const Ref<TGadget>& group, int style, const String& text) {
+    return New<T>()->Create(group, style, text);
+}
+
+} // namespace
+
+Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
+                                                        int style, const String& text) {
+    switch (gadgetClass) {
+    case ClassDesktop:
+        return WindowsDriver().DesktopGadget;
+    case ClassWindow:
+        return Instance<TWindowsWindow>(group, style, u"");
+    case ClassButton:
+        return Instance<TWindowsButton>(group, style, u"");
+    case ClassLabel:
+        return Instance<TWindowsLabel>(group, style, u"");
+    case ClassMenu:
+        return Instance<TWindowsMenu>(group, style, text);
+    }
+    const String kind = MissingKind(gadgetClass);
+    if (kind.empty())
+        return {};
+    RuntimeError(u"The Windows platform has no " + kind + u" gadgets yet");
+}
+
+} // namespace vandro

@@ -1,0 +1,143 @@
+#include "WindowsGUIDriver.h"
+
+#include "WindowsBindings.h"
+#include "WindowsDesktop.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/ToolkitStart.h"
+
+#include <ole2.h>
+
+namespace vandro {
+
+namespace {
+
+WindowsDriverState driver;
+
+bool started = false;
+
+HWND MakeSharedTooltip() {
+    HWND tip = MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                                          0, 0, driver.DesktopGadget->_hwnd, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 300);
+    SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    return tip;
+}
+
+} // namespace
+
+WindowsDriverState& WindowsDriver() { return driver; }
+
+BOOL DeleteMade(HGDIOBJ object) {
+    if (!object)
+        return FALSE;
+    ++driver.gdiReleased;
+    return DeleteObject(object);
+}
+
+HWND MadeWindow(HWND hwnd) {
+    if (hwnd)
+        ++driver.windowsMade;
+    return hwnd;
+}
+
+BOOL DestroyMadeWindow(HWND hwnd) {
+    if (!hwnd || !DestroyWindow(hwnd))
+        return FALSE;
+    ++driver.windowsDestroyed;
+    return TRUE;
+}
+
+// The driver module: the toolkit, the optional functions, the state every gadget shares, then
+// the driver made current.
+void StartGuiDriver() {
+    if (started)
+        return;
+    started = true;
+    StartToolkit();
+    StartWindowsBindings();
+    driver.CustomColors.fill(0xFFFFFF);
+    driver.MouseButtonDown.fill(0);
+    driver.emptyText = L"";
+    driver.noTheme = L" ";
+    driver.explorerTheme = L"Explorer";
+    SetCurrentDriver(New<TWindowsGUIDriver>());
+}
+
+TWindowsGUIDriver::TWindowsGUIDriver() {
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+    driver.DefaultGadgetFont = TWindowsFont::DefaultFont(0.0, 0);
+    driver.HwndMap = New<TMap>();
+    Ref<TWindowsGadget> desktop = New<TWindowsDesktop>();
+    driver.DesktopGadget = desktop->Create({}, 0, u"");
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    driver.KeyboardHook =
+        SetWindowsHookExW(WH_KEYBOARD, KeyboardProc, instance, GetCurrentThreadId());
+    driver.MouseHook = SetWindowsHookExW(WH_MOUSE, MouseProc, instance, GetCurrentThreadId());
+    driver.ToolTipHwnd = MakeSharedTooltip();
+}
+
+TWindowsGUIDriver::~TWindowsGUIDriver() {
+    DestroyMadeWindow(driver.ToolTipHwnd);
+    driver.ToolTipHwnd = nullptr;
+    if (driver.MouseHook)
+        UnhookWindowsHookEx(driver.MouseHook);
+    if (driver.KeyboardHook)
+        UnhookWindowsHookEx(driver.KeyboardHook);
+    driver.MouseHook = nullptr;
+    driver.KeyboardHook = nullptr;
+}
+
+Ref<TGadget> TWindowsGUIDriver::DesktopGadget() { return driver.DesktopGadget; }
+
+Ref<TGuiFont> TWindowsGUIDriver::DefaultGadgetFont() { return driver.DefaultGadgetFont; }
+
+String TWindowsGUIDriver::UserName() {
+    wchar_t value[256] = L"";
+    GetEnvironmentVariableW(L"username", value, 256);
+    return FromWide(value);
+}
+
+String TWindowsGUIDriver::ComputerName() {
+    wchar_t value[256] = L"";
+    GetEnvironmentVariableW(L"userdomain", value, 256);
+    return FromWide(value);
+}
+
+Ref<TGadget> TWindowsGUIDriver::ActiveGadget() {
+    for (HWND hwnd = GetFocus(); hwnd; hwnd = GetParent(hwnd))
+        if (Ref<TWindowsGadget> gadget = GadgetFromHwnd(hwnd))
+            return gadget;
+    return {};
+}
+
+HWND TWindowsGUIDriver::GetActiveHwnd() {
+    if (driver.ActiveWindow && driver.ActiveWindow->_hwnd)
+        return driver.ActiveWindow->_hwnd;
+    return GetActiveWindow();
+}
+
+int TWindowsGUIDriver::CurrentModifiers() {
+    auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    return (held(VK_SHIFT) ? 1 : 0) | (held(VK_CONTROL) ? 2 : 0) | (held(VK_MENU) ? 4 : 0) |
+           (held(VK_LWIN) || held(VK_RWIN) ? 8 : 0);
+}
+
+HWND TWindowsGUIDriver::GadgetWindowHwnd(const Ref<TGadget>& gadget) {
+    for (TGadget* node = gadget.get(); node; node = node->parent) {
+        auto* element = dynamic_cast<TWindowsGadget*>(node);
+        if (element && element->_class == ClassWindow)
+            return HandleFrom<HWND>(element->Query(1));
+    }
+    return nullptr;
+}
+
+int TWindowsGUIDriver::CreateExplorerStyleGadgets(int flag) {
+    driver.ExplorerStyle = flag != 1 ? 1 : 0;
+    return 0;
+}
+
+} // namespace vandro

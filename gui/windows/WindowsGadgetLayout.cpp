@@ -1,0 +1,78 @@
+// Geometry: a layout pass moves all children of a gadget in one deferred-positioning batch,
+// and only the outermost pass redraws, once.
+#include "WindowsGadget.h"
+
+#include "WindowsGUIDriver.h"
+
+#include "gui/GadgetFunctions.h"
+
+namespace vandro {
+
+int TWindowsGadget::SetArea(int x, int y, int w, int h) {
+    SetRect(x, y, w, h);
+    Rethink();
+    return 0;
+}
+
+int TWindowsGadget::Rethink() { return QueueResize(_hwnd, xpos, ypos, width, height); }
+
+int TWindowsGadget::LayoutKids() {
+    WindowsDriverState& state = WindowsDriver();
+    StartResize();
+    const int outermost = state.ResizeRedraw;
+    state.ResizeRedraw = 0;
+    TGadget::LayoutKids();
+    EndResize();
+    if (outermost) {
+        if (kids->Count())
+            Activate(ActivateRedraw);
+        state.ResizeRedraw = 1;
+    }
+    return 0;
+}
+
+int TWindowsGadget::StartResize() {
+    if (!hdwpStruct && kids->Count())
+        hdwpStruct = BeginDeferWindowPos(kids->Count());
+    return 0;
+}
+
+int TWindowsGadget::QueueResize(HWND hwnd, int x, int y, int w, int h) {
+    const int redraw = WindowsDriver().ResizeRedraw;
+    auto* group = dynamic_cast<TWindowsGadget*>(parent);
+    if (group && group->hdwpStruct && GetParent(hwnd) == HandleFrom<HWND>(group->Query(2))) {
+        const UINT flags =
+            SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | (redraw ? 0 : SWP_NOREDRAW);
+        group->hdwpStruct = DeferWindowPos(group->hdwpStruct, hwnd, nullptr, x, y, w, h, flags);
+        return 0;
+    }
+    MoveWindow(hwnd, x, y, w, h, redraw);
+    HasResized();
+    return 0;
+}
+
+int TWindowsGadget::EndResize() {
+    if (!hdwpStruct)
+        return 0;
+    EndDeferWindowPos(std::exchange(hdwpStruct, nullptr));
+    for (const Object& kid : kids->ToArray())
+        if (auto child = Cast<TWindowsGadget>(kid))
+            child->HasResized();
+    return 0;
+}
+
+int TWindowsGadget::HasResized() { return 0; }
+
+int TWindowsGadget::ClientWidth() {
+    RECT area{xpos, ypos, xpos + width, ypos + height};
+    SendMessageW(HandleFrom<HWND>(Query(1)), WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    return area.right - area.left - _clientX;
+}
+
+int TWindowsGadget::ClientHeight() {
+    RECT area{xpos, ypos, xpos + width, ypos + height};
+    SendMessageW(HandleFrom<HWND>(Query(1)), WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    return area.bottom - area.top - _clientY;
+}
+
+} // namespace vandro

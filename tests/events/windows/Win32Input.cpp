@@ -1,0 +1,118 @@
+#include "Win32Input.h"
+
+#include "events/System.h"
+
+#include <string>
+#include <utility>
+
+namespace vandro {
+
+namespace {
+
+void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+
+void Key(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    const bool extended = key == VK_RCONTROL || key == VK_RMENU || key == VK_LEFT ||
+                          key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    input.ki.dwFlags = flags | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    Send(input);
+    PumpUntilQuiet();
+}
+
+struct DismisserState {
+    HHOOK hook = nullptr;
+    std::function<void(HWND)> action;
+    std::wstring caption;
+};
+DismisserState dismisser;
+
+LRESULT CALLBACK DismissHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && dismisser.action) {
+        const HWND dialog = reinterpret_cast<HWND>(wParam);
+        wchar_t caption[256] = L"";
+        GetWindowTextW(dialog, caption, 256);
+        dismisser.caption = caption;
+        dismisser.action(dialog);
+    }
+    return CallNextHookEx(dismisser.hook, code, wParam, lParam);
+}
+
+} // namespace
+
+void PumpUntilQuiet() {
+    for (int quiet = 0; quiet < 3;) {
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            quiet = 0;
+            PollSystem();
+        } else {
+            ++quiet;
+            Sleep(5);
+        }
+    }
+}
+
+void BringToFront(HWND hwnd) {
+    SetForegroundWindow(hwnd);
+    SetActiveWindow(hwnd);
+    PumpUntilQuiet();
+}
+
+void PressKey(WORD key) { Key(key, 0); }
+void ReleaseKey(WORD key) { Key(key, KEYEVENTF_KEYUP); }
+void TypeKey(WORD key) {
+    PressKey(key);
+    ReleaseKey(key);
+}
+
+void MovePointer(int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
+    input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(input);
+    PumpUntilQuiet();
+}
+
+void MovePointerTo(HWND hwnd, int clientX, int clientY) {
+    POINT point{clientX, clientY};
+    ClientToScreen(hwnd, &point);
+    MovePointer(point.x, point.y);
+}
+
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    Send(input);
+    PumpUntilQuiet();
+}
+
+void ClickAt(HWND hwnd, int clientX, int clientY) {
+    MovePointerTo(hwnd, clientX, clientY);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+DialogDismisser::DialogDismisser(std::function<void(HWND)> action) {
+    dismisser.action = std::move(action);
+    dismisser.caption.clear();
+    dismisser.hook = SetWindowsHookExW(WH_CBT, DismissHook, nullptr, GetCurrentThreadId());
+}
+
+DialogDismisser::~DialogDismisser() {
+    UnhookWindowsHookEx(dismisser.hook);
+    dismisser.hook = nullptr;
+    dismisser.action = nullptr;
+}
+
+std::wstring DialogDismisser::LastCaption() { return dismisser.caption; }
+
+} // namespace vandro

@@ -1,0 +1,39 @@
+// Real input for the Windows tests: keys and the mouse through SendInput, the pump run until
+// the system has delivered what it was given, and dialogs dismissed from a CBT hook.
+#pragma once
+
+#include "gui/windows/Win32.h"
+
+#include <functional>
+
+namespace vandro {
+
+// Pumps the system driver until its queue stays empty for a few rounds.
+void PumpUntilQuiet();
+// Brings the window to the front and makes it active, as the user's click on it would.
+void BringToFront(HWND hwnd);
+
+void PressKey(WORD key);
+void ReleaseKey(WORD key);
+// Down and up.
+void TypeKey(WORD key);
+// The pointer to the screen point.
+void MovePointer(int x, int y);
+void MovePointerTo(HWND hwnd, int clientX, int clientY);
+void MouseButton(DWORD flags);
+void ClickAt(HWND hwnd, int clientX, int clientY);
+
+// While it exists, every dialog or message box that becomes active is handed to the action
+// (once each), which typically posts a command or WM_CLOSE to it.
+class DialogDismisser {
+  public:
+    explicit DialogDismisser(std::function<void(HWND dialog)> action);
+    ~DialogDismisser();
+    DialogDismisser(const DialogDismisser&) = delete;
+    DialogDismisser& operator=(const DialogDismisser&) = delete;
+
+    // The caption of the last dialog handed over.
+    static std::wstring LastCaption();
+};
+
+} // namespace vandro
