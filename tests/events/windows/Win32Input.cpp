@@ -26,17 +26,22 @@ void Key(WORD key, DWORD flags) {
 struct DismisserState {
     HHOOK hook = nullptr;
     std::function<void(HWND)> action;
+    HWND dialog = nullptr;
     std::wstring caption;
 };
 DismisserState dismisser;
 
 LRESULT CALLBACK DismissHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && dismisser.action) {
-        const HWND dialog = reinterpret_cast<HWND>(wParam);
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && window && dismisser.action && window != dismisser.dialog) {
+        dismisser.dialog = window;
+        dismisser.action(window);
+    }
+    // The caption is complete by the time the dialog goes.
+    if (code == HCBT_DESTROYWND && window == dismisser.dialog) {
         wchar_t caption[256] = L"";
-        GetWindowTextW(dialog, caption, 256);
+        GetWindowTextW(window, caption, 256);
         dismisser.caption = caption;
-        dismisser.action(dialog);
     }
     return CallNextHookEx(dismisser.hook, code, wParam, lParam);
 }
@@ -104,6 +109,7 @@ void ClickAt(HWND hwnd, int clientX, int clientY) {
 DialogDismisser::DialogDismisser(std::function<void(HWND)> action) {
     dismisser.action = std::move(action);
     dismisser.caption.clear();
+    dismisser.dialog = nullptr;
     dismisser.hook = SetWindowsHookExW(WH_CBT, DismissHook, nullptr, GetCurrentThreadId());
 }
 

@@ -1,0 +1,173 @@
+// Activation and close messages, the requesters with their answers, the file filters, and
+// callbacks posted from other threads.
+#include "ProbeWindow.h"
+#include "SeenEvent.h"
+#include "Win32Input.h"
+
+#include "events/EventQueue.h"
+#include "events/System.h"
+#include "events/windows/Win32SystemDriver.h"
+#include "runtime/Application.h"
+#include "runtime/Boxed.h"
+#include "tests/gui/EventRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace vandro {
+namespace {
+
+constexpr std::initializer_list<int> AppIds = {AppSuspend, AppResume, AppTerminate};
+
+class Win32ServicesTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        StartEventQueue();
+        SetAppTitle(u"Vandro Test");
+    }
+    void TearDown() override {
+        PumpUntilQuiet();
+        while (PollEvent())
+            ;
+    }
+    EventRecorder recorder;
+};
+
+TEST_F(Win32ServicesTest, SwitchingBetweenOwnWindowsRaisesNoApplicationEvent) {
+    ProbeWindow first(Box(u"first"), 10, 10, 100, 100);
+    ProbeWindow second(Box(u"second"), 200, 10, 100, 100);
+    BringToFront(first.hwnd());
+    recorder.Take();
+    BringToFront(second.hwnd());
+    BringToFront(first.hwnd());
+    EXPECT_EQ(Seen(recorder.Take(), AppIds), std::vector<SeenEvent>{});
+}
+
+TEST_F(Win32ServicesTest, ActivationFromAnotherProgramSuspendsAndResumes) {
+    ProbeWindow probe(Box(u"probe"), 10, 10, 100, 100);
+    // No window of this process on the other side: another program's.
+    SendMessageW(probe.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageW(probe.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    // Activated while minimised, and activated from a window of this process: nothing.
+    SendMessageW(probe.hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), 0);
+    SendMessageW(probe.hwnd(), WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(probe.hwnd()));
+    const Object s = probe.source();
+    EXPECT_EQ(Seen(recorder.Take(), AppIds),
+              (std::vector<SeenEvent>{{AppSuspend, 0, 0, 0, 0, s}, {AppResume, 0, 0, 0, 0, s}}));
+}
+
+TEST_F(Win32ServicesTest, CloseBoxAsksTheApplicationToEnd) {
+    ProbeWindow probe(Box(u"probe"), 10, 10, 100, 100);
+    SendMessageW(probe.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Seen(recorder.Take(), AppIds),
+              (std::vector<SeenEvent>{{AppTerminate, 0, 0, 0, 0, probe.source()}}));
+    EXPECT_TRUE(IsWindow(probe.hwnd()));
+}
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, button, 0); }
+
+TEST_F(Win32ServicesTest, ProceedAnswersYesNoAndCancel) {
+    {
+        DialogDismisser yes([](HWND box) { Answer(box, IDYES); });
+        EXPECT_EQ(Proceed(u"Save?", 0), 1);
+    }
+    {
+        DialogDismisser no([](HWND box) { Answer(box, IDNO); });
+        EXPECT_EQ(Proceed(u"Save?", 1), 0);
+    }
+    DialogDismisser closed([](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); });
+    EXPECT_EQ(Proceed(u"Save?", 0), -1);
+    EXPECT_EQ(DialogDismisser::LastCaption(), L"Vandro Test");
+}
+
+TEST_F(Win32ServicesTest, ConfirmAnswersOneOnlyForOk) {
+    {
+        DialogDismisser ok([](HWND box) { Answer(box, IDOK); });
+        EXPECT_EQ(Confirm(u"Go on?", 0), 1);
+    }
+    DialogDismisser closed([](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); });
+    EXPECT_EQ(Confirm(u"Go on?", 1), 0);
+    DialogDismisser ok([](HWND box) { Answer(box, IDOK); });
+    EXPECT_EQ(Notify(u"Done", 0), 0);
+}
+
+TEST_F(Win32ServicesTest, MessageBoxGivesTheFocusBack) {
+    ProbeWindow probe(Box(u"probe"), 10, 10, 100, 100);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, probe.hwnd(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    BringToFront(probe.hwnd());
+    SetFocus(edit);
+    DialogDismisser ok([](HWND box) { Answer(box, IDOK); });
+    Notify(u"Done", 0);
+    EXPECT_EQ(GetFocus(), edit);
+}
+
+TEST_F(Win32ServicesTest, CancelledFileRequesterAnswersNothing) {
+    DialogDismisser cancel([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(RequestFile(u"Open", u"bmp,png", 0, u"c:/windows/x.png"), u"");
+    EXPECT_EQ(DialogDismisser::LastCaption(), L"Open");
+}
+
+TEST(Win32FileFilter, OneGroupWithoutDescriptionIsCalledFiles) {
+    EXPECT_EQ(FileFilterText(u"bmp,png"), String(u"Files\0*.bmp;*.png\0", 18));
+}
+
+TEST(Win32FileFilter, DescribedGroupsBecomePairs) {
+    EXPECT_EQ(FileFilterText(u"Image Files:bmp,png;Text:txt"),
+              String(u"Image Files\0*.bmp;*.png\0Text\0*.txt\0", 35));
+    EXPECT_EQ(FileFilterText(u""), u"");
+}
+
+TEST(Win32FileFilter, IndexIsTheGroupOfThePathsExtension) {
+    const String groups = u"Image Files:bmp,png;Text:txt,log";
+    EXPECT_EQ(FileFilterIndex(groups, u"c:\\a.BMP"), 1);
+    EXPECT_EQ(FileFilterIndex(groups, u"a.png"), 1);
+    EXPECT_EQ(FileFilterIndex(groups, u"a.txt"), 2);
+    // The last extension of the last group too.
+    EXPECT_EQ(FileFilterIndex(groups, u"a.log"), 2);
+    EXPECT_EQ(FileFilterIndex(groups, u"a.gif"), 0);
+    EXPECT_EQ(FileFilterIndex(groups, u"noextension"), 0);
+    EXPECT_EQ(FileFilterIndex(u"", u"a.png"), 0);
+}
+
+struct CallbackRecord {
+    int runs = 0;
+    DWORD thread = 0;
+    void* argument = nullptr;
+};
+
+void Record(const Object&, void* argument) {
+    auto* record = static_cast<CallbackRecord*>(argument);
+    ++record->runs;
+    record->thread = GetCurrentThreadId();
+    record->argument = argument;
+}
+
+TEST(Win32MainThread, CallbackPostedFromAnotherThreadRunsOnThisOne) {
+    StartEventQueue();
+    CallbackRecord record;
+    std::thread worker([&] { EXPECT_EQ(RunOnMainThread(Record, {}, &record), 1); });
+    worker.join();
+    EXPECT_EQ(record.runs, 0);
+    PumpUntilQuiet();
+    EXPECT_EQ(record.runs, 1);
+    EXPECT_EQ(record.thread, GetCurrentThreadId());
+    EXPECT_EQ(record.argument, &record);
+}
+
+TEST(Win32MainThread, CallbackObjectIsReleasedAfterTheRun) {
+    StartEventQueue();
+    CallbackRecord record;
+    Object held = Box(u"payload");
+    RunOnMainThread(Record, held, &record);
+    EXPECT_EQ(held->RefCount(), 2);
+    PumpUntilQuiet();
+    EXPECT_EQ(record.runs, 1);
+    EXPECT_EQ(held->RefCount(), 1);
+    EXPECT_EQ(RunOnMainThread(nullptr, held, &record), 0);
+    EXPECT_EQ(held->RefCount(), 1);
+}
+
+} // namespace
+} // namespace vandro
