@@ -1,10 +1,8 @@
 #include "WindowsGUIDriver.h"
 
-#include "WindowsBindings.h"
 #include "WindowsDesktop.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/ToolkitStart.h"
 
 #include <ole2.h>
 
@@ -13,8 +11,6 @@ namespace vandro {
 namespace {
 
 WindowsDriverState driver;
-
-bool started = false;
 
 HWND MakeSharedTooltip() {
     HWND tip = MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP, 0, 0,
@@ -47,22 +43,6 @@ BOOL DestroyMadeWindow(HWND hwnd) {
         return FALSE;
     ++driver.windowsDestroyed;
     return TRUE;
-}
-
-// The driver module: the toolkit, the optional functions, the state every gadget shares, then
-// the driver made current.
-void StartGuiDriver() {
-    if (started)
-        return;
-    started = true;
-    StartToolkit();
-    StartWindowsBindings();
-    driver.CustomColors.fill(0xFFFFFF);
-    driver.MouseButtonDown.fill(0);
-    driver.emptyText = L"";
-    driver.noTheme = L" ";
-    driver.explorerTheme = L"Explorer";
-    SetCurrentDriver(New<TWindowsGUIDriver>());
 }
 
 TWindowsGUIDriver::TWindowsGUIDriver() {
