@@ -5,6 +5,10 @@
 #include "PlatformGadget.h"
 #include "WindowFunctions.h"
 
+#include "runtime/Exceptions.h"
+
+#include <array>
+
 namespace vandro {
 
 namespace {
@@ -16,7 +20,20 @@ void InheritEnabled(TPlatformGadget& control, const Ref<TGadget>& group) {
     control.SetEnabled((control.State() & StateDisabled) ? 0 : 1);
 }
 
+// By gadget class number.
+constexpr std::array<const char16_t*, 18> kKindNames{
+    u"desktop",   u"window",   u"button",       u"panel",  u"text field", u"text area",
+    u"combo box", u"list box", u"toolbar",      u"tabber", u"tree view",  u"HTML view",
+    u"label",     u"slider",   u"progress bar", u"menu",   u"tree node",  u"canvas"};
+
 } // namespace
+
+Ref<TGadget> TPlatformDriver::MissingGadgetKind(int gadgetClass, const String& platform) {
+    if (gadgetClass < 0 || gadgetClass >= static_cast<int>(kKindNames.size()))
+        return {};
+    RuntimeError(u"The " + platform + u" platform has no " +
+                 kKindNames[static_cast<std::size_t>(gadgetClass)] + u" gadgets yet");
+}
 
 Ref<TGadget> TPlatformDriver::CreateGadget(int gadgetClass, const String& text, int x, int y, int w,
                                            int h, const Ref<TGadget>& given, int style) {

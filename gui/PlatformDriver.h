@@ -21,6 +21,12 @@ class TPlatformDriver : public TVellumDriver {
     virtual Ref<TGadget> DesktopGadget() = 0;
     // The font every new control starts with.
     virtual Ref<TGuiFont> DefaultGadgetFont() = 0;
+
+  protected:
+    // For a gadget class the platform has no native element for (yet): a runtime error that
+    // names the kind and the platform, instead of a gadget that pretends. Answers null for a
+    // number outside the gadget classes.
+    Ref<TGadget> MissingGadgetKind(int gadgetClass, const String& platform);
 };
 
 } // namespace vandro

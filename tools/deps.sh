@@ -1,13 +1,15 @@
 # Sourced by tools/test and tools/play: installs the Debian packages Vandro needs, when missing.
 # shellcheck disable=SC2034  # the variables are for the scripts that source this file
 
-# Building the Windows tree and running it under Wine, on a display or headless.
-VANDRO_PLAY_PACKAGES=(cmake make googletest g++-mingw-w64-x86-64 wine64 fonts-wine fonts-dejavu-core
-                      xvfb xauth)
+# Building the native tree on GTK 3 and the Windows tree for Wine, and running either on a
+# display or on a private Xvfb one.
+VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-mingw-w64-x86-64 wine64
+                      fonts-wine fonts-dejavu-core xvfb xauth)
 # Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
-VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" g++ libgtest-dev libbenchmark-dev clang
-                      libclang-rt-14-dev)
+# xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb.
+VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
+                      libclang-rt-14-dev xdotool libxtst-dev imagemagick)
 
 # vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
 vandro_install_packages() {
