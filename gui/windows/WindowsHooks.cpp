@@ -30,8 +30,10 @@ bool FiresFor(const Ref<TEvent>& event) {
     return !gadget || !(gadget->State() & StateDisabled);
 }
 
+// Only a keystroke taken from the queue counts: one that is merely peeked at (HC_NOREMOVE)
+// comes again when it is taken, and would fire its hotkey twice.
 LRESULT Keyboard(int code, WPARAM wParam, LPARAM lParam) {
-    if (code < 0)
+    if (code != HC_ACTION)
         return 0;
     if (wParam == VK_RETURN) {
         HWND focus = GetFocus();
@@ -93,7 +95,7 @@ WPARAM MessageFlags() {
 }
 
 void Mouse(int code, UINT msg, const MOUSEHOOKSTRUCT& info) {
-    if (code < 0 || msg < WM_MOUSEFIRST || msg > WM_MOUSEWHEEL)
+    if (code != HC_ACTION || msg < WM_MOUSEFIRST || msg > WM_MOUSEWHEEL)
         return;
     WindowsDriverState& state = WindowsDriver();
     const Pressed pressed = Classify(msg);

@@ -50,8 +50,7 @@ LRESULT CALLBACK DismissHook(int code, WPARAM wParam, LPARAM lParam) {
 
 void PumpUntilQuiet() {
     for (int quiet = 0; quiet < 3;) {
-        MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (HIWORD(GetQueueStatus(QS_ALLINPUT))) {
             quiet = 0;
             PollSystem();
         } else {

@@ -1,0 +1,74 @@
+// The fixture of the Win32 control tests: the toolkit started on the Windows driver, one shown
+// window of 400 x 300 client pixels to put controls in, every event recorded, and each case
+// ending with no window, GDI object or toolkit object of its own left behind.
+#pragma once
+
+#include "../../EventRecorder.h"
+
+#include "events/EventQueue.h"
+#include "gui/Toolkit.h"
+#include "gui/ToolkitStart.h"
+#include "gui/windows/WindowsGUIDriver.h"
+#include "gui/windows/WindowsUser.h"
+
+#include <gtest/gtest.h>
+
+namespace vandro {
+
+class WindowsControlTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        StartEventQueue();
+        StartGuiDriver();
+    }
+
+    void SetUp() override {
+        Drain();
+        const WindowsDriverState& state = WindowsDriver();
+        gdiBefore_ = state.gdiMade - state.gdiReleased;
+        windowsBefore_ = state.windowsMade - state.windowsDestroyed;
+        liveBefore_ = TObject::LiveObjects();
+        window = CreateWindow(u"controls", 20, 20, 400, 300, nullptr, 0);
+        PumpPending();
+        events.Take();
+    }
+
+    void TearDown() override {
+        FreeGadget(window);
+        window = nullptr;
+        PumpPending();
+        events.Take();
+        Drain();
+        const WindowsDriverState& state = WindowsDriver();
+        EXPECT_EQ(state.gdiMade - state.gdiReleased, gdiBefore_) << "GDI objects left";
+        EXPECT_EQ(state.windowsMade - state.windowsDestroyed, windowsBefore_) << "windows left";
+        EXPECT_EQ(TObject::LiveObjects(), liveBefore_) << "toolkit objects left";
+    }
+
+    static void Drain() {
+        while (PollEvent() != 0) {
+        }
+    }
+
+    // The events of these ids recorded since the last look, in order.
+    std::vector<Ref<TEvent>> Taken(std::initializer_list<int> ids) {
+        std::vector<Ref<TEvent>> kept;
+        for (const Ref<TEvent>& event : events.Take())
+            for (int id : ids)
+                if (event->id == id)
+                    kept.push_back(event);
+        return kept;
+    }
+
+    static HWND Hwnd(const Ref<TGadget>& gadget) { return HandleFrom<HWND>(gadget->Query(1)); }
+
+    EventRecorder events;
+    Ref<TGadget> window;
+
+  private:
+    long gdiBefore_ = 0;
+    long windowsBefore_ = 0;
+    long liveBefore_ = 0;
+};
+
+} // namespace vandro
