@@ -1,0 +1,7 @@
+#include "GtkSystemDriver.h"
+
+namespace vandro {
+
+Ref<TSystemDriver> NewSystemDriver() { return New<TGtkSystemDriver>(); }
+
+} // namespace vandro

@@ -1,0 +1,173 @@
+#include "GtkButton.h"
+
+#include "GtkGraphic.h"
+
+#include "gui/GadgetConstants.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int kPixmapIcon = 8;
+constexpr int kPixmapNoText = 16;
+
+void OnClicked(GtkButton*, gpointer data) { static_cast<TGtkButton*>(data)->Clicked(); }
+
+// The radio button made last in the same container, whose group a new one joins.
+GtkWidget* RadioGroupOf(GtkWidget* container) {
+    if (!container)
+        return nullptr;
+    GtkWidget* found = nullptr;
+    GList* children = gtk_container_get_children(GTK_CONTAINER(container));
+    for (GList* item = children; item; item = item->next)
+        if (GTK_IS_RADIO_BUTTON(item->data))
+            found = GTK_WIDGET(item->data);
+    g_list_free(children);
+    return found;
+}
+
+GtkWidget* NewButtonWidget(int kind, int style, GtkWidget* container) {
+    switch (kind) {
+    case ButtonCheckBox:
+        return (style & ButtonPushLike) ? gtk_toggle_button_new() : gtk_check_button_new();
+    case ButtonRadio: {
+        GtkWidget* radio =
+            gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(RadioGroupOf(container)));
+        if (style & ButtonPushLike)
+            gtk_toggle_button_set_mode(GTK_TOGGLE_BUTTON(radio), FALSE);
+        return radio;
+    }
+    default:
+        return gtk_button_new();
+    }
+}
+
+} // namespace
+
+TGtkButton::~TGtkButton() {
+    if (_labelProvider)
+        g_object_unref(_labelProvider);
+}
+
+int TGtkButton::Kind() const {
+    const int kind = style & 7;
+    return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
+}
+
+bool TGtkButton::IsToggle() const { return _widget && GTK_IS_TOGGLE_BUTTON(_widget); }
+
+int TGtkButton::State() {
+    int state = TGtkGadget::State();
+    if (IsToggle() && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(_widget)))
+        state |= StateChecked;
+    if (IsToggle() && gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(_widget)))
+        state |= StateChecked | StateIndeterminate;
+    return state;
+}
+
+String TGtkButton::GetText() { return _strButtonText; }
+
+int TGtkButton::ShowText(const String& text) {
+    _strButtonText = text;
+    if (!_imageOnly)
+        gtk_label_set_text_with_mnemonic(GTK_LABEL(_label), ToUtf8(MnemonicText(text)).c_str());
+    return 0;
+}
+
+int TGtkButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+    if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel) || !_widget)
+        return 0;
+    GdkPixbuf* image = PixbufFromPixmap(pixmap);
+    gtk_image_set_from_pixbuf(GTK_IMAGE(_image), image);
+    gtk_widget_set_visible(_image, image != nullptr);
+    if (image)
+        g_object_unref(image);
+    _imageOnly = pixmap && (flags & kPixmapNoText) ? 1 : 0;
+    gtk_widget_set_visible(_label, !_imageOnly);
+    ShowText(_strButtonText);
+    return 1;
+}
+
+void TGtkButton::SetCheckState(bool active, bool inconsistent) {
+    // GTK reports a change of the mark as a click; the program's own change is none.
+    g_signal_handlers_block_by_func(_widget, reinterpret_cast<gpointer>(OnClicked), this);
+    gtk_toggle_button_set_inconsistent(GTK_TOGGLE_BUTTON(_widget), inconsistent);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(_widget), active);
+    g_signal_handlers_unblock_by_func(_widget, reinterpret_cast<gpointer>(OnClicked), this);
+}
+
+int TGtkButton::SetSelected(int state) {
+    if (!IsToggle())
+        return 0;
+    SetCheckState(state != 0, state == -1 && Kind() == ButtonCheckBox);
+    return 0;
+}
+
+int TGtkButton::Class() { return ClassButton; }
+
+Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    const auto outer = Cast<TGtkGadget>(group);
+    GtkWidget* container = outer ? outer->ChildContainer() : nullptr;
+    GtkWidget* button = NewButtonWidget(Kind(), style, container);
+    GtkWidget* content = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+    gtk_widget_set_halign(content, IsToggle() && !(style & ButtonPushLike) ? GTK_ALIGN_START
+                                                                           : GTK_ALIGN_CENTER);
+    _image = gtk_image_new();
+    _label = gtk_label_new(nullptr);
+    gtk_label_set_use_underline(GTK_LABEL(_label), TRUE);
+    gtk_label_set_line_wrap(GTK_LABEL(_label), TRUE);
+    gtk_label_set_justify(GTK_LABEL(_label), GTK_JUSTIFY_CENTER);
+    gtk_box_pack_start(GTK_BOX(content), _image, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(content), _label, FALSE, FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(button), content);
+    gtk_widget_show(content);
+    gtk_widget_show(_label);
+    if (Kind() == ButtonOk)
+        gtk_widget_set_can_default(button, TRUE);
+    if (container)
+        gtk_fixed_put(GTK_FIXED(container), button, 0, 0);
+    Register(ClassButton, button, nullptr);
+    g_signal_connect(button, "clicked", G_CALLBACK(OnClicked), this);
+    RefreshLook();
+    return Ref<TGadget>(this);
+}
+
+int TGtkButton::isTabbable() { return 1; }
+
+int TGtkButton::RefreshLook() {
+    if (!_widget)
+        return 0;
+    // The rectangle the program gives is the button's: no theme minimum and no padding.
+    String look = u"button{padding:0;min-width:0;min-height:0;";
+    if (_bgbrush)
+        look += u"background-image:none;background-color:" + CssColor(_bgcolor) +
+                u";border:none;box-shadow:inset 0 0 0 1px rgba(0,0,0,0.3);";
+    look += u"}";
+    ApplyCss(_widget, _provider, _css, look);
+    // Wide symbols may reach past the face a little rather than widen the button.
+    ApplyCss(_label, _labelProvider, _labelCss,
+             u"label{margin:0 -4px;" + ColorCss(false) + FontCss() +
+                 u"} label:disabled{opacity:0.55;}");
+    return 0;
+}
+
+void TGtkButton::Clicked() {
+    const Ref<TGadget> self(this);
+    const int kind = Kind();
+    if (kind == ButtonCheckBox) {
+        // An indeterminate box becomes checked; GTK left it indeterminate.
+        const bool was = gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(_widget));
+        if (was)
+            SetCheckState(true, false);
+    } else if (kind == ButtonRadio && !gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(_widget))) {
+        // The one a click unchecks reports nothing.
+        return;
+    }
+    const int state = State();
+    const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
+    PostGuiEvent(GadgetAction, data, 0, 0, 0, {});
+}
+
+} // namespace vandro

@@ -1,0 +1,80 @@
+#include "GtkFont.h"
+
+#include "runtime/Text.h"
+
+#include <pango/pangocairo.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace vandro {
+
+namespace {
+
+PangoContext* MeasuringContext() {
+    static PangoContext* context =
+        pango_font_map_create_context(pango_cairo_font_map_get_default());
+    return context;
+}
+
+} // namespace
+
+TGtkFont::~TGtkFont() {
+    if (_description)
+        pango_font_description_free(_description);
+}
+
+Ref<TGtkFont> TGtkFont::Load(const String& face, double points, int style) {
+    if (_description)
+        pango_font_description_free(_description);
+    _description = pango_font_description_new();
+    pango_font_description_set_family(_description, ToUtf8(face).c_str());
+    pango_font_description_set_size(_description, static_cast<gint>(points * PANGO_SCALE + 0.5));
+    pango_font_description_set_weight(_description,
+                                      (style & FontBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(_description, (style & FontItalic) ? PANGO_STYLE_ITALIC
+                                                                        : PANGO_STYLE_NORMAL);
+    // The face fontconfig substitutes is the one every widget will draw with.
+    name = face;
+    if (PangoFont* loaded = pango_context_load_font(MeasuringContext(), _description)) {
+        PangoFontDescription* obtained = pango_font_describe(loaded);
+        if (const char* family = pango_font_description_get_family(obtained))
+            name = FromUtf8(family);
+        pango_font_description_free(obtained);
+        g_object_unref(loaded);
+    }
+    pango_font_description_set_family(_description, ToUtf8(name).c_str());
+    _points = points;
+    size = WholePoints(points);
+    this->style = style;
+    return Ref<TGtkFont>(this);
+}
+
+String TGtkFont::Css() const {
+    // Written without the C library's locale, which may want a decimal comma.
+    const long hundredths = std::lround(_points * 100);
+    char points[32];
+    std::snprintf(points, sizeof points, "%ld.%02ldpt", hundredths / 100, hundredths % 100);
+    String css = u"font-family:\"" + name + u"\";font-size:" + FromUtf8(points) + u";";
+    css += (style & FontBold) ? u"font-weight:bold;" : u"font-weight:normal;";
+    css += (style & FontItalic) ? u"font-style:italic;" : u"font-style:normal;";
+    if (style & (FontUnderline | FontStrikethrough)) {
+        css += u"text-decoration-line:";
+        css += (style & FontUnderline) ? u"underline" : u"line-through";
+        css += u";";
+    }
+    return css;
+}
+
+int TGtkFont::CharWidth(int character) {
+    PangoLayout* layout = pango_layout_new(MeasuringContext());
+    pango_layout_set_font_description(layout, _description);
+    const String text(1, static_cast<char16_t>(character));
+    pango_layout_set_text(layout, ToUtf8(text).c_str(), -1);
+    int width = 0;
+    pango_layout_get_pixel_size(layout, &width, nullptr);
+    g_object_unref(layout);
+    return width;
+}
+
+} // namespace vandro

@@ -1,0 +1,200 @@
+#include "GtkGUIDriver.h"
+
+#include "GtkDesktop.h"
+
+#include "graphics/PixmapLoader.h"
+#include "runtime/Text.h"
+
+#include <array>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace vandro {
+
+namespace {
+
+TGtkState state;
+
+String EnvironmentText(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? FromUtf8(value) : String();
+}
+
+int ChannelByte(double channel) { return static_cast<int>(channel * 255 + 0.5); }
+
+// A colour of the theme: a named colour of the window's style, or the link colour.
+GdkRGBA ThemeColor(int index) {
+    GdkRGBA color{0, 0, 0, 1};
+    GtkWidget* label = gtk_label_new(nullptr);
+    GtkStyleContext* context = gtk_widget_get_style_context(label);
+    static constexpr std::array<const char*, 4> kNames{"theme_bg_color", "theme_base_color",
+                                                       "theme_fg_color", "theme_selected_bg_color"};
+    if (index < static_cast<int>(kNames.size()))
+        gtk_style_context_lookup_color(context, kNames[static_cast<std::size_t>(index)], &color);
+    else
+        gtk_style_context_get_color(context, GTK_STATE_FLAG_LINK, &color);
+    g_object_ref_sink(label);
+    gtk_widget_destroy(label);
+    g_object_unref(label);
+    return color;
+}
+
+// The names of the pointer shapes 1 to 14 in the cursor theme.
+constexpr std::array<const char*, 15> kPointerNames{
+    nullptr,    "default",     "text",        "wait",      "crosshair",
+    "n-resize", "nwse-resize", "nesw-resize", "ew-resize", "ns-resize",
+    "move",     "not-allowed", "pointer",     "progress",  "help"};
+
+int StyleOf(const PangoFontDescription* description) {
+    return (pango_font_description_get_weight(description) >= PANGO_WEIGHT_BOLD ? FontBold : 0) |
+           (pango_font_description_get_style(description) != PANGO_STYLE_NORMAL ? FontItalic : 0);
+}
+
+Ref<TGtkFont> FontFromDescription(const PangoFontDescription* description, int extraStyle) {
+    const char* family = pango_font_description_get_family(description);
+    const double points =
+        static_cast<double>(pango_font_description_get_size(description)) / PANGO_SCALE;
+    return New<TGtkFont>()->Load(FromUtf8(family ? family : "Sans"), points,
+                                 StyleOf(description) | extraStyle);
+}
+
+// The desktop's interface font, at its own size unless one is given.
+Ref<TGtkFont> InterfaceFont(double size, int style) {
+    gchar* setting = nullptr;
+    g_object_get(gtk_settings_get_default(), "gtk-font-name", &setting, nullptr);
+    PangoFontDescription* description =
+        pango_font_description_from_string(setting ? setting : "Sans 10");
+    g_free(setting);
+    if (size > 0)
+        pango_font_description_set_size(description, static_cast<gint>(size * PANGO_SCALE + 0.5));
+    Ref<TGtkFont> font = FontFromDescription(description, style);
+    pango_font_description_free(description);
+    return font;
+}
+
+} // namespace
+
+TGtkState& GtkDriver() { return state; }
+
+TGtkGUIDriver::TGtkGUIDriver() {
+    state = TGtkState();
+    state.defaultFont = InterfaceFont(0, 0);
+    state.desktop = New<TGtkDesktop>();
+}
+
+String TGtkGUIDriver::UserName() {
+    const String name = EnvironmentText("username");
+    if (!name.empty())
+        return name;
+    return FromUtf8(g_get_user_name());
+}
+
+String TGtkGUIDriver::ComputerName() {
+    const String name = EnvironmentText("userdomain");
+    if (!name.empty())
+        return name;
+    return FromUtf8(g_get_host_name());
+}
+
+Ref<TGuiFont> TGtkGUIDriver::LoadFont(const String& name, int size, int style) {
+    return New<TGtkFont>()->Load(name, size, style);
+}
+
+Ref<TGuiFont> TGtkGUIDriver::LoadFontWithDouble(const String& name, double size, int style) {
+    return New<TGtkFont>()->Load(name, size, style);
+}
+
+Ref<TGuiFont> TGtkGUIDriver::LibraryFont(int kind, double size, int style) {
+    if (kind == FontSystem)
+        return InterfaceFont(size, style);
+    return TVellumDriver::LibraryFont(kind, size, style);
+}
+
+Ref<TGadget> TGtkGUIDriver::ActiveGadget() {
+    GList* windows = gtk_window_list_toplevels();
+    GtkWidget* focus = nullptr;
+    for (GList* item = windows; item && !focus; item = item->next)
+        if (gtk_window_is_active(GTK_WINDOW(item->data)))
+            focus = gtk_window_get_focus(GTK_WINDOW(item->data));
+    g_list_free(windows);
+    for (GtkWidget* at = focus; at; at = gtk_widget_get_parent(at))
+        if (auto gadget = GadgetFromWidget(at))
+            return gadget;
+    return {};
+}
+
+int TGtkGUIDriver::RequestColor(int red, int green, int blue) {
+    GtkWidget* dialog = gtk_color_chooser_dialog_new(nullptr, nullptr);
+    const GdkRGBA preset{red / 255.0, green / 255.0, blue / 255.0, 1};
+    gtk_color_chooser_set_rgba(GTK_COLOR_CHOOSER(dialog), &preset);
+    int chosen = 0;
+    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+        GdkRGBA color;
+        gtk_color_chooser_get_rgba(GTK_COLOR_CHOOSER(dialog), &color);
+        chosen = static_cast<int>(0xFF000000u | (ChannelByte(color.red) << 16) |
+                                  (ChannelByte(color.green) << 8) | ChannelByte(color.blue));
+    }
+    gtk_widget_destroy(dialog);
+    return chosen;
+}
+
+Ref<TGuiFont> TGtkGUIDriver::RequestFont(const Ref<TGuiFont>& font) {
+    GtkWidget* dialog = gtk_font_chooser_dialog_new(nullptr, nullptr);
+    if (const auto given = Cast<TGtkFont>(font); given && given->_description)
+        gtk_font_chooser_set_font_desc(GTK_FONT_CHOOSER(dialog), given->_description);
+    Ref<TGuiFont> chosen;
+    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+        PangoFontDescription* description =
+            gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog));
+        chosen = FontFromDescription(description, 0);
+        pango_font_description_free(description);
+    }
+    gtk_widget_destroy(dialog);
+    return chosen;
+}
+
+int TGtkGUIDriver::SetPointer(int shape) {
+    GdkDisplay* display = gdk_display_get_default();
+    if (state.cursor)
+        g_object_unref(state.cursor);
+    state.cursor = nullptr;
+    if (shape >= 1 && shape < static_cast<int>(kPointerNames.size()))
+        state.cursor =
+            gdk_cursor_new_from_name(display, kPointerNames[static_cast<std::size_t>(shape)]);
+    // Shape 0 gives each window its own pointer back.
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item; item = item->next)
+        if (GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(item->data)))
+            gdk_window_set_cursor(window, state.cursor);
+    g_list_free(windows);
+    return 0;
+}
+
+Ref<TIconStrip> TGtkGUIDriver::LoadIconStrip(const Object& source) {
+    Ref<TPixmap> pixmap = Cast<TPixmap>(source);
+    if (!pixmap && source)
+        pixmap = LoadPixmap(StreamUrl(source));
+    if (!pixmap || pixmap->height <= 0 || pixmap->width < pixmap->height)
+        return {};
+    auto strip = New<TIconStrip>();
+    strip->pixmap = pixmap;
+    strip->count = pixmap->width / pixmap->height;
+    return strip;
+}
+
+int TGtkGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
+                               unsigned char& blue) {
+    if (index < 0 || index > ColorLinkText)
+        return TVellumDriver::LookupColor(index, red, green, blue);
+    const GdkRGBA color = ThemeColor(index);
+    red = static_cast<unsigned char>(ChannelByte(color.red));
+    green = static_cast<unsigned char>(ChannelByte(color.green));
+    blue = static_cast<unsigned char>(ChannelByte(color.blue));
+    return 1;
+}
+
+Ref<TGadget> TGtkGUIDriver::DesktopGadget() { return state.desktop; }
+
+Ref<TGuiFont> TGtkGUIDriver::DefaultGadgetFont() { return state.defaultFont; }
+
+} // namespace vandro

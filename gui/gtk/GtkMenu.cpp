@@ -1,0 +1,257 @@
+#include "GtkMenu.h"
+
+#include "GtkGUIDriver.h"
+#include "GtkGadget.h"
+#include "GtkWindow.h"
+
+#include "events/gtk/GtkKeyCodes.h"
+#include "gui/GadgetConstants.h"
+#include "gui/LocalizationEngine.h"
+#include "gui/ToolkitStart.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+TGtkMenu* ParentMenu(const TGadget& menu) { return dynamic_cast<TGtkMenu*>(menu.parent); }
+
+void OnChosen(GtkMenuItem*, gpointer data) { static_cast<TGtkMenu*>(data)->Chosen(); }
+
+// The item's text: the mnemonic part before the first tab and, right-aligned in the menu's
+// shortcut column, the part after it.
+GtkWidget* ItemChild(const String& text) {
+    const std::size_t tab = text.find(u'\t');
+    GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 24);
+    GtkWidget* label =
+        gtk_label_new_with_mnemonic(ToUtf8(MnemonicText(text.substr(0, tab))).c_str());
+    gtk_label_set_xalign(GTK_LABEL(label), 0);
+    gtk_box_pack_start(GTK_BOX(box), label, TRUE, TRUE, 0);
+    if (tab != String::npos) {
+        GtkWidget* right = gtk_label_new(ToUtf8(text.substr(tab + 1)).c_str());
+        gtk_style_context_add_class(gtk_widget_get_style_context(right), "accelerator");
+        gtk_label_set_xalign(GTK_LABEL(right), 1);
+        gtk_box_pack_end(GTK_BOX(box), right, FALSE, FALSE, 0);
+    }
+    return box;
+}
+
+// The label of the item's mnemonic inside its child.
+GtkWidget* MnemonicLabel(GtkWidget* child) {
+    GList* parts = gtk_container_get_children(GTK_CONTAINER(child));
+    GtkWidget* label = parts ? GTK_WIDGET(parts->data) : nullptr;
+    g_list_free(parts);
+    return label;
+}
+
+void SetItemText(GtkWidget* item, const String& text) {
+    if (GtkWidget* old = gtk_bin_get_child(GTK_BIN(item)))
+        gtk_container_remove(GTK_CONTAINER(item), old);
+    GtkWidget* child = ItemChild(text);
+    gtk_container_add(GTK_CONTAINER(item), child);
+    gtk_label_set_mnemonic_widget(GTK_LABEL(MnemonicLabel(child)), item);
+    gtk_widget_show_all(child);
+}
+
+// The shortcut as GTK names it, after a tab; "" for a key it has no name for.
+String ShortcutOf(int key, int modifiers) {
+    const guint keyval = KeyvalFromVirtualKey(key);
+    if (!keyval)
+        return {};
+    gchar* label = gtk_accelerator_get_label(keyval, StateFromModifiers(modifiers));
+    const String text = u"\t" + FromUtf8(label);
+    g_free(label);
+    return text;
+}
+
+} // namespace
+
+TGtkMenu::TGtkMenu() { _key = SetNewKey(); }
+
+TGtkMenu::~TGtkMenu() {
+    auto& menus = GtkDriver().menus;
+    if (auto found = menus.find(_key); found != menus.end() && found->second == this)
+        menus.erase(found);
+    Watch(_shell, nullptr);
+    Watch(_itemWidget, nullptr);
+}
+
+void TGtkMenu::Watch(GtkWidget*& pointer, GtkWidget* widget) {
+    if (pointer)
+        g_object_remove_weak_pointer(G_OBJECT(pointer), reinterpret_cast<gpointer*>(&pointer));
+    pointer = widget;
+    if (widget)
+        g_object_add_weak_pointer(G_OBJECT(widget), reinterpret_cast<gpointer*>(&pointer));
+}
+
+int TGtkMenu::DoLayout() { return 0; }
+
+int TGtkMenu::Free() {
+    const Ref<TGadget> self(this);
+    Close();
+    if (_itemWidget)
+        gtk_widget_destroy(_itemWidget);
+    Watch(_itemWidget, nullptr);
+    _setparent(nullptr, -1);
+    GtkDriver().menus.erase(_key);
+    _icon = nullptr;
+    // A freed item's shortcut would go on raising events for a menu nobody can see.
+    UnbindHotKey(_hotkey);
+    _hotkey = nullptr;
+    return 0;
+}
+
+int TGtkMenu::State() { return _state; }
+
+int TGtkMenu::SetText(const String& text) {
+    name = text;
+    return 0;
+}
+
+String TGtkMenu::GetText() { return name; }
+
+int TGtkMenu::SetTooltip(const String&) { return 0; }
+
+int TGtkMenu::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+    if (!(flags & 8))
+        return 0;
+    _icon = pixmap;
+    return 1;
+}
+
+int TGtkMenu::SetEnabled(int enabled) {
+    _state = enabled ? (_state & ~StateDisabled) : (_state | StateDisabled);
+    if (_itemWidget)
+        gtk_widget_set_sensitive(_itemWidget, enabled ? TRUE : FALSE);
+    return 0;
+}
+
+int TGtkMenu::SetSelected(int selected) {
+    _state = selected ? (_state | StateChecked) : (_state & ~StateChecked);
+    if (_itemWidget && GTK_IS_CHECK_MENU_ITEM(_itemWidget)) {
+        // Setting the mark activates the item in GTK; the program's own change is no choice.
+        g_signal_handlers_block_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
+        gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(_itemWidget), selected ? TRUE : FALSE);
+        g_signal_handlers_unblock_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
+    }
+    return 0;
+}
+
+int TGtkMenu::SetHotKey(int key, int modifiers) {
+    _hotkeycode = key;
+    _modifier = modifiers;
+    _shortcut = ShortcutOf(key, modifiers);
+    if (_itemWidget && !name.empty())
+        SetItemText(_itemWidget, name + _shortcut);
+    const Ref<TGadget> self(this);
+    Ref<TEvent> event = TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {});
+    UnbindHotKey(_hotkey);
+    _hotkey = nullptr;
+    if (key)
+        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    return 0;
+}
+
+int TGtkMenu::Class() { return ClassMenu; }
+
+int TGtkMenu::SetNewKey() {
+    const int key = ++GtkDriver().menuCounter;
+    GtkDriver().menus[key] = this;
+    return key;
+}
+
+Ref<TGtkMenu> TGtkMenu::GetMenuFromKey(int key) {
+    const auto& menus = GtkDriver().menus;
+    const auto found = menus.find(key);
+    return found == menus.end() ? Ref<TGtkMenu>() : Ref<TGtkMenu>(found->second);
+}
+
+Ref<TGadget> TGtkMenu::Create(const Ref<TGadget>& group, int tag, const String& text) {
+    const Ref<TGadget> self(this);
+    name = text;
+    _tag = tag;
+    Ref<TGadget> container = group;
+    if (auto window = Cast<TGtkWindow>(group))
+        container = window->GetMenu();
+    _setparent(container, -1);
+    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
+        CurrentDriver()->SetGadgetLocalization(self, name, {});
+    return self;
+}
+
+GtkWidget* TGtkMenu::NewItemWidget() {
+    if (name.empty())
+        return gtk_separator_menu_item_new();
+    const TGtkMenu* above = ParentMenu(*this);
+    // Entries of a menu bar and items that open a submenu carry no check mark.
+    const bool plain = !kids->IsEmpty() || (above && GTK_IS_MENU_BAR(above->_shell));
+    GtkWidget* item = plain ? gtk_menu_item_new() : gtk_check_menu_item_new();
+    SetItemText(item, TVellumLocalizationEngine::LocalizeString(name) + _shortcut);
+    return item;
+}
+
+int TGtkMenu::Open(int popup) {
+    if (TGtkMenu* above = ParentMenu(*this)) {
+        if (!above->_shell)
+            RuntimeError(
+                u"Parent doesn't have a handle - the desktop heap may have run out of memory!");
+        _item = above->_itemcount++;
+        GtkWidget* item = NewItemWidget();
+        gtk_menu_shell_append(GTK_MENU_SHELL(above->_shell), item);
+        Watch(_itemWidget, item);
+        if (!kids->IsEmpty()) {
+            GtkWidget* submenu = gtk_menu_new();
+            gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), submenu);
+            Watch(_shell, submenu);
+            _itemcount = 0;
+        } else if (!name.empty()) {
+            g_signal_connect(item, "activate", G_CALLBACK(OnChosen), this);
+        }
+        gtk_widget_show_all(item);
+        if (_state & StateDisabled)
+            SetEnabled(0);
+        if (_state & StateChecked)
+            SetSelected(1);
+    } else {
+        Watch(_shell, popup ? gtk_menu_new() : gtk_menu_bar_new());
+        _itemcount = 0;
+    }
+    for (const Object& kid : kids->ToArray())
+        if (auto item = Cast<TGtkMenu>(kid))
+            item->Open(0);
+    return 0;
+}
+
+int TGtkMenu::FreeKids() {
+    for (const Object& kid : *kids)
+        if (auto item = Cast<TGtkMenu>(kid))
+            item->Close();
+    return 0;
+}
+
+int TGtkMenu::Close() {
+    FreeKids();
+    // A root's bar or pop-up goes with it; an item's submenu goes with the shell it is in.
+    if (_shell && !ParentMenu(*this))
+        gtk_widget_destroy(_shell);
+    Watch(_shell, nullptr);
+    if (_itemWidget)
+        g_signal_handlers_disconnect_by_data(_itemWidget, this);
+    Watch(_itemWidget, nullptr);
+    _itemcount = 0;
+    return 0;
+}
+
+void TGtkMenu::Chosen() {
+    const Ref<TGadget> self(this);
+    if (_itemWidget && GTK_IS_CHECK_MENU_ITEM(_itemWidget))
+        SetSelected((_state & StateChecked) ? 1 : 0);
+    TGtkWindow* window = GtkDriver().popupWindow;
+    for (TGadget* at = parent; at && !window; at = at->parent)
+        window = dynamic_cast<TGtkWindow*>(at);
+    if (window)
+        Ref<TGtkWindow>(window)->HandleMenuEvent(_key);
+}
+
+} // namespace vandro

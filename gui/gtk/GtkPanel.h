@@ -1,0 +1,40 @@
+// A panel: a container of gadgets, plain (with no border, a sunken or a raised one) or a
+// group panel, a captioned frame around its client area. A plain panel shows a background
+// colour, a background image in one of five layouts, and can be drawn translucent.
+#pragma once
+
+#include "GtkGadget.h"
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+namespace vandro {
+
+class TGtkPanel : public TGtkGadget {
+  public:
+    ~TGtkPanel() override;
+
+    // The TGadget slots it overrides, in slot order.
+    int ClientWidth() override;
+    int ClientHeight() override;
+    int SetAlpha(float alpha) override;
+    // The background image with its layout in bits 0 to 2 of flags.
+    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
+    int Class() override;
+
+    // The TGtkGadget slots it overrides.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int ShowText(const String& text) override;
+    String LookCss() override;
+    int BorderWidth() override;
+
+    // Paints the background: colour, then the image by its layout.
+    void Paint(cairo_t* cairo);
+
+    // 0 plain panel, 1 group panel.
+    int _type = 0;
+    float _alpha = 1.0f;
+    GdkPixbuf* _background = nullptr;
+    int _bitmapflags = 0;
+};
+
+} // namespace vandro

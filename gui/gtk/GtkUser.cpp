@@ -1,0 +1,353 @@
+// The user of the GTK platform: it clicks, chooses and closes through the X server, and reads
+// what the widgets show (their texts, their computed CSS colours and fonts, their states).
+#include "GtkButton.h"
+#include "GtkGUIDriver.h"
+#include "GtkLabel.h"
+#include "GtkMenu.h"
+#include "GtkUserInput.h"
+#include "GtkWindow.h"
+
+#include "events/Event.h"
+#include "events/Hook.h"
+#include "events/gtk/GtkSystemDriver.h"
+#include "gui/GadgetCreation.h"
+#include "gui/PlatformUser.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+constexpr int kActionTimeout = 3000;
+
+// Waits for one event of an id from a source, as the user waits to see the program react.
+class TEventWatch : public TObject {
+  public:
+    int id = 0;
+    Object source;
+    bool seen = false;
+};
+
+Object WatchEvent(int, Object data, Object context) {
+    const auto event = Cast<TEvent>(data);
+    const auto watch = Cast<TEventWatch>(context);
+    if (event && watch && event->id == watch->id && event->source == watch->source)
+        watch->seen = true;
+    return data;
+}
+
+void OnSignalSeen(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = true; }
+
+Ref<TGtkGadget> Element(const Ref<TGadget>& gadget) { return Cast<TGtkGadget>(RealGadget(gadget)); }
+
+// The widget can take a click: it and everything around it shown, enabled and on the screen.
+bool Usable(GtkWidget* widget) {
+    if (!widget || !gtk_widget_is_visible(widget) || !gtk_widget_is_sensitive(widget) ||
+        !gtk_widget_get_mapped(widget))
+        return false;
+    GdkWindow* window = gtk_widget_get_window(gtk_widget_get_toplevel(widget));
+    return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED);
+}
+
+// Clicks the widget's centre and waits until it reports the signal.
+bool ClickAndWait(GtkWidget* widget, const char* signal) {
+    int x = 0, y = 0;
+    if (!ScreenCentre(widget, x, y))
+        return false;
+    bool seen = false;
+    const gulong handler = g_signal_connect(widget, signal, G_CALLBACK(OnSignalSeen), &seen);
+    ClickAt(x, y, 1, 0);
+    PumpUntil([&seen] { return seen; }, kActionTimeout);
+    g_signal_handler_disconnect(widget, handler);
+    return seen;
+}
+
+// A text as the program wrote it, from GTK's: "_" marks the mnemonic again as "&".
+String ProgramText(const char* shown) {
+    const String text = FromUtf8(shown ? shown : "");
+    String written;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == u'_' && at + 1 < text.size() && text[at + 1] == u'_') {
+            written += u'_';
+            ++at;
+        } else if (text[at] == u'_') {
+            written += u'&';
+        } else if (text[at] == u'&') {
+            written += u"&&";
+        } else {
+            written += text[at];
+        }
+    }
+    return written;
+}
+
+int PackedColor(const GdkRGBA& color) {
+    const auto channel = [](double value) { return static_cast<int>(value * 255 + 0.5); };
+    return channel(color.red) + (channel(color.green) << 8) + (channel(color.blue) << 16);
+}
+
+int ComputedTextColor(GtkWidget* widget) {
+    GtkStyleContext* context = gtk_widget_get_style_context(widget);
+    GdkRGBA color;
+    gtk_style_context_get_color(context, gtk_style_context_get_state(context), &color);
+    return PackedColor(color);
+}
+
+int ComputedBackColor(GtkWidget* widget) {
+    GtkStyleContext* context = gtk_widget_get_style_context(widget);
+    GdkRGBA* color = nullptr;
+    gtk_style_context_get(context, gtk_style_context_get_state(context), "background-color", &color,
+                          nullptr);
+    const int packed = color && color->alpha > 0 ? PackedColor(*color) : -1;
+    if (color)
+        gdk_rgba_free(color);
+    return packed;
+}
+
+// The widget that shows the gadget's text and its text colour and font.
+GtkWidget* TextWidget(const Ref<TGtkGadget>& element) {
+    if (const auto button = Cast<TGtkButton>(element))
+        return button->TextLabel();
+    return element->_widget;
+}
+
+// The menu item whose widget this is, among the node's children.
+Ref<TGadget> ItemOfWidget(const TGtkMenu& node, GtkWidget* widget) {
+    for (const Object& kid : *node.kids)
+        if (const auto item = Cast<TGtkMenu>(kid); item && item->_itemWidget == widget)
+            return item;
+    return {};
+}
+
+String MenuItemText(const TGtkMenu& item) {
+    GtkWidget* child = item._itemWidget ? gtk_bin_get_child(GTK_BIN(item._itemWidget)) : nullptr;
+    if (!child)
+        return {};
+    GList* parts = gtk_container_get_children(GTK_CONTAINER(child));
+    String text = parts ? ProgramText(gtk_label_get_label(GTK_LABEL(parts->data))) : String();
+    if (parts && parts->next)
+        text += u"\t" + FromUtf8(gtk_label_get_text(GTK_LABEL(parts->next->data)));
+    g_list_free(parts);
+    return text;
+}
+
+class TGtkUser : public TPlatformUser {
+  public:
+    int PressButton(const Ref<TGadget>& button) override {
+        const auto element = Cast<TGtkButton>(RealGadget(button));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        const bool clicked = ClickAndWait(element->_widget, "clicked");
+        PumpPending();
+        return clicked ? 1 : 0;
+    }
+
+    int ChooseMenu(const Ref<TGadget>& item) override {
+        const auto chosen = Cast<TGtkMenu>(item);
+        if (!chosen || chosen->name.empty() || !chosen->kids->IsEmpty() || !chosen->_itemWidget)
+            return 0;
+        // The way down from the menu bar: each entry opens the submenu the next one is in.
+        std::vector<Ref<TGtkMenu>> path;
+        for (Ref<TGtkMenu> at = chosen; at && dynamic_cast<TGtkMenu*>(at->parent);
+             at = Ref<TGtkMenu>(dynamic_cast<TGtkMenu*>(at->parent)))
+            path.insert(path.begin(), at);
+        for (std::size_t step = 0; step < path.size(); ++step) {
+            GtkWidget* widget = path[step]->_itemWidget;
+            if (!PumpUntil([widget] { return Usable(widget); }, kActionTimeout))
+                return CloseMenus(path.front()), 0;
+            if (step + 1 == path.size())
+                break;
+            int x = 0, y = 0;
+            ScreenCentre(widget, x, y);
+            ClickAt(x, y, 1, 0);
+            GtkWidget* submenu = path[step]->_shell;
+            if (!PumpUntil([submenu] { return submenu && gtk_widget_get_mapped(submenu); },
+                           kActionTimeout))
+                return CloseMenus(path.front()), 0;
+        }
+        const bool activated = ClickAndWait(chosen->_itemWidget, "activate");
+        CloseMenus(path.front());
+        return activated ? 1 : 0;
+    }
+
+    int CloseWindow(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        auto watch = New<TEventWatch>();
+        watch->id = WindowClose;
+        watch->source = FindOutermostGadget(element);
+        AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
+        RequestClose(element->_widget);
+        PumpUntil([&watch] { return watch->seen; }, kActionTimeout);
+        RemoveHook(EmitEventHook(), &WatchEvent, watch);
+        return watch->seen ? 1 : 0;
+    }
+
+    void WhenWaiting(std::function<void()> action) override {
+        GtkSystem()->WhenWaiting(std::move(action));
+    }
+
+    int Exists(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TGtkMenu>(gadget))
+            return menu->_itemWidget ? 1 : 0;
+        const auto element = Element(gadget);
+        return element && element->_widget ? 1 : 0;
+    }
+
+    String ShownText(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TGtkMenu>(gadget)) {
+            String text = MenuItemText(*menu);
+            const String& shortcut = menu->_shortcut;
+            if (!shortcut.empty() && text.size() >= shortcut.size() &&
+                text.compare(text.size() - shortcut.size(), shortcut.size(), shortcut) == 0)
+                text.resize(text.size() - shortcut.size());
+            return text;
+        }
+        const auto element = Element(gadget);
+        if (!element || !element->_widget)
+            return {};
+        if (GTK_IS_WINDOW(element->_widget))
+            return FromUtf8(gtk_window_get_title(GTK_WINDOW(element->_widget)));
+        GtkWidget* text = TextWidget(element);
+        if (!GTK_IS_LABEL(text))
+            return {};
+        if (gtk_label_get_use_underline(GTK_LABEL(text)))
+            return ProgramText(gtk_label_get_label(GTK_LABEL(text)));
+        return FromUtf8(gtk_label_get_text(GTK_LABEL(text)));
+    }
+
+    int ShownTextColor(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        if (!element || !element->_widget || element->_fgcolor < 0)
+            return -1;
+        return ComputedTextColor(TextWidget(element));
+    }
+
+    int ShownBackColor(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        if (!element || !element->_widget || !element->_bgbrush)
+            return -1;
+        return ComputedBackColor(element->_widget);
+    }
+
+    Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        if (!element || !element->_widget || !element->_font)
+            return {};
+        // The font the widget's style computes, held against the font the gadget was given.
+        GtkStyleContext* context = gtk_widget_get_style_context(TextWidget(element));
+        PangoFontDescription* computed = nullptr;
+        gtk_style_context_get(context, gtk_style_context_get_state(context), "font", &computed,
+                              nullptr);
+        const bool same =
+            computed && pango_font_description_get_family(computed) &&
+            FromUtf8(pango_font_description_get_family(computed)) == element->_font->name &&
+            pango_font_description_get_size(computed) ==
+                pango_font_description_get_size(element->_font->_description);
+        if (computed)
+            pango_font_description_free(computed);
+        return same ? Ref<TGuiFont>(element->_font) : Ref<TGuiFont>();
+    }
+
+    int ShownState(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TGtkMenu>(gadget)) {
+            GtkWidget* item = menu->_itemWidget;
+            if (!item)
+                return 0;
+            const bool checked = GTK_IS_CHECK_MENU_ITEM(item) &&
+                                 gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(item));
+            return (gtk_widget_get_sensitive(item) ? 0 : StateDisabled) |
+                   (checked ? StateChecked : 0);
+        }
+        const auto element = Element(gadget);
+        if (!element || !element->_widget)
+            return StateHidden;
+        GtkWidget* widget = element->_widget;
+        int state = (gtk_widget_get_visible(widget) ? 0 : StateHidden) |
+                    (gtk_widget_get_sensitive(widget) ? 0 : StateDisabled);
+        if (GTK_IS_TOGGLE_BUTTON(widget)) {
+            if (gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget)))
+                state |= StateChecked;
+            if (gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(widget)))
+                state |= StateChecked | StateIndeterminate;
+        }
+        return state;
+    }
+
+    int ShownLabelStyle(const Ref<TGadget>& label) override {
+        const auto element = Cast<TGtkLabel>(RealGadget(label));
+        if (!element || !element->_widget)
+            return 0;
+        if (GTK_IS_SEPARATOR(element->_widget))
+            return LabelSeparator;
+        const float xalign = gtk_label_get_xalign(GTK_LABEL(element->_widget));
+        const int alignment = xalign > 0.75f   ? LabelRightAligned
+                              : xalign > 0.25f ? LabelCentred
+                                               : LabelLeftAligned;
+        GtkStyleContext* context = gtk_widget_get_style_context(element->_widget);
+        GtkBorder border;
+        gtk_style_context_get_border(context, gtk_style_context_get_state(context), &border);
+        return alignment | (border.top > 0 ? element->Frame() : LabelNoFrame);
+    }
+
+    std::vector<Ref<TGadget>> ShownMenuItems(const Ref<TGadget>& menu) override {
+        std::vector<Ref<TGadget>> items;
+        const auto node = Cast<TGtkMenu>(menu);
+        if (!node || !node->_shell)
+            return items;
+        GList* children = gtk_container_get_children(GTK_CONTAINER(node->_shell));
+        for (GList* child = children; child; child = child->next)
+            if (auto item = ItemOfWidget(*node, GTK_WIDGET(child->data)))
+                items.push_back(item);
+        g_list_free(children);
+        return items;
+    }
+
+    String ShownShortcut(const Ref<TGadget>& item) override {
+        const auto menu = Cast<TGtkMenu>(item);
+        if (!menu || menu->_shortcut.empty())
+            return {};
+        const String text = MenuItemText(*menu);
+        const String& shortcut = menu->_shortcut;
+        const bool shown =
+            text.size() >= shortcut.size() &&
+            text.compare(text.size() - shortcut.size(), shortcut.size(), shortcut) == 0;
+        return shown ? shortcut : String();
+    }
+
+    int MenuTag(const Ref<TGadget>& item) override {
+        const auto menu = Cast<TGtkMenu>(item);
+        return menu ? menu->_tag : 0;
+    }
+
+    String ShownStatusField(const Ref<TGadget>& window, int field) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        GtkWidget* label = element ? element->StatusLabel(field) : nullptr;
+        return label ? FromUtf8(gtk_label_get_text(GTK_LABEL(label))) : String();
+    }
+
+    Ref<TGadget> ActiveWindow() override {
+        TGtkWindow* window = GtkDriver().activeWindow;
+        return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+    }
+
+  private:
+    // Leaves the menus of the bar closed, as after a choice.
+    static void CloseMenus(const Ref<TGtkMenu>& entry) {
+        GtkWidget* widget = entry->_itemWidget;
+        GtkWidget* bar = widget ? gtk_widget_get_parent(widget) : nullptr;
+        if (bar && GTK_IS_MENU_SHELL(bar))
+            gtk_menu_shell_deactivate(GTK_MENU_SHELL(bar));
+        PumpPending();
+    }
+};
+
+} // namespace
+
+const Ref<TPlatformUser>& PlatformUser() {
+    static const Ref<TPlatformUser> user = New<TGtkUser>();
+    return user;
+}
+
+} // namespace vandro

@@ -1,0 +1,120 @@
+#include "GtkUserInput.h"
+
+#include "events/gtk/GtkKeyCodes.h"
+
+#include <gdk/gdkx.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+
+namespace vandro {
+
+namespace {
+
+Display* XDisplay() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
+
+constexpr int kShiftKey = 160;
+constexpr int kCtrlKey = 162;
+constexpr int kAltKey = 164;
+
+void HoldModifiers(int modifiers, bool down) {
+    if (modifiers & 1)
+        SendKey(kShiftKey, down);
+    if (modifiers & 2)
+        SendKey(kCtrlKey, down);
+    if (modifiers & 4)
+        SendKey(kAltKey, down);
+}
+
+} // namespace
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done() && Clock::now() < deadline) {
+        if (!gtk_events_pending())
+            g_usleep(200);
+        while (gtk_events_pending())
+            gtk_main_iteration_do(FALSE);
+    }
+    return done();
+}
+
+void PumpPending() {
+    XSync(XDisplay(), False);
+    while (gtk_events_pending())
+        gtk_main_iteration_do(FALSE);
+}
+
+bool ScreenCentre(GtkWidget* widget, int& x, int& y) {
+    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    if (!window || !gtk_widget_get_mapped(widget))
+        return false;
+    GtkAllocation allocation;
+    gtk_widget_get_allocation(widget, &allocation);
+    gdk_window_get_origin(window, &x, &y);
+    if (!gtk_widget_get_has_window(widget)) {
+        x += allocation.x;
+        y += allocation.y;
+    }
+    x += allocation.width / 2;
+    y += allocation.height / 2;
+    return true;
+}
+
+void MovePointerTo(int x, int y) {
+    XTestFakeMotionEvent(XDisplay(), -1, x, y, CurrentTime);
+    XFlush(XDisplay());
+}
+
+void ClickAt(int x, int y, int button, int modifiers) {
+    Display* display = XDisplay();
+    HoldModifiers(modifiers, true);
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(button), True, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(button), False, CurrentTime);
+    HoldModifiers(modifiers, false);
+    XFlush(display);
+}
+
+void SendKey(int key, bool down) {
+    Display* display = XDisplay();
+    const KeyCode code = XKeysymToKeycode(display, KeyvalFromVirtualKey(key));
+    if (code == 0)
+        return;
+    XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+    XFlush(display);
+}
+
+void TypeKey(int key, int modifiers) {
+    HoldModifiers(modifiers, true);
+    SendKey(key, true);
+    SendKey(key, false);
+    HoldModifiers(modifiers, false);
+}
+
+void RequestClose(GtkWidget* window) {
+    Display* display = XDisplay();
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = GDK_WINDOW_XID(gtk_widget_get_window(window));
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+void FocusWindow(GtkWidget* window) {
+    GdkWindow* native = gtk_widget_get_window(window);
+    if (!native)
+        return;
+    XSetInputFocus(XDisplay(), GDK_WINDOW_XID(native), RevertToParent, CurrentTime);
+    XFlush(XDisplay());
+    PumpUntil([window] { return gtk_window_is_active(GTK_WINDOW(window)) != FALSE; }, 500);
+}
+
+} // namespace vandro

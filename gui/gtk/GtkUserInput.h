@@ -1,0 +1,32 @@
+// Real input for the GTK platform's user: pointer and key events synthesised in the X server
+// through XTest, and close requests sent as a window manager sends them, so that every action
+// reaches the program through the same path as a person's.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <functional>
+
+namespace vandro {
+
+// Runs GTK's main loop until done answers true or the time is up; answers done().
+bool PumpUntil(const std::function<bool()>& done, int milliseconds);
+// Runs what GTK has pending now.
+void PumpPending();
+
+// The centre of the widget on the screen; false when it is not on the screen.
+bool ScreenCentre(GtkWidget* widget, int& x, int& y);
+// The pointer moves to (x, y) on the screen and clicks button 1 to 3 (X numbering: 1 left,
+// 2 middle, 3 right) with the modifier keys (1 Shift, 2 Ctrl, 4 Alt) held.
+void ClickAt(int x, int y, int button, int modifiers);
+void MovePointerTo(int x, int y);
+// Presses or releases the key of a virtual-key code.
+void SendKey(int key, bool down);
+// A key stroke with modifiers held.
+void TypeKey(int key, int modifiers);
+// Asks the window to close, as a window manager's close box does.
+void RequestClose(GtkWidget* window);
+// Gives the window the keyboard focus, as a click on its frame would.
+void FocusWindow(GtkWidget* window);
+
+} // namespace vandro

@@ -1,0 +1,134 @@
+// A window's frame: the heights of its menu bar and status line around the client area, where
+// it is on the screen, its size limits, and the events its moves and sizes raise.
+#include "GtkWindow.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/WindowFunctions.h"
+
+#include <algorithm>
+
+namespace vandro {
+
+namespace {
+
+int NaturalHeight(GtkWidget* widget) {
+    if (!widget)
+        return 0;
+    int natural = 0;
+    gtk_widget_get_preferred_height(widget, nullptr, &natural);
+    return natural;
+}
+
+} // namespace
+
+int TGtkWindow::MenuHeight() const { return NaturalHeight(_menubar); }
+
+int TGtkWindow::StatusHeight() const { return NaturalHeight(_status); }
+
+int TGtkWindow::ConvertToContainerDimensions(int&, int& y, int&, int& h) {
+    if (!(style & WindowClientCoords))
+        return 0;
+    const int menu = MenuHeight();
+    y -= menu;
+    h += menu + StatusHeight();
+    return 1;
+}
+
+int TGtkWindow::ClientWidth() {
+    if (style & WindowClientCoords)
+        return width;
+    return std::max(width, 0);
+}
+
+int TGtkWindow::ClientHeight() {
+    if (style & WindowClientCoords)
+        return height;
+    return std::max(height - MenuHeight() - StatusHeight(), 0);
+}
+
+int TGtkWindow::Rethink() {
+    if (!_widget)
+        return 0;
+    int x = xpos, y = ypos, w = width, h = height;
+    ConvertToContainerDimensions(x, y, w, h);
+    GtkWindow* shell = GTK_WINDOW(_widget);
+    gtk_window_move(shell, x, y);
+    if (style & WindowResizable) {
+        gtk_widget_set_size_request(_client, -1, -1);
+        gtk_window_resize(shell, std::max(w, 1), std::max(h, 1));
+    } else {
+        // A fixed window takes the size of what it holds: the client area decides it.
+        gtk_widget_set_size_request(_client, std::max(ClientWidth(), 0),
+                                    std::max(ClientHeight(), 0));
+    }
+    return RethinkClient(1);
+}
+
+int TGtkWindow::RethinkClient(int) { return LayoutKids(); }
+
+void TGtkWindow::TakeNativeRect() {
+    GdkWindow* window = _widget ? gtk_widget_get_window(_widget) : nullptr;
+    if (!window || !gtk_widget_get_mapped(_widget) || (State() & StateMinimized))
+        return;
+    int x = 0, y = 0;
+    gdk_window_get_origin(window, &x, &y);
+    int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
+    if (style & WindowClientCoords) {
+        GtkAllocation client;
+        gtk_widget_get_allocation(_client, &client);
+        x += client.x;
+        y += client.y;
+        w = client.width;
+        h = client.height;
+    }
+    const bool moved = x != xpos || y != ypos;
+    const bool sized = w != width || h != height;
+    if (!moved && !sized)
+        return;
+    SetRect(x, y, w, h);
+    if (sized)
+        RethinkClient(0);
+    if (moved)
+        PostGuiEvent(WindowMove, 0, 0, x, y, {});
+    if (sized)
+        PostGuiEvent(WindowSize, 0, 0, w, h, {});
+}
+
+int TGtkWindow::SetMinimumSize(int width, int height) {
+    _minwidth = width;
+    _minheight = height;
+    ApplySizeHints();
+    return 0;
+}
+
+int TGtkWindow::SetMaximumSize(int width, int height) {
+    _maxwidth = width;
+    _maxheight = height;
+    ApplySizeHints();
+    return 0;
+}
+
+// The limits as the window's geometry hints, in the window's own measure; a window whose
+// limits meet cannot be resized at all.
+void TGtkWindow::ApplySizeHints() {
+    if (!_widget)
+        return;
+    GdkGeometry hints{};
+    int x = 0, y = 0;
+    hints.min_width = _minwidth;
+    hints.min_height = _minheight;
+    ConvertToContainerDimensions(x, y, hints.min_width, hints.min_height);
+    int mask = GDK_HINT_MIN_SIZE;
+    if (_maxwidth >= _minwidth && _maxheight >= _minheight) {
+        hints.max_width = _maxwidth;
+        hints.max_height = _maxheight;
+        ConvertToContainerDimensions(x, y, hints.max_width, hints.max_height);
+        mask |= GDK_HINT_MAX_SIZE;
+    }
+    GtkWindow* shell = GTK_WINDOW(_widget);
+    gtk_window_set_geometry_hints(shell, nullptr, &hints, GdkWindowHints(mask));
+    const bool fixed = _maxwidth == _minwidth && _maxheight == _minheight;
+    gtk_window_set_resizable(shell, !fixed && (style & WindowResizable));
+}
+
+} // namespace vandro

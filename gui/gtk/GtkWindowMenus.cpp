@@ -1,0 +1,117 @@
+// A window's menu bar, its pop-up menus and its status line.
+#include "GtkGUIDriver.h"
+#include "GtkMenu.h"
+#include "GtkWindow.h"
+
+#include "gui/GadgetEvents.h"
+#include "gui/WindowFunctions.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+// A resizable window's status line keeps its text clear of the sizing grip.
+constexpr const char16_t* kGripPadding = u"     ";
+
+// The field of the status text: before the first tab, between the first and the second, and
+// the rest.
+String StatusField(const String& text, int field) {
+    std::size_t start = 0;
+    for (int tab = 0; tab < field; ++tab) {
+        const std::size_t next = text.find(u'\t', start);
+        if (next == String::npos)
+            return {};
+        start = next + 1;
+    }
+    if (field == 2)
+        return text.substr(start);
+    const std::size_t end = text.find(u'\t', start);
+    return text.substr(start, end == String::npos ? String::npos : end - start);
+}
+
+void OnPopupHidden(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = false; }
+
+} // namespace
+
+String TGtkWindow::GetStatusText() { return (style & WindowStatusBar) ? _statustext : String(); }
+
+int TGtkWindow::SetStatusText(const String& text) {
+    if (!_status)
+        return 0;
+    _statustext = text;
+    const String shown = (style & WindowResizable) ? text + kGripPadding : text;
+    for (int field = 0; field < 3; ++field)
+        gtk_label_set_text(GTK_LABEL(_fields[static_cast<std::size_t>(field)]),
+                           ToUtf8(StatusField(shown, field)).c_str());
+    return 0;
+}
+
+GtkWidget* TGtkWindow::StatusLabel(int field) const {
+    return field >= 0 && field < 3 ? _fields[static_cast<std::size_t>(field)] : nullptr;
+}
+
+Ref<TGadget> TGtkWindow::GetMenu() {
+    if (!_menu) {
+        _menu = New<TGtkMenu>();
+        _menu->Create({}, 0, {});
+        _menu->_setparent(Ref<TGadget>(this), -1);
+    }
+    return _menu;
+}
+
+int TGtkWindow::UpdateMenu() {
+    if (!_widget || !(style & WindowMenuBar))
+        return 0;
+    GtkWidget* old = _menubar;
+    _menubar = nullptr;
+    if (_menu) {
+        _menu->FreeKids();
+        _menu->Open(0);
+        _menubar = _menu->_shell;
+        gtk_box_pack_start(GTK_BOX(_box), _menubar, FALSE, FALSE, 0);
+        gtk_box_reorder_child(GTK_BOX(_box), _menubar, 0);
+        gtk_widget_show_all(_menubar);
+    }
+    if (old && old != _menubar)
+        gtk_widget_destroy(old);
+    // The bar's height may differ from the placeholder's: the client area stays where it is.
+    Rethink();
+    return 0;
+}
+
+int TGtkWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
+    const auto popup = Cast<TGtkMenu>(menu);
+    if (!popup || !_widget)
+        return 0;
+    const Ref<TGadget> self(this);
+    popupextra = extra;
+    GtkDriver().popupWindow = this;
+    popup->Open(1);
+    GtkWidget* shell = popup->_shell;
+    gtk_menu_attach_to_widget(GTK_MENU(shell), _widget, nullptr);
+    gtk_widget_show_all(shell);
+    bool open = true;
+    g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
+    gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
+    // Modal, as the platform's pop-up menus are: the choice is handled before this returns.
+    while (open && gtk_widget_get_visible(shell))
+        gtk_main_iteration_do(TRUE);
+    while (gtk_events_pending())
+        gtk_main_iteration_do(FALSE);
+    g_signal_handlers_disconnect_by_data(shell, &open);
+    popup->Close();
+    GtkDriver().popupWindow = nullptr;
+    popupextra = nullptr;
+    return 0;
+}
+
+int TGtkWindow::HandleMenuEvent(int id) {
+    const Ref<TGtkMenu> menu = TGtkMenu::GetMenuFromKey(id);
+    const Object extra = std::move(popupextra);
+    popupextra = nullptr;
+    EmitGadgetEvent(MenuAction, menu, menu ? menu->_tag : 0, 0, 0, 0, extra);
+    return 0;
+}
+
+} // namespace vandro
