@@ -100,7 +100,14 @@ int TWindowsGUIDriver::CheckCommonControlVersion() {
                 reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")));
             DLLVERSIONINFO2 info{};
             info.info1.cbSize = sizeof info;
-            if (getVersion && SUCCEEDED(getVersion(&info.info1)))
+            // Some implementations know only the first version of the record.
+            auto ask = [&] { return getVersion && SUCCEEDED(getVersion(&info.info1)); };
+            bool known = ask();
+            if (!known) {
+                info.info1.cbSize = sizeof info.info1;
+                known = ask();
+            }
+            if (known)
                 version = {static_cast<int>(info.info1.dwMajorVersion),
                            static_cast<int>(info.info1.dwMinorVersion),
                            static_cast<int>(info.info1.dwBuildNumber)};

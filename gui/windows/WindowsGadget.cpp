@@ -189,12 +189,15 @@ int TWindowsGadget::SetShow(int show) {
         ShowWindow(_hwnd, SW_SHOW);
         return 0;
     }
-    if (parent) {
-        const Ref<TGadget> focused = CurrentDriver()->ActiveGadget();
-        if (focused && (focused.get() == this || HasDescendant(focused)))
-            parent->Activate(ActivateFocus);
-    }
+    const Ref<TGadget> focused = parent ? CurrentDriver()->ActiveGadget() : nullptr;
+    const bool hadFocus = focused && (focused.get() == this || HasDescendant(focused));
+    if (hadFocus)
+        parent->Activate(ActivateFocus);
     ShowWindow(_hwnd, SW_HIDE);
+    // The parent may have handed the focus straight back inside: a hidden control keeps no focus.
+    HWND focus = GetFocus();
+    if (hadFocus && focus && (focus == _hwnd || IsChild(_hwnd, focus)))
+        SetFocus(HandleFrom<HWND>(parent->Query(2)));
     return 0;
 }
 

@@ -90,6 +90,14 @@ std::string Stored(const std::string& raw) {
 
 } // namespace
 
+std::string BesideProgram(const std::string& name) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    folder.erase(folder.find_last_of("\\/") + 1);
+    return folder + name;
+}
+
 bool WindowCapture::SavePng(const std::string& path) const {
     std::string raw;
     raw.reserve(static_cast<std::size_t>(height) * (1 + 3 * width));

@@ -28,4 +28,7 @@ class WindowCapture {
     std::vector<std::uint32_t> pixels_;
 };
 
+// A file name beside the test program, where the captures of a run go.
+std::string BesideProgram(const std::string& name);
+
 } // namespace vandro

@@ -1,0 +1,212 @@
+// The gadget base on real controls: enabling through groups, tooltips, hotkeys, the event
+// gate, colours and brushes, focus hand-off and the batched layout pass.
+#include "WindowsFixture.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetCreation.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/HotKey.h"
+#include "gui/ToolkitStart.h"
+#include "gui/windows/WindowsGUIDriver.h"
+
+namespace vandro {
+namespace {
+
+// A plain edit control that reports each change of its text, through the base's gate.
+class TTestEdit : public TWindowsGadget {
+  public:
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int, const String&) override {
+        Register(ClassTextField,
+                 CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                                 HandleFrom<HWND>(group->Query(2)), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr),
+                 nullptr, 0);
+        return Ref<TWindowsGadget>(this);
+    }
+    LRESULT OnCommand(UINT, WPARAM wParam) override {
+        if (HIWORD(wParam) == EN_CHANGE)
+            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+        return 0;
+    }
+};
+
+class GadgetBaseTest : public WindowsTest {
+  protected:
+    Ref<TWindowsGadget> Group(int x = 10, int y = 10, int w = 300, int h = 200) {
+        return Place(New<TTestGroup>(), window, x, y, w, h);
+    }
+};
+
+TEST_F(GadgetBaseTest, ControlMadeInADisabledGroupIsDisabledUntilTheGroupIsEnabled) {
+    const Ref<TWindowsGadget> group = Group();
+    DisableGadget(group);
+    const Ref<TGadget> button = CreateButton(u"Inside", 10, 10, 80, 24, group, 0);
+    EXPECT_FALSE(IsWindowEnabled(NativeHandle(button)));
+    // Disabled only through its group: not by the program.
+    EXPECT_EQ(button->State() & StateDisabled, 0);
+    EnableGadget(group);
+    EXPECT_TRUE(IsWindowEnabled(NativeHandle(button)));
+}
+
+TEST_F(GadgetBaseTest, ControlTheProgramDisabledStaysDisabledWhenItsGroupComesBack) {
+    const Ref<TWindowsGadget> group = Group();
+    const Ref<TGadget> own = CreateButton(u"Own", 10, 10, 80, 24, group, 0);
+    const Ref<TGadget> other = CreateButton(u"Other", 100, 10, 80, 24, group, 0);
+    DisableGadget(own);
+    DisableGadget(group);
+    EXPECT_FALSE(IsWindowEnabled(NativeHandle(other)));
+    EnableGadget(group);
+    EXPECT_TRUE(IsWindowEnabled(NativeHandle(other)));
+    EXPECT_FALSE(IsWindowEnabled(NativeHandle(own)));
+    EXPECT_EQ(own->State() & StateDisabled, StateDisabled);
+}
+
+TEST_F(GadgetBaseTest, NestedGroupsPassTheStateDown) {
+    const Ref<TWindowsGadget> outer = Group();
+    const Ref<TWindowsGadget> inner = Place(New<TTestGroup>(), outer, 5, 5, 200, 100);
+    const Ref<TGadget> button = CreateButton(u"Deep", 10, 10, 80, 24, inner, 0);
+    DisableGadget(outer);
+    EXPECT_FALSE(IsWindowEnabled(NativeHandle(inner)));
+    EXPECT_FALSE(IsWindowEnabled(NativeHandle(button)));
+    EnableGadget(outer);
+    EXPECT_TRUE(IsWindowEnabled(NativeHandle(button)));
+}
+
+TEST_F(GadgetBaseTest, StateShowsHiddenAndDisabled) {
+    const Ref<TGadget> button = CreateButton(u"State", 10, 10, 80, 24, window, 0);
+    EXPECT_EQ(button->State(), 0);
+    HideGadget(button);
+    DisableGadget(button);
+    EXPECT_EQ(button->State(), StateHidden | StateDisabled);
+    ShowGadget(button);
+    EXPECT_EQ(button->State(), StateDisabled);
+}
+
+TEST_F(GadgetBaseTest, TooltipLinesAreKeptWithCarriageReturnLineFeed) {
+    const Ref<TGadget> button = CreateButton(u"Tip", 10, 10, 80, 24, window, 0);
+    const HWND shared = WindowsDriver().ToolTipHwnd;
+    const LRESULT before = SendMessageW(shared, TTM_GETTOOLCOUNT, 0, 0);
+    SetGadgetTooltip(button, u"one\ntwo");
+    EXPECT_EQ(GadgetTooltip(button), u"one\r\ntwo");
+    EXPECT_EQ(SendMessageW(shared, TTM_GETTOOLCOUNT, 0, 0), before + 1);
+    SetGadgetTooltip(button, u"one\r\ntwo\r\nthree");
+    EXPECT_EQ(GadgetTooltip(button), u"one\r\ntwo\r\nthree");
+    SetGadgetTooltip(button, u"lone\rreturn");
+    EXPECT_EQ(GadgetTooltip(button), u"lonereturn");
+    EXPECT_EQ(SendMessageW(shared, TTM_GETTOOLCOUNT, 0, 0), before + 1);
+    wchar_t shown[64] = L"";
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = GetParent(NativeHandle(button));
+    tool.uId = reinterpret_cast<UINT_PTR>(NativeHandle(button));
+    tool.lpszText = shown;
+    SendMessageW(shared, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(shown), L"lonereturn");
+    SetGadgetTooltip(button, u"");
+    EXPECT_EQ(GadgetTooltip(button), u"");
+    EXPECT_EQ(SendMessageW(shared, TTM_GETTOOLCOUNT, 0, 0), before);
+}
+
+TEST_F(GadgetBaseTest, HotkeyIsReplacedAndRemovedByKeyZero) {
+    const Ref<TGadget> button = CreateButton(u"Keys", 10, 10, 80, 24, window, 0);
+    const int owner = HandleValue(windowHwnd());
+    SetGadgetHotKey(button, 'H', 2);
+    const Ref<TEvent> first = FindHotKeyEvent('H', 2, owner);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->id, GadgetAction);
+    EXPECT_EQ(first->source, button);
+    // Limited to its window.
+    EXPECT_FALSE(FindHotKeyEvent('H', 2, owner + 4));
+    SetGadgetHotKey(button, 'G', 2);
+    EXPECT_FALSE(FindHotKeyEvent('H', 2, owner));
+    EXPECT_TRUE(FindHotKeyEvent('G', 2, owner));
+    SetGadgetHotKey(button, 0, 2);
+    EXPECT_FALSE(FindHotKeyEvent('G', 2, owner));
+    EXPECT_FALSE(Cast<TWindowsGadget>(button)->_hotkey);
+}
+
+TEST_F(GadgetBaseTest, TextSetByTheProgramRaisesNoEventButTypingDoes) {
+    const Ref<TWindowsGadget> edit = Place(New<TTestEdit>(), window, 10, 10, 150, 22);
+    recorder.Take();
+    SetGadgetText(edit, u"program");
+    EXPECT_EQ(GadgetText(edit), u"program");
+    EXPECT_EQ(Taken({GadgetAction}), std::vector<SeenEvent>{});
+    SetFocus(NativeHandle(edit));
+    TypeKey('Z');
+    EXPECT_EQ(Taken({GadgetAction}), (std::vector<SeenEvent>{{GadgetAction, 0, 0, 0, 0, edit}}));
+    edit->DeSensitize();
+    TypeKey('Z');
+    EXPECT_EQ(Taken({GadgetAction}), std::vector<SeenEvent>{});
+}
+
+TEST_F(GadgetBaseTest, HidingAGroupWithTheFocusHandsTheFocusOut) {
+    const Ref<TWindowsGadget> group = Group();
+    const Ref<TWindowsGadget> edit = Place(New<TTestEdit>(), group, 10, 10, 150, 22);
+    SetFocus(NativeHandle(edit));
+    HideGadget(group);
+    EXPECT_NE(GetFocus(), NativeHandle(edit));
+    EXPECT_FALSE(group->HasDescendant(CurrentDriver()->ActiveGadget()));
+    EXPECT_EQ(group->State() & StateHidden, StateHidden);
+}
+
+TEST_F(GadgetBaseTest, ColourBrushIsReplacedAndRemovedWhileTheColourIsKept) {
+    const Ref<TGadget> label = CreateLabel(u"Colour", 10, 10, 100, 20, window, 0);
+    const Ref<TWindowsGadget> native = Cast<TWindowsGadget>(label);
+    SetGadgetColor(label, 10, 20, 30);
+    const HBRUSH first = native->BgBrush();
+    EXPECT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(native->BgColor(), 10 + (20 << 8) + (30 << 16));
+    SetGadgetColor(label, 40, 50, 60);
+    EXPECT_EQ(GetObjectType(first), 0u);
+    RemoveGadgetColor(label);
+    EXPECT_EQ(native->BgBrush(), nullptr);
+    EXPECT_EQ(native->BgColor(), 40 + (50 << 8) + (60 << 16));
+}
+
+TEST_F(GadgetBaseTest, LabelAsksForTheParentsBackgroundAsItsBrush) {
+    const Ref<TGadget> label = CreateLabel(u"See through", 10, 10, 100, 20, window, 0);
+    const Ref<TWindowsGadget> native = Cast<TWindowsGadget>(label);
+    SetGadgetTextColor(label, 255, 0, 0);
+    HWND client = HandleFrom<HWND>(window->Query(2));
+    HDC dc = GetDC(client);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(client, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(NativeHandle(label))));
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    ReleaseDC(client, dc);
+    EXPECT_EQ(brush, native->_hbrush);
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    // Moving the label drops the copy of the background under it.
+    SetGadgetShape(label, 20, 20, 100, 20);
+    EXPECT_EQ(native->_hbrush, nullptr);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+}
+
+TEST_F(GadgetBaseTest, NoChildLearnsOfItsMoveBeforeAllHaveMoved) {
+    const Ref<TWindowsGadget> group = Group(10, 10, 300, 200);
+    std::vector<Ref<TMoveWitness>> witnesses;
+    for (int i = 0; i < 3; ++i) {
+        witnesses.push_back(New<TMoveWitness>());
+        Place(witnesses.back(), group, 10 + 90 * i, 10, 80, 30);
+        witnesses.back()->siblingsInPlace.clear();
+    }
+    SetGadgetShape(group, 10, 10, 600, 400);
+    for (const Ref<TMoveWitness>& witness : witnesses)
+        EXPECT_EQ(witness->siblingsInPlace, std::vector<bool>{true});
+    EXPECT_NE(witnesses[2]->xpos, 190);
+    EXPECT_EQ(group->hdwpStruct, nullptr);
+    EXPECT_EQ(WindowsDriver().ResizeRedraw, 1);
+}
+
+TEST_F(GadgetBaseTest, ClientSizeOfAControlIsItsOwnWithoutAFrame) {
+    const Ref<TGadget> button = CreateButton(u"Size", 10, 10, 80, 24, window, 0);
+    EXPECT_EQ(GadgetClientWidth(button), 80);
+    EXPECT_EQ(GadgetClientHeight(button), 24);
+    RECT rect{};
+    GetWindowRect(NativeHandle(button), &rect);
+    EXPECT_EQ(rect.right - rect.left, 80);
+}
+
+} // namespace
+} // namespace vandro
