@@ -4,6 +4,7 @@
 #include "WindowsButton.h"
 #include "WindowsLabel.h"
 #include "WindowsMenu.h"
+#include "WindowsPanel.h"
 #include "WindowsWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -17,8 +18,6 @@ namespace {
 // gadget that pretends. "" for a number outside the gadget classes.
 String MissingKind(int gadgetClass) {
     switch (gadgetClass) {
-    case ClassPanel:
-        return u"panel";
     case ClassTextField:
         return u"text field";
     case ClassTextArea:
@@ -41,8 +40,6 @@ String MissingKind(int gadgetClass) {
         return u"progress bar";
     case ClassTreeNode:
         return u"tree node";
-    case ClassCanvas:
-        return u"canvas";
     default:
         return {};
     }
@@ -67,6 +64,10 @@ Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const R
         return Instance<TWindowsLabel>(group, style, u"");
     case ClassMenu:
         return Instance<TWindowsMenu>(group, style, text);
+    case ClassPanel:
+        return Instance<TWindowsPanel>(group, style, u"");
+    case ClassCanvas:
+        return Instance<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, u"");
     }
     const String kind = MissingKind(gadgetClass);
     if (kind.empty())

@@ -190,7 +190,8 @@ TEST_F(PanelTest, AlphaImageIsBlendedOverTheFill) {
     SetGadgetPixmap(panel, image, PanelImageTiled);
     EXPECT_EQ(Native(panel)->_hasalpha, 1);
     WindowCapture shot(Hwnd(window));
-    EXPECT_TRUE(Near(shot.ClientPixel(25, 50), 0x7F7FFF, 3)) << std::hex << shot.ClientPixel(25, 50);
+    EXPECT_TRUE(Near(shot.ClientPixel(25, 50), 0x7F7FFF, 3))
+        << std::hex << shot.ClientPixel(25, 50);
     EXPECT_EQ(shot.ClientPixel(75, 50), kWhite);
     FreeGadget(panel);
 }

@@ -1,0 +1,76 @@
+// Gadget classes 3 and 17: a container in which other gadgets are laid out. A plain panel
+// (optionally with a sunken or raised border) paints a background colour, a background image in
+// one of five layouts and an opacity over its parent, through a back buffer when it needs one;
+// a group panel is a captioned frame around an inner client window; a canvas is painted by the
+// program, which it asks with one "GadgetPaint" per paint request.
+#pragma once
+
+#include "WindowsGadget.h"
+
+#include "graphics/Pixmap.h"
+
+namespace vandro {
+
+enum WindowsPanelType : int {
+    WindowsPanelPlain = 0,
+    WindowsPanelGroup = 1,
+    WindowsPanelCanvas = 2,
+};
+
+// The low three bits of the background image's flags.
+enum PanelImageLayout : int {
+    PanelImageTiled = 0,
+    PanelImageCentred = 1,
+    // Scaled so that the whole image fits, centred.
+    PanelImageFitted = 2,
+    PanelImageStretched = 3,
+    // Scaled to the panel's width, centred.
+    PanelImageFitWidth = 4,
+};
+
+class TWindowsPanel : public TWindowsGadget {
+  public:
+    // The TGadget slots it overrides, in slot order.
+    // Releases the canvas graphics too.
+    int Free() override;
+    // A group frame's client area is 8 narrower and 20 lower than the frame's.
+    int ClientWidth() override;
+    int ClientHeight() override;
+    // A canvas's redraw asks for a paint without erasing.
+    int Activate(int command) override;
+    int SetAlpha(float alpha) override;
+    // Null removes the image and keeps the last flags and size.
+    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
+    int Class() override;
+    // Binds the canvas graphics to the panel's window; answers null (CanvasGraphics reads them).
+    Object AttachGraphics(int flags) override;
+    Object CanvasGraphics() override;
+
+    // The TWindowsGadget slots it overrides.
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    // Places a group frame's inner client window.
+    int RethinkClient(int repaint) override;
+    LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // With recurse nonzero, the brushes of every child that is a Windows gadget as well.
+    int FlushBrushes(int recurse) override;
+
+    // Its own: the background (colour, image, opacity) of hwnd into dc; answers 1.
+    int PaintBackground(HDC dc, HWND hwnd);
+    // Where the image of w x h goes in a panel of W x H by its layout mode; false for modes that
+    // draw nothing. Tiling answers the first tile.
+    static bool ImageRect(int mode, int panelWidth, int panelHeight, int w, int h, RECT& placed);
+
+    int _type = WindowsPanelPlain;
+    float _alpha = 1.0f;
+    int _bitmapwidth = 0;
+    int _bitmapheight = 0;
+    int _bitmapflags = 0;
+    Object _canvas;
+    int _hasalpha = 0;
+
+  private:
+    void DrawImage(HDC target, int panelWidth, int panelHeight);
+    void Blit(HDC target, HDC source, int x, int y, int w, int h);
+};
+
+} // namespace vandro

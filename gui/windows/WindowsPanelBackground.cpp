@@ -1,0 +1,135 @@
+// A plain panel's background: its colour (or the parent's background), its image in one of
+// five layouts and its opacity over the parent. A back buffer is used only when there is an
+// image or the panel is not opaque; otherwise the fill goes straight to the target.
+#include "WindowsPanel.h"
+
+#include "WindowsGUIDriver.h"
+
+namespace vandro {
+
+namespace {
+
+// AC_SRC_OVER with constant alpha 255 and AC_SRC_ALPHA: the image's own premultiplied alpha.
+constexpr BLENDFUNCTION kPerPixelBlend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+
+RECT UpdateRect(HDC dc, HWND hwnd, int w, int h) {
+    RECT update{};
+    if (GetUpdateRect(hwnd, &update, FALSE))
+        return update;
+    GetClipBox(dc, &update);
+    if (IsRectEmpty(&update))
+        update = RECT{0, 0, w, h};
+    return update;
+}
+
+} // namespace
+
+bool TWindowsPanel::ImageRect(int mode, int panelWidth, int panelHeight, int w, int h,
+                              RECT& placed) {
+    if (w <= 0 || h <= 0)
+        return false;
+    switch (mode) {
+    case PanelImageTiled:
+        placed = RECT{0, 0, w, h};
+        return true;
+    case PanelImageCentred: {
+        const int x = (panelWidth - w) / 2;
+        const int y = (panelHeight - h) / 2;
+        placed = RECT{x, y, x + w, y + h};
+        return true;
+    }
+    case PanelImageFitted:
+    case PanelImageFitWidth: {
+        const float sx = static_cast<float>(panelWidth) / static_cast<float>(w);
+        const float sy = static_cast<float>(panelHeight) / static_cast<float>(h);
+        const float scale = (mode == PanelImageFitted && sy < sx) ? sy : sx;
+        const int dw = static_cast<int>(scale * static_cast<float>(w));
+        const int dh = static_cast<int>(scale * static_cast<float>(h));
+        const int x = (panelWidth - dw) / 2;
+        const int y = (panelHeight - dh) / 2;
+        placed = RECT{x, y, x + dw, y + dh};
+        return true;
+    }
+    case PanelImageStretched:
+        placed = RECT{0, 0, panelWidth, panelHeight};
+        return true;
+    default:
+        return false;
+    }
+}
+
+int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    const int w = window.right - window.left;
+    const int h = window.bottom - window.top;
+    const RECT update = UpdateRect(dc, hwnd, w, h);
+    const bool isClient = hwnd == _hwndclient && _type == WindowsPanelGroup;
+    const bool hasImage = _bitmap && _bitmapwidth > 0 && _bitmapheight > 0;
+    const bool buffered = !isClient && (hasImage || _alpha < 1.0f);
+
+    HDC target = dc;
+    HBITMAP buffer = nullptr;
+    HGDIOBJ oldBuffer = nullptr;
+    if (buffered) {
+        target = CreateCompatibleDC(dc);
+        buffer = CreateCompatibleBitmap(dc, w, h);
+        oldBuffer = SelectObject(target, buffer);
+    }
+    const HBRUSH brush = BgBrush();
+    if (brush && !isClient)
+        FillRect(target, &update, brush);
+    else
+        DrawParentBackground(target, hwnd, 0);
+    if (!buffered)
+        return 1;
+
+    if (hasImage)
+        DrawImage(target, w, h);
+    if (_alpha < 1.0f) {
+        DrawParentBackground(dc, hwnd, 0);
+        const auto constant = static_cast<BYTE>(static_cast<int>(_alpha * 255.0f) & 255);
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, constant, 0};
+        const int uw = update.right - update.left;
+        const int uh = update.bottom - update.top;
+        AlphaBlend(dc, update.left, update.top, uw, uh, target, update.left, update.top, uw, uh,
+                   blend);
+    } else {
+        BitBlt(dc, 0, 0, w, h, target, 0, 0, SRCCOPY);
+    }
+    SelectObject(target, oldBuffer);
+    DeleteObject(buffer);
+    DeleteDC(target);
+    return 1;
+}
+
+void TWindowsPanel::DrawImage(HDC target, int panelWidth, int panelHeight) {
+    RECT placed{};
+    if (!ImageRect(_bitmapflags & 7, panelWidth, panelHeight, _bitmapwidth, _bitmapheight, placed))
+        return;
+    const HDC source = CreateCompatibleDC(target);
+    const HGDIOBJ old = SelectObject(source, _bitmap);
+    SetStretchBltMode(target, HALFTONE);
+    if ((_bitmapflags & 7) == PanelImageTiled) {
+        for (int y = 0; y < panelHeight; y += _bitmapheight)
+            for (int x = 0; x < panelWidth; x += _bitmapwidth)
+                Blit(target, source, x, y, _bitmapwidth, _bitmapheight);
+    } else {
+        Blit(target, source, placed.left, placed.top, placed.right - placed.left,
+             placed.bottom - placed.top);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void TWindowsPanel::Blit(HDC target, HDC source, int x, int y, int w, int h) {
+    const bool ownSize = w == _bitmapwidth && h == _bitmapheight;
+    if (_hasalpha)
+        AlphaBlend(target, x, y, w, h, source, 0, 0, _bitmapwidth, _bitmapheight, kPerPixelBlend);
+    else if (ownSize)
+        BitBlt(target, x, y, w, h, source, 0, 0, SRCCOPY);
+    else
+        StretchBlt(target, x, y, w, h, source, 0, 0, _bitmapwidth, _bitmapheight, SRCCOPY);
+}
+
+} // namespace vandro
