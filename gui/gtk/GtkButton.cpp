@@ -45,11 +45,6 @@ GtkWidget* NewButtonWidget(int kind, int style, GtkWidget* container) {
 
 } // namespace
 
-TGtkButton::~TGtkButton() {
-    if (_labelProvider)
-        g_object_unref(_labelProvider);
-}
-
 int TGtkButton::Kind() const {
     const int kind = style & 7;
     return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
@@ -145,9 +140,9 @@ int TGtkButton::RefreshLook() {
         look += u"background-image:none;background-color:" + CssColor(_bgcolor) +
                 u";border:none;box-shadow:inset 0 0 0 1px rgba(0,0,0,0.3);";
     look += u"}";
-    ApplyCss(_widget, _provider, _css, look);
+    ApplyCss(_widget, _provider, look);
     // Wide symbols may reach past the face a little rather than widen the button.
-    ApplyCss(_label, _labelProvider, _labelCss,
+    ApplyCss(_label, _labelProvider,
              u"label{margin:0 -4px;" + ColorCss(false) + FontCss() +
                  u"} label:disabled{opacity:0.55;}");
     return 0;

@@ -12,8 +12,6 @@ namespace vandro {
 
 class TGtkButton : public TGtkGadget {
   public:
-    ~TGtkButton() override;
-
     // The TGadget slots it overrides, in slot order.
     // With 0x10 checked, and 0x40 as well when indeterminate.
     int State() override;
@@ -43,7 +41,6 @@ class TGtkButton : public TGtkGadget {
     GtkWidget* _label = nullptr;
     GtkWidget* _image = nullptr;
     GtkCssProvider* _labelProvider = nullptr;
-    String _labelCss;
 
   private:
     bool IsToggle() const;

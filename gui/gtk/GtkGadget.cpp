@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace vandro {
 
@@ -50,7 +51,7 @@ gboolean OnRawInput(GtkWidget* widget, GdkEvent* event, gpointer data) {
     if (IsKeyEvent(event)) {
         // Keys go to the widget with the focus only, as they do on the other platforms.
         if (!(gadget->sensitivity & kSensitiveKeys) || (gadget->State() & StateDisabled) ||
-            !gtk_widget_has_focus(widget))
+            !gadget->HasKeyFocus())
             return FALSE;
     } else if (!(gadget->sensitivity & kSensitiveMouse)) {
         return FALSE;
@@ -76,11 +77,6 @@ void ListenToRawInput(GtkWidget* widget, TGtkGadget* gadget) {
 void WidgetFinalized(gpointer, GObject*) { --GtkDriver().liveWidgets; }
 
 } // namespace
-
-TGtkGadget::~TGtkGadget() {
-    if (_provider)
-        g_object_unref(_provider);
-}
 
 int TGtkGadget::SetArea(int x, int y, int w, int h) {
     SetRect(x, y, w, h);
@@ -304,7 +300,7 @@ int TGtkGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Obj
 int TGtkGadget::RefreshLook() {
     if (!_widget)
         return 0;
-    ApplyCss(_widget, _provider, _css, LookCss());
+    ApplyCss(_widget, _provider, LookCss());
     return 0;
 }
 
@@ -313,6 +309,8 @@ String TGtkGadget::LookCss() { return {}; }
 int TGtkGadget::ShowText(const String&) { return 0; }
 
 int TGtkGadget::BorderWidth() { return 0; }
+
+int TGtkGadget::HasKeyFocus() { return _widget && gtk_widget_has_focus(_widget) ? 1 : 0; }
 
 void TGtkGadget::ScreenOrigin(int& x, int& y) const {
     x = 0;
@@ -376,17 +374,28 @@ String MnemonicText(const String& text) {
     return shown;
 }
 
-void ApplyCss(GtkWidget* widget, GtkCssProvider*& provider, String& applied, const String& css) {
-    if (css == applied)
-        return;
-    applied = css;
-    if (!provider) {
-        provider = gtk_css_provider_new();
-        gtk_style_context_add_provider(gtk_widget_get_style_context(widget),
-                                       GTK_STYLE_PROVIDER(provider),
-                                       GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+void ApplyCss(GtkWidget* widget, GtkCssProvider*& provider, const String& css) {
+    // One provider for each look, shared by every widget that has it: the board's buttons
+    // have only a few looks among them, and each is parsed once.
+    static std::map<String, GtkCssProvider*> looks;
+    GtkCssProvider* wanted = nullptr;
+    if (!css.empty()) {
+        GtkCssProvider*& shared = looks[css];
+        if (!shared) {
+            shared = gtk_css_provider_new();
+            gtk_css_provider_load_from_data(shared, ToUtf8(css).c_str(), -1, nullptr);
+        }
+        wanted = shared;
     }
-    gtk_css_provider_load_from_data(provider, ToUtf8(css).c_str(), -1, nullptr);
+    if (wanted == provider)
+        return;
+    GtkStyleContext* context = gtk_widget_get_style_context(widget);
+    if (provider)
+        gtk_style_context_remove_provider(context, GTK_STYLE_PROVIDER(provider));
+    provider = wanted;
+    if (provider)
+        gtk_style_context_add_provider(context, GTK_STYLE_PROVIDER(provider),
+                                       GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
 } // namespace vandro

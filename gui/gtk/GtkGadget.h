@@ -16,8 +16,6 @@ namespace vandro {
 
 class TGtkGadget : public TPlatformGadget {
   public:
-    ~TGtkGadget() override;
-
     // The TGadget slots it overrides, in slot order.
     int SetArea(int x, int y, int w, int h) override;
     // 1 the widget's handle, 2 its container's (the widget's own where it has none).
@@ -69,6 +67,8 @@ class TGtkGadget : public TPlatformGadget {
     virtual int ShowText(const String& text);
     // The width of a border drawn inside the gadget's rectangle.
     virtual int BorderWidth();
+    // Whether the keys typed now go to this gadget.
+    virtual int HasKeyFocus();
 
     // The container a child of this gadget goes into; null for none.
     GtkWidget* ChildContainer() const { return _client ? _client : _widget; }
@@ -92,8 +92,8 @@ class TGtkGadget : public TPlatformGadget {
     Ref<THotKey> _hotkey;
     String _tooltip;
     String _text;
+    // The provider of the widget's look; shared, not owned.
     GtkCssProvider* _provider = nullptr;
-    String _css;
 };
 
 // The gadget that registered the widget, or null.
@@ -103,9 +103,8 @@ Ref<TGtkGadget> GadgetFromWidget(GtkWidget* widget);
 int GadgetWindowHwnd(const Ref<TGadget>& gadget);
 // A colour as CSS, from red + (green << 8) + (blue << 16).
 String CssColor(int color);
-// Loads the CSS into the widget's own provider (made on first use) unless it is what the
-// provider holds already.
-void ApplyCss(GtkWidget* widget, GtkCssProvider*& provider, String& applied, const String& css);
+// Gives the widget the provider of this CSS (none for ""), in place of the one it had.
+void ApplyCss(GtkWidget* widget, GtkCssProvider*& provider, const String& css);
 // The text as GTK wants it, with "&" marking the mnemonic as "_" does there, "&&" a plain "&".
 String MnemonicText(const String& text);
 

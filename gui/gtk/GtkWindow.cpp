@@ -159,6 +159,13 @@ String TGtkWindow::LookCss() {
                     : String();
 }
 
+int TGtkWindow::HasKeyFocus() {
+    return _widget && gtk_window_is_active(GTK_WINDOW(_widget)) &&
+                   !gtk_window_get_focus(GTK_WINDOW(_widget))
+               ? 1
+               : 0;
+}
+
 int TGtkWindow::Activate(int command) {
     if (!_widget)
         return 0;

@@ -54,6 +54,8 @@ class TGtkWindow : public TGtkGadget {
     int RethinkClient(int redraw) override;
     int ShowText(const String& text) override;
     String LookCss() override;
+    // The window takes the keys while it is active and none of its gadgets has the focus.
+    int HasKeyFocus() override;
 
     // Its own operations.
     // A menu command of the window's menus: "MenuAction" with the menu's tag.
