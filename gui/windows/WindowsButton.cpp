@@ -12,7 +12,6 @@ namespace {
 
 // WS_CHILD, WS_CLIPSIBLINGS, WS_TABSTOP, BS_MULTILINE.
 constexpr DWORD kButtonStyle = 0x44012000;
-constexpr int kPushLike = 8;
 constexpr int kPixmapIcon = 8;
 constexpr int kPixmapNoText = 16;
 
@@ -44,23 +43,22 @@ int TWindowsButton::SetText(const String& text) {
 String TWindowsButton::GetText() { return _strButtonText; }
 
 int TWindowsButton::SetColor(int red, int green, int blue) {
-    if (Kind() == WindowsButtonPush)
+    if (Kind() == ButtonPush)
         SetOwnerDraw(true);
     return TWindowsGadget::SetColor(red, green, blue);
 }
 
 int TWindowsButton::RemoveColor() {
-    if (Kind() == WindowsButtonPush)
+    if (Kind() == ButtonPush)
         SetOwnerDraw(false);
     return TWindowsGadget::RemoveColor();
 }
 
 int TWindowsButton::SetTextColor(int red, int green, int blue) {
     const int kind = Kind();
-    if (kind == WindowsButtonPush) {
+    if (kind == ButtonPush) {
         SetOwnerDraw(true);
-    } else if ((kind == WindowsButtonCheckBox || kind == WindowsButtonRadio) &&
-               !(style & kPushLike)) {
+    } else if ((kind == ButtonCheckBox || kind == ButtonRadio) && !(style & ButtonPushLike)) {
         // A theme would paint the text in its own colour.
         const auto& setTheme = Bindings().SetWindowTheme;
         if (!setTheme.IsNull())
@@ -85,7 +83,7 @@ void TWindowsButton::SetOwnerDraw(bool on) {
 }
 
 int TWindowsButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & kPixmapIcon) || !((style & kPushLike) || style == WindowsButtonCancel))
+    if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel))
         return 0;
     LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
     if (_buttonImageList.himl)
@@ -142,7 +140,7 @@ int TWindowsButton::SetSelected(int state) {
     WPARAM check = BST_CHECKED;
     if (state == 0)
         check = BST_UNCHECKED;
-    else if (state == -1 && Kind() == WindowsButtonCheckBox)
+    else if (state == -1 && Kind() == ButtonCheckBox)
         check = BST_INDETERMINATE;
     SendMessageW(_hwnd, BM_SETCHECK, check, 0);
     return 0;
@@ -152,7 +150,7 @@ int TWindowsButton::Class() { return ClassButton; }
 
 int TWindowsButton::Kind() const {
     const int kind = style & 7;
-    return kind == 1 || kind == 6 || kind == 7 ? WindowsButtonPush : kind;
+    return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
 }
 
 Ref<TWindowsGadget> TWindowsButton::Create(const Ref<TGadget>& group, int style, const String&) {
@@ -160,17 +158,17 @@ Ref<TWindowsGadget> TWindowsButton::Create(const Ref<TGadget>& group, int style,
     DWORD native = kButtonStyle;
     int id = 0;
     switch (Kind()) {
-    case WindowsButtonCheckBox:
-        native |= BS_3STATE | ((style & kPushLike) ? BS_PUSHLIKE : 0);
+    case ButtonCheckBox:
+        native |= BS_3STATE | ((style & ButtonPushLike) ? BS_PUSHLIKE : 0);
         break;
-    case WindowsButtonRadio:
-        native |= BS_AUTORADIOBUTTON | ((style & kPushLike) ? BS_PUSHLIKE : 0);
+    case ButtonRadio:
+        native |= BS_AUTORADIOBUTTON | ((style & ButtonPushLike) ? BS_PUSHLIKE : 0);
         break;
-    case WindowsButtonOk:
+    case ButtonOk:
         native |= BS_DEFPUSHBUTTON;
         id = IDOK;
         break;
-    case WindowsButtonCancel:
+    case ButtonCancel:
         id = IDCANCEL;
         break;
     default:
@@ -221,7 +219,7 @@ LRESULT TWindowsButton::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 LRESULT TWindowsButton::OnCommand(UINT, WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED)
         return 0;
-    if (Kind() == WindowsButtonCheckBox) {
+    if (Kind() == ButtonCheckBox) {
         // A three-state box does not turn itself; a click never leaves it indeterminate.
         const int check = State() & (StateChecked | StateIndeterminate);
         if (check == 0 || check == (StateChecked | StateIndeterminate))

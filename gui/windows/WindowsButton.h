@@ -42,7 +42,8 @@ class TWindowsButton : public TWindowsGadget {
     // controls can show it.
     static HIMAGELIST BuildImageList(const Ref<TPixmap>& pixmap);
 
-    // The push, check box, radio, OK or Cancel kind: style & 7, with 1, 6 and 7 as push.
+    // ButtonPush, ButtonCheckBox, ButtonRadio, ButtonOk or ButtonCancel: style & 7, with 1, 6
+    // and 7 as push buttons.
     int Kind() const;
 
     // The image list record the control is given; himl 0 while the button has no image.
@@ -55,15 +56,6 @@ class TWindowsButton : public TWindowsGadget {
     void SetOwnerDraw(bool on);
     // The themed or classic face of an owner-drawn button; answers the content rectangle.
     RECT DrawFace(HDC dc, RECT& frame, const DRAWITEMSTRUCT& item);
-};
-
-// Kinds by style & 7.
-enum WindowsButtonKind : int {
-    WindowsButtonPush = 0,
-    WindowsButtonCheckBox = 2,
-    WindowsButtonRadio = 3,
-    WindowsButtonOk = 4,
-    WindowsButtonCancel = 5,
 };
 
 } // namespace vandro

@@ -13,9 +13,9 @@ constexpr DWORD kLabelStyle = 0x44000180;
 
 DWORD Alignment(int style) {
     switch (style & 0x18) {
-    case 8:
+    case LabelRightAligned:
         return SS_RIGHT;
-    case 16:
+    case LabelCentred:
         return SS_CENTER;
     default:
         return SS_LEFT;
@@ -24,11 +24,11 @@ DWORD Alignment(int style) {
 
 DWORD Frame(int style) {
     switch (style & 7) {
-    case 1:
+    case LabelPlainFrame:
         return WS_BORDER;
-    case 2:
+    case LabelSunkenFrame:
         return SS_SUNKEN;
-    case 3:
+    case LabelSeparator:
         return SS_SUNKEN | SS_GRAYRECT;
     default:
         return 0;

@@ -4,6 +4,8 @@
 
 #include "WindowsGadget.h"
 
+#include "gui/GadgetConstants.h"
+
 namespace vandro {
 
 class TWindowsLabel : public TWindowsGadget {
@@ -20,7 +22,7 @@ class TWindowsLabel : public TWindowsGadget {
     // The background is painted with the text, never erased.
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    bool IsSeparator() const { return (style & 7) == 3; }
+    bool IsSeparator() const { return (style & 7) == LabelSeparator; }
 };
 
 } // namespace vandro

@@ -1,0 +1,296 @@
+// The user of the Win32 platform, for the tests that run on every platform: it clicks, chooses
+// from menus and closes windows with real input and messages, and reads what the native
+// controls show.
+#include "WindowsUser.h"
+#include "WindowsUserMenu.h"
+
+#include "WindowsButton.h"
+#include "WindowsGUIDriver.h"
+#include "WindowsLabel.h"
+#include "WindowsMenu.h"
+#include "WindowsWindow.h"
+
+#include "events/EventIds.h"
+#include "events/EventQueue.h"
+#include "events/System.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetCreation.h"
+#include "gui/PlatformUser.h"
+
+#include <deque>
+
+namespace vandro {
+
+namespace {
+
+// What the user does once the program next waits, one action a wait.
+struct WaitingActions {
+    std::deque<std::function<void()>> actions;
+    UINT_PTR timer = 0;
+    bool running = false;
+};
+
+WaitingActions& Waiting() {
+    static WaitingActions waiting;
+    return waiting;
+}
+
+// The program waits when it pumps with nothing queued; an action's own pumping is no wait.
+void CALLBACK RunWhenWaiting(HWND, UINT, UINT_PTR, DWORD) {
+    WaitingActions& waiting = Waiting();
+    if (waiting.running || !IsSystemPumping() || PeekEvent())
+        return;
+    if (waiting.actions.empty()) {
+        KillTimer(nullptr, waiting.timer);
+        waiting.timer = 0;
+        return;
+    }
+    const std::function<void()> action = std::move(waiting.actions.front());
+    waiting.actions.pop_front();
+    waiting.running = true;
+    action();
+    waiting.running = false;
+}
+
+template <class T> Ref<T> Real(const Ref<TGadget>& gadget) { return Cast<T>(RealGadget(gadget)); }
+
+// The colours a label's parent gives it to paint with: the text colour, and the background
+// when the brush is a solid colour (a transparent-looking label paints its parent's pattern).
+struct LabelColours {
+    int text = -1;
+    int back = -1;
+};
+
+LabelColours ColoursOf(HWND label) {
+    LabelColours colours;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    // A colour the system never gives by itself: unchanged means the label keeps its own.
+    constexpr COLORREF kUntouched = RGB(1, 2, 3);
+    ::SetTextColor(dc, kUntouched);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(label)));
+    if (GetTextColor(dc) != kUntouched)
+        colours.text = static_cast<int>(GetTextColor(dc));
+    LOGBRUSH look{};
+    if (brush && GetObjectW(brush, sizeof(look), &look) && look.lbStyle == BS_SOLID)
+        colours.back = static_cast<int>(look.lbColor);
+    DeleteDC(dc);
+    return colours;
+}
+
+bool OwnerDrawn(HWND button) {
+    return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+// The native item's whole text: its own, then its shortcut.
+String NativeMenuText(const TWindowsMenu& item) {
+    wchar_t text[256] = {};
+    GetMenuStringW(item._pmenu, static_cast<UINT>(item._item), text, 256, MF_BYPOSITION);
+    return FromWide(text);
+}
+
+// Whether the item's native text ends with its shortcut text.
+bool ShowsShortcut(const TWindowsMenu& item, const String& shown) {
+    const String& shortcut = item._shortcut;
+    return !shortcut.empty() && shown.size() >= shortcut.size() &&
+           shown.compare(shown.size() - shortcut.size(), String::npos, shortcut) == 0;
+}
+
+bool MenuShown(const TWindowsMenu& item) {
+    const auto* above = dynamic_cast<const TWindowsMenu*>(item.parent);
+    return above && above->_hmenu && item._pmenu == above->_hmenu && IsMenu(item._pmenu);
+}
+
+class TWindowsPlatformUser : public TPlatformUser {
+  public:
+    int PressButton(const Ref<TGadget>& button) override {
+        const auto element = Real<TWindowsButton>(button);
+        if (!element || !Reachable(element->_hwnd))
+            return 0;
+        ClickAt(GetAncestor(element->_hwnd, GA_ROOT), CentreOf(element->_hwnd));
+        PumpUntilEmitted(GadgetAction, element);
+        return 1;
+    }
+
+    int ChooseMenu(const Ref<TGadget>& item) override {
+        return ChooseFromMenuBar(Cast<TWindowsMenu>(item));
+    }
+
+    int CloseWindow(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !Reachable(frame->_hwnd))
+            return 0;
+        // What the close box asks of the window.
+        PostMessageW(frame->_hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PumpUntilEmitted(WindowClose, frame);
+        return 1;
+    }
+
+    void WhenWaiting(std::function<void()> action) override {
+        WaitingActions& waiting = Waiting();
+        waiting.actions.push_back(std::move(action));
+        if (!waiting.timer)
+            waiting.timer = SetTimer(nullptr, 0, 10, RunWhenWaiting);
+    }
+
+    int Exists(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TWindowsMenu>(gadget))
+            return MenuShown(*menu) ? 1 : 0;
+        return ElementOf(gadget) ? 1 : 0;
+    }
+
+    String ShownText(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TWindowsMenu>(gadget)) {
+            if (!MenuShown(*menu))
+                return {};
+            // An item's own text may have a tab too (a right-hand column without a shortcut).
+            const String shown = NativeMenuText(*menu);
+            return ShowsShortcut(*menu, shown)
+                       ? shown.substr(0, shown.size() - menu->_shortcut.size())
+                       : shown;
+        }
+        const HWND hwnd = ElementOf(gadget);
+        if (!hwnd)
+            return {};
+        wchar_t text[512] = {};
+        GetWindowTextW(hwnd, text, 512);
+        return FromWide(text);
+    }
+
+    int ShownTextColor(const Ref<TGadget>& gadget) override {
+        const HWND hwnd = ElementOf(gadget);
+        if (const auto button = Real<TWindowsButton>(gadget))
+            return hwnd && OwnerDrawn(hwnd) ? button->FgColor() : -1;
+        if (Real<TWindowsLabel>(gadget) && hwnd)
+            return ColoursOf(hwnd).text;
+        return -1;
+    }
+
+    int ShownBackColor(const Ref<TGadget>& gadget) override {
+        const HWND hwnd = ElementOf(gadget);
+        if (const auto button = Real<TWindowsButton>(gadget))
+            return hwnd && OwnerDrawn(hwnd) && button->BgBrush() ? button->BgColor() : -1;
+        if (Real<TWindowsLabel>(gadget) && hwnd)
+            return ColoursOf(hwnd).back;
+        return -1;
+    }
+
+    Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
+        const auto element = Real<TWindowsGadget>(gadget);
+        const HWND hwnd = ElementOf(gadget);
+        if (!element || !hwnd || !element->_font)
+            return nullptr;
+        // The font the control was given is the one it draws with.
+        const auto shown = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+        return shown == element->_font->Hfont() ? Ref<TGuiFont>(element->_font) : nullptr;
+    }
+
+    int ShownState(const Ref<TGadget>& gadget) override {
+        if (const auto menu = Cast<TWindowsMenu>(gadget)) {
+            if (!MenuShown(*menu))
+                return StateHidden;
+            const UINT state =
+                GetMenuState(menu->_pmenu, static_cast<UINT>(menu->_item), MF_BYPOSITION);
+            return ((state & MF_CHECKED) ? StateChecked : 0) |
+                   ((state & (MF_GRAYED | MF_DISABLED)) ? StateDisabled : 0);
+        }
+        const HWND hwnd = ElementOf(gadget);
+        if (!hwnd)
+            return StateHidden;
+        int state = 0;
+        if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE))
+            state |= StateHidden;
+        if (!IsWindowEnabled(hwnd))
+            state |= StateDisabled;
+        if (IsIconic(hwnd))
+            state |= StateMinimized;
+        if (IsZoomed(hwnd))
+            state |= StateMaximized;
+        if (Real<TWindowsButton>(gadget)) {
+            const LRESULT check = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
+            if (check == BST_CHECKED)
+                state |= StateChecked;
+            else if (check == BST_INDETERMINATE)
+                state |= StateChecked | StateIndeterminate;
+        }
+        return state;
+    }
+
+    int ShownLabelStyle(const Ref<TGadget>& label) override {
+        const HWND hwnd = Real<TWindowsLabel>(label) ? ElementOf(label) : nullptr;
+        if (!hwnd)
+            return 0;
+        const LONG native = GetWindowLongW(hwnd, GWL_STYLE);
+        const LONG type = native & SS_TYPEMASK;
+        int style = type == SS_RIGHT    ? LabelRightAligned
+                    : type == SS_CENTER ? LabelCentred
+                                        : LabelLeftAligned;
+        if (type == SS_GRAYRECT)
+            style |= LabelSeparator;
+        else if (native & SS_SUNKEN)
+            style |= LabelSunkenFrame;
+        else if (native & WS_BORDER)
+            style |= LabelPlainFrame;
+        return style;
+    }
+
+    std::vector<Ref<TGadget>> ShownMenuItems(const Ref<TGadget>& menu) override {
+        std::vector<Ref<TGadget>> items;
+        const auto node = Cast<TWindowsMenu>(menu);
+        if (!node || !node->_hmenu || !IsMenu(node->_hmenu))
+            return items;
+        // In the order the native menu has them.
+        const int count = GetMenuItemCount(node->_hmenu);
+        for (int position = 0; position < count; ++position)
+            for (const Object& kid : node->kids->ToArray())
+                if (auto item = Cast<TWindowsMenu>(kid);
+                    item && item->_pmenu == node->_hmenu && item->_item == position)
+                    items.push_back(item);
+        return items;
+    }
+
+    String ShownShortcut(const Ref<TGadget>& item) override {
+        const auto menu = Cast<TWindowsMenu>(item);
+        if (!menu || !MenuShown(*menu))
+            return {};
+        return ShowsShortcut(*menu, NativeMenuText(*menu)) ? menu->_shortcut : String();
+    }
+
+    int MenuTag(const Ref<TGadget>& item) override {
+        const auto menu = Cast<TWindowsMenu>(item);
+        return menu ? menu->_tag : 0;
+    }
+
+    String ShownStatusField(const Ref<TGadget>& window, int field) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !frame->_status || !IsWindow(frame->_status))
+            return {};
+        const auto length = LOWORD(SendMessageW(frame->_status, SB_GETTEXTLENGTHW, 0, 0));
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(frame->_status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+        String shown = FromWide(text.c_str());
+        // The status line aligns its text at tabs: left, centred after one, right after two.
+        for (int tab = 0; tab < field; ++tab) {
+            const std::size_t next = shown.find(u'\t');
+            if (next == String::npos)
+                return {};
+            shown = shown.substr(next + 1);
+        }
+        return field == 2 ? shown : shown.substr(0, shown.find(u'\t'));
+    }
+
+    Ref<TGadget> ActiveWindow() override {
+        const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
+        return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
+    }
+};
+
+} // namespace
+
+const Ref<TPlatformUser>& PlatformUser() {
+    static const Ref<TPlatformUser> user = New<TWindowsPlatformUser>();
+    return user;
+}
+
+} // namespace vandro
