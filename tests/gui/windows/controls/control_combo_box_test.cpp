@@ -1,0 +1,106 @@
+// Combo boxes on Win32: items with icons in the control, a choice made with the keyboard raising
+// one "GadgetAction" with its index, typing in an editable one raising -1 per change, the inner
+// windows filed under the gadget, and the program's own choice raising nothing.
+#include "control_fixture.h"
+
+#include "gui/windows/WindowsComboBox.h"
+
+namespace vandro {
+namespace {
+
+using ComboBoxTest = WindowsControlTest;
+
+Ref<TGadget> ComboOfThree(const Ref<TGadget>& window, int style) {
+    auto combo = CreateComboBox(10, 10, 200, 24, window, style);
+    for (const char16_t* text : {u"Rot", u"Grün", u"Blau"})
+        AddGadgetItem(combo, text, 0, -1, {}, Box(String(text)));
+    return combo;
+}
+
+TEST_F(ComboBoxTest, ItemsAndTheProgramsChoice) {
+    auto combo = ComboOfThree(window, 0);
+    const HWND hwnd = Hwnd(combo);
+    EXPECT_EQ(GadgetClass(combo), ClassComboBox);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_NE(GetWindowLongW(hwnd, GWL_STYLE) & CBS_DROPDOWNLIST, 0);
+    PumpPending();
+    events.Take();
+    SelectGadgetItem(combo, 1);
+    PumpPending();
+    EXPECT_TRUE(Taken({GadgetAction}).empty());
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SelectedGadgetItem(combo), 1);
+    DeselectGadgetItem(combo, 0);
+    EXPECT_EQ(SelectedGadgetItem(combo), 1) << "deselecting another item keeps the choice";
+    DeselectGadgetItem(combo, 1);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), -1);
+    RemoveGadgetItem(combo, 0);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 2);
+    ClearGadgetItems(combo);
+    EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 0);
+    FreeGadget(combo);
+}
+
+TEST_F(ComboBoxTest, KeyboardChoiceRaisesOneActionWithTheIndex) {
+    auto combo = ComboOfThree(window, 0);
+    SelectGadgetItem(combo, 0);
+    ClickAt(Hwnd(window), POINT{0, 0});
+    auto native = Cast<TWindowsComboBox>(combo);
+    SetForegroundWindow(Hwnd(window));
+    SetFocus(native->_comboHwnd);
+    PumpPending();
+    events.Take();
+    TypeKey(VK_DOWN);
+    PumpFor(50);
+    auto actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0]->data, 1);
+    EXPECT_EQ(actions[0]->source, combo);
+    EXPECT_EQ(StringOf(actions[0]->extra), u"Grün");
+    TypeKey(VK_DOWN);
+    TypeKey(VK_DOWN);
+    PumpFor(50);
+    actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u) << "the last item cannot go further down";
+    EXPECT_EQ(actions[0]->data, 2);
+    FreeGadget(combo);
+}
+
+TEST_F(ComboBoxTest, EditableOneReportsTypingAndFilesItsInnerWindows) {
+    auto combo = ComboOfThree(window, ComboBoxEditable);
+    auto native = Cast<TWindowsComboBox>(combo);
+    ASSERT_NE(native->_editHwnd, nullptr);
+    ASSERT_NE(native->_comboHwnd, nullptr);
+    EXPECT_EQ(TWindowsGUIDriver::GadgetFromHwnd(native->_editHwnd), native);
+    EXPECT_EQ(TWindowsGUIDriver::GadgetFromHwnd(native->_comboHwnd), native);
+    EXPECT_NE(GetWindowLongW(native->_editHwnd, GWL_STYLE) & WS_TABSTOP, 0);
+    SetForegroundWindow(Hwnd(window));
+    SetFocus(native->_editHwnd);
+    PumpPending();
+    events.Take();
+    TypeKey('H');
+    TypeKey('I');
+    PumpFor(50);
+    const auto actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 2u);
+    for (const auto& action : actions)
+        EXPECT_EQ(action->data, -1);
+    const HWND edit = native->_editHwnd;
+    FreeGadget(combo);
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(TWindowsGUIDriver::GadgetFromHwnd(edit), nullptr);
+}
+
+TEST_F(ComboBoxTest, HundredCyclesLeaveNothing) {
+    std::vector<HWND> handles;
+    for (int i = 0; i < 100; ++i) {
+        auto combo = ComboOfThree(window, i % 2);
+        handles.push_back(Hwnd(combo));
+        FreeGadget(combo);
+    }
+    for (HWND hwnd : handles)
+        EXPECT_FALSE(IsWindow(hwnd));
+}
+
+} // namespace
+} // namespace vandro
