@@ -3,6 +3,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "WindowsBindings.h"
+#include "WindowsIconStrip.h"
 
 #include "runtime/Exceptions.h"
 
@@ -42,8 +43,8 @@ Ref<TGuiFont> TWindowsGUIDriver::RequestFont(const Ref<TGuiFont>& font) {
     return TWindowsFont::Request(font);
 }
 
-Ref<TIconStrip> TWindowsGUIDriver::LoadIconStrip(const Object&) {
-    RuntimeError(u"The Windows platform has no icon strips yet");
+Ref<TIconStrip> TWindowsGUIDriver::LoadIconStrip(const Object& source) {
+    return TWindowsIconStrip::Create(source);
 }
 
 int TWindowsGUIDriver::RequestColor(int red, int green, int blue) {

@@ -2,9 +2,12 @@
 #include "WindowsGUIDriver.h"
 
 #include "WindowsButton.h"
+#include "WindowsComboBox.h"
 #include "WindowsLabel.h"
+#include "WindowsListBox.h"
 #include "WindowsMenu.h"
 #include "WindowsPanel.h"
+#include "WindowsTextField.h"
 #include "WindowsWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -18,14 +21,8 @@ namespace {
 // gadget that pretends. "" for a number outside the gadget classes.
 String MissingKind(int gadgetClass) {
     switch (gadgetClass) {
-    case ClassTextField:
-        return u"text field";
     case ClassTextArea:
         return u"text area";
-    case ClassComboBox:
-        return u"combo box";
-    case ClassListBox:
-        return u"list box";
     case ClassToolbar:
         return u"toolbar";
     case ClassTabber:
@@ -68,6 +65,12 @@ Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const R
         return Instance<TWindowsPanel>(group, style, u"");
     case ClassCanvas:
         return Instance<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, u"");
+    case ClassTextField:
+        return Instance<TWindowsTextField>(group, style, text);
+    case ClassComboBox:
+        return Instance<TWindowsComboBox>(group, style, text);
+    case ClassListBox:
+        return Instance<TWindowsListBox>(group, style, u"");
     }
     const String kind = MissingKind(gadgetClass);
     if (kind.empty())

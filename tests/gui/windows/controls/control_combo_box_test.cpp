@@ -44,7 +44,6 @@ TEST_F(ComboBoxTest, ItemsAndTheProgramsChoice) {
 TEST_F(ComboBoxTest, KeyboardChoiceRaisesOneActionWithTheIndex) {
     auto combo = ComboOfThree(window, 0);
     SelectGadgetItem(combo, 0);
-    ClickAt(Hwnd(window), POINT{0, 0});
     auto native = Cast<TWindowsComboBox>(combo);
     SetForegroundWindow(Hwnd(window));
     SetFocus(native->_comboHwnd);

@@ -13,7 +13,8 @@ using ListBoxTest = WindowsControlTest;
 POINT ItemCentre(HWND list, int index) {
     RECT rect{};
     rect.left = LVIR_BOUNDS;
-    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&rect));
     POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ClientToScreen(list, &point);
     return point;
@@ -24,7 +25,8 @@ String ShownText(HWND list, int index) {
     LVITEMW item{};
     item.pszText = text;
     item.cchTextMax = 64;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
     return FromWide(text);
 }
 

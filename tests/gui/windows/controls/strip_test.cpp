@@ -32,7 +32,7 @@ TEST_F(StripTest, HundredSixtyBySixteenGivesTenIconsAndUniformOnesAreBlank) {
         EXPECT_EQ(size, 16);
         EXPECT_EQ(ImageList_GetImageCount(strip->_imagelist), 10);
         for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(strip->IsBlankIcon(i), i == 3 ? 0 : 1) << i;
+            EXPECT_EQ(strip->IsBlankIcon(i), i == 3 || i == 7 ? 0 : 1) << i;
         EXPECT_EQ(strip->IsBlankIcon(10), 0);
         EXPECT_EQ(strip->IsBlankIcon(-1), 0);
         EXPECT_EQ(TWindowsIconStrip::LiveImageLists(), lists + 1);
@@ -89,7 +89,8 @@ TEST_F(StripTest, ListBoxShowsItsStripOrTheBlankOne) {
 TEST_F(StripTest, HundredStripsLeaveNoImageList) {
     const long lists = TWindowsIconStrip::LiveImageLists();
     for (int i = 0; i < 100; ++i) {
-        auto strip = TWindowsIconStrip::Create(i % 2 ? Strip(48, 16) : TPixmap::Create(48, 16, 6, 4));
+        auto strip =
+            TWindowsIconStrip::Create(i % 2 ? Strip(48, 16) : TPixmap::Create(48, 16, 6, 4));
         ASSERT_TRUE(strip);
     }
     EXPECT_EQ(TWindowsIconStrip::LiveImageLists(), lists);

@@ -1,0 +1,172 @@
+#include "WindowsComboBox.h"
+
+#include "WindowsGUIDriver.h"
+#include "WindowsListBox.h"
+
+#include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+
+#include <utility>
+
+namespace vandro {
+
+namespace {
+
+// WS_CHILD, WS_CLIPSIBLINGS, WS_CLIPCHILDREN, WS_TABSTOP, CBS_AUTOHSCROLL.
+constexpr DWORD kComboStyle = 0x46010040;
+constexpr int kDropHeight = 180;
+
+void AddTabStop(HWND hwnd) {
+    SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_TABSTOP);
+}
+
+} // namespace
+
+Ref<TWindowsGadget> TWindowsComboBox::Create(const Ref<TGadget>& group, int style,
+                                             const String& text) {
+    this->style = style;
+    const DWORD native =
+        kComboStyle | ((style & ComboBoxEditable) ? CBS_DROPDOWN : CBS_DROPDOWNLIST);
+    const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
+    const HWND hwnd = MadeWindow(CreateWindowExW(0, WC_COMBOBOXEXW, Wide(text).c_str(), native, 0,
+                                                 0, 0, kDropHeight, parent, nullptr,
+                                                 GetModuleHandleW(nullptr), nullptr));
+    Register(ClassComboBox, hwnd, nullptr, 0);
+    const Ref<TWindowsGadget> self(this);
+    _comboHwnd = reinterpret_cast<HWND>(SendMessageW(hwnd, CBEM_GETCOMBOCONTROL, 0, 0));
+    if (_comboHwnd) {
+        AddTabStop(_comboHwnd);
+        TWindowsGUIDriver::RegisterHwnd(_comboHwnd, self);
+    }
+    if (style & ComboBoxEditable)
+        _editHwnd = reinterpret_cast<HWND>(SendMessageW(hwnd, CBEM_GETEDITCONTROL, 0, 0));
+    if (_editHwnd) {
+        AddTabStop(_editHwnd);
+        TWindowsGUIDriver::RegisterHwnd(_editHwnd, self);
+    }
+    SetColor(255, 255, 255);
+    return self;
+}
+
+int TWindowsComboBox::Free() {
+    const Ref<TWindowsGadget> self(this);
+    if (_editHwnd)
+        TWindowsGUIDriver::RemoveHwnd(std::exchange(_editHwnd, nullptr));
+    if (_comboHwnd)
+        TWindowsGUIDriver::RemoveHwnd(std::exchange(_comboHwnd, nullptr));
+    _icons = nullptr;
+    return TWindowsGadget::Free();
+}
+
+int TWindowsComboBox::Rethink() { return QueueResize(_hwnd, xpos, ypos, width, kDropHeight); }
+
+int TWindowsComboBox::SetIconStrip(const Ref<TIconStrip>& strip) {
+    _icons = Cast<TWindowsIconStrip>(strip);
+    SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
+    return 0;
+}
+
+int TWindowsComboBox::Class() { return ClassComboBox; }
+
+int TWindowsComboBox::SendItem(UINT message, int index, const String& text, int icon) {
+    const std::wstring wide = Wide(text);
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(wide.c_str());
+    if (icon >= 0) {
+        item.mask |= CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+        item.iImage = icon;
+        item.iSelectedImage = icon;
+    }
+    DeSensitize();
+    const auto answer =
+        static_cast<int>(SendMessageW(_hwnd, message, 0, reinterpret_cast<LPARAM>(&item)));
+    Sensitize();
+    return answer;
+}
+
+int TWindowsComboBox::CurrentItem() {
+    return static_cast<int>(SendMessageW(_hwnd, CB_GETCURSEL, 0, 0));
+}
+
+String TWindowsComboBox::EditText() {
+    wchar_t text[1024] = {};
+    GetWindowTextW(_editHwnd, text, 1024);
+    return FromWide(text);
+}
+
+int TWindowsComboBox::ClearListItems() {
+    DeSensitize();
+    SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
+    Sensitize();
+    _selected = -1;
+    return 0;
+}
+
+int TWindowsComboBox::InsertListItem(int index, const String& text, const String&, int icon,
+                                     const Object&) {
+    SendItem(CBEM_INSERTITEMW, index, text, icon);
+    _selected = CurrentItem();
+    return 0;
+}
+
+int TWindowsComboBox::SetListItem(int index, const String& text, const String&, int icon,
+                                  const Object&) {
+    SendItem(CBEM_SETITEMW, index, text, icon);
+    return 0;
+}
+
+int TWindowsComboBox::RemoveListItem(int index) {
+    DeSensitize();
+    SendMessageW(_hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    Sensitize();
+    _selected = CurrentItem();
+    return 0;
+}
+
+int TWindowsComboBox::SetListItemState(int index, int state) {
+    int current = CurrentItem();
+    if (state & ItemStateSelected)
+        current = index;
+    else if (current == index)
+        current = -1;
+    DeSensitize();
+    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    Sensitize();
+    _selected = CurrentItem();
+    return 0;
+}
+
+int TWindowsComboBox::ListItemState(int index) {
+    return index >= 0 && CurrentItem() == index ? ItemStateSelected : 0;
+}
+
+LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
+    if (msg != WM_COMMAND || !_sensitive)
+        return 0;
+    switch (HIWORD(wParam)) {
+    case CBN_SELCHANGE: {
+        const int current = CurrentItem();
+        if (current != _selected) {
+            _selected = current;
+            _reportedEdit.clear();
+            PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(*this, current));
+        }
+        return 0;
+    }
+    case CBN_EDITCHANGE: {
+        const std::wstring now = Wide(_editHwnd ? EditText() : GetText());
+        if (now != _reportedEdit) {
+            _reportedEdit = now;
+            PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+        }
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+} // namespace vandro
