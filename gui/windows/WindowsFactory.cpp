@@ -7,6 +7,9 @@
 #include "WindowsListBox.h"
 #include "WindowsMenu.h"
 #include "WindowsPanel.h"
+#include "WindowsProgressBar.h"
+#include "WindowsSlider.h"
+#include "WindowsTabber.h"
 #include "WindowsTextField.h"
 #include "WindowsWindow.h"
 
@@ -25,16 +28,10 @@ String MissingKind(int gadgetClass) {
         return u"text area";
     case ClassToolbar:
         return u"toolbar";
-    case ClassTabber:
-        return u"tabber";
     case ClassTreeView:
         return u"tree view";
     case ClassHTMLView:
         return u"HTML view";
-    case ClassSlider:
-        return u"slider";
-    case ClassProgressBar:
-        return u"progress bar";
     case ClassTreeNode:
         return u"tree node";
     default:
@@ -71,6 +68,12 @@ Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const R
         return Instance<TWindowsComboBox>(group, style, text);
     case ClassListBox:
         return Instance<TWindowsListBox>(group, style, u"");
+    case ClassTabber:
+        return Instance<TWindowsTabber>(group, style, u"");
+    case ClassSlider:
+        return Instance<TWindowsSlider>(group, style, u"");
+    case ClassProgressBar:
+        return Instance<TWindowsProgressBar>(group, style, u"");
     }
     const String kind = MissingKind(gadgetClass);
     if (kind.empty())

@@ -1,0 +1,158 @@
+#include "WindowsSlider.h"
+
+#include "WindowsGUIDriver.h"
+
+#include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+
+#include <algorithm>
+
+namespace vandro {
+
+namespace {
+
+constexpr DWORD kSliderStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+} // namespace
+
+Ref<TWindowsGadget> TWindowsSlider::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    _slidertype = style & 0xFFFC;
+    _ishorizontal = style & SliderHorizontal;
+    const wchar_t* className = nullptr;
+    DWORD native = kSliderStyle;
+    DWORD exStyle = 0;
+    switch (_slidertype) {
+    case SliderScrollBar:
+        className = L"SCROLLBAR";
+        native |= _ishorizontal ? SBS_HORZ : SBS_VERT;
+        break;
+    case SliderTrackBar:
+        className = TRACKBAR_CLASSW;
+        native |= WS_TABSTOP | TBS_AUTOTICKS | (_ishorizontal ? TBS_HORZ : TBS_VERT);
+        exStyle = WS_EX_COMPOSITED;
+        break;
+    case SliderStepper:
+        className = UPDOWN_CLASSW;
+        native |= _ishorizontal ? UDS_HORZ : 0;
+        break;
+    default:
+        // No control: the gadget answers its class and keeps its values, and nothing else.
+        _class = ClassSlider;
+        return Ref<TWindowsGadget>(this);
+    }
+    const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
+    const HWND hwnd =
+        MadeWindow(CreateWindowExW(exStyle, className, L"", native, 0, 0, 0, 0, parent, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    Register(ClassSlider, hwnd, nullptr, 0);
+    return Ref<TWindowsGadget>(this);
+}
+
+int TWindowsSlider::Class() { return ClassSlider; }
+
+int TWindowsSlider::SetRange(int visible, int total) {
+    _visible = visible;
+    _total = total;
+    switch (_slidertype) {
+    case SliderScrollBar: {
+        SCROLLINFO info{sizeof info,
+                        SIF_RANGE | SIF_PAGE,
+                        0,
+                        total - 1,
+                        static_cast<UINT>(std::max(visible, 0)),
+                        0,
+                        0};
+        SendMessageW(_hwnd, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
+        break;
+    }
+    case SliderTrackBar:
+        SendMessageW(_hwnd, TBM_SETRANGEMIN, FALSE, visible);
+        SendMessageW(_hwnd, TBM_SETRANGEMAX, TRUE, total);
+        break;
+    case SliderStepper:
+        SendMessageW(_hwnd, UDM_SETRANGE32, static_cast<WPARAM>(visible), total);
+        break;
+    }
+    _value = GetProp();
+    return 0;
+}
+
+int TWindowsSlider::SetProp(int value) {
+    switch (_slidertype) {
+    case SliderScrollBar:
+        SendMessageW(_hwnd, SBM_SETPOS, static_cast<WPARAM>(value), TRUE);
+        break;
+    case SliderTrackBar:
+        SendMessageW(_hwnd, TBM_SETPOS, TRUE, value);
+        break;
+    case SliderStepper:
+        SendMessageW(_hwnd, UDM_SETPOS32, 0, value);
+        break;
+    default:
+        _value = value;
+        return 0;
+    }
+    _value = GetProp();
+    return 0;
+}
+
+int TWindowsSlider::GetProp() {
+    switch (_slidertype) {
+    case SliderScrollBar:
+        return static_cast<int>(SendMessageW(_hwnd, SBM_GETPOS, 0, 0));
+    case SliderTrackBar:
+        return static_cast<int>(SendMessageW(_hwnd, TBM_GETPOS, 0, 0));
+    case SliderStepper:
+        return static_cast<int>(SendMessageW(_hwnd, UDM_GETPOS32, 0, 0));
+    default:
+        return _value;
+    }
+}
+
+int TWindowsSlider::ScrolledTo(int request) {
+    SCROLLINFO info{sizeof info, SIF_ALL};
+    SendMessageW(_hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const int page = std::max(static_cast<int>(info.nPage), 1);
+    switch (request) {
+    case SB_LINEUP:
+        return info.nPos - 1;
+    case SB_LINEDOWN:
+        return info.nPos + 1;
+    case SB_PAGEUP:
+        return info.nPos - page;
+    case SB_PAGEDOWN:
+        return info.nPos + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        return info.nTrackPos;
+    case SB_TOP:
+        return info.nMin;
+    case SB_BOTTOM:
+        return info.nMax;
+    default:
+        return info.nPos;
+    }
+}
+
+LRESULT TWindowsSlider::OnCommand(UINT msg, WPARAM wParam) {
+    if (msg != WM_HSCROLL && msg != WM_VSCROLL)
+        return 0;
+    if (_slidertype == SliderScrollBar)
+        SendMessageW(_hwnd, SBM_SETPOS, static_cast<WPARAM>(ScrolledTo(LOWORD(wParam))), TRUE);
+    const int value = GetProp();
+    if (value != _value) {
+        _value = value;
+        PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
+    }
+    return 0;
+}
+
+int TWindowsSlider::RefreshLook() {
+    TWindowsGadget::RefreshLook();
+    if (_slidertype == SliderTrackBar)
+        InvalidateRect(_hwnd, nullptr, TRUE);
+    return 0;
+}
+
+} // namespace vandro

@@ -1,0 +1,51 @@
+// Gadget class 9: a row of tabs above a page area (an inner client window that holds the
+// children). Without items it shows one tab with an empty label, so that the row keeps its
+// height. Choosing a tab raises "GadgetAction" with its index; a right click "GadgetMenu" for
+// the tab under the pointer; tab tips are the item tips.
+#pragma once
+
+#include "WindowsGadget.h"
+#include "WindowsIconStrip.h"
+
+namespace vandro {
+
+class TWindowsTabber : public TWindowsGadget {
+  public:
+    // The TGadget slots it overrides, in slot order.
+    int Free() override;
+    // The page area: the control's display rectangle.
+    int ClientWidth() override;
+    int ClientHeight() override;
+    int SetIconStrip(const Ref<TIconStrip>& strip) override;
+    int Class() override;
+    int ClearListItems() override;
+    int InsertListItem(int index, const String& text, const String& tip, int icon,
+                       const Object& extra) override;
+    int SetListItem(int index, const String& text, const String& tip, int icon,
+                    const Object& extra) override;
+    int RemoveListItem(int index) override;
+    // Bit 16 makes the tab the current one.
+    int SetListItemState(int index, int state) override;
+    int ListItemState(int index) override;
+
+    // The TWindowsGadget slots it overrides.
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    // Places the page area in the display rectangle.
+    int RethinkClient(int redraw) override;
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+
+    Ref<TWindowsIconStrip> _icons;
+    // The real tabs: the placeholder does not count.
+    int _tabcount = 0;
+    std::wstring _blank;
+    int _selected = -1;
+    // The tip the control is showing.
+    std::wstring _tipbuffer;
+
+  private:
+    RECT PageRect(int w, int h);
+    void SendTab(UINT message, int index, const std::wstring& text, int icon);
+    void ShowPlaceholder();
+};
+
+} // namespace vandro
