@@ -14,11 +14,16 @@
 #include "gui/PlatformUser.h"
 #include "runtime/Text.h"
 
+#include <chrono>
+
 namespace vandro {
 
 namespace {
 
 constexpr int kActionTimeout = 3000;
+// GTK takes a button release within half a second of a menu's opening as the end of the
+// click that opened it, not as a choice.
+constexpr int kMenuSettleMs = 520;
 
 // Waits for one event of an id from a source, as the user waits to see the program react.
 class TEventWatch : public TObject {
@@ -47,6 +52,15 @@ bool Usable(GtkWidget* widget) {
         return false;
     GdkWindow* window = gtk_widget_get_window(gtk_widget_get_toplevel(widget));
     return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED);
+}
+
+bool Allocated(GtkWidget* widget) { return gtk_widget_get_allocated_width(widget) > 1; }
+
+// GTK has laid the gadget out where the program put it: a click goes where it shows now.
+bool LaidOut(const TGtkGadget& element) {
+    GtkAllocation allocation;
+    gtk_widget_get_allocation(element._widget, &allocation);
+    return allocation.x == element.xpos && allocation.y == element.ypos && allocation.width > 1;
 }
 
 // Clicks the widget's centre and waits until it reports the signal.
@@ -81,12 +95,28 @@ String ProgramText(const char* shown) {
     return written;
 }
 
+// GTK takes a new look when its window next lays out a frame: what the widget shows is what it
+// has once two frames have passed (the first may have been under way already).
+void AfterNextFrame(GtkWidget* widget) {
+    GdkFrameClock* clock = gtk_widget_get_frame_clock(widget);
+    if (!clock)
+        return;
+    const gint64 frame = gdk_frame_clock_get_frame_counter(clock);
+    PumpUntil(
+        [clock, frame] {
+            gdk_frame_clock_request_phase(clock, GDK_FRAME_CLOCK_PHASE_LAYOUT);
+            return gdk_frame_clock_get_frame_counter(clock) > frame + 1;
+        },
+        300);
+}
+
 int PackedColor(const GdkRGBA& color) {
     const auto channel = [](double value) { return static_cast<int>(value * 255 + 0.5); };
     return channel(color.red) + (channel(color.green) << 8) + (channel(color.blue) << 16);
 }
 
 int ComputedTextColor(GtkWidget* widget) {
+    AfterNextFrame(widget);
     GtkStyleContext* context = gtk_widget_get_style_context(widget);
     GdkRGBA color;
     gtk_style_context_get_color(context, gtk_style_context_get_state(context), &color);
@@ -94,6 +124,7 @@ int ComputedTextColor(GtkWidget* widget) {
 }
 
 int ComputedBackColor(GtkWidget* widget) {
+    AfterNextFrame(widget);
     GtkStyleContext* context = gtk_widget_get_style_context(widget);
     GdkRGBA* color = nullptr;
     gtk_style_context_get(context, gtk_style_context_get_state(context), "background-color", &color,
@@ -137,6 +168,7 @@ class TGtkUser : public TPlatformUser {
         const auto element = Cast<TGtkButton>(RealGadget(button));
         if (!element || !Usable(element->_widget))
             return 0;
+        PumpUntil([&element] { return LaidOut(*element); }, kActionTimeout);
         const bool clicked = ClickAndWait(element->_widget, "clicked");
         PumpPending();
         return clicked ? 1 : 0;
@@ -151,10 +183,14 @@ class TGtkUser : public TPlatformUser {
         for (Ref<TGtkMenu> at = chosen; at && dynamic_cast<TGtkMenu*>(at->parent);
              at = Ref<TGtkMenu>(dynamic_cast<TGtkMenu*>(at->parent)))
             path.insert(path.begin(), at);
+        auto opened = std::chrono::steady_clock::now();
         for (std::size_t step = 0; step < path.size(); ++step) {
             GtkWidget* widget = path[step]->_itemWidget;
-            if (!PumpUntil([widget] { return Usable(widget); }, kActionTimeout))
-                return CloseMenus(path.front()), 0;
+            if (!PumpUntil([widget] { return Usable(widget) && Allocated(widget); },
+                           kActionTimeout)) {
+                CloseMenus(path.front());
+                return 0;
+            }
             if (step + 1 == path.size())
                 break;
             int x = 0, y = 0;
@@ -162,9 +198,14 @@ class TGtkUser : public TPlatformUser {
             ClickAt(x, y, 1, 0);
             GtkWidget* submenu = path[step]->_shell;
             if (!PumpUntil([submenu] { return submenu && gtk_widget_get_mapped(submenu); },
-                           kActionTimeout))
-                return CloseMenus(path.front()), 0;
+                           kActionTimeout)) {
+                CloseMenus(path.front());
+                return 0;
+            }
+            opened = std::chrono::steady_clock::now();
         }
+        const auto settled = opened + std::chrono::milliseconds(kMenuSettleMs);
+        PumpUntil([settled] { return std::chrono::steady_clock::now() >= settled; }, kMenuSettleMs);
         const bool activated = ClickAndWait(chosen->_itemWidget, "activate");
         CloseMenus(path.front());
         return activated ? 1 : 0;
@@ -236,6 +277,7 @@ class TGtkUser : public TPlatformUser {
         if (!element || !element->_widget || !element->_font)
             return {};
         // The font the widget's style computes, held against the font the gadget was given.
+        AfterNextFrame(element->_widget);
         GtkStyleContext* context = gtk_widget_get_style_context(TextWidget(element));
         PangoFontDescription* computed = nullptr;
         gtk_style_context_get(context, gtk_style_context_get_state(context), "font", &computed,
@@ -285,6 +327,7 @@ class TGtkUser : public TPlatformUser {
         const int alignment = xalign > 0.75f   ? LabelRightAligned
                               : xalign > 0.25f ? LabelCentred
                                                : LabelLeftAligned;
+        AfterNextFrame(element->_widget);
         GtkStyleContext* context = gtk_widget_get_style_context(element->_widget);
         GtkBorder border;
         gtk_style_context_get_border(context, gtk_style_context_get_state(context), &border);
