@@ -11,6 +11,8 @@
 #include "WindowsSlider.h"
 #include "WindowsTabber.h"
 #include "WindowsTextField.h"
+#include "WindowsToolbar.h"
+#include "WindowsTreeView.h"
 #include "WindowsWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -26,14 +28,8 @@ String MissingKind(int gadgetClass) {
     switch (gadgetClass) {
     case ClassTextArea:
         return u"text area";
-    case ClassToolbar:
-        return u"toolbar";
-    case ClassTreeView:
-        return u"tree view";
     case ClassHTMLView:
         return u"HTML view";
-    case ClassTreeNode:
-        return u"tree node";
     default:
         return {};
     }
@@ -74,6 +70,12 @@ Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const R
         return Instance<TWindowsSlider>(group, style, u"");
     case ClassProgressBar:
         return Instance<TWindowsProgressBar>(group, style, u"");
+    case ClassToolbar:
+        return Instance<TWindowsToolbar>(group, style, text);
+    case ClassTreeView:
+        return Instance<TWindowsTreeView>(group, style, u"");
+    case ClassTreeNode:
+        return New<TWindowsTreeNode>()->Create(group, style, text, -1, -1);
     }
     const String kind = MissingKind(gadgetClass);
     if (kind.empty())

@@ -1,0 +1,186 @@
+#include "WindowsToolbar.h"
+
+#include "WindowsGUIDriver.h"
+#include "WindowsListBox.h"
+
+#include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+namespace {
+
+// WS_CHILD, WS_CLIPSIBLINGS, TBSTYLE_FLAT, TBSTYLE_TRANSPARENT.
+constexpr DWORD kBarStyle = 0x44008800;
+// WS_EX_TOOLWINDOW, WS_EX_NOPARENTNOTIFY.
+constexpr DWORD kBarExStyle = 0x90;
+constexpr int kSeparatorIcon = -2;
+
+} // namespace
+
+Ref<TWindowsGadget> TWindowsToolbar::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    // The bar sits in the window itself, above the client area it moves down.
+    const HWND parent = group ? HandleFrom<HWND>(group->Query(1)) : nullptr;
+    const HWND hwnd =
+        MadeWindow(CreateWindowExW(kBarExStyle, TOOLBARCLASSNAMEW, L"", kBarStyle, 0, 0, 0, 0,
+                                   parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    Register(ClassToolbar, hwnd, nullptr, 1);
+    return Ref<TWindowsGadget>(this);
+}
+
+TWindowsGadget* TWindowsToolbar::Window() const { return dynamic_cast<TWindowsGadget*>(parent); }
+
+void TWindowsToolbar::Fit() {
+    SendMessageW(_hwnd, TB_AUTOSIZE, 0, 0);
+    TWindowsGadget* window = Window();
+    if (!window)
+        return;
+    RECT bar{};
+    GetWindowRect(_hwnd, &bar);
+    const bool shown = (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    const int height = shown ? static_cast<int>(bar.bottom - bar.top) : 0;
+    if (window->_clientY == height)
+        return;
+    window->_clientY = height;
+    window->RethinkClient(1);
+}
+
+int TWindowsToolbar::DoLayout() {
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::Free() {
+    TWindowsGadget* window = Window();
+    const int answer = TWindowsGadget::Free();
+    if (window) {
+        window->_clientY = 0;
+        window->RethinkClient(1);
+    }
+    _icons = nullptr;
+    return answer;
+}
+
+int TWindowsToolbar::SetShow(int show) {
+    TWindowsGadget::SetShow(show);
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::SetIconStrip(const Ref<TIconStrip>& strip) {
+    _icons = Cast<TWindowsIconStrip>(strip);
+    SendMessageW(_hwnd, TB_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::Class() { return ClassToolbar; }
+
+void TWindowsToolbar::Renumber() {
+    const int count = static_cast<int>(SendMessageW(_hwnd, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        SendMessageW(_hwnd, TB_SETCMDID, static_cast<WPARAM>(i), static_cast<LPARAM>(i + 1));
+    TOOLINFOW tool{sizeof(TOOLINFOW)};
+    while (SendMessageW(_tooltips, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)))
+        SendMessageW(_tooltips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    for (int i = 0; i < count && i < ItemCount(); ++i) {
+        if (ItemTip(i).empty())
+            continue;
+        TOOLINFOW tip{sizeof(TOOLINFOW)};
+        tip.uFlags = TTF_SUBCLASS;
+        tip.hwnd = _hwnd;
+        tip.uId = static_cast<UINT_PTR>(i + 1);
+        tip.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(_hwnd, TB_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&tip.rect));
+        SendMessageW(_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
+    }
+}
+
+int TWindowsToolbar::ClearListItems() {
+    DeSensitize();
+    while (SendMessageW(_hwnd, TB_DELETEBUTTON, 0, 0)) {
+    }
+    Sensitize();
+    Renumber();
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::InsertListItem(int index, const String&, const String&, int icon,
+                                    const Object&) {
+    TBBUTTON button{};
+    const bool separator = icon == kSeparatorIcon || (_icons && _icons->IsBlankIcon(icon));
+    button.iBitmap = separator ? 0 : icon;
+    button.idCommand = index + 1;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = separator ? BTNS_SEP : BTNS_BUTTON;
+    DeSensitize();
+    SendMessageW(_hwnd, TB_INSERTBUTTONW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&button));
+    Sensitize();
+    Renumber();
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::SetListItem(int index, const String&, const String&, int icon, const Object&) {
+    TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
+    info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
+    info.iImage = icon < 0 ? I_IMAGENONE : icon;
+    SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&info));
+    Renumber();
+    return 0;
+}
+
+int TWindowsToolbar::RemoveListItem(int index) {
+    DeSensitize();
+    SendMessageW(_hwnd, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+    Sensitize();
+    Renumber();
+    Fit();
+    return 0;
+}
+
+int TWindowsToolbar::SetListItemState(int index, int state) {
+    const auto id = static_cast<WPARAM>(index + 1);
+    SendMessageW(_hwnd, TB_ENABLEBUTTON, id, (state & ItemStateDisabled) ? FALSE : TRUE);
+    SendMessageW(_hwnd, TB_CHECKBUTTON, id, (state & ItemStateSelected) ? TRUE : FALSE);
+    return 0;
+}
+
+int TWindowsToolbar::ListItemState(int index) {
+    const auto native = SendMessageW(_hwnd, TB_GETSTATE, static_cast<WPARAM>(index + 1), 0);
+    if (native == -1)
+        return 0;
+    return ((native & TBSTATE_ENABLED) ? 0 : ItemStateDisabled) |
+           ((native & TBSTATE_CHECKED) ? ItemStateSelected : 0);
+}
+
+LRESULT TWindowsToolbar::OnCommand(UINT msg, WPARAM wParam) {
+    if (msg != WM_COMMAND)
+        return 0;
+    const int index = LOWORD(wParam) - 1;
+    if (index < 0 || index >= ItemCount())
+        return 0;
+    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(*this, index));
+    return 1;
+}
+
+LRESULT TWindowsToolbar::OnNotify(WPARAM, LPARAM lParam) {
+    auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+    if (tip->hdr.code != TTN_GETDISPINFOW)
+        return 0;
+    const int index = static_cast<int>(tip->hdr.idFrom) - 1;
+    _tipbuffer.clear();
+    if (index >= 0 && index < ItemCount())
+        _tipbuffer = Wide(ShownItemText(*this, index, ItemTip(index)));
+    tip->lpszText = const_cast<wchar_t*>(_tipbuffer.c_str());
+    return 0;
+}
+
+} // namespace vandro

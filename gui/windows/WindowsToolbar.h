@@ -1,0 +1,48 @@
+// Gadget class 8: a row of icon buttons across the top of its window, which it moves its
+// client area down for. An item with icon -2, or with an icon its strip marks blank, is a
+// separator. A click raises "GadgetAction" with the button's index; item tips are tooltips.
+#pragma once
+
+#include "WindowsGadget.h"
+#include "WindowsIconStrip.h"
+
+namespace vandro {
+
+class TWindowsToolbar : public TWindowsGadget {
+  public:
+    // The TGadget slots it overrides, in slot order.
+    // Follows its window's width instead of the layout.
+    int DoLayout() override;
+    // Gives the window its client area back.
+    int Free() override;
+    int SetShow(int show) override;
+    int SetIconStrip(const Ref<TIconStrip>& strip) override;
+    int Class() override;
+    int ClearListItems() override;
+    int InsertListItem(int index, const String& text, const String& tip, int icon,
+                       const Object& extra) override;
+    int SetListItem(int index, const String& text, const String& tip, int icon,
+                    const Object& extra) override;
+    int RemoveListItem(int index) override;
+    // Bit 4 disables the button, bit 16 checks it.
+    int SetListItemState(int index, int state) override;
+    int ListItemState(int index) override;
+
+    // The TWindowsGadget slots it overrides.
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    LRESULT OnCommand(UINT msg, WPARAM wParam) override;
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+
+    Ref<TWindowsIconStrip> _icons;
+
+  private:
+    // Sizes the bar to its window and moves the window's client area below it.
+    void Fit();
+    // Command ids follow the indexes; tips follow the buttons' places.
+    void Renumber();
+    TWindowsGadget* Window() const;
+    // The tip the tooltip is showing.
+    std::wstring _tipbuffer;
+};
+
+} // namespace vandro

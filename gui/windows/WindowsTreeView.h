@@ -1,0 +1,42 @@
+// Gadget class 10: a tree of nodes with lines and buttons, dragging allowed with style bit 1.
+// Choosing a node raises "GadgetSelect", opening and closing one "GadgetOpen" and
+// "GadgetClose", a double click or Enter "GadgetAction", a right click "GadgetMenu", and the
+// start of a drag "GadgetDrag" (the drop comes from the driver's mouse hook).
+#pragma once
+
+#include "WindowsGadget.h"
+#include "WindowsIconStrip.h"
+#include "WindowsTreeNode.h"
+
+namespace vandro {
+
+class TWindowsTreeView : public TWindowsGadget {
+  public:
+    // The TGadget slots it overrides, in slot order.
+    int Free() override;
+    int SetColor(int red, int green, int blue) override;
+    int RemoveColor() override;
+    int SetTextColor(int red, int green, int blue) override;
+    int SetIconStrip(const Ref<TIconStrip>& strip) override;
+    int Class() override;
+    Ref<TGadget> RootNode() override;
+    Ref<TGadget> SelectedNode() override;
+    int CountKids() override;
+
+    // The TWindowsGadget slots it overrides.
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+
+    // Its own: the "Explorer" look, when the driver asks for it and themes are there.
+    virtual int UseExplorerTheme();
+
+    Ref<TWindowsTreeNode> _root;
+    Ref<TWindowsTreeNode> _selected;
+    Ref<TWindowsIconStrip> _icons;
+
+  private:
+    Ref<TWindowsTreeNode> NodeUnderPointer(POINT& client);
+    void StartDrag(int button, const NMTREEVIEWW& drag);
+};
+
+} // namespace vandro

@@ -1,0 +1,126 @@
+// Toolbars on Win32: buttons and separators from the strip, the window's client area moved
+// below the bar, real clicks raising "GadgetAction" with the index, item states, tips, and
+// tear-down giving the client area back.
+#include "control_fixture.h"
+
+#include "gui/windows/WindowsToolbar.h"
+
+namespace vandro {
+namespace {
+
+using ToolbarTest = WindowsControlTest;
+
+// Four icons of 16 pixels; the third is one colour all over.
+Ref<TPixmap> FourIcons() {
+    auto pixmap = TPixmap::Create(64, 16, 4, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF3070C0u));
+    for (int icon : {0, 1, 3})
+        for (int i = 0; i < 16; ++i)
+            pixmap->WritePixel(icon * 16 + i, i, static_cast<int>(0xFFFFFFFFu));
+    return pixmap;
+}
+
+int ClientTop(const Ref<TGadget>& window) {
+    RECT rect{};
+    const HWND client = HandleFrom<HWND>(window->Query(2));
+    GetWindowRect(client, &rect);
+    MapWindowPoints(nullptr, HandleFrom<HWND>(window->Query(1)), reinterpret_cast<POINT*>(&rect),
+                    2);
+    return rect.top;
+}
+
+POINT ButtonCentre(HWND bar, int index) {
+    RECT rect{};
+    SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(bar, &point);
+    return point;
+}
+
+TEST_F(ToolbarTest, StripGivesButtonsAndSeparatorsAndMovesTheClientDown) {
+    const int clientHeight = GadgetClientHeight(window);
+    const int top = ClientTop(window);
+    auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    const HWND hwnd = Hwnd(bar);
+    EXPECT_EQ(GadgetClass(bar), ClassToolbar);
+    EXPECT_EQ(CountGadgetItems(bar), 4);
+    EXPECT_EQ(SendMessageW(hwnd, TB_BUTTONCOUNT, 0, 0), 4);
+    TBBUTTON button{};
+    SendMessageW(hwnd, TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&button));
+    EXPECT_NE(button.fsStyle & BTNS_SEP, 0) << "the blank icon";
+    SendMessageW(hwnd, TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&button));
+    EXPECT_EQ(button.fsStyle & BTNS_SEP, 0);
+    EXPECT_EQ(button.idCommand, 4);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    const int height = rect.bottom - rect.top;
+    EXPECT_GT(height, 16);
+    EXPECT_EQ(ClientTop(window), top + height);
+    EXPECT_EQ(GadgetClientHeight(window), clientHeight - height);
+    FreeGadget(bar);
+    EXPECT_EQ(ClientTop(window), top);
+    EXPECT_EQ(GadgetClientHeight(window), clientHeight);
+}
+
+TEST_F(ToolbarTest, ClickRaisesTheIndexAndStatesReadBack) {
+    auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    InsertGadgetItem(bar, 0, {}, 0, -2, {}, Box(String(u"sep")));
+    EXPECT_EQ(SendMessageW(Hwnd(bar), TB_BUTTONCOUNT, 0, 0), 5);
+    ModifyGadgetItem(bar, 4, {}, 0, 3, {}, Box(String(u"vier")));
+    PumpPending();
+    events.Take();
+    ClickAt(Hwnd(window), ButtonCentre(Hwnd(bar), 4));
+    PumpFor(50);
+    const auto actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0]->data, 4);
+    EXPECT_EQ(StringOf(actions[0]->extra), u"vier");
+    DisableGadgetItem(bar, 1);
+    EXPECT_FALSE(SendMessageW(Hwnd(bar), TB_ISBUTTONENABLED, 2, 0));
+    EXPECT_EQ(bar->ItemState(1), ItemStateDisabled);
+    EnableGadgetItem(bar, 1);
+    SelectGadgetItem(bar, 1);
+    EXPECT_TRUE(SendMessageW(Hwnd(bar), TB_ISBUTTONCHECKED, 2, 0));
+    EXPECT_EQ(bar->ItemState(1), ItemStateSelected);
+    ClickAt(Hwnd(window), ButtonCentre(Hwnd(bar), 1));
+    PumpFor(50);
+    EXPECT_EQ(Taken({GadgetAction}).size(), 1u);
+    DisableGadgetItem(bar, 1);
+    ClickAt(Hwnd(window), ButtonCentre(Hwnd(bar), 1));
+    PumpFor(50);
+    EXPECT_TRUE(Taken({GadgetAction}).empty()) << "a disabled button";
+    FreeGadget(bar);
+}
+
+TEST_F(ToolbarTest, TipsBecomeTools) {
+    auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    ModifyGadgetItem(bar, 1, {}, 0, 1, u"Zweiter Knopf");
+    auto native = Cast<TWindowsToolbar>(bar);
+    EXPECT_EQ(SendMessageW(native->_tooltips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    NMTTDISPINFOW info{};
+    info.hdr = NMHDR{native->_tooltips, 2, static_cast<UINT>(TTN_GETDISPINFOW)};
+    SendMessageW(Hwnd(window), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(info.lpszText), L"Zweiter Knopf");
+    FreeGadget(bar);
+}
+
+TEST_F(ToolbarTest, NoStripAndHundredCyclesLeaveNothing) {
+    auto empty = CreateToolbar(Object(), 0, 0, 0, 0, window, 0);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(CountGadgetItems(empty), 0);
+    FreeGadget(empty);
+    std::vector<HWND> handles;
+    for (int i = 0; i < 100; ++i) {
+        auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+        ModifyGadgetItem(bar, 0, {}, 0, 0, u"tip");
+        handles.push_back(Hwnd(bar));
+        handles.push_back(Cast<TWindowsToolbar>(bar)->_tooltips);
+        FreeGadget(bar);
+    }
+    for (HWND hwnd : handles)
+        EXPECT_FALSE(IsWindow(hwnd));
+}
+
+} // namespace
+} // namespace vandro
