@@ -61,8 +61,13 @@ GdkWindow* ActiveToplevel() {
 } // namespace
 
 TGtkSystemDriver::TGtkSystemDriver() {
-    if (!gtk_init_check(nullptr, nullptr))
-        RuntimeError(u"GTK cannot open the display: set DISPLAY to a running X server");
+    // An X server that has just started, or is busy accepting others, may turn a connection
+    // away for a moment: a second wait is allowed before giving up.
+    for (int attempt = 0; !gtk_init_check(nullptr, nullptr); ++attempt) {
+        if (attempt == 20)
+            RuntimeError(u"GTK cannot open the display: set DISPLAY to a running X server");
+        g_usleep(50000);
+    }
 }
 
 int TGtkSystemDriver::Poll() {
