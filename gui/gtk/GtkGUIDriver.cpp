@@ -78,6 +78,8 @@ TGtkState& GtkDriver() { return state; }
 
 TGtkGUIDriver::TGtkGUIDriver() {
     state = TGtkState();
+    // The icon the desktop entry installs; windows show it once it is installed.
+    gtk_window_set_default_icon_name("vandro");
     state.defaultFont = InterfaceFont(0, 0);
     state.desktop = New<TGtkDesktop>();
 }
