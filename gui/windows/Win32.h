@@ -1,6 +1,6 @@
-// The one way the Windows platform includes <windows.h>: Unicode, the common controls, the
-// common dialogs and the shell, and none of the header's macros that would rename the
-// toolkit's own functions (CreateWindow, CreateEvent, GetProp, ...). Every file of
+// The one way the Windows platform includes <windows.h>: Unicode, the message crackers, the
+// common controls, the common dialogs and the shell, and none of the header's macros that would
+// rename the toolkit's own functions (CreateWindow, CreateEvent, GetProp, ...). Every file of
 // gui/windows/ and events/windows/ includes this instead of <windows.h>, so the platform calls
 // its functions by their wide names (CreateWindowExW, SetWindowTextW).
 #pragma once
@@ -16,6 +16,7 @@
 #endif
 
 #include <windows.h>
+#include <windowsx.h>
 
 #include <commctrl.h>
 #include <commdlg.h>
