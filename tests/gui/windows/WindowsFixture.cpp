@@ -27,6 +27,21 @@ Ref<TWindowsGadget> TTestGroup::Create(const Ref<TGadget>& group, int, const Str
     return Ref<TWindowsGadget>(this);
 }
 
+Ref<TWindowsGadget> TTestEdit::Create(const Ref<TGadget>& group, int, const String&) {
+    Register(ClassTextField,
+             MadeWindow(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0,
+                                        0, 0, HandleFrom<HWND>(group->Query(2)), nullptr,
+                                        GetModuleHandleW(nullptr), nullptr)),
+             nullptr, 0);
+    return Ref<TWindowsGadget>(this);
+}
+
+LRESULT TTestEdit::OnCommand(UINT, WPARAM wParam) {
+    if (HIWORD(wParam) == EN_CHANGE)
+        PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+    return 0;
+}
+
 Ref<TWindowsGadget> TMoveWitness::Create(const Ref<TGadget>& group, int, const String&) {
     Register(ClassLabel, MakeStatic(group, 0), nullptr, 0);
     return Ref<TWindowsGadget>(this);

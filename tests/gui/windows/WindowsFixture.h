@@ -1,7 +1,7 @@
-// A window of the Windows platform in front, real input, and the events it raises; plus two
-// small gadgets of the test's own over plain native controls: a group that passes its enabled
-// state on as every control of the base does, and a control that notes where its siblings
-// are when it learns of its own move.
+// A window of the Windows platform in front, real input, and the events it raises; plus small
+// gadgets of the test's own over plain native controls: a group that passes its enabled state
+// on as every control of the base does, an edit control, and a control that notes where its
+// siblings are when it learns of its own move.
 #pragma once
 
 #include "tests/events/windows/SeenEvent.h"
@@ -21,6 +21,14 @@ HWND NativeHandle(const Ref<TGadget>& gadget);
 class TTestGroup : public TWindowsGadget {
   public:
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+};
+
+// A plain edit control that reports each change of its text as "GadgetAction", through the
+// base's gate.
+class TTestEdit : public TWindowsGadget {
+  public:
+    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    LRESULT OnCommand(UINT msg, WPARAM wParam) override;
 };
 
 class TMoveWitness : public TWindowsGadget {

@@ -12,24 +12,6 @@
 namespace vandro {
 namespace {
 
-// A plain edit control that reports each change of its text, through the base's gate.
-class TTestEdit : public TWindowsGadget {
-  public:
-    Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int, const String&) override {
-        Register(ClassTextField,
-                 CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
-                                 HandleFrom<HWND>(group->Query(2)), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr),
-                 nullptr, 0);
-        return Ref<TWindowsGadget>(this);
-    }
-    LRESULT OnCommand(UINT, WPARAM wParam) override {
-        if (HIWORD(wParam) == EN_CHANGE)
-            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
-        return 0;
-    }
-};
-
 class GadgetBaseTest : public WindowsTest {
   protected:
     Ref<TWindowsGadget> Group(int x = 10, int y = 10, int w = 300, int h = 200) {
