@@ -167,6 +167,28 @@ TEST_F(Win32InputTest, MovingWithTheLeftButtonHeldReportsIt) {
               (std::vector<SeenEvent>{{MouseMove, 1, 0, 12, 14, probe->source()}}));
 }
 
+// The display counter, read without changing it.
+int CursorCounter() {
+    const int counter = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return counter;
+}
+
+TEST_F(Win32InputTest, HiddenPointerIsHiddenOnlyOverTheProgramsWindows) {
+    MovePointerTo(probe->hwnd(), 20, 20);
+    const int shown = CursorCounter();
+    EXPECT_EQ(shown, 0);
+    HideMousePointer();
+    EXPECT_EQ(CursorCounter(), -1);
+    // Asking twice does not push the counter further.
+    HideMousePointer();
+    EXPECT_EQ(CursorCounter(), -1);
+    ShowMousePointer();
+    EXPECT_EQ(CursorCounter(), 0);
+    ShowMousePointer();
+    EXPECT_EQ(CursorCounter(), 0);
+}
+
 TEST_F(Win32InputTest, TabMovesTheFocusBetweenTabStops) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
