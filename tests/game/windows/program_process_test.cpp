@@ -1,0 +1,167 @@
+// The real program from outside: vandro.exe started as a process of its own, its window found
+// by class and title, looked at, clicked and given a menu command, then closed.
+#include "gui/windows/Win32.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vandro {
+namespace {
+
+// The program's path as the Windows side sees a path of the build tree.
+std::wstring ProgramPath() {
+    const std::string unix = VANDRO_PROGRAM;
+    std::wstring path = L"Z:";
+    for (const char c : unix)
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+// Waits for a window of the class and title that the process shows, other than the one
+// given; 0 after 10 s.
+HWND AwaitWindow(DWORD process, HWND other = nullptr) {
+    for (int tries = 0; tries < 400; ++tries) {
+        HWND found = nullptr;
+        while ((found = FindWindowExW(nullptr, found, L"TARNWICK_WINDOW_CLASS", L"Vandro"))) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == process && found != other && IsWindowVisible(found))
+                return found;
+        }
+        Sleep(25);
+    }
+    return nullptr;
+}
+
+// Asked of the control itself: a status line keeps no window title of its own.
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[128] = {};
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
+                        nullptr);
+    return text;
+}
+
+// The child windows of a class, in their order.
+std::vector<HWND> Children(HWND parent, const wchar_t* kind) {
+    struct Search {
+        const wchar_t* kind;
+        std::vector<HWND> found;
+    } search{kind, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM lParam) {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            wchar_t name[32] = {};
+            GetClassNameW(hwnd, name, 32);
+            if (std::wstring(name) == search->kind)
+                search->found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickCentre(HWND hwnd) {
+    RECT area{};
+    GetWindowRect(hwnd, &area);
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    const auto normal = [](LONG pixel, int extent) {
+        return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
+    };
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = normal((area.left + area.right) / 2, cx);
+        input.mi.dy = normal((area.top + area.bottom) / 2, cy);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+// The board is dealt once the window shows: wait for its cards.
+std::vector<HWND> AwaitButtons(HWND window, std::size_t count) {
+    std::vector<HWND> buttons;
+    for (int tries = 0; tries < 400 && buttons.size() != count; ++tries) {
+        Sleep(25);
+        buttons = Children(window, L"Button");
+    }
+    return buttons;
+}
+
+// Ends the program if a failed check leaves it running.
+struct ProcessGuard {
+    PROCESS_INFORMATION& process;
+    ~ProcessGuard() {
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+};
+
+bool AwaitText(HWND hwnd, bool (*wanted)(const std::wstring&)) {
+    for (int tries = 0; tries < 200; ++tries) {
+        if (wanted(TextOf(hwnd)))
+            return true;
+        Sleep(25);
+    }
+    return false;
+}
+
+TEST(ProgramProcessTest, TheProgramShowsItsBoardTakesAClickAndAMenuCommandAndClosesWithZero) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process))
+        << GetLastError();
+    const ProcessGuard guard{process};
+    const HWND window = AwaitWindow(process.dwProcessId);
+    ASSERT_NE(window, nullptr);
+
+    // The client area holds the board and the status line below it.
+    const std::vector<HWND> lines = Children(window, L"msctls_statusbar32");
+    ASSERT_EQ(lines.size(), 1u);
+    RECT client{}, line{};
+    GetClientRect(window, &client);
+    GetWindowRect(lines[0], &line);
+    EXPECT_EQ(client.right, 290);
+    EXPECT_EQ(client.bottom - (line.bottom - line.top), 280);
+    const std::vector<HWND> cards = AwaitButtons(window, 20);
+    ASSERT_EQ(cards.size(), 20u);
+    for (const HWND card : cards)
+        EXPECT_EQ(TextOf(card), L"?");
+    ClickCentre(cards[7]);
+    EXPECT_TRUE(AwaitText(cards[7], [](const std::wstring& text) {
+        return text.size() == 1 && text[0] >= 0x2600 && text[0] <= 0x266E;
+    }));
+    // The loop redraws after every event: the status line has its text since the click.
+    EXPECT_TRUE(AwaitText(lines[0], [](const std::wstring& text) {
+        return text == L"Spieler 1\t\tKarten: 20 / 20";
+    }));
+
+    // The size items follow the root, "&Spiel", "&Grösse", "S&pieler", the separator,
+    // restart and quit: 108 for 5 x 4 up to 114 for 11 x 10.
+    PostMessageW(window, WM_COMMAND, 114, 0);
+    const HWND larger = AwaitWindow(process.dwProcessId, window);
+    ASSERT_NE(larger, nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(AwaitButtons(larger, 110).size(), 110u);
+    GetClientRect(larger, &client);
+    EXPECT_EQ(client.right, 638);
+
+    PostMessageW(larger, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+}
+
+} // namespace
+} // namespace vandro
