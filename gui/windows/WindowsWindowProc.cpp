@@ -90,6 +90,15 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
         }
         break;
+    case WM_NEXTDLGCTL: {
+        // The pump's dialog navigation asks the window around the controls to move the focus
+        // (the arrow keys always do): a window is no dialog, so it does what a dialog would.
+        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                         : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+        if (next)
+            SetFocus(next);
+        return 0;
+    }
     case WM_CLOSE:
         // Closing is the program's decision: the window stays.
         PostGuiEvent(WindowClose, 0, 0, 0, 0, {});
