@@ -1,5 +1,6 @@
 #include "GtkWindow.h"
 
+#include "GtkButton.h"
 #include "GtkGUIDriver.h"
 #include "GtkGraphic.h"
 #include "GtkMenu.h"
@@ -10,7 +11,9 @@
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 namespace vandro {
 
@@ -38,7 +41,8 @@ void OnClientAllocated(GtkWidget*, GdkRectangle*, gpointer data) {
 void OnActiveChanged(GObject*, GParamSpec*, gpointer data) { WindowOf(data)->ActiveChanged(); }
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
-    return WindowOf(data)->HotKeyPressed(*key) ? TRUE : FALSE;
+    TGtkWindow* window = WindowOf(data);
+    return window->HotKeyPressed(*key) || window->ArrowPressed(*key) ? TRUE : FALSE;
 }
 
 void OnDropped(GtkWidget*, GdkDragContext* context, gint x, gint y, GtkSelectionData* selection,
@@ -296,6 +300,31 @@ bool TGtkWindow::HotKeyPressed(const GdkEventKey& key) {
         return false;
     event->Emit();
     return event->mods != 0;
+}
+
+bool TGtkWindow::ArrowPressed(const GdkEventKey& key) {
+    const int code = VirtualKeyOf(key);
+    if (code < 0x25 || code > 0x28 || ModifiersFromState(key.state) != 0)
+        return false;
+    // As in a dialog, the arrows move among push buttons in the order they were made: right
+    // and down to the next, left and up to the one before, round within their group.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(_widget));
+    const auto button = focus ? Cast<TGtkButton>(GadgetFromWidget(focus)) : Ref<TGtkButton>();
+    if (!button || !button->parent || button->Kind() == ButtonRadio)
+        return false;
+    std::vector<Ref<TGtkGadget>> stops;
+    for (const Object& kid : *button->parent->kids)
+        if (auto gadget = Cast<TGtkGadget>(kid);
+            gadget && gadget->isTabbable() && gadget->_widget &&
+            gtk_widget_is_visible(gadget->_widget) && gtk_widget_is_sensitive(gadget->_widget))
+            stops.push_back(gadget);
+    const auto at = std::find(stops.begin(), stops.end(), Ref<TGtkGadget>(button));
+    if (at == stops.end())
+        return false;
+    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
+    const std::size_t step = code == 0x27 || code == 0x28 ? 1 : stops.size() - 1;
+    gtk_widget_grab_focus(stops[(here + step) % stops.size()]->_widget);
+    return true;
 }
 
 void TGtkWindow::FilesDropped(const gchar* const* uris, int x, int y) {

@@ -71,6 +71,8 @@ class TGtkWindow : public TGtkGadget {
     // A key went down: a hot key of the window's takes it first. Answers whether the key is
     // used up.
     bool HotKeyPressed(const GdkEventKey& key);
+    // An arrow key on a push button moves the focus to the next or the previous one.
+    bool ArrowPressed(const GdkEventKey& key);
     // Files dropped at (x, y) of the client area.
     void FilesDropped(const gchar* const* uris, int x, int y);
     // The labels of the status line's fields, null without one.

@@ -55,6 +55,8 @@ TEST_F(GtkKeyboardPlayTest, ArrowsMoveOnAndBackAlongTheCards) {
     EXPECT_EQ(FocusAfter(kDown, 0), "2, 0");
     EXPECT_EQ(FocusAfter(kLeft, 0), "1, 0");
     EXPECT_EQ(FocusAfter(kUp, 0), "0, 0");
+    // Round from the first card to the last.
+    EXPECT_EQ(FocusAfter(kLeft, 0), "4, 3");
 }
 
 TEST_F(GtkKeyboardPlayTest, SpacePressesTheFocusedCardAndTheGameUncoversIt) {
