@@ -160,6 +160,9 @@ void TGtkSystemDriver::Track(const Object& source, int originX, int originY, int
         Emit(MouseEnter, source, 0, 0, rootX - originX, rootY - originY);
 }
 
-void TGtkSystemDriver::ForgetTrackedSource() { tracked_ = nullptr; }
+void TGtkSystemDriver::SourceGone(const Object& source) {
+    if (tracked_ == source)
+        tracked_ = nullptr;
+}
 
 } // namespace vandro

@@ -100,8 +100,15 @@ void TGtkSystemDriver::PostToMainThread(MainThreadCall call, Object argument) {
 int TGtkSystemDriver::MoveMouse(int x, int y) {
     GdkDisplay* display = gdk_display_get_default();
     if (GdkWindow* active = ActiveToplevel()) {
+        // The client area of the program's windows, or the window itself.
+        GtkWidget* toplevel = nullptr;
+        gdk_window_get_user_data(active, reinterpret_cast<gpointer*>(&toplevel));
+        GtkWidget* client =
+            toplevel
+                ? static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(toplevel), kClientAreaKey))
+                : nullptr;
         int ox = 0, oy = 0;
-        gdk_window_get_origin(active, &ox, &oy);
+        gdk_window_get_origin(client ? gtk_widget_get_window(client) : active, &ox, &oy);
         x += ox;
         y += oy;
     }

@@ -38,14 +38,12 @@ class TGtkSystemDriver : public TSystemDriver {
     // The raw input of a gadget's widget, translated and emitted with the source; origin is
     // the widget's top-left corner on the screen. Answers 1 when an event was emitted.
     int TranslateInput(const GdkEvent* event, const Object& source, int originX, int originY);
-    // The pointer left the program's windows (its window was hidden or destroyed).
-    void ForgetTrackedSource();
+    // The source's gadget is gone: the pointer is over it no longer.
+    void SourceGone(const Object& source);
     // A window of the program became active or stopped being active: "AppResume" when the
     // program gets the focus from another, "AppSuspend" when it loses it to another. Focus
     // moving between the program's own windows raises neither.
     void ApplicationFocusChanged();
-    // The modifier bits of the next events.
-    int CurrentModifiers() const { return modifiers_; }
 
     // Runs the action the next time the program waits for input.
     void WhenWaiting(std::function<void()> action);
@@ -78,6 +76,9 @@ class TGtkSystemDriver : public TSystemDriver {
     std::vector<unsigned> keysDown_;
     std::vector<std::function<void()>> waiting_;
 };
+
+// The key under which a GTK window of the program keeps the widget of its client area.
+constexpr const char* kClientAreaKey = "vandro-client-area";
 
 // The running system driver when it is the GTK one; else null.
 Ref<TGtkSystemDriver> GtkSystem();

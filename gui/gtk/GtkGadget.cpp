@@ -108,6 +108,8 @@ int TGtkGadget::Free() {
         _hwnd = 0;
         _hwndclient = 0;
     }
+    if (const auto system = GtkSystem())
+        system->SourceGone(FindOutermostGadget(self));
     UnbindHotKey(_hotkey);
     _hotkey = nullptr;
     _font = nullptr;

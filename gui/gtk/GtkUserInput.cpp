@@ -108,13 +108,4 @@ void RequestClose(GtkWidget* window) {
     XFlush(display);
 }
 
-void FocusWindow(GtkWidget* window) {
-    GdkWindow* native = gtk_widget_get_window(window);
-    if (!native)
-        return;
-    XSetInputFocus(XDisplay(), GDK_WINDOW_XID(native), RevertToParent, CurrentTime);
-    XFlush(XDisplay());
-    PumpUntil([window] { return gtk_window_is_active(GTK_WINDOW(window)) != FALSE; }, 500);
-}
-
 } // namespace vandro

@@ -26,7 +26,5 @@ void SendKey(int key, bool down);
 void TypeKey(int key, int modifiers);
 // Asks the window to close, as a window manager's close box does.
 void RequestClose(GtkWidget* window);
-// Gives the window the keyboard focus, as a click on its frame would.
-void FocusWindow(GtkWidget* window);
 
 } // namespace vandro

@@ -139,6 +139,7 @@ Ref<TGadget> TGtkWindow::Create(const Ref<TGadget>& group, int style, const Stri
     gtk_widget_show_all(_box);
     g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), this);
     Register(ClassWindow, window, client);
+    g_object_set_data(G_OBJECT(window), kClientAreaKey, client);
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
     g_signal_connect(window, "notify::is-active", G_CALLBACK(OnActiveChanged), this);
