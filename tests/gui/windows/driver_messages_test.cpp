@@ -9,6 +9,7 @@
 #include "gui/HotKey.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsGUIDriver.h"
+#include "runtime/Exceptions.h"
 
 namespace vandro {
 namespace {
@@ -98,6 +99,27 @@ TEST_F(MessagesTest, ColourDialogAnswersOpaqueColourOrZero) {
     DialogDismisser ok([](HWND d) { PostMessageW(d, WM_COMMAND, IDOK, 0); });
     EXPECT_EQ(static_cast<unsigned>(CurrentDriver()->RequestColor(10, 20, 30)), 0xFF0A141Eu);
     EXPECT_EQ(WindowsDriver().CustomColors[0], 0xFFFFFFu);
+}
+
+// A gadget whose command handler fails.
+class TFailingEdit : public TTestEdit {
+  public:
+    LRESULT OnCommand(UINT, WPARAM) override { RuntimeError(u"Handler failed"); }
+};
+
+TEST_F(MessagesTest, FailureInsideTheWindowProcedureReachesThePumpsCaller) {
+    const Ref<TWindowsGadget> edit = Place(New<TFailingEdit>(), window, 10, 10, 150, 22);
+    PostMessageW(HandleFrom<HWND>(window->Query(2)), WM_COMMAND, MAKEWPARAM(0, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(edit->_hwnd));
+    try {
+        PollSystem();
+        FAIL() << "the failure was lost";
+    } catch (const TKestrelException& e) {
+        EXPECT_EQ(e.ToString(), u"Handler failed");
+    }
+    // The pump goes on afterwards.
+    PostMessageW(windowHwnd(), WM_NULL, 0, 0);
+    EXPECT_EQ(PollSystem(), 0);
 }
 
 TEST_F(MessagesTest, CancelledFolderRequesterAnswersNothing) {
