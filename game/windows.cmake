@@ -27,4 +27,6 @@ set(CPACK_PACKAGE_VERSION ${VANDRO_VERSION})
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vandro, a concentration card game")
 set(CPACK_PACKAGE_FILE_NAME Vandro-${VANDRO_VERSION}-win64)
+# The debug information stays in the build tree.
+set(CPACK_STRIP_FILES TRUE)
 include(CPack)
