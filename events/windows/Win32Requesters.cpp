@@ -124,19 +124,22 @@ String TWin32SystemDriver::RequestDir(const String& text, const String& path) {
     return found ? FromWide(folder) : String();
 }
 
+String ShellTarget(const String& url) {
+    if (StartsWithScheme(url))
+        return url;
+    const std::size_t hash = url.find(u'#');
+    const String anchor = hash == String::npos ? String() : url.substr(hash);
+    const String rest = url.substr(0, hash);
+    wchar_t full[MAX_PATH] = L"";
+    const DWORD length = GetFullPathNameW(Wide(rest).c_str(), MAX_PATH, full, nullptr);
+    const bool exists =
+        length > 0 && length < MAX_PATH && GetFileAttributesW(full) != INVALID_FILE_ATTRIBUTES;
+    return exists ? u"file:" + FromWide(full) + anchor : u"http:" + rest + anchor;
+}
+
 int TWin32SystemDriver::OpenURL(const String& url) {
-    String target = url;
-    if (!StartsWithScheme(url)) {
-        const std::size_t hash = url.find(u'#');
-        const String anchor = hash == String::npos ? String() : url.substr(hash);
-        const String rest = url.substr(0, hash);
-        wchar_t full[MAX_PATH] = L"";
-        const DWORD length = GetFullPathNameW(Wide(rest).c_str(), MAX_PATH, full, nullptr);
-        const bool exists =
-            length > 0 && length < MAX_PATH && GetFileAttributesW(full) != INVALID_FILE_ATTRIBUTES;
-        target = exists ? u"file:" + FromWide(full) + anchor : u"http:" + rest + anchor;
-    }
-    ShellExecuteW(nullptr, nullptr, Wide(target).c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+    ShellExecuteW(nullptr, nullptr, Wide(ShellTarget(url)).c_str(), nullptr, nullptr,
+                  SW_SHOWDEFAULT);
     return 0;
 }
 

@@ -44,6 +44,10 @@ String FileFilterText(const String& extensions);
 // The filter the dialog starts with for the path's extension: 0 when none matches.
 int FileFilterIndex(const String& extensions, const String& path);
 
+// What OpenURL hands the shell: a URL with its scheme as it is, an existing file or folder as
+// "file:" and its full path, anything else as "http:"; an anchor ("#...") is kept.
+String ShellTarget(const String& url);
+
 using MainThreadCallback = void (*)(const Object& object, void* argument);
 // Runs fn(object, argument) on the GUI thread when its pump next removes a message; callable
 // from any thread. The object is held until then.

@@ -131,6 +131,28 @@ TEST(Win32FileFilter, IndexIsTheGroupOfThePathsExtension) {
     EXPECT_EQ(FileFilterIndex(u"", u"a.png"), 0);
 }
 
+TEST(Win32Shell, UrlsWithASchemeAreHandedOverAsTheyAre) {
+    EXPECT_EQ(ShellTarget(u"https://example.org/a#b"), u"https://example.org/a#b");
+    EXPECT_EQ(ShellTarget(u"HTTP://x"), u"HTTP://x");
+    EXPECT_EQ(ShellTarget(u"File:c:/x"), u"File:c:/x");
+}
+
+TEST(Win32Shell, ExistingFilesBecomeFileUrlsWithTheirAnchor) {
+    EXPECT_EQ(ShellTarget(u"c:/windows/win.ini#part"), u"file:c:\\windows\\win.ini#part");
+    EXPECT_EQ(ShellTarget(u"c:\\windows"), u"file:c:\\windows");
+}
+
+TEST(Win32Shell, AnythingElseIsTakenForAWebAddress) {
+    EXPECT_EQ(ShellTarget(u"example.org/page.html#top"), u"http:example.org/page.html#top");
+    EXPECT_EQ(ShellTarget(u""), u"http:");
+}
+
+TEST(Win32Desktop, MetricsAreTheScreens) {
+    EXPECT_EQ(DesktopMetric(HORZRES), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(DesktopMetric(VERTRES), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GE(DesktopMetric(BITSPIXEL), 16);
+}
+
 struct CallbackRecord {
     int runs = 0;
     DWORD thread = 0;
