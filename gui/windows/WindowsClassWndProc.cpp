@@ -1,6 +1,7 @@
 // The one window procedure of the driver's classes and of every control a gadget subclassed:
 // it finds the gadget through the handle registry and hands the message over.
 #include "WindowsGUIDriver.h"
+#include "WindowsPanel.h"
 
 #include "events/windows/Win32SystemDriver.h"
 #include "gui/GadgetConstants.h"
@@ -49,6 +50,13 @@ LRESULT ControlColor(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case ClassButton:
         case ClassSlider:
             return ControlBrush(*control, control->_hwnd, dc);
+        case ClassPanel: {
+            // A group panel's frame is the control asking, not the panel's own window.
+            const auto panel = Cast<TWindowsPanel>(control);
+            if (panel && panel->_type == WindowsPanelGroup)
+                return ControlBrush(*control, reinterpret_cast<HWND>(lParam), dc);
+            break;
+        }
         case ClassTextField:
         case ClassComboBox: {
             bool handled = false;

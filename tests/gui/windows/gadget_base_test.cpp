@@ -165,6 +165,24 @@ TEST_F(GadgetBaseTest, LabelAsksForTheParentsBackgroundAsItsBrush) {
     EXPECT_EQ(GetObjectType(brush), 0u);
 }
 
+TEST_F(GadgetBaseTest, GroupPanelFrameLooksTransparentButAPlainPanelIsLeftAlone) {
+    const Ref<TGadget> group = CreatePanel(10, 10, 200, 100, window, PanelGroupFrame, u"Group");
+    const Ref<TGadget> plain = CreatePanel(220, 10, 100, 100, window, 0);
+    HWND client = HandleFrom<HWND>(window->Query(2));
+    HDC dc = GetDC(client);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(client, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(NativeHandle(group))));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    SetBkMode(dc, OPAQUE);
+    SendMessageW(client, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(NativeHandle(plain)));
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    ReleaseDC(client, dc);
+    EXPECT_EQ(brush, Cast<TWindowsGadget>(group)->_hbrush);
+    EXPECT_EQ(Cast<TWindowsGadget>(plain)->_hbrush, nullptr);
+}
+
 TEST_F(GadgetBaseTest, NoChildLearnsOfItsMoveBeforeAllHaveMoved) {
     const Ref<TWindowsGadget> group = Group(10, 10, 300, 200);
     std::vector<Ref<TMoveWitness>> witnesses;
