@@ -11,6 +11,8 @@
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 
+#include <gdk/gdkx.h>
+
 #include <algorithm>
 #include <chrono>
 #include <vector>
@@ -84,6 +86,13 @@ TGtkWindow::~TGtkWindow() {
 }
 
 int TGtkWindow::DoLayout() { return 0; }
+
+int TGtkWindow::CleanUp() {
+    // Unmapped, GTK neither lays out nor draws what is left while the gadgets go.
+    if (_widget)
+        gtk_widget_hide(_widget);
+    return TGtkGadget::CleanUp();
+}
 
 int TGtkWindow::Free() {
     const Ref<TGadget> self(this);
@@ -250,16 +259,29 @@ int TGtkWindow::SetShow(int show) {
 void TGtkWindow::WaitUntilActive() {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(500);
-    bool asked = false;
+    auto ask = Clock::now();
     while (_widget && !gtk_window_is_active(GTK_WINDOW(_widget)) && Clock::now() < deadline) {
-        if (!asked && gtk_widget_get_mapped(_widget)) {
-            gtk_window_present_with_time(GTK_WINDOW(_widget), GDK_CURRENT_TIME);
-            asked = true;
+        // Asked again now and then: a request made while the focus was moving may be lost.
+        if (gtk_widget_get_mapped(_widget) && Clock::now() >= ask) {
+            Present();
+            ask = Clock::now() + std::chrono::milliseconds(100);
         }
         if (!gtk_events_pending())
             g_usleep(500);
         while (gtk_events_pending())
             gtk_main_iteration_do(FALSE);
+    }
+}
+
+// On X the request carries the server's time: GTK's own, the time of the last input it saw,
+// is older than the focus change of another program and the server would ignore it.
+void TGtkWindow::Present() {
+    GdkWindow* native = gtk_widget_get_window(_widget);
+    if (native && GDK_IS_X11_WINDOW(native)) {
+        gdk_window_show(native);
+        gdk_window_focus(native, gdk_x11_get_server_time(native));
+    } else {
+        gtk_window_present(GTK_WINDOW(_widget));
     }
 }
 

@@ -19,6 +19,8 @@ class TGtkWindow : public TGtkGadget {
 
     // The TGadget slots it overrides, in slot order.
     int DoLayout() override;
+    // The window leaves the screen before its gadgets are freed one by one.
+    int CleanUp() override;
     int Free() override;
     int Rethink() override;
     int ClientWidth() override;
@@ -98,6 +100,7 @@ class TGtkWindow : public TGtkGadget {
     int StatusHeight() const;
     void ApplySizeHints();
     void WaitUntilActive();
+    void Present();
 };
 
 } // namespace vandro
