@@ -5,8 +5,6 @@
 #include "WindowsBindings.h"
 #include "WindowsIconStrip.h"
 
-#include "runtime/Exceptions.h"
-
 // After the toolkit's headers: the version record of DllGetVersion.
 #include <shlwapi.h>
 
