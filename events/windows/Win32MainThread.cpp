@@ -4,6 +4,8 @@
 
 #include "Win32SystemState.h"
 
+#include <memory>
+
 namespace vandro {
 
 namespace {
@@ -33,9 +35,14 @@ LRESULT CALLBACK MainThreadHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (code >= 0 && wParam == PM_REMOVE && !message->hwnd &&
         message->message == MainThreadMessage) {
-        auto* record = reinterpret_cast<CallbackRecord*>(message->lParam);
-        record->fn(record->object, record->argument);
-        delete record;
+        const std::unique_ptr<CallbackRecord> record(
+            reinterpret_cast<CallbackRecord*>(message->lParam));
+        Shielded(
+            [&] {
+                record->fn(record->object, record->argument);
+                return 0;
+            },
+            0);
     }
     return CallNextHookEx(Win32System().messageHook, code, wParam, lParam);
 }

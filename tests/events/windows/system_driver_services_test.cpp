@@ -9,6 +9,7 @@
 #include "events/windows/Win32SystemDriver.h"
 #include "runtime/Application.h"
 #include "runtime/Boxed.h"
+#include "runtime/Exceptions.h"
 #include "tests/gui/EventRecorder.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,21 @@ TEST(Win32MainThread, CallbackObjectIsReleasedAfterTheRun) {
     EXPECT_EQ(record.runs, 1);
     EXPECT_EQ(held->RefCount(), 1);
     EXPECT_EQ(RunOnMainThread(nullptr, held, &record), 0);
+    EXPECT_EQ(held->RefCount(), 1);
+}
+
+void Fail(const Object&, void*) { RuntimeError(u"Callback failed"); }
+
+TEST(Win32MainThread, FailingCallbackReachesThePumpsCaller) {
+    StartEventQueue();
+    Object held = Box(u"payload");
+    RunOnMainThread(Fail, held, nullptr);
+    try {
+        PollSystem();
+        FAIL() << "the failure was lost";
+    } catch (const TKestrelException& e) {
+        EXPECT_EQ(e.ToString(), u"Callback failed");
+    }
     EXPECT_EQ(held->RefCount(), 1);
 }
 
