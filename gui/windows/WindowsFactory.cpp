@@ -10,6 +10,7 @@
 #include "WindowsProgressBar.h"
 #include "WindowsSlider.h"
 #include "WindowsTabber.h"
+#include "WindowsTextArea.h"
 #include "WindowsTextField.h"
 #include "WindowsToolbar.h"
 #include "WindowsTreeView.h"
@@ -26,8 +27,6 @@ namespace {
 // gadget that pretends. "" for a number outside the gadget classes.
 String MissingKind(int gadgetClass) {
     switch (gadgetClass) {
-    case ClassTextArea:
-        return u"text area";
     case ClassHTMLView:
         return u"HTML view";
     default:
@@ -60,6 +59,8 @@ Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const R
         return Instance<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, u"");
     case ClassTextField:
         return Instance<TWindowsTextField>(group, style, text);
+    case ClassTextArea:
+        return Instance<TWindowsTextArea>(group, style, u"");
     case ClassComboBox:
         return Instance<TWindowsComboBox>(group, style, text);
     case ClassListBox:

@@ -1,0 +1,70 @@
+// The text area's look: styled ranges through the text object model's fonts, the ground and
+// text colours, margins and the default tab stop.
+#include "WindowsTextArea.h"
+
+namespace vandro {
+
+int TWindowsTextArea::SetStyle(int red, int green, int blue, int flags, int position, int length,
+                               int units) {
+    if (!idoc)
+        return 0;
+    int start = 0;
+    const int count = CharCount(position, length, units, start);
+    ITextRange* range = nullptr;
+    if (FAILED(idoc->Range(start, start + count, &range)) || !range)
+        return 0;
+    ITextFont* font = nullptr;
+    if (SUCCEEDED(range->GetFont(&font)) && font) {
+        const auto onOff = [flags](int bit) { return (flags & bit) ? tomTrue : tomFalse; };
+        font->SetForeColor(static_cast<LONG>(RGB(red, green, blue)));
+        font->SetBold(onOff(1));
+        font->SetItalic(onOff(2));
+        font->SetUnderline(onOff(4));
+        font->SetStrikeThrough(onOff(8));
+        font->Release();
+    }
+    range->Release();
+    Relayout();
+    return 0;
+}
+
+int TWindowsTextArea::SetColor(int red, int green, int blue) {
+    TWindowsGadget::SetColor(red, green, blue);
+    SendMessageW(_hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(BgColor()));
+    return 0;
+}
+
+int TWindowsTextArea::RemoveColor() {
+    TWindowsGadget::RemoveColor();
+    SendMessageW(_hwnd, EM_SETBKGNDCOLOR, 1, 0);
+    return 0;
+}
+
+int TWindowsTextArea::SetTextColor(int red, int green, int blue) {
+    TWindowsGadget::SetTextColor(red, green, blue);
+    cf = CHARFORMATW{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_COLOR;
+    cf.crTextColor = static_cast<COLORREF>(FgColor());
+    ++busy;
+    SendMessageW(_hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    --busy;
+    return 0;
+}
+
+int TWindowsTextArea::SetMargins(int margin) {
+    SendMessageW(_hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(margin, margin));
+    return 0;
+}
+
+int TWindowsTextArea::SetTabs(int pixels) {
+    if (!idoc)
+        return 0;
+    const HDC screen = GetDC(_hwnd);
+    const int perInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(_hwnd, screen);
+    idoc->SetDefaultTabStop(static_cast<float>(pixels) * 72.0f / static_cast<float>(perInch));
+    return 0;
+}
+
+} // namespace vandro
