@@ -178,6 +178,11 @@ class TGtkUser : public TPlatformUser {
         const auto chosen = Cast<TGtkMenu>(item);
         if (!chosen || chosen->name.empty() || !chosen->kids->IsEmpty() || !chosen->_itemWidget)
             return 0;
+        // A greyed item, or one in a greyed submenu, cannot be chosen.
+        for (TGadget* at = chosen.get(); at; at = at->parent)
+            if (auto* item = dynamic_cast<TGtkMenu*>(at);
+                item && item->_itemWidget && !gtk_widget_get_sensitive(item->_itemWidget))
+                return 0;
         // The way down from the menu bar: each entry opens the submenu the next one is in.
         std::vector<Ref<TGtkMenu>> path;
         for (Ref<TGtkMenu> at = chosen; at && dynamic_cast<TGtkMenu*>(at->parent);

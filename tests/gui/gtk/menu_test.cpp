@@ -1,0 +1,88 @@
+// Menus on GTK: the tree becomes the window's menu bar with mnemonics, right-hand columns,
+// check marks and greyed items; a click through the X server on an item in a submenu raises
+// its "MenuAction", and an item's shortcut works from the keyboard.
+#include "GtkFixture.h"
+
+#include "gui/PlatformUser.h"
+#include "gui/gtk/GtkMenu.h"
+
+namespace vandro {
+namespace {
+
+class GtkMenuTest : public GtkTest {
+  protected:
+    void SetUp() override {
+        GtkTest::SetUp();
+        if (IsSkipped())
+            return;
+        window = CreateWindow(u"Menus", 0, 0, 300, 200, {}, 557);
+        const auto bar = GetWindowMenu(window);
+        file = CreateMenu(u"&Datei", 0, bar);
+        open = CreateMenu(u"\u00d6&ffnen", 11, file, 0x4F, 2);
+        sizes = CreateMenu(u"&Grösse", 100, file);
+        small = CreateMenu(u"5 x &4\t10 Symbole", 104, sizes);
+        large = CreateMenu(u"11 x &10\t55 Symbole", 110, sizes);
+        CreateMenu(u"", 0, file);
+        quit = CreateMenu(u"Ende && Aus", 400, file);
+        CheckMenu(small);
+        DisableMenu(quit);
+        RefreshWindowMenu(window);
+        Drain();
+    }
+    void TearDown() override {
+        if (window)
+            FreeGadget(window);
+        Drain();
+    }
+    Ref<TGadget> window, file, open, sizes, small, large, quit;
+};
+
+std::vector<String> Texts(const std::vector<Ref<TGadget>>& items) {
+    std::vector<String> texts;
+    for (const auto& item : items)
+        texts.push_back(PlatformUser()->ShownText(item));
+    return texts;
+}
+
+TEST_F(GtkMenuTest, TheBarShowsTheTreeWithItsTextsMarksAndShortcut) {
+    const auto bar = PlatformUser()->ShownMenuItems(GetWindowMenu(window));
+    ASSERT_EQ(bar.size(), 1u);
+    EXPECT_EQ(PlatformUser()->ShownText(bar[0]), u"&Datei");
+    EXPECT_EQ(Texts(PlatformUser()->ShownMenuItems(file)),
+              (std::vector<String>{u"\u00d6&ffnen", u"&Grösse", u"", u"Ende && Aus"}));
+    EXPECT_EQ(Texts(PlatformUser()->ShownMenuItems(sizes)),
+              (std::vector<String>{u"5 x &4\t10 Symbole", u"11 x &10\t55 Symbole"}));
+    EXPECT_EQ(PlatformUser()->ShownShortcut(open), u"\tCtrl+O");
+    EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
+    EXPECT_EQ(PlatformUser()->ShownState(large), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(quit), StateDisabled);
+}
+
+TEST_F(GtkMenuTest, AClickOnAnItemInASubmenuRaisesItsActionAndKeepsTheMarksAsTheProgramSetThem) {
+    ASSERT_EQ(PlatformUser()->ChooseMenu(large), 1);
+    const auto events = Drain();
+    ASSERT_EQ(Ids(events), std::vector<int>{MenuAction});
+    EXPECT_EQ(events[0]->source, large);
+    EXPECT_EQ(events[0]->data, 110);
+    // The mark is the program's to move: choosing the item did not check it.
+    EXPECT_EQ(PlatformUser()->ShownState(large), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
+}
+
+TEST_F(GtkMenuTest, AGreyedItemCannotBeChosen) {
+    EXPECT_EQ(PlatformUser()->ChooseMenu(quit), 0);
+    EXPECT_TRUE(Drain().empty());
+}
+
+TEST_F(GtkMenuTest, TheShortcutChoosesTheItemFromTheKeyboard) {
+    FocusWindow(window);
+    TypeKey(0x4F, 2);
+    const auto events = DrainAfterInput();
+    ASSERT_EQ(Ids(events), std::vector<int>{MenuAction});
+    EXPECT_EQ(events[0]->source, open);
+    EXPECT_EQ(events[0]->data, 11);
+    EXPECT_EQ(events[0]->mods, 2);
+}
+
+} // namespace
+} // namespace vandro
