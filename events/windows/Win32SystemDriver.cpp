@@ -20,12 +20,6 @@ void LowerTimerResolution() {
 void StartWindowsSide() {
     if (state.started)
         return;
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    state.wideCalls = GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-#pragma GCC diagnostic pop
     state.pointerVisible = 1;
     state.mainThreadId = GetCurrentThreadId();
     state.messageHook =

@@ -7,8 +7,6 @@ namespace vandro {
 
 struct Win32SystemState {
     bool started = false;
-    // NT family: the requesters use the wide-character calls.
-    bool wideCalls = false;
     int pointerVisible = 1;
     DWORD mainThreadId = 0;
     HHOOK messageHook = nullptr;

@@ -51,7 +51,10 @@ int TWindowsGadget::Register(int gadgetClass, HWND hwnd, HWND hwndclient, int to
     _hwnd = hwnd;
     _hwndclient = hwndclient;
     const Ref<TWindowsGadget> self(this);
-    TWindowsGUIDriver::RegisterHwnd(hwnd, self);
+    // A window that could not be made has nothing to register: an entry under 0 would keep
+    // the gadget alive for good, since Free removes only the handles it has.
+    if (hwnd)
+        TWindowsGUIDriver::RegisterHwnd(hwnd, self);
     if (hwndclient)
         TWindowsGUIDriver::RegisterHwnd(hwndclient, self);
     const WindowsDriverState& state = WindowsDriver();

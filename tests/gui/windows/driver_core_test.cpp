@@ -53,6 +53,30 @@ TEST_F(WindowsTest, FreedGadgetLeavesTheRegistryAndIgnoresWhatFollows) {
     EXPECT_EQ(button->State() & StateDisabled, 0);
 }
 
+// A control whose native window cannot be made.
+class TStillborn : public TWindowsGadget {
+  public:
+    Ref<TWindowsGadget> Create(const Ref<TGadget>&, int, const String&) override {
+        Register(ClassLabel,
+                 CreateWindowExW(0, L"NoSuchWindowClass", L"", WS_CHILD, 0, 0, 1, 1, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr),
+                 nullptr, 0);
+        return Ref<TWindowsGadget>(this);
+    }
+};
+
+TEST_F(WindowsTest, GadgetWithoutAWindowRegistersNothingAndFreesQuietly) {
+    const int registered = WindowsDriver().HwndMap->Count();
+    const Ref<TWindowsGadget> stillborn = Place(New<TStillborn>(), window, 1, 2, 3, 4);
+    EXPECT_EQ(stillborn->_hwnd, nullptr);
+    EXPECT_EQ(WindowsDriver().HwndMap->Count(), registered);
+    EXPECT_EQ(stillborn->RefCount(), 2);
+    SetGadgetText(stillborn, u"text");
+    EXPECT_EQ(GadgetText(stillborn), u"");
+    FreeGadget(stillborn);
+    EXPECT_EQ(stillborn->RefCount(), 1);
+}
+
 TEST_F(WindowsTest, WindowClassesAreRegisteredAsTheTableSays) {
     EXPECT_EQ(Driver::ClassName(), u"TARNWICK_WINDOW_CLASS");
     EXPECT_EQ(Driver::DialogClassName(), u"TARNWICK_DIALOG_CLASS");
