@@ -1,0 +1,113 @@
+// Labels and panels on GTK: alignment, frames and the separator line, the font and colours a
+// label is given, and a panel's background colour and image as they are drawn.
+#include "GtkFixture.h"
+
+#include "graphics/Pixmap.h"
+#include "gui/PlatformUser.h"
+#include "gui/gtk/GtkLabel.h"
+#include "gui/gtk/GtkPanel.h"
+#include "gui/gtk/GtkWindow.h"
+
+namespace vandro {
+namespace {
+
+class GtkLabelPanelTest : public GtkTest {
+  protected:
+    void SetUp() override {
+        GtkTest::SetUp();
+        if (IsSkipped())
+            return;
+        window = CreateWindow(u"Labels", 0, 0, 300, 200, {}, 557);
+        Drain();
+    }
+    void TearDown() override {
+        if (window)
+            FreeGadget(window);
+        Drain();
+    }
+    // The colour drawn at (x, y) of the window's client area.
+    int DrawnAt(int x, int y) {
+        const auto frame = Cast<TGtkWindow>(window);
+        PumpUntil([] { return false; }, 80);
+        int left = 0, top = 0;
+        gdk_window_get_origin(gtk_widget_get_window(frame->_client), &left, &top);
+        GdkWindow* root = gdk_get_default_root_window();
+        GdkPixbuf* pixel = gdk_pixbuf_get_from_window(root, left + x, top + y, 1, 1);
+        const guchar* p = gdk_pixbuf_get_pixels(pixel);
+        const int color = p[0] + (p[1] << 8) + (p[2] << 16);
+        g_object_unref(pixel);
+        return color;
+    }
+    Ref<TGadget> window;
+};
+
+TEST_F(GtkLabelPanelTest, LabelsShowTheirAlignmentAndFrame) {
+    const auto left = CreateLabel(u"a & b", 0, 0, 100, 24, window, LabelLeftAligned);
+    const auto right =
+        CreateLabel(u"b", 0, 30, 100, 24, window, LabelRightAligned | LabelPlainFrame);
+    const auto centred = CreateLabel(u"c", 0, 60, 100, 24, window, LabelCentred | LabelSunkenFrame);
+    const auto both = CreateLabel(u"d", 0, 90, 100, 24, window, 24);
+    EXPECT_EQ(PlatformUser()->ShownLabelStyle(left), LabelLeftAligned | LabelNoFrame);
+    EXPECT_EQ(PlatformUser()->ShownLabelStyle(right), LabelRightAligned | LabelPlainFrame);
+    EXPECT_EQ(PlatformUser()->ShownLabelStyle(centred), LabelCentred | LabelSunkenFrame);
+    EXPECT_EQ(PlatformUser()->ShownLabelStyle(both), LabelLeftAligned);
+    // An ampersand is shown as it is.
+    EXPECT_EQ(PlatformUser()->ShownText(left), u"a & b");
+    // A frame takes a pixel from each side of the client area.
+    EXPECT_EQ(GadgetClientWidth(right), 98);
+    EXPECT_EQ(GadgetClientHeight(right), 22);
+}
+
+TEST_F(GtkLabelPanelTest, ASeparatorIsTwoPixelsAcrossAndTakesNoText) {
+    const auto line = CreateLabel(u"x", 10, 10, 100, 20, window, LabelSeparator);
+    const auto upright = CreateLabel(u"x", 150, 10, 3, 50, window, LabelSeparator);
+    EXPECT_EQ(GadgetHeight(line), 2);
+    EXPECT_EQ(GadgetWidth(line), 100);
+    EXPECT_EQ(GadgetWidth(upright), 2);
+    EXPECT_EQ(PlatformUser()->ShownLabelStyle(line), LabelSeparator);
+    SetGadgetText(line, u"y");
+    EXPECT_EQ(GadgetText(line), u"");
+}
+
+TEST_F(GtkLabelPanelTest, ALabelDrawsWithTheFontAndColoursItIsGiven) {
+    const auto label = CreateLabel(u"Spieler 1: 0", 0, 0, 145, 24, window, 0);
+    const auto font = LibraryFont(FontSans, 14.0, FontBold);
+    SetGadgetFont(label, font);
+    SetGadgetColor(label, 9, 10, 11);
+    SetGadgetTextColor(label, 209, 203, 201);
+    EXPECT_EQ(PlatformUser()->ShownFont(label), font);
+    EXPECT_EQ(PlatformUser()->ShownBackColor(label), 9 + (10 << 8) + (11 << 16));
+    EXPECT_EQ(PlatformUser()->ShownTextColor(label), 209 + (203 << 8) + (201 << 16));
+    // Where the text does not reach, the background colour is drawn.
+    EXPECT_EQ(DrawnAt(140, 20), 9 + (10 << 8) + (11 << 16));
+    RemoveGadgetColor(label);
+    EXPECT_EQ(PlatformUser()->ShownBackColor(label), -1);
+}
+
+TEST_F(GtkLabelPanelTest, APanelDrawsItsColourAndItsImageTiled) {
+    const auto panel = CreatePanel(10, 10, 100, 50, window, 0);
+    SetGadgetColor(panel, 0, 160, 0);
+    EXPECT_EQ(DrawnAt(60, 35), 160 << 8);
+    // A 30 x 20 image, red on its left half: tiled from the top-left corner.
+    const Ref<TPixmap> image = TPixmap::Create(30, 20, 6, 4);
+    image->ClearPixels(static_cast<int>(0xFF0000FFu));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 15; ++x)
+            image->WritePixel(x, y, static_cast<int>(0xFFFF0000u));
+    SetGadgetPixmap(panel, image, 0);
+    EXPECT_EQ(DrawnAt(10 + 5, 10 + 5), 0xFF);
+    EXPECT_EQ(DrawnAt(10 + 20, 10 + 5), 0xFF0000);
+    EXPECT_EQ(DrawnAt(10 + 35, 10 + 25), 0xFF);
+    EXPECT_EQ(DrawnAt(10 + 80, 10 + 45), 0xFF0000);
+    EXPECT_EQ(DrawnAt(10 + 95, 10 + 45), 0xFF);
+}
+
+TEST_F(GtkLabelPanelTest, AGroupPanelsClientAreaIsInsideItsFrame) {
+    const auto group = CreatePanel(10, 10, 200, 150, window, PanelGroupFrame, u"Gruppe");
+    EXPECT_EQ(GadgetClientWidth(group), 192);
+    EXPECT_EQ(GadgetClientHeight(group), 130);
+    EXPECT_EQ(PlatformUser()->ShownText(group), u"");
+}
+
+} // namespace
+} // namespace vandro
