@@ -70,7 +70,9 @@ int TWindowsButton::SetTextColor(int red, int green, int blue) {
 void TWindowsButton::SetOwnerDraw(bool on) {
     const LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
     if (on) {
-        SetWindowLongW(_hwnd, GWL_STYLE, native | BS_OWNERDRAW);
+        // A card gets its colours on every turn: a style that stays as it is costs nothing.
+        if ((native & BS_TYPEMASK) != BS_OWNERDRAW)
+            SetWindowLongW(_hwnd, GWL_STYLE, native | BS_OWNERDRAW);
         if (!_hTheme)
             _hTheme = TWindowsGUIDriver::GetThemeHandle(_hwnd, u"Button");
         return;
