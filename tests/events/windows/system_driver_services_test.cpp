@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 #include <thread>
 
 namespace vandro {
@@ -108,6 +110,38 @@ TEST_F(Win32ServicesTest, CancelledFileRequesterAnswersNothing) {
     DialogDismisser cancel([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(RequestFile(u"Open", u"bmp,png", 0, u"c:/windows/x.png"), u"");
     EXPECT_EQ(DialogDismisser::LastCaption(), L"Open");
+}
+
+// The file-type list of the dialog and its selection, read before the dialog is cancelled.
+struct ShownTypes {
+    std::vector<std::wstring> items;
+    LRESULT selected = -1;
+};
+ShownTypes shown;
+
+// Once the dialog has filled its controls.
+void CALLBACK ReadTypesAndCancel(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(dialog, timer);
+    shown = {};
+    HWND types = GetDlgItem(dialog, cmb1);
+    const LRESULT count = SendMessageW(types, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[128] = L"";
+        SendMessageW(types, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        shown.items.push_back(text);
+    }
+    shown.selected = SendMessageW(types, CB_GETCURSEL, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(Win32ServicesTest, FileDialogShowsTheFiltersAndStartsAtThePathsGroup) {
+    DialogDismisser read([](HWND dialog) { SetTimer(dialog, 1, 50, ReadTypesAndCancel); });
+    RequestFile(u"Open", u"Image Files:bmp,png;Text:txt", 0, u"c:/windows/notes.txt");
+    EXPECT_EQ(shown.items, (std::vector<std::wstring>{L"Image Files", L"Text"}));
+    EXPECT_EQ(shown.selected, 1);
+    RequestFile(u"Open", u"bmp,png", 1, u"picture.png");
+    EXPECT_EQ(shown.items, std::vector<std::wstring>{L"Files"});
+    EXPECT_EQ(shown.selected, 0);
 }
 
 TEST(Win32FileFilter, OneGroupWithoutDescriptionIsCalledFiles) {
