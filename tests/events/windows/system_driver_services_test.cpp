@@ -84,6 +84,38 @@ TEST_F(Win32ServicesTest, ProceedAnswersYesNoAndCancel) {
     EXPECT_EQ(DialogDismisser::LastCaption(), L"Vandro Test");
 }
 
+// What a message box shows: its icon, which of OK, Cancel, Yes and No it has.
+struct ShownBox {
+    HICON icon = nullptr;
+    std::vector<int> buttons;
+};
+ShownBox box;
+
+void CALLBACK ReadBoxAndClose(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(dialog, timer);
+    box = {};
+    box.icon = reinterpret_cast<HICON>(SendDlgItemMessageW(dialog, 0x440, STM_GETICON, 0, 0));
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
+        if (HWND button = GetDlgItem(dialog, id); button && IsWindowVisible(button))
+            box.buttons.push_back(id);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+TEST_F(Win32ServicesTest, MessageBoxesShowTheirIconsAndButtons) {
+    DialogDismisser read([](HWND dialog) { SetTimer(dialog, 1, 30, ReadBoxAndClose); });
+    const HICON warning = LoadIconW(nullptr, IDI_WARNING);
+    const HICON information = LoadIconW(nullptr, IDI_INFORMATION);
+    Notify(u"Note", 0);
+    EXPECT_EQ(box.icon, information);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    Confirm(u"Sure?", 1);
+    EXPECT_EQ(box.icon, warning);
+    EXPECT_EQ(box.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+    Proceed(u"Save?", 0);
+    EXPECT_EQ(box.icon, information);
+    EXPECT_EQ(box.buttons, (std::vector<int>{IDCANCEL, IDYES, IDNO}));
+}
+
 TEST_F(Win32ServicesTest, ConfirmAnswersOneOnlyForOk) {
     {
         DialogDismisser ok([](HWND box) { Answer(box, IDOK); });
