@@ -45,7 +45,7 @@ bool IsKeyMessage(UINT msg) {
 
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-std::exception_ptr held;
+std::exception_ptr heldFailure;
 
 void Dispatch(MSG& message) {
     ::TranslateMessage(&message);
@@ -57,8 +57,8 @@ void Dispatch(MSG& message) {
 Win32SystemState& Win32System() { return state; }
 
 void HoldException(std::exception_ptr failure) {
-    if (!held)
-        held = std::move(failure);
+    if (!heldFailure)
+        heldFailure = std::move(failure);
 }
 
 Ref<TSystemDriver> NewSystemDriver() { return New<TWin32SystemDriver>(); }
@@ -69,15 +69,14 @@ int TWin32SystemDriver::Poll() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (IsKeyMessage(message.message) && IsModifierKey(message.wParam))
-            state.modifiers = (Held(VK_SHIFT) ? 1 : 0) | (Held(VK_CONTROL) ? 2 : 0) |
-                              (Held(VK_MENU) ? 4 : 0) | (Held(VK_LWIN) || Held(VK_RWIN) ? 8 : 0);
+            state.modifiers = LiveModifiers();
         HWND dialog = message.hwnd;
         while (dialog && IsTabStopChild(dialog))
             dialog = GetParent(dialog);
         if (dialog == message.hwnd || !dialog || !IsDialogMessageW(dialog, &message))
             Dispatch(message);
-        if (held)
-            std::rethrow_exception(std::exchange(held, nullptr));
+        if (heldFailure)
+            std::rethrow_exception(std::exchange(heldFailure, nullptr));
     }
     return 0;
 }
@@ -102,6 +101,11 @@ int TWin32SystemDriver::SetMouseVisible(int visible) {
 }
 
 int TWin32SystemDriver::Modifiers() { return state.modifiers; }
+
+int LiveModifiers() {
+    return (Held(VK_SHIFT) ? 1 : 0) | (Held(VK_CONTROL) ? 2 : 0) | (Held(VK_MENU) ? 4 : 0) |
+           (Held(VK_LWIN) || Held(VK_RWIN) ? 8 : 0);
+}
 
 void UpdatePointerVisibility() {
     const BOOL show = state.pointerVisible == 1 || !state.trackedWindow;

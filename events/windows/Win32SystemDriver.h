@@ -34,9 +34,12 @@ class TWin32SystemDriver : public TSystemDriver {
     // source as the event's source; messages that stand for none raise nothing. Answers 0.
     static int TranslateOSMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                   const Object& source);
-    // The modifier bits the next events carry.
+    // The modifier bits the next events carry, as the pump last saw a modifier key.
     static int Modifiers();
 };
+
+// 1 Shift, 2 Ctrl, 4 Alt, 8 a Windows key, from the keyboard state now.
+int LiveModifiers();
 
 // The filter list of the open and save dialogs: description and pattern pairs, each ending in
 // a U+0000, from groups like "Image Files:bmp,png;Text:txt"; "" for no extensions.

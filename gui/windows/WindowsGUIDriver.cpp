@@ -2,6 +2,7 @@
 
 #include "WindowsDesktop.h"
 
+#include "events/windows/Win32SystemDriver.h"
 #include "gui/GadgetConstants.h"
 
 #include <ole2.h>
@@ -100,11 +101,7 @@ HWND TWindowsGUIDriver::GetActiveHwnd() {
     return GetActiveWindow();
 }
 
-int TWindowsGUIDriver::CurrentModifiers() {
-    auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
-    return (held(VK_SHIFT) ? 1 : 0) | (held(VK_CONTROL) ? 2 : 0) | (held(VK_MENU) ? 4 : 0) |
-           (held(VK_LWIN) || held(VK_RWIN) ? 8 : 0);
-}
+int TWindowsGUIDriver::CurrentModifiers() { return LiveModifiers(); }
 
 HWND TWindowsGUIDriver::GadgetWindowHwnd(const Ref<TGadget>& gadget) {
     for (TGadget* node = gadget.get(); node; node = node->parent) {
