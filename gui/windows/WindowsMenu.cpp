@@ -158,6 +158,15 @@ Ref<TWindowsMenu> TWindowsMenu::GetMenuFromKey(int key) {
     return Cast<TWindowsMenu>(Menus().menus->ValueForKey(TIntWrapper::Create(key)));
 }
 
+int TWindowsMenu::KeyFromCommand(int command) {
+    int key = command;
+    // In the order of the ids: the last one that matches is the newest.
+    for (const auto& [id, menu] : *Menus().menus)
+        if (const int value = Cast<TIntWrapper>(id)->value; (value & 0xFFFF) == command)
+            key = value;
+    return key;
+}
+
 Ref<TGadget> TWindowsMenu::Create(const Ref<TGadget>& group, int tag, const String& text) {
     const Ref<TGadget> self(this);
     name = text;

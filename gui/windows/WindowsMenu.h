@@ -39,6 +39,9 @@ class TWindowsMenu : public TGadget {
     virtual int SetNewKey();
     // The menu of a command id, or null.
     static Ref<TWindowsMenu> GetMenuFromKey(int key);
+    // The command id that a WM_COMMAND's 16 bits stand for: the newest menu's whose id ends
+    // in them (ids pass 0xFFFF in a long session), or the bits themselves when none does.
+    static int KeyFromCommand(int command);
     // A menu made on a window becomes an entry of the window's menu bar.
     virtual Ref<TGadget> Create(const Ref<TGadget>& group, int tag, const String& text);
     // Builds the native menu of this node and everything under it: an item is appended to its

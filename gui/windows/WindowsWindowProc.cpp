@@ -123,8 +123,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT TWindowsWindow::OnCommand(UINT msg, WPARAM wParam) {
+    // A command carries only the low 16 bits of a menu's id.
     if (wParam > 100)
-        HandleMenuEvent(msg, static_cast<int>(wParam));
+        HandleMenuEvent(msg, TWindowsMenu::KeyFromCommand(LOWORD(wParam)));
     return 0;
 }
 

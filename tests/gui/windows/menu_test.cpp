@@ -44,6 +44,33 @@ TEST_F(MenuTest, CommandIdsFollowOneAnotherAndAreNeverReused) {
     EXPECT_EQ(TWindowsMenu::GetMenuFromKey(first->_key), first);
 }
 
+TEST_F(MenuTest, CommandIdsPastSixteenBitsStillReachTheirMenu) {
+    const Ref<TGadget> root = GetWindowMenu(window);
+    const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
+    const auto early = Menu(CreateMenu(u"Früh", 5, game));
+    // A long session: ids run past what a WM_COMMAND carries (the menus made and freed).
+    for (int key = 0; key < early->_key + 0xFFFF;) {
+        const Ref<TWindowsMenu> spent = New<TWindowsMenu>();
+        key = spent->_key;
+        spent->Free();
+    }
+    const auto late = Menu(CreateMenu(u"Spät", 6, game));
+    ASSERT_EQ(late->_key & 0xFFFF, early->_key & 0xFFFF);
+    RefreshWindowMenu(window);
+    recorder.Take();
+    ASSERT_EQ(PlatformUser()->ChooseMenu(late), 1);
+    std::vector<Ref<TEvent>> events = recorder.Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->source, late);
+    EXPECT_EQ(events[0]->data, 6);
+    // With both alive the newest wins; alone, the earlier one is found by its 16 bits too.
+    FreeMenu(late);
+    SendMessageW(Hwnd(window), WM_COMMAND, static_cast<WPARAM>(early->_key), 0);
+    events = recorder.Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->source, early);
+}
+
 TEST_F(MenuTest, TheTreeBecomesTheMenuBarWithSeparatorsAndSubmenus) {
     const Ref<TGadget> root = GetWindowMenu(window);
     const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
