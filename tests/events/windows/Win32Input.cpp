@@ -9,7 +9,10 @@ namespace vandro {
 
 namespace {
 
-void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+void Send(INPUT input) {
+    HoldRealInput();
+    SendInput(1, &input, sizeof input);
+}
 
 void Key(WORD key, DWORD flags) {
     INPUT input{};
@@ -48,6 +51,15 @@ LRESULT CALLBACK DismissHook(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+void HoldRealInput() {
+    // Held until the process ends; the system hands it on when it does, however it ends.
+    static const bool held = [] {
+        const HANDLE input = CreateMutexW(nullptr, FALSE, L"VandroRealInput");
+        return WaitForSingleObject(input, INFINITE) != WAIT_FAILED;
+    }();
+    (void)held;
+}
+
 void PumpUntilQuiet() {
     for (int quiet = 0; quiet < 3;) {
         if (HIWORD(GetQueueStatus(QS_ALLINPUT))) {
@@ -61,6 +73,7 @@ void PumpUntilQuiet() {
 }
 
 void BringToFront(HWND hwnd) {
+    HoldRealInput();
     SetForegroundWindow(hwnd);
     SetActiveWindow(hwnd);
     PumpUntilQuiet();

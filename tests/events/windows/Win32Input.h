@@ -8,6 +8,11 @@
 
 namespace vandro {
 
+// Makes this process the only one giving real input until it ends: test programs that run at
+// the same time in one Wine prefix share one keyboard, mouse and foreground window. Every
+// input function below takes it first; a program that acts otherwise can call it itself.
+void HoldRealInput();
+
 // Pumps the system driver until its queue stays empty for a few rounds.
 void PumpUntilQuiet();
 // Brings the window to the front and makes it active, as the user's click on it would.

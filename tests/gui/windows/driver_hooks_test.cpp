@@ -162,9 +162,11 @@ TEST_F(MouseHookTest, ReleaseDropsWhatADragStartedOn) {
     const std::vector<Ref<TEvent>> events = recorder.Take();
     EXPECT_EQ(Seen(events, {GadgetDrop}),
               (std::vector<SeenEvent>{{GadgetDrop, 1, 0, 5, 6, target}}));
-    for (const Ref<TEvent>& e : events)
-        if (e->id == GadgetDrop)
+    for (const Ref<TEvent>& e : events) {
+        if (e->id == GadgetDrop) {
             EXPECT_EQ(e->extra, button);
+        }
+    }
     EXPECT_FALSE(DragSource(1));
 }
 
