@@ -23,6 +23,10 @@ constexpr int kSeed = 2026;
 
 // A colour as the platform's user reads it.
 constexpr int Rgb(int red, int green, int blue) { return red + (green << 8) + (blue << 16); }
+constexpr int Rgb(const TColour& c) { return Rgb(c.red, c.green, c.blue); }
+
+// The game's palette, made from the platform's system colours (exact values: palette_test).
+inline const TPalette& Colours() { return GameState().palette; }
 
 class GameTest : public testing::Test {
   protected:

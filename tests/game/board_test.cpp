@@ -100,6 +100,22 @@ TEST_F(BoardTest, LabelsSplitTheWidthAboveAndBelowTheGrid) {
     ExpectRect(Label(3), 232, 58 * 7 + 24, 232, 24);
 }
 
+TEST_F(BoardTest, ThePaletteIsMadeFromThePlatformsWindowAndTextColours) {
+    const auto system = [](int index) {
+        unsigned char red = 0, green = 0, blue = 0;
+        EXPECT_EQ(LookupColor(index, red, green, blue), 1) << index;
+        return TColour{red, green, blue};
+    };
+    EXPECT_EQ(Colours().facecolor, system(ColorWindowBackground));
+    EXPECT_EQ(Colours().textcolor, system(ColorGadgetText));
+    if (PlatformName() == u"headless") {
+        // The headless platform has the classic light grey and black.
+        EXPECT_EQ(Colours().facecolor, (TColour{240, 240, 240}));
+        EXPECT_EQ(Colours().fadedtextcolor, (TColour{215, 215, 215}));
+        EXPECT_EQ(Colours().invfacecolor, (TColour{15, 15, 15}));
+    }
+}
+
 TEST_F(BoardTest, LabelsAndCardsGetTheirFonts) {
     for (int slot = 0; slot < 4; ++slot) {
         ASSERT_NE(User()->ShownFont(Label(slot)), nullptr);
@@ -117,7 +133,7 @@ TEST_F(BoardTest, ANewBoardLeavesTheLabelsEmptyInFadedTextUntilTheFirstRedraw) {
     SetupBoard();
     for (int slot = 0; slot < 4; ++slot) {
         EXPECT_EQ(GadgetText(Label(slot)), u"");
-        EXPECT_EQ(TextColor(Label(slot)), Rgb(215, 215, 215));
+        EXPECT_EQ(TextColor(Label(slot)), Rgb(Colours().fadedtextcolor));
         EXPECT_EQ(BackColor(Label(slot)), -1);
     }
     EXPECT_EQ(Status(), u"");

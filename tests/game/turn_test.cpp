@@ -22,7 +22,7 @@ void ExpectCovered(const Ref<TCard>& card) {
     EXPECT_EQ(card->uncovered, 0);
     EXPECT_EQ(GadgetText(button), u"?");
     EXPECT_EQ(GameTest::TextColor(button), Rgb(128, 128, 140));
-    EXPECT_EQ(GameTest::BackColor(button), Rgb(240, 240, 240));
+    EXPECT_EQ(GameTest::BackColor(button), Rgb(Colours().facecolor));
 }
 
 void Miss() {
@@ -137,15 +137,18 @@ TEST_F(TurnTest, LabelsShowTheTurnInvertedOthersOrdinaryAndUnusedSlotsFaded) {
         EXPECT_EQ(TextColor(Label(slot)), text) << slot;
         EXPECT_EQ(GadgetText(Label(slot)), u"Spieler " + IntText(slot + 1) + u": 0");
     };
-    expect(0, Rgb(15, 15, 15), Rgb(255, 255, 255));
-    expect(1, Rgb(240, 240, 240), Rgb(0, 0, 0));
-    expect(2, Rgb(240, 240, 240), Rgb(0, 0, 0));
-    expect(3, -1, Rgb(215, 215, 215));
+    const int face = Rgb(Colours().facecolor), text = Rgb(Colours().textcolor);
+    const int inverted = Rgb(Colours().invfacecolor), invertedText = Rgb(Colours().invtextcolor);
+    const int faded = Rgb(Colours().fadedtextcolor);
+    expect(0, inverted, invertedText);
+    expect(1, face, text);
+    expect(2, face, text);
+    expect(3, -1, faded);
     Press(Other());
     Press(Other());
-    expect(0, Rgb(240, 240, 240), Rgb(0, 0, 0));
-    expect(1, Rgb(15, 15, 15), Rgb(255, 255, 255));
-    expect(3, -1, Rgb(215, 215, 215));
+    expect(0, face, text);
+    expect(1, inverted, invertedText);
+    expect(3, -1, faded);
 }
 
 TEST_F(TurnTest, EventsFromOtherSourcesAreIgnoredButStillRedraw) {
@@ -215,7 +218,7 @@ TEST_F(TurnTest, RestartingInTheMiddleResetsScoresTurnAndBoard) {
     EXPECT_EQ(game.scores, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(Status(), u"Spieler 1\t\tKarten: 30 / 30");
     EXPECT_EQ(GadgetText(Label(1)), u"Spieler 2: 0");
-    EXPECT_EQ(BackColor(Label(0)), Rgb(15, 15, 15));
+    EXPECT_EQ(BackColor(Label(0)), Rgb(Colours().invfacecolor));
 }
 
 TEST_F(TurnTest, ChoosingASizeOrAPlayerCountStartsANewGame) {
@@ -226,7 +229,7 @@ TEST_F(TurnTest, ChoosingASizeOrAPlayerCountStartsANewGame) {
     Choose(GameState().playersmenu, 204);
     EXPECT_EQ(GameState().players, 4);
     EXPECT_EQ(GameState().columns, 11);
-    EXPECT_EQ(BackColor(Label(3)), Rgb(240, 240, 240));
+    EXPECT_EQ(BackColor(Label(3)), Rgb(Colours().facecolor));
     Choose(GameState().sizemenu, 104);
     EXPECT_EQ(GameState().columns, 5);
     EXPECT_EQ(GameState().players, 4);
