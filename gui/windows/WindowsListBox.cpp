@@ -31,6 +31,14 @@ String ShownItemText(TGadget& gadget, int index, const String& text) {
     return LocalizeText(text);
 }
 
+int UseExplorerTheme(HWND hwnd) {
+    const auto& setTheme = Bindings().SetWindowTheme;
+    if (!WindowsDriver().ExplorerStyle || setTheme.IsNull())
+        return 0;
+    setTheme(hwnd, WindowsDriver().explorerTheme.c_str(), nullptr);
+    return 1;
+}
+
 Ref<TWindowsGadget> TWindowsListBox::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     const DWORD native = kListStyle | ((style & ListBoxMultipleSelection) ? 0 : LVS_SINGLESEL);
@@ -46,9 +54,7 @@ Ref<TWindowsGadget> TWindowsListBox::Create(const Ref<TGadget>& group, int style
     column.mask = LVCF_WIDTH;
     column.cx = 100;
     SendMessageW(hwnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    const auto& setTheme = Bindings().SetWindowTheme;
-    if (WindowsDriver().ExplorerStyle && !setTheme.IsNull())
-        setTheme(hwnd, WindowsDriver().explorerTheme.c_str(), nullptr);
+    UseExplorerTheme(hwnd);
     Register(ClassListBox, hwnd, nullptr, 0);
     SetIconStrip(nullptr);
     return Ref<TWindowsGadget>(this);

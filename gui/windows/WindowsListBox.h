@@ -14,6 +14,9 @@ constexpr UINT kListSelectionMessage = 0x8100;
 
 // The extra object of an item, null for an index outside the items (-1 included).
 Object ExtraOfItem(TGadget& gadget, int index);
+// The "Explorer" look for a list or tree, when the driver asks for it and themes are there;
+// 1 when it was given.
+int UseExplorerTheme(HWND hwnd);
 // The text and tip as the control shows them: localized for items with flag 4.
 String ShownItemText(TGadget& gadget, int index, const String& text);
 

@@ -1,7 +1,7 @@
 #include "WindowsTreeView.h"
 
-#include "WindowsBindings.h"
 #include "WindowsGUIDriver.h"
+#include "WindowsListBox.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
@@ -34,13 +34,7 @@ Ref<TWindowsGadget> TWindowsTreeView::Create(const Ref<TGadget>& group, int styl
     return Ref<TWindowsGadget>(this);
 }
 
-int TWindowsTreeView::UseExplorerTheme() {
-    const auto& setTheme = Bindings().SetWindowTheme;
-    if (!WindowsDriver().ExplorerStyle || setTheme.IsNull())
-        return 0;
-    setTheme(_hwnd, WindowsDriver().explorerTheme.c_str(), nullptr);
-    return 1;
-}
+int TWindowsTreeView::UseExplorerTheme() { return vandro::UseExplorerTheme(_hwnd); }
 
 int TWindowsTreeView::Free() {
     // Freed on its own, the view still lets go of every node's handle.

@@ -97,8 +97,7 @@ TEST_F(ComboBoxTest, HundredCyclesLeaveNothing) {
         handles.push_back(Hwnd(combo));
         FreeGadget(combo);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

@@ -81,6 +81,12 @@ class WindowsControlTest : public testing::Test {
 
     static HWND Hwnd(const Ref<TGadget>& gadget) { return HandleFrom<HWND>(gadget->Query(1)); }
 
+    // Every one of the windows is gone.
+    static void ExpectDestroyed(const std::vector<HWND>& handles) {
+        for (HWND hwnd : handles)
+            EXPECT_FALSE(IsWindow(hwnd)) << hwnd;
+    }
+
     EventRecorder events;
     Ref<TGadget> window;
 

@@ -55,8 +55,7 @@ TEST_F(HTMLViewTest, HundredCyclesLeaveNoWindowOrBrowser) {
         handles.push_back(Hwnd(view));
         FreeGadget(view);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
     EXPECT_EQ(TWindowsHTMLView::LiveBrowsers(), browsers);
 }
 

@@ -191,8 +191,7 @@ TEST_F(ListBoxTest, HundredCyclesLeaveNothing) {
         handles.push_back(Hwnd(list));
         FreeGadget(list);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

@@ -136,8 +136,7 @@ TEST_F(SliderTest, HundredCyclesOfEachKindLeaveNothing) {
         handles.push_back(Hwnd(bar));
         FreeGadget(bar);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

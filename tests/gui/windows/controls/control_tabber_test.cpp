@@ -122,8 +122,7 @@ TEST_F(TabberTest, HundredCyclesLeaveNothing) {
         handles.push_back(Cast<TWindowsTabber>(tabber)->_tooltips);
         FreeGadget(tabber);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

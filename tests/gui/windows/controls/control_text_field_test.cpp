@@ -134,8 +134,7 @@ TEST_F(TextFieldTest, HundredCyclesLeaveNothing) {
         handles.push_back(Hwnd(field));
         FreeGadget(field);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

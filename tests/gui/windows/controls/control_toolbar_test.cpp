@@ -118,8 +118,7 @@ TEST_F(ToolbarTest, NoStripAndHundredCyclesLeaveNothing) {
         handles.push_back(Cast<TWindowsToolbar>(bar)->_tooltips);
         FreeGadget(bar);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
 }
 
 } // namespace

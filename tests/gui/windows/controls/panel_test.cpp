@@ -321,8 +321,7 @@ TEST_F(PanelTest, HundredCyclesOfEachKindLeaveNothing) {
                 handles.push_back(native->_hwndclient);
             FreeGadget(panel);
         }
-        for (HWND hwnd : handles)
-            EXPECT_FALSE(IsWindow(hwnd));
+        ExpectDestroyed(handles);
         EXPECT_EQ(window->kids->Count(), 0);
     }
 }

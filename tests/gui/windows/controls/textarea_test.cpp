@@ -252,8 +252,7 @@ TEST_F(TextAreaTest, HundredCyclesLeaveNoWindowOrInterface) {
         handles.push_back(Hwnd(area));
         FreeGadget(area);
     }
-    for (HWND hwnd : handles)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(handles);
     EXPECT_EQ(TWindowsTextArea::LiveInterfaces(), interfaces);
 }
 

@@ -224,8 +224,7 @@ TEST_F(TreeTest, HundredCyclesLeaveNothing) {
         windows.push_back(Hwnd(tree));
         FreeGadget(tree);
     }
-    for (HWND hwnd : windows)
-        EXPECT_FALSE(IsWindow(hwnd));
+    ExpectDestroyed(windows);
     EXPECT_EQ(TWindowsTreeNode::LiveHandles(), handles);
 }
 
