@@ -55,6 +55,14 @@ void RightClickAt(HWND top, POINT screen) {
     SendInput(3, inputs, sizeof(INPUT));
 }
 
+std::vector<std::pair<int, int>> areaFilterSeen;
+
+// Swallows the key Q and the character q.
+int SwallowQ(const Ref<TEvent>& event, const Object&) {
+    areaFilterSeen.emplace_back(event->id, event->data);
+    return (event->data == 'Q' || event->data == 'q') ? 0 : 1;
+}
+
 Ref<TGadget> Area(const Ref<TGadget>& window, int style = 0) {
     return CreateTextArea(10, 10, 300, 200, window, style);
 }
@@ -157,6 +165,30 @@ TEST_F(TextAreaTest, PasteTurnsAFinalLineFeedIntoACarriageReturn) {
     SelectTextAreaText(area, 0, 4);
     CutGadgetText(area);
     EXPECT_EQ(ClipboardText(Hwnd(window)), L"zwei");
+    FreeGadget(area);
+}
+
+TEST_F(TextAreaTest, FilterSeesKeysAfterTheAreasOwnRules) {
+    auto area = Area(window);
+    areaFilterSeen.clear();
+    SetGadgetFilter(area, EventFilter(&SwallowQ), {});
+    ClickAt(Hwnd(window), CentreOf(Hwnd(area)));
+    PumpFor(30);
+    TypeKey('A');
+    TypeKey('Q');
+    TypeKey('E', 2);
+    PumpFor(30);
+    EXPECT_EQ(GadgetText(area), u"a");
+    const std::vector<std::pair<int, int>> first{
+        {KeyDown, 'A'}, {KeyChar, 'a'}, {KeyDown, 'Q'}, {KeyChar, 'q'}, {KeyDown, VK_CONTROL}};
+    ASSERT_GE(areaFilterSeen.size(), first.size());
+    const std::vector<std::pair<int, int>> seenFirst(areaFilterSeen.begin(),
+                                                     areaFilterSeen.begin() + 5);
+    EXPECT_EQ(seenFirst, first);
+    for (const auto& seen : areaFilterSeen)
+        EXPECT_NE(seen, std::make_pair(+KeyDown, int{'E'}))
+            << "Ctrl+E is the area's, not the filter's";
+    SetGadgetFilter(area, EventFilter(), {});
     FreeGadget(area);
 }
 
