@@ -37,24 +37,6 @@ std::wstring ClipboardText(HWND owner) {
     return text;
 }
 
-void RightClickAt(HWND top, POINT screen) {
-    SetForegroundWindow(top);
-    PumpPending();
-    INPUT inputs[3]{};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
-    for (int i = 0; i < 3; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx =
-            static_cast<LONG>((screen.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) - 1) /
-                              GetSystemMetrics(SM_CXSCREEN));
-        inputs[i].mi.dy =
-            static_cast<LONG>((screen.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) - 1) /
-                              GetSystemMetrics(SM_CYSCREEN));
-        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-    }
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
 std::vector<std::pair<int, int>> areaFilterSeen;
 
 // Swallows the key Q and the character q.

@@ -139,6 +139,29 @@ TEST_F(TreeTest, ClicksAndKeysRaiseSelectOpenCloseAndAction) {
     FreeGadget(tree);
 }
 
+TEST_F(TreeTest, DoubleAndRightClicksCarryTheNode) {
+    auto tree = CreateTreeView(10, 10, 250, 250, window, 0);
+    auto first = AddTreeNode(u"Erster", TreeViewRoot(tree), -1, {});
+    auto second = AddTreeNode(u"Zweiter", TreeViewRoot(tree), -1, {});
+    PumpPending();
+    events.Take();
+    DoubleClickAt(Hwnd(window), ItemCentre(Hwnd(tree), first));
+    PumpFor(50);
+    auto got = Taken({GadgetAction});
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0]->extra, Object(first));
+    RightClickAt(Hwnd(window), ItemCentre(Hwnd(tree), second));
+    PumpFor(50);
+    got = Taken({GadgetMenu});
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0]->extra, Object(second));
+    POINT client = ItemCentre(Hwnd(tree), second);
+    ScreenToClient(Hwnd(tree), &client);
+    EXPECT_EQ(got[0]->x, client.x);
+    EXPECT_EQ(got[0]->y, client.y);
+    FreeGadget(tree);
+}
+
 TEST_F(TreeTest, ProgramExpandAndModify) {
     auto tree = CreateTreeView(10, 10, 250, 250, window, 0);
     auto node = AddTreeNode(u"Alt", TreeViewRoot(tree), -1, {});
