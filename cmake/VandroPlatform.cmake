@@ -10,9 +10,11 @@
 #   The core libraries call the entry points a platform defines, so a platform's objects are
 #   linked whole into each program that links it, wherever the linker meets them.
 #
-#   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>])
+#   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>]
+#                         [RESOURCE_LOCK <resources...>])
 #       What every test on that platform needs from ctest: fixtures that set it up (a display,
-#       say) and its environment.
+#       say), its environment, and what no two of them may use at once (one display's keyboard
+#       and pointer).
 #
 #   vandro_platforms: the platforms this tree has, headless first.
 
@@ -60,7 +62,8 @@ function(vandro_add_platform name)
 endfunction()
 
 function(vandro_platform_tests name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;ENVIRONMENT")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;ENVIRONMENT;RESOURCE_LOCK")
     set_property(GLOBAL PROPERTY vandro_test_fixtures_${name} ${arg_FIXTURES})
     set_property(GLOBAL PROPERTY vandro_test_environment_${name} ${arg_ENVIRONMENT})
+    set_property(GLOBAL PROPERTY vandro_test_locks_${name} ${arg_RESOURCE_LOCK})
 endfunction()

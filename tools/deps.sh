@@ -3,8 +3,9 @@
 
 # Building the native tree on GTK 3 and the Windows tree for Wine, and running either on a
 # display or on a private Xvfb one.
+# python3 draws the Windows program's icon at build time.
 VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-mingw-w64-x86-64 wine64
-                      fonts-wine fonts-dejavu-core xvfb xauth)
+                      fonts-wine fonts-dejavu-core xvfb xauth python3)
 # Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
 # xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb.

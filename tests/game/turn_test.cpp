@@ -152,7 +152,10 @@ TEST_F(TurnTest, LabelsShowTheTurnInvertedOthersOrdinaryAndUnusedSlotsFaded) {
 }
 
 TEST_F(TurnTest, EventsFromOtherSourcesAreIgnoredButStillRedraw) {
-    const Ref<TGadget> stray = CreateButton(u"x", 0, 0, 10, 10, GameState().gamewindow, 0);
+    // In a window of its own: the game window has no spot that a card or a label leaves free.
+    const Ref<TGadget> other = CreateWindow(u"", 0, 0, 60, 40, nullptr, WindowClientCoords);
+    const Ref<TGadget> stray = CreateButton(u"x", 0, 0, 60, 40, other, ButtonPush);
+    Settle();
     Label(0)->SetText(u"stale");
     ASSERT_EQ(User()->PressButton(stray), 1);
     EXPECT_EQ(Settle(), 1);
@@ -164,7 +167,8 @@ TEST_F(TurnTest, EventsFromOtherSourcesAreIgnoredButStillRedraw) {
     EXPECT_EQ(Settle(), 3);
     EXPECT_EQ(GadgetText(Label(1)), u"Spieler 2: 0");
     EXPECT_EQ(GameState().pickedcount, 0);
-    FreeGadget(stray);
+    FreeGadget(other);
+    Settle();
 }
 
 TEST_F(TurnTest, UnknownMenuDataChangesNothing) {
