@@ -9,7 +9,6 @@
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
-#include "runtime/Exceptions.h"
 
 namespace vandro {
 
@@ -17,35 +16,6 @@ namespace {
 
 template <class T> Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
     return New<T>()->Create(group, style, text);
-}
-
-String KindName(int gadgetClass) {
-    switch (gadgetClass) {
-    case ClassTextField:
-        return u"text field";
-    case ClassTextArea:
-        return u"text area";
-    case ClassComboBox:
-        return u"combo box";
-    case ClassListBox:
-        return u"list box";
-    case ClassToolbar:
-        return u"toolbar";
-    case ClassTabber:
-        return u"tabber";
-    case ClassTreeView:
-        return u"tree view";
-    case ClassHTMLView:
-        return u"HTML view";
-    case ClassSlider:
-        return u"slider";
-    case ClassProgressBar:
-        return u"progress bar";
-    case ClassTreeNode:
-        return u"tree node";
-    default:
-        return u"canvas";
-    }
 }
 
 } // namespace
@@ -66,9 +36,7 @@ Ref<TGadget> TGtkGUIDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<T
     case ClassMenu:
         return New<TGtkMenu>()->Create(group, style, text);
     default:
-        if (gadgetClass < ClassDesktop || gadgetClass > ClassCanvas)
-            return {};
-        RuntimeError(u"The GTK platform has no " + KindName(gadgetClass) + u" gadget yet");
+        return MissingGadgetKind(gadgetClass, u"GTK");
     }
 }
 
