@@ -15,9 +15,14 @@
 
 namespace vandro {
 
+// From tests/events/windows/Win32Input.cpp: this process alone gives real input until it ends.
+void HoldRealInput();
+
 class WindowsControlTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
+        // The cases give real input: no other test program may meanwhile.
+        HoldRealInput();
         StartEventQueue();
         StartGuiDriver();
         // What the driver makes once, on first use, is not a case's leak.
