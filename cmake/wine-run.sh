@@ -7,7 +7,7 @@
 # Programs run headless (the null graphics driver) unless VANDRO_WINE_DISPLAY names an X display.
 # VANDRO_WINE_CPU=<n> runs the program (and a wineserver it starts) on that one CPU: wineserver
 # round trips are several times faster that way, which steadies timing measurements.
-# The program's exit code is this script's.
+# The program's exit code is this script's; its standard error comes after it has ended.
 set -euo pipefail
 
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
@@ -41,7 +41,22 @@ if [[ -n ${VANDRO_WINE_DISPLAY:-} ]]; then
 else
     unset DISPLAY
 fi
+run=("$VANDRO_WINE64" "$@")
 if [[ -n ${VANDRO_WINE_CPU:-} ]]; then
-    exec taskset -c "$VANDRO_WINE_CPU" "$VANDRO_WINE64" "$@"
+    run=(taskset -c "$VANDRO_WINE_CPU" "${run[@]}")
 fi
-exec "$VANDRO_WINE64" "$@"
+
+# A wineserver that is shutting down after its last client, just as this program connects,
+# refuses it with "wine client error" before the program has run: then it is started again.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+for attempt in 1 2 3; do
+    status=0
+    "${run[@]}" 2>"$errors" || status=$?
+    cat "$errors" >&2
+    if ((status == 0)) || ! grep -q '^wine client error' "$errors"; then
+        break
+    fi
+    sleep 1
+done
+exit $status

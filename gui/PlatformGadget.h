@@ -11,11 +11,18 @@ class TPlatformGadget : public TGadget {
   public:
     // Opens the event gate: from now on the element raises events.
     virtual int Sensitize() = 0;
+    // 1 for a control inside a group, 0 for a window or the desktop.
+    virtual int isControl() = 0;
 
     // What the program asked for with SetEnabled.
     int _enabled = 1;
     // Nonzero while a group around the gadget is disabled.
     int _forcedisable = 0;
+
+  protected:
+    // Passes the enabled state the element now shows (1 or 0) to the gadgets inside it: each
+    // is forced off while it is off, and a control shows its own state again once it is on.
+    void PassEnabledToKids(int effective);
 };
 
 } // namespace vandro

@@ -234,14 +234,7 @@ int TGtkGadget::SetEnabled(int enabled) {
     if (!_widget || (gtk_widget_get_sensitive(_widget) ? 1 : 0) == effective)
         return 0;
     gtk_widget_set_sensitive(_widget, effective);
-    for (const Object& kid : kids->ToArray()) {
-        auto child = Cast<TGtkGadget>(kid);
-        if (!child)
-            continue;
-        child->_forcedisable = effective ? 0 : 1;
-        if (child->isControl())
-            child->SetEnabled(child->_enabled);
-    }
+    PassEnabledToKids(effective);
     return 0;
 }
 

@@ -53,7 +53,7 @@ class TGtkGadget : public TPlatformGadget {
     // registers both under new handles and listens to the widget's raw input.
     virtual int Register(int gadgetClass, GtkWidget* widget, GtkWidget* container);
     virtual int isTabbable();
-    virtual int isControl();
+    int isControl() override;
     virtual int RethinkClient(int redraw);
     int Sensitize() override;
     virtual int DeSensitize();

@@ -144,14 +144,7 @@ int THeadlessGadget::SetEnabled(int enabled) {
     if (!Alive() || effective == _nativeEnabled)
         return 0;
     _nativeEnabled = effective;
-    for (const Object& kid : kids->ToArray()) {
-        auto child = Cast<THeadlessGadget>(kid);
-        if (!child)
-            continue;
-        child->_forcedisable = effective ? 0 : 1;
-        if (child->isControl())
-            child->SetEnabled(child->_enabled);
-    }
+    PassEnabledToKids(effective);
     return 0;
 }
 

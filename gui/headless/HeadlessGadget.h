@@ -51,7 +51,7 @@ class THeadlessGadget : public TPlatformGadget {
     // Takes the handles of the element: its own and, with a client area, that one too.
     virtual int Register(int gadgetClass, int withClient);
     virtual int isTabbable();
-    virtual int isControl();
+    int isControl() override;
     virtual int RethinkClient(int redraw);
     // The width of the element's border on each side, inside its rectangle.
     virtual int BorderWidth();

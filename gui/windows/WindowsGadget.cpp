@@ -210,11 +210,7 @@ int TWindowsGadget::SetEnabled(int enable) {
     const BOOL wasDisabled = EnableWindow(_hwnd, effective);
     if ((wasDisabled != 0) == (effective == 0))
         return 0;
-    for (const Ref<TWindowsGadget>& child : NativeKids(*this)) {
-        child->_forcedisable = effective ? 0 : 1;
-        if (child->isControl())
-            child->SetEnabled(child->_enabled);
-    }
+    PassEnabledToKids(effective);
     return 0;
 }
 

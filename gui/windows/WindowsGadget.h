@@ -57,7 +57,7 @@ class TWindowsGadget : public TPlatformGadget {
     // A tooltip window of the gadget's own, for controls with tips per part.
     virtual int SetupToolTips();
     virtual int isTabbable();
-    virtual int isControl();
+    int isControl() override;
     virtual int RethinkClient(int redraw);
     virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     virtual LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

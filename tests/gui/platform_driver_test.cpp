@@ -53,6 +53,7 @@ class TStepGadget : public TPlatformGadget {
         journal.push_back(u"Sensitize");
         return 0;
     }
+    int isControl() override { return kind == ClassWindow || kind == ClassDesktop ? 0 : 1; }
     int kind;
 };
 

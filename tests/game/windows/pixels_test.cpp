@@ -14,8 +14,6 @@
 namespace vandro {
 namespace {
 
-int Rgb(const TColour& colour) { return vandro::Rgb(colour.red, colour.green, colour.blue); }
-
 // A colour as a capture reads it: 0xRRGGBB.
 int Screen(int colourref) {
     return ((colourref & 0xFF) << 16) | (colourref & 0xFF00) | ((colourref >> 16) & 0xFF);
