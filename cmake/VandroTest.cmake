@@ -75,22 +75,31 @@ function(vandro_add_test name)
     if(NOT WIN32)
         target_compile_options(${name} PRIVATE -pthread)
     endif()
-    set(properties TIMEOUT ${arg_TIMEOUT})
-    if(arg_ENVIRONMENT)
-        list(APPEND properties ENVIRONMENT "${arg_ENVIRONMENT}")
-    endif()
-    if(arg_FIXTURES)
-        list(APPEND properties FIXTURES_REQUIRED "${arg_FIXTURES}")
-    endif()
-    if(locks)
-        list(APPEND properties RESOURCE_LOCK "${locks}")
-    endif()
     gtest_discover_tests(${name}
         TEST_PREFIX ${name}.
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES ${properties})
+        PROPERTIES TIMEOUT ${arg_TIMEOUT})
+
+    # Properties whose values are lists do not survive the discovery's own property passing:
+    # ctest sets them on the discovered cases from a script that runs after it.
+    set(lists "")
+    if(arg_ENVIRONMENT)
+        string(APPEND lists " ENVIRONMENT [==[${arg_ENVIRONMENT}]==]")
+    endif()
+    if(arg_FIXTURES)
+        string(APPEND lists " FIXTURES_REQUIRED [==[${arg_FIXTURES}]==]")
+    endif()
+    if(locks)
+        string(APPEND lists " RESOURCE_LOCK [==[${locks}]==]")
+    endif()
+    if(lists)
+        set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+        file(WRITE ${script}
+             "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\nendif()\n")
+        set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+    endif()
 endfunction()
 
 function(vandro_add_fuzzer name)
