@@ -20,6 +20,9 @@ class THotKey : public TObject {
 Ref<THotKey> BindHotKey(int key, int mods, Ref<TEvent> event, int owner);
 // A record that is not in the chain changes nothing.
 int UnbindHotKey(const Ref<THotKey>& hotkey);
+// A gadget's hot key changes: its old binding (null for none) goes, and a nonzero key binds
+// the event. Answers the new binding, null for key 0.
+Ref<THotKey> RebindHotKey(const Ref<THotKey>& old, int key, int mods, Ref<TEvent> event, int owner);
 // The newest binding of key and mods whose owner is 0 or this one; null when there is none.
 Ref<TEvent> FindHotKeyEvent(int key, int mods, int owner);
 

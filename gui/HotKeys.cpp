@@ -36,6 +36,12 @@ int UnbindHotKey(const Ref<THotKey>& hotkey) {
     return 0;
 }
 
+Ref<THotKey> RebindHotKey(const Ref<THotKey>& old, int key, int mods, Ref<TEvent> event,
+                          int owner) {
+    UnbindHotKey(old);
+    return key ? BindHotKey(key, mods, std::move(event), owner) : nullptr;
+}
+
 Ref<TEvent> FindHotKeyEvent(int key, int mods, int owner) {
     for (Ref<THotKey> record = Toolkit().hotkeys; record; record = record->succ)
         if (record->key == key && record->mods == mods &&

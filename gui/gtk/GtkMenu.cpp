@@ -145,11 +145,9 @@ int TGtkMenu::SetHotKey(int key, int modifiers) {
     if (_itemWidget && !name.empty())
         SetItemText(_itemWidget, name + _shortcut);
     const Ref<TGadget> self(this);
-    Ref<TEvent> event = TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {});
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    if (key)
-        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    _hotkey = RebindHotKey(_hotkey, key, modifiers,
+                           TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {}),
+                           GadgetWindowHwnd(self));
     return 0;
 }
 

@@ -150,11 +150,9 @@ int THeadlessGadget::SetEnabled(int enabled) {
 
 int THeadlessGadget::SetHotKey(int key, int modifiers) {
     const Ref<TGadget> self(this);
-    Ref<TEvent> event = TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {});
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    if (key)
-        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    _hotkey =
+        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
+                     GadgetWindowHwnd(self));
     return 0;
 }
 

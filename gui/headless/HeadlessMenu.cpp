@@ -100,11 +100,9 @@ int THeadlessMenu::SetHotKey(int key, int modifiers) {
     if (NativeShown())
         _nativeText = name + _shortcut;
     const Ref<TGadget> self(this);
-    Ref<TEvent> event = TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {});
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    if (key)
-        _hotkey = BindHotKey(key, modifiers, std::move(event), GadgetWindowHwnd(self));
+    _hotkey = RebindHotKey(_hotkey, key, modifiers,
+                           TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {}),
+                           GadgetWindowHwnd(self));
     return 0;
 }
 

@@ -240,12 +240,10 @@ int TWindowsGadget::Activate(int command) {
 }
 
 int TWindowsGadget::SetHotKey(int key, int modifiers) {
-    const Ref<TEvent> event = TEvent::Create(GadgetAction, Ref<TGadget>(this), 0, 0, 0, 0, {});
-    if (_hotkey)
-        UnbindHotKey(std::exchange(_hotkey, nullptr));
-    if (key)
-        _hotkey = BindHotKey(key, modifiers, event,
-                             HandleValue(TWindowsGUIDriver::GadgetWindowHwnd(Ref<TGadget>(this))));
+    const Ref<TGadget> self(this);
+    _hotkey =
+        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
+                     HandleValue(TWindowsGUIDriver::GadgetWindowHwnd(self)));
     return 0;
 }
 

@@ -137,12 +137,9 @@ int TWindowsMenu::SetHotKey(int key, int modifiers) {
     if (_pmenu)
         SetMenuItemInfoW(_pmenu, static_cast<UINT>(_item), TRUE, &info);
     const Ref<TGadget> self(this);
-    Ref<TEvent> event = TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {});
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    if (key)
-        _hotkey = BindHotKey(key, modifiers, std::move(event),
-                             HandleValue(TWindowsGUIDriver::GadgetWindowHwnd(self)));
+    _hotkey = RebindHotKey(_hotkey, key, modifiers,
+                           TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {}),
+                           HandleValue(TWindowsGUIDriver::GadgetWindowHwnd(self)));
     return 0;
 }
 

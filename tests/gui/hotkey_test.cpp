@@ -53,6 +53,18 @@ TEST_F(HotKeyTest, AnotherOwnerAddsARecordAndTheNewestIsFoundFirst) {
     EXPECT_EQ(FindHotKeyEvent(kKey + 1, kCtrl, 7), nullptr);
 }
 
+TEST_F(HotKeyTest, RebindingDropsTheOldKeyAndKeyZeroBindsNothing) {
+    Ref<THotKey> own = RebindHotKey(nullptr, kKey, kCtrl, Event(1), 3);
+    EXPECT_EQ(FindHotKeyEvent(kKey, kCtrl, 3)->data, 1);
+    own = RebindHotKey(own, kKey + 1, 0, Event(2), 3);
+    EXPECT_EQ(FindHotKeyEvent(kKey, kCtrl, 3), nullptr);
+    EXPECT_EQ(FindHotKeyEvent(kKey + 1, 0, 3)->data, 2);
+    own = RebindHotKey(own, 0, kCtrl, Event(3), 3);
+    EXPECT_EQ(own, nullptr);
+    EXPECT_EQ(FindHotKeyEvent(kKey + 1, 0, 3), nullptr);
+    EXPECT_EQ(FindHotKeyEvent(0, kCtrl, 3), nullptr);
+}
+
 TEST_F(HotKeyTest, AnOwnedBindingMatchesOnlyItsOwner) {
     Bind(kKey, kCtrl, Event(1), 7);
     EXPECT_EQ(FindHotKeyEvent(kKey, kCtrl, 6), nullptr);

@@ -22,19 +22,5 @@ for kind in toolkit plain; do
     done | sort -t' ' -k2 -n | sed -n 3p | sed "s/^/$kind: median /"
 done
 
-requests() {
-    vandro_wine_stop "$WINEPREFIX"
-    WINEDEBUG=+server taskset -c 0 "$VANDRO_WINE64" "$program" "$1" "$2" 2>&1 >/dev/null |
-        grep -E '^[0-9a-f]{4}: [a-z_]+\(' | grep -vc ' = ' || true
-}
-rebuilds=20
-for kind in toolkit plain; do
-    base=$(requests "$kind" 0)
-    with=$(requests "$kind" "$rebuilds")
-    awk -v k="$kind" -v a="$base" -v b="$with" -v n="$rebuilds" \
-        'BEGIN { printf "wineserver requests per rebuild, %-8s %9.1f\n", k, (b - a) / n }'
-    eval "${kind}_base=$base ${kind}_with=$with"
-done
-awk -v tb="$toolkit_base" -v tw="$toolkit_with" -v pb="$plain_base" -v pw="$plain_with" \
-    'BEGIN { t = tw - tb; p = pw - pb; printf "ratio of requests toolkit / plain    %9.2f\n", (p ? t / p : 0) }'
-vandro_wine_stop "$WINEPREFIX"
+source "$here/../requests.sh"
+compare_requests rebuild 20 toolkit plain
