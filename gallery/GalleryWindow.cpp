@@ -6,6 +6,8 @@
 #include "gui/windows/WindowsCanvasGraphics.h"
 #include "runtime/Boxed.h"
 
+#include <vector>
+
 namespace vandro {
 
 namespace {
@@ -18,6 +20,9 @@ struct Gallery {
     Ref<TGadget> stepper;
     Ref<TGadget> stepperLabel;
     Ref<TGadget> status;
+    Ref<TGadget> tabs;
+    // What each tab shows.
+    std::vector<std::vector<Ref<TGadget>>> pages;
 };
 
 Gallery& State() {
@@ -141,14 +146,28 @@ void MiddleColumn(const Ref<TGadget>& w, const Ref<TIconStrip>& icons) {
     SelectTreeNode(shapes);
 }
 
+void ShowPage(int shown) {
+    Gallery& g = State();
+    for (size_t page = 0; page < g.pages.size(); ++page)
+        for (const Ref<TGadget>& gadget : g.pages[page])
+            static_cast<int>(page) == shown ? ShowGadget(gadget) : HideGadget(gadget);
+}
+
 void RightColumn(const Ref<TGadget>& w) {
     Gallery& g = State();
-    auto tabs = CreateTabber(450, 10, 320, 150, w, 0);
+    g.tabs = CreateTabber(450, 10, 320, 150, w, 0);
     for (const char16_t* tab : {u"Allgemein", u"Ansicht", u"Extras"})
-        AddGadgetItem(tabs, tab, 0, -1, String(u"Reiter ") + tab);
-    SelectGadgetItem(tabs, 0);
-    CreateLabel(u"Eine Seite des Reiters", 10, 10, 200, 20, tabs, 0);
-    CreateButton(u"Auf der Seite", 10, 36, 120, 26, tabs, 0);
+        AddGadgetItem(g.tabs, tab, 0, -1, String(u"Reiter ") + tab);
+    SelectGadgetItem(g.tabs, 0);
+    g.pages = {{CreateLabel(u"Eine Seite des Reiters", 10, 10, 200, 20, g.tabs, 0),
+                CreateButton(u"Auf der Seite", 10, 36, 120, 26, g.tabs, 0)},
+               {CreateHTMLView(0, 0, GadgetClientWidth(g.tabs), GadgetClientHeight(g.tabs),
+                               g.tabs, 0)},
+               {CreateLabel(u"Die HTML-Ansicht zeigt eine Seite des Systembrowsers.", 10, 10,
+                            290, 40, g.tabs, 0)}};
+    NavigateHTMLView(g.pages[1][0], u"about:<body style='font:9pt sans-serif'><h3>Ansicht"
+                                    u"</h3><p>Eine <b>HTML</b>-Seite im Reiter.</p></body>");
+    ShowPage(0);
     auto plain = CreatePanel(450, 170, 150, 90, w, PanelSunkenBorder, u"");
     SetGadgetPixmap(plain, Tile(), 0);
     auto tinted = CreatePanel(20, 20, 110, 50, plain, 0, u"");
@@ -213,6 +232,8 @@ int ReactToGalleryEvent() {
         if (EventSource() == Object(g.trackbar)) {
             SetProgressValue(g.progress, static_cast<float>(EventData()) / 100.0f);
             RedrawGadget(g.canvas);
+        } else if (EventSource() == Object(g.tabs)) {
+            ShowPage(EventData());
         } else if (EventSource() == Object(g.stepper)) {
             SetGadgetText(g.stepperLabel,
                           String(u"Stufe ") + static_cast<char16_t>(u'0' + EventData() % 10));

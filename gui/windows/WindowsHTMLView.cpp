@@ -1,10 +1,13 @@
 #include "WindowsHTMLView.h"
 
+#include "WindowsBrowserSite.h"
 #include "WindowsGUIDriver.h"
 #include "WindowsTextAreaOle.h"
 
+#include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
+#include "runtime/Boxed.h"
 #include "runtime/Exceptions.h"
 
 #include <mshtml.h>
@@ -45,6 +48,8 @@ Ref<TWindowsGadget> TWindowsHTMLView::Create(const Ref<TGadget>& group, int styl
                                    IID_IWebBrowser2, reinterpret_cast<void**>(&browser))) &&
         browser) {
         ++liveBrowsers;
+        mshtml = new TBrowserSite(this, host);
+        mshtml->Attach(browser);
         SetText(u"about:blank");
     } else {
         browser = nullptr;
@@ -53,6 +58,11 @@ Ref<TWindowsGadget> TWindowsHTMLView::Create(const Ref<TGadget>& group, int styl
 }
 
 int TWindowsHTMLView::Free() {
+    if (mshtml) {
+        mshtml->Detach();
+        mshtml->Release();
+        mshtml = nullptr;
+    }
     if (browser) {
         browser->Stop();
         browser->Release();
@@ -64,16 +74,49 @@ int TWindowsHTMLView::Free() {
 
 int TWindowsHTMLView::Class() { return ClassHTMLView; }
 
-int TWindowsHTMLView::SetText(const String& address) {
-    if (!browser)
-        return 0;
-    BSTR url = NewBstr(Wide(address));
-    VARIANT target = TextVariant(url);
-    VARIANT empty{};
-    browser->Navigate2(&target, &empty, &empty, &empty, &empty);
-    FreeBstr(url);
+int TWindowsHTMLView::Rethink() {
+    TWindowsGadget::Rethink();
+    if (mshtml)
+        mshtml->Fit(width, height);
     return 0;
 }
+
+// The browser reports a navigation while it is asked for it or later: each one the program
+// asked for lets the next top-level navigation through.
+template <class Go> void TWindowsHTMLView::Navigate(Go go) {
+    if (!browser)
+        return;
+    ++_navigating;
+    if (FAILED(go()))
+        --_navigating;
+}
+
+int TWindowsHTMLView::SetText(const String& address) {
+    if (address.empty())
+        return 0;
+    Navigate([&] {
+        BSTR url = NewBstr(Wide(address));
+        VARIANT target = TextVariant(url);
+        VARIANT empty{};
+        const HRESULT started = browser->Navigate2(&target, &empty, &empty, &empty, &empty);
+        FreeBstr(url);
+        return started;
+    });
+    return 0;
+}
+
+bool TWindowsHTMLView::BlockNavigation(const String& address) {
+    if (_navigating > 0) {
+        --_navigating;
+        return false;
+    }
+    if (!(style & HTMLViewBlockNavigation))
+        return false;
+    PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
+    return true;
+}
+
+void TWindowsHTMLView::DocumentLoaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }
 
 String TWindowsHTMLView::GetText() {
     BSTR url = nullptr;
@@ -162,12 +205,12 @@ int TWindowsHTMLView::Activate(int command) {
         Command(OLECMDID_PASTE);
         return 0;
     case ActivateBack:
-        if (browser)
-            browser->GoBack();
+        if (mshtml && mshtml->CanGoBack())
+            Navigate([this] { return browser->GoBack(); });
         return 0;
     case ActivateForward:
-        if (browser)
-            browser->GoForward();
+        if (mshtml && mshtml->CanGoForward())
+            Navigate([this] { return browser->GoForward(); });
         return 0;
     case ActivatePrint:
         Command(OLECMDID_PRINT);

@@ -1,10 +1,10 @@
-// Gadget class 11: a web view, a host window for the system's web browser object. What it
-// does: navigate, answer the address, the title and whether the browser is busy, run script,
-// go back and forward, cut, copy, paste and print through the browser. What it does not: the
-// browser is not activated in place inside the host (no client site), so it shows nothing of
-// its own, and no browser events are listened to, so "GadgetDone" and the blocking of foreign
-// navigation (style bit 2) do not happen. Where the system has no browser (Wine without its
-// browser engine), the host stays empty and every operation answers "" or 0.
+// Gadget class 11: a web view, a host window in which the system's web browser object is placed
+// and filled in. It navigates, answers the address, the title and whether the browser is busy,
+// runs script, goes back and forward, cuts, copies, pastes and prints through the browser. A
+// loaded page raises "GadgetDone"; new windows are never opened; with style bit 2 a page the
+// user (not the program) asks for is not loaded but reported as "GadgetAction" with its address
+// as the event's extra text. Where the system has no browser, the host stays empty and every
+// operation answers "" or 0.
 #pragma once
 
 #include "WindowsGadget.h"
@@ -14,6 +14,8 @@
 struct IHTMLDocument2;
 
 namespace vandro {
+
+class TBrowserSite;
 
 class TWindowsHTMLView : public TWindowsGadget {
   public:
@@ -25,7 +27,9 @@ class TWindowsHTMLView : public TWindowsGadget {
     int Activate(int command) override;
     // 1 while the browser is busy loading, else 0.
     int State() override;
-    // Navigates to the address.
+    // Sizes the browser with the host.
+    int Rethink() override;
+    // Navigates to the address; an empty one stays where the view is.
     int SetText(const String& address) override;
     // The browser's current address; "" without a browser.
     String GetText() override;
@@ -40,15 +44,29 @@ class TWindowsHTMLView : public TWindowsGadget {
     virtual String GetTitleText();
     // Browsers held by all views, over the whole process.
     static long LiveBrowsers();
+    // What the browser's events ask of the view. A top-level navigation: true when it is
+    // blocked, which style bit 2 does to every one the program did not start.
+    bool BlockNavigation(const String& address);
+    // A top-level document finished loading.
+    void DocumentLoaded();
 
+    // The site the browser is placed in, null where the system has no browser.
+    TBrowserSite* mshtml = nullptr;
     // The browser object, or null where the system has none.
     IWebBrowser2* browser = nullptr;
     GUID IID_IHTMLDocument2{};
 
   private:
+    // Starts a navigation of the program's own, which style bit 2 lets through; go answers
+    // whether the browser took it.
+    template <class Go> void Navigate(Go go);
+
     // The document as IHTMLDocument2 (released by the caller), raising as GetTitleText says.
     ::IHTMLDocument2* Document();
     void Command(OLECMDID command);
+
+    // The program's own navigations the browser has taken but not yet reported.
+    int _navigating = 0;
 };
 
 } // namespace vandro

@@ -1,18 +1,45 @@
-// HTML views on Win32: a host window whether or not the system has a browser (under Wine
-// without its browser engine it has none), its state and address answered, the title refused
-// with the documented messages when there is no document, every command harmless, and no
-// window or browser left after a hundred views.
+// HTML views on Win32: a host window whether or not the system has a browser, the browser placed
+// in the host and sized with it, navigations the program did not start reported (style bit 2)
+// instead of loaded, new windows refused, loads reported, its state and address answered, the
+// title refused with the documented messages when there is no document, every command harmless,
+// and no window, browser or site left after a hundred views.
 #include "control_fixture.h"
 
+#include "gui/windows/WindowsBrowserSite.h"
 #include "gui/windows/WindowsHTMLView.h"
+#include "gui/windows/WindowsTextAreaOle.h"
+#include "runtime/Boxed.h"
 #include "runtime/Exceptions.h"
+
+#include <exdispid.h>
 
 #include <cstdio>
 
 namespace vandro {
 namespace {
 
-using HTMLViewTest = WindowsControlTest;
+class HTMLViewTest : public WindowsControlTest {
+  protected:
+    // The view's browser; the case is skipped where the system has none.
+    static IWebBrowser2* BrowserOf(const Ref<TGadget>& view) {
+        auto native = Cast<TWindowsHTMLView>(view);
+        return native ? native->browser : nullptr;
+    }
+
+    // Navigates the browser directly, as a link the user follows does: not through the view.
+    static void FollowLink(IWebBrowser2* browser, const wchar_t* address) {
+        BSTR url = NewBstr(address);
+        VARIANT target{};
+        target.vt = VT_BSTR;
+        target.bstrVal = url;
+        VARIANT empty{};
+        browser->Navigate2(&target, &empty, &empty, &empty, &empty);
+        FreeBstr(url);
+    }
+
+    // The window the browser made inside the host, or null.
+    static HWND Placed(const Ref<TGadget>& view) { return GetWindow(Hwnd(view), GW_CHILD); }
+};
 
 TEST_F(HTMLViewTest, HostExistsAndTheViewAnswersWithOrWithoutABrowser) {
     auto view = CreateHTMLView(10, 10, 300, 200, window, 0);
@@ -21,6 +48,7 @@ TEST_F(HTMLViewTest, HostExistsAndTheViewAnswersWithOrWithoutABrowser) {
     EXPECT_EQ(GadgetClass(view), ClassHTMLView);
     EXPECT_TRUE(IsWindow(Hwnd(view)));
     std::printf("browser object: %s\n", native->browser ? "present" : "missing");
+    EXPECT_EQ(native->mshtml != nullptr, native->browser != nullptr);
     const int state = HTMLViewStatus(view);
     EXPECT_TRUE(state == 0 || state == 1);
     if (!native->browser) {
@@ -47,8 +75,132 @@ TEST_F(HTMLViewTest, HostExistsAndTheViewAnswersWithOrWithoutABrowser) {
     FreeGadget(view);
 }
 
-TEST_F(HTMLViewTest, HundredCyclesLeaveNoWindowOrBrowser) {
+TEST_F(HTMLViewTest, TheBrowserFillsTheHostAndFollowsItsShape) {
+    auto view = CreateHTMLView(10, 10, 300, 200, window, 0);
+    if (!BrowserOf(view))
+        GTEST_SKIP() << "no browser object on this system";
+    PumpPending();
+    HWND placed = Placed(view);
+    ASSERT_TRUE(placed) << "the browser made no window in the host";
+    RECT area{};
+    GetWindowRect(placed, &area);
+    EXPECT_EQ(area.right - area.left, 300);
+    EXPECT_EQ(area.bottom - area.top, 200);
+
+    SetGadgetShape(view, 0, 0, 240, 120);
+    PumpPending();
+    GetWindowRect(placed, &area);
+    EXPECT_EQ(area.right - area.left, 240);
+    EXPECT_EQ(area.bottom - area.top, 120);
+    FreeGadget(view);
+}
+
+TEST_F(HTMLViewTest, StyleBitTwoReportsTheNavigationsTheProgramDidNotStart) {
+    auto guarded = CreateHTMLView(0, 0, 200, 100, window, 2);
+    auto open = CreateHTMLView(0, 100, 200, 100, window, 0);
+    if (!BrowserOf(guarded))
+        GTEST_SKIP() << "no browser object on this system";
+    PumpPending();
+    events.Take();
+    const String before = HTMLViewAddress(guarded);
+
+    // The program's own navigations and history steps pass.
+    NavigateHTMLView(guarded, u"about:blank");
+    HTMLViewBack(guarded);
+    HTMLViewForward(guarded);
+    PumpPending();
+    EXPECT_TRUE(Taken({GadgetAction}).empty());
+
+    FollowLink(BrowserOf(guarded), L"http://vandro.invalid/rules.html");
+    FollowLink(BrowserOf(open), L"http://vandro.invalid/rules.html");
+    PumpPending();
+    const auto reported = Taken({GadgetAction});
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0]->source, guarded);
+    EXPECT_EQ(StringOf(reported[0]->extra), u"http://vandro.invalid/rules.html");
+    EXPECT_EQ(HTMLViewAddress(guarded), before);
+    FreeGadget(open);
+    FreeGadget(guarded);
+}
+
+// The browser's events as it sends them, arguments last first, to the view's site: what each
+// does, and that arguments of the wrong number or kind are ignored rather than followed.
+TEST_F(HTMLViewTest, TheSiteActsOnTheBrowsersEventsAndIgnoresMalformedOnes) {
+    auto view = CreateHTMLView(0, 0, 200, 100, window, 2);
+    auto native = Cast<TWindowsHTMLView>(view);
+    if (!native->mshtml)
+        GTEST_SKIP() << "no browser object on this system";
+    IDispatch* sink = native->mshtml;
+    IDispatch* frame = nullptr;
+    ASSERT_EQ(native->browser->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&frame)),
+              S_OK);
+    PumpPending();
+    events.Take();
+    auto invoke = [&](DISPID id, std::vector<VARIANT> args) {
+        DISPPARAMS params{args.data(), nullptr, static_cast<UINT>(args.size()), 0};
+        return sink->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    };
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT cancelArg{};
+    cancelArg.vt = VT_BYREF | VT_BOOL;
+    cancelArg.pboolVal = &cancel;
+    VARIANT frameArg{};
+    frameArg.vt = VT_DISPATCH;
+    frameArg.pdispVal = frame;
+    BSTR url = NewBstr(L"http://vandro.invalid/a");
+    VARIANT address{};
+    address.vt = VT_BSTR;
+    address.bstrVal = url;
+    VARIANT addressArg{};
+    addressArg.vt = VT_BYREF | VT_VARIANT;
+    addressArg.pvarVal = &address;
+    VARIANT none{};
+
+    // A new window is always refused, whichever of the two events asks for it.
+    EXPECT_EQ(invoke(DISPID_NEWWINDOW2, {cancelArg, none}), S_OK);
+    EXPECT_EQ(cancel, VARIANT_TRUE);
+    cancel = VARIANT_FALSE;
+    EXPECT_EQ(invoke(DISPID_NEWWINDOW3, {none, none, none, cancelArg, none}), S_OK);
+    EXPECT_EQ(cancel, VARIANT_TRUE);
+
+    // A top-level navigation the program did not start is cancelled and reported once.
+    cancel = VARIANT_FALSE;
+    invoke(DISPID_BEFORENAVIGATE2, {cancelArg, none, none, none, none, addressArg, frameArg});
+    EXPECT_EQ(cancel, VARIANT_TRUE);
+    auto reported = Taken({GadgetAction});
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(StringOf(reported[0]->extra), u"http://vandro.invalid/a");
+
+    // A frame inside the page is not the top level: it loads.
+    cancel = VARIANT_FALSE;
+    invoke(DISPID_BEFORENAVIGATE2, {cancelArg, none, none, none, none, addressArg, none});
+    EXPECT_EQ(cancel, VARIANT_FALSE);
+
+    // The top-level document loaded: one GadgetDone; a frame's document: none.
+    invoke(DISPID_DOCUMENTCOMPLETE, {addressArg, frameArg});
+    invoke(DISPID_DOCUMENTCOMPLETE, {addressArg, none});
+    EXPECT_EQ(Taken({GadgetDone}).size(), 1u);
+
+    // Wrong argument counts, a cancel that is not a reference, no arguments at all.
+    VARIANT byValue{};
+    byValue.vt = VT_BOOL;
+    EXPECT_EQ(invoke(DISPID_NEWWINDOW2, {byValue, none}), S_OK);
+    EXPECT_EQ(invoke(DISPID_NEWWINDOW3, {cancelArg}), S_OK);
+    EXPECT_EQ(invoke(DISPID_BEFORENAVIGATE2, {cancelArg, addressArg, frameArg}), S_OK);
+    EXPECT_EQ(invoke(DISPID_DOCUMENTCOMPLETE, {frameArg}), S_OK);
+    EXPECT_EQ(sink->Invoke(DISPID_DOCUMENTCOMPLETE, IID_NULL, 0, DISPATCH_METHOD, nullptr,
+                           nullptr, nullptr, nullptr),
+              E_INVALIDARG);
+    EXPECT_TRUE(Taken({GadgetAction, GadgetDone}).empty());
+
+    FreeBstr(url);
+    frame->Release();
+    FreeGadget(view);
+}
+
+TEST_F(HTMLViewTest, HundredCyclesLeaveNoWindowBrowserOrSite) {
     const long browsers = TWindowsHTMLView::LiveBrowsers();
+    const long sites = TBrowserSite::Live();
     std::vector<HWND> handles;
     for (int i = 0; i < 100; ++i) {
         auto view = CreateHTMLView(0, 0, 50, 50, window, i % 4);
@@ -57,6 +209,7 @@ TEST_F(HTMLViewTest, HundredCyclesLeaveNoWindowOrBrowser) {
     }
     ExpectDestroyed(handles);
     EXPECT_EQ(TWindowsHTMLView::LiveBrowsers(), browsers);
+    EXPECT_EQ(TBrowserSite::Live(), sites);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include "gallery/GalleryWindow.h"
 
+#include "../../../events/windows/Win32Input.h"
+
 #include <cstdlib>
 #include <set>
 
@@ -21,27 +23,65 @@ void RunGalleryEvents() {
         ReactToGalleryEvent();
 }
 
-void Classes(const Ref<TGadget>& gadget, std::set<int>& found) {
-    found.insert(GadgetClass(gadget));
+// The gadget and every gadget inside it.
+void Collect(const Ref<TGadget>& gadget, std::vector<Ref<TGadget>>& all) {
+    all.push_back(gadget);
     for (const Object& kid : gadget->kids->ToArray())
         if (auto child = Cast<TGadget>(kid))
-            Classes(child, found);
+            Collect(child, all);
 }
 
 TEST_F(GalleryTest, EveryClassOnOneWindowCapturedForTheDocumentation) {
     auto gallery = BuildGallery();
     RunGalleryEvents();
+    std::vector<Ref<TGadget>> all;
+    Collect(gallery, all);
     std::set<int> found;
-    Classes(gallery, found);
+    for (const Ref<TGadget>& gadget : all)
+        found.insert(GadgetClass(gadget));
     for (int gadgetClass : {ClassWindow, ClassButton, ClassPanel, ClassTextField, ClassTextArea,
                             ClassComboBox, ClassListBox, ClassToolbar, ClassTabber, ClassTreeView,
-                            ClassLabel, ClassSlider, ClassProgressBar, ClassTreeNode, ClassCanvas})
+                            ClassHTMLView, ClassLabel, ClassSlider, ClassProgressBar, ClassTreeNode, ClassCanvas})
         EXPECT_TRUE(found.count(gadgetClass)) << "no gadget of class " << gadgetClass;
     WindowCapture shot(HandleFrom<HWND>(gallery->Query(1)));
     EXPECT_TRUE(shot.SavePng(BesideProgram("gallery-windows.png")));
     // The documentation's copy only when asked for, so that a test run leaves the tree alone.
     if (std::getenv("VANDRO_UPDATE_DOCS"))
         EXPECT_TRUE(shot.SavePng(VANDRO_DOCS_DIR "/gallery-windows.png"));
+    FreeGallery();
+    PumpPending();
+    Drain();
+}
+
+// The tabber's pages: a click on a tab shows that page's gadgets and hides the others'.
+TEST_F(GalleryTest, ATabClickShowsItsPage) {
+    auto gallery = BuildGallery();
+    RunGalleryEvents();
+    std::vector<Ref<TGadget>> all;
+    Collect(gallery, all);
+    Ref<TGadget> tabs, view, button;
+    for (const Ref<TGadget>& gadget : all) {
+        if (GadgetClass(gadget) == ClassTabber)
+            tabs = gadget;
+        else if (GadgetClass(gadget) == ClassHTMLView)
+            view = gadget;
+        else if (GadgetClass(gadget) == ClassButton && gadget->GetText() == u"Auf der Seite")
+            button = gadget;
+    }
+    ASSERT_TRUE(tabs && view && button);
+    // A web view's state is whether it is loading: whether it shows is the window's.
+    EXPECT_FALSE(IsWindowVisible(Hwnd(view)));
+    EXPECT_FALSE(IsGadgetHidden(button, 0));
+
+    const HWND control = Hwnd(tabs);
+    RECT tab{};
+    ASSERT_TRUE(SendMessageW(control, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab)));
+    BringToFront(HandleFrom<HWND>(gallery->Query(1)));
+    ClickAt(control, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    RunGalleryEvents();
+    EXPECT_EQ(SendMessageW(control, TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(Hwnd(view)));
+    EXPECT_TRUE(IsGadgetHidden(button, 0));
     FreeGallery();
     PumpPending();
     Drain();
