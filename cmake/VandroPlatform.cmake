@@ -1,7 +1,7 @@
 # Platforms as libraries. A program or a test picks the platform it runs on by linking it.
 #
 #   vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES <files...>]
-#                       [USER_SOURCES <files...>] [LIBS <libs...>])
+#                       [USER_SOURCES <files...>] [LIBS <libs...>] [PRECOMPILE <headers...>])
 #       vandro_platform_<name>  the system driver and the gadget driver; defines NewSystemDriver
 #                               and StartGuiDriver
 #       vandro_system_<name>    with SYSTEM_SOURCES: the system driver alone, for programs that
@@ -9,6 +9,8 @@
 #       vandro_user_<name>      the platform and its TPlatformUser, for tests
 #   The core libraries call the entry points a platform defines, so a platform's objects are
 #   linked whole into each program that links it, wherever the linker meets them.
+#   PRECOMPILE names the platform's system headers that nearly every one of its files includes:
+#   they are compiled once per library, and once for the tests on the platform.
 #
 #   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>]
 #                         [RESOURCE_LOCK <resources...>])
@@ -28,11 +30,13 @@ function(vandro_link_objects target objects)
 endfunction()
 
 function(vandro_add_platform name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;SYSTEM_SOURCES;USER_SOURCES;LIBS")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" ""
+                          "SOURCES;SYSTEM_SOURCES;USER_SOURCES;LIBS;PRECOMPILE")
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES ...] "
-                            "[USER_SOURCES ...] [LIBS ...])")
+                            "[USER_SOURCES ...] [LIBS ...] [PRECOMPILE <headers...>])")
     endif()
+    set_property(GLOBAL PROPERTY vandro_platform_headers_${name} ${arg_PRECOMPILE})
 
     set(platform vandro_platform_${name})
     add_library(${platform}_objects OBJECT ${arg_SOURCES})
@@ -56,6 +60,14 @@ function(vandro_add_platform name)
         add_library(${user} INTERFACE)
         vandro_link_objects(${user} ${user}_objects)
         target_link_libraries(${user} INTERFACE ${platform})
+    endif()
+
+    if(arg_PRECOMPILE)
+        foreach(objects ${platform}_objects ${system}_objects ${user}_objects)
+            if(TARGET ${objects})
+                target_precompile_headers(${objects} PRIVATE ${arg_PRECOMPILE})
+            endif()
+        endforeach()
     endif()
 
     set(vandro_platforms ${vandro_platforms} ${name} CACHE INTERNAL "The platforms this tree builds")

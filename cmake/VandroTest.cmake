@@ -12,6 +12,7 @@
 #       A libFuzzer target, built only by clang with VANDRO_FUZZ=ON. Its ctest test fuzzes for
 #       SECONDS (default VANDRO_FUZZ_SECONDS) starting from the seed inputs in CORPUS (relative to
 #       the calling folder); inputs it finds go to a folder in the build tree, never into CORPUS.
+#       The target `fuzzers` builds every fuzz target and nothing else.
 
 option(VANDRO_UNIT_TESTS "Build the GoogleTest executables (off in the fuzz tree)" ON)
 set(VANDRO_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
@@ -47,6 +48,27 @@ if(BUILD_TESTING AND VANDRO_UNIT_TESTS)
     endif()
 endif()
 
+# vandro_test_headers_for(<platform> <out-var>): the precompiled headers of the tests on that
+# platform: GoogleTest's, and the platform's own when it names some.
+function(vandro_test_headers_for platform out)
+    get_property(own GLOBAL PROPERTY vandro_platform_headers_${platform})
+    if(NOT own)
+        set(${out} vandro_test_headers PARENT_SCOPE)
+        return()
+    endif()
+    set(headers vandro_test_headers_${platform})
+    if(NOT TARGET ${headers})
+        add_library(${headers} OBJECT ${CMAKE_BINARY_DIR}/vandro_test_headers.cpp)
+        target_link_libraries(${headers} PRIVATE GTest::gmock GTest::gtest
+                                                 vandro_platform_${platform}_objects)
+        target_precompile_headers(${headers} PRIVATE <gtest/gtest.h> <gmock/gmock.h> ${own})
+        if(NOT WIN32)
+            target_compile_options(${headers} PUBLIC -pthread)
+        endif()
+    endif()
+    set(${out} ${headers} PARENT_SCOPE)
+endfunction()
+
 function(vandro_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM" "SOURCES;LIBS;ENVIRONMENT;FIXTURES")
     set(locks "")
@@ -69,9 +91,12 @@ function(vandro_add_test name)
         get_property(locks GLOBAL PROPERTY vandro_test_locks_${arg_PLATFORM})
         list(APPEND arg_FIXTURES ${fixtures})
         list(APPEND arg_ENVIRONMENT ${environment})
+        vandro_test_headers_for(${arg_PLATFORM} headers)
+    else()
+        set(headers vandro_test_headers)
     endif()
     target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest_main)
-    target_precompile_headers(${name} REUSE_FROM vandro_test_headers)
+    target_precompile_headers(${name} REUSE_FROM ${headers})
     if(NOT WIN32)
         target_compile_options(${name} PRIVATE -pthread)
     endif()
@@ -118,6 +143,10 @@ function(vandro_add_fuzzer name)
     endif()
 
     add_executable(${name} ${arg_SOURCES})
+    if(NOT TARGET fuzzers)
+        add_custom_target(fuzzers)
+    endif()
+    add_dependencies(fuzzers ${name})
     target_link_libraries(${name} PRIVATE ${arg_LIBS})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
