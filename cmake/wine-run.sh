@@ -41,16 +41,10 @@ if [[ -n ${VANDRO_WINE_DISPLAY:-} ]]; then
 else
     unset DISPLAY
 fi
-pin=()
+run=("$VANDRO_WINE64" "$@")
 if [[ -n ${VANDRO_WINE_CPU:-} ]]; then
-    pin=(taskset -c "$VANDRO_WINE_CPU")
+    run=(taskset -c "$VANDRO_WINE_CPU" "${run[@]}")
 fi
-run=("${pin[@]}" "$VANDRO_WINE64" "$@")
-
-# One wineserver, with the prefix's desktop and services, serves the programs run one after the
-# other, as ctest runs the cases: it stays a minute after its last client instead of starting
-# afresh for the next case. Where one runs already, this one gives way at once.
-"${pin[@]}" "$VANDRO_WINESERVER" -p60 2>/dev/null || true
 
 # A wineserver that is shutting down after its last client, just as this program connects,
 # refuses it with "wine client error" before the program has run: then it is started again.
