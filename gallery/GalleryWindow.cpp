@@ -149,8 +149,12 @@ void MiddleColumn(const Ref<TGadget>& w, const Ref<TIconStrip>& icons) {
 void ShowPage(int shown) {
     Gallery& g = State();
     for (size_t page = 0; page < g.pages.size(); ++page)
-        for (const Ref<TGadget>& gadget : g.pages[page])
-            static_cast<int>(page) == shown ? ShowGadget(gadget) : HideGadget(gadget);
+        for (const Ref<TGadget>& gadget : g.pages[page]) {
+            if (static_cast<int>(page) == shown)
+                ShowGadget(gadget);
+            else
+                HideGadget(gadget);
+        }
 }
 
 void RightColumn(const Ref<TGadget>& w) {

@@ -182,6 +182,7 @@ TEST_F(HTMLViewTest, TheSiteActsOnTheBrowsersEventsAndIgnoresMalformedOnes) {
     EXPECT_EQ(Taken({GadgetDone}).size(), 1u);
 
     // Wrong argument counts, a cancel that is not a reference, no arguments at all.
+    cancel = VARIANT_FALSE;
     VARIANT byValue{};
     byValue.vt = VT_BOOL;
     EXPECT_EQ(invoke(DISPID_NEWWINDOW2, {byValue, none}), S_OK);
@@ -192,6 +193,7 @@ TEST_F(HTMLViewTest, TheSiteActsOnTheBrowsersEventsAndIgnoresMalformedOnes) {
                            nullptr, nullptr, nullptr),
               E_INVALIDARG);
     EXPECT_TRUE(Taken({GadgetAction, GadgetDone}).empty());
+    EXPECT_EQ(cancel, VARIANT_FALSE);
 
     FreeBstr(url);
     frame->Release();

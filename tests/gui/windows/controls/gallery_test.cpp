@@ -82,6 +82,8 @@ TEST_F(GalleryTest, ATabClickShowsItsPage) {
     EXPECT_EQ(SendMessageW(control, TCM_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(IsWindowVisible(Hwnd(view)));
     EXPECT_TRUE(IsGadgetHidden(button, 0));
+    WindowCapture shot(HandleFrom<HWND>(gallery->Query(1)));
+    EXPECT_TRUE(shot.SavePng(BesideProgram("gallery-windows-view-tab.png")));
     FreeGallery();
     PumpPending();
     Drain();
