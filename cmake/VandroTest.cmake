@@ -1,12 +1,20 @@
 # Test helpers for the module folders under tests/.
 #
 #   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [PLATFORM <platform>]
-#                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>])
+#                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>]
+#                   [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>])
 #       A GoogleTest executable (gtest_main supplies main, gmock is linked too) whose cases ctest
 #       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
 #       test's build folder. With PLATFORM the executable runs on that platform and acts as its
 #       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
-#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine.
+#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. Cases that hold a
+#       resource lock (their own or their platform's) never run beside another case holding it;
+#       resource groups ("<type>:<slots>") take a resource of a pool for the case alone.
+#
+#   vandro_test_resources(<type> <ids...>)
+#       A pool of resources that ctest hands out to cases by their resource groups, one slot
+#       each. ctest names the one a case got in CTEST_RESOURCE_GROUP_0_<TYPE> ("id:<id>,slots:1").
+#       The pools are written to <build>/test-resources.json, the test presets' resource file.
 #
 #   vandro_add_fuzzer(fuzz_<name> SOURCES <files...> LIBS <libs...> [CORPUS <dir>] [SECONDS <n>])
 #       A libFuzzer target, built only by clang with VANDRO_FUZZ=ON. Its ctest test fuzzes for
@@ -70,11 +78,14 @@ function(vandro_test_headers_for platform out)
 endfunction()
 
 function(vandro_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM" "SOURCES;LIBS;ENVIRONMENT;FIXTURES")
-    set(locks "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM"
+                          "SOURCES;LIBS;ENVIRONMENT;FIXTURES;RESOURCE_LOCK;RESOURCE_GROUPS")
+    set(locks ${arg_RESOURCE_LOCK})
+    set(groups ${arg_RESOURCE_GROUPS})
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> "
-                            "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...])")
+                            "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...] "
+                            "[RESOURCE_LOCK ...] [RESOURCE_GROUPS ...])")
     endif()
     if(NOT VANDRO_UNIT_TESTS)
         return()
@@ -88,7 +99,10 @@ function(vandro_add_test name)
         target_link_libraries(${name} PRIVATE vandro_user_${arg_PLATFORM})
         get_property(fixtures GLOBAL PROPERTY vandro_test_fixtures_${arg_PLATFORM})
         get_property(environment GLOBAL PROPERTY vandro_test_environment_${arg_PLATFORM})
-        get_property(locks GLOBAL PROPERTY vandro_test_locks_${arg_PLATFORM})
+        get_property(platform_locks GLOBAL PROPERTY vandro_test_locks_${arg_PLATFORM})
+        list(APPEND locks ${platform_locks})
+        get_property(platform_groups GLOBAL PROPERTY vandro_test_groups_${arg_PLATFORM})
+        list(APPEND groups ${platform_groups})
         list(APPEND arg_FIXTURES ${fixtures})
         list(APPEND arg_ENVIRONMENT ${environment})
         vandro_test_headers_for(${arg_PLATFORM} headers)
@@ -119,12 +133,37 @@ function(vandro_add_test name)
     if(locks)
         string(APPEND lists " RESOURCE_LOCK [==[${locks}]==]")
     endif()
+    if(groups)
+        string(APPEND lists " RESOURCE_GROUPS [==[${groups}]==]")
+    endif()
     if(lists)
         set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
         file(WRITE ${script}
              "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\nendif()\n")
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
     endif()
+endfunction()
+
+function(vandro_test_resources type)
+    set_property(GLOBAL APPEND PROPERTY vandro_test_resource_types ${type})
+    set_property(GLOBAL PROPERTY vandro_test_resources_${type} ${ARGN})
+endfunction()
+
+# Called once the whole tree is configured: the file exists in every tree, pools or not, as the
+# test presets name it.
+function(vandro_write_test_resources)
+    get_property(types GLOBAL PROPERTY vandro_test_resource_types)
+    set(pools "")
+    foreach(type IN LISTS types)
+        get_property(ids GLOBAL PROPERTY vandro_test_resources_${type})
+        list(TRANSFORM ids REPLACE "(.+)" "{\"id\": \"\\1\", \"slots\": 1}")
+        list(JOIN ids ", " entries)
+        list(APPEND pools "\"${type}\": [${entries}]")
+    endforeach()
+    list(JOIN pools ", " pools)
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/test-resources.json
+         CONTENT "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{${pools}}]}\n"
+         @ONLY)
 endfunction()
 
 function(vandro_add_fuzzer name)
