@@ -9,7 +9,9 @@
 #include "Gadget.h"
 #include "GuiFont.h"
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace vandro {
@@ -51,5 +53,19 @@ class TPlatformUser : public TObject {
 
 // The user of the platform this program links; its user library defines it.
 const Ref<TPlatformUser>& PlatformUser();
+
+// The id of the resource of a pool (one of the displays or desktops a platform's tests share)
+// that ctest handed to this test case, "" when the case was not given one. ctest names it as
+// "id:<id>,slots:<n>" in CTEST_RESOURCE_GROUP_0_<TYPE>, the type in capitals.
+inline std::string HandedTestResource(std::string type) {
+    for (char& c : type)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    const char* given = std::getenv(("CTEST_RESOURCE_GROUP_0_" + type).c_str());
+    const std::string resource = given ? given : "";
+    const std::string prefix = "id:";
+    if (resource.compare(0, prefix.size(), prefix) != 0)
+        return "";
+    return resource.substr(prefix.size(), resource.find(',') - prefix.size());
+}
 
 } // namespace vandro

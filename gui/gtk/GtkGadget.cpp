@@ -17,7 +17,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kSensitiveMouse = 1;
 constexpr int kSensitiveKeys = 2;
 
 int PackColor(int red, int green, int blue) {
@@ -53,7 +52,7 @@ gboolean OnRawInput(GtkWidget* widget, GdkEvent* event, gpointer data) {
         if (!(gadget->sensitivity & kSensitiveKeys) || (gadget->State() & StateDisabled) ||
             !gadget->HasKeyFocus())
             return FALSE;
-    } else if (!(gadget->sensitivity & kSensitiveMouse)) {
+    } else if (!(gadget->sensitivity & SensitiveMouse)) {
         return FALSE;
     }
     int x = 0, y = 0;

@@ -8,6 +8,7 @@
 #include "events/gtk/GtkKeyCodes.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 
@@ -20,8 +21,6 @@
 namespace vandro {
 
 namespace {
-
-constexpr int kSensitiveMouse = 1;
 
 TGtkWindow* WindowOf(gpointer data) { return static_cast<TGtkWindow*>(data); }
 
@@ -293,7 +292,7 @@ int TGtkWindow::SetEnabled(int enabled) {
 }
 
 int TGtkWindow::SetSensitivity(int flags) {
-    return TGadget::SetSensitivity(flags & ~kSensitiveMouse);
+    return TGadget::SetSensitivity(flags & ~SensitiveMouse);
 }
 
 int TGtkWindow::Class() { return ClassWindow; }

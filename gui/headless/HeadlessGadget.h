@@ -55,6 +55,8 @@ class THeadlessGadget : public TPlatformGadget {
     virtual int RethinkClient(int redraw);
     // The width of the element's border on each side, inside its rectangle.
     virtual int BorderWidth();
+    // The sunken edge of text fields, text areas, list boxes and tree views.
+    static constexpr int kClientEdge = 2;
     int Sensitize() override;
     virtual int DeSensitize();
     // The event gate: emits only while sensitized, with the outermost proxy as the source.

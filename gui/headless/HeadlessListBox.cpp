@@ -4,12 +4,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kClientEdge = 2;
-
-} // namespace
-
 int THeadlessListBox::SetListItemState(int index, int state) {
     if (!MultiSelect() && (state & ItemStateSelected))
         for (NativeItem& item : _items)

@@ -13,8 +13,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kClientEdge = 2;
-
 // Line breaks in any of their forms become line feeds.
 String WithLineFeeds(const String& text) {
     String out;

@@ -9,12 +9,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kClientEdge = 2;
-
-} // namespace
-
 bool FilterPasses(TGadget& gadget, int id, int data, int mods) {
     if (gadget.eventfilter.IsNull())
         return true;

@@ -5,12 +5,6 @@
 
 namespace vandro {
 
-namespace {
-
-constexpr int kClientEdge = 2;
-
-} // namespace
-
 int THeadlessTreeView::Class() { return ClassTreeView; }
 Ref<TGadget> THeadlessTreeView::RootNode() { return _root; }
 Ref<TGadget> THeadlessTreeView::SelectedNode() { return _selected; }

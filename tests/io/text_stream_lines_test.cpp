@@ -32,7 +32,7 @@ String RuntimeErrorOf(const std::function<void()>& operation) {
     return u"(nothing raised)";
 }
 
-Bytes Counting(int count) {
+Bytes Ascending(int count) {
     Bytes bytes;
     for (int b = 0; b < count; ++b)
         bytes.push_back(static_cast<std::uint8_t>(b));
@@ -107,7 +107,7 @@ TEST(TextNumbers, ReadWhatALineStartsWith) {
 
 TEST(TextBytes, ThirtyThreeBytesMakeALineOf64DigitsThenTwo) {
     auto text = EmptyText(TTextStream::LATIN1);
-    const Bytes bytes = Counting(33);
+    const Bytes bytes = Ascending(33);
     EXPECT_EQ(text->Write(bytes.data(), 33), 33);
     EXPECT_EQ(text->_bufcount, 1);
     EXPECT_EQ(Latin1Of(WrittenBytes(text)), HexLine(0, 32) + u"\r\n20");
@@ -123,7 +123,7 @@ TEST(TextBytes, ReadBackWhatWasWritten) {
         const Bytes bytes = {0x00, 0xFF, 0x7A, 0xA5};
         text->WriteBytes(bytes.data(), 4);
         text->WriteInt(-3);
-        text->WriteBytes(Counting(70).data(), 70);
+        text->WriteBytes(Ascending(70).data(), 70);
         text->WriteLine(u"Ende");
         text->Seek(0);
         Bytes first(4), second(70);
@@ -131,7 +131,7 @@ TEST(TextBytes, ReadBackWhatWasWritten) {
         EXPECT_EQ(first, bytes);
         EXPECT_EQ(text->ReadInt(), -3);
         text->ReadBytes(second.data(), 70);
-        EXPECT_EQ(second, Counting(70));
+        EXPECT_EQ(second, Ascending(70));
         EXPECT_EQ(text->ReadLine(), u"Ende");
         EXPECT_EQ(text->Eof(), 1);
     }

@@ -4,13 +4,11 @@
 // characters, modifiers on clicks, the wheel, and entering and leaving gadgets.
 #include "tests/gui/gtk/GtkFixture.h"
 
+#include "gui/GadgetFunctions.h"
 #include "gui/gtk/GtkGadget.h"
 
 namespace vandro {
 namespace {
-
-constexpr int kSensitiveMouse = 1;
-constexpr int kSensitiveKeys = 2;
 
 class GtkInputTest : public GtkTest {
   protected:
@@ -22,7 +20,7 @@ class GtkInputTest : public GtkTest {
             CreateWindow(u"Input", 100, 100, 300, 200, {}, WindowTitleBar | WindowClientCoords);
         left = CreatePanel(10, 10, 100, 100, window, PanelActive);
         right = CreatePanel(150, 10, 100, 100, window, PanelActive);
-        SetGadgetSensitivity(window, kSensitiveKeys);
+        SetGadgetSensitivity(window, SensitiveKeys);
         FocusWindow(window);
         PumpUntil([] { return false; }, 50);
         Drain();

@@ -1,6 +1,7 @@
 #include "Win32Input.h"
 
 #include "events/System.h"
+#include "gui/windows/WindowsUserDesktop.h"
 
 #include <string>
 #include <utility>
@@ -49,14 +50,23 @@ LRESULT CALLBACK DismissHook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(dismisser.hook, code, wParam, lParam);
 }
 
+// Waits for the named mutex and keeps it until the process ends; the system hands it on when
+// it does, however it ends.
+void HoldUntilExit(const std::wstring& name) {
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    WaitForSingleObject(mutex, INFINITE);
+}
+
 } // namespace
 
 void HoldRealInput() {
-    // Held until the process ends; the system hands it on when it does, however it ends.
-    static const bool held = [] {
-        const HANDLE input = CreateMutexW(nullptr, FALSE, L"VandroRealInput");
-        return WaitForSingleObject(input, INFINITE) != WAIT_FAILED;
-    }();
+    // Each desktop has its own keyboard and pointer, so there is one for each.
+    static const bool held = (HoldUntilExit(L"VandroRealInput-" + ThreadDesktopName()), true);
+    (void)held;
+}
+
+void HoldClipboard() {
+    static const bool held = (HoldUntilExit(L"VandroClipboard"), true);
     (void)held;
 }
 

@@ -9,9 +9,12 @@
 namespace vandro {
 
 // Makes this process the only one giving real input until it ends: test programs that run at
-// the same time in one Wine prefix share one keyboard, mouse and foreground window. Every
-// input function below takes it first; a program that acts otherwise can call it itself.
+// the same time on one desktop of a Wine prefix share one keyboard, mouse and foreground
+// window. Every input function below takes it first; a program that acts otherwise can call it
+// itself.
 void HoldRealInput();
+// The same for the clipboard, which the desktops of a prefix share.
+void HoldClipboard();
 
 // Pumps the system driver until its queue stays empty for a few rounds.
 void PumpUntilQuiet();

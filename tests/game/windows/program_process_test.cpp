@@ -1,6 +1,7 @@
 // The real program from outside: vandro.exe started as a process of its own, its window found
 // by class and title, looked at, clicked and given a menu command, then closed.
 #include "gui/windows/Win32.h"
+#include "gui/windows/WindowsUserDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,9 @@ bool AwaitText(HWND hwnd, bool (*wanted)(const std::wstring&)) {
 TEST(ProgramProcessTest, TheProgramShowsItsBoardTakesAClickAndAMenuCommandAndClosesWithZero) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    // A program starts on the desktop it is given, not on its starter's: the case's own.
+    std::wstring desktop = ThreadDesktopName();
+    startup.lpDesktop = desktop.data();
     PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + ProgramPath() + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -15,8 +15,10 @@
 
 namespace vandro {
 
-// From tests/events/windows/Win32Input.cpp: this process alone gives real input until it ends.
+// From tests/events/windows/Win32Input.cpp: this process alone gives real input, or uses the
+// clipboard, until it ends.
 void HoldRealInput();
+void HoldClipboard();
 
 class WindowsControlTest : public testing::Test {
   protected:

@@ -6,7 +6,6 @@
 
 #include "gallery/GalleryWindow.h"
 
-#include "../../../events/windows/Win32Input.h"
 
 #include <cstdlib>
 #include <set>
@@ -76,8 +75,9 @@ TEST_F(GalleryTest, ATabClickShowsItsPage) {
     const HWND control = Hwnd(tabs);
     RECT tab{};
     ASSERT_TRUE(SendMessageW(control, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab)));
-    BringToFront(HandleFrom<HWND>(gallery->Query(1)));
-    ClickAt(control, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    POINT centre{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(control, &centre);
+    ClickAt(HandleFrom<HWND>(gallery->Query(1)), centre);
     RunGalleryEvents();
     EXPECT_EQ(SendMessageW(control, TCM_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(IsWindowVisible(Hwnd(view)));

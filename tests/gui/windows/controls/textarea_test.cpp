@@ -16,6 +16,7 @@ namespace {
 using TextAreaTest = WindowsControlTest;
 
 void SetClipboardText(HWND owner, const std::wstring& text) {
+    HoldClipboard();
     ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
