@@ -2,14 +2,17 @@
 #
 #   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [PLATFORM <platform>]
 #                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>]
-#                   [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>])
+#                   [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>]
+#                   [LONG_CASES <regex>])
 #       A GoogleTest executable (gtest_main supplies main, gmock is linked too) whose cases ctest
 #       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
 #       test's build folder. With PLATFORM the executable runs on that platform and acts as its
 #       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
 #       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. Cases that hold a
 #       resource lock (their own or their platform's) never run beside another case holding it;
-#       resource groups ("<type>:<slots>") take a resource of a pool for the case alone.
+#       resource groups ("<type>:<slots>") take a resource of a pool for the case alone. Cases
+#       whose names (<Suite>.<Case>) match LONG_CASES take far longer than the rest: ctest
+#       starts them first, so that they do not run on alone at the end.
 #
 #   vandro_test_resources(<type> <ids...>)
 #       A pool of resources that ctest hands out to cases by their resource groups, one slot
@@ -78,14 +81,14 @@ function(vandro_test_headers_for platform out)
 endfunction()
 
 function(vandro_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM"
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM;LONG_CASES"
                           "SOURCES;LIBS;ENVIRONMENT;FIXTURES;RESOURCE_LOCK;RESOURCE_GROUPS")
     set(locks ${arg_RESOURCE_LOCK})
     set(groups ${arg_RESOURCE_GROUPS})
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> "
                             "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...] "
-                            "[RESOURCE_LOCK ...] [RESOURCE_GROUPS ...])")
+                            "[RESOURCE_LOCK ...] [RESOURCE_GROUPS ...] [LONG_CASES <regex>])")
     endif()
     if(NOT VANDRO_UNIT_TESTS)
         return()
@@ -136,10 +139,21 @@ function(vandro_add_test name)
     if(groups)
         string(APPEND lists " RESOURCE_GROUPS [==[${groups}]==]")
     endif()
-    if(lists)
+    set(costs "")
+    if(arg_LONG_CASES)
+        string(CONCAT costs "foreach(case IN LISTS ${name}_TESTS)\n"
+                            "  if(case MATCHES [==[^${name}\\.(${arg_LONG_CASES})]==])\n"
+                            "    set_tests_properties(\${case} PROPERTIES COST 1000)\n"
+                            "  endif()\n"
+                            "endforeach()\n")
+    endif()
+    if(lists OR costs)
         set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
-        file(WRITE ${script}
-             "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\nendif()\n")
+        set(properties "")
+        if(lists)
+            set(properties "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\nendif()\n")
+        endif()
+        file(WRITE ${script} "${properties}${costs}")
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
     endif()
 endfunction()
