@@ -10,7 +10,8 @@
 #   The core libraries call the entry points a platform defines, so a platform's objects are
 #   linked whole into each program that links it, wherever the linker meets them.
 #   PRECOMPILE names the platform's system headers that nearly every one of its files includes:
-#   they are compiled once per library, and once for the tests on the platform.
+#   they are compiled once for the tests on the platform, and once per library when the tree
+#   compiles file by file (a unity build reads them once per batch of files already).
 #
 #   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>]
 #                         [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>])
@@ -66,7 +67,7 @@ function(vandro_add_platform name)
         target_link_libraries(${user} INTERFACE ${platform})
     endif()
 
-    if(arg_PRECOMPILE)
+    if(arg_PRECOMPILE AND NOT CMAKE_UNITY_BUILD)
         foreach(objects IN LISTS object_libraries)
             target_precompile_headers(${objects} PRIVATE ${arg_PRECOMPILE})
         endforeach()

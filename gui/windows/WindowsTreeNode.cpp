@@ -6,6 +6,7 @@
 #include "gui/GadgetFunctions.h"
 #include "runtime/Exceptions.h"
 
+#include <cstring>
 #include <map>
 #include <utility>
 
@@ -169,8 +170,9 @@ int TWindowsTreeNode::Activate(int command) {
 }
 
 int TWindowsTreeNode::RedrawNode() {
+    // The message takes the item in the rectangle it answers in.
     RECT rect{};
-    *reinterpret_cast<HTREEITEM*>(&rect) = _item;
+    std::memcpy(&rect, &_item, sizeof _item);
     if (IsRoot() || !SendMessageW(_tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)))
         InvalidateRect(_tree, nullptr, TRUE);
     else

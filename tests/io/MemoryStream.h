@@ -4,10 +4,12 @@
 #pragma once
 
 #include "io/Stream.h"
+#include "io/StreamExceptions.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace vandro::testing {
@@ -61,5 +63,15 @@ class TMemoryStream : public TStream {
 inline Ref<TMemoryStream> MemoryOf(Bytes bytes) { return New<TMemoryStream>(std::move(bytes)); }
 
 inline Bytes BytesOf(const char* text) { return Bytes(text, text + std::strlen(text)); }
+
+// The message of the runtime error the operation raises, "(nothing raised)" when it raises none.
+inline String RuntimeErrorOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const TRuntimeException& e) {
+        return e.error;
+    }
+    return u"(nothing raised)";
+}
 
 } // namespace vandro::testing

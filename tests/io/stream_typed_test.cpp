@@ -8,15 +8,6 @@ using namespace vandro::testing;
 
 namespace {
 
-template <class F> String RuntimeErrorOf(F operation) {
-    try {
-        operation();
-    } catch (const TRuntimeException& e) {
-        return e.error;
-    }
-    return u"(nothing raised)";
-}
-
 class TBareStream : public TStream {};
 
 } // namespace

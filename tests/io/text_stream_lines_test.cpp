@@ -23,15 +23,6 @@ String HexLine(int from, int to) {
     return line;
 }
 
-String RuntimeErrorOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const TRuntimeException& e) {
-        return e.error;
-    }
-    return u"(nothing raised)";
-}
-
 Bytes Ascending(int count) {
     Bytes bytes;
     for (int b = 0; b < count; ++b)

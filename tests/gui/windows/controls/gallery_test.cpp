@@ -6,7 +6,6 @@
 
 #include "gallery/GalleryWindow.h"
 
-
 #include <cstdlib>
 #include <set>
 
@@ -45,8 +44,9 @@ TEST_F(GalleryTest, EveryClassOnOneWindowCapturedForTheDocumentation) {
     WindowCapture shot(HandleFrom<HWND>(gallery->Query(1)));
     EXPECT_TRUE(shot.SavePng(BesideProgram("gallery-windows.png")));
     // The documentation's copy only when asked for, so that a test run leaves the tree alone.
-    if (std::getenv("VANDRO_UPDATE_DOCS"))
+    if (std::getenv("VANDRO_UPDATE_DOCS")) {
         EXPECT_TRUE(shot.SavePng(VANDRO_DOCS_DIR "/gallery-windows.png"));
+    }
     FreeGallery();
     PumpPending();
     Drain();
