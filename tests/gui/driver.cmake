@@ -5,6 +5,7 @@ vandro_add_test(gui_driver_test
             ${CMAKE_CURRENT_LIST_DIR}/driver_interface_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/gadget_events_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/gadget_functions_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/handed_resource_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/hotkey_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/platform_driver_test.cpp
     LIBS vandro_gui vandro_system_headless)

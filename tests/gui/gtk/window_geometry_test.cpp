@@ -3,6 +3,7 @@
 // size of its own.
 #include "GtkFixture.h"
 
+#include "gui/PlatformUser.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Exceptions.h"
 
@@ -29,6 +30,14 @@ void WaitUntilAllocated(const Ref<TGadget>& window, int w, int h) {
             return client.width == w && client.height == h;
         },
         2000);
+}
+
+TEST_F(GtkWindowGeometryTest, ACaseRunsOnTheDisplayCtestHandedIt) {
+    const std::string handed = HandedTestResource("gtk_displays");
+    if (handed.empty())
+        GTEST_SKIP() << "not handed a display of the pool (run through the test preset)";
+    EXPECT_EQ(std::getenv("DISPLAY"), ":" + handed);
+    EXPECT_EQ(gdk_display_get_name(gdk_display_get_default()), ":" + handed);
 }
 
 TEST_F(GtkWindowGeometryTest, Style557WithAClientOf290By280HasExactlyThatClientArea) {

@@ -5,15 +5,46 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
+#include "gui/PlatformUser.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsBindings.h"
 #include "gui/windows/WindowsGUIDriver.h"
+#include "gui/windows/WindowsUserDesktop.h"
 #include "runtime/Exceptions.h"
 
 namespace vandro {
 namespace {
 
 using Driver = TWindowsGUIDriver;
+
+bool OnDesktop(HDESK desktop, HWND window) {
+    struct Search {
+        HWND target;
+        bool found;
+    } search{window, false};
+    EnumDesktopWindows(
+        desktop,
+        [](HWND each, LPARAM data) {
+            auto& search = *reinterpret_cast<Search*>(data);
+            search.found = search.found || each == search.target;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(WindowsTest, ACaseRunsOnTheDesktopCtestHandedIt) {
+    const std::string handed = HandedTestResource("wine_desktops");
+    if (handed.empty())
+        GTEST_SKIP() << "not handed a desktop of the pool (run through the test preset)";
+    EXPECT_EQ(ThreadDesktopName(), L"vandro-" + std::wstring(handed.begin(), handed.end()));
+    // The case's windows are on it, where its input goes, and not on the prefix's own.
+    const HDESK standard = OpenDesktopW(L"Default", 0, FALSE, DESKTOP_ENUMERATE);
+    ASSERT_NE(standard, nullptr);
+    EXPECT_TRUE(OnDesktop(GetThreadDesktop(GetCurrentThreadId()), windowHwnd()));
+    EXPECT_FALSE(OnDesktop(standard, windowHwnd()));
+    CloseDesktop(standard);
+}
 
 TEST_F(WindowsTest, RegistryMapsAHandleToItsLastGadget) {
     const Ref<TGadget> first = CreateButton(u"One", 10, 10, 60, 24, window, 0);
