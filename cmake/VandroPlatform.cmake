@@ -14,10 +14,10 @@
 #   compiles file by file (a unity build reads them once per batch of files already).
 #
 #   vandro_platform_tests(<name> [FIXTURES <fixtures...>] [ENVIRONMENT <VAR=value...>]
-#                         [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>])
+#                         [RESOURCE_GROUPS <groups...>])
 #       What every test on that platform needs from ctest: fixtures that set it up (a display,
-#       say), its environment, what no two of them may use at once (one display's keyboard
-#       and pointer), and what each takes from a pool for itself (a display of several; see
+#       say), its environment, and what each case takes from a pool for itself, as no two may
+#       use it at once (a display of several, with its keyboard and pointer; see
 #       vandro_test_resources).
 #
 #   vandro_platforms: the platforms this tree has, headless first.
@@ -77,9 +77,8 @@ function(vandro_add_platform name)
 endfunction()
 
 function(vandro_platform_tests name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;ENVIRONMENT;RESOURCE_LOCK;RESOURCE_GROUPS")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;ENVIRONMENT;RESOURCE_GROUPS")
     set_property(GLOBAL PROPERTY vandro_test_fixtures_${name} ${arg_FIXTURES})
     set_property(GLOBAL PROPERTY vandro_test_environment_${name} ${arg_ENVIRONMENT})
-    set_property(GLOBAL PROPERTY vandro_test_locks_${name} ${arg_RESOURCE_LOCK})
     set_property(GLOBAL PROPERTY vandro_test_groups_${name} ${arg_RESOURCE_GROUPS})
 endfunction()

@@ -2,15 +2,14 @@
 #
 #   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [PLATFORM <platform>]
 #                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>]
-#                   [RESOURCE_LOCK <resources...>] [RESOURCE_GROUPS <groups...>]
-#                   [LONG_CASES <regex>])
+#                   [RESOURCE_GROUPS <groups...>] [LONG_CASES <regex>])
 #       A GoogleTest executable (gtest_main supplies main, gmock is linked too) whose cases ctest
 #       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
 #       test's build folder. With PLATFORM the executable runs on that platform and acts as its
 #       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
-#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. Cases that hold a
-#       resource lock (their own or their platform's) never run beside another case holding it;
-#       resource groups ("<type>:<slots>") take a resource of a pool for the case alone. Cases
+#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. Resource groups
+#       ("<type>:<slots>", the test's own and its platform's) take a resource of a pool for the
+#       case alone. Cases
 #       whose names (<Suite>.<Case>) match LONG_CASES take far longer than the rest: ctest
 #       starts them first, so that they do not run on alone at the end.
 #
@@ -84,13 +83,12 @@ endfunction()
 
 function(vandro_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM;LONG_CASES"
-                          "SOURCES;LIBS;ENVIRONMENT;FIXTURES;RESOURCE_LOCK;RESOURCE_GROUPS")
-    set(locks ${arg_RESOURCE_LOCK})
+                          "SOURCES;LIBS;ENVIRONMENT;FIXTURES;RESOURCE_GROUPS")
     set(groups ${arg_RESOURCE_GROUPS})
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> "
                             "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...] "
-                            "[RESOURCE_LOCK ...] [RESOURCE_GROUPS ...] [LONG_CASES <regex>])")
+                            "[RESOURCE_GROUPS ...] [LONG_CASES <regex>])")
     endif()
     if(NOT VANDRO_UNIT_TESTS)
         return()
@@ -104,8 +102,6 @@ function(vandro_add_test name)
         target_link_libraries(${name} PRIVATE vandro_user_${arg_PLATFORM})
         get_property(fixtures GLOBAL PROPERTY vandro_test_fixtures_${arg_PLATFORM})
         get_property(environment GLOBAL PROPERTY vandro_test_environment_${arg_PLATFORM})
-        get_property(platform_locks GLOBAL PROPERTY vandro_test_locks_${arg_PLATFORM})
-        list(APPEND locks ${platform_locks})
         get_property(platform_groups GLOBAL PROPERTY vandro_test_groups_${arg_PLATFORM})
         list(APPEND groups ${platform_groups})
         list(APPEND arg_FIXTURES ${fixtures})
@@ -133,27 +129,25 @@ function(vandro_add_test name)
     if(arg_FIXTURES)
         string(APPEND lists " FIXTURES_REQUIRED [==[${arg_FIXTURES}]==]")
     endif()
-    if(locks)
-        string(APPEND lists " RESOURCE_LOCK [==[${locks}]==]")
-    endif()
     if(groups)
         string(APPEND lists " RESOURCE_GROUPS [==[${groups}]==]")
     endif()
-    set(costs "")
-    if(arg_LONG_CASES)
-        string(CONCAT costs "foreach(case IN LISTS ${name}_TESTS)\n"
-                            "  if(case MATCHES [==[^${name}\\.(${arg_LONG_CASES})]==])\n"
-                            "    set_tests_properties(\${case} PROPERTIES COST 1000)\n"
-                            "  endif()\n"
-                            "endforeach()\n")
+    set(script_text "")
+    if(lists)
+        string(APPEND script_text "if(${name}_TESTS)\n"
+                                  "  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\n"
+                                  "endif()\n")
     endif()
-    if(lists OR costs)
+    if(arg_LONG_CASES)
+        string(APPEND script_text "foreach(case IN LISTS ${name}_TESTS)\n"
+                                  "  if(case MATCHES [==[^${name}\\.(${arg_LONG_CASES})]==])\n"
+                                  "    set_tests_properties(\${case} PROPERTIES COST 1000)\n"
+                                  "  endif()\n"
+                                  "endforeach()\n")
+    endif()
+    if(script_text)
         set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
-        set(properties "")
-        if(lists)
-            set(properties "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\nendif()\n")
-        endif()
-        file(WRITE ${script} "${properties}${costs}")
+        file(WRITE ${script} "${script_text}")
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
     endif()
 endfunction()

@@ -17,8 +17,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kSensitiveKeys = 2;
-
 int PackColor(int red, int green, int blue) {
     return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
 }
@@ -49,7 +47,7 @@ gboolean OnRawInput(GtkWidget* widget, GdkEvent* event, gpointer data) {
         return FALSE;
     if (IsKeyEvent(event)) {
         // Keys go to the widget with the focus only, as they do on the other platforms.
-        if (!(gadget->sensitivity & kSensitiveKeys) || (gadget->State() & StateDisabled) ||
+        if (!(gadget->sensitivity & SensitiveKeys) || (gadget->State() & StateDisabled) ||
             !gadget->HasKeyFocus())
             return FALSE;
     } else if (!(gadget->sensitivity & SensitiveMouse)) {
