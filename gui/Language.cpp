@@ -32,8 +32,8 @@ String TVellumLanguage::GetName() const { return strName; }
 int TVellumLanguage::DefineToken(const String& token, const String& definition) {
     if (token.empty())
         return 0;
-    // In any case, as the dictionary sees it: the name and its entry must never disagree.
-    if (IsNameToken(token))
+    // Only the exact name token renames; other spellings are ordinary definitions of its entry.
+    if (token == LANGUAGENAME_TOKEN)
         strName = definition;
     mapDictionary->Insert(Box(Lower(token)), Box(Prepare(definition)));
     return 0;
@@ -65,14 +65,16 @@ int TVellumLanguage::LoadEntriesFromText(const String& text) {
             continue;
         if (line.front() == u'[')
             break;
-        const String entry = Unescape(line);
-        const std::size_t equals = entry.find(u'=');
+        // No escape holds or makes an "=", so the raw line splits where the unescaped one would.
+        const std::size_t equals = line.find(u'=');
         if (equals == String::npos || equals == 0)
             continue;
-        const String value = StripWhitespace(entry.substr(equals + 1), 1);
-        // A file that holds the stored form of an empty definition means the empty definition.
-        DefineToken(StripWhitespace(entry.substr(0, equals), 1),
-                    value == kStoredEmpty ? String() : value);
+        const String written = line.substr(equals + 1);
+        // A file that holds the stored form of an empty definition means the empty definition;
+        // a definition of code 0 itself is written as an escape.
+        const bool storedEmpty = StripWhitespace(written, 1) == kStoredEmpty;
+        DefineToken(StripWhitespace(Unescape(line.substr(0, equals)), 1),
+                    storedEmpty ? String() : StripWhitespace(Unescape(written), 1));
     }
     return 0;
 }

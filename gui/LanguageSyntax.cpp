@@ -14,15 +14,16 @@ struct Escape {
     char16_t unit;
 };
 const Escape kEscapes[] = {{u'\\', u'\\'}, {u'r', u'\r'}, {u'n', u'\n'}, {u't', u'\t'},
-                           {u';', u';'},   {u'#', u'#'},  {u':', u':'}};
-// What the writer escapes: the units a line would not carry, and the backslash itself.
-constexpr int kWrittenEscapes = 4;
+                           {u'0', u'\0'},  {u';', u';'},  {u'#', u'#'},  {u':', u':'}};
+// What the writer escapes: the units a line would not carry, code 0 (a lone code 0 in a file
+// means the empty definition), and the backslash itself.
+constexpr int kWrittenEscapes = 5;
 
-char16_t EscapedUnit(char16_t letter) {
-    for (const Escape& escape : kEscapes)
-        if (escape.letter == letter)
-            return escape.unit;
-    return 0;
+const Escape* EscapeOf(char16_t letter) {
+    const auto end = std::end(kEscapes);
+    const auto escape =
+        std::find_if(kEscapes, end, [&](const Escape& e) { return e.letter == letter; });
+    return escape == end ? nullptr : escape;
 }
 
 String Escaped(const String& text) {
@@ -72,10 +73,10 @@ String Unescape(const String& line) {
     String out;
     out.reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const char16_t unit =
-            i + 1 < line.size() && line[i] == u'\\' ? EscapedUnit(line[i + 1]) : 0;
-        if (unit) {
-            out += unit;
+        const Escape* escape =
+            i + 1 < line.size() && line[i] == u'\\' ? EscapeOf(line[i + 1]) : nullptr;
+        if (escape) {
+            out += escape->unit;
             ++i;
         } else {
             out += line[i];

@@ -1,5 +1,6 @@
 // A language whose definitions, keys and name hold everything a language file line could lose:
-// line breaks, backslashes, semicolons, quotes, white space at either end, empty definitions.
+// line breaks, backslashes, semicolons, quotes, white space at either end, empty definitions,
+// code 0.
 #pragma once
 
 #include "gui/Language.h"
@@ -44,6 +45,9 @@ inline vandro::Ref<vandro::TVellumLanguage> TrickyLanguage(bool latin1Only = fal
                                              u"\u00fcml\u00e4ut \u00ff",
                                              u"sun \u2600",
                                              u"\xd83d\xde00 and a lone \xdc00",
+                                             zero,
+                                             zero + u"first",
+                                             u"last" + zero,
                                              u"a" + zero + u"b",
                                              zero + zero};
     const std::vector<String> keys = {u"plain key", u" spaced ",    u"[section",  u"\"q\"",

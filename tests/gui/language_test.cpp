@@ -51,9 +51,17 @@ TEST_F(Language, CreateNamesTheLanguageThroughItsNameToken) {
     EXPECT_EQ(language->LookupToken(u"languageid"), u"Deutsch");
     language->DefineToken(u"LanguageId", u"English");
     EXPECT_EQ(language->GetName(), u"English");
-    language->DefineToken(u"LANGUAGEID", u"Fran\u00e7ais");
-    EXPECT_EQ(language->GetName(), u"Fran\u00e7ais");
-    EXPECT_EQ(language->LookupToken(u"LanguageId"), u"Fran\u00e7ais");
+    EXPECT_EQ(language->LookupToken(u"LanguageId"), u"English");
+}
+
+TEST_F(Language, OnlyTheExactNameTokenRenames) {
+    auto language = New<TVellumLanguage>()->Create(u"Deutsch");
+    for (const String token : {u"languageid", u"LANGUAGEID", u"Languageid"}) {
+        language->DefineToken(token, u"Fran\u00e7ais " + token);
+        EXPECT_EQ(language->GetName(), u"Deutsch") << ToUtf8(token);
+        EXPECT_EQ(language->LookupToken(u"LanguageId"), u"Fran\u00e7ais " + token);
+    }
+    EXPECT_EQ(language->mapDictionary->Count(), 1);
 }
 
 TEST_F(Language, TokensAreStoredInLowerCase) {
@@ -205,7 +213,7 @@ TEST_F(LanguageFileText, DeserializeReplacesEveryDefinition) {
     auto language = New<TVellumLanguage>()->Create(u"Kept");
     language->DefineToken(u"old", u"entry");
     EXPECT_EQ(language->Deserialize(u"junk = 1\r\n[LanguageDefinition] tail\r\nnew = 2\r\n"
-                                    u"; the name comes later\r\nlanguageid = Neu\r\n"),
+                                    u"; the name comes later\r\nLanguageId = Neu\r\n"),
               language);
     EXPECT_EQ(language->LookupToken(u"old"), u"old");
     EXPECT_EQ(language->LookupToken(u"junk"), u"junk");
@@ -248,6 +256,24 @@ TEST_F(LanguageFileText, AFileThatStoresTheEmptyDefinitionReadsItAsEmpty) {
     ASSERT_TRUE(language);
     EXPECT_EQ(language->LookupToken(u"empty"), u"");
     EXPECT_EQ(StoredDefinition(language, u"empty"), String(1, u'\0'));
+}
+
+TEST_F(LanguageFileText, ANameLineInAnotherCaseDefinesItsEntryButKeepsTheName) {
+    auto language = New<TVellumLanguage>()->Create(u"Kept");
+    ASSERT_TRUE(language->Deserialize(u"[LanguageDefinition]\nlanguageid = Neu\n"));
+    EXPECT_EQ(language->GetName(), u"Kept");
+    EXPECT_EQ(language->LookupToken(u"LanguageId"), u"Neu");
+}
+
+TEST_F(LanguageFileText, CodeZeroIsWrittenAsAnEscapeAndReadsBack) {
+    const String zero(1, u'\0');
+    auto language = New<TVellumLanguage>()->Create(u"N");
+    language->DefineToken(u"k", zero);
+    EXPECT_EQ(language->Serialize(),
+              u"[LanguageDefinition]\r\nLanguageId = \"N\"\r\nk = \"\\0\"\r\n");
+    const auto back = New<TVellumLanguage>()->Deserialize(language->Serialize());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->LookupToken(u"k"), zero);
 }
 
 TEST_F(LanguageFileText, EveryDefinitionReadsBackUnchanged) {
