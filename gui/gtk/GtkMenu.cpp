@@ -185,6 +185,14 @@ GtkWidget* TGtkMenu::NewItemWidget() {
     // Entries of a menu bar and items that open a submenu carry no check mark.
     const bool plain = !kids->IsEmpty() || (above && GTK_IS_MENU_BAR(above->_shell));
     GtkWidget* item = plain ? gtk_menu_item_new() : gtk_check_menu_item_new();
+    if (!plain) {
+        // The theme draws an empty box in front of an unchecked item, as if it were a toggle;
+        // a menu shows a mark only while it is checked, and keeps its space for the others.
+        GtkCssProvider* look = nullptr;
+        ApplyCss(item, look,
+                 u"check:not(:checked){-gtk-icon-source:none;-gtk-icon-shadow:none;"
+                 u"background:none;border-color:transparent;box-shadow:none;}");
+    }
     SetItemText(item, TVellumLocalizationEngine::LocalizeString(name) + _shortcut);
     return item;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/gtk/GtkGUIDriver.h"
+#include "gui/gtk/GtkMenu.h"
 #include "gui/gtk/GtkUserInput.h"
 
 #include "events/EventQueue.h"
@@ -13,7 +14,9 @@
 #include <X11/Xlib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace vandro {
@@ -56,6 +59,63 @@ class GtkTest : public testing::Test {
         PumpUntil([] { return PeekEvent() != nullptr; }, 1000);
         PumpUntil([] { return false; }, 30);
         return Drain();
+    }
+
+    // Waits until GTK has drawn the widget after the change.
+    static bool Redrawn(GtkWidget* widget, const std::function<void()>& change) {
+        bool drawn = false;
+        const auto seen = +[](GtkWidget*, cairo_t*, gpointer data) -> gboolean {
+            *static_cast<bool*>(data) = true;
+            return FALSE;
+        };
+        const gulong handler = g_signal_connect_after(widget, "draw", G_CALLBACK(seen), &drawn);
+        change();
+        const bool done = PumpUntil([&drawn] { return drawn; }, 3000);
+        g_signal_handler_disconnect(widget, handler);
+        return done;
+    }
+
+    // Opens the submenu of the entry with a click, as a user does; true once it is drawn.
+    static bool OpenByClick(const Ref<TGadget>& entry) {
+        const auto menu = Cast<TGtkMenu>(entry);
+        int x = 0, y = 0;
+        GtkWidget* item = menu ? menu->_itemWidget : nullptr;
+        if (!item || !menu->_shell ||
+            !PumpUntil(
+                [&] {
+                    return gtk_widget_get_allocated_width(item) > 1 && ScreenCentre(item, x, y);
+                },
+                3000))
+            return false;
+        return Redrawn(menu->_shell, [x, y] { ClickAt(x, y, 1, 0); });
+    }
+
+    // Pixels painted in the space a menu item keeps in front of its text for a check mark.
+    static int MarkPixels(const Ref<TGadget>& item) {
+        GtkWidget* widget = Cast<TGtkMenu>(item)->_itemWidget;
+        GtkWidget* popup = gtk_widget_get_toplevel(widget);
+        GtkAllocation whole, text;
+        gtk_widget_get_allocation(widget, &whole);
+        gtk_widget_get_allocation(gtk_bin_get_child(GTK_BIN(widget)), &text);
+        int left = 0, top = 0;
+        gtk_widget_translate_coordinates(widget, popup, 0, 0, &left, &top);
+        GdkPixbuf* picture = gdk_pixbuf_get_from_window(gtk_widget_get_window(popup), left, top,
+                                                        text.x - whole.x, whole.height);
+        if (!picture)
+            return -1;
+        // The item's outermost pixels may be the menu's border; inside them, its ground.
+        const guchar* pixels = gdk_pixbuf_get_pixels(picture);
+        const int stride = gdk_pixbuf_get_rowstride(picture);
+        const int channels = gdk_pixbuf_get_n_channels(picture);
+        const guchar* ground = pixels + stride + channels;
+        int painted = 0;
+        for (int y = 1; y + 1 < gdk_pixbuf_get_height(picture); ++y)
+            for (int x = 1; x + 1 < gdk_pixbuf_get_width(picture); ++x) {
+                const guchar* pixel = pixels + y * stride + x * channels;
+                painted += std::equal(pixel, pixel + 3, ground) ? 0 : 1;
+            }
+        g_object_unref(picture);
+        return painted;
     }
 
     static std::vector<int> Ids(const std::vector<Ref<TEvent>>& events) {

@@ -1,9 +1,13 @@
-// The game window on GTK as a picture, saved (as docs/vandro-gtk.png when VANDRO_UPDATE_DOCS is
-// set) and checked pixel by pixel against the colours the game gave its cards and labels.
+// The game window on GTK as pictures, saved (as docs/vandro-gtk.png and docs/vandro-gtk-menu.png
+// when VANDRO_UPDATE_DOCS is set) and checked pixel by pixel: the colours the game gave its cards
+// and labels, and the check marks of its menu.
 #include "BoardFixture.h"
+
+#include "runtime/Text.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace vandro {
 namespace {
@@ -46,6 +50,25 @@ Ref<TCard> PartnerOf(const Ref<TCard>& card) {
     return {};
 }
 
+// The documentation's pictures are replaced only when asked for; otherwise they go beside the
+// test.
+std::string PictureTarget(const std::string& name) {
+    return std::getenv("VANDRO_UPDATE_DOCS") ? VANDRO_SOURCE_DIR "/docs/" + name : name;
+}
+
+GdkPixbuf* CaptureWindow() {
+    GdkWindow* frame = gtk_widget_get_window(GtkBoardTest::Window()->_widget);
+    return gdk_pixbuf_get_from_window(frame, 0, 0, gdk_window_get_width(frame),
+                                      gdk_window_get_height(frame));
+}
+
+// The rectangle of the widget's window on the screen.
+GdkRectangle OnScreen(GtkWidget* widget) {
+    GdkRectangle place;
+    gdk_window_get_frame_extents(gtk_widget_get_window(gtk_widget_get_toplevel(widget)), &place);
+    return place;
+}
+
 void Press(const Ref<TCard>& card) {
     ASSERT_EQ(PlatformUser()->PressButton(card->gadget), 1);
     GtkBoardTest::Settle();
@@ -73,16 +96,10 @@ TEST_F(GtkCaptureTest, TheWindowLooksAsTheGameColouredItAndIsSavedForTheDocument
     WaitUntilDrawn();
     EXPECT_EQ(GameState().scores[0], 1);
 
-    GdkWindow* frame = gtk_widget_get_window(Window()->_widget);
-    GdkPixbuf* picture = gdk_pixbuf_get_from_window(frame, 0, 0, gdk_window_get_width(frame),
-                                                    gdk_window_get_height(frame));
+    GdkPixbuf* picture = CaptureWindow();
     ASSERT_NE(picture, nullptr);
-    // The documentation's picture is replaced only when asked for; otherwise it goes beside
-    // the test.
-    const char* target = std::getenv("VANDRO_UPDATE_DOCS") ? VANDRO_SOURCE_DIR
-                             "/docs/vandro-gtk.png"
-                                                           : "vandro-gtk.png";
-    ASSERT_TRUE(gdk_pixbuf_save(picture, target, "png", nullptr, nullptr));
+    ASSERT_TRUE(
+        gdk_pixbuf_save(picture, PictureTarget("vandro-gtk.png").c_str(), "png", nullptr, nullptr));
     const GtkAllocation client = Placed(Window()->_client);
     const TPalette& palette = GameState().palette;
     for (int column = 0; column < 5; ++column)
@@ -113,6 +130,42 @@ TEST_F(GtkCaptureTest, TheWindowLooksAsTheGameColouredItAndIsSavedForTheDocument
     EXPECT_GT(InkPixels(picture, client.x, client.y, 145, 24, Packed(palette.invtextcolor)), 30);
     EXPECT_GT(InkPixels(picture, client.x + 145, client.y, 145, 24, Packed(palette.textcolor)), 30);
     g_object_unref(picture);
+}
+
+TEST_F(GtkCaptureTest, TheGameMenuMarksOnlyTheChosenItemsAndIsSavedForTheDocumentation) {
+    // A board wide enough for both menus to open over it.
+    NewGame(7, 6, 1);
+    WaitUntilDrawn();
+    const TGameState& game = GameState();
+    ASSERT_TRUE(OpenByClick(game.gamemenu));
+    ASSERT_TRUE(OpenByClick(game.sizemenu));
+    for (const Object& kid : *game.gamemenu->kids) {
+        const auto item = Cast<TGtkMenu>(kid);
+        if (item->kids->IsEmpty() && !item->name.empty()) {
+            EXPECT_EQ(MarkPixels(item), 0) << "Spiel: " << ToUtf8(item->name);
+        }
+    }
+    for (const Object& kid : *game.sizemenu->kids) {
+        const auto item = Cast<TGtkMenu>(kid);
+        if (item->_tag == 100 + game.rows) {
+            EXPECT_GT(MarkPixels(item), 10);
+        } else {
+            EXPECT_EQ(MarkPixels(item), 0) << "Grösse: " << ToUtf8(item->name);
+        }
+    }
+    // The window with both menus open over it, as the screen shows them.
+    GdkRectangle shown = OnScreen(Window()->_widget);
+    for (const auto& menu : {game.gamemenu, game.sizemenu}) {
+        const GdkRectangle open = OnScreen(Cast<TGtkMenu>(menu)->_shell);
+        gdk_rectangle_union(&shown, &open, &shown);
+    }
+    GdkPixbuf* picture = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), shown.x, shown.y,
+                                                    shown.width, shown.height);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(gdk_pixbuf_save(picture, PictureTarget("vandro-gtk-menu.png").c_str(), "png",
+                                nullptr, nullptr));
+    g_object_unref(picture);
+    gtk_menu_shell_deactivate(GTK_MENU_SHELL(Cast<TGtkMenu>(game.windowmenu)->_shell));
 }
 
 } // namespace

@@ -69,6 +69,33 @@ TEST_F(GtkMenuTest, AClickOnAnItemInASubmenuRaisesItsActionAndKeepsTheMarksAsThe
     EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
 }
 
+TEST_F(GtkMenuTest, OnlyACheckedItemShowsAMarkAndTheTextsStayInLine) {
+    ASSERT_TRUE(OpenByClick(file));
+    ASSERT_TRUE(OpenByClick(sizes));
+    EXPECT_EQ(MarkPixels(open), 0);
+    EXPECT_EQ(MarkPixels(quit), 0);
+    EXPECT_GT(MarkPixels(small), 10);
+    EXPECT_EQ(MarkPixels(large), 0);
+    // The items' texts start where the texts of the items that open a submenu do.
+    const auto textLeft = [](const Ref<TGadget>& item) {
+        GtkAllocation text;
+        gtk_widget_get_allocation(gtk_bin_get_child(GTK_BIN(Cast<TGtkMenu>(item)->_itemWidget)),
+                                  &text);
+        return text.x;
+    };
+    EXPECT_EQ(textLeft(open), textLeft(sizes));
+    EXPECT_EQ(textLeft(quit), textLeft(sizes));
+
+    // The program moves the mark while the menu is open.
+    ASSERT_TRUE(Redrawn(Cast<TGtkMenu>(large)->_itemWidget, [this] { CheckMenu(large); }));
+    ASSERT_TRUE(Redrawn(Cast<TGtkMenu>(small)->_itemWidget, [this] { UncheckMenu(small); }));
+    EXPECT_EQ(MarkPixels(small), 0);
+    EXPECT_GT(MarkPixels(large), 10);
+    EXPECT_EQ(PlatformUser()->ShownState(small), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(large), StateChecked);
+    gtk_menu_shell_deactivate(GTK_MENU_SHELL(Cast<TGtkMenu>(GetWindowMenu(window))->_shell));
+}
+
 TEST_F(GtkMenuTest, AGreyedItemCannotBeChosen) {
     EXPECT_EQ(PlatformUser()->ChooseMenu(quit), 0);
     EXPECT_TRUE(Drain().empty());
