@@ -14,6 +14,20 @@ constexpr int kPixmapNoText = 16;
 
 void OnClicked(GtkButton*, gpointer data) { static_cast<TGtkButton*>(data)->Clicked(); }
 
+// A symbol's ink may reach past its line, and a wide one past the face: what the button holds
+// is drawn on the button only, never on its neighbours. GTK restores the drawing state after
+// each handler, so the content is drawn here, inside the clip.
+gboolean DrawOnButton(GtkWidget* content, cairo_t* cr, gpointer data) {
+    GtkWidget* button = GTK_WIDGET(data);
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(button, content, 0, 0, &x, &y);
+    cairo_rectangle(cr, x, y, gtk_widget_get_allocated_width(button),
+                    gtk_widget_get_allocated_height(button));
+    cairo_clip(cr);
+    GTK_WIDGET_GET_CLASS(content)->draw(content, cr);
+    return TRUE;
+}
+
 // The radio button made last in the same container, whose group a new one joins.
 GtkWidget* RadioGroupOf(GtkWidget* container) {
     if (!container)
@@ -117,6 +131,7 @@ Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const Stri
     gtk_box_pack_start(GTK_BOX(content), _image, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(content), _label, FALSE, FALSE, 0);
     gtk_container_add(GTK_CONTAINER(button), content);
+    g_signal_connect(content, "draw", G_CALLBACK(DrawOnButton), button);
     gtk_widget_show(content);
     gtk_widget_show(_label);
     if (Kind() == ButtonOk)
@@ -142,7 +157,7 @@ int TGtkButton::RefreshLook() {
                 u";border:none;box-shadow:inset 0 0 0 1px rgba(0,0,0,0.3);";
     look += u"}";
     ApplyCss(_widget, _provider, look);
-    // Wide symbols may reach past the face a little rather than widen the button.
+    // Wide symbols may reach into the button's edges rather than widen it.
     ApplyCss(_label, _labelProvider,
              u"label{margin:0 -4px;" + ColorCss(false) + FontCss() +
                  u"} label:disabled{opacity:0.55;}");

@@ -1,6 +1,6 @@
 // The game window on GTK as pictures, saved (as docs/vandro-gtk.png and docs/vandro-gtk-menu.png
 // when VANDRO_UPDATE_DOCS is set) and checked pixel by pixel: the colours the game gave its cards
-// and labels, and the check marks of its menu.
+// and labels, the check marks of its menu, and every symbol's ink on its own card.
 #include "BoardFixture.h"
 
 #include "runtime/Text.h"
@@ -60,6 +60,19 @@ GdkPixbuf* CaptureWindow() {
     GdkWindow* frame = gtk_widget_get_window(GtkBoardTest::Window()->_widget);
     return gdk_pixbuf_get_from_window(frame, 0, 0, gdk_window_get_width(frame),
                                       gdk_window_get_height(frame));
+}
+
+// The first pixel outside the rectangle that differs between the two pictures, as "x, y".
+std::string ChangedOutside(GdkPixbuf* before, GdkPixbuf* after, const GdkRectangle& inside) {
+    for (int y = 0; y < gdk_pixbuf_get_height(before); ++y)
+        for (int x = 0; x < gdk_pixbuf_get_width(before); ++x) {
+            const bool in = x >= inside.x && x < inside.x + inside.width && y >= inside.y &&
+                            y < inside.y + inside.height;
+            const Rgb was = PixelAt(before, x, y), is = PixelAt(after, x, y);
+            if (!in && (was.red != is.red || was.green != is.green || was.blue != is.blue))
+                return std::to_string(x) + ", " + std::to_string(y);
+        }
+    return {};
 }
 
 // The rectangle of the widget's window on the screen.
@@ -166,6 +179,46 @@ TEST_F(GtkCaptureTest, TheGameMenuMarksOnlyTheChosenItemsAndIsSavedForTheDocumen
                                 nullptr, nullptr));
     g_object_unref(picture);
     gtk_menu_shell_deactivate(GTK_MENU_SHELL(Cast<TGtkMenu>(game.windowmenu)->_shell));
+}
+
+TEST_F(GtkCaptureTest, EverySymbolOfTheDeckPaintsOnItsOwnCardOnly) {
+    WaitUntilDrawn();
+    // A card with neighbours on every side, showing in turn every symbol a deck can have.
+    const Ref<TCard> card = CardAt(2, 1);
+    GtkWidget* button = Button(2, 1)->_widget;
+    GdkRectangle inside = Placed(button);
+    gtk_widget_translate_coordinates(button, Window()->_widget, 0, 0, &inside.x, &inside.y);
+    GdkPixbuf* before = CaptureWindow();
+    ASSERT_NE(before, nullptr);
+    TSymbol::PrepareSymbols(kMostSymbols);
+    for (const auto& symbol : TSymbol::symbols) {
+        card->symbol = symbol;
+        ASSERT_TRUE(Redrawn(button, [&card] { card->Uncover(); }));
+        GdkPixbuf* after = CaptureWindow();
+        ASSERT_NE(after, nullptr);
+        EXPECT_EQ(ChangedOutside(before, after, inside), "") << "U+" << std::hex << symbol->code;
+        g_object_unref(after);
+    }
+    g_object_unref(before);
+}
+
+TEST_F(GtkCaptureTest, ATextWiderThanItsCardPaintsOnTheCardOnly) {
+    WaitUntilDrawn();
+    GtkWidget* button = Button(2, 1)->_widget;
+    GdkPixbuf* before = CaptureWindow();
+    ASSERT_NE(before, nullptr);
+    // A text may reach a few pixels past each end of its line, room the widest symbols take;
+    // full blocks ink their whole line, so the card widens for them but for those pixels.
+    ASSERT_TRUE(
+        Redrawn(button, [] { SetGadgetText(CardAt(2, 1)->gadget, u"\u2588\u2588\u2588"); }));
+    GdkRectangle inside = Placed(button);
+    gtk_widget_translate_coordinates(button, Window()->_widget, 0, 0, &inside.x, &inside.y);
+    GdkPixbuf* after = CaptureWindow();
+    ASSERT_NE(after, nullptr);
+    EXPECT_GT(inside.width, 58);
+    EXPECT_EQ(ChangedOutside(before, after, inside), "");
+    g_object_unref(after);
+    g_object_unref(before);
 }
 
 } // namespace
