@@ -7,13 +7,17 @@ namespace vandro {
 namespace {
 
 constexpr int ProgramIcon = 101;
+// The dialog manager keeps its slots in these bytes (focusing a control runs it on the window
+// around the control): 48 on 64-bit Windows, 30 on 32-bit. mingw-w64's DLGWINDOWEXTRA is the
+// 32-bit size whatever the target.
+constexpr int DialogWindowExtra = sizeof(LONG_PTR) == 8 ? 48 : DLGWINDOWEXTRA;
 
 ATOM RegisterDriverClass(const wchar_t* name, bool withIcon) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = TWindowsGUIDriver::ClassWndProc;
-    windowClass.cbWndExtra = 30;
+    windowClass.cbWndExtra = DialogWindowExtra;
     windowClass.hInstance = instance;
     windowClass.hIcon = withIcon ? LoadIconW(instance, MAKEINTRESOURCEW(ProgramIcon)) : nullptr;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
