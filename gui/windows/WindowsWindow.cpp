@@ -29,8 +29,19 @@ BYTE AlphaByte(float alpha) {
 }
 
 struct TabStopSearch {
+    HWND window = nullptr;
     HWND found = nullptr;
 };
+
+// Shown and enabled, and so is every panel or page around it inside the window.
+bool Usable(HWND hwnd, HWND window) {
+    for (; hwnd && hwnd != window; hwnd = GetParent(hwnd)) {
+        const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+        if (!(style & WS_VISIBLE) || (style & WS_DISABLED))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -62,7 +73,7 @@ int TWindowsWindow::ClientHeight() {
 int TWindowsWindow::Activate(int command) {
     switch (command) {
     case 0: {
-        TabStopSearch search;
+        TabStopSearch search{_hwnd};
         EnumChildWindows(_hwnd, EnumChildProc, reinterpret_cast<LPARAM>(&search));
         SetFocus(search.found ? search.found : _hwnd);
         return 0;
@@ -91,9 +102,8 @@ BOOL CALLBACK TWindowsWindow::EnumChildProc(HWND hwnd, LPARAM lParam) {
     WINDOWINFO info{};
     info.cbSize = sizeof(WINDOWINFO);
     GetWindowInfo(hwnd, &info);
-    // A hidden or disabled tab stop would take the focus away from the user.
-    const DWORD usable = WS_TABSTOP | WS_VISIBLE;
-    if ((info.dwStyle & (usable | WS_DISABLED)) == usable) {
+    // A tab stop that cannot be seen or used would take the focus away from the user.
+    if ((info.dwStyle & WS_TABSTOP) && Usable(hwnd, search->window)) {
         search->found = hwnd;
         return FALSE;
     }
