@@ -5,6 +5,7 @@
 #include "runtime/Text.h"
 
 #include <ctime>
+#include <utility>
 
 namespace vandro {
 
@@ -14,6 +15,7 @@ struct SystemState {
     bool started = false;
     Ref<TSystemDriver> driver;
     bool pumping = false;
+    std::exception_ptr heldFailure;
 };
 SystemState sys;
 
@@ -30,8 +32,12 @@ class PumpGuard {
 int Pump(int (TSystemDriver::*operation)()) {
     if (sys.pumping)
         return 0;
+    // A failure held while something else pumped the platform (a requester's own loop, say)
+    // is the program's before anything new happens.
+    RaiseHeldFailure();
     PumpGuard guard;
     ((*sys.driver).*operation)();
+    RaiseHeldFailure();
     return 0;
 }
 
@@ -63,6 +69,16 @@ int PollSystem() { return Pump(&TSystemDriver::Poll); }
 int WaitSystem() { return Pump(&TSystemDriver::Wait); }
 
 bool IsSystemPumping() { return sys.pumping; }
+
+void HoldFailure(std::exception_ptr failure) {
+    if (!sys.heldFailure)
+        sys.heldFailure = std::move(failure);
+}
+
+void RaiseHeldFailure() {
+    if (sys.heldFailure)
+        std::rethrow_exception(std::exchange(sys.heldFailure, nullptr));
+}
 
 int MoveMouse(int x, int y) {
     sys.driver->MoveMouse(x, y);

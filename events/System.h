@@ -1,8 +1,10 @@
 // The system module: the one system driver, the functions that forward to it, the pump guard,
-// and the date and time texts.
+// the failure boundary of the platform's callbacks, and the date and time texts.
 #pragma once
 
 #include "SystemDriver.h"
+
+#include <exception>
 
 namespace vandro {
 
@@ -15,6 +17,28 @@ int PollSystem();
 int WaitSystem();
 // Whether the driver is inside PollSystem or WaitSystem right now.
 bool IsSystemPumping();
+
+// Program code runs inside the platform's callbacks (window procedures, hooks, signal handlers),
+// and an exception must not cross their C frames: the first failure is held there and raised
+// again by the pump once the callback has returned. PollSystem and WaitSystem raise it at the
+// latest when the driver returns; a driver raises it after each message it dispatches.
+void HoldFailure(std::exception_ptr failure);
+void RaiseHeldFailure();
+template <class F> auto Shielded(F&& body, decltype(body()) fallback) -> decltype(body()) {
+    try {
+        return body();
+    } catch (...) {
+        HoldFailure(std::current_exception());
+        return fallback;
+    }
+}
+template <class F> void Shielded(F&& body) {
+    try {
+        body();
+    } catch (...) {
+        HoldFailure(std::current_exception());
+    }
+}
 
 int MoveMouse(int x, int y);
 int ShowMousePointer();

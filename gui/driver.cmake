@@ -11,6 +11,7 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HotKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IconStrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationFunctions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuShortcut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformGadget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextAreaFunctions.cpp

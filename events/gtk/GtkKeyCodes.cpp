@@ -112,17 +112,4 @@ int ModifiersFromState(guint state) {
            ((state & GDK_MOD1_MASK) ? 4 : 0) | ((state & (GDK_SUPER_MASK | GDK_MOD4_MASK)) ? 8 : 0);
 }
 
-GdkModifierType StateFromModifiers(int modifiers) {
-    guint state = 0;
-    if (modifiers & 1)
-        state |= GDK_SHIFT_MASK;
-    if (modifiers & 2)
-        state |= GDK_CONTROL_MASK;
-    if (modifiers & 4)
-        state |= GDK_MOD1_MASK;
-    if (modifiers & 8)
-        state |= GDK_SUPER_MASK;
-    return GdkModifierType(state);
-}
-
 } // namespace vandro

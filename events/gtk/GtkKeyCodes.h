@@ -18,6 +18,5 @@ guint KeyvalFromVirtualKey(int key);
 int ModifierOfKey(int key);
 // Modifier bits from GDK's state: 1 Shift, 2 Ctrl, 4 Alt, 8 the Windows key.
 int ModifiersFromState(guint state);
-GdkModifierType StateFromModifiers(int modifiers);
 
 } // namespace vandro

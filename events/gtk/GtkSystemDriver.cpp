@@ -20,7 +20,7 @@ struct PostedCall {
 
 gboolean RunPostedCall(gpointer data) {
     auto* posted = static_cast<PostedCall*>(data);
-    posted->call(posted->argument);
+    Shielded([&] { posted->call(posted->argument); });
     delete posted;
     return G_SOURCE_REMOVE;
 }
@@ -71,8 +71,10 @@ TGtkSystemDriver::TGtkSystemDriver() {
 }
 
 int TGtkSystemDriver::Poll() {
-    while (gtk_events_pending())
+    while (gtk_events_pending()) {
         gtk_main_iteration_do(FALSE);
+        RaiseHeldFailure();
+    }
     return 0;
 }
 
@@ -85,6 +87,7 @@ int TGtkSystemDriver::Wait() {
         return Poll();
     }
     gtk_main_iteration_do(TRUE);
+    RaiseHeldFailure();
     return Poll();
 }
 
@@ -160,7 +163,9 @@ gboolean TGtkSystemDriver::CheckApplicationFocus(gpointer data) {
     const bool active = ActiveToplevel() != nullptr;
     if (active != driver->applicationActive_) {
         driver->applicationActive_ = active;
-        CreateEvent(active ? AppResume : AppSuspend, {}, 0, driver->modifiers_)->Emit();
+        Shielded([&] {
+            CreateEvent(active ? AppResume : AppSuspend, {}, 0, driver->modifiers_)->Emit();
+        });
     }
     return G_SOURCE_REMOVE;
 }

@@ -3,7 +3,6 @@
 #include "Win32SystemState.h"
 
 #include <cstdlib>
-#include <utility>
 
 namespace vandro {
 
@@ -34,6 +33,25 @@ bool IsTabStopChild(HWND hwnd) {
     return (style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP);
 }
 
+bool IsControlParentChild(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) &&
+           (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+// The window whose dialog navigation takes a message for a control: the one around the control
+// and around the panels and tab pages that hold it, so that Tab and the arrow keys go across
+// them. None for a window that is no tab stop: it takes its keys itself.
+HWND DialogOf(HWND hwnd) {
+    HWND dialog = hwnd;
+    while (dialog && IsTabStopChild(dialog))
+        dialog = GetParent(dialog);
+    if (dialog == hwnd)
+        return nullptr;
+    while (dialog && IsControlParentChild(dialog))
+        dialog = GetParent(dialog);
+    return dialog;
+}
+
 bool IsModifierKey(WPARAM key) {
     return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN ||
            key == VK_RWIN;
@@ -45,8 +63,6 @@ bool IsKeyMessage(UINT msg) {
 
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-std::exception_ptr heldFailure;
-
 void Dispatch(MSG& message) {
     ::TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -55,11 +71,6 @@ void Dispatch(MSG& message) {
 } // namespace
 
 Win32SystemState& Win32System() { return state; }
-
-void HoldException(std::exception_ptr failure) {
-    if (!heldFailure)
-        heldFailure = std::move(failure);
-}
 
 Ref<TSystemDriver> NewSystemDriver() { return New<TWin32SystemDriver>(); }
 
@@ -70,13 +81,10 @@ int TWin32SystemDriver::Poll() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (IsKeyMessage(message.message) && IsModifierKey(message.wParam))
             state.modifiers = LiveModifiers();
-        HWND dialog = message.hwnd;
-        while (dialog && IsTabStopChild(dialog))
-            dialog = GetParent(dialog);
-        if (dialog == message.hwnd || !dialog || !IsDialogMessageW(dialog, &message))
+        const HWND dialog = DialogOf(message.hwnd);
+        if (!dialog || !IsDialogMessageW(dialog, &message))
             Dispatch(message);
-        if (heldFailure)
-            std::rethrow_exception(std::exchange(heldFailure, nullptr));
+        RaiseHeldFailure();
     }
     return 0;
 }

@@ -5,10 +5,8 @@
 // callbacks other threads post.
 #pragma once
 
-#include "events/SystemDriver.h"
+#include "events/System.h"
 #include "gui/windows/Win32.h"
-
-#include <exception>
 
 namespace vandro {
 
@@ -55,18 +53,6 @@ using MainThreadCallback = void (*)(const Object& object, void* argument);
 // Runs fn(object, argument) on the GUI thread when its pump next removes a message; callable
 // from any thread. The object is held until then.
 int RunOnMainThread(MainThreadCallback fn, const Object& object, void* argument);
-
-// A failure inside a window procedure or a hook cannot pass through the system's frames: it is
-// held here and raised again by the pump once the message has been dispatched.
-void HoldException(std::exception_ptr failure);
-template <class F> auto Shielded(F&& body, decltype(body()) fallback) -> decltype(body()) {
-    try {
-        return body();
-    } catch (...) {
-        HoldException(std::current_exception());
-        return fallback;
-    }
-}
 
 // The desktop's size, colour depth and refresh rate.
 int DesktopMetric(int index);

@@ -2,6 +2,7 @@
 
 #include "GtkGraphic.h"
 
+#include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "runtime/Text.h"
 
@@ -12,7 +13,9 @@ namespace {
 constexpr int kPixmapIcon = 8;
 constexpr int kPixmapNoText = 16;
 
-void OnClicked(GtkButton*, gpointer data) { static_cast<TGtkButton*>(data)->Clicked(); }
+void OnClicked(GtkButton*, gpointer data) {
+    Shielded([&] { static_cast<TGtkButton*>(data)->Clicked(); });
+}
 
 // A symbol's ink may reach past its line, and a wide one past the face: what the button holds
 // is drawn on the button only, never on its neighbours. GTK restores the drawing state after

@@ -3,6 +3,7 @@
 #include "GtkGUIDriver.h"
 #include "GtkWindow.h"
 
+#include "events/System.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"
@@ -56,7 +57,7 @@ gboolean OnRawInput(GtkWidget* widget, GdkEvent* event, gpointer data) {
     int x = 0, y = 0;
     gadget->ScreenOrigin(x, y);
     const Ref<TGadget> source = FindOutermostGadget(Ref<TGadget>(gadget));
-    system->TranslateInput(event, source, x, y);
+    Shielded([&] { system->TranslateInput(event, source, x, y); });
     return FALSE;
 }
 

@@ -4,9 +4,10 @@
 #include "GtkGadget.h"
 #include "GtkWindow.h"
 
-#include "events/gtk/GtkKeyCodes.h"
+#include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/LocalizationEngine.h"
+#include "gui/MenuShortcut.h"
 #include "gui/ToolkitStart.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Text.h"
@@ -17,7 +18,9 @@ namespace {
 
 TGtkMenu* ParentMenu(const TGadget& menu) { return dynamic_cast<TGtkMenu*>(menu.parent); }
 
-void OnChosen(GtkMenuItem*, gpointer data) { static_cast<TGtkMenu*>(data)->Chosen(); }
+void OnChosen(GtkMenuItem*, gpointer data) {
+    Shielded([&] { static_cast<TGtkMenu*>(data)->Chosen(); });
+}
 
 // The item's text: the mnemonic part before the first tab and, right-aligned in the menu's
 // shortcut column, the part after it.
@@ -52,17 +55,6 @@ void SetItemText(GtkWidget* item, const String& text) {
     gtk_container_add(GTK_CONTAINER(item), child);
     gtk_label_set_mnemonic_widget(GTK_LABEL(MnemonicLabel(child)), item);
     gtk_widget_show_all(child);
-}
-
-// The shortcut as GTK names it, after a tab; "" for a key it has no name for.
-String ShortcutOf(int key, int modifiers) {
-    const guint keyval = KeyvalFromVirtualKey(key);
-    if (!keyval)
-        return {};
-    gchar* label = gtk_accelerator_get_label(keyval, StateFromModifiers(modifiers));
-    const String text = u"\t" + FromUtf8(label);
-    g_free(label);
-    return text;
 }
 
 } // namespace
@@ -141,7 +133,7 @@ int TGtkMenu::SetSelected(int selected) {
 int TGtkMenu::SetHotKey(int key, int modifiers) {
     _hotkeycode = key;
     _modifier = modifiers;
-    _shortcut = ShortcutOf(key, modifiers);
+    _shortcut = MenuShortcutText(key, modifiers);
     if (_itemWidget && !name.empty())
         SetItemText(_itemWidget, name + _shortcut);
     const Ref<TGadget> self(this);

@@ -2,6 +2,8 @@
 
 #include "GtkGraphic.h"
 
+#include "events/System.h"
+
 #include "gui/GadgetConstants.h"
 #include "runtime/Text.h"
 
@@ -16,7 +18,7 @@ constexpr int kGroupSides = 8;
 constexpr int kGroupCaption = 20;
 
 gboolean OnDraw(GtkWidget*, cairo_t* cairo, gpointer data) {
-    static_cast<TGtkPanel*>(data)->Paint(cairo);
+    Shielded([&] { static_cast<TGtkPanel*>(data)->Paint(cairo); });
     return FALSE;
 }
 

@@ -5,6 +5,7 @@
 #include "GtkGraphic.h"
 #include "GtkMenu.h"
 
+#include "events/System.h"
 #include "events/gtk/GtkKeyCodes.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetConstants.h"
@@ -26,30 +27,34 @@ TGtkWindow* WindowOf(gpointer data) { return static_cast<TGtkWindow*>(data); }
 
 gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
     // Closing is the program's decision: the window stays.
-    WindowOf(data)->PostGuiEvent(WindowClose, 0, 0, 0, 0, {});
+    Shielded([&] { WindowOf(data)->PostGuiEvent(WindowClose, 0, 0, 0, 0, {}); });
     return TRUE;
 }
 
 gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
-    WindowOf(data)->TakeNativeRect();
+    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
     return FALSE;
 }
 
 void OnClientAllocated(GtkWidget*, GdkRectangle*, gpointer data) {
-    WindowOf(data)->TakeNativeRect();
+    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
 }
 
-void OnActiveChanged(GObject*, GParamSpec*, gpointer data) { WindowOf(data)->ActiveChanged(); }
+void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {
+    Shielded([&] { WindowOf(data)->ActiveChanged(); });
+}
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
     TGtkWindow* window = WindowOf(data);
-    return window->HotKeyPressed(*key) || window->ArrowPressed(*key) ? TRUE : FALSE;
+    return Shielded([&] { return window->HotKeyPressed(*key) || window->ArrowPressed(*key); }, true)
+               ? TRUE
+               : FALSE;
 }
 
 void OnDropped(GtkWidget*, GdkDragContext* context, gint x, gint y, GtkSelectionData* selection,
                guint, guint time, gpointer data) {
     if (gchar** uris = gtk_selection_data_get_uris(selection)) {
-        WindowOf(data)->FilesDropped(uris, x, y);
+        Shielded([&] { WindowOf(data)->FilesDropped(uris, x, y); });
         g_strfreev(uris);
     }
     gtk_drag_finish(context, TRUE, FALSE, time);

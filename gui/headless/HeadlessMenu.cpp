@@ -6,6 +6,7 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/LocalizationEngine.h"
+#include "gui/MenuShortcut.h"
 #include "gui/ToolkitStart.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ int THeadlessMenu::SetSelected(int selected) {
 int THeadlessMenu::SetHotKey(int key, int modifiers) {
     _hotkeycode = key;
     _modifier = modifiers;
-    _shortcut = ShortcutText(key, modifiers);
+    _shortcut = MenuShortcutText(key, modifiers);
     // The rewritten item shows the plain text, as the native menus do until the next rebuild.
     if (NativeShown())
         _nativeText = name + _shortcut;

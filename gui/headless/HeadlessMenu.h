@@ -76,8 +76,4 @@ class THeadlessMenu : public TGadget {
     int _itemcount = 0;
 };
 
-// The shortcut text of a key with modifiers, such as a tab, then "Ctrl+O"; with localization
-// on, the words are tokens.
-String ShortcutText(int key, int modifiers);
-
 } // namespace vandro

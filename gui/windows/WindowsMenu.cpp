@@ -8,6 +8,7 @@
 #include "graphics/Pixmap.h"
 #include "gui/GadgetConstants.h"
 #include "gui/LocalizationEngine.h"
+#include "gui/MenuShortcut.h"
 #include "gui/ToolkitStart.h"
 
 #include <algorithm>

@@ -67,8 +67,4 @@ class TWindowsMenu : public TGadget {
     HBITMAP _iconBitmap = nullptr;
 };
 
-// The shortcut text of a key with modifiers: a tab, then for instance "Ctrl+O"; "" for a key
-// without a name. With localization on, the words are tokens for LocalizeString.
-String MenuShortcutText(int key, int modifiers);
-
 } // namespace vandro

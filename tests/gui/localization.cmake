@@ -5,6 +5,7 @@ vandro_add_test(localization_test
         language_test.cpp
         localize_string_test.cpp
         localized_date_time_test.cpp
+        menu_shortcut_test.cpp
     LIBS vandro_gui vandro_system_headless)
 
 vandro_add_fuzzer(fuzz_language

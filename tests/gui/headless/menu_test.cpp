@@ -171,31 +171,6 @@ TEST_F(GameMenuTest, ShortcutsNameTheirKeysAndFireThroughTheHotKeys) {
     EXPECT_TRUE(events.Take().empty());
 }
 
-TEST_F(MenuTest, ShortcutTextsFollowTheKeyTable) {
-    EXPECT_EQ(ShortcutText(0x4F, 2), u"\tCtrl+O");
-    EXPECT_EQ(ShortcutText(0x4F, 7), u"\tAlt+Ctrl+Shift+O");
-    EXPECT_EQ(ShortcutText(0x0D, 0), u"\tEnter");
-    EXPECT_EQ(ShortcutText(0x70, 1), u"\tShift+F1");
-    EXPECT_EQ(ShortcutText(0x7B, 0), u"\tF12");
-    EXPECT_EQ(ShortcutText(0x65, 0), u"\tNum 5");
-    EXPECT_EQ(ShortcutText(0xE2, 0), u"\t\\");
-    EXPECT_EQ(ShortcutText(0x5D, 7), u"");
-    EXPECT_EQ(ShortcutText(0, 2), u"");
-    EXPECT_EQ(ShortcutText(0x41, 8), u"\tA");
-}
-
-TEST_F(MenuTest, ShortcutWordsBecomeTokensWhileLocalizationIsOn) {
-    auto language = New<TVellumLanguage>()->Create(u"Deutsch");
-    language->DefineToken(u"Ctrl", u"Strg");
-    language->DefineToken(u"Enter", u"Eingabe");
-    SelectLanguage(language);
-    SelectLocalizationMode(1);
-    EXPECT_EQ(ShortcutText(0x4F, 2), u"\tStrg+O");
-    EXPECT_EQ(ShortcutText(0x0D, 4), u"\tAlt+Eingabe");
-    SelectLocalizationMode(0);
-    EXPECT_EQ(ShortcutText(0x4F, 2), u"\tCtrl+O");
-}
-
 TEST_F(MenuTest, AShortcutOfKeyZeroRemovesTheBinding) {
     const Ref<TGadget> window = CreateWindow(u"w", 0, 0, 100, 100, nullptr, 4);
     const Ref<TGadget> item = CreateMenu(u"Open", 5, GetWindowMenu(window), 0x4F, kCtrl);

@@ -1,7 +1,6 @@
-// The words a menu shows for its shortcut keys (virtual-key codes).
-#include "WindowsMenu.h"
+#include "MenuShortcut.h"
 
-#include "gui/LocalizationEngine.h"
+#include "LocalizationEngine.h"
 #include "runtime/Text.h"
 
 namespace vandro {
@@ -29,14 +28,16 @@ constexpr KeyWord kKeyWords[] = {
     {0x6F, u"Num /", false},
 };
 
+constexpr int kF1 = 0x70, kF12 = 0x7B, kNumpad0 = 0x60, kNumpad9 = 0x69;
+
 // The key's own text; named keys wrapped in the token marks.
 String KeyText(int key, const String& open, const String& close) {
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
         return String(1, static_cast<char16_t>(key));
-    if (key >= VK_F1 && key <= VK_F12)
-        return u"F" + IntText(key - VK_F1 + 1);
-    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9)
-        return u"Num " + IntText(key - VK_NUMPAD0);
+    if (key >= kF1 && key <= kF12)
+        return u"F" + IntText(key - kF1 + 1);
+    if (key >= kNumpad0 && key <= kNumpad9)
+        return u"Num " + IntText(key - kNumpad0);
     for (const KeyWord& word : kKeyWords)
         if (word.key == key)
             return word.named ? open + word.word + close : String(word.word);
