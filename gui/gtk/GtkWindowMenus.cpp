@@ -4,31 +4,13 @@
 #include "GtkWindow.h"
 
 #include "gui/GadgetEvents.h"
+#include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 
 namespace vandro {
 
 namespace {
-
-// A resizable window's status line keeps its text clear of the sizing grip.
-constexpr const char16_t* kGripPadding = u"     ";
-
-// The field of the status text: before the first tab, between the first and the second, and
-// the rest.
-String StatusField(const String& text, int field) {
-    std::size_t start = 0;
-    for (int tab = 0; tab < field; ++tab) {
-        const std::size_t next = text.find(u'\t', start);
-        if (next == String::npos)
-            return {};
-        start = next + 1;
-    }
-    if (field == 2)
-        return text.substr(start);
-    const std::size_t end = text.find(u'\t', start);
-    return text.substr(start, end == String::npos ? String::npos : end - start);
-}
 
 void OnPopupHidden(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = false; }
 
@@ -40,7 +22,7 @@ int TGtkWindow::SetStatusText(const String& text) {
     if (!_status)
         return 0;
     _statustext = text;
-    const String shown = (style & WindowResizable) ? text + kGripPadding : text;
+    const String shown = ShownStatusText(text, style);
     for (int field = 0; field < 3; ++field)
         gtk_label_set_text(GTK_LABEL(_fields[static_cast<std::size_t>(field)]),
                            ToUtf8(StatusField(shown, field)).c_str());

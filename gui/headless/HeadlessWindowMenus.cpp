@@ -5,16 +5,10 @@
 #include "HeadlessMenu.h"
 
 #include "gui/GadgetEvents.h"
+#include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {
-
-namespace {
-
-// A resizable window's status line keeps its text clear of the sizing grip.
-constexpr const char16_t* kGripPadding = u"     ";
-
-} // namespace
 
 String THeadlessWindow::GetStatusText() {
     return (style & WindowStatusBar) ? _statustext : String();
@@ -24,23 +18,12 @@ int THeadlessWindow::SetStatusText(const String& text) {
     if (!(style & WindowStatusBar))
         return 0;
     _statustext = text;
-    _shownStatus = (style & WindowResizable) ? text + kGripPadding : text;
+    _shownStatus = ShownStatusText(text, style);
     return 0;
 }
 
 String THeadlessWindow::StatusField(int field) const {
-    int start = 0;
-    for (int tab = 0; tab < field; ++tab) {
-        const std::size_t next = _shownStatus.find(u'\t', static_cast<std::size_t>(start));
-        if (next == String::npos)
-            return {};
-        start = static_cast<int>(next) + 1;
-    }
-    if (field == 2)
-        return _shownStatus.substr(static_cast<std::size_t>(start));
-    const std::size_t end = _shownStatus.find(u'\t', static_cast<std::size_t>(start));
-    return _shownStatus.substr(static_cast<std::size_t>(start),
-                               end == String::npos ? String::npos : end - start);
+    return vandro::StatusField(_shownStatus, field);
 }
 
 Ref<TGadget> THeadlessWindow::GetMenu() {

@@ -3,16 +3,10 @@
 #include "WindowsWindow.h"
 
 #include "gui/GadgetEvents.h"
+#include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {
-
-namespace {
-
-// A resizable window's status line keeps its text clear of the sizing grip.
-constexpr const char16_t* kGripPadding = u"     ";
-
-} // namespace
 
 Ref<TGadget> TWindowsWindow::GetMenu() {
     if (!_menu) {
@@ -70,7 +64,7 @@ int TWindowsWindow::SetStatusText(const String& text) {
     if (!_status)
         return 0;
     _statustext = text;
-    const std::wstring shown = Wide((style & WindowResizable) ? text + kGripPadding : text);
+    const std::wstring shown = Wide(ShownStatusText(text, style));
     SendMessageW(_status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     return 0;
 }
