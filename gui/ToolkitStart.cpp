@@ -49,6 +49,14 @@ void StartGadgetEvents() {
     toolkit.pendingEvents = New<TList>();
 }
 
+void StartPlatformDriver(Ref<TVellumDriver> (*newDriver)()) {
+    if (toolkit.platformStarted)
+        return;
+    toolkit.platformStarted = true;
+    StartToolkit();
+    SetCurrentDriver(newDriver());
+}
+
 const Ref<TVellumDriver>& CurrentDriver() { return toolkit.driver; }
 
 void SetCurrentDriver(Ref<TVellumDriver> driver) { toolkit.driver = std::move(driver); }

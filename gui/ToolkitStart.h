@@ -16,6 +16,9 @@ void StartGadgetEvents();
 // Starts the toolkit and makes the platform's driver the current one; runs once. Each platform
 // library defines it, so a program runs on the platform it links.
 void StartGuiDriver();
+// What each platform's StartGuiDriver does: the first call starts the toolkit and makes the
+// driver that newDriver makes the current one; later calls return at once.
+void StartPlatformDriver(Ref<TVellumDriver> (*newDriver)());
 // The name of the platform the program links: "headless", "windows" or "gtk".
 String PlatformName();
 

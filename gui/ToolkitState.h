@@ -11,6 +11,7 @@ namespace vandro {
 struct ToolkitState {
     bool driverInterfaceStarted = false;
     bool gadgetEventsStarted = false;
+    bool platformStarted = false;
     Ref<TVellumDriver> driver;
     // 0xRRGGBB; the top byte is ignored.
     int pickedColor = 0;

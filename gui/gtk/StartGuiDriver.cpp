@@ -4,18 +4,8 @@
 
 namespace vandro {
 
-namespace {
-
-bool started = false;
-
-} // namespace
-
 void StartGuiDriver() {
-    if (started)
-        return;
-    started = true;
-    StartToolkit();
-    SetCurrentDriver(New<TGtkGUIDriver>());
+    StartPlatformDriver([]() -> Ref<TVellumDriver> { return New<TGtkGUIDriver>(); });
 }
 
 String PlatformName() { return u"gtk"; }

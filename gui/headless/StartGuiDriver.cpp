@@ -4,18 +4,8 @@
 
 namespace vandro {
 
-namespace {
-
-bool started = false;
-
-} // namespace
-
 void StartGuiDriver() {
-    if (started)
-        return;
-    started = true;
-    StartToolkit();
-    SetCurrentDriver(New<THeadlessDriver>());
+    StartPlatformDriver([]() -> Ref<TVellumDriver> { return New<THeadlessDriver>(); });
 }
 
 String PlatformName() { return u"headless"; }

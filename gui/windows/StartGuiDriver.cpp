@@ -7,17 +7,8 @@ namespace vandro {
 
 namespace {
 
-bool started = false;
-
-} // namespace
-
-// The driver module: the toolkit, the optional functions, the state every gadget shares, then
-// the driver made current.
-void StartGuiDriver() {
-    if (started)
-        return;
-    started = true;
-    StartToolkit();
+// The optional functions and the state every gadget shares come before the driver.
+Ref<TVellumDriver> NewWindowsDriver() {
     StartWindowsBindings();
     WindowsDriverState& state = WindowsDriver();
     state.CustomColors.fill(0xFFFFFF);
@@ -25,8 +16,12 @@ void StartGuiDriver() {
     state.emptyText = L"";
     state.noTheme = L" ";
     state.explorerTheme = L"Explorer";
-    SetCurrentDriver(New<TWindowsGUIDriver>());
+    return New<TWindowsGUIDriver>();
 }
+
+} // namespace
+
+void StartGuiDriver() { StartPlatformDriver(&NewWindowsDriver); }
 
 String PlatformName() { return u"windows"; }
 
