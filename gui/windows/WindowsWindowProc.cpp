@@ -123,9 +123,11 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT TWindowsWindow::OnCommand(UINT msg, WPARAM wParam) {
-    // A command carries only the low 16 bits of a menu's id.
-    if (wParam > 100)
-        HandleMenuEvent(msg, TWindowsMenu::KeyFromCommand(LOWORD(wParam)));
+    // A command carries only the low 16 bits of a menu's id: the id, not those bits, tells a
+    // menu's command (above 100) from any other.
+    const int key = TWindowsMenu::KeyFromCommand(LOWORD(wParam));
+    if (key > 100)
+        HandleMenuEvent(msg, key);
     return 0;
 }
 

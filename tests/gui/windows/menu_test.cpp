@@ -5,6 +5,7 @@
 #include "gui/HotKey.h"
 #include "gui/Language.h"
 #include "gui/LocalizationEngine.h"
+#include "gui/MenuShortcut.h"
 #include "gui/windows/WindowsMenu.h"
 #include "gui/windows/WindowsWindow.h"
 #include "runtime/Exceptions.h"
@@ -69,6 +70,44 @@ TEST_F(MenuTest, CommandIdsPastSixteenBitsStillReachTheirMenu) {
     events = recorder.Take();
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0]->source, early);
+}
+
+// Makes and frees menus until the next menu made takes an id past 16 bits whose low 16 bits
+// are `low`.
+void SpendIdsUntil(int low) {
+    int key = 0;
+    do {
+        const Ref<TWindowsMenu> spent = New<TWindowsMenu>();
+        key = spent->_key;
+        spent->Free();
+    } while (key < 0xFFFF || ((key + 1) & 0xFFFF) != low);
+}
+
+TEST_F(MenuTest, CommandsWhoseSixteenBitsLookLikeNoMenusStillReachTheirMenu) {
+    const Ref<TGadget> root = GetWindowMenu(window);
+    const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
+    // 0 to 100 is where a raw 16-bit command would be taken for no menu's.
+    std::vector<Ref<TWindowsMenu>> items;
+    for (int low : {0, 50, 100}) {
+        SpendIdsUntil(low);
+        items.push_back(Menu(CreateMenu(u"Eintrag", 1000 + low, game)));
+        ASSERT_EQ(items.back()->_key & 0xFFFF, low);
+    }
+    RefreshWindowMenu(window);
+    recorder.Take();
+    for (const auto& item : items) {
+        SCOPED_TRACE(item->_key);
+        ASSERT_EQ(PlatformUser()->ChooseMenu(item), 1);
+        // Wine's menu passes the whole id on; Windows' command carries its low 16 bits only.
+        SendMessageW(Hwnd(window), WM_COMMAND, MAKEWPARAM(item->_key & 0xFFFF, 0), 0);
+        const std::vector<Ref<TEvent>> events = recorder.Take();
+        ASSERT_EQ(events.size(), 2u);
+        for (const Ref<TEvent>& event : events) {
+            EXPECT_EQ(event->id, MenuAction);
+            EXPECT_EQ(event->source, item);
+            EXPECT_EQ(event->data, item->_tag);
+        }
+    }
 }
 
 TEST_F(MenuTest, TheTreeBecomesTheMenuBarWithSeparatorsAndSubmenus) {
