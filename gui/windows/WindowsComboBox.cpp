@@ -91,12 +91,6 @@ int TWindowsComboBox::CurrentItem() {
     return static_cast<int>(SendMessageW(_hwnd, CB_GETCURSEL, 0, 0));
 }
 
-String TWindowsComboBox::EditText() {
-    wchar_t text[1024] = {};
-    GetWindowTextW(_editHwnd, text, 1024);
-    return FromWide(text);
-}
-
 int TWindowsComboBox::ClearListItems() {
     DeSensitize();
     SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
@@ -151,19 +145,18 @@ LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
         const int current = CurrentItem();
         if (current != _selected) {
             _selected = current;
-            _reportedEdit.clear();
             PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(*this, current));
         }
         return 0;
     }
-    case CBN_EDITCHANGE: {
-        const std::wstring now = Wide(_editHwnd ? EditText() : GetText());
-        if (now != _reportedEdit) {
-            _reportedEdit = now;
+    case CBN_EDITCHANGE:
+        // The inner combo and the control both pass one edit on. Only the user's edits mark
+        // the field modified (a choice or the program's text does not): the first passes.
+        if (_editHwnd && SendMessageW(_editHwnd, EM_GETMODIFY, 0, 0)) {
+            SendMessageW(_editHwnd, EM_SETMODIFY, FALSE, 0);
             PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
         }
         return 0;
-    }
     default:
         return 0;
     }

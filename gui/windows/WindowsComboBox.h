@@ -40,10 +40,6 @@ class TWindowsComboBox : public TWindowsGadget {
   private:
     int SendItem(UINT message, int index, const String& text, int icon);
     int CurrentItem();
-    // What the edit field shows (its first 1023 characters).
-    String EditText();
-    // The edit text last reported: the inner combo and the control both pass on a change.
-    std::wstring _reportedEdit;
 };
 
 } // namespace vandro

@@ -90,6 +90,61 @@ TEST_F(ComboBoxTest, EditableOneReportsTypingAndFilesItsInnerWindows) {
     EXPECT_EQ(TWindowsGUIDriver::GadgetFromHwnd(edit), nullptr);
 }
 
+// Opens the list with a click on the drop-down button and clicks the item.
+void ChooseWithTheMouse(HWND combo, int index) {
+    RECT box{};
+    GetWindowRect(combo, &box);
+    ClickAt(GetAncestor(combo, GA_ROOT), POINT{box.right - 6, (box.top + box.bottom) / 2});
+    for (int tries = 0; tries < 100 && !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0); ++tries)
+        PumpFor(10);
+    ASSERT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    COMBOBOXINFO parts{sizeof parts};
+    GetComboBoxInfo(combo, &parts);
+    RECT list{};
+    GetClientRect(parts.hwndList, &list);
+    const auto item = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    POINT centre{list.left + 20, list.top + item * index + item / 2};
+    ClientToScreen(parts.hwndList, &centre);
+    ClickAt(nullptr, centre);
+    PumpFor(50);
+}
+
+// Clicks into the edit field and clears it in one step, as the user does.
+void ClearFieldAtOnce(HWND edit) {
+    ClickAt(GetAncestor(edit, GA_ROOT), CentreOf(edit));
+    TypeKey(VK_END);
+    TypeKey(VK_HOME, 1);
+    TypeKey(VK_DELETE);
+    PumpFor(50);
+}
+
+TEST_F(ComboBoxTest, AnEditAfterAChoiceOrTheProgramsTextIsReported) {
+    auto combo = ComboOfThree(window, ComboBoxEditable);
+    auto native = Cast<TWindowsComboBox>(combo);
+    PumpPending();
+    events.Take();
+    ChooseWithTheMouse(native->_comboHwnd, 0);
+    auto actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0]->data, 0);
+    EXPECT_EQ(GadgetText(combo), u"Rot");
+    ClearFieldAtOnce(native->_editHwnd);
+    EXPECT_EQ(GadgetText(combo), u"");
+    actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u) << "the field cleared after a choice";
+    EXPECT_EQ(actions[0]->data, -1);
+
+    SetGadgetText(combo, u"Gelb");
+    PumpPending();
+    EXPECT_TRUE(Taken({GadgetAction}).empty());
+    ClearFieldAtOnce(native->_editHwnd);
+    EXPECT_EQ(GadgetText(combo), u"");
+    actions = Taken({GadgetAction});
+    ASSERT_EQ(actions.size(), 1u) << "the field cleared after the program's text";
+    EXPECT_EQ(actions[0]->data, -1);
+    FreeGadget(combo);
+}
+
 TEST_F(ComboBoxTest, HundredCyclesLeaveNothing) {
     std::vector<HWND> handles;
     for (int i = 0; i < 100; ++i) {
