@@ -21,7 +21,7 @@ void InheritEnabled(TPlatformGadget& control, const Ref<TGadget>& group) {
 }
 
 // By gadget class number.
-constexpr std::array<const char16_t*, 18> kKindNames{
+constexpr std::array<const char16_t*, kGadgetClasses> kKindNames{
     u"desktop",   u"window",   u"button",       u"panel",  u"text field", u"text area",
     u"combo box", u"list box", u"toolbar",      u"tabber", u"tree view",  u"HTML view",
     u"label",     u"slider",   u"progress bar", u"menu",   u"tree node",  u"canvas"};
@@ -33,6 +33,22 @@ Ref<TGadget> TPlatformDriver::MissingGadgetKind(int gadgetClass, const String& p
         return {};
     RuntimeError(u"The " + platform + u" platform has no " +
                  kKindNames[static_cast<std::size_t>(gadgetClass)] + u" gadgets yet");
+}
+
+Ref<TGadget> TPlatformDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
+                                                      int style, const String& text) {
+    if (gadgetClass == ClassDesktop)
+        return DesktopGadget();
+    if (gadgetClass < 0 || gadgetClass >= kGadgetClasses)
+        return {};
+    const TGadgetKinds& kinds = GadgetKinds();
+    const GadgetMaker make = kinds.makers[static_cast<std::size_t>(gadgetClass)];
+    if (!make)
+        return MissingGadgetKind(gadgetClass, kinds.platform);
+    const bool withText = gadgetClass == ClassTextField || gadgetClass == ClassComboBox ||
+                          gadgetClass == ClassToolbar || gadgetClass == ClassMenu ||
+                          gadgetClass == ClassTreeNode;
+    return make(group, style, withText ? text : String());
 }
 
 Ref<TGadget> TPlatformDriver::CreateGadget(int gadgetClass, const String& text, int x, int y, int w,

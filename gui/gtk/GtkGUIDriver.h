@@ -15,7 +15,6 @@
 namespace vandro {
 
 class TGtkGadget;
-class TGtkMenu;
 class TGtkWindow;
 
 class TGtkGUIDriver : public TPlatformDriver {
@@ -40,8 +39,7 @@ class TGtkGUIDriver : public TPlatformDriver {
     Ref<TGuiFont> LibraryFont(int kind, double size, int style) override;
     Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
-    Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group, int style,
-                                         const String& text) override;
+    const TGadgetKinds& GadgetKinds() override;
     Ref<TGadget> DesktopGadget() override;
     Ref<TGuiFont> DefaultGadgetFont() override;
 };
@@ -52,9 +50,6 @@ struct TGtkState {
     int lastHandle = 0;
     // Widgets the driver made and that are not finalized yet.
     int liveWidgets = 0;
-    // Menu command ids start at 101; not owned, a menu leaves the table when it goes.
-    int menuCounter = 100;
-    std::map<int, TGtkMenu*> menus;
     Ref<TGtkGadget> desktop;
     Ref<TGuiFont> defaultFont;
     // Not owned: the window activated last, until it is freed.

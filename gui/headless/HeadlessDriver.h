@@ -46,8 +46,7 @@ class THeadlessDriver : public TPlatformDriver {
     // As on Windows: the font's size is the whole points of the size, not the size rounded.
     Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
-    Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group, int style,
-                                         const String& text) override;
+    const TGadgetKinds& GadgetKinds() override;
     Ref<TGadget> DesktopGadget() override;
     Ref<TGuiFont> DefaultGadgetFont() override;
 };

@@ -24,54 +24,36 @@ namespace vandro {
 
 namespace {
 
-template <class T> Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
-    return New<T>()->Create(group, style, text);
+Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& text) {
+    return New<THeadlessTreeNode>()->Create(group, style, text, -1, -1);
 }
 
 } // namespace
 
-Ref<TGadget> THeadlessDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
-                                                      int style, const String& text) {
-    switch (gadgetClass) {
-    case ClassDesktop:
-        return Headless().desktop;
-    case ClassWindow:
-        return Make<THeadlessWindow>(group, style, {});
-    case ClassButton:
-        return Make<THeadlessButton>(group, style, {});
-    case ClassPanel:
-        return Make<THeadlessPanel>(group, style, {});
-    case ClassTextField:
-        return Make<THeadlessTextField>(group, style, text);
-    case ClassTextArea:
-        return Make<THeadlessTextArea>(group, style, {});
-    case ClassComboBox:
-        return Make<THeadlessComboBox>(group, style, text);
-    case ClassListBox:
-        return Make<THeadlessListBox>(group, style, {});
-    case ClassToolbar:
-        return Make<THeadlessToolbar>(group, style, text);
-    case ClassTabber:
-        return Make<THeadlessTabber>(group, style, {});
-    case ClassTreeView:
-        return Make<THeadlessTreeView>(group, style, {});
-    case ClassHTMLView:
-        return Make<THeadlessHTMLView>(group, style, {});
-    case ClassLabel:
-        return Make<THeadlessLabel>(group, style, {});
-    case ClassSlider:
-        return Make<THeadlessSlider>(group, style, {});
-    case ClassProgressBar:
-        return Make<THeadlessProgressBar>(group, style, {});
-    case ClassMenu:
-        return New<THeadlessMenu>()->Create(group, style, text);
-    case ClassTreeNode:
-        return New<THeadlessTreeNode>()->Create(group, style, text, -1, -1);
-    case ClassCanvas:
-        return Make<THeadlessCanvas>(group, style, {});
-    default:
-        return {};
-    }
+const TGadgetKinds& THeadlessDriver::GadgetKinds() {
+    static const TGadgetKinds kinds = [] {
+        TGadgetKinds made{u"headless"};
+        auto& m = made.makers;
+        m[ClassWindow] = MakeGadget<THeadlessWindow>;
+        m[ClassButton] = MakeGadget<THeadlessButton>;
+        m[ClassPanel] = MakeGadget<THeadlessPanel>;
+        m[ClassTextField] = MakeGadget<THeadlessTextField>;
+        m[ClassTextArea] = MakeGadget<THeadlessTextArea>;
+        m[ClassComboBox] = MakeGadget<THeadlessComboBox>;
+        m[ClassListBox] = MakeGadget<THeadlessListBox>;
+        m[ClassToolbar] = MakeGadget<THeadlessToolbar>;
+        m[ClassTabber] = MakeGadget<THeadlessTabber>;
+        m[ClassTreeView] = MakeGadget<THeadlessTreeView>;
+        m[ClassHTMLView] = MakeGadget<THeadlessHTMLView>;
+        m[ClassLabel] = MakeGadget<THeadlessLabel>;
+        m[ClassSlider] = MakeGadget<THeadlessSlider>;
+        m[ClassProgressBar] = MakeGadget<THeadlessProgressBar>;
+        m[ClassMenu] = MakeGadget<THeadlessMenu>;
+        m[ClassTreeNode] = MakeTreeNode;
+        m[ClassCanvas] = MakeGadget<THeadlessCanvas>;
+        return made;
+    }();
+    return kinds;
 }
 
 Ref<TGadget> THeadlessDriver::DesktopGadget() { return Headless().desktop; }

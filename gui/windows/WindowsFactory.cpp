@@ -23,54 +23,41 @@ namespace vandro {
 
 namespace {
 
-template <class T> Ref<TGadget> Instance(const Ref<TGadget>& group, int style, const String& text) {
-    return New<T>()->Create(group, style, text);
+// A canvas is a panel that paints itself and takes the mouse.
+Ref<TGadget> MakeCanvas(const Ref<TGadget>& group, int style, const String& text) {
+    return MakeGadget<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, text);
+}
+
+Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& text) {
+    return New<TWindowsTreeNode>()->Create(group, style, text, -1, -1);
 }
 
 } // namespace
 
-Ref<TGadget> TWindowsGUIDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
-                                                        int style, const String& text) {
-    switch (gadgetClass) {
-    case ClassDesktop:
-        return WindowsDriver().DesktopGadget;
-    case ClassWindow:
-        return Instance<TWindowsWindow>(group, style, u"");
-    case ClassButton:
-        return Instance<TWindowsButton>(group, style, u"");
-    case ClassLabel:
-        return Instance<TWindowsLabel>(group, style, u"");
-    case ClassMenu:
-        return Instance<TWindowsMenu>(group, style, text);
-    case ClassPanel:
-        return Instance<TWindowsPanel>(group, style, u"");
-    case ClassCanvas:
-        return Instance<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, u"");
-    case ClassTextField:
-        return Instance<TWindowsTextField>(group, style, text);
-    case ClassTextArea:
-        return Instance<TWindowsTextArea>(group, style, u"");
-    case ClassComboBox:
-        return Instance<TWindowsComboBox>(group, style, text);
-    case ClassListBox:
-        return Instance<TWindowsListBox>(group, style, u"");
-    case ClassTabber:
-        return Instance<TWindowsTabber>(group, style, u"");
-    case ClassSlider:
-        return Instance<TWindowsSlider>(group, style, u"");
-    case ClassProgressBar:
-        return Instance<TWindowsProgressBar>(group, style, u"");
-    case ClassHTMLView:
-        return Instance<TWindowsHTMLView>(group, style, u"");
-    case ClassToolbar:
-        return Instance<TWindowsToolbar>(group, style, text);
-    case ClassTreeView:
-        return Instance<TWindowsTreeView>(group, style, u"");
-    case ClassTreeNode:
-        return New<TWindowsTreeNode>()->Create(group, style, text, -1, -1);
-    }
-    // A number outside the gadget classes.
-    return {};
+const TGadgetKinds& TWindowsGUIDriver::GadgetKinds() {
+    static const TGadgetKinds kinds = [] {
+        TGadgetKinds made{u"Windows"};
+        auto& m = made.makers;
+        m[ClassWindow] = MakeGadget<TWindowsWindow>;
+        m[ClassButton] = MakeGadget<TWindowsButton>;
+        m[ClassLabel] = MakeGadget<TWindowsLabel>;
+        m[ClassMenu] = MakeGadget<TWindowsMenu>;
+        m[ClassPanel] = MakeGadget<TWindowsPanel>;
+        m[ClassCanvas] = MakeCanvas;
+        m[ClassTextField] = MakeGadget<TWindowsTextField>;
+        m[ClassTextArea] = MakeGadget<TWindowsTextArea>;
+        m[ClassComboBox] = MakeGadget<TWindowsComboBox>;
+        m[ClassListBox] = MakeGadget<TWindowsListBox>;
+        m[ClassTabber] = MakeGadget<TWindowsTabber>;
+        m[ClassSlider] = MakeGadget<TWindowsSlider>;
+        m[ClassProgressBar] = MakeGadget<TWindowsProgressBar>;
+        m[ClassHTMLView] = MakeGadget<TWindowsHTMLView>;
+        m[ClassToolbar] = MakeGadget<TWindowsToolbar>;
+        m[ClassTreeView] = MakeGadget<TWindowsTreeView>;
+        m[ClassTreeNode] = MakeTreeNode;
+        return made;
+    }();
+    return kinds;
 }
 
 } // namespace vandro

@@ -61,9 +61,7 @@ class TWindowsGUIDriver : public TPlatformDriver {
     // Register the class on first use and answer its name.
     static String ClassName();
     static String DialogClassName();
-    // A gadget class this platform has no object for yet raises a runtime error naming it.
-    Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group, int style,
-                                         const String& text) override;
+    const TGadgetKinds& GadgetKinds() override;
     // 0 below common controls 6, 1 for 6.0, 2 above.
     static int CheckCommonControlVersion();
     // 0 without visual styles.

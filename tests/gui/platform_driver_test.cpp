@@ -75,6 +75,10 @@ class TStepDriver : public TPlatformDriver {
         gadget->style = style;
         return gadget;
     }
+    const TGadgetKinds& GadgetKinds() override {
+        static const TGadgetKinds none{u"step"};
+        return none;
+    }
     Ref<TGadget> DesktopGadget() override { return desktop; }
     Ref<TGuiFont> DefaultGadgetFont() override { return font; }
 
