@@ -12,8 +12,7 @@ namespace {
 
 // WS_CHILD, WS_CLIPSIBLINGS, TBSTYLE_FLAT, TBSTYLE_TRANSPARENT.
 constexpr DWORD kBarStyle = 0x44008800;
-// WS_EX_TOOLWINDOW, WS_EX_NOPARENTNOTIFY.
-constexpr DWORD kBarExStyle = 0x90;
+constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_NOPARENTNOTIFY;
 constexpr int kSeparatorIcon = -2;
 
 } // namespace

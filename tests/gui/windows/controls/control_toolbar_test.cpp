@@ -62,6 +62,15 @@ TEST_F(ToolbarTest, StripGivesButtonsAndSeparatorsAndMovesTheClientDown) {
     EXPECT_EQ(GadgetClientHeight(window), clientHeight);
 }
 
+TEST_F(ToolbarTest, IsAToolWindowThatLeavesDroppedFilesToItsWindow) {
+    auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    const LONG extended = GetWindowLongW(Hwnd(bar), GWL_EXSTYLE);
+    EXPECT_EQ(extended & (WS_EX_TOOLWINDOW | WS_EX_NOPARENTNOTIFY),
+              WS_EX_TOOLWINDOW | WS_EX_NOPARENTNOTIFY);
+    EXPECT_EQ(extended & WS_EX_ACCEPTFILES, 0) << "a drop over the bar would end there";
+    FreeGadget(bar);
+}
+
 TEST_F(ToolbarTest, ClickRaisesTheIndexAndStatesReadBack) {
     auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
     InsertGadgetItem(bar, 0, {}, 0, -2, {}, Box(String(u"sep")));
