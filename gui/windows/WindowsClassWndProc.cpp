@@ -156,6 +156,12 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DRAWITEM:
         return DrawItem(hwnd, msg, wParam, lParam);
+    case WM_NEXTDLGCTL:
+        // A panel or tab page is part of the window around it, which moves the focus.
+        if ((GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) &&
+            (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+            return SendMessageW(GetParent(hwnd), msg, wParam, lParam);
+        break;
     case WM_CAPTURECHANGED:
         state.CaptureChanged =
             reinterpret_cast<HWND>(lParam) == hwnd && state.EmitDepth == 0 ? 1 : 0;

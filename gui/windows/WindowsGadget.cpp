@@ -223,11 +223,12 @@ int TWindowsGadget::Activate(int command) {
         }
         SetFocus(_hwnd);
         return 0;
+    // The window around the control moves the focus, as it does for Tab and Shift+Tab.
     case ActivateBack:
-        SendMessageW(_hwnd, WM_NEXTDLGCTL, 1, 0);
+        SendMessageW(GetParent(_hwnd), WM_NEXTDLGCTL, 1, 0);
         return 0;
     case ActivateForward:
-        SendMessageW(_hwnd, WM_NEXTDLGCTL, 0, 0);
+        SendMessageW(GetParent(_hwnd), WM_NEXTDLGCTL, 0, 0);
         return 0;
     case ActivateRedraw:
         RefreshLook();

@@ -131,6 +131,27 @@ TEST_F(GadgetBaseTest, HidingAGroupWithTheFocusHandsTheFocusOut) {
     EXPECT_EQ(group->State() & StateHidden, StateHidden);
 }
 
+// Commands 10 and 11 move the focus one tab stop back and on, into and out of a panel, and
+// past one that is hidden.
+TEST_F(GadgetBaseTest, PreviousAndNextTabStopMoveTheFocus) {
+    const Ref<TGadget> first = CreateButton(u"1", 10, 10, 80, 24, window, 0);
+    const Ref<TGadget> panel = CreatePanel(10, 40, 200, 40, window, 0, u"");
+    const Ref<TGadget> inPanel = CreateButton(u"2", 10, 5, 80, 24, panel, 0);
+    const Ref<TGadget> last = CreateButton(u"3", 10, 90, 80, 24, window, 0);
+    SetFocus(NativeHandle(inPanel));
+    inPanel->Activate(ActivateBack);
+    EXPECT_EQ(GetFocus(), NativeHandle(first));
+    first->Activate(ActivateForward);
+    EXPECT_EQ(GetFocus(), NativeHandle(inPanel));
+    inPanel->Activate(ActivateForward);
+    EXPECT_EQ(GetFocus(), NativeHandle(last));
+    HideGadget(panel);
+    last->Activate(ActivateBack);
+    EXPECT_EQ(GetFocus(), NativeHandle(first));
+    first->Activate(ActivateForward);
+    EXPECT_EQ(GetFocus(), NativeHandle(last));
+}
+
 TEST_F(GadgetBaseTest, ColourBrushIsReplacedAndRemovedWhileTheColourIsKept) {
     const Ref<TGadget> label = CreateLabel(u"Colour", 10, 10, 100, 20, window, 0);
     const Ref<TWindowsGadget> native = Cast<TWindowsGadget>(label);
