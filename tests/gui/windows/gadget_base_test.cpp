@@ -152,6 +152,18 @@ TEST_F(GadgetBaseTest, PreviousAndNextTabStopMoveTheFocus) {
     EXPECT_EQ(GetFocus(), NativeHandle(last));
 }
 
+// The arrow keys go from control to control inside a panel as they do in the window.
+TEST_F(GadgetBaseTest, ArrowKeysMoveBetweenTheButtonsOfAPanel) {
+    const Ref<TGadget> panel = CreatePanel(10, 10, 200, 40, window, 0, u"");
+    const Ref<TGadget> left = CreateButton(u"1", 10, 5, 80, 24, panel, 0);
+    const Ref<TGadget> right = CreateButton(u"2", 100, 5, 80, 24, panel, 0);
+    SetFocus(NativeHandle(left));
+    TypeKey(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), NativeHandle(right));
+    TypeKey(VK_LEFT);
+    EXPECT_EQ(GetFocus(), NativeHandle(left));
+}
+
 TEST_F(GadgetBaseTest, ColourBrushIsReplacedAndRemovedWhileTheColourIsKept) {
     const Ref<TGadget> label = CreateLabel(u"Colour", 10, 10, 100, 20, window, 0);
     const Ref<TWindowsGadget> native = Cast<TWindowsGadget>(label);

@@ -29,6 +29,22 @@ void Collect(const Ref<TGadget>& gadget, std::vector<Ref<TGadget>>& all) {
             Collect(child, all);
 }
 
+// The window of the gadget with this text among them.
+HWND Titled(const std::vector<Ref<TGadget>>& all, const String& text) {
+    for (const Ref<TGadget>& gadget : all)
+        if (gadget->GetText() == text)
+            return HandleFrom<HWND>(gadget->Query(1));
+    return nullptr;
+}
+
+// Pumps until the focus is on the window or three seconds have passed; answers where it is.
+HWND FocusOnceOn(HWND expected) {
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    while (GetFocus() != expected && GetTickCount64() < deadline)
+        PumpFor(10);
+    return GetFocus();
+}
+
 TEST_F(GalleryTest, EveryClassOnOneWindowCapturedForTheDocumentation) {
     auto gallery = BuildGallery();
     RunGalleryEvents();
@@ -37,9 +53,10 @@ TEST_F(GalleryTest, EveryClassOnOneWindowCapturedForTheDocumentation) {
     std::set<int> found;
     for (const Ref<TGadget>& gadget : all)
         found.insert(GadgetClass(gadget));
-    for (int gadgetClass : {ClassWindow, ClassButton, ClassPanel, ClassTextField, ClassTextArea,
-                            ClassComboBox, ClassListBox, ClassToolbar, ClassTabber, ClassTreeView,
-                            ClassHTMLView, ClassLabel, ClassSlider, ClassProgressBar, ClassTreeNode, ClassCanvas})
+    for (int gadgetClass :
+         {ClassWindow, ClassButton, ClassPanel, ClassTextField, ClassTextArea, ClassComboBox,
+          ClassListBox, ClassToolbar, ClassTabber, ClassTreeView, ClassHTMLView, ClassLabel,
+          ClassSlider, ClassProgressBar, ClassTreeNode, ClassCanvas})
         EXPECT_TRUE(found.count(gadgetClass)) << "no gadget of class " << gadgetClass;
     WindowCapture shot(HandleFrom<HWND>(gallery->Query(1)));
     EXPECT_TRUE(shot.SavePng(BesideProgram("gallery-windows.png")));
@@ -84,6 +101,39 @@ TEST_F(GalleryTest, ATabClickShowsItsPage) {
     EXPECT_TRUE(IsGadgetHidden(button, 0));
     WindowCapture shot(HandleFrom<HWND>(gallery->Query(1)));
     EXPECT_TRUE(shot.SavePng(BesideProgram("gallery-windows-view-tab.png")));
+    FreeGallery();
+    PumpPending();
+    Drain();
+}
+
+// Tab and Shift+Tab go on from a button on a tab page and one in a group panel across the
+// whole window: neither keeps the focus inside.
+TEST_F(GalleryTest, TabAndShiftTabCrossPanelsAndTabPages) {
+    auto gallery = BuildGallery();
+    RunGalleryEvents();
+    std::vector<Ref<TGadget>> all;
+    Collect(gallery, all);
+    Ref<TGadget> list;
+    for (const Ref<TGadget>& gadget : all)
+        if (GadgetClass(gadget) == ClassListBox)
+            list = gadget;
+    const HWND onPage = Titled(all, u"Auf der Seite");
+    const HWND inGroup = Titled(all, u"Innen");
+    const HWND first = Titled(all, u"Knopf");
+    ASSERT_TRUE(list && onPage && inGroup && first);
+    SetForegroundWindow(HandleFrom<HWND>(gallery->Query(1)));
+    PumpPending();
+    SetFocus(onPage);
+    TypeKey(VK_TAB);
+    EXPECT_EQ(FocusOnceOn(inGroup), inGroup);
+    // The group's button is the last tab stop: round to the first.
+    TypeKey(VK_TAB);
+    EXPECT_EQ(FocusOnceOn(first), first);
+    SetFocus(inGroup);
+    TypeKey(VK_TAB, 1);
+    EXPECT_EQ(FocusOnceOn(onPage), onPage);
+    TypeKey(VK_TAB, 1);
+    EXPECT_EQ(FocusOnceOn(Hwnd(list)), Hwnd(list));
     FreeGallery();
     PumpPending();
     Drain();
