@@ -2,9 +2,11 @@
 
 #include "WindowsGUIDriver.h"
 #include "WindowsListBox.h"
+#include "WindowsWindow.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
+#include "gui/WindowFunctions.h"
 
 namespace vandro {
 
@@ -40,10 +42,18 @@ void TWindowsToolbar::Fit() {
     GetWindowRect(_hwnd, &bar);
     const bool shown = (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
     const int height = shown ? static_cast<int>(bar.bottom - bar.top) : 0;
-    if (window->_clientY == height)
-        return;
-    window->_clientY = height;
-    window->RethinkClient(1);
+    if (window->_clientY != height)
+        SetAside(*window, height);
+}
+
+void TWindowsToolbar::SetAside(TWindowsGadget& window, int height) {
+    window._clientY = height;
+    // A window placed by its client area keeps that area whole: its frame grows instead.
+    const auto* frame = dynamic_cast<TWindowsWindow*>(&window);
+    if (frame && (frame->style & WindowClientCoords))
+        window.Rethink();
+    else
+        window.RethinkClient(1);
 }
 
 int TWindowsToolbar::DoLayout() {
@@ -54,10 +64,8 @@ int TWindowsToolbar::DoLayout() {
 int TWindowsToolbar::Free() {
     TWindowsGadget* window = Window();
     const int answer = TWindowsGadget::Free();
-    if (window) {
-        window->_clientY = 0;
-        window->RethinkClient(1);
-    }
+    if (window)
+        SetAside(*window, 0);
     _icons = nullptr;
     return answer;
 }

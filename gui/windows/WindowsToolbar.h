@@ -38,6 +38,8 @@ class TWindowsToolbar : public TWindowsGadget {
   private:
     // Sizes the bar to its window and moves the window's client area below it.
     void Fit();
+    // Keeps the top rows of the window's client area for a bar this high.
+    static void SetAside(TWindowsGadget& window, int height);
     // Command ids follow the indexes; tips follow the buttons' places.
     void Renumber();
     TWindowsGadget* Window() const;

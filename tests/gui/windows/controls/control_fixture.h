@@ -107,6 +107,41 @@ class WindowsControlTest : public testing::Test {
         SendInput(3, inputs, sizeof(INPUT));
     }
 
+    // The window's client area is w x h and shows wholly between its toolbar and its status
+    // line, across the frame's whole width.
+    static void ExpectClientBetweenBarAndStatusLine(const Ref<TGadget>& window,
+                                                    const Ref<TGadget>& bar, int w, int h) {
+        const HWND top = Hwnd(window);
+        const auto inFrame = [top](HWND hwnd) {
+            RECT rect{};
+            GetWindowRect(hwnd, &rect);
+            MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rect), 2);
+            return rect;
+        };
+        const RECT client = inFrame(HandleFrom<HWND>(window->Query(2)));
+        const RECT toolbar = inFrame(Hwnd(bar));
+        const RECT status = inFrame(FindWindowExW(top, nullptr, STATUSCLASSNAMEW, nullptr));
+        RECT frame{};
+        GetClientRect(top, &frame);
+        EXPECT_EQ(GadgetClientWidth(window), w);
+        EXPECT_EQ(GadgetClientHeight(window), h);
+        EXPECT_EQ(client.right - client.left, w);
+        EXPECT_EQ(client.bottom - client.top, h);
+        EXPECT_EQ(client.left, 0);
+        EXPECT_EQ(client.right, frame.right);
+        EXPECT_EQ(client.top, toolbar.bottom);
+        EXPECT_EQ(client.bottom, status.top) << "rows under the status line";
+    }
+
+    // The user's resize of the window's frame by (dx, dy), as the end of a border drag sets it.
+    static void ResizeFrameBy(const Ref<TGadget>& window, int dx, int dy) {
+        RECT outer{};
+        GetWindowRect(Hwnd(window), &outer);
+        SetWindowPos(Hwnd(window), nullptr, 0, 0, outer.right - outer.left + dx,
+                     outer.bottom - outer.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpPending();
+    }
+
     // Every one of the windows is gone.
     static void ExpectDestroyed(const std::vector<HWND>& handles) {
         for (HWND hwnd : handles)

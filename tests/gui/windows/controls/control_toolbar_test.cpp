@@ -71,6 +71,33 @@ TEST_F(ToolbarTest, IsAToolWindowThatLeavesDroppedFilesToItsWindow) {
     FreeGadget(bar);
 }
 
+TEST_F(ToolbarTest, WithAStatusLineTheClientAreaShowsWholeAndFollowsAResize) {
+    for (const int coords : {0, static_cast<int>(WindowClientCoords)}) {
+        SCOPED_TRACE(coords);
+        auto framed = CreateWindow(u"beide", 40, 60, 300, 200, nullptr,
+                                   WindowTitleBar | WindowResizable | WindowStatusBar | coords);
+        PumpPending();
+        events.Take();
+        auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, framed, 0);
+        PumpPending();
+        EXPECT_TRUE(Taken({WindowMove, WindowSize}).empty()) << "the program's place stays";
+        const int w = GadgetClientWidth(framed);
+        const int h = GadgetClientHeight(framed);
+        if (coords) {
+            EXPECT_EQ(w, 300);
+            EXPECT_EQ(h, 200);
+        }
+        ExpectClientBetweenBarAndStatusLine(framed, bar, w, h);
+        ResizeFrameBy(framed, 40, 30);
+        ExpectClientBetweenBarAndStatusLine(framed, bar, w + 40, h + 30);
+        const auto sizes = Taken({WindowSize});
+        ASSERT_EQ(sizes.size(), 1u);
+        EXPECT_EQ(sizes[0]->x, GadgetWidth(framed));
+        EXPECT_EQ(sizes[0]->y, GadgetHeight(framed));
+        FreeGadget(framed);
+    }
+}
+
 TEST_F(ToolbarTest, ClickRaisesTheIndexAndStatesReadBack) {
     auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
     InsertGadgetItem(bar, 0, {}, 0, -2, {}, Box(String(u"sep")));

@@ -69,6 +69,27 @@ TEST_F(GalleryTest, EveryClassOnOneWindowCapturedForTheDocumentation) {
     Drain();
 }
 
+// The window asks for a client area of 780 x 470 with a toolbar above it and a status line
+// below.
+TEST_F(GalleryTest, TheWholeClientAreaShowsAndFollowsAResize) {
+    auto gallery = BuildGallery();
+    RunGalleryEvents();
+    std::vector<Ref<TGadget>> all;
+    Collect(gallery, all);
+    Ref<TGadget> bar;
+    for (const Ref<TGadget>& gadget : all)
+        if (GadgetClass(gadget) == ClassToolbar)
+            bar = gadget;
+    ASSERT_TRUE(bar);
+    ExpectClientBetweenBarAndStatusLine(gallery, bar, 780, 470);
+    ResizeFrameBy(gallery, -30, 20);
+    RunGalleryEvents();
+    ExpectClientBetweenBarAndStatusLine(gallery, bar, 750, 490);
+    FreeGallery();
+    PumpPending();
+    Drain();
+}
+
 // The tabber's pages: a click on a tab shows that page's gadgets and hides the others'.
 TEST_F(GalleryTest, ATabClickShowsItsPage) {
     auto gallery = BuildGallery();
