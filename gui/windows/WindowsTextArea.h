@@ -85,7 +85,7 @@ class TWindowsTextArea : public TWindowsGadget {
   private:
     // 1 when the area's rules or the filter swallow the message.
     LRESULT FilterMessage(MSGFILTER& filter);
-    // Lays the text out again after a change through the text object model.
+    // Lays the text out again after its text changed (a change of style needs no new layout).
     void Relayout();
     bool Quiet() const { return busy != 0 || _locked != 0; }
     int TextLength();

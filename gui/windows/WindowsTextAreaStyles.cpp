@@ -24,7 +24,6 @@ int TWindowsTextArea::SetStyle(int red, int green, int blue, int flags, int posi
         font->Release();
     }
     range->Release();
-    Relayout();
     return 0;
 }
 
