@@ -25,5 +25,9 @@ int UnbindHotKey(const Ref<THotKey>& hotkey);
 Ref<THotKey> RebindHotKey(const Ref<THotKey>& old, int key, int mods, Ref<TEvent> event, int owner);
 // The newest binding of key and mods whose owner is 0 or this one; null when there is none.
 Ref<TEvent> FindHotKeyEvent(int key, int mods, int owner);
+// A key press found this binding's event (null for none): it is raised unless the gadget it
+// belongs to is disabled. Answers whether the press is used up, as a binding with modifiers
+// uses it; a bare key goes on to the gadget with the focus.
+bool FireHotKey(const Ref<TEvent>& event);
 
 } // namespace vandro

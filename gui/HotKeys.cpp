@@ -1,5 +1,7 @@
 #include "HotKey.h"
 
+#include "Gadget.h"
+#include "GadgetConstants.h"
 #include "ToolkitState.h"
 
 namespace vandro {
@@ -48,6 +50,16 @@ Ref<TEvent> FindHotKeyEvent(int key, int mods, int owner) {
             (record->owner == 0 || record->owner == owner))
             return record->event;
     return {};
+}
+
+bool FireHotKey(const Ref<TEvent>& event) {
+    if (!event)
+        return false;
+    if (const auto source = Cast<TGadget>(event->source);
+        source && (source->State() & StateDisabled))
+        return false;
+    event->Emit();
+    return event->mods != 0;
 }
 
 } // namespace vandro

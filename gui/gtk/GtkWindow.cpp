@@ -319,14 +319,7 @@ bool TGtkWindow::HotKeyPressed(const GdkEventKey& key) {
         return false;
     // A modifier key does not count as its own modifier.
     const int mods = ModifiersFromState(key.state) & ~ModifierOfKey(code);
-    const Ref<TEvent> event = FindHotKeyEvent(code, mods, _hwnd);
-    if (!event)
-        return false;
-    if (const auto source = Cast<TGadget>(event->source);
-        source && (source->State() & StateDisabled))
-        return false;
-    event->Emit();
-    return event->mods != 0;
+    return FireHotKey(FindHotKeyEvent(code, mods, _hwnd));
 }
 
 bool TGtkWindow::ArrowPressed(const GdkEventKey& key) {

@@ -111,14 +111,7 @@ int UserTypeText(const Ref<TGadget>& gadget, const String& text) {
 
 int UserPressKey(int key, int mods) {
     const auto focused = Cast<THeadlessGadget>(Headless().focus);
-    bool swallowed = false;
-    if (const Ref<TEvent> hotkey = FindHotKeyEvent(key, mods, ForegroundHwnd())) {
-        const auto source = Cast<TGadget>(hotkey->source);
-        if (!source || !(source->State() & StateDisabled)) {
-            hotkey->Emit();
-            swallowed = hotkey->mods != 0;
-        }
-    }
+    const bool swallowed = FireHotKey(FindHotKeyEvent(key, mods, ForegroundHwnd()));
     if (focused && !swallowed)
         focused->ReportKey(KeyDown, key, mods);
     if (focused)

@@ -7,6 +7,7 @@
 #include "gui/GadgetCore.h"
 #include "gui/GadgetEvents.h"
 #include "gui/GadgetFunctions.h"
+#include "gui/HotKey.h"
 
 #include <cwctype>
 
@@ -25,11 +26,6 @@ bool IsEditFocused(HWND focus) {
     return std::wstring(name) == L"EDIT";
 }
 
-bool FiresFor(const Ref<TEvent>& event) {
-    const Ref<TGadget> gadget = Cast<TGadget>(event->source);
-    return !gadget || !(gadget->State() & StateDisabled);
-}
-
 // Only a keystroke taken from the queue counts: one that is merely peeked at (HC_NOREMOVE)
 // comes again when it is taken, and would fire its hotkey twice.
 LRESULT Keyboard(int code, WPARAM wParam, LPARAM lParam) {
@@ -40,13 +36,9 @@ LRESULT Keyboard(int code, WPARAM wParam, LPARAM lParam) {
         if (focus && IsEditFocused(focus))
             SetFocus(GetParent(focus));
     }
-    const Ref<TEvent> event = Driver::HotkeyEventFromWp(static_cast<int>(wParam));
-    if (event && FiresFor(event) && !(lParam & 0x80000000)) {
-        event->Emit();
-        if (event->mods)
-            return 1;
-    }
-    return 0;
+    if (lParam & 0x80000000)
+        return 0;
+    return FireHotKey(Driver::HotkeyEventFromWp(static_cast<int>(wParam))) ? 1 : 0;
 }
 
 struct Pressed {

@@ -1,5 +1,8 @@
 // The hot-key registry: bindings updated or added, the owner rule, newest first, and unbinding
 // from anywhere in the chain.
+#include "events/Hook.h"
+#include "gui/Gadget.h"
+#include "gui/GadgetConstants.h"
 #include "gui/HotKey.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +100,35 @@ TEST_F(HotKeyTest, UnbindingWorksAnywhereInTheChainAndOnlyOnItsRecords) {
     EXPECT_EQ(FindHotKeyEvent(3, 0, 0)->data, 3);
     UnbindHotKey(newest);
     EXPECT_EQ(FindHotKeyEvent(1, 0, 0)->data, 1);
+}
+
+class TSwitchGadget : public TGadget {
+  public:
+    int State() override { return state; }
+    int state = 0;
+};
+
+int raised = 0;
+Object CountRaised(int, Object data, Object) {
+    ++raised;
+    return data;
+}
+
+TEST_F(HotKeyTest, AFiredKeyRaisesItsEventUnlessItsGadgetIsDisabledAndModifiersUseItUp) {
+    const auto gadget = New<TSwitchGadget>();
+    const auto withCtrl = TEvent::Create(0x2001, gadget, 0, kCtrl, 0, 0, {});
+    const auto bare = TEvent::Create(0x2001, gadget, 0, 0, 0, 0, {});
+    StartEvents();
+    raised = 0;
+    AddHook(EmitEventHook(), CountRaised, {}, 0);
+    EXPECT_TRUE(FireHotKey(withCtrl));
+    EXPECT_FALSE(FireHotKey(bare));
+    EXPECT_EQ(raised, 2);
+    gadget->state = StateDisabled;
+    EXPECT_FALSE(FireHotKey(withCtrl));
+    EXPECT_FALSE(FireHotKey(nullptr));
+    RemoveHook(EmitEventHook(), CountRaised, {});
+    EXPECT_EQ(raised, 2);
 }
 
 } // namespace
