@@ -4,8 +4,8 @@
 enable_language(RC)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
-set(VANDRO_VERSION 1.0.0)
-set(VANDRO_VERSION_COMMAS 1,0,0,0)
+set(VANDRO_VERSION ${PROJECT_VERSION})
+string(REPLACE "." "," VANDRO_VERSION_COMMAS "${PROJECT_VERSION}.0")
 set(VANDRO_ICON ${CMAKE_CURRENT_BINARY_DIR}/vandro.ico)
 set(VANDRO_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/resources/vandro.manifest)
 

@@ -9,8 +9,11 @@ VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-ming
 # Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
 # xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb.
+# dpkg-dev (dpkg-shlibdeps) lets cpack make the Debian package; desktop-file-utils and lintian
+# check it.
 VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
-                      libclang-rt-14-dev xdotool libxtst-dev imagemagick)
+                      libclang-rt-14-dev xdotool libxtst-dev imagemagick dpkg-dev
+                      desktop-file-utils lintian)
 
 # vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
 vandro_install_packages() {

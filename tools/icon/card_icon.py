@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Draws Vandro's program icon, a playing card with a red heart, into a Windows .ico file.
+"""Draws Vandro's program icon, a playing card with a red heart, into a Windows .ico file, or
+as PNG files in the layout of a Linux icon theme.
 
 Usage: card_icon.py <out.ico> [<preview.png>]
+       card_icon.py --png <theme dir> <size>...   (writes <size>x<size>/apps/vandro.png)
 
 Each size is drawn on its own, supersampled, so that small icons stay crisp: a cream-white
 upright card with rounded corners and a thin dark outline, a deep-red heart (U+2665) centred,
 on a transparent background. Sizes up to 48 are stored as 32-bit bitmaps, 256 as PNG, which
 is what Windows expects of an icon's large image.
 """
+import os
 import struct
 import sys
 import zlib
@@ -117,7 +120,18 @@ def icon(images):
     return directory + entries + data
 
 
+def write_theme(directory, sizes):
+    for size in sizes:
+        apps = os.path.join(directory, f"{size}x{size}", "apps")
+        os.makedirs(apps, exist_ok=True)
+        with open(os.path.join(apps, "vandro.png"), "wb") as out:
+            out.write(png(draw(size)))
+
+
 def main():
+    if len(sys.argv) >= 4 and sys.argv[1] == "--png":
+        write_theme(sys.argv[2], [int(size) for size in sys.argv[3:]])
+        return
     if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
     drawn = {size: draw(size) for size in SIZES}
