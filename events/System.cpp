@@ -32,12 +32,8 @@ class PumpGuard {
 int Pump(int (TSystemDriver::*operation)()) {
     if (sys.pumping)
         return 0;
-    // A failure held while something else pumped the platform (a requester's own loop, say)
-    // is the program's before anything new happens.
-    RaiseHeldFailure();
     PumpGuard guard;
     ((*sys.driver).*operation)();
-    RaiseHeldFailure();
     return 0;
 }
 

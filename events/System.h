@@ -20,8 +20,7 @@ bool IsSystemPumping();
 
 // Program code runs inside the platform's callbacks (window procedures, hooks, signal handlers),
 // and an exception must not cross their C frames: the first failure is held there and raised
-// again by the pump once the callback has returned. PollSystem and WaitSystem raise it at the
-// latest when the driver returns; a driver raises it after each message it dispatches.
+// again by the driver's pump once the message that led to it has been dispatched.
 void HoldFailure(std::exception_ptr failure);
 void RaiseHeldFailure();
 template <class F> auto Shielded(F&& body, decltype(body()) fallback) -> decltype(body()) {

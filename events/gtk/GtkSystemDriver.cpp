@@ -84,9 +84,9 @@ int TGtkSystemDriver::Wait() {
         actions.swap(waiting_);
         for (auto& action : actions)
             action();
-        return Poll();
+    } else {
+        gtk_main_iteration_do(TRUE);
     }
-    gtk_main_iteration_do(TRUE);
     RaiseHeldFailure();
     return Poll();
 }
