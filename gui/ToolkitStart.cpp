@@ -59,6 +59,11 @@ void StartPlatformDriver(Ref<TVellumDriver> (*newDriver)()) {
 
 const Ref<TVellumDriver>& CurrentDriver() { return toolkit.driver; }
 
-void SetCurrentDriver(Ref<TVellumDriver> driver) { toolkit.driver = std::move(driver); }
+void SetCurrentDriver(Ref<TVellumDriver> driver) {
+    toolkit.driver = std::move(driver);
+    // The menus of a new driver count their command ids from 101 again.
+    toolkit.menuCounter = 100;
+    toolkit.menus.clear();
+}
 
 } // namespace vandro

@@ -24,7 +24,7 @@ String PlatformName();
 
 // Null until a platform driver is installed.
 const Ref<TVellumDriver>& CurrentDriver();
-// Replaces whatever driver was installed.
+// Replaces whatever driver was installed; menu command ids start again from 101.
 void SetCurrentDriver(Ref<TVellumDriver> driver);
 
 } // namespace vandro

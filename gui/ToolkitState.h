@@ -6,7 +6,11 @@
 
 #include "runtime/List.h"
 
+#include <map>
+
 namespace vandro {
+
+class TMenuGadget;
 
 struct ToolkitState {
     bool driverInterfaceStarted = false;
@@ -17,6 +21,10 @@ struct ToolkitState {
     int pickedColor = 0;
     int pointerShape = -1;
     Ref<THotKey> hotkeys;
+    // Menu command ids start at 101, above the commands a native window has of its own. Not
+    // owned: a menu leaves the table when it is freed or dies.
+    int menuCounter = 100;
+    std::map<int, TMenuGadget*> menus;
     Ref<TList> pendingEvents;
     // The localization engine's own setters, which the driver's localization wraps.
     Function<int(int)> engineSetMode;

@@ -1,5 +1,6 @@
 # The driver interface with the creation steps every platform shares, fonts, icon strips, hot
-# keys, the toolkit's module functions and its start-up. The platforms are libraries of their own.
+# keys, the menu tree, the toolkit's module functions and its start-up. The platforms are
+# libraries of their own.
 target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DriverFunctions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DriverLocalization.cpp
@@ -11,6 +12,7 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HotKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IconStrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationFunctions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuGadget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuShortcut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformGadget.cpp

@@ -6,17 +6,11 @@
 
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
-#include "gui/LocalizationEngine.h"
-#include "gui/MenuShortcut.h"
-#include "gui/ToolkitStart.h"
-#include "runtime/Exceptions.h"
 #include "runtime/Text.h"
 
 namespace vandro {
 
 namespace {
-
-TGtkMenu* ParentMenu(const TGadget& menu) { return dynamic_cast<TGtkMenu*>(menu.parent); }
 
 void OnChosen(GtkMenuItem*, gpointer data) {
     Shielded([&] { static_cast<TGtkMenu*>(data)->Chosen(); });
@@ -59,12 +53,7 @@ void SetItemText(GtkWidget* item, const String& text) {
 
 } // namespace
 
-TGtkMenu::TGtkMenu() { _key = SetNewKey(); }
-
 TGtkMenu::~TGtkMenu() {
-    auto& menus = GtkDriver().menus;
-    if (auto found = menus.find(_key); found != menus.end() && found->second == this)
-        menus.erase(found);
     Watch(_shell, nullptr);
     Watch(_itemWidget, nullptr);
 }
@@ -77,105 +66,11 @@ void TGtkMenu::Watch(GtkWidget*& pointer, GtkWidget* widget) {
         g_object_add_weak_pointer(G_OBJECT(widget), reinterpret_cast<gpointer*>(&pointer));
 }
 
-int TGtkMenu::DoLayout() { return 0; }
-
-int TGtkMenu::Free() {
-    const Ref<TGadget> self(this);
-    Close();
-    if (_itemWidget)
-        gtk_widget_destroy(_itemWidget);
-    Watch(_itemWidget, nullptr);
-    _setparent(nullptr, -1);
-    GtkDriver().menus.erase(_key);
-    _icon = nullptr;
-    // A freed item's shortcut would go on raising events for a menu nobody can see.
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    return 0;
-}
-
-int TGtkMenu::State() { return _state; }
-
-int TGtkMenu::SetText(const String& text) {
-    name = text;
-    return 0;
-}
-
-String TGtkMenu::GetText() { return name; }
-
-int TGtkMenu::SetTooltip(const String&) { return 0; }
-
-int TGtkMenu::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & 8))
-        return 0;
-    _icon = pixmap;
-    return 1;
-}
-
-int TGtkMenu::SetEnabled(int enabled) {
-    _state = enabled ? (_state & ~StateDisabled) : (_state | StateDisabled);
-    if (_itemWidget)
-        gtk_widget_set_sensitive(_itemWidget, enabled ? TRUE : FALSE);
-    return 0;
-}
-
-int TGtkMenu::SetSelected(int selected) {
-    _state = selected ? (_state | StateChecked) : (_state & ~StateChecked);
-    if (_itemWidget && GTK_IS_CHECK_MENU_ITEM(_itemWidget)) {
-        // Setting the mark activates the item in GTK; the program's own change is no choice.
-        g_signal_handlers_block_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
-        gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(_itemWidget), selected ? TRUE : FALSE);
-        g_signal_handlers_unblock_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
-    }
-    return 0;
-}
-
-int TGtkMenu::SetHotKey(int key, int modifiers) {
-    _hotkeycode = key;
-    _modifier = modifiers;
-    _shortcut = MenuShortcutText(key, modifiers);
-    if (_itemWidget && !name.empty())
-        SetItemText(_itemWidget, name + _shortcut);
-    const Ref<TGadget> self(this);
-    _hotkey = RebindHotKey(_hotkey, key, modifiers,
-                           TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {}),
-                           GadgetWindowHwnd(self));
-    return 0;
-}
-
-int TGtkMenu::Class() { return ClassMenu; }
-
-int TGtkMenu::SetNewKey() {
-    const int key = ++GtkDriver().menuCounter;
-    GtkDriver().menus[key] = this;
-    return key;
-}
-
-Ref<TGtkMenu> TGtkMenu::GetMenuFromKey(int key) {
-    const auto& menus = GtkDriver().menus;
-    const auto found = menus.find(key);
-    return found == menus.end() ? Ref<TGtkMenu>() : Ref<TGtkMenu>(found->second);
-}
-
-Ref<TGadget> TGtkMenu::Create(const Ref<TGadget>& group, int tag, const String& text) {
-    const Ref<TGadget> self(this);
-    name = text;
-    _tag = tag;
-    Ref<TGadget> container = group;
-    if (auto window = Cast<TGtkWindow>(group))
-        container = window->GetMenu();
-    _setparent(container, -1);
-    if (TVellumLocalizationEngine::GetMode() & TVellumLocalizationEngine::ModeKeysAtCreation)
-        CurrentDriver()->SetGadgetLocalization(self, name, {});
-    return self;
-}
-
-GtkWidget* TGtkMenu::NewItemWidget() {
-    if (name.empty())
+GtkWidget* TGtkMenu::NewItemWidget(const TGtkMenu& above, const String& text) {
+    if (IsSeparator())
         return gtk_separator_menu_item_new();
-    const TGtkMenu* above = ParentMenu(*this);
     // Entries of a menu bar and items that open a submenu carry no check mark.
-    const bool plain = !kids->IsEmpty() || (above && GTK_IS_MENU_BAR(above->_shell));
+    const bool plain = !kids->IsEmpty() || GTK_IS_MENU_BAR(above._shell);
     GtkWidget* item = plain ? gtk_menu_item_new() : gtk_check_menu_item_new();
     if (!plain) {
         // The theme draws an empty box in front of an unchecked item, as if it were a toggle;
@@ -185,60 +80,59 @@ GtkWidget* TGtkMenu::NewItemWidget() {
                  u"check:not(:checked){-gtk-icon-source:none;-gtk-icon-shadow:none;"
                  u"background:none;border-color:transparent;box-shadow:none;}");
     }
-    SetItemText(item, TVellumLocalizationEngine::LocalizeString(name) + _shortcut);
+    SetItemText(item, text);
     return item;
 }
 
-int TGtkMenu::Open(int popup) {
-    if (TGtkMenu* above = ParentMenu(*this)) {
-        if (!above->_shell)
-            RuntimeError(
-                u"Parent doesn't have a handle - the desktop heap may have run out of memory!");
-        _item = above->_itemcount++;
-        GtkWidget* item = NewItemWidget();
-        gtk_menu_shell_append(GTK_MENU_SHELL(above->_shell), item);
-        Watch(_itemWidget, item);
-        if (!kids->IsEmpty()) {
-            GtkWidget* submenu = gtk_menu_new();
-            gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), submenu);
-            Watch(_shell, submenu);
-            _itemcount = 0;
-        } else if (!name.empty()) {
-            g_signal_connect(item, "activate", G_CALLBACK(OnChosen), this);
-        }
-        gtk_widget_show_all(item);
-        if (_state & StateDisabled)
-            SetEnabled(0);
-        if (_state & StateChecked)
-            SetSelected(1);
-    } else {
-        Watch(_shell, popup ? gtk_menu_new() : gtk_menu_bar_new());
-        _itemcount = 0;
+void TGtkMenu::NewRootMenu(int popup) {
+    Watch(_shell, popup ? gtk_menu_new() : gtk_menu_bar_new());
+}
+
+void TGtkMenu::AppendItem(TMenuGadget& above, const String& text) {
+    const auto& menu = static_cast<TGtkMenu&>(above);
+    GtkWidget* item = NewItemWidget(menu, text);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu._shell), item);
+    Watch(_itemWidget, item);
+    if (!kids->IsEmpty()) {
+        GtkWidget* submenu = gtk_menu_new();
+        gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), submenu);
+        Watch(_shell, submenu);
+    } else if (!IsSeparator()) {
+        g_signal_connect(item, "activate", G_CALLBACK(OnChosen), this);
     }
-    for (const Object& kid : kids->ToArray())
-        if (auto item = Cast<TGtkMenu>(kid))
-            item->Open(0);
-    return 0;
+    gtk_widget_show_all(item);
 }
 
-int TGtkMenu::FreeKids() {
-    for (const Object& kid : *kids)
-        if (auto item = Cast<TGtkMenu>(kid))
-            item->Close();
-    return 0;
+bool TGtkMenu::HasNativeMenu() const { return _shell != nullptr; }
+
+void TGtkMenu::ShowText(const String& text) {
+    // A separator has no label to change.
+    if (_itemWidget && !IsSeparator())
+        SetItemText(_itemWidget, text);
 }
 
-int TGtkMenu::Close() {
-    FreeKids();
+void TGtkMenu::ShowChecked(bool checked) {
+    if (_itemWidget && GTK_IS_CHECK_MENU_ITEM(_itemWidget)) {
+        // Setting the mark activates the item in GTK; the program's own change is no choice.
+        g_signal_handlers_block_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
+        gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(_itemWidget), checked ? TRUE : FALSE);
+        g_signal_handlers_unblock_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
+    }
+}
+
+void TGtkMenu::ShowEnabled(bool enabled) {
+    if (_itemWidget)
+        gtk_widget_set_sensitive(_itemWidget, enabled ? TRUE : FALSE);
+}
+
+void TGtkMenu::CloseNative() {
     // A root's bar or pop-up goes with it; an item's submenu goes with the shell it is in.
-    if (_shell && !ParentMenu(*this))
+    if (_shell && !ParentMenu())
         gtk_widget_destroy(_shell);
     Watch(_shell, nullptr);
     if (_itemWidget)
         g_signal_handlers_disconnect_by_data(_itemWidget, this);
     Watch(_itemWidget, nullptr);
-    _itemcount = 0;
-    return 0;
 }
 
 void TGtkMenu::Chosen() {

@@ -3,7 +3,6 @@
 #include "GtkMenu.h"
 #include "GtkWindow.h"
 
-#include "gui/GadgetEvents.h"
 #include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
@@ -33,14 +32,7 @@ GtkWidget* TGtkWindow::StatusLabel(int field) const {
     return field >= 0 && field < 3 ? _fields[static_cast<std::size_t>(field)] : nullptr;
 }
 
-Ref<TGadget> TGtkWindow::GetMenu() {
-    if (!_menu) {
-        _menu = New<TGtkMenu>();
-        _menu->Create({}, 0, {});
-        _menu->_setparent(Ref<TGadget>(this), -1);
-    }
-    return _menu;
-}
+Ref<TGadget> TGtkWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
 
 int TGtkWindow::UpdateMenu() {
     if (!_widget || !(style & WindowMenuBar))
@@ -67,33 +59,25 @@ int TGtkWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
     if (!popup || !_widget)
         return 0;
     const Ref<TGadget> self(this);
-    popupextra = extra;
     GtkDriver().popupWindow = this;
-    popup->Open(1);
-    GtkWidget* shell = popup->_shell;
-    gtk_menu_attach_to_widget(GTK_MENU(shell), _widget, nullptr);
-    gtk_widget_show_all(shell);
-    bool open = true;
-    g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
-    gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
-    // Modal, as the platform's pop-up menus are: the choice is handled before this returns.
-    while (open && gtk_widget_get_visible(shell))
-        gtk_main_iteration_do(TRUE);
-    while (gtk_events_pending())
-        gtk_main_iteration_do(FALSE);
-    g_signal_handlers_disconnect_by_data(shell, &open);
-    popup->Close();
+    ShowPopupMenu(*popup, popupextra, extra, [&] {
+        GtkWidget* shell = popup->_shell;
+        gtk_menu_attach_to_widget(GTK_MENU(shell), _widget, nullptr);
+        gtk_widget_show_all(shell);
+        bool open = true;
+        g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
+        gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
+        // Modal, as the platform's pop-up menus are: the choice is handled before this returns.
+        while (open && gtk_widget_get_visible(shell))
+            gtk_main_iteration_do(TRUE);
+        while (gtk_events_pending())
+            gtk_main_iteration_do(FALSE);
+        g_signal_handlers_disconnect_by_data(shell, &open);
+    });
     GtkDriver().popupWindow = nullptr;
-    popupextra = nullptr;
     return 0;
 }
 
-int TGtkWindow::HandleMenuEvent(int id) {
-    const Ref<TGtkMenu> menu = TGtkMenu::GetMenuFromKey(id);
-    const Object extra = std::move(popupextra);
-    popupextra = nullptr;
-    EmitGadgetEvent(MenuAction, menu, menu ? menu->_tag : 0, 0, 0, 0, extra);
-    return 0;
-}
+int TGtkWindow::HandleMenuEvent(int id) { return EmitMenuAction(id, popupextra); }
 
 } // namespace vandro

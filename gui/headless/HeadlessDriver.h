@@ -10,7 +10,6 @@
 
 #include <array>
 #include <deque>
-#include <map>
 #include <vector>
 
 namespace vandro {
@@ -54,10 +53,6 @@ class THeadlessDriver : public TPlatformDriver {
 // What a user of the headless platform has set up and what the platform shows.
 struct HeadlessState {
     int lastHandle = 0;
-    // Menu command ids start at 101.
-    int menuCounter = 100;
-    // Not owned: a menu leaves the table when it is freed or dies.
-    std::map<int, THeadlessMenu*> menus;
     Ref<THeadlessDesktop> desktop;
     Ref<THeadlessFont> defaultFont;
     // The gadget with the keyboard focus; null when none has it.

@@ -4,7 +4,6 @@
 #include "HeadlessDriver.h"
 #include "HeadlessMenu.h"
 
-#include "gui/GadgetEvents.h"
 #include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
@@ -26,14 +25,7 @@ String THeadlessWindow::StatusField(int field) const {
     return vandro::StatusField(_shownStatus, field);
 }
 
-Ref<TGadget> THeadlessWindow::GetMenu() {
-    if (!_menu) {
-        _menu = New<THeadlessMenu>();
-        _menu->Create({}, 0, {});
-        _menu->_setparent(Ref<TGadget>(this), -1);
-    }
-    return _menu;
-}
+Ref<TGadget> THeadlessWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
 
 int THeadlessWindow::UpdateMenu() {
     if (!Alive())
@@ -52,26 +44,18 @@ int THeadlessWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
     const auto popup = Cast<THeadlessMenu>(menu);
     if (!popup || !Alive())
         return 0;
-    popupextra = extra;
-    popup->Open(1);
-    Ref<THeadlessMenu> choice;
-    if (!Headless().popupChoices.empty()) {
-        choice = Headless().popupChoices.front();
-        Headless().popupChoices.pop_front();
-    }
-    if (choice && popup->HasDescendant(choice) && choice->Selectable())
-        HandleMenuEvent(choice->_key);
-    popup->Close();
-    popupextra = nullptr;
+    ShowPopupMenu(*popup, popupextra, extra, [&] {
+        Ref<THeadlessMenu> choice;
+        if (!Headless().popupChoices.empty()) {
+            choice = Headless().popupChoices.front();
+            Headless().popupChoices.pop_front();
+        }
+        if (choice && popup->HasDescendant(choice) && choice->Selectable())
+            HandleMenuEvent(choice->_key);
+    });
     return 0;
 }
 
-int THeadlessWindow::HandleMenuEvent(int id) {
-    const Ref<THeadlessMenu> menu = THeadlessMenu::GetMenuFromKey(id);
-    const Object extra = std::move(popupextra);
-    popupextra = nullptr;
-    EmitGadgetEvent(MenuAction, menu, menu ? menu->_tag : 0, 0, 0, 0, extra);
-    return 0;
-}
+int THeadlessWindow::HandleMenuEvent(int id) { return EmitMenuAction(id, popupextra); }
 
 } // namespace vandro

@@ -1,5 +1,4 @@
-// An int in an Object slot, ordered by its value: the key of the handle registry and of the
-// menus' command ids.
+// An int in an Object slot, ordered by its value: the key of the handle registry.
 #pragma once
 
 #include "runtime/Object.h"

@@ -2,20 +2,12 @@
 #include "WindowsMenu.h"
 #include "WindowsWindow.h"
 
-#include "gui/GadgetEvents.h"
 #include "gui/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {
 
-Ref<TGadget> TWindowsWindow::GetMenu() {
-    if (!_menu) {
-        _menu = New<TWindowsMenu>();
-        _menu->Create({}, 0, {});
-        _menu->_setparent(Ref<TGadget>(this), -1);
-    }
-    return _menu;
-}
+Ref<TGadget> TWindowsWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
 
 int TWindowsWindow::UpdateMenu() {
     HMENU bar = nullptr;
@@ -38,25 +30,16 @@ int TWindowsWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
         return 0;
     POINT at{};
     ::GetCursorPos(&at);
-    popupextra = extra;
-    popup->Open(1);
-    const int command =
-        TrackPopupMenu(popup->_hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, _hwnd, nullptr);
-    if (command)
-        HandleMenuEvent(WM_COMMAND, command);
-    popup->Close();
-    popupextra = nullptr;
+    ShowPopupMenu(*popup, popupextra, extra, [&] {
+        const int command = TrackPopupMenu(popup->_hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y,
+                                           0, _hwnd, nullptr);
+        if (command)
+            HandleMenuEvent(WM_COMMAND, command);
+    });
     return 0;
 }
 
-int TWindowsWindow::HandleMenuEvent(UINT, int id) {
-    const Ref<TWindowsMenu> menu = TWindowsMenu::GetMenuFromKey(id);
-    const Object extra = std::move(popupextra);
-    popupextra = nullptr;
-    // Menu commands bypass the window's event gate.
-    EmitGadgetEvent(MenuAction, menu, menu ? menu->_tag : 0, 0, 0, 0, extra);
-    return 0;
-}
+int TWindowsWindow::HandleMenuEvent(UINT, int id) { return EmitMenuAction(id, popupextra); }
 
 String TWindowsWindow::GetStatusText() { return _status ? _statustext : String(); }
 

@@ -182,26 +182,5 @@ TEST_F(MenuTest, AShortcutOfKeyZeroRemovesTheBinding) {
     FreeGadget(window);
 }
 
-TEST_F(MenuTest, AMenuWithoutAnyWindowHasAShortcutForEveryWindow) {
-    const Ref<TGadget> popup = CreateMenu(u"", 0, nullptr);
-    const Ref<TGadget> item = CreateMenu(u"Find", 9, popup, 0x46, kCtrl);
-    EXPECT_EQ(FindHotKeyEvent(0x46, kCtrl, 12345)->source, item);
-    FreeMenu(popup);
-    EXPECT_EQ(FindHotKeyEvent(0x46, kCtrl, 12345), nullptr);
-}
-
-TEST_F(MenuTest, OpeningUnderAParentWithoutAHandleFails) {
-    const Ref<TGadget> parent = CreateMenu(u"", 0, nullptr);
-    const Ref<TGadget> child = CreateMenu(u"x", 1, parent);
-    try {
-        Item(child)->Open(0);
-        ADD_FAILURE() << "opened without a parent menu";
-    } catch (const TKestrelException& failure) {
-        EXPECT_EQ(failure.ToString(),
-                  u"Parent doesn't have a handle - the desktop heap may have run out of memory!");
-    }
-    FreeMenu(parent);
-}
-
 } // namespace
 } // namespace vandro
