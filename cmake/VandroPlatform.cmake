@@ -1,12 +1,15 @@
 # Platforms as libraries. A program or a test picks the platform it runs on by linking it.
 #
 #   vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES <files...>]
-#                       [USER_SOURCES <files...>] [LIBS <libs...>] [PRECOMPILE <headers...>])
+#                       [LIBS <libs...>] [PRECOMPILE <headers...>])
 #       vandro_platform_<name>  the system driver and the gadget driver; defines NewSystemDriver
 #                               and StartGuiDriver
 #       vandro_system_<name>    with SYSTEM_SOURCES: the system driver alone, for programs that
 #                               use only the event layer; defines NewSystemDriver
-#       vandro_user_<name>      the platform and its TPlatformUser, for tests
+#
+#   vandro_add_platform_user(<name> SOURCES <files...> [LIBS <libs...>])
+#       vandro_user_<name>      the platform and its TPlatformUser, for tests and benchmarks
+#                               (tests/support/<name>/)
 #   The core libraries call the entry points a platform defines, so a platform's objects are
 #   linked whole into each program that links it, wherever the linker meets them.
 #   PRECOMPILE names the platform's system headers that nearly every one of its files includes:
@@ -32,11 +35,10 @@ function(vandro_link_objects target objects)
 endfunction()
 
 function(vandro_add_platform name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" ""
-                          "SOURCES;SYSTEM_SOURCES;USER_SOURCES;LIBS;PRECOMPILE")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;SYSTEM_SOURCES;LIBS;PRECOMPILE")
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_platform(<name> SOURCES <files...> [SYSTEM_SOURCES ...] "
-                            "[USER_SOURCES ...] [LIBS ...] [PRECOMPILE <headers...>])")
+                            "[LIBS ...] [PRECOMPILE <headers...>])")
     endif()
     set_property(GLOBAL PROPERTY vandro_platform_headers_${name} ${arg_PRECOMPILE})
 
@@ -57,16 +59,6 @@ function(vandro_add_platform name)
         target_link_libraries(${platform} INTERFACE ${system})
     endif()
 
-    if(arg_USER_SOURCES)
-        set(user vandro_user_${name})
-        add_library(${user}_objects OBJECT ${arg_USER_SOURCES})
-        list(APPEND object_libraries ${user}_objects)
-        target_link_libraries(${user}_objects PUBLIC ${platform}_objects)
-        add_library(${user} INTERFACE)
-        vandro_link_objects(${user} ${user}_objects)
-        target_link_libraries(${user} INTERFACE ${platform})
-    endif()
-
     if(arg_PRECOMPILE AND NOT CMAKE_UNITY_BUILD)
         foreach(objects IN LISTS object_libraries)
             target_precompile_headers(${objects} PRIVATE ${arg_PRECOMPILE})
@@ -74,6 +66,23 @@ function(vandro_add_platform name)
     endif()
 
     set(vandro_platforms ${vandro_platforms} ${name} CACHE INTERNAL "The platforms this tree builds")
+endfunction()
+
+function(vandro_add_platform_user name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS")
+    if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
+        message(FATAL_ERROR "vandro_add_platform_user(<name> SOURCES <files...> [LIBS ...])")
+    endif()
+    set(user vandro_user_${name})
+    add_library(${user}_objects OBJECT ${arg_SOURCES})
+    target_link_libraries(${user}_objects PUBLIC vandro_platform_${name}_objects ${arg_LIBS})
+    get_property(headers GLOBAL PROPERTY vandro_platform_headers_${name})
+    if(headers AND NOT CMAKE_UNITY_BUILD)
+        target_precompile_headers(${user}_objects PRIVATE ${headers})
+    endif()
+    add_library(${user} INTERFACE)
+    vandro_link_objects(${user} ${user}_objects)
+    target_link_libraries(${user} INTERFACE vandro_platform_${name})
 endfunction()
 
 function(vandro_platform_tests name)

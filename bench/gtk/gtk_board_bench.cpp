@@ -11,7 +11,7 @@
 #include "events/EventQueue.h"
 #include "gui/Toolkit.h"
 #include "gui/gtk/GtkButton.h"
-#include "gui/gtk/GtkUserInput.h"
+#include "tests/support/gtk/GtkUserInput.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Random.h"
 

@@ -10,7 +10,7 @@
 #include "game/Vandro.h"
 
 #include "events/EventQueue.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/Toolkit.h"
 #include "runtime/Random.h"
 

@@ -1,5 +1,5 @@
 // The resource of a pool that ctest hands a test case, as the platforms' users read it.
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 
 #include <gtest/gtest.h>
 

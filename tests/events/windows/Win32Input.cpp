@@ -1,7 +1,7 @@
 #include "Win32Input.h"
 
 #include "events/System.h"
-#include "gui/windows/WindowsUserDesktop.h"
+#include "tests/support/windows/WindowsUserDesktop.h"
 
 #include <string>
 #include <utility>

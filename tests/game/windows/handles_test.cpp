@@ -3,7 +3,7 @@
 #include "tests/game/GameFixture.h"
 
 #include "gui/windows/WindowsGUIDriver.h"
-#include "gui/windows/WindowsUser.h"
+#include "tests/support/windows/WindowsUser.h"
 #include "gui/windows/WindowsWindow.h"
 
 #include <set>

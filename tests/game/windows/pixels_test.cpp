@@ -6,7 +6,7 @@
 
 #include "tests/game/GameFixture.h"
 
-#include "gui/windows/WindowsUser.h"
+#include "tests/support/windows/WindowsUser.h"
 #include "gui/windows/WindowsWindow.h"
 
 #include <string>

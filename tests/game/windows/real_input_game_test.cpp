@@ -6,7 +6,7 @@
 #include "tests/game/MemoryPlayer.h"
 
 #include "gui/windows/WindowsButton.h"
-#include "gui/windows/WindowsUser.h"
+#include "tests/support/windows/WindowsUser.h"
 #include "gui/windows/WindowsWindow.h"
 #include "runtime/Text.h"
 

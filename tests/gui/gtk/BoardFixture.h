@@ -7,7 +7,7 @@
 #include "game/Deck.h"
 #include "game/GameState.h"
 #include "game/Vandro.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkButton.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkWindow.h"

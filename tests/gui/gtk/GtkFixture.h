@@ -5,7 +5,7 @@
 
 #include "gui/gtk/GtkGUIDriver.h"
 #include "gui/gtk/GtkMenu.h"
-#include "gui/gtk/GtkUserInput.h"
+#include "tests/support/gtk/GtkUserInput.h"
 
 #include "events/EventQueue.h"
 #include "gui/Toolkit.h"

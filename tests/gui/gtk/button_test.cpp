@@ -3,7 +3,7 @@
 // raise nothing.
 #include "GtkFixture.h"
 
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkButton.h"
 
 namespace vandro {

@@ -3,7 +3,7 @@
 // its "MenuAction", and an item's shortcut works from the keyboard.
 #include "GtkFixture.h"
 
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkMenu.h"
 
 namespace vandro {

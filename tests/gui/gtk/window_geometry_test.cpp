@@ -3,7 +3,7 @@
 // size of its own.
 #include "GtkFixture.h"
 
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Exceptions.h"
 

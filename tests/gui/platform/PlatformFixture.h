@@ -5,7 +5,7 @@
 #include "events/EventQueue.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/ToolkitStart.h"
 
 #include <gtest/gtest.h>

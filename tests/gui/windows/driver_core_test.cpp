@@ -5,11 +5,11 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsBindings.h"
 #include "gui/windows/WindowsGUIDriver.h"
-#include "gui/windows/WindowsUserDesktop.h"
+#include "tests/support/windows/WindowsUserDesktop.h"
 #include "runtime/Exceptions.h"
 
 namespace vandro {

@@ -10,10 +10,10 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
-#include "gui/windows/WindowsUser.h"
+#include "tests/support/windows/WindowsUser.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "gui/Toolkit.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsGUIDriver.h"
-#include "gui/windows/WindowsUser.h"
+#include "tests/support/windows/WindowsUser.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // case becomes this thread's before main, while the thread has no window or hook yet.
 #include "WindowsUserDesktop.h"
 
-#include "Win32.h"
+#include "gui/windows/Win32.h"
 
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 namespace {
@@ -24,8 +24,8 @@ const bool handedDesktop = [] {
 
 std::wstring ThreadDesktopName() {
     wchar_t name[256] = L"";
-    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name,
-                              sizeof name, nullptr);
+    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name, sizeof name,
+                              nullptr);
     return name;
 }
 

@@ -4,18 +4,18 @@
 #include "WindowsUser.h"
 #include "WindowsUserMenu.h"
 
-#include "WindowsButton.h"
-#include "WindowsGUIDriver.h"
-#include "WindowsLabel.h"
-#include "WindowsMenu.h"
-#include "WindowsWindow.h"
+#include "gui/windows/WindowsButton.h"
+#include "gui/windows/WindowsGUIDriver.h"
+#include "gui/windows/WindowsLabel.h"
+#include "gui/windows/WindowsMenu.h"
+#include "gui/windows/WindowsWindow.h"
 
 #include "events/EventIds.h"
 #include "events/EventQueue.h"
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 
 #include <deque>
 

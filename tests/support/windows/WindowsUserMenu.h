@@ -1,7 +1,7 @@
 // The user's way through a window's menu bar to one of its items.
 #pragma once
 
-#include "WindowsMenu.h"
+#include "gui/windows/WindowsMenu.h"
 
 namespace vandro {
 

@@ -4,7 +4,7 @@
 // platform's own tests use them directly.
 #pragma once
 
-#include "Win32.h"
+#include "gui/windows/Win32.h"
 
 #include "gui/Gadget.h"
 

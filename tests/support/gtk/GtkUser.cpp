@@ -1,18 +1,18 @@
 // The user of the GTK platform: it clicks, chooses and closes through the X server, and reads
 // what the widgets show (their texts, their computed CSS colours and fonts, their states).
-#include "GtkButton.h"
-#include "GtkGUIDriver.h"
-#include "GtkLabel.h"
-#include "GtkMenu.h"
 #include "GtkUserInput.h"
-#include "GtkWindow.h"
+#include "gui/gtk/GtkButton.h"
+#include "gui/gtk/GtkGUIDriver.h"
+#include "gui/gtk/GtkLabel.h"
+#include "gui/gtk/GtkMenu.h"
+#include "gui/gtk/GtkWindow.h"
 
 #include "events/Event.h"
 #include "events/Hook.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetCreation.h"
-#include "gui/PlatformUser.h"
 #include "runtime/Text.h"
+#include "tests/support/PlatformUser.h"
 
 #include <chrono>
 

@@ -6,8 +6,8 @@
 // program); a hidden, disabled, freed or covered gadget cannot be used and answers 0.
 #pragma once
 
-#include "Gadget.h"
-#include "GuiFont.h"
+#include "gui/Gadget.h"
+#include "gui/GuiFont.h"
 
 #include <cstdlib>
 #include <functional>

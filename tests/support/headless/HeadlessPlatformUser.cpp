@@ -1,13 +1,13 @@
 // The user of the headless platform, for the tests that run on every platform: its actions are
 // the simulated user's, and what it reads is what the headless elements keep.
-#include "HeadlessButton.h"
-#include "HeadlessLabel.h"
-#include "HeadlessMenu.h"
-#include "HeadlessUser.h"
+#include "gui/headless/HeadlessButton.h"
+#include "gui/headless/HeadlessLabel.h"
+#include "gui/headless/HeadlessMenu.h"
+#include "gui/headless/HeadlessUser.h"
 
 #include "events/headless/HeadlessSystemDriver.h"
 #include "gui/GadgetCreation.h"
-#include "gui/PlatformUser.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 

@@ -3,8 +3,8 @@
 #include "WindowsUserMenu.h"
 #include "WindowsUser.h"
 
-#include "WindowsMenu.h"
-#include "WindowsWindow.h"
+#include "gui/windows/WindowsMenu.h"
+#include "gui/windows/WindowsWindow.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"

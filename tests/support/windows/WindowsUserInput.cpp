@@ -1,6 +1,6 @@
 #include "WindowsUser.h"
 
-#include "WindowsGadget.h"
+#include "gui/windows/WindowsGadget.h"
 
 #include "events/Event.h"
 #include "events/Hook.h"
