@@ -1,8 +1,114 @@
 #include "PlatformGadget.h"
 
+#include "GadgetConstants.h"
+#include "GadgetEvents.h"
+#include "GadgetFunctions.h"
+#include "events/EventIds.h"
+
+#include <algorithm>
+
 namespace vandro {
 
-void TPlatformGadget::PassEnabledToKids(int effective) {
+namespace {
+
+int PackColor(int red, int green, int blue) {
+    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
+}
+
+String TooltipText(const String& tip) {
+    String text;
+    for (char16_t unit : tip) {
+        if (unit == u'\r')
+            continue;
+        if (unit == u'\n')
+            text += u'\r';
+        text += unit;
+    }
+    return text;
+}
+
+} // namespace
+
+int TPlatformGadget::SetArea(int x, int y, int w, int h) {
+    SetRect(x, y, w, h);
+    Rethink();
+    return 0;
+}
+
+int TPlatformGadget::Query(int which) {
+    if (which == 1)
+        return NativeHandle(0);
+    if (which == 2) {
+        const int client = NativeHandle(1);
+        return client ? client : NativeHandle(0);
+    }
+    return 0;
+}
+
+int TPlatformGadget::Free() {
+    // The platform's registry may hold the last reference to this gadget.
+    const Ref<TGadget> self(this);
+    FreeElement();
+    UnbindHotKey(_hotkey);
+    _hotkey = nullptr;
+    _font = nullptr;
+    _setparent(nullptr, -1);
+    return 0;
+}
+
+int TPlatformGadget::ClientWidth() { return std::max(width - 2 * BorderWidth(), 0); }
+
+int TPlatformGadget::ClientHeight() { return std::max(height - 2 * BorderWidth(), 0); }
+
+int TPlatformGadget::State() {
+    return (ElementVisible() ? 0 : StateHidden) | (_enabled ? 0 : StateDisabled);
+}
+
+int TPlatformGadget::SetText(const String& text) {
+    DeSensitize();
+    if (NativeHandle(0)) {
+        _text = text;
+        ShowText(text);
+    }
+    Sensitize();
+    return 0;
+}
+
+String TPlatformGadget::GetText() { return NativeHandle(0) ? _text : String(); }
+
+int TPlatformGadget::SetFont(const Ref<TGuiFont>& font) {
+    _font = NativeFont(font);
+    return ShowFont(font);
+}
+
+int TPlatformGadget::SetColor(int red, int green, int blue) {
+    _bgcolor = PackColor(red, green, blue);
+    ShowBackground(1);
+    return Activate(ActivateRedraw);
+}
+
+int TPlatformGadget::RemoveColor() {
+    ShowBackground(0);
+    return Activate(ActivateRedraw);
+}
+
+int TPlatformGadget::SetTextColor(int red, int green, int blue) {
+    _fgcolor = PackColor(red, green, blue);
+    return Activate(ActivateRedraw);
+}
+
+int TPlatformGadget::SetTooltip(const String& tip) {
+    _tooltip = TooltipText(tip);
+    return ShowTooltip();
+}
+
+String TPlatformGadget::GetTooltip() { return _tooltip; }
+
+int TPlatformGadget::SetEnabled(int enabled) {
+    _enabled = enabled;
+    const int effective = _forcedisable ? 0 : (enabled ? 1 : 0);
+    if (!ShowEnabled(effective))
+        return 0;
     for (const Object& kid : kids->ToArray()) {
         auto child = Cast<TPlatformGadget>(kid);
         if (!child)
@@ -11,6 +117,53 @@ void TPlatformGadget::PassEnabledToKids(int effective) {
         if (child->isControl())
             child->SetEnabled(child->_enabled);
     }
+    return 0;
+}
+
+int TPlatformGadget::SetHotKey(int key, int modifiers) {
+    const Ref<TGadget> self(this);
+    _hotkey =
+        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
+                     GadgetWindowHandle(self));
+    return 0;
+}
+
+int TPlatformGadget::BorderWidth() { return 0; }
+
+int TPlatformGadget::FgColor() { return _fgcolor; }
+int TPlatformGadget::BgColor() { return _bgcolor; }
+
+int TPlatformGadget::Sensitize() {
+    _sensitive = 1;
+    return 0;
+}
+
+int TPlatformGadget::DeSensitize() {
+    _sensitive = 0;
+    return 0;
+}
+
+int TPlatformGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
+    if (_sensitive)
+        EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
+    return 0;
+}
+
+int TPlatformGadget::NativeHandle(int) { return 0; }
+int TPlatformGadget::FreeElement() { return 0; }
+int TPlatformGadget::ElementVisible() { return 0; }
+int TPlatformGadget::ShowText(const String&) { return 0; }
+int TPlatformGadget::ShowTooltip() { return 0; }
+Ref<TGuiFont> TPlatformGadget::NativeFont(const Ref<TGuiFont>& font) { return font; }
+int TPlatformGadget::ShowFont(const Ref<TGuiFont>&) { return 0; }
+int TPlatformGadget::ShowBackground(int) { return 0; }
+int TPlatformGadget::ShowEnabled(int) { return 0; }
+
+int GadgetWindowHandle(const Ref<TGadget>& gadget) {
+    for (TGadget* at = gadget.get(); at; at = at->parent)
+        if (dynamic_cast<TPlatformGadget*>(at) && at->Class() == ClassWindow)
+            return at->Query(1);
+    return 0;
 }
 
 } // namespace vandro

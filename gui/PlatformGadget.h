@@ -1,28 +1,98 @@
-// The base of every gadget a platform driver backs with a native element: the enabled state a
-// group passes on to what is inside it, and the gate that lets the element's events through.
-// The driver-neutral creation steps of TPlatformDriver work on it.
+// The base of every gadget a platform driver backs with a native element. It keeps what the
+// program set (text, tip, colours, font, hot key, the enabled state a group passes on to what is
+// inside it) and the gate that lets the element's events through; the platform fills in the
+// native hooks that show it. The driver-neutral creation steps of TPlatformDriver work on it.
 #pragma once
 
 #include "Gadget.h"
+#include "GuiFont.h"
+#include "HotKey.h"
 
 namespace vandro {
 
 class TPlatformGadget : public TGadget {
   public:
-    // Opens the event gate: from now on the element raises events.
-    virtual int Sensitize() = 0;
+    // The TGadget slots it overrides, in slot order.
+    // The rectangle and the element; the element's own Rethink moves the children when its
+    // size changes.
+    int SetArea(int x, int y, int w, int h) override;
+    // 1 the element's handle, 2 its client handle (the element's own where it has none).
+    int Query(int which) override;
+    // Releases the element, the hot key and the font, and leaves the group.
+    int Free() override;
+    // What the border leaves of the rectangle.
+    int ClientWidth() override;
+    int ClientHeight() override;
+    int State() override;
+    // A text the program sets raises no event; it is kept only while the element exists.
+    int SetText(const String& text) override;
+    String GetText() override;
+    // A font another platform made (or none) selects the platform's default font.
+    int SetFont(const Ref<TGuiFont>& font) override;
+    int SetColor(int red, int green, int blue) override;
+    int RemoveColor() override;
+    int SetTextColor(int red, int green, int blue) override;
+    // Lines separated by LF or CR LF are kept with CR LF between them, a lone CR goes; an
+    // empty tip removes it.
+    int SetTooltip(const String& tip) override;
+    String GetTooltip() override;
+    // What the element shows passes on to the gadgets inside it: each is forced off while it is
+    // off, and a control shows its own state again once it is on.
+    int SetEnabled(int enabled) override;
+    // A gadget's key raises GadgetAction on it in its window; key 0 only removes it.
+    int SetHotKey(int key, int modifiers) override;
+
+    // Its own operations.
+    // The width of the element's border on each side, inside its rectangle.
+    virtual int BorderWidth();
+    // Colours as red + (green << 8) + (blue << 16), -1 when none was set.
+    virtual int FgColor();
+    virtual int BgColor();
     // 1 for a control inside a group, 0 for a window or the desktop.
     virtual int isControl() = 0;
+    // Opens the event gate: from now on the element raises events.
+    virtual int Sensitize();
+    virtual int DeSensitize();
+    // The event gate: emits only while sensitized, with the outermost proxy as the source.
+    virtual int PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra);
 
+    int _class = 0;
+    int _sensitive = 0;
+    int _fgcolor = -1;
+    int _bgcolor = -1;
+    Ref<TGuiFont> _font;
+    Ref<THotKey> _hotkey;
+    // What the program set; a platform whose element changes its text reads it back instead.
+    String _text;
+    String _tooltip;
     // What the program asked for with SetEnabled.
     int _enabled = 1;
     // Nonzero while a group around the gadget is disabled.
     int _forcedisable = 0;
 
   protected:
-    // Passes the enabled state the element now shows (1 or 0) to the gadgets inside it: each
-    // is forced off while it is off, and a control shows its own state again once it is on.
-    void PassEnabledToKids(int effective);
+    // The native half. The handle number of the element (client 0) or of the client area its
+    // children go into (client 1, 0 where that is the element itself); 0 without an element.
+    virtual int NativeHandle(int client);
+    // Lets go of the element and of what the platform made for it.
+    virtual int FreeElement();
+    // 1 while the element exists and is shown.
+    virtual int ElementVisible();
+    virtual int ShowText(const String& text);
+    virtual int ShowTooltip();
+    // The font the element takes for the one asked for: the font itself when this platform made
+    // it, the platform's default otherwise.
+    virtual Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font);
+    // Shows _font; the program asked for font.
+    virtual int ShowFont(const Ref<TGuiFont>& font);
+    // Gives the element a background of _bgcolor (1) or takes it away (0); the redraw follows.
+    virtual int ShowBackground(int on);
+    // Shows the element enabled (1) or disabled (0); answers 1 when that changed what it shows.
+    virtual int ShowEnabled(int enabled);
 };
+
+// The handle of the window around the gadget (or of the gadget itself when it is a window),
+// 0 when there is none.
+int GadgetWindowHandle(const Ref<TGadget>& gadget);
 
 } // namespace vandro

@@ -1,7 +1,6 @@
 #include "GtkGadget.h"
 
 #include "GtkGUIDriver.h"
-#include "GtkWindow.h"
 
 #include "events/System.h"
 #include "events/gtk/GtkSystemDriver.h"
@@ -17,23 +16,6 @@
 namespace vandro {
 
 namespace {
-
-int PackColor(int red, int green, int blue) {
-    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
-}
-
-// What a tooltip keeps: lines separated by CR LF, lone carriage returns dropped.
-String TooltipText(const String& tip) {
-    String text;
-    for (char16_t unit : tip) {
-        if (unit == u'\r')
-            continue;
-        if (unit == u'\n')
-            text += u'\r';
-        text += unit;
-    }
-    return text;
-}
 
 bool IsKeyEvent(const GdkEvent* event) {
     return event->type == GDK_KEY_PRESS || event->type == GDK_KEY_RELEASE;
@@ -76,22 +58,9 @@ void WidgetFinalized(gpointer, GObject*) { --GtkDriver().liveWidgets; }
 
 } // namespace
 
-int TGtkGadget::SetArea(int x, int y, int w, int h) {
-    SetRect(x, y, w, h);
-    Rethink();
-    return 0;
-}
+int TGtkGadget::NativeHandle(int client) { return client ? _hwndclient : _hwnd; }
 
-int TGtkGadget::Query(int which) {
-    if (which == 1)
-        return _hwnd;
-    if (which == 2)
-        return _hwndclient ? _hwndclient : _hwnd;
-    return 0;
-}
-
-int TGtkGadget::Free() {
-    const Ref<TGadget> self(this);
+int TGtkGadget::FreeElement() {
     if (_widget) {
         SetTooltip({});
         auto& registry = GtkDriver().registry;
@@ -107,11 +76,7 @@ int TGtkGadget::Free() {
         _hwndclient = 0;
     }
     if (const auto system = GtkSystem())
-        system->SourceGone(FindOutermostGadget(self));
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    _font = nullptr;
-    _setparent(nullptr, -1);
+        system->SourceGone(FindOutermostGadget(Ref<TGadget>(this)));
     return 0;
 }
 
@@ -130,10 +95,6 @@ int TGtkGadget::Rethink() {
     }
     return 0;
 }
-
-int TGtkGadget::ClientWidth() { return std::max(width - 2 * BorderWidth(), 0); }
-
-int TGtkGadget::ClientHeight() { return std::max(height - 2 * BorderWidth(), 0); }
 
 int TGtkGadget::Activate(int command) {
     if (!_widget)
@@ -156,59 +117,7 @@ int TGtkGadget::Activate(int command) {
     }
 }
 
-int TGtkGadget::State() {
-    const bool shown = _widget && gtk_widget_get_visible(_widget);
-    return (shown ? 0 : StateHidden) | (_enabled ? 0 : StateDisabled);
-}
-
-int TGtkGadget::SetText(const String& text) {
-    DeSensitize();
-    if (_widget) {
-        _text = text;
-        ShowText(text);
-    }
-    Sensitize();
-    return 0;
-}
-
-String TGtkGadget::GetText() { return _widget ? _text : String(); }
-
-int TGtkGadget::SetFont(const Ref<TGuiFont>& font) {
-    _font = Cast<TGtkFont>(font);
-    if (!_font)
-        _font = Cast<TGtkFont>(GtkDriver().defaultFont);
-    return RefreshLook();
-}
-
-int TGtkGadget::SetColor(int red, int green, int blue) {
-    _bgcolor = PackColor(red, green, blue);
-    _bgbrush = 1;
-    return Activate(13);
-}
-
-int TGtkGadget::RemoveColor() {
-    _bgbrush = 0;
-    return Activate(13);
-}
-
-int TGtkGadget::SetTextColor(int red, int green, int blue) {
-    _fgcolor = PackColor(red, green, blue);
-    return Activate(13);
-}
-
-int TGtkGadget::SetTooltip(const String& tip) {
-    _tooltip = TooltipText(tip);
-    if (!_widget)
-        return 0;
-    String shown;
-    for (char16_t unit : _tooltip)
-        if (unit != u'\r')
-            shown += unit;
-    gtk_widget_set_tooltip_text(_widget, shown.empty() ? nullptr : ToUtf8(shown).c_str());
-    return 0;
-}
-
-String TGtkGadget::GetTooltip() { return _tooltip; }
+int TGtkGadget::ElementVisible() { return _widget && gtk_widget_get_visible(_widget) ? 1 : 0; }
 
 int TGtkGadget::SetShow(int show) {
     if (!_widget)
@@ -226,28 +135,37 @@ int TGtkGadget::SetShow(int show) {
     return 0;
 }
 
-int TGtkGadget::SetEnabled(int enabled) {
-    _enabled = enabled;
-    const int effective = _forcedisable ? 0 : (enabled ? 1 : 0);
-    if (!_widget || (gtk_widget_get_sensitive(_widget) ? 1 : 0) == effective)
+int TGtkGadget::ShowEnabled(int enabled) {
+    if (!_widget || (gtk_widget_get_sensitive(_widget) ? 1 : 0) == enabled)
         return 0;
-    gtk_widget_set_sensitive(_widget, effective);
-    PassEnabledToKids(effective);
-    return 0;
-}
-
-int TGtkGadget::SetHotKey(int key, int modifiers) {
-    const Ref<TGadget> self(this);
-    _hotkey =
-        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
-                     GadgetWindowHwnd(self));
-    return 0;
+    gtk_widget_set_sensitive(_widget, enabled);
+    return 1;
 }
 
 Ref<TGadget> TGtkGadget::Create(const Ref<TGadget>&, int, const String&) { AbstractMethod(); }
 
-int TGtkGadget::FgColor() { return _fgcolor; }
-int TGtkGadget::BgColor() { return _bgcolor; }
+int TGtkGadget::ShowTooltip() {
+    if (!_widget)
+        return 0;
+    String shown;
+    for (char16_t unit : _tooltip)
+        if (unit != u'\r')
+            shown += unit;
+    gtk_widget_set_tooltip_text(_widget, shown.empty() ? nullptr : ToUtf8(shown).c_str());
+    return 0;
+}
+
+Ref<TGuiFont> TGtkGadget::NativeFont(const Ref<TGuiFont>& font) {
+    return Cast<TGtkFont>(font) ? font : GtkDriver().defaultFont;
+}
+
+int TGtkGadget::ShowFont(const Ref<TGuiFont>&) { return RefreshLook(); }
+
+int TGtkGadget::ShowBackground(int on) {
+    _bgbrush = on;
+    return 0;
+}
+
 int TGtkGadget::BgBrush() { return _bgbrush; }
 
 int TGtkGadget::Register(int gadgetClass, GtkWidget* widget, GtkWidget* container) {
@@ -272,22 +190,6 @@ int TGtkGadget::isTabbable() { return 0; }
 int TGtkGadget::isControl() { return 1; }
 int TGtkGadget::RethinkClient(int) { return 0; }
 
-int TGtkGadget::Sensitize() {
-    _sensitive = 1;
-    return 0;
-}
-
-int TGtkGadget::DeSensitize() {
-    _sensitive = 0;
-    return 0;
-}
-
-int TGtkGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
-    if (_sensitive)
-        EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
-    return 0;
-}
-
 int TGtkGadget::RefreshLook() {
     if (!_widget)
         return 0;
@@ -296,10 +198,6 @@ int TGtkGadget::RefreshLook() {
 }
 
 String TGtkGadget::LookCss() { return {}; }
-
-int TGtkGadget::ShowText(const String&) { return 0; }
-
-int TGtkGadget::BorderWidth() { return 0; }
 
 int TGtkGadget::HasKeyFocus() { return _widget && gtk_widget_has_focus(_widget) ? 1 : 0; }
 
@@ -327,19 +225,15 @@ String TGtkGadget::ColorCss(bool withBackground) const {
     return css;
 }
 
-String TGtkGadget::FontCss() const { return _font ? _font->Css() : String(); }
+String TGtkGadget::FontCss() const {
+    const auto font = Cast<TGtkFont>(_font);
+    return font ? font->Css() : String();
+}
 
 Ref<TGtkGadget> GadgetFromWidget(GtkWidget* widget) {
     const auto& registry = GtkDriver().registry;
     const auto found = registry.find(widget);
     return found == registry.end() ? Ref<TGtkGadget>() : found->second;
-}
-
-int GadgetWindowHwnd(const Ref<TGadget>& gadget) {
-    for (TGadget* at = gadget.get(); at; at = at->parent)
-        if (auto* window = dynamic_cast<TGtkWindow*>(at))
-            return window->Query(1);
-    return 0;
 }
 
 String CssColor(int color) {

@@ -16,11 +16,6 @@ THeadlessWindow* WindowAround(TGadget* gadget) {
 
 } // namespace
 
-int GadgetWindowHwnd(const Ref<TGadget>& gadget) {
-    THeadlessWindow* window = WindowAround(gadget.get());
-    return window ? window->Query(1) : 0;
-}
-
 void FocusNative(const Ref<TGadget>& gadget) {
     HeadlessState& state = Headless();
     if (!(state.focus == gadget)) {

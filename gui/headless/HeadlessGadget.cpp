@@ -10,50 +10,13 @@
 
 namespace vandro {
 
-namespace {
+int THeadlessGadget::NativeHandle(int client) { return client ? _hwndclient : _hwnd; }
 
-int PackColor(int red, int green, int blue) {
-    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
-}
-
-// What a tooltip keeps: lines separated by CR LF, lone carriage returns dropped.
-String TooltipText(const String& tip) {
-    String text;
-    for (char16_t unit : tip) {
-        if (unit == u'\r')
-            continue;
-        if (unit == u'\n')
-            text += u'\r';
-        text += unit;
-    }
-    return text;
-}
-
-} // namespace
-
-int THeadlessGadget::SetArea(int x, int y, int w, int h) {
-    SetRect(x, y, w, h);
-    Rethink();
-    return 0;
-}
-
-int THeadlessGadget::Query(int which) {
-    if (which == 1)
-        return _hwnd;
-    if (which == 2)
-        return _hwndclient ? _hwndclient : _hwnd;
-    return 0;
-}
-
-int THeadlessGadget::Free() {
+int THeadlessGadget::FreeElement() {
     if (Alive()) {
         SetTooltip({});
         ReleaseNative();
     }
-    UnbindHotKey(_hotkey);
-    _hotkey = nullptr;
-    _font = nullptr;
-    _setparent(nullptr, -1);
     return 0;
 }
 
@@ -70,10 +33,6 @@ int THeadlessGadget::Rethink() {
     return 0;
 }
 
-int THeadlessGadget::ClientWidth() { return std::max(width - 2 * BorderWidth(), 0); }
-
-int THeadlessGadget::ClientHeight() { return std::max(height - 2 * BorderWidth(), 0); }
-
 int THeadlessGadget::Activate(int command) {
     if (command == ActivateFocus) {
         FocusNative(Ref<TGadget>(this));
@@ -84,49 +43,7 @@ int THeadlessGadget::Activate(int command) {
     return 0;
 }
 
-int THeadlessGadget::State() {
-    return (Alive() && _visible ? 0 : StateHidden) | (_enabled ? 0 : StateDisabled);
-}
-
-int THeadlessGadget::SetText(const String& text) {
-    DeSensitize();
-    if (Alive())
-        _text = text;
-    Sensitize();
-    return 0;
-}
-
-String THeadlessGadget::GetText() { return Alive() ? _text : String(); }
-
-int THeadlessGadget::SetFont(const Ref<TGuiFont>& font) {
-    _font = Cast<THeadlessFont>(font);
-    if (!_font)
-        _font = Headless().defaultFont;
-    return 0;
-}
-
-int THeadlessGadget::SetColor(int red, int green, int blue) {
-    _bgcolor = PackColor(red, green, blue);
-    _bgbrush = 1;
-    return Activate(ActivateRedraw);
-}
-
-int THeadlessGadget::RemoveColor() {
-    _bgbrush = 0;
-    return Activate(ActivateRedraw);
-}
-
-int THeadlessGadget::SetTextColor(int red, int green, int blue) {
-    _fgcolor = PackColor(red, green, blue);
-    return Activate(ActivateRedraw);
-}
-
-int THeadlessGadget::SetTooltip(const String& tip) {
-    _tooltip = TooltipText(tip);
-    return 0;
-}
-
-String THeadlessGadget::GetTooltip() { return _tooltip; }
+int THeadlessGadget::ElementVisible() { return Alive() && _visible ? 1 : 0; }
 
 int THeadlessGadget::SetShow(int show) {
     if (!Alive())
@@ -138,28 +55,24 @@ int THeadlessGadget::SetShow(int show) {
     return 0;
 }
 
-int THeadlessGadget::SetEnabled(int enabled) {
-    _enabled = enabled;
-    const int effective = _forcedisable ? 0 : (enabled ? 1 : 0);
-    if (!Alive() || effective == _nativeEnabled)
+int THeadlessGadget::ShowEnabled(int enabled) {
+    if (!Alive() || enabled == _nativeEnabled)
         return 0;
-    _nativeEnabled = effective;
-    PassEnabledToKids(effective);
-    return 0;
-}
-
-int THeadlessGadget::SetHotKey(int key, int modifiers) {
-    const Ref<TGadget> self(this);
-    _hotkey =
-        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
-                     GadgetWindowHwnd(self));
-    return 0;
+    _nativeEnabled = enabled;
+    return 1;
 }
 
 Ref<TGadget> THeadlessGadget::Create(const Ref<TGadget>&, int, const String&) { AbstractMethod(); }
 
-int THeadlessGadget::FgColor() { return _fgcolor; }
-int THeadlessGadget::BgColor() { return _bgcolor; }
+Ref<TGuiFont> THeadlessGadget::NativeFont(const Ref<TGuiFont>& font) {
+    return Cast<THeadlessFont>(font) ? font : Ref<TGuiFont>(Headless().defaultFont);
+}
+
+int THeadlessGadget::ShowBackground(int on) {
+    _bgbrush = on;
+    return 0;
+}
+
 int THeadlessGadget::BgBrush() { return _bgbrush; }
 
 int THeadlessGadget::Register(int gadgetClass, int withClient) {
@@ -180,23 +93,6 @@ Ref<TGadget> THeadlessGadget::CreateEditElement(int gadgetClass, int style) {
 int THeadlessGadget::isTabbable() { return 0; }
 int THeadlessGadget::isControl() { return 1; }
 int THeadlessGadget::RethinkClient(int) { return 0; }
-int THeadlessGadget::BorderWidth() { return 0; }
-
-int THeadlessGadget::Sensitize() {
-    _sensitive = 1;
-    return 0;
-}
-
-int THeadlessGadget::DeSensitize() {
-    _sensitive = 0;
-    return 0;
-}
-
-int THeadlessGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
-    if (_sensitive)
-        EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
-    return 0;
-}
 
 int THeadlessGadget::ReleaseNative() {
     for (const Object& kid : *kids)

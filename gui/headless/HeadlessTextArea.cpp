@@ -142,7 +142,7 @@ int THeadlessTextArea::SetSelection(int position, int length, int units) {
 
 int THeadlessTextArea::CharX(int index) {
     const int clamped = std::clamp(index, 0, Length());
-    const Ref<THeadlessFont> font = _font ? _font : Headless().defaultFont;
+    const Ref<THeadlessFont> font = _font ? Cast<THeadlessFont>(_font) : Headless().defaultFont;
     int x = 0;
     for (int i = CharAt(LineAt(clamped)); i < clamped; ++i)
         x += font->CharWidth(_text[static_cast<std::size_t>(i)]);
@@ -150,7 +150,7 @@ int THeadlessTextArea::CharX(int index) {
 }
 
 int THeadlessTextArea::CharY(int index) {
-    const Ref<THeadlessFont> font = _font ? _font : Headless().defaultFont;
+    const Ref<THeadlessFont> font = _font ? Cast<THeadlessFont>(_font) : Headless().defaultFont;
     return LineAt(std::clamp(index, 0, Length())) * font->PixelHeight();
 }
 

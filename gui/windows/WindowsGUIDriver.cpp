@@ -104,12 +104,7 @@ HWND TWindowsGUIDriver::GetActiveHwnd() {
 int TWindowsGUIDriver::CurrentModifiers() { return LiveModifiers(); }
 
 HWND TWindowsGUIDriver::GadgetWindowHwnd(const Ref<TGadget>& gadget) {
-    for (TGadget* node = gadget.get(); node; node = node->parent) {
-        auto* element = dynamic_cast<TWindowsGadget*>(node);
-        if (element && element->_class == ClassWindow)
-            return HandleFrom<HWND>(element->Query(1));
-    }
-    return nullptr;
+    return HandleFrom<HWND>(GadgetWindowHandle(gadget));
 }
 
 int TWindowsGUIDriver::CreateExplorerStyleGadgets(int flag) {

@@ -5,7 +5,6 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"
 #include "gui/GadgetFunctions.h"
-#include "gui/HotKey.h"
 #include "gui/ToolkitStart.h"
 
 #include <utility>
@@ -14,10 +13,6 @@
 namespace vandro {
 
 namespace {
-
-COLORREF Packed(int red, int green, int blue) {
-    return static_cast<COLORREF>(RGB(red, green, blue));
-}
 
 bool HasToggleItems(int gadgetClass) {
     return gadgetClass == ClassListBox || gadgetClass == ClassTabber ||
@@ -35,16 +30,7 @@ std::vector<Ref<TWindowsGadget>> NativeKids(const TGadget& gadget) {
 
 } // namespace
 
-int TWindowsGadget::Query(int which) {
-    switch (which) {
-    case 1:
-        return HandleValue(_hwnd);
-    case 2:
-        return HandleValue(_hwndclient ? _hwndclient : _hwnd);
-    default:
-        return 0;
-    }
-}
+int TWindowsGadget::NativeHandle(int client) { return HandleValue(client ? _hwndclient : _hwnd); }
 
 int TWindowsGadget::Register(int gadgetClass, HWND hwnd, HWND hwndclient, int tooltips) {
     _class = gadgetClass;
@@ -67,14 +53,12 @@ int TWindowsGadget::Register(int gadgetClass, HWND hwnd, HWND hwndclient, int to
     return 0;
 }
 
-int TWindowsGadget::Free() {
+int TWindowsGadget::FreeElement() {
     if (_tooltips) {
         TWindowsGUIDriver::RemoveHwnd(_tooltips);
         DestroyMadeWindow(std::exchange(_tooltips, nullptr));
     }
     SetTooltip(u"");
-    // The registry may hold the last reference to this gadget.
-    const Ref<TWindowsGadget> self(this);
     if (_hwnd) {
         DestroyMadeWindow(_hwnd);
         TWindowsGUIDriver::RemoveHwnd(std::exchange(_hwnd, nullptr));
@@ -82,28 +66,21 @@ int TWindowsGadget::Free() {
     if (_hwndclient)
         TWindowsGUIDriver::RemoveHwnd(std::exchange(_hwndclient, nullptr));
     FlushBrushes(0);
-    if (_hotkey)
-        UnbindHotKey(std::exchange(_hotkey, nullptr));
     if (_iconBitmap && DestroyIcon(_iconBitmap))
         ++WindowsDriver().gdiReleased;
     _iconBitmap = nullptr;
     DeleteMade(std::exchange(_bitmap, nullptr));
     DeleteMade(std::exchange(_bgbrush, nullptr));
     TWindowsGUIDriver::CloseThemeHandle(std::exchange(_hTheme, nullptr));
-    _font = nullptr;
-    _setparent(nullptr, -1);
     return 0;
 }
 
-int TWindowsGadget::State() {
-    const LONG style = GetWindowLongW(_hwnd, GWL_STYLE);
-    return ((style & WS_VISIBLE) ? 0 : StateHidden) | (_enabled ? 0 : StateDisabled);
+int TWindowsGadget::ElementVisible() {
+    return (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
 }
 
-int TWindowsGadget::SetText(const String& text) {
-    DeSensitize();
+int TWindowsGadget::ShowText(const String& text) {
     SetWindowTextW(_hwnd, Wide(text).c_str());
-    Sensitize();
     return 0;
 }
 
@@ -117,35 +94,22 @@ String TWindowsGadget::GetText() {
     return FromWide(text.c_str());
 }
 
-int TWindowsGadget::SetFont(const Ref<TGuiFont>& font) {
-    const Ref<TWindowsFont> native = Cast<TWindowsFont>(font);
-    _font = native ? native : WindowsDriver().DefaultGadgetFont;
-    const Ref<TGuiFont>& sent = font ? font : Ref<TGuiFont>(_font);
+Ref<TGuiFont> TWindowsGadget::NativeFont(const Ref<TGuiFont>& font) {
+    return Cast<TWindowsFont>(font) ? font : Ref<TGuiFont>(WindowsDriver().DefaultGadgetFont);
+}
+
+int TWindowsGadget::ShowFont(const Ref<TGuiFont>& font) {
+    const Ref<TGuiFont>& sent = font ? font : _font;
     SendMessageW(_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(HandleFrom<HFONT>(sent->handle)), 1);
     return 0;
 }
 
-int TWindowsGadget::FgColor() { return _fgcolor; }
-int TWindowsGadget::BgColor() { return _bgcolor; }
 HBRUSH TWindowsGadget::BgBrush() { return _bgbrush; }
 
-int TWindowsGadget::SetColor(int red, int green, int blue) {
-    DeleteMade(_bgbrush);
-    _bgcolor = static_cast<int>(Packed(red, green, blue));
-    _bgbrush = Made(CreateSolidBrush(static_cast<COLORREF>(_bgcolor)));
-    Activate(ActivateRedraw);
-    return 0;
-}
-
-int TWindowsGadget::RemoveColor() {
+int TWindowsGadget::ShowBackground(int on) {
     DeleteMade(std::exchange(_bgbrush, nullptr));
-    Activate(ActivateRedraw);
-    return 0;
-}
-
-int TWindowsGadget::SetTextColor(int red, int green, int blue) {
-    _fgcolor = static_cast<int>(Packed(red, green, blue));
-    Activate(ActivateRedraw);
+    if (on)
+        _bgbrush = Made(CreateSolidBrush(static_cast<COLORREF>(_bgcolor)));
     return 0;
 }
 
@@ -169,22 +133,10 @@ LRESULT TWindowsGadget::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-int TWindowsGadget::Sensitize() {
-    _sensitive = 1;
-    return 0;
-}
-
-int TWindowsGadget::DeSensitize() {
-    _sensitive = 0;
-    return 0;
-}
-
 int TWindowsGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
     if (HasToggleItems(_class) && data > -1 && (ItemFlags(data) & ItemFlagToggle))
         SelectItem(data, 2);
-    if (_sensitive)
-        EmitGadgetEvent(id, Ref<TGadget>(this), data, mods, x, y, extra);
-    return 0;
+    return TPlatformGadget::PostGuiEvent(id, data, mods, x, y, extra);
 }
 
 int TWindowsGadget::SetShow(int show) {
@@ -204,14 +156,9 @@ int TWindowsGadget::SetShow(int show) {
     return 0;
 }
 
-int TWindowsGadget::SetEnabled(int enable) {
-    _enabled = enable;
-    const int effective = _forcedisable ? 0 : enable;
-    const BOOL wasDisabled = EnableWindow(_hwnd, effective);
-    if ((wasDisabled != 0) == (effective == 0))
-        return 0;
-    PassEnabledToKids(effective);
-    return 0;
+int TWindowsGadget::ShowEnabled(int enabled) {
+    const BOOL wasDisabled = EnableWindow(_hwnd, enabled);
+    return (wasDisabled != 0) == (enabled == 0) ? 0 : 1;
 }
 
 int TWindowsGadget::Activate(int command) {
@@ -238,14 +185,6 @@ int TWindowsGadget::Activate(int command) {
     default:
         return 0;
     }
-}
-
-int TWindowsGadget::SetHotKey(int key, int modifiers) {
-    const Ref<TGadget> self(this);
-    _hotkey =
-        RebindHotKey(_hotkey, key, modifiers, TEvent::Create(GadgetAction, self, 0, 0, 0, 0, {}),
-                     HandleValue(TWindowsGUIDriver::GadgetWindowHwnd(self)));
-    return 0;
 }
 
 int TWindowsGadget::RefreshLook() {

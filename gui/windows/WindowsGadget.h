@@ -1,14 +1,13 @@
 // The base of every gadget backed by a native window: the window handle (and a client-area
 // handle for gadgets that hold others) registered with the driver, geometry with the children
-// moved in one deferred-positioning batch, text, font, colours and the brushes that let a
-// control look transparent over its parent, visibility, enabling passed down from the group,
-// tooltips, hotkeys, and the gate through which every gadget event passes.
+// moved in one deferred-positioning batch, the text, font, colours and tip the core keeps shown
+// on the window, the brushes that let a control look transparent over its parent, visibility
+// and enabling.
 #pragma once
 
 #include "Win32.h"
 #include "WindowsFont.h"
 
-#include "gui/HotKey.h"
 #include "gui/PlatformGadget.h"
 
 #include <string>
@@ -18,37 +17,18 @@ namespace vandro {
 class TWindowsGadget : public TPlatformGadget {
   public:
     // The slots below keep their order: the platform's gadget classes override them by slot.
-    int SetArea(int x, int y, int w, int h) override;
     int LayoutKids() override;
-    // 1: the gadget's own handle; 2: the client handle, or the own one where there is none.
-    int Query(int which) override;
-    int Free() override;
     int Rethink() override;
     int ClientWidth() override;
     int ClientHeight() override;
     int Activate(int command) override;
-    int State() override;
-    // Raises no event, whatever the native control reports meanwhile.
-    int SetText(const String& text) override;
+    // The window's text, which the native control may have changed since the program set it.
     String GetText() override;
-    int SetFont(const Ref<TGuiFont>& font) override;
-    int SetColor(int red, int green, int blue) override;
-    int RemoveColor() override;
-    int SetTextColor(int red, int green, int blue) override;
-    // Lines separated by LF or CR LF are kept with CR LF between them; a lone CR is dropped.
-    int SetTooltip(const String& text) override;
-    String GetTooltip() override;
     int SetShow(int show) override;
-    int SetEnabled(int enable) override;
-    // Key 0 only removes the gadget's hotkey.
-    int SetHotKey(int key, int modifiers) override;
 
     // Makes the native window(s) inside the group's client handle and registers them.
     virtual Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style,
                                        const String& text) = 0;
-    // Colours as red + (green << 8) + (blue << 16), -1 when none is set.
-    virtual int FgColor();
-    virtual int BgColor();
     // 0 when the gadget has no background of its own.
     virtual HBRUSH BgBrush();
     // Registers the handles; a native control of another class than the driver's two is
@@ -72,10 +52,8 @@ class TWindowsGadget : public TPlatformGadget {
     virtual HBRUSH DrawBackground(HDC dc, HWND hwnd);
     // Paints the parent's background under the control into dc; answers the null brush.
     static HBRUSH DrawParentBackground(HDC dc, HWND hwnd, int flag);
-    int Sensitize() override;
-    virtual int DeSensitize();
-    // Every gadget event goes through here: raised only while the gadget is sensitive.
-    virtual int PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra);
+    // Every gadget event goes through here; an item that toggles changes its state first.
+    int PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) override;
     virtual int StartResize();
     virtual int QueueResize(HWND hwnd, int x, int y, int w, int h);
     virtual int EndResize();
@@ -83,32 +61,38 @@ class TWindowsGadget : public TPlatformGadget {
     virtual int HasResized();
     virtual int RefreshLook();
 
-    int _class = 0;
     HWND _hwnd = nullptr;
     HWND _hwndclient = nullptr;
     HWND _tooltips = nullptr;
     // The native control's own procedure, saved when Register subclassed it.
     WNDPROC _proc = nullptr;
-    Ref<THotKey> _hotkey;
     // ((y & 0xFFFF) << 16) + (x & 0xFFFF) of the last mouse position reported.
     int _oldcursorlp = 0;
-    int _sensitive = 0;
     HBRUSH _bgbrush = nullptr;
-    int _fgcolor = -1;
-    int _bgcolor = -1;
     // The parent's background under the control, and the bitmap behind it.
     HBRUSH _hbrush = nullptr;
     HBITMAP _hbitmap = nullptr;
     HBITMAP _bitmap = nullptr;
     HICON _iconBitmap = nullptr;
     HTHEME _hTheme = nullptr;
-    Ref<TWindowsFont> _font;
     // The tip as the native tooltip shows it, lines separated by CR LF; empty when none.
     std::wstring _wstrTooltip;
     int _toolAdded = 0;
     int _clientX = 0;
     int _clientY = 0;
     HDWP hdwpStruct = nullptr;
+
+  protected:
+    int NativeHandle(int client) override;
+    int FreeElement() override;
+    int ElementVisible() override;
+    int ShowText(const String& text) override;
+    int ShowTooltip() override;
+    Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
+    // A font of another platform is sent as it is; none sends the default font.
+    int ShowFont(const Ref<TGuiFont>& font) override;
+    int ShowBackground(int on) override;
+    int ShowEnabled(int enabled) override;
 };
 
 } // namespace vandro

@@ -8,12 +8,6 @@
 
 namespace vandro {
 
-int TWindowsGadget::SetArea(int x, int y, int w, int h) {
-    SetRect(x, y, w, h);
-    Rethink();
-    return 0;
-}
-
 int TWindowsGadget::Rethink() { return QueueResize(_hwnd, xpos, ypos, width, height); }
 
 int TWindowsGadget::LayoutKids() {

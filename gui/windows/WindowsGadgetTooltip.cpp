@@ -6,33 +6,15 @@
 
 namespace vandro {
 
-namespace {
-
-// Lines separated by LF or CR LF end up separated by CR LF; a lone CR goes.
-std::wstring NativeTip(const String& text) {
-    std::wstring tip;
-    for (const char16_t unit : text) {
-        if (unit == u'\r')
-            continue;
-        if (unit == u'\n')
-            tip += L'\r';
-        tip += static_cast<wchar_t>(unit);
-    }
-    return tip;
-}
-
-} // namespace
-
-int TWindowsGadget::SetTooltip(const String& text) {
+int TWindowsGadget::ShowTooltip() {
     const HWND shared = WindowsDriver().ToolTipHwnd;
-    _wstrTooltip.clear();
+    _wstrTooltip = Wide(_tooltip);
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = GetParent(_hwnd);
     tool.uId = reinterpret_cast<UINT_PTR>(_hwnd);
     tool.hinst = GetModuleHandleW(nullptr);
-    if (!text.empty()) {
-        _wstrTooltip = NativeTip(text);
+    if (!_wstrTooltip.empty()) {
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
         tool.lpszText = _wstrTooltip.data();
         if (!_toolAdded)
@@ -46,8 +28,6 @@ int TWindowsGadget::SetTooltip(const String& text) {
     }
     return 0;
 }
-
-String TWindowsGadget::GetTooltip() { return FromWide(_wstrTooltip.c_str()); }
 
 int TWindowsGadget::SetupToolTips() {
     if (_tooltips) {

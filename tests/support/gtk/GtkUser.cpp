@@ -291,7 +291,7 @@ class TGtkUser : public TPlatformUser {
             computed && pango_font_description_get_family(computed) &&
             FromUtf8(pango_font_description_get_family(computed)) == element->_font->name &&
             pango_font_description_get_size(computed) ==
-                pango_font_description_get_size(element->_font->_description);
+                pango_font_description_get_size(Cast<TGtkFont>(element->_font)->_description);
         if (computed)
             pango_font_description_free(computed);
         return same ? Ref<TGuiFont>(element->_font) : Ref<TGuiFont>();

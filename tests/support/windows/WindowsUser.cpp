@@ -183,7 +183,7 @@ class TWindowsPlatformUser : public TPlatformUser {
             return nullptr;
         // The font the control was given is the one it draws with.
         const auto shown = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-        return shown == element->_font->Hfont() ? Ref<TGuiFont>(element->_font) : nullptr;
+        return shown == Cast<TWindowsFont>(element->_font)->Hfont() ? element->_font : nullptr;
     }
 
     int ShownState(const Ref<TGadget>& gadget) override {
