@@ -5,8 +5,8 @@
 // callbacks other threads post.
 #pragma once
 
+#include "Win32.h"
 #include "events/System.h"
-#include "gui/windows/Win32.h"
 
 namespace vandro {
 

@@ -1,7 +1,7 @@
 // The Windows side of the system driver: one copy per process, the GUI thread only.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "Win32.h"
 
 namespace vandro {
 

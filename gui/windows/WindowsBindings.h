@@ -3,7 +3,7 @@
 // calling (no themes, no work-area query, no translucency).
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "runtime/Function.h"
 

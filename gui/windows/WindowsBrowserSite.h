@@ -5,7 +5,7 @@
 // so that a browser still holding it afterwards reaches nothing.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include <exdisp.h>
 #include <ole2.h>
@@ -14,7 +14,9 @@ namespace vandro {
 
 class TWindowsHTMLView;
 
-class TBrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame,
+class TBrowserSite final : public IOleClientSite,
+                           public IOleInPlaceSite,
+                           public IOleInPlaceFrame,
                            public IDispatch {
   public:
     // Counted once, for the caller.

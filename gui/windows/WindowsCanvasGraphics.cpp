@@ -1,6 +1,6 @@
 #include "WindowsCanvasGraphics.h"
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 namespace vandro {
 

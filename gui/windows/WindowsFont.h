@@ -2,7 +2,7 @@
 // one before, and destruction deletes the last.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/GuiFont.h"
 

@@ -7,9 +7,9 @@
 // gadget classes themselves.
 #pragma once
 
-#include "Win32.h"
 #include "WindowsFont.h"
 #include "WindowsGadget.h"
+#include "events/windows/Win32.h"
 
 #include "gui/PlatformDriver.h"
 #include "runtime/Map.h"

@@ -5,8 +5,8 @@
 // and enabling.
 #pragma once
 
-#include "Win32.h"
 #include "WindowsFont.h"
+#include "events/windows/Win32.h"
 
 #include "gui/PlatformGadget.h"
 

@@ -2,7 +2,7 @@
 // icons. Every handle answered is the caller's to delete.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "graphics/Pixmap.h"
 

@@ -3,7 +3,7 @@
 // It knows which icons are blank (one colour all over), which toolbars show as separators.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/IconStrip.h"
 

@@ -3,7 +3,7 @@
 // character) event; an answer of 0 swallows the keystroke.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/Gadget.h"
 

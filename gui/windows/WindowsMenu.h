@@ -3,7 +3,7 @@
 // carries the item's command id.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/MenuGadget.h"
 

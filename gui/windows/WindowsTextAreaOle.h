@@ -2,7 +2,7 @@
 // not link oleaut32, so its two string functions are looked up once, by name.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include <oleauto.h>
 

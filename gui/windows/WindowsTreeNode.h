@@ -3,7 +3,7 @@
 // handle that leads back to the node.
 #pragma once
 
-#include "Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/Gadget.h"
 

@@ -3,7 +3,7 @@
 // four labels and 110 owner-drawn buttons, shown and painted, the old window destroyed first.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 namespace vandro {
 

@@ -8,10 +8,10 @@
 //   click_bench bare <n>        the wineserver requests of n clicks against 0 clicks)
 #include "events/EventIds.h"
 #include "events/EventQueue.h"
+#include "events/windows/Win32.h"
 #include "gui/GadgetCreation.h"
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
-#include "gui/windows/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

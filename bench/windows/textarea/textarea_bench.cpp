@@ -7,13 +7,13 @@
 //   textarea_bench toolkit <n>     sets up, then styles n ranges through the toolkit (for
 //   textarea_bench bare <n>        counting the wineserver requests of n ranges against 0)
 #include "events/EventQueue.h"
+#include "events/windows/Win32.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/TextAreaFunctions.h"
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
-#include "gui/windows/Win32.h"
 
 #include <richedit.h>
 #include <richole.h>

@@ -2,7 +2,7 @@
 // system driver's translation with a fixed source, as the gadget driver does for its windows.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 namespace vandro {
 

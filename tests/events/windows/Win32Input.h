@@ -2,7 +2,7 @@
 // the system has delivered what it was given, and dialogs dismissed from a CBT hook.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // (which works under Wine without a display too), read pixel by pixel and saved as PNG.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // The real program from outside: vandro.exe started as a process of its own, its window found
 // by class and title, looked at, clicked and given a menu command, then closed.
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 #include "tests/support/windows/WindowsUserDesktop.h"
 
 #include <gtest/gtest.h>

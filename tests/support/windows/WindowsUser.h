@@ -4,7 +4,7 @@
 // platform's own tests use them directly.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 #include "gui/Gadget.h"
 

@@ -4,7 +4,7 @@
 // case becomes this thread's before main, while the thread has no window or hook yet.
 #include "WindowsUserDesktop.h"
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 #include "tests/support/PlatformUser.h"
 

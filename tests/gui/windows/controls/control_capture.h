@@ -2,7 +2,7 @@
 // read back as 0xRRGGBB words, and written as PNG for a person to look at.
 #pragma once
 
-#include "gui/windows/Win32.h"
+#include "events/windows/Win32.h"
 
 #include <string>
 #include <vector>
