@@ -1,6 +1,6 @@
 #include "HeadlessComboBox.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessTextField.h"
 
 #include "gui/GadgetConstants.h"

@@ -3,7 +3,7 @@
 #include "HeadlessCanvas.h"
 #include "HeadlessComboBox.h"
 #include "HeadlessDesktop.h"
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessHTMLView.h"
 #include "HeadlessLabel.h"
 #include "HeadlessListBox.h"
@@ -30,7 +30,7 @@ Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& te
 
 } // namespace
 
-const TGadgetKinds& THeadlessDriver::GadgetKinds() {
+const TGadgetKinds& THeadlessGUIDriver::GadgetKinds() {
     static const TGadgetKinds kinds = [] {
         TGadgetKinds made{u"headless"};
         auto& m = made.makers;
@@ -56,8 +56,8 @@ const TGadgetKinds& THeadlessDriver::GadgetKinds() {
     return kinds;
 }
 
-Ref<TGadget> THeadlessDriver::DesktopGadget() { return Headless().desktop; }
+Ref<TGadget> THeadlessGUIDriver::DesktopGadget() { return Headless().desktop; }
 
-Ref<TGuiFont> THeadlessDriver::DefaultGadgetFont() { return Headless().defaultFont; }
+Ref<TGuiFont> THeadlessGUIDriver::DefaultGadgetFont() { return Headless().defaultFont; }
 
 } // namespace vandro

@@ -1,5 +1,5 @@
 // The keyboard focus and the window it activates.
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessGadget.h"
 #include "HeadlessWindow.h"
 

@@ -1,6 +1,6 @@
 #include "HeadlessGadget.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"

@@ -1,6 +1,6 @@
 #include "HeadlessMenu.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "gui/GadgetConstants.h"
 

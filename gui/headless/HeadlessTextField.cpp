@@ -1,6 +1,6 @@
 #include "HeadlessTextField.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"

@@ -1,6 +1,6 @@
 #include "HeadlessTreeNode.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessTreeView.h"
 
 #include "gui/GadgetConstants.h"

@@ -3,7 +3,7 @@
 #include "HeadlessButton.h"
 #include "HeadlessCanvas.h"
 #include "HeadlessComboBox.h"
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessHTMLView.h"
 #include "HeadlessListBox.h"
 #include "HeadlessMenu.h"

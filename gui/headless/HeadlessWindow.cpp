@@ -1,6 +1,6 @@
 #include "HeadlessWindow.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessMenu.h"
 
 #include "gui/GadgetConstants.h"

@@ -2,7 +2,7 @@
 // the events its moves and sizes raise.
 #include "HeadlessWindow.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "gui/WindowFunctions.h"
 

@@ -1,7 +1,7 @@
 // A window's menu bar, its pop-up menus and its status line.
 #include "HeadlessWindow.h"
 
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 #include "HeadlessMenu.h"
 
 #include "gui/StatusLine.h"

@@ -1,11 +1,11 @@
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "gui/ToolkitStart.h"
 
 namespace vandro {
 
 void StartGuiDriver() {
-    StartPlatformDriver([]() -> Ref<TVellumDriver> { return New<THeadlessDriver>(); });
+    StartPlatformDriver([]() -> Ref<TVellumDriver> { return New<THeadlessGUIDriver>(); });
 }
 
 String PlatformName() { return u"headless"; }

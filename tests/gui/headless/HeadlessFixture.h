@@ -7,7 +7,7 @@
 
 #include "events/EventQueue.h"
 #include "gui/Toolkit.h"
-#include "gui/headless/HeadlessDriver.h"
+#include "gui/headless/HeadlessGUIDriver.h"
 #include "gui/headless/HeadlessUser.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ class HeadlessTest : public testing::Test {
     }
 
     void SetUp() override {
-        SetCurrentDriver(New<THeadlessDriver>());
+        SetCurrentDriver(New<THeadlessGUIDriver>());
         Drain();
         liveBefore_ = TObject::LiveObjects();
     }

@@ -23,9 +23,9 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kWorkAreaHeight = 728;
 
-class THeadlessDriver : public TPlatformDriver {
+class THeadlessGUIDriver : public TPlatformDriver {
   public:
-    THeadlessDriver();
+    THeadlessGUIDriver();
 
     // From the environment variables "username" and "userdomain", as on Windows.
     String UserName() override;

@@ -1,4 +1,4 @@
-#include "HeadlessDriver.h"
+#include "HeadlessGUIDriver.h"
 
 #include "HeadlessDesktop.h"
 #include "HeadlessIconStrip.h"
@@ -46,7 +46,7 @@ HeadlessState& Headless() { return headless; }
 
 int NewNativeHandle() { return ++headless.lastHandle; }
 
-THeadlessDriver::THeadlessDriver() {
+THeadlessGUIDriver::THeadlessGUIDriver() {
     headless = HeadlessState();
     headless.faces = {u"MS Shell Dlg", u"Arial",           u"Consolas",
                       u"Courier New",  u"Times New Roman", u"Comic Sans MS"};
@@ -62,17 +62,17 @@ THeadlessDriver::THeadlessDriver() {
     headless.desktop = New<THeadlessDesktop>();
 }
 
-String THeadlessDriver::UserName() { return headless.userName; }
+String THeadlessGUIDriver::UserName() { return headless.userName; }
 
-String THeadlessDriver::ComputerName() { return headless.computerName; }
+String THeadlessGUIDriver::ComputerName() { return headless.computerName; }
 
-Ref<TGuiFont> THeadlessDriver::LoadFont(const String& name, int size, int style) {
+Ref<TGuiFont> THeadlessGUIDriver::LoadFont(const String& name, int size, int style) {
     return NewFont(name, size, style);
 }
 
-Ref<TGadget> THeadlessDriver::ActiveGadget() { return headless.focus; }
+Ref<TGadget> THeadlessGUIDriver::ActiveGadget() { return headless.focus; }
 
-int THeadlessDriver::RequestColor(int red, int green, int blue) {
+int THeadlessGUIDriver::RequestColor(int red, int green, int blue) {
     headless.lastColorRequest = PackedRequest(red, green, blue);
     if (headless.colorReplies.empty())
         return 0;
@@ -83,7 +83,7 @@ int THeadlessDriver::RequestColor(int red, int green, int blue) {
     return static_cast<int>(0xFF000000u | static_cast<unsigned>(reply & 0xFFFFFF));
 }
 
-Ref<TGuiFont> THeadlessDriver::RequestFont(const Ref<TGuiFont>& font) {
+Ref<TGuiFont> THeadlessGUIDriver::RequestFont(const Ref<TGuiFont>& font) {
     headless.lastFontRequest = font;
     if (headless.fontReplies.empty())
         return {};
@@ -92,20 +92,20 @@ Ref<TGuiFont> THeadlessDriver::RequestFont(const Ref<TGuiFont>& font) {
     return reply;
 }
 
-int THeadlessDriver::SetPointer(int shape) {
+int THeadlessGUIDriver::SetPointer(int shape) {
     headless.pointerShapes.push_back(shape);
     return 0;
 }
 
-Ref<TIconStrip> THeadlessDriver::LoadIconStrip(const Object& source) {
+Ref<TIconStrip> THeadlessGUIDriver::LoadIconStrip(const Object& source) {
     Ref<TPixmap> pixmap = Cast<TPixmap>(source);
     if (!pixmap && source)
         pixmap = LoadPixmap(StreamUrl(source));
     return THeadlessIconStrip::Create(pixmap);
 }
 
-int THeadlessDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
-                                 unsigned char& blue) {
+int THeadlessGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
+                                    unsigned char& blue) {
     if (index < 0 || index >= static_cast<int>(headless.systemColors.size()))
         return TVellumDriver::LookupColor(index, red, green, blue);
     const int color = headless.systemColors[static_cast<std::size_t>(index)];
@@ -115,7 +115,7 @@ int THeadlessDriver::LookupColor(int index, unsigned char& red, unsigned char& g
     return 1;
 }
 
-Ref<TGuiFont> THeadlessDriver::LoadFontWithDouble(const String& name, double size, int style) {
+Ref<TGuiFont> THeadlessGUIDriver::LoadFontWithDouble(const String& name, double size, int style) {
     return NewFont(name, size, style);
 }
 
