@@ -12,19 +12,6 @@
 
 namespace vandro {
 
-namespace {
-
-// The handle of the window whose menus the node is in, 0 for none: a pop-up menu made without
-// a window has shortcuts for every window.
-int OwnerWindow(const TGadget& menu) {
-    for (TGadget* at = menu.parent; at; at = at->parent)
-        if (dynamic_cast<TPlatformGadget*>(at) && at->Class() == ClassWindow)
-            return at->Query(1);
-    return 0;
-}
-
-} // namespace
-
 TMenuGadget::TMenuGadget() { _key = SetNewKey(); }
 
 TMenuGadget::~TMenuGadget() {
@@ -88,10 +75,11 @@ int TMenuGadget::SetHotKey(int key, int modifiers) {
     // The plain text, not its localization, until the next rebuild.
     if (_shown)
         ShowText(name + _shortcut);
+    // A pop-up menu made without a window has shortcuts for every window (handle 0).
     const Ref<TGadget> self(this);
     _hotkey = RebindHotKey(_hotkey, key, modifiers,
                            TEvent::Create(MenuAction, self, _tag, modifiers, 0, 0, {}),
-                           OwnerWindow(*this));
+                           GadgetWindowHandle(self));
     return 0;
 }
 

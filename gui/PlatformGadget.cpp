@@ -11,10 +11,6 @@ namespace vandro {
 
 namespace {
 
-int PackColor(int red, int green, int blue) {
-    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
-}
-
 String TooltipText(const String& tip) {
     String text;
     for (char16_t unit : tip) {
@@ -28,6 +24,10 @@ String TooltipText(const String& tip) {
 }
 
 } // namespace
+
+int PackColor(int red, int green, int blue) {
+    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
+}
 
 int TPlatformGadget::SetArea(int x, int y, int w, int h) {
     SetRect(x, y, w, h);

@@ -91,6 +91,9 @@ class TPlatformGadget : public TGadget {
     virtual int ShowEnabled(int enabled);
 };
 
+// A colour as red + (green << 8) + (blue << 16), each part taken modulo 256.
+int PackColor(int red, int green, int blue);
+
 // The handle of the window around the gadget (or of the gadget itself when it is a window),
 // 0 when there is none.
 int GadgetWindowHandle(const Ref<TGadget>& gadget);

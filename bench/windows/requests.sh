@@ -1,7 +1,19 @@
-# Sourced by the Windows benchmarks' run.sh: counts the wineserver requests of an operation, a
-# fresh server and the program pinned to processor 0, as the difference between a run that
-# repeats it and one that does not, so start-up and set-up cancel out.
-# Needs `program` and the environment of vandro_wine_env.
+# Sourced by the Windows benchmarks' run.sh: sets up a build tree's Wine prefix for a benchmark
+# program, and counts the wineserver requests of an operation, a fresh server and the program
+# pinned to processor 0, as the difference between a run that repeats it and one that does not,
+# so start-up and set-up cancel out.
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../../tools/wine-env.sh"
+
+# bench_setup <build tree> <program in the tree>: the tree's prefix, headless, with no server
+# left running; sets `program`.
+bench_setup() {
+    local tree
+    tree=$(realpath "$1")
+    program=$tree/$2
+    vandro_wine_env "$tree/wineprefix"
+    unset DISPLAY
+    vandro_wine_stop "$WINEPREFIX"
+}
 
 # requests <kind> <count>: the requests of one run of the program (a reply line carries " = ").
 requests() {

@@ -28,10 +28,6 @@ String WithLineFeeds(const String& text) {
     return out;
 }
 
-int Packed(int red, int green, int blue) {
-    return (red & 255) + ((green & 255) << 8) + ((blue & 255) << 16);
-}
-
 } // namespace
 
 int THeadlessTextArea::Activate(int command) {
@@ -128,7 +124,7 @@ int THeadlessTextArea::SetStyle(int red, int green, int blue, int flags, int pos
                                 int units) {
     int start, end;
     Range(position, length, units, start, end);
-    _styles.push_back({start, end, Packed(red, green, blue), flags});
+    _styles.push_back({start, end, PackColor(red, green, blue), flags});
     return 0;
 }
 

@@ -6,13 +6,8 @@
 # Usage: bench/windows/board/run.sh <build tree>
 set -euo pipefail
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-source "$here/../../../tools/wine-env.sh"
-tree=$(realpath "$1")
-program=$tree/bench/windows/board/board_bench.exe
-vandro_wine_env "$tree/wineprefix"
-unset DISPLAY
-
-vandro_wine_stop "$WINEPREFIX"
+source "$here/../requests.sh"
+bench_setup "$1" bench/windows/board/board_bench.exe
 taskset -c 0 "$VANDRO_WINE64" "$program"
 
 # The server stays up between starts, as it would for a user who starts the game again.
@@ -22,5 +17,4 @@ for kind in toolkit plain; do
     done | sort -t' ' -k2 -n | sed -n 3p | sed "s/^/$kind: median /"
 done
 
-source "$here/../requests.sh"
 compare_requests rebuild 20 toolkit plain

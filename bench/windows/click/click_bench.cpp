@@ -6,6 +6,8 @@
 //   click_bench                 times both and prints the ratio
 //   click_bench toolkit <n>     sets up, then clicks n times through the toolkit (for counting
 //   click_bench bare <n>        the wineserver requests of n clicks against 0 clicks)
+#include "bench/windows/AlternateRounds.h"
+
 #include "events/EventIds.h"
 #include "events/EventQueue.h"
 #include "events/windows/Win32.h"
@@ -13,11 +15,8 @@
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <vector>
 
 namespace vandro {
 namespace {
@@ -70,24 +69,12 @@ struct Bare {
     HWND button;
 };
 
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Microseconds per click of one round.
 template <class Target> double Round(Target& target) {
     const double start = Now();
     for (int i = 0; i < ClicksPerRound; ++i)
         target.Click();
     return (Now() - start) * 1e6 / ClicksPerRound;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 int Run(int argc, char** argv) {
@@ -98,22 +85,13 @@ int Run(int argc, char** argv) {
     // What the windows raised when they were made and shown.
     while (PollEvent())
         ;
-    if (argc == 3) {
-        const int clicks = std::atoi(argv[2]);
-        for (int i = 0; i < clicks; ++i)
-            std::strcmp(argv[1], "toolkit") == 0 ? toolkit.Click() : bare.Click();
+    if (RepeatFromCommandLine(
+            argc, argv, [&](int) { toolkit.Click(); }, [&](int) { bare.Click(); }))
         return 0;
-    }
     toolkit.Click();
     bare.Click();
-    // Rounds of the two alternate, so that a change in the machine's load hits both alike.
-    std::vector<double> toolkitRounds, bareRounds;
-    for (int round = 0; round < Rounds; ++round) {
-        toolkitRounds.push_back(Round(toolkit));
-        bareRounds.push_back(Round(bare));
-    }
-    const double ours = Median(toolkitRounds);
-    const double base = Median(bareRounds);
+    const auto [ours, base] = AlternateRounds(
+        Rounds, [&](int) { return Round(toolkit); }, [&](int) { return Round(bare); });
     std::printf("click through the toolkit to WaitEvent  %8.2f us\n", ours);
     std::printf("bare Win32 BM_CLICK -> WM_COMMAND       %8.2f us\n", base);
     std::printf("ratio toolkit / bare                    %8.2f\n", ours / base);

@@ -5,14 +5,8 @@
 # Usage: bench/windows/click/run.sh <build tree>
 set -euo pipefail
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-source "$here/../../../tools/wine-env.sh"
-tree=$(realpath "$1")
-program=$tree/bench/windows/click/click_bench.exe
-vandro_wine_env "$tree/wineprefix"
-unset DISPLAY
-
-vandro_wine_stop "$WINEPREFIX"
+source "$here/../requests.sh"
+bench_setup "$1" bench/windows/click/click_bench.exe
 taskset -c 0 "$VANDRO_WINE64" "$program"
 
-source "$here/../requests.sh"
 compare_requests click 200 toolkit bare

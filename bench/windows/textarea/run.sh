@@ -5,14 +5,8 @@
 # Usage: bench/windows/textarea/run.sh <build tree>
 set -euo pipefail
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-source "$here/../../../tools/wine-env.sh"
-tree=$(realpath "$1")
-program=$tree/bench/windows/textarea/textarea_bench.exe
-vandro_wine_env "$tree/wineprefix"
-unset DISPLAY
-
-vandro_wine_stop "$WINEPREFIX"
+source "$here/../requests.sh"
+bench_setup "$1" bench/windows/textarea/textarea_bench.exe
 taskset -c 0 "$VANDRO_WINE64" "$program"
 
-source "$here/../requests.sh"
 compare_requests "styled range" 1000 toolkit bare

@@ -6,6 +6,8 @@
 //   textarea_bench                 times both and prints the ratio
 //   textarea_bench toolkit <n>     sets up, then styles n ranges through the toolkit (for
 //   textarea_bench bare <n>        counting the wineserver requests of n ranges against 0)
+#include "bench/windows/AlternateRounds.h"
+
 #include "events/EventQueue.h"
 #include "events/windows/Win32.h"
 #include "gui/GadgetConstants.h"
@@ -19,12 +21,9 @@
 #include <richole.h>
 #include <tom.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
-#include <vector>
 
 namespace vandro {
 namespace {
@@ -116,24 +115,12 @@ struct Bare {
     ITextDocument* idoc = nullptr;
 };
 
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Milliseconds for styling every line's range once.
 template <class Target> double Round(Target& target, int round) {
     const double start = Now();
     for (int range = 0; range < Lines; ++range)
         target.Style(range, round);
     return (Now() - start) * 1e3;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 int Run(int argc, char** argv) {
@@ -144,21 +131,13 @@ int Run(int argc, char** argv) {
     // What the windows raised when they were made and shown.
     while (PollEvent())
         ;
-    if (argc == 3) {
-        const int ranges = std::atoi(argv[2]);
-        const bool ours = std::strcmp(argv[1], "toolkit") == 0;
-        for (int range = 0; range < ranges; ++range)
-            ours ? toolkit.Style(range % Lines, 1) : bare.Style(range % Lines, 1);
+    if (RepeatFromCommandLine(
+            argc, argv, [&](int range) { toolkit.Style(range % Lines, 1); },
+            [&](int range) { bare.Style(range % Lines, 1); }))
         return 0;
-    }
-    // Rounds of the two alternate, so that a change in the machine's load hits both alike.
-    std::vector<double> toolkitRounds, bareRounds;
-    for (int round = 0; round < Rounds; ++round) {
-        toolkitRounds.push_back(Round(toolkit, round));
-        bareRounds.push_back(Round(bare, round));
-    }
-    const double ours = Median(toolkitRounds);
-    const double base = Median(bareRounds);
+    const auto [ours, base] = AlternateRounds(
+        Rounds, [&](int round) { return Round(toolkit, round); },
+        [&](int round) { return Round(bare, round); });
     std::printf("1,000 styled ranges through the toolkit  %10.2f ms\n", ours);
     std::printf("the same on a bare rich edit             %10.2f ms\n", base);
     std::printf("ratio toolkit / bare                     %10.2f\n", ours / base);
