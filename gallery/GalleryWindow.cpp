@@ -116,7 +116,7 @@ void LeftColumn(const Ref<TGadget>& w, const Ref<TIconStrip>& icons) {
     SetSliderRange(g.stepper, 0, 9);
     SetSliderValue(g.stepper, 3);
     g.stepperLabel = CreateLabel(u"Stufe 3", 36, 242, 120, 20, w, 0);
-    auto area = CreateTextArea(10, 272, 220, 160, w, TextAreaWordWrap);
+    auto area = CreateTextArea(10, 272, 220, 188, w, TextAreaWordWrap);
     SetGadgetText(area, u"Ein Textbereich mit Rich Edit.\nFett, kursiv und farbig "
                         u"gesetzte Stellen zeigen die Stile.\n\nZeilen brechen um.");
     FormatTextAreaText(area, 0, 0, 0, 1, 20, 9);
@@ -133,7 +133,7 @@ void MiddleColumn(const Ref<TGadget>& w, const Ref<TIconStrip>& icons) {
     for (int i = 0; i < 8; ++i)
         AddGadgetItem(list, names[i], 0, i, String(u"Das Symbol ") + names[i]);
     SelectGadgetItem(list, 2);
-    auto tree = CreateTreeView(240, 220, 200, 212, w, 0);
+    auto tree = CreateTreeView(240, 220, 200, 240, w, 0);
     SetGadgetIconStrip(tree, icons);
     auto root = TreeViewRoot(tree);
     auto shapes = AddTreeNode(u"Formen", root, 0, {});
@@ -181,7 +181,7 @@ void RightColumn(const Ref<TGadget>& w) {
     CreateButton(u"Innen", 8, 4, 100, 22, group, ButtonCheckBox);
     auto inner = CreatePanel(8, 32, 140, 30, group, PanelRaisedBorder, u"");
     SetGadgetColor(inner, 230, 240, 200);
-    g.canvas = CreateCanvas(450, 270, 320, 162, w, 0);
+    g.canvas = CreateCanvas(450, 270, 320, 190, w, 0);
 }
 
 void PaintCanvas() {
