@@ -30,9 +30,8 @@ class GtkHTMLViewTest : public GtkTest {
         Write("moves.html", "<script>onpageshow = () => setTimeout(() => "
                             "location.href = 'plain.html?by=script', 0);</script>");
         Write("link.html", std::string(kFill) + "href='plain.html?by=link'>Weiter</a>");
-        Write("opens.html", std::string(kFill) +
-                                "onclick=\"if (!window.open('plain.html')) "
-                                "location.href = 'plain.html?refused'\">Neu</a>");
+        Write("opens.html", std::string(kFill) + "onclick=\"if (!window.open('plain.html')) "
+                                                 "location.href = 'plain.html?refused'\">Neu</a>");
         window = CreateWindow(u"Ansicht", 0, 0, 400, 300, {}, 557);
         Drain();
     }
@@ -48,11 +47,12 @@ class GtkHTMLViewTest : public GtkTest {
     }
 
     void Write(const char* name, const std::string& page) {
-        ASSERT_TRUE(
-            g_file_set_contents((std::string(folder) + "/" + name).c_str(), page.c_str(), -1, nullptr));
+        ASSERT_TRUE(g_file_set_contents((std::string(folder) + "/" + name).c_str(), page.c_str(),
+                                        -1, nullptr));
     }
     String Address(const char* name) const {
-        gchar* uri = g_filename_to_uri((std::string(folder) + "/" + name).c_str(), nullptr, nullptr);
+        gchar* uri =
+            g_filename_to_uri((std::string(folder) + "/" + name).c_str(), nullptr, nullptr);
         const String address = FromUtf8(uri);
         g_free(uri);
         return address;
