@@ -86,7 +86,9 @@ bool TGtkHTMLView::BlockNavigation(const String& address) {
 void TGtkHTMLView::Loaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }
 
 String TGtkHTMLView::GetText() {
-    const char* uri = _widget ? WebKit().uri(_widget) : nullptr;
+    if (!_widget)
+        return {};
+    const char* uri = WebKit().uri(_widget);
     return uri ? FromUtf8(uri) : String(u"about:blank");
 }
 

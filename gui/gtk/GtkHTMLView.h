@@ -18,7 +18,7 @@ class TGtkHTMLView : public TGtkGadget {
     int State() override;
     // Navigates to the address; an empty one stays where the view is.
     int SetText(const String& address) override;
-    // The address shown, "about:blank" before the first page.
+    // The address shown, "about:blank" before the first page, "" once freed.
     String GetText() override;
     int Class() override;
 

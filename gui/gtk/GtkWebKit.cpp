@@ -23,7 +23,7 @@ TWebKit Load() {
     GModule* library = g_module_open(
         kLibrary, static_cast<GModuleFlags>(G_MODULE_BIND_LAZY | G_MODULE_BIND_LOCAL));
     if (!library)
-        Missing(std::string(kLibrary) + " not found");
+        Missing(g_module_error());
     // WebKit cannot be unloaded once a view ran.
     g_module_make_resident(library);
     TWebKit webkit{};
@@ -44,7 +44,7 @@ TWebKit Load() {
     };
     for (const auto& [name, slot] : functions)
         if (!g_module_symbol(library, name, static_cast<gpointer*>(slot)))
-            Missing(std::string(name) + " not found in " + kLibrary);
+            Missing(g_module_error());
     return webkit;
 }
 
