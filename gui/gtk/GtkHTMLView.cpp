@@ -6,7 +6,6 @@
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
-#include "runtime/Boxed.h"
 #include "runtime/Text.h"
 
 namespace vandro {
@@ -58,10 +57,8 @@ Ref<TGadget> TGtkHTMLView::Create(const Ref<TGadget>& group, int style, const St
 
 int TGtkHTMLView::Class() { return ClassHTMLView; }
 
-// WebKit asks about a navigation after it was started: each one the program started lets the
-// next one through.
 template <class Go> void TGtkHTMLView::Navigate(Go go) {
-    ++_navigating;
+    _gate.Expect();
     go(_widget);
 }
 
@@ -72,16 +69,7 @@ int TGtkHTMLView::SetText(const String& address) {
     return 0;
 }
 
-bool TGtkHTMLView::BlockNavigation(const String& address) {
-    if (_navigating > 0) {
-        --_navigating;
-        return false;
-    }
-    if (!(style & HTMLViewBlockNavigation))
-        return false;
-    PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
-    return true;
-}
+bool TGtkHTMLView::BlockNavigation(const String& address) { return _gate.Blocks(*this, address); }
 
 void TGtkHTMLView::Loaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }
 

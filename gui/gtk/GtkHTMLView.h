@@ -7,6 +7,8 @@
 
 #include "GtkGadget.h"
 
+#include "gui/NavigationGate.h"
+
 namespace vandro {
 
 class TGtkHTMLView : public TGtkGadget {
@@ -34,8 +36,7 @@ class TGtkHTMLView : public TGtkGadget {
     // Starts a navigation of the program's own, which style bit 2 lets through.
     template <class Go> void Navigate(Go go);
 
-    // The program's own navigations WebKit has not asked about yet.
-    int _navigating = 0;
+    TNavigationGate _gate;
 };
 
 } // namespace vandro
