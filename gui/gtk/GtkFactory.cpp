@@ -3,6 +3,7 @@
 // what it lacks.
 #include "GtkButton.h"
 #include "GtkGUIDriver.h"
+#include "GtkHTMLView.h"
 #include "GtkLabel.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
@@ -19,6 +20,7 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassWindow] = MakeGadget<TGtkWindow>;
         m[ClassButton] = MakeGadget<TGtkButton>;
         m[ClassPanel] = MakeGadget<TGtkPanel>;
+        m[ClassHTMLView] = MakeGadget<TGtkHTMLView>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
         return made;
