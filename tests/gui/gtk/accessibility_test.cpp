@@ -239,6 +239,12 @@ TEST_F(GtkAccessibilityTest, TheMenuHoldsItsItemsWithTheirMarks) {
         (std::vector<std::string>{"Grösse", "Spieler", "", "Spiel neustarten", "Spiel beenden"}));
     ASSERT_EQ(game.kids.size(), 5u);
     EXPECT_EQ(game.kids[2].role, ATSPI_ROLE_SEPARATOR);
+    // Only an item that carries a mark is announced as a check item.
+    EXPECT_EQ(game.kids[3].role, ATSPI_ROLE_MENU_ITEM);
+    EXPECT_EQ(game.kids[4].role, ATSPI_ROLE_MENU_ITEM);
+    ASSERT_GE(game.kids[0].kids.size(), 2u);
+    EXPECT_EQ(game.kids[0].kids[0].role, ATSPI_ROLE_CHECK_MENU_ITEM);
+    EXPECT_EQ(game.kids[0].kids[1].role, ATSPI_ROLE_MENU_ITEM);
 
     const TNode& sizes = game.kids[0];
     std::vector<std::string> names;
