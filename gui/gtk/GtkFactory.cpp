@@ -2,6 +2,7 @@
 // not have yet are left out: the core refuses them by name, so that a program learns at once
 // what it lacks.
 #include "GtkButton.h"
+#include "GtkCanvas.h"
 #include "GtkGUIDriver.h"
 #include "GtkLabel.h"
 #include "GtkMenu.h"
@@ -21,6 +22,7 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassPanel] = MakeGadget<TGtkPanel>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassCanvas] = MakeGadget<TGtkCanvas>;
         return made;
     }();
     return kinds;

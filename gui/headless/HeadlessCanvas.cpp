@@ -5,6 +5,13 @@
 
 namespace vandro {
 
+int THeadlessCanvas::Free() {
+    if (_painter)
+        _painter->Detach();
+    _painter = nullptr;
+    return THeadlessPanel::Free();
+}
+
 int THeadlessCanvas::Activate(int command) {
     if (command != ActivateRedraw)
         return THeadlessPanel::Activate(command);
@@ -14,6 +21,16 @@ int THeadlessCanvas::Activate(int command) {
 }
 
 int THeadlessCanvas::Class() { return ClassCanvas; }
+
+Object THeadlessCanvas::AttachGraphics(int flags) {
+    THeadlessPanel::AttachGraphics(flags);
+    if (_painter)
+        _painter->Detach();
+    _painter = New<THeadlessCanvasPainter>();
+    return {};
+}
+
+Object THeadlessCanvas::CanvasGraphics() { return _painter; }
 
 Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
     return THeadlessPanel::Create(group, style | PanelCanvasStyle | PanelActive, text);

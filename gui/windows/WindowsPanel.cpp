@@ -26,10 +26,6 @@ HWND MakeChild(DWORD exStyle, const wchar_t* className, DWORD style, HWND parent
                                       GetModuleHandleW(nullptr), nullptr));
 }
 
-bool HasAlphaFormat(const Ref<TPixmap>& pixmap) {
-    return pixmap->format == 5 || pixmap->format == 6;
-}
-
 } // namespace
 
 Ref<TWindowsGadget> TWindowsPanel::Create(const Ref<TGadget>& group, int style, const String&) {
@@ -94,7 +90,7 @@ int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     DeleteMade(std::exchange(_bitmap, nullptr));
     if (pixmap) {
         _hasalpha = 0;
-        if (HasAlphaFormat(pixmap)) {
+        if (TWindowsGraphic::HasAlphaFormat(pixmap)) {
             _bitmap = TWindowsGraphic::PreMultipliedBitmapFromPixmap32(pixmap);
             _hasalpha = _bitmap ? 1 : 0;
         }
