@@ -45,7 +45,7 @@ inline void Paint(TCanvasPainter& painter, const Ref<TGuiFont>& font) {
 
 // Checks the scene where pixelAt answers the colour shown at a point of the canvas.
 inline void ExpectShown(const std::function<int(int, int)>& pixelAt) {
-    const auto near = [](int got, int wanted, int tolerance) {
+    const auto alike = [](int got, int wanted, int tolerance) {
         for (int shift = 0; shift < 24; shift += 8)
             if (std::abs(((got >> shift) & 255) - ((wanted >> shift) & 255)) > tolerance)
                 return false;
@@ -74,14 +74,14 @@ inline void ExpectShown(const std::function<int(int, int)>& pixelAt) {
     };
     for (const Probe& probe : probes) {
         const int got = pixelAt(probe.x, probe.y);
-        EXPECT_TRUE(near(got, probe.colour, 6))
+        EXPECT_TRUE(alike(got, probe.colour, 6))
             << probe.what << " at " << probe.x << ", " << probe.y << ": " << std::hex << got;
     }
     // The text's ink lies in its box below and right of (10, 60), nothing of it beside.
     int ink = 0, stray = 0;
     for (int y = 52; y < kHeight; ++y)
         for (int x = 0; x < 80; ++x) {
-            const bool white = near(pixelAt(x, y), kText, 40);
+            const bool white = alike(pixelAt(x, y), kText, 40);
             (x >= 10 && y >= 60 ? ink : stray) += white ? 1 : 0;
         }
     EXPECT_GT(ink, 30) << "the text's ink";
