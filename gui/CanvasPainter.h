@@ -1,7 +1,8 @@
 // What a canvas's "GadgetPaint" handler draws with, the same on every platform: filled and
 // framed rectangles, lines, one line of text in a font, and pixel maps, in the canvas's client
-// coordinates. A canvas answers its painter from CanvasGraphicsOf once graphics are attached;
-// each platform draws with its own calls (GDI, cairo) and the headless one records them.
+// coordinates. A canvas answers its painter from CanvasGraphicsOf once graphics are attached
+// (TPlatformGadget keeps it); each platform draws with its own calls (GDI, cairo) and the
+// headless one records them.
 #pragma once
 
 #include "gui/GuiFont.h"
@@ -26,10 +27,17 @@ class TCanvasPainter : public TObject {
     // At its size with its top-left corner at (x, y); its alpha blends over what is there.
     virtual int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) = 0;
 
+    // The canvas stays; the painter no longer draws into it. A second call does nothing.
+    virtual int Detach() = 0;
+
     // In the default font.
     int WriteText(int x, int y, const String& text, int colour) {
         return DrawString(x, y, text, {}, colour);
     }
+    // The flags the program attached the graphics with.
+    int Flags() const { return _flags; }
+
+    int _flags = 0;
 };
 
 } // namespace vandro

@@ -1,5 +1,7 @@
 #include "GtkCanvas.h"
 
+#include "GtkCanvasPainter.h"
+
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
@@ -11,11 +13,9 @@ namespace vandro {
 TGtkCanvas::~TGtkCanvas() { DropBuffer(); }
 
 int TGtkCanvas::Free() {
-    if (_painter)
-        _painter->Detach();
-    _painter = nullptr;
+    const int freed = TGtkPanel::Free();
     DropBuffer();
-    return TGtkPanel::Free();
+    return freed;
 }
 
 int TGtkCanvas::Activate(int command) {
@@ -26,18 +26,11 @@ int TGtkCanvas::Activate(int command) {
 
 int TGtkCanvas::Class() { return ClassCanvas; }
 
-Object TGtkCanvas::AttachGraphics(int flags) {
-    if (_painter)
-        _painter->Detach();
-    _painter = TGtkCanvasPainter::Attach(this, flags);
-    return {};
-}
-
-Object TGtkCanvas::CanvasGraphics() { return _painter; }
-
 Ref<TGadget> TGtkCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
     return TGtkPanel::Create(group, style | PanelCanvasStyle | PanelActive, text);
 }
+
+Ref<TCanvasPainter> TGtkCanvas::NewPainter() { return TGtkCanvasPainter::Attach(this); }
 
 void TGtkCanvas::Paint(cairo_t* cairo) {
     FitBuffer();

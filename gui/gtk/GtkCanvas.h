@@ -4,7 +4,6 @@
 // resized, or asked to redraw.
 #pragma once
 
-#include "GtkCanvasPainter.h"
 #include "GtkPanel.h"
 
 namespace vandro {
@@ -14,15 +13,11 @@ class TGtkCanvas : public TGtkPanel {
     ~TGtkCanvas() override;
 
     // The TGadget slots it overrides, in slot order.
-    // Releases the painter and the buffer too.
+    // Lets go of the buffer too.
     int Free() override;
     // A redraw asks the program for a paint; requests before the paint are one.
     int Activate(int command) override;
     int Class() override;
-    // A new painter in place of (and releasing) the one before; answers null, as on Win32.
-    Object AttachGraphics(int flags) override;
-    // The painter, null before graphics are attached.
-    Object CanvasGraphics() override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -39,7 +34,10 @@ class TGtkCanvas : public TGtkPanel {
     cairo_surface_t* _buffer = nullptr;
     // The program has not painted since the buffer was made or a redraw was asked for.
     int _invalid = 1;
-    Ref<TGtkCanvasPainter> _painter;
+
+  protected:
+    // Cairo into the buffer.
+    Ref<TCanvasPainter> NewPainter() override;
 
   private:
     // Makes the buffer the client size, keeping what it held; a new buffer wants a paint.

@@ -20,10 +20,9 @@ void ThinLines(cairo_t* cairo) {
 
 } // namespace
 
-Ref<TGtkCanvasPainter> TGtkCanvasPainter::Attach(TGtkCanvas* canvas, int flags) {
+Ref<TGtkCanvasPainter> TGtkCanvasPainter::Attach(TGtkCanvas* canvas) {
     auto painter = New<TGtkCanvasPainter>();
     painter->_canvas = canvas;
-    painter->_flags = flags;
     return painter;
 }
 

@@ -12,8 +12,8 @@ class TGtkCanvas;
 
 class TGtkCanvasPainter : public TCanvasPainter {
   public:
-    // Bound to the canvas (which releases it before it goes); flags are kept for the program.
-    static Ref<TGtkCanvasPainter> Attach(TGtkCanvas* canvas, int flags);
+    // Bound to the canvas, which releases it before it goes.
+    static Ref<TGtkCanvasPainter> Attach(TGtkCanvas* canvas);
 
     int FillRect(int x, int y, int w, int h, int colour) override;
     int FrameRect(int x, int y, int w, int h, int colour) override;
@@ -21,10 +21,8 @@ class TGtkCanvasPainter : public TCanvasPainter {
     int DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
                    int colour) override;
     int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
-    // The canvas stays; the painter no longer draws into it. A second call does nothing.
-    int Detach();
+    int Detach() override;
 
-    int Flags() const { return _flags; }
     int Detached() const { return _canvas == nullptr; }
 
   private:
@@ -32,7 +30,6 @@ class TGtkCanvasPainter : public TCanvasPainter {
     template <typename Draw> int Drawn(int colour, Draw draw);
 
     TGtkCanvas* _canvas = nullptr;
-    int _flags = 0;
 };
 
 } // namespace vandro

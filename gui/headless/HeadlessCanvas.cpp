@@ -1,16 +1,11 @@
 #include "HeadlessCanvas.h"
 
+#include "HeadlessCanvasPainter.h"
+
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 
 namespace vandro {
-
-int THeadlessCanvas::Free() {
-    if (_painter)
-        _painter->Detach();
-    _painter = nullptr;
-    return THeadlessPanel::Free();
-}
 
 int THeadlessCanvas::Activate(int command) {
     if (command != ActivateRedraw)
@@ -22,15 +17,7 @@ int THeadlessCanvas::Activate(int command) {
 
 int THeadlessCanvas::Class() { return ClassCanvas; }
 
-Object THeadlessCanvas::AttachGraphics(int flags) {
-    THeadlessPanel::AttachGraphics(flags);
-    if (_painter)
-        _painter->Detach();
-    _painter = New<THeadlessCanvasPainter>();
-    return {};
-}
-
-Object THeadlessCanvas::CanvasGraphics() { return _painter; }
+Ref<TCanvasPainter> THeadlessCanvas::NewPainter() { return New<THeadlessCanvasPainter>(); }
 
 Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
     return THeadlessPanel::Create(group, style | PanelCanvasStyle | PanelActive, text);

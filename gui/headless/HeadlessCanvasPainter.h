@@ -21,7 +21,7 @@ class THeadlessCanvasPainter : public TCanvasPainter {
     // "DrawPixmap 1 2 16x8" (width by height; "none" for no pixmap).
     int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
     // Nothing is recorded afterwards.
-    int Detach();
+    int Detach() override;
 
     int _detached = 0;
     std::vector<String> _drawn;

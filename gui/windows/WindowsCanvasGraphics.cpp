@@ -6,10 +6,9 @@
 
 namespace vandro {
 
-Ref<TWindowsCanvasGraphics> TWindowsCanvasGraphics::Attach(int hwnd, int flags) {
+Ref<TWindowsCanvasGraphics> TWindowsCanvasGraphics::Attach(int hwnd) {
     auto graphics = New<TWindowsCanvasGraphics>();
     graphics->_hwnd = hwnd;
-    graphics->_flags = flags;
     return graphics;
 }
 

@@ -1,5 +1,5 @@
-// The canvas painter on Win32: a drawing target bound to the canvas's window with the flags the
-// program attached it with, released with the canvas. It draws with GDI straight onto the
+// The canvas painter on Win32: a drawing target bound to the canvas's window, released with the
+// canvas. It draws with GDI straight onto the
 // screen (no back buffer), so a program paints again on every "GadgetPaint". Handles travel as
 // ints, so programs use it without the platform's headers.
 #pragma once
@@ -10,8 +10,8 @@ namespace vandro {
 
 class TWindowsCanvasGraphics : public TCanvasPainter {
   public:
-    // Bound to the window (a handle as Query(1) answers it); flags are kept for the program.
-    static Ref<TWindowsCanvasGraphics> Attach(int hwnd, int flags);
+    // Bound to the window (a handle as Query(1) answers it).
+    static Ref<TWindowsCanvasGraphics> Attach(int hwnd);
 
     int FillRect(int x, int y, int w, int h, int colour) override;
     int FrameRect(int x, int y, int w, int h, int colour) override;
@@ -19,11 +19,9 @@ class TWindowsCanvasGraphics : public TCanvasPainter {
     int DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
                    int colour) override;
     int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
-    // The window stays; the graphics no longer draw into it. A second call does nothing.
-    int Detach();
+    int Detach() override;
 
     int Window() const { return _hwnd; }
-    int Flags() const { return _flags; }
     int Detached() const { return _hwnd == 0; }
 
   private:
@@ -31,7 +29,6 @@ class TWindowsCanvasGraphics : public TCanvasPainter {
     template <typename Draw> int Drawn(Draw draw);
 
     int _hwnd = 0;
-    int _flags = 0;
 };
 
 } // namespace vandro

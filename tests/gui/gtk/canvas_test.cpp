@@ -6,6 +6,7 @@
 #include "tests/gui/CanvasScene.h"
 
 #include "gui/gtk/GtkCanvas.h"
+#include "gui/gtk/GtkCanvasPainter.h"
 
 namespace vandro {
 namespace {

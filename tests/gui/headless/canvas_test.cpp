@@ -5,6 +5,7 @@
 #include "../CanvasScene.h"
 
 #include "gui/headless/HeadlessCanvas.h"
+#include "gui/headless/HeadlessCanvasPainter.h"
 
 namespace vandro {
 namespace {
