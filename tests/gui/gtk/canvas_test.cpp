@@ -1,5 +1,5 @@
-// The canvas on GTK: it asks for a paint when first shown and when redrawn (requests before a
-// paint are one), shows what its painter drew, the scene every platform draws, at the pixels
+// The canvas on GTK: it asks for a paint when first shown, redrawn (requests before a paint are
+// one) or resized, shows what its painter drew, the scene every platform draws, at the pixels
 // expected (saved as gtk-canvas.png beside the test), and draws nothing once freed.
 #include "GtkFixture.h"
 
@@ -67,6 +67,16 @@ TEST_F(GtkCanvasTest, PaintsOnRequestAndShowsTheScene) {
         RedrawGadget(canvas);
     }));
     EXPECT_EQ(Paints(Drain(), canvas), 1) << "two requests before a paint are one paint";
+    // A larger canvas keeps what was drawn and asks for the rest.
+    ASSERT_TRUE(Redrawn(area, [&] { SetGadgetShape(canvas, 20, 20, 170, 110); }));
+    EXPECT_EQ(Paints(Drain(), canvas), 1) << "one paint after a resize";
+    cairo_surface_t* buffer = Cast<TGtkCanvas>(canvas)->_buffer;
+    EXPECT_EQ(cairo_image_surface_get_width(buffer), 170);
+    EXPECT_EQ(cairo_image_surface_get_height(buffer), 110);
+    cairo_surface_flush(buffer);
+    const auto* fill =
+        cairo_image_surface_get_data(buffer) + 10 * cairo_image_surface_get_stride(buffer);
+    EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(fill)[10], 0xFFE02020u) << "the fill, kept";
     FreeGadget(canvas);
     EXPECT_TRUE(painter->Detached());
     EXPECT_EQ(painter->FillRect(0, 0, 1, 1, 0), 0);
