@@ -166,12 +166,12 @@ void RightColumn(const Ref<TGadget>& w) {
     for (const char16_t* tab : {u"Allgemein", u"Ansicht", u"Extras"})
         AddGadgetItem(g.tabs, tab, 0, -1, String(u"Reiter ") + tab);
     SelectGadgetItem(g.tabs, 0);
-    g.pages = {
-        {CreateLabel(u"Eine Seite des Reiters", 10, 10, 200, 20, g.tabs, 0),
-         CreateButton(u"Auf der Seite", 10, 36, 120, 26, g.tabs, 0)},
-        {CreateHTMLView(0, 0, GadgetClientWidth(g.tabs), GadgetClientHeight(g.tabs), g.tabs, 0)},
-        {CreateLabel(u"Die HTML-Ansicht zeigt eine Seite des Systembrowsers.", 10, 10, 290, 40,
-                     g.tabs, 0)}};
+    g.pages = {{CreateLabel(u"Eine Seite des Reiters", 10, 10, 200, 20, g.tabs, 0),
+                CreateButton(u"Auf der Seite", 10, 36, 120, 26, g.tabs, 0)},
+               {CreateHTMLView(0, 0, GadgetClientWidth(g.tabs), GadgetClientHeight(g.tabs),
+                               g.tabs, 0)},
+               {CreateLabel(u"Die HTML-Ansicht zeigt eine Seite des Systembrowsers.", 10, 10,
+                            290, 40, g.tabs, 0)}};
     NavigateHTMLView(g.pages[1][0], u"about:<body style='font:9pt sans-serif'><h3>Ansicht"
                                     u"</h3><p>Eine <b>HTML</b>-Seite im Reiter.</p></body>");
     ShowPage(0);

@@ -30,10 +30,6 @@ class TCanvasPainter : public TObject {
     // The canvas stays; the painter no longer draws into it. A second call does nothing.
     virtual int Detach() = 0;
 
-    // In the default font.
-    int WriteText(int x, int y, const String& text, int colour) {
-        return DrawString(x, y, text, {}, colour);
-    }
     // The flags the program attached the graphics with.
     int Flags() const { return _flags; }
 

@@ -19,7 +19,7 @@ TEST_F(CanvasTest, ThePainterRecordsTheSceneInOrder) {
     const auto painter = Cast<THeadlessCanvasPainter>(CanvasGraphicsOf(canvas));
     ASSERT_TRUE(painter);
     canvas_scene::Paint(*painter, LoadGuiFont(u"Arial", 14, 1));
-    painter->WriteText(1, 2, u"Ende", 7);
+    painter->DrawString(1, 2, u"Ende", {}, 7);
     painter->DrawPixmap(nullptr, 3, 4);
     EXPECT_EQ(painter->_drawn, (std::vector<String>{
                                    u"FillRect 0 0 160 100 6303760",
