@@ -1,4 +1,5 @@
-# Sourced by tools/test and tools/play: installs the Debian packages Vandro needs, when missing.
+# Sourced by tools/test and tools/launch.sh: installs the Debian packages Vandro needs, when
+# missing.
 # shellcheck disable=SC2034  # the variables are for the scripts that source this file
 
 # Building the native tree on GTK 3 and the Windows tree for Wine, and running either on a

@@ -2,6 +2,7 @@
 // not have yet are left out: the core refuses them by name, so that a program learns at once
 // what it lacks.
 #include "GtkButton.h"
+#include "GtkCanvas.h"
 #include "GtkGUIDriver.h"
 #include "GtkHTMLView.h"
 #include "GtkLabel.h"
@@ -23,6 +24,7 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassHTMLView] = MakeGadget<TGtkHTMLView>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassCanvas] = MakeGadget<TGtkCanvas>;
         return made;
     }();
     return kinds;
