@@ -36,7 +36,7 @@ class TWindowsGadget : public TPlatformGadget {
     virtual int Register(int gadgetClass, HWND hwnd, HWND hwndclient, int tooltips);
     // A tooltip window of the gadget's own, for controls with tips per part.
     virtual int SetupToolTips();
-    virtual int isTabbable();
+    int isTabbable() override;
     int isControl() override;
     virtual int RethinkClient(int redraw);
     virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
