@@ -15,7 +15,9 @@
 #include "PlatformGadget.h"
 #include "StatusLine.h"
 #include "WindowFunctions.h"
+#include "events/EventIds.h"
 
+#include <algorithm>
 #include <type_traits>
 
 namespace vandro {
@@ -96,6 +98,21 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
             return 0;
         AddFrame(x, y, w, h);
         return 1;
+    }
+    // Takes the rectangle the platform reports as the gadget's: the children follow a new size,
+    // and "WindowMove" and "WindowSize" tell what changed.
+    void TakeFrameRect(int x, int y, int w, int h) {
+        const bool moved = x != this->xpos || y != this->ypos;
+        const bool sized = std::max(w, 0) != this->width || std::max(h, 0) != this->height;
+        if (!moved && !sized)
+            return;
+        this->SetRect(x, y, w, h);
+        if (sized)
+            this->RethinkClient(0);
+        if (moved)
+            this->PostGuiEvent(WindowMove, 0, 0, this->xpos, this->ypos, {});
+        if (sized)
+            this->PostGuiEvent(WindowSize, 0, 0, this->width, this->height, {});
     }
     // A maximum is kept only when it is not below the minimum.
     bool HasMaximumSize() const { return _maxwidth >= _minwidth && _maxheight >= _minheight; }

@@ -78,17 +78,7 @@ void TGtkWindow::TakeNativeRect() {
         w = client.width;
         h = client.height;
     }
-    const bool moved = x != xpos || y != ypos;
-    const bool sized = w != width || h != height;
-    if (!moved && !sized)
-        return;
-    SetRect(x, y, w, h);
-    if (sized)
-        RethinkClient(0);
-    if (moved)
-        PostGuiEvent(WindowMove, 0, 0, x, y, {});
-    if (sized)
-        PostGuiEvent(WindowSize, 0, 0, w, h, {});
+    TakeFrameRect(x, y, w, h);
 }
 
 void TGtkWindow::ApplySizeLimits(bool) {

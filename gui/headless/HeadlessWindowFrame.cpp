@@ -106,15 +106,7 @@ void THeadlessWindow::TakeNativeRect() {
         w -= 2 * Border() + _clientX;
         h -= top + Border() + StatusHeight() + _clientY;
     }
-    const bool moved = x != xpos || y != ypos;
-    const bool sized = std::max(w, 0) != width || std::max(h, 0) != height;
-    SetRect(x, y, w, h);
-    if (sized)
-        RethinkClient(0);
-    if (moved)
-        PostGuiEvent(WindowMove, 0, 0, xpos, ypos, {});
-    if (sized)
-        PostGuiEvent(WindowSize, 0, 0, width, height, {});
+    TakeFrameRect(x, y, w, h);
 }
 
 void THeadlessWindow::Maximize() {

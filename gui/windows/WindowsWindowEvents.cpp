@@ -9,14 +9,6 @@
 
 namespace vandro {
 
-namespace {
-
-struct Area {
-    int x, y, w, h;
-};
-
-} // namespace
-
 RECT TWindowsWindow::NativeRect() {
     RECT outer{};
     GetWindowRect(_hwnd, &outer);
@@ -49,16 +41,7 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             if (_status)
                 SendMessageW(_status, WM_SIZE, 0, 0);
             const RECT now = NativeRect();
-            const Area area{now.left, now.top, now.right - now.left, now.bottom - now.top};
-            const bool moved = area.x != xpos || area.y != ypos;
-            const bool sized = area.w != width || area.h != height;
-            SetRect(area.x, area.y, area.w, area.h);
-            if (sized)
-                RethinkClient(0);
-            if (moved)
-                PostGuiEvent(WindowMove, 0, 0, area.x, area.y, {});
-            if (sized)
-                PostGuiEvent(WindowSize, 0, 0, area.w, area.h, {});
+            TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
         }
         break;
     case WM_MOVE:
