@@ -182,4 +182,19 @@ int GadgetWindowHandle(const Ref<TGadget>& gadget) {
     return 0;
 }
 
+int TPlatformGadget::isTabbable() { return 0; }
+
+Ref<TPlatformGadget> TPlatformGadget::FirstTabStop(const TGadget& group) {
+    for (const Object& kid : *group.kids) {
+        auto child = Cast<TPlatformGadget>(kid);
+        if (!child || !child->ElementVisible())
+            continue;
+        if (child->isTabbable())
+            return child;
+        if (auto inner = FirstTabStop(*child))
+            return inner;
+    }
+    return {};
+}
+
 } // namespace vandro

@@ -55,6 +55,10 @@ class TPlatformGadget : public TGadget {
     virtual int BgColor();
     // 1 for a control inside a group, 0 for a window or the desktop.
     virtual int isControl() = 0;
+    // 1 for a control that the tab key moves the focus to.
+    virtual int isTabbable();
+    // The first shown gadget inside the group that takes the focus by tabbing, depth first.
+    static Ref<TPlatformGadget> FirstTabStop(const TGadget& group);
     // Opens the event gate: from now on the element raises events.
     virtual int Sensitize();
     virtual int DeSensitize();

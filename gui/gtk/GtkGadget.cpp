@@ -186,7 +186,6 @@ int TGtkGadget::Register(int gadgetClass, GtkWidget* widget, GtkWidget* containe
     return 0;
 }
 
-int TGtkGadget::isTabbable() { return 0; }
 int TGtkGadget::isControl() { return 1; }
 int TGtkGadget::RethinkClient(int) { return 0; }
 

@@ -27,7 +27,6 @@ class TGtkGadget : public TPlatformGadget {
     // Takes the widget (and the container its children go into, when it has one of its own):
     // registers both under new handles and listens to the widget's raw input.
     virtual int Register(int gadgetClass, GtkWidget* widget, GtkWidget* container);
-    virtual int isTabbable();
     int isControl() override;
     virtual int RethinkClient(int redraw);
     // Applies the colours and the font to the widget as its own CSS.

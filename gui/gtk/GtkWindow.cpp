@@ -1,13 +1,8 @@
 #include "GtkWindow.h"
 
-#include "GtkButton.h"
 #include "GtkGUIDriver.h"
 #include "GtkGraphic.h"
-#include "GtkMenu.h"
 
-#include "events/System.h"
-#include "events/gtk/GtkKeyCodes.h"
-#include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/WindowFunctions.h"
@@ -15,64 +10,11 @@
 
 #include <gdk/gdkx.h>
 
-#include <algorithm>
 #include <chrono>
-#include <vector>
 
 namespace vandro {
 
 namespace {
-
-TGtkWindow* WindowOf(gpointer data) { return static_cast<TGtkWindow*>(data); }
-
-gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
-    // Closing is the program's decision: the window stays.
-    Shielded([&] { WindowOf(data)->PostGuiEvent(WindowClose, 0, 0, 0, 0, {}); });
-    return TRUE;
-}
-
-gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
-    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
-    return FALSE;
-}
-
-void OnClientAllocated(GtkWidget*, GdkRectangle*, gpointer data) {
-    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
-}
-
-void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {
-    Shielded([&] { WindowOf(data)->ActiveChanged(); });
-}
-
-gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
-    TGtkWindow* window = WindowOf(data);
-    return Shielded([&] { return window->HotKeyPressed(*key) || window->ArrowPressed(*key); }, true)
-               ? TRUE
-               : FALSE;
-}
-
-void OnDropped(GtkWidget*, GdkDragContext* context, gint x, gint y, GtkSelectionData* selection,
-               guint, guint time, gpointer data) {
-    if (gchar** uris = gtk_selection_data_get_uris(selection)) {
-        Shielded([&] { WindowOf(data)->FilesDropped(uris, x, y); });
-        g_strfreev(uris);
-    }
-    gtk_drag_finish(context, TRUE, FALSE, time);
-}
-
-// The first shown gadget inside the group that takes the focus by tabbing, depth first.
-Ref<TGtkGadget> FirstTabStop(const TGadget& group) {
-    for (const Object& kid : *group.kids) {
-        auto child = Cast<TGtkGadget>(kid);
-        if (!child || !child->_widget || !gtk_widget_get_visible(child->_widget))
-            continue;
-        if (child->isTabbable())
-            return child;
-        if (auto inner = FirstTabStop(*child))
-            return inner;
-    }
-    return {};
-}
 
 GtkWidget* NewStatusLabel(float xalign) {
     GtkWidget* label = gtk_label_new(nullptr);
@@ -88,8 +30,6 @@ TGtkWindow::~TGtkWindow() {
     if (GtkDriver().activeWindow == this)
         GtkDriver().activeWindow = nullptr;
 }
-
-int TGtkWindow::DoLayout() { return 0; }
 
 int TGtkWindow::CleanUp() {
     // Unmapped, GTK neither lays out nor draws what is left while the gadgets go.
@@ -150,22 +90,12 @@ Ref<TGadget> TGtkWindow::Create(const Ref<TGadget>& group, int style, const Stri
         gtk_box_pack_end(GTK_BOX(_box), _status, FALSE, FALSE, 0);
     }
     gtk_widget_show_all(_box);
-    g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), this);
+    // Before the gadget's own raw input: the window's hot keys take a key first.
+    ListenToEvents(window, client);
     Register(ClassWindow, window, client);
     g_object_set_data(G_OBJECT(window), kClientAreaKey, client);
-    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
-    g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
-    g_signal_connect(window, "notify::is-active", G_CALLBACK(OnActiveChanged), this);
-    g_signal_connect(client, "size-allocate", G_CALLBACK(OnClientAllocated), this);
-    if (style & WindowAcceptsFiles) {
-        gtk_drag_dest_set(client, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);
-        gtk_drag_dest_add_uri_targets(client);
-        g_signal_connect(client, "drag-data-received", G_CALLBACK(OnDropped), this);
-    }
     return Ref<TGadget>(this);
 }
-
-int TGtkWindow::isControl() { return 0; }
 
 int TGtkWindow::ShowText(const String& text) {
     gtk_window_set_title(GTK_WINDOW(_widget), ToUtf8(text).c_str());
@@ -190,7 +120,7 @@ int TGtkWindow::Activate(int command) {
     GtkWindow* shell = GTK_WINDOW(_widget);
     switch (command) {
     case 0:
-        if (auto target = FirstTabStop(*this))
+        if (auto target = Cast<TGtkGadget>(FirstTabStop(*this)))
             gtk_widget_grab_focus(target->_widget);
         else
             gtk_window_set_focus(shell, nullptr);
@@ -294,67 +224,6 @@ int TGtkWindow::SetEnabled(int enabled) {
     if (_widget)
         gtk_widget_set_sensitive(_widget, enabled ? TRUE : FALSE);
     return 0;
-}
-
-int TGtkWindow::SetSensitivity(int flags) {
-    return TGadget::SetSensitivity(flags & ~SensitiveMouse);
-}
-
-int TGtkWindow::Class() { return ClassWindow; }
-
-void TGtkWindow::ActiveChanged() {
-    if (!_widget)
-        return;
-    if (gtk_window_is_active(GTK_WINDOW(_widget)) && GtkDriver().activeWindow != this) {
-        GtkDriver().activeWindow = this;
-        PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
-    }
-    if (const auto system = GtkSystem())
-        system->ApplicationFocusChanged();
-}
-
-bool TGtkWindow::HotKeyPressed(const GdkEventKey& key) {
-    int code = VirtualKeyOf(key);
-    if (code < 1 || code > 255)
-        return false;
-    // A modifier key does not count as its own modifier.
-    const int mods = ModifiersFromState(key.state) & ~ModifierOfKey(code);
-    return FireHotKey(FindHotKeyEvent(code, mods, _hwnd));
-}
-
-bool TGtkWindow::ArrowPressed(const GdkEventKey& key) {
-    const int code = VirtualKeyOf(key);
-    if (code < 0x25 || code > 0x28 || ModifiersFromState(key.state) != 0)
-        return false;
-    // As in a dialog, the arrows move among push buttons in the order they were made: right
-    // and down to the next, left and up to the one before, round within their group.
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(_widget));
-    const auto button = focus ? Cast<TGtkButton>(GadgetFromWidget(focus)) : Ref<TGtkButton>();
-    if (!button || !button->parent || button->Kind() == ButtonRadio)
-        return false;
-    std::vector<Ref<TGtkGadget>> stops;
-    for (const Object& kid : *button->parent->kids)
-        if (auto gadget = Cast<TGtkGadget>(kid);
-            gadget && gadget->isTabbable() && gadget->_widget &&
-            gtk_widget_is_visible(gadget->_widget) && gtk_widget_is_sensitive(gadget->_widget))
-            stops.push_back(gadget);
-    const auto at = std::find(stops.begin(), stops.end(), Ref<TGtkGadget>(button));
-    if (at == stops.end())
-        return false;
-    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
-    const std::size_t step = code == 0x27 || code == 0x28 ? 1 : stops.size() - 1;
-    gtk_widget_grab_focus(stops[(here + step) % stops.size()]->_widget);
-    return true;
-}
-
-void TGtkWindow::FilesDropped(const gchar* const* uris, int x, int y) {
-    for (const gchar* const* uri = uris; *uri; ++uri) {
-        gchar* path = g_filename_from_uri(*uri, nullptr, nullptr);
-        if (!path)
-            continue;
-        PostGuiEvent(WindowAccept, 0, 0, x, y, Box(FromUtf8(path)));
-        g_free(path);
-    }
 }
 
 } // namespace vandro

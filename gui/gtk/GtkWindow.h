@@ -4,21 +4,20 @@
 #pragma once
 
 #include "GtkGadget.h"
+#include "GtkMenu.h"
 
 #include "graphics/Pixmap.h"
+#include "gui/PlatformWindow.h"
 
 #include <array>
 
 namespace vandro {
 
-class TGtkMenu;
-
-class TGtkWindow : public TGtkGadget {
+class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
   public:
     ~TGtkWindow() override;
 
     // The TGadget slots it overrides, in slot order.
-    int DoLayout() override;
     // The window leaves the screen before its gadgets are freed one by one.
     int CleanUp() override;
     int Free() override;
@@ -34,25 +33,9 @@ class TGtkWindow : public TGtkGadget {
     // Shown, the window is presented and becomes the active one.
     int SetShow(int show) override;
     int SetEnabled(int enabled) override;
-    // Windows take no mouse events of their own.
-    int SetSensitivity(int flags) override;
-    int Class() override;
-    // The text as set, without the spaces a resizable window pads it with.
-    String GetStatusText() override;
-    int SetStatusText(const String& text) override;
-    // The root of the window's menu tree, made on first use.
-    Ref<TGadget> GetMenu() override;
-    // Shows the pop-up menu at the pointer until it closes; a choice raises its "MenuAction"
-    // with extra as the event's extra.
-    int PopupMenu(const Ref<TGadget>& menu, const Object& extra) override;
-    // Rebuilds the menu bar from the menu tree.
-    int UpdateMenu() override;
-    int SetMinimumSize(int width, int height) override;
-    int SetMaximumSize(int width, int height) override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isControl() override;
     int RethinkClient(int redraw) override;
     int ShowText(const String& text) override;
     String LookCss() override;
@@ -60,11 +43,8 @@ class TGtkWindow : public TGtkGadget {
     int HasKeyFocus() override;
 
     // Its own operations.
-    // A menu command of the window's menus: "MenuAction" with the menu's tag.
-    virtual int HandleMenuEvent(int id);
-    // Turns a client rectangle into the window's for a window with client coordinates.
-    virtual int ConvertToContainerDimensions(int& x, int& y, int& w, int& h);
-
+    // Connects the window's signals: the handlers in GtkWindowEvents.cpp.
+    void ListenToEvents(GtkWidget* window, GtkWidget* client);
     // Takes where the platform put the window and raises "WindowMove" and "WindowSize" for
     // what changed.
     void TakeNativeRect();
@@ -82,23 +62,27 @@ class TGtkWindow : public TGtkGadget {
     // The menu bar shown now, null without one.
     GtkWidget* MenuBar() const { return _menubar; }
 
-    int _minwidth = 0;
-    int _minheight = 0;
-    int _maxwidth = -1;
-    int _maxheight = -1;
-    Ref<TGtkMenu> _menu;
-    String _statustext;
-    Object popupextra;
     GtkWidget* _box = nullptr;
     GtkWidget* _menubar = nullptr;
     GtkWidget* _status = nullptr;
     std::array<GtkWidget*, 3> _fields{};
     float _alpha = 1.0f;
 
+  protected:
+    // The TPlatformWindow hooks.
+    void ShowStatusText(const String& shown) override;
+    // The limits as the window's geometry hints, in the window's own measure; a window whose
+    // limits meet cannot be resized at all.
+    void ApplySizeLimits(bool maximum) override;
+    // At the pointer, modal as the platform's pop-up menus are.
+    void TrackPopup(TGtkMenu& popup) override;
+    void ShowMenuBar() override;
+    // The menu bar above and the status line below the client area.
+    void AddFrame(int& x, int& y, int& w, int& h) override;
+
   private:
     int MenuHeight() const;
     int StatusHeight() const;
-    void ApplySizeHints();
     void WaitUntilActive();
     void Present();
 };

@@ -25,13 +25,10 @@ int TGtkWindow::MenuHeight() const { return NaturalHeight(_menubar); }
 
 int TGtkWindow::StatusHeight() const { return NaturalHeight(_status); }
 
-int TGtkWindow::ConvertToContainerDimensions(int&, int& y, int&, int& h) {
-    if (!(style & WindowClientCoords))
-        return 0;
+void TGtkWindow::AddFrame(int&, int& y, int&, int& h) {
     const int menu = MenuHeight();
     y -= menu;
     h += menu + StatusHeight();
-    return 1;
 }
 
 int TGtkWindow::ClientWidth() {
@@ -81,54 +78,19 @@ void TGtkWindow::TakeNativeRect() {
         w = client.width;
         h = client.height;
     }
-    const bool moved = x != xpos || y != ypos;
-    const bool sized = w != width || h != height;
-    if (!moved && !sized)
-        return;
-    SetRect(x, y, w, h);
-    if (sized)
-        RethinkClient(0);
-    if (moved)
-        PostGuiEvent(WindowMove, 0, 0, x, y, {});
-    if (sized)
-        PostGuiEvent(WindowSize, 0, 0, w, h, {});
+    TakeFrameRect(x, y, w, h);
 }
 
-int TGtkWindow::SetMinimumSize(int width, int height) {
-    _minwidth = width;
-    _minheight = height;
-    ApplySizeHints();
-    return 0;
-}
-
-int TGtkWindow::SetMaximumSize(int width, int height) {
-    _maxwidth = width;
-    _maxheight = height;
-    ApplySizeHints();
-    return 0;
-}
-
-// The limits as the window's geometry hints, in the window's own measure; a window whose
-// limits meet cannot be resized at all.
-void TGtkWindow::ApplySizeHints() {
+void TGtkWindow::ApplySizeLimits(bool) {
     if (!_widget)
         return;
     GdkGeometry hints{};
-    int x = 0, y = 0;
-    hints.min_width = _minwidth;
-    hints.min_height = _minheight;
-    ConvertToContainerDimensions(x, y, hints.min_width, hints.min_height);
     int mask = GDK_HINT_MIN_SIZE;
-    if (_maxwidth >= _minwidth && _maxheight >= _minheight) {
-        hints.max_width = _maxwidth;
-        hints.max_height = _maxheight;
-        ConvertToContainerDimensions(x, y, hints.max_width, hints.max_height);
+    if (FrameSizeLimits(hints.min_width, hints.min_height, hints.max_width, hints.max_height))
         mask |= GDK_HINT_MAX_SIZE;
-    }
     GtkWindow* shell = GTK_WINDOW(_widget);
     gtk_window_set_geometry_hints(shell, nullptr, &hints, GdkWindowHints(mask));
-    const bool fixed = _maxwidth == _minwidth && _maxheight == _minheight;
-    gtk_window_set_resizable(shell, !fixed && (style & WindowResizable));
+    gtk_window_set_resizable(shell, !FixedSize() && (style & WindowResizable));
 }
 
 } // namespace vandro

@@ -15,33 +15,24 @@ void OnPopupHidden(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = fals
 
 } // namespace
 
-String TGtkWindow::GetStatusText() { return (style & WindowStatusBar) ? _statustext : String(); }
-
-int TGtkWindow::SetStatusText(const String& text) {
+void TGtkWindow::ShowStatusText(const String& shown) {
     if (!_status)
-        return 0;
-    _statustext = text;
-    const String shown = ShownStatusText(text, style);
+        return;
     for (int field = 0; field < 3; ++field)
         gtk_label_set_text(GTK_LABEL(_fields[static_cast<std::size_t>(field)]),
                            ToUtf8(StatusField(shown, field)).c_str());
-    return 0;
 }
 
 GtkWidget* TGtkWindow::StatusLabel(int field) const {
     return field >= 0 && field < 3 ? _fields[static_cast<std::size_t>(field)] : nullptr;
 }
 
-Ref<TGadget> TGtkWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
-
-int TGtkWindow::UpdateMenu() {
-    if (!_widget || !(style & WindowMenuBar))
-        return 0;
+void TGtkWindow::ShowMenuBar() {
+    if (!(style & WindowMenuBar))
+        return;
     GtkWidget* old = _menubar;
     _menubar = nullptr;
     if (_menu) {
-        _menu->FreeKids();
-        _menu->Open(0);
         _menubar = _menu->_shell;
         gtk_box_pack_start(GTK_BOX(_box), _menubar, FALSE, FALSE, 0);
         gtk_box_reorder_child(GTK_BOX(_box), _menubar, 0);
@@ -51,33 +42,23 @@ int TGtkWindow::UpdateMenu() {
         gtk_widget_destroy(old);
     // The bar's height may differ from the placeholder's: the client area stays where it is.
     Rethink();
-    return 0;
 }
 
-int TGtkWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
-    const auto popup = Cast<TGtkMenu>(menu);
-    if (!popup || !_widget)
-        return 0;
-    const Ref<TGadget> self(this);
+void TGtkWindow::TrackPopup(TGtkMenu& popup) {
     GtkDriver().popupWindow = this;
-    ShowPopupMenu(*popup, popupextra, extra, [&] {
-        GtkWidget* shell = popup->_shell;
-        gtk_menu_attach_to_widget(GTK_MENU(shell), _widget, nullptr);
-        gtk_widget_show_all(shell);
-        bool open = true;
-        g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
-        gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
-        // Modal, as the platform's pop-up menus are: the choice is handled before this returns.
-        while (open && gtk_widget_get_visible(shell))
-            gtk_main_iteration_do(TRUE);
-        while (gtk_events_pending())
-            gtk_main_iteration_do(FALSE);
-        g_signal_handlers_disconnect_by_data(shell, &open);
-    });
+    GtkWidget* shell = popup._shell;
+    gtk_menu_attach_to_widget(GTK_MENU(shell), _widget, nullptr);
+    gtk_widget_show_all(shell);
+    bool open = true;
+    g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
+    gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
+    // The choice is handled before this returns.
+    while (open && gtk_widget_get_visible(shell))
+        gtk_main_iteration_do(TRUE);
+    while (gtk_events_pending())
+        gtk_main_iteration_do(FALSE);
+    g_signal_handlers_disconnect_by_data(shell, &open);
     GtkDriver().popupWindow = nullptr;
-    return 0;
 }
-
-int TGtkWindow::HandleMenuEvent(int id) { return EmitMenuAction(id, popupextra); }
 
 } // namespace vandro

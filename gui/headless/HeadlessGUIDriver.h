@@ -27,7 +27,7 @@ class THeadlessGUIDriver : public TPlatformDriver {
   public:
     THeadlessGUIDriver();
 
-    // From the environment variables "username" and "userdomain", as on Windows.
+    // From the environment variables "username" and "userdomain", read when the driver starts.
     String UserName() override;
     String ComputerName() override;
     // A face that is not installed is loaded as the substitute face, whose name it carries.
@@ -42,7 +42,7 @@ class THeadlessGUIDriver : public TPlatformDriver {
     // The platform's system colours for indexes 0 to 4, answering 1; others go to the base.
     int LookupColor(int index, unsigned char& red, unsigned char& green,
                     unsigned char& blue) override;
-    // As on Windows: the font's size is the whole points of the size, not the size rounded.
+    // The font's size is the whole points of the size, not the size rounded.
     Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
     const TGadgetKinds& GadgetKinds() override;

@@ -10,7 +10,7 @@
 
 namespace vandro {
 
-int THeadlessGadget::NativeHandle(int client) { return client ? _hwndclient : _hwnd; }
+int THeadlessGadget::NativeHandle(int client) { return client ? _clienthandle : _handle; }
 
 int THeadlessGadget::FreeElement() {
     if (Alive()) {
@@ -77,8 +77,8 @@ int THeadlessGadget::BgBrush() { return _bgbrush; }
 
 int THeadlessGadget::Register(int gadgetClass, int withClient) {
     _class = gadgetClass;
-    _hwnd = NewNativeHandle();
-    _hwndclient = withClient ? NewNativeHandle() : 0;
+    _handle = NewNativeHandle();
+    _clienthandle = withClient ? NewNativeHandle() : 0;
     return 0;
 }
 
@@ -90,7 +90,6 @@ Ref<TGadget> THeadlessGadget::CreateEditElement(int gadgetClass, int style) {
     return Ref<TGadget>(this);
 }
 
-int THeadlessGadget::isTabbable() { return 0; }
 int THeadlessGadget::isControl() { return 1; }
 int THeadlessGadget::RethinkClient(int) { return 0; }
 
@@ -100,8 +99,8 @@ int THeadlessGadget::ReleaseNative() {
             child->ReleaseNative();
     if (Headless().focus == this)
         Headless().focus = nullptr;
-    _hwnd = 0;
-    _hwndclient = 0;
+    _handle = 0;
+    _clienthandle = 0;
     return 0;
 }
 

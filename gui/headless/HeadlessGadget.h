@@ -25,7 +25,6 @@ class THeadlessGadget : public TPlatformGadget {
     virtual int BgBrush();
     // Takes the handles of the element: its own and, with a client area, that one too.
     virtual int Register(int gadgetClass, int withClient);
-    virtual int isTabbable();
     int isControl() override;
     virtual int RethinkClient(int redraw);
     // The sunken edge of text fields, text areas, list boxes and tree views.
@@ -44,13 +43,14 @@ class THeadlessGadget : public TPlatformGadget {
     Ref<TGadget> CreateEditElement(int gadgetClass, int style);
 
     // Whether the element exists.
-    bool Alive() const { return _hwnd != 0; }
+    bool Alive() const { return _handle != 0; }
     // The element exists, is shown and enabled, and so is everything around it: the user can
     // reach it.
     bool Reachable();
 
-    int _hwnd = 0;
-    int _hwndclient = 0;
+    // The numbers that stand for the element and its client area, 0 without them.
+    int _handle = 0;
+    int _clienthandle = 0;
     int _bgbrush = 0;
     // What the element shows of visibility and enabling; a new element is hidden.
     int _visible = 0;

@@ -21,20 +21,20 @@ void SetBit(int& bits, int bit, bool on) { bits = on ? (bits | bit) : (bits & ~b
 
 } // namespace
 
-void THeadlessMenu::NewRootMenu(int) { _hmenu = NewNativeHandle(); }
+void THeadlessMenu::NewRootMenu(int) { _handle = NewNativeHandle(); }
 
 void THeadlessMenu::AppendItem(TMenuGadget& above, const String& text) {
-    _pmenu = static_cast<THeadlessMenu&>(above)._hmenu;
+    _parenthandle = static_cast<THeadlessMenu&>(above)._handle;
     _nativeText = text;
     _nativeState = 0;
     _nativeIcon = _icon ? _icon->Window(0, 0, std::min(kCheckMarkSize, _icon->width),
                                         std::min(kCheckMarkSize, _icon->height))
                         : nullptr;
     if (!kids->IsEmpty())
-        _hmenu = NewNativeHandle();
+        _handle = NewNativeHandle();
 }
 
-bool THeadlessMenu::HasNativeMenu() const { return _hmenu != 0; }
+bool THeadlessMenu::HasNativeMenu() const { return _handle != 0; }
 
 void THeadlessMenu::ShowText(const String& text) { _nativeText = text; }
 
@@ -42,15 +42,15 @@ void THeadlessMenu::ShowChecked(bool checked) { SetBit(_nativeState, StateChecke
 
 void THeadlessMenu::ShowEnabled(bool enabled) { SetBit(_nativeState, StateDisabled, !enabled); }
 
-void THeadlessMenu::CloseNative() { _hmenu = 0; }
+void THeadlessMenu::CloseNative() { _handle = 0; }
 
 bool THeadlessMenu::NativeShown() const {
     const THeadlessMenu* above = Above(*this);
-    return above && _pmenu && above->_hmenu == _pmenu;
+    return above && _parenthandle && above->_handle == _parenthandle;
 }
 
 bool THeadlessMenu::Selectable() const {
-    if (IsSeparator() || _hmenu)
+    if (IsSeparator() || _handle)
         return false;
     for (const THeadlessMenu* item = this; Above(*item); item = Above(*item))
         if (!item->NativeShown() || (item->_nativeState & StateDisabled))

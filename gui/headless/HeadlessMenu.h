@@ -17,9 +17,9 @@ class THeadlessMenu : public TMenuGadget {
     std::vector<Ref<THeadlessMenu>> ShownItems() const;
 
     // The native menu this node owns, 0 while closed.
-    int _hmenu = 0;
+    int _handle = 0;
     // The native menu this item was appended to.
-    int _pmenu = 0;
+    int _parenthandle = 0;
     // What the native item shows; the icon in place of its check mark.
     String _nativeText;
     int _nativeState = 0;

@@ -13,20 +13,6 @@ namespace vandro {
 
 namespace {
 
-// The first shown gadget that takes the focus by tabbing, depth first.
-Ref<THeadlessGadget> FirstTabStop(const TGadget& group) {
-    for (const Object& kid : *group.kids) {
-        auto child = Cast<THeadlessGadget>(kid);
-        if (!child || !child->Alive() || !child->_visible)
-            continue;
-        if (child->isTabbable())
-            return child;
-        if (auto inner = FirstTabStop(*child))
-            return inner;
-    }
-    return {};
-}
-
 // The alpha byte of an opacity from 0 to 1; outside that range it is clamped.
 int AlphaByte(float alpha) {
     if (!(alpha > 0))
@@ -40,8 +26,6 @@ THeadlessWindow::~THeadlessWindow() {
     if (Headless().activeWindow == this)
         Headless().activeWindow = nullptr;
 }
-
-int THeadlessWindow::DoLayout() { return 0; }
 
 int THeadlessWindow::Activate(int command) {
     if (!Alive())
@@ -107,12 +91,6 @@ int THeadlessWindow::SetEnabled(int enabled) {
     return 0;
 }
 
-int THeadlessWindow::SetSensitivity(int flags) {
-    return TGadget::SetSensitivity(flags & ~SensitiveMouse);
-}
-
-int THeadlessWindow::Class() { return ClassWindow; }
-
 Ref<TGadget> THeadlessWindow::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
     Register(ClassWindow, 1);
@@ -122,8 +100,6 @@ Ref<TGadget> THeadlessWindow::Create(const Ref<TGadget>&, int style, const Strin
     return Ref<TGadget>(this);
 }
 
-int THeadlessWindow::isControl() { return 0; }
-
 int THeadlessWindow::ReleaseNative() {
     if (_menu)
         _menu->Close();
@@ -131,28 +107,6 @@ int THeadlessWindow::ReleaseNative() {
     if (Headless().activeWindow == this)
         Headless().activeWindow = nullptr;
     return THeadlessGadget::ReleaseNative();
-}
-
-int THeadlessWindow::UserClose() {
-    if (!Reachable())
-        return 0;
-    PostGuiEvent(WindowClose, 0, 0, 0, 0, {});
-    return 1;
-}
-
-int THeadlessWindow::UserActivate() {
-    if (!Reachable())
-        return 0;
-    BecomeActive();
-    return 1;
-}
-
-int THeadlessWindow::BecomeActive() {
-    if (Headless().activeWindow == this)
-        return 0;
-    Headless().activeWindow = this;
-    PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
-    return 0;
 }
 
 } // namespace vandro

@@ -8,12 +8,12 @@
 #pragma once
 
 #include "HeadlessGadget.h"
+#include "HeadlessMenu.h"
 
 #include "graphics/Pixmap.h"
+#include "gui/PlatformWindow.h"
 
 namespace vandro {
-
-class THeadlessMenu;
 
 // What the window shows as its menu bar.
 enum HeadlessMenuBar : int {
@@ -24,12 +24,11 @@ enum HeadlessMenuBar : int {
     MenuBarTree = 2,
 };
 
-class THeadlessWindow : public THeadlessGadget {
+class THeadlessWindow : public TPlatformWindow<THeadlessGadget, THeadlessMenu> {
   public:
     ~THeadlessWindow() override;
 
     // The TGadget slots it overrides, in slot order.
-    int DoLayout() override;
     int Rethink() override;
     int ClientWidth() override;
     int ClientHeight() override;
@@ -40,31 +39,11 @@ class THeadlessWindow : public THeadlessGadget {
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int SetShow(int show) override;
     int SetEnabled(int enabled) override;
-    int SetSensitivity(int flags) override;
-    int Class() override;
-    // The text as set, without the spaces a resizable window pads it with.
-    String GetStatusText() override;
-    int SetStatusText(const String& text) override;
-    // The root of the window's menu tree, made on first use.
-    Ref<TGadget> GetMenu() override;
-    // Shows the menu, lets the user pick the next queued choice, and raises its "MenuAction"
-    // with extra as the event's extra.
-    int PopupMenu(const Ref<TGadget>& menu, const Object& extra) override;
-    int UpdateMenu() override;
-    int SetMinimumSize(int width, int height) override;
-    int SetMaximumSize(int width, int height) override;
 
     // The THeadlessGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isControl() override;
     int RethinkClient(int redraw) override;
     int ReleaseNative() override;
-
-    // Its own operations.
-    // A menu command of the window's menus: "MenuAction" with the menu's tag.
-    virtual int HandleMenuEvent(int id);
-    // Turns a client rectangle into the frame's for a window with client coordinates.
-    virtual int ConvertToContainerDimensions(int& x, int& y, int& w, int& h);
 
     // What the user does with the window. Each answers 1 when the window let it happen.
     int UserClose();
@@ -79,15 +58,8 @@ class THeadlessWindow : public THeadlessGadget {
     // This window becomes the active one, raising "WindowActivate" when it was not.
     int BecomeActive();
 
-    int _minwidth = 0;
-    int _minheight = 0;
-    int _maxwidth = -1;
-    int _maxheight = -1;
-    Ref<THeadlessMenu> _menu;
     int _menubar = MenuBarNone;
-    String _statustext;
     String _shownStatus;
-    Object popupextra;
     int _minimized = 0;
     int _maximized = 0;
     // The frame to go back to from maximised.
@@ -105,6 +77,16 @@ class THeadlessWindow : public THeadlessGadget {
     // The height of a toolbar above the client area.
     int _clientY = 0;
 
+  protected:
+    // The TPlatformWindow hooks.
+    void ShowStatusText(const String& shown) override;
+    // A window whose limits meet loses its sizing border; a resizable one gets it back.
+    void ApplySizeLimits(bool maximum) override;
+    // Lets the user pick the next queued choice.
+    void TrackPopup(THeadlessMenu& popup) override;
+    void ShowMenuBar() override;
+    void AddFrame(int& x, int& y, int& w, int& h) override;
+
   private:
     int Caption() const;
     int Border() const;
@@ -117,7 +99,6 @@ class THeadlessWindow : public THeadlessGadget {
     void TakeNativeRect();
     void Maximize();
     void Restore();
-    void ApplyFrameStyle();
 };
 
 } // namespace vandro

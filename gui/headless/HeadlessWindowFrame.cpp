@@ -54,35 +54,19 @@ int THeadlessWindow::ClientHeight() {
 
 int THeadlessWindow::RethinkClient(int) { return LayoutKids(); }
 
-int THeadlessWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
-    if (!(style & WindowClientCoords))
-        return 0;
+void THeadlessWindow::AddFrame(int& x, int& y, int& w, int& h) {
     const int top = Border() + Caption() + MenuHeight();
     x -= _clientX + Border();
     y -= _clientY + top;
     w += _clientX + 2 * Border();
     h += StatusHeight() + _clientY + top + Border();
-    return 1;
 }
 
-int THeadlessWindow::SetMinimumSize(int width, int height) {
-    _minwidth = width;
-    _minheight = height;
-    ApplyFrameStyle();
-    return 0;
-}
-
-int THeadlessWindow::SetMaximumSize(int width, int height) {
-    _maxwidth = width;
-    _maxheight = height;
-    _maximizebox = 0;
-    ApplyFrameStyle();
-    return 0;
-}
-
-void THeadlessWindow::ApplyFrameStyle() {
+void THeadlessWindow::ApplySizeLimits(bool maximum) {
+    if (maximum)
+        _maximizebox = 0;
     const int before = _thickframe;
-    if (_maxwidth == _minwidth && _maxheight == _minheight)
+    if (FixedSize())
         _thickframe = 0;
     else if (style & WindowResizable)
         _thickframe = 1;
@@ -91,14 +75,12 @@ void THeadlessWindow::ApplyFrameStyle() {
 }
 
 void THeadlessWindow::ClampToSizeLimits(int& w, int& h) {
-    int x = 0, y = 0, minW = _minwidth, minH = _minheight;
-    ConvertToContainerDimensions(x, y, minW, minH);
+    int minW = 0, minH = 0, maxW = 0, maxH = 0;
+    const bool bounded = FrameSizeLimits(minW, minH, maxW, maxH);
     w = std::max(w, minW);
     h = std::max(h, minH);
-    if (_maxwidth < _minwidth || _maxheight < _minheight)
+    if (!bounded)
         return;
-    int maxW = _maxwidth, maxH = _maxheight;
-    ConvertToContainerDimensions(x, y, maxW, maxH);
     w = std::min(w, maxW);
     h = std::min(h, maxH);
 }
@@ -124,15 +106,7 @@ void THeadlessWindow::TakeNativeRect() {
         w -= 2 * Border() + _clientX;
         h -= top + Border() + StatusHeight() + _clientY;
     }
-    const bool moved = x != xpos || y != ypos;
-    const bool sized = std::max(w, 0) != width || std::max(h, 0) != height;
-    SetRect(x, y, w, h);
-    if (sized)
-        RethinkClient(0);
-    if (moved)
-        PostGuiEvent(WindowMove, 0, 0, xpos, ypos, {});
-    if (sized)
-        PostGuiEvent(WindowSize, 0, 0, width, height, {});
+    TakeFrameRect(x, y, w, h);
 }
 
 void THeadlessWindow::Maximize() {
@@ -170,24 +144,6 @@ void THeadlessWindow::Restore() {
     _nativeW = _restoreW;
     _nativeH = _restoreH;
     TakeNativeRect();
-}
-
-int THeadlessWindow::UserResize(int w, int h) {
-    if (!Reachable() || !_thickframe || _minimized || _maximized)
-        return 0;
-    int x = xpos, y = ypos;
-    ConvertToContainerDimensions(x, y, w, h);
-    MoveFrame(x, y, w, h);
-    return 1;
-}
-
-int THeadlessWindow::UserMove(int x, int y) {
-    if (!Reachable() || !(style & WindowTitleBar) || _minimized || _maximized)
-        return 0;
-    int w = width, h = height;
-    ConvertToContainerDimensions(x, y, w, h);
-    MoveFrame(x, y, w, h);
-    return 1;
 }
 
 } // namespace vandro

@@ -9,53 +9,22 @@
 
 namespace vandro {
 
-String THeadlessWindow::GetStatusText() {
-    return (style & WindowStatusBar) ? _statustext : String();
-}
-
-int THeadlessWindow::SetStatusText(const String& text) {
-    if (!(style & WindowStatusBar))
-        return 0;
-    _statustext = text;
-    _shownStatus = ShownStatusText(text, style);
-    return 0;
-}
+void THeadlessWindow::ShowStatusText(const String& shown) { _shownStatus = shown; }
 
 String THeadlessWindow::StatusField(int field) const {
     return vandro::StatusField(_shownStatus, field);
 }
 
-Ref<TGadget> THeadlessWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
+void THeadlessWindow::ShowMenuBar() { _menubar = _menu ? MenuBarTree : MenuBarNone; }
 
-int THeadlessWindow::UpdateMenu() {
-    if (!Alive())
-        return 0;
-    if (!_menu) {
-        _menubar = MenuBarNone;
-        return 0;
+void THeadlessWindow::TrackPopup(THeadlessMenu& popup) {
+    Ref<THeadlessMenu> choice;
+    if (!Headless().popupChoices.empty()) {
+        choice = Headless().popupChoices.front();
+        Headless().popupChoices.pop_front();
     }
-    _menu->FreeKids();
-    _menu->Open(0);
-    _menubar = MenuBarTree;
-    return 0;
+    if (choice && popup.HasDescendant(choice) && choice->Selectable())
+        HandleMenuEvent(choice->_key);
 }
-
-int THeadlessWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
-    const auto popup = Cast<THeadlessMenu>(menu);
-    if (!popup || !Alive())
-        return 0;
-    ShowPopupMenu(*popup, popupextra, extra, [&] {
-        Ref<THeadlessMenu> choice;
-        if (!Headless().popupChoices.empty()) {
-            choice = Headless().popupChoices.front();
-            Headless().popupChoices.pop_front();
-        }
-        if (choice && popup->HasDescendant(choice) && choice->Selectable())
-            HandleMenuEvent(choice->_key);
-    });
-    return 0;
-}
-
-int THeadlessWindow::HandleMenuEvent(int id) { return EmitMenuAction(id, popupextra); }
 
 } // namespace vandro

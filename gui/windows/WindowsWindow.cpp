@@ -45,8 +45,6 @@ bool Usable(HWND hwnd, HWND window) {
 
 } // namespace
 
-int TWindowsWindow::DoLayout() { return 0; }
-
 int TWindowsWindow::Rethink() {
     int x = xpos, y = ypos, w = width, h = height;
     ConvertToContainerDimensions(x, y, w, h);
@@ -153,26 +151,11 @@ int TWindowsWindow::SetEnabled(int enable) {
     return 0;
 }
 
-int TWindowsWindow::SetSensitivity(int flags) { return TGadget::SetSensitivity(flags & ~1); }
-
-int TWindowsWindow::Class() { return ClassWindow; }
-
-int TWindowsWindow::SetMinimumSize(int w, int h) {
-    _minwidth = w;
-    _minheight = h;
-    ApplyStyle(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)));
-    return 0;
-}
-
-int TWindowsWindow::SetMaximumSize(int w, int h) {
-    _maxwidth = w;
-    _maxheight = h;
-    ApplyStyle(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)) & ~WS_MAXIMIZEBOX);
-    return 0;
-}
-
-void TWindowsWindow::ApplyStyle(DWORD wanted) {
-    if (_maxwidth == _minwidth && _maxheight == _minheight)
+void TWindowsWindow::ApplySizeLimits(bool maximum) {
+    auto wanted = static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE));
+    if (maximum)
+        wanted &= ~WS_MAXIMIZEBOX;
+    if (FixedSize())
         wanted &= ~WS_THICKFRAME;
     else if (style & WindowResizable)
         wanted |= WS_THICKFRAME;
@@ -231,8 +214,6 @@ Ref<TWindowsGadget> TWindowsWindow::Create(const Ref<TGadget>& group, int style,
     return Ref<TWindowsGadget>(this);
 }
 
-int TWindowsWindow::isControl() { return 0; }
-
 int TWindowsWindow::RethinkClient(int redraw) {
     if (_hwndclient)
         MoveWindow(_hwndclient, _clientX, _clientY, ClientWidth(), ClientHeight(),
@@ -249,9 +230,7 @@ int TWindowsWindow::FlushBrushes(int flag) {
     return 0;
 }
 
-int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
-    if (!(style & WindowClientCoords))
-        return 0;
+void TWindowsWindow::AddFrame(int& x, int& y, int& w, int& h) {
     h += StatusHeight();
     w += _clientX;
     h += _clientY;
@@ -265,7 +244,6 @@ int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h)
     y = frame.top;
     w = frame.right - frame.left;
     h = frame.bottom - frame.top;
-    return 1;
 }
 
 int TWindowsWindow::StatusHeight() const {

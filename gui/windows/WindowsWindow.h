@@ -8,13 +8,13 @@
 #include "WindowsGadget.h"
 #include "WindowsMenu.h"
 
+#include "gui/PlatformWindow.h"
+
 namespace vandro {
 
-class TWindowsWindow : public TWindowsGadget {
+class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
   public:
     // The TGadget slots it overrides, in slot order.
-    // A window is not laid out by its group.
-    int DoLayout() override;
     int Rethink() override;
     int ClientWidth() override;
     int ClientHeight() override;
@@ -29,24 +29,9 @@ class TWindowsWindow : public TWindowsGadget {
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     // Without passing the state on to the gadgets inside.
     int SetEnabled(int enable) override;
-    // Windows never take mouse sensitivity.
-    int SetSensitivity(int flags) override;
-    int Class() override;
-    // The text as set, without the spaces a resizable window pads it with.
-    String GetStatusText() override;
-    int SetStatusText(const String& text) override;
-    // The root of the window's menu tree, made on first use.
-    Ref<TGadget> GetMenu() override;
-    // Tracks the menu at the mouse pointer; the choice raises "MenuAction" with extra.
-    int PopupMenu(const Ref<TGadget>& menu, const Object& extra) override;
-    // Rebuilds the menu bar from the menu tree.
-    int UpdateMenu() override;
-    int SetMinimumSize(int w, int h) override;
-    int SetMaximumSize(int w, int h) override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isControl() override;
     int RethinkClient(int redraw) override;
     // The messages of the frame and of its client window.
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -57,28 +42,27 @@ class TWindowsWindow : public TWindowsGadget {
     // Its own operations.
     // The focus search: the first child window (depth first) that is a tab stop.
     static BOOL CALLBACK EnumChildProc(HWND hwnd, LPARAM lParam);
-    // "MenuAction" for the menu of the command id, whatever the window's event gate says.
-    virtual int HandleMenuEvent(UINT msg, int id);
-    // With style 0x20 turns a client rectangle into the frame's; answers 1 then, else 0.
-    virtual int ConvertToContainerDimensions(int& x, int& y, int& w, int& h);
 
     // The status line's height, 0 without one.
     int StatusHeight() const;
 
     DWORD _wstyle = 0;
     DWORD _xstyle = 0;
-    int _minwidth = 0;
-    int _minheight = 0;
-    // A maximum below the minimum means none.
-    int _maxwidth = -1;
-    int _maxheight = -1;
-    Ref<TWindowsMenu> _menu;
     // The menu bar made with the window, until the first UpdateMenu replaces it.
     HMENU _hmenu = nullptr;
     HWND _status = nullptr;
-    String _statustext;
-    // The extra of the pop-up menu being tracked.
-    Object popupextra;
+
+  protected:
+    // The TPlatformWindow hooks.
+    void ShowStatusText(const String& shown) override;
+    // A window whose limits meet loses its sizing border, a resizable one gets it back, and a
+    // maximum takes the maximise box away; the frame is drawn anew when its style changed.
+    void ApplySizeLimits(bool maximum) override;
+    // At the mouse pointer.
+    void TrackPopup(TWindowsMenu& popup) override;
+    void ShowMenuBar() override;
+    // What AdjustWindowRectEx adds, with the toolbar and the status line.
+    void AddFrame(int& x, int& y, int& w, int& h) override;
 
   private:
     // The frame's rectangle for the gadget's, with style 0x20 the client's, as the window
@@ -86,7 +70,6 @@ class TWindowsWindow : public TWindowsGadget {
     RECT NativeRect();
     // The frame's widths around the client area: what AdjustWindowRectEx adds.
     RECT FrameWidths(BOOL menu) const;
-    void ApplyStyle(DWORD style);
 };
 
 } // namespace vandro

@@ -7,49 +7,29 @@
 
 namespace vandro {
 
-Ref<TGadget> TWindowsWindow::GetMenu() { return WindowMenuRoot(*this, _menu); }
-
-int TWindowsWindow::UpdateMenu() {
-    HMENU bar = nullptr;
-    if (_menu) {
-        _menu->FreeKids();
-        _menu->Open(0);
-        bar = _menu->_hmenu;
-    }
+void TWindowsWindow::ShowMenuBar() {
+    const HMENU bar = _menu ? _menu->_hmenu : nullptr;
     const HMENU old = ::GetMenu(_hwnd);
     SetMenu(_hwnd, bar);
     DrawMenuBar(_hwnd);
     if (old && old != bar)
         DestroyMenu(old);
-    return 0;
 }
 
-int TWindowsWindow::PopupMenu(const Ref<TGadget>& menu, const Object& extra) {
-    const auto popup = Cast<TWindowsMenu>(menu);
-    if (!popup)
-        return 0;
+void TWindowsWindow::TrackPopup(TWindowsMenu& popup) {
     POINT at{};
     ::GetCursorPos(&at);
-    ShowPopupMenu(*popup, popupextra, extra, [&] {
-        const int command = TrackPopupMenu(popup->_hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y,
-                                           0, _hwnd, nullptr);
-        if (command)
-            HandleMenuEvent(WM_COMMAND, command);
-    });
-    return 0;
+    const int command =
+        ::TrackPopupMenu(popup._hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, _hwnd, nullptr);
+    if (command)
+        HandleMenuEvent(command);
 }
 
-int TWindowsWindow::HandleMenuEvent(UINT, int id) { return EmitMenuAction(id, popupextra); }
-
-String TWindowsWindow::GetStatusText() { return _status ? _statustext : String(); }
-
-int TWindowsWindow::SetStatusText(const String& text) {
+void TWindowsWindow::ShowStatusText(const String& shown) {
     if (!_status)
-        return 0;
-    _statustext = text;
-    const std::wstring shown = Wide(ShownStatusText(text, style));
-    SendMessageW(_status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
-    return 0;
+        return;
+    const std::wstring wide = Wide(shown);
+    SendMessageW(_status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 } // namespace vandro

@@ -70,8 +70,8 @@ TEST_F(GameMenuTest, TheMenuBarShowsTheTreeOnlyAfterARefresh) {
     EXPECT_TRUE(drop[1]->IsSeparator());
     EXPECT_NE(drop[1]->_key, 0);
     EXPECT_EQ(drop[2]->_nativeText, u"Spiel &neustarten");
-    EXPECT_NE(drop[0]->_hmenu, 0);
-    EXPECT_EQ(drop[2]->_hmenu, 0);
+    EXPECT_NE(drop[0]->_handle, 0);
+    EXPECT_EQ(drop[2]->_handle, 0);
     FreeAll();
 }
 
@@ -144,7 +144,7 @@ TEST_F(GameMenuTest, PopupMenusRaiseTheChoiceWithTheirExtra) {
     EXPECT_EQ(choice->data, 7);
     EXPECT_EQ(choice->extra, context);
     EXPECT_EQ(Cast<THeadlessWindow>(window)->popupextra, nullptr);
-    EXPECT_EQ(Item(popup)->_hmenu, 0);
+    EXPECT_EQ(Item(popup)->_handle, 0);
 
     PopupWindowMenu(window, popup, context);
     EXPECT_TRUE(events.Take().empty());

@@ -9,14 +9,6 @@
 
 namespace vandro {
 
-namespace {
-
-struct Area {
-    int x, y, w, h;
-};
-
-} // namespace
-
 RECT TWindowsWindow::NativeRect() {
     RECT outer{};
     GetWindowRect(_hwnd, &outer);
@@ -49,16 +41,7 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             if (_status)
                 SendMessageW(_status, WM_SIZE, 0, 0);
             const RECT now = NativeRect();
-            const Area area{now.left, now.top, now.right - now.left, now.bottom - now.top};
-            const bool moved = area.x != xpos || area.y != ypos;
-            const bool sized = area.w != width || area.h != height;
-            SetRect(area.x, area.y, area.w, area.h);
-            if (sized)
-                RethinkClient(0);
-            if (moved)
-                PostGuiEvent(WindowMove, 0, 0, area.x, area.y, {});
-            if (sized)
-                PostGuiEvent(WindowSize, 0, 0, area.w, area.h, {});
+            TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
         }
         break;
     case WM_MOVE:
@@ -73,15 +56,11 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_GETMINMAXINFO:
         if (hwnd == _hwnd && lParam) {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            int x = 0, y = 0, w = _minwidth, h = _minheight;
-            ConvertToContainerDimensions(x, y, w, h);
-            limits->ptMinTrackSize = POINT{w, h};
-            if (_maxwidth >= _minwidth && _maxheight >= _minheight) {
-                w = _maxwidth;
-                h = _maxheight;
-                ConvertToContainerDimensions(x, y, w, h);
-                limits->ptMaxTrackSize = POINT{w, h};
-            }
+            int minW = 0, minH = 0, maxW = 0, maxH = 0;
+            const bool bounded = FrameSizeLimits(minW, minH, maxW, maxH);
+            limits->ptMinTrackSize = POINT{minW, minH};
+            if (bounded)
+                limits->ptMaxTrackSize = POINT{maxW, maxH};
         }
         break;
     case WM_ACTIVATE:
@@ -122,12 +101,12 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
 }
 
-LRESULT TWindowsWindow::OnCommand(UINT msg, WPARAM wParam) {
+LRESULT TWindowsWindow::OnCommand(UINT, WPARAM wParam) {
     // A command carries only the low 16 bits of a menu's id: the id, not those bits, tells a
     // menu's command (above 100) from any other.
     const int key = TWindowsMenu::KeyFromCommand(LOWORD(wParam));
     if (key > 100)
-        HandleMenuEvent(msg, key);
+        HandleMenuEvent(key);
     return 0;
 }
 
