@@ -2,6 +2,10 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/ProgressPercent.h"
+#include "runtime/Text.h"
+
+#include <algorithm>
+#include <string>
 
 namespace vandro {
 
@@ -22,12 +26,19 @@ Ref<TGadget> TGtkProgressBar::Create(const Ref<TGadget>& group, int style, const
     return Ref<TGadget>(this);
 }
 
+int TGtkProgressBar::Rethink() {
+    TGtkGadget::Rethink();
+    return RefreshLook();
+}
+
 String TGtkProgressBar::LookCss() {
-    // No theme minimum: the rectangle the program gives decides the size.
-    String css = u"progressbar trough{min-width:0;min-height:0;";
+    // The bar fills the rectangle the program gives, not a thin line across its middle as the
+    // theme has it.
+    const String high = FromUtf8(std::to_string(std::max(height - 2, 0))) + u"px;";
+    String css = u"progressbar trough{min-width:0;min-height:" + high;
     if (_bgbrush)
         css += u"background-image:none;background-color:" + CssColor(_bgcolor) + u";";
-    css += u"} progressbar progress{min-width:0;min-height:0;";
+    css += u"} progressbar progress{min-width:0;min-height:" + high;
     if (_fgcolor >= 0)
         css += u"background-image:none;background-color:" + CssColor(_fgcolor) + u";";
     return css + u"}";

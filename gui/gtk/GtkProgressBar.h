@@ -9,6 +9,8 @@ namespace vandro {
 class TGtkProgressBar : public TGtkGadget {
   public:
     // The TGadget slots it overrides, in slot order.
+    // The bar follows the rectangle's height.
+    int Rethink() override;
     int Class() override;
     // A fraction from 0 to 1; the bar shows its integer percent, clamped to the bar.
     int SetValue(float fraction) override;

@@ -7,6 +7,7 @@
 #include "WindowsTextAreaOle.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/TextAreaRules.h"
 
 #include <algorithm>
 #include <climits>
@@ -41,17 +42,10 @@ int TWindowsTextArea::TextLength() {
 }
 
 int TWindowsTextArea::CharCount(int position, int length, int units, int& start) {
-    const int total = TextLength();
-    int end = 0;
-    if (units == TextLines) {
-        const int lines = static_cast<int>(SendMessageW(_hwnd, EM_GETLINECOUNT, 0, 0));
-        start = position >= lines ? total : CharAt(std::max(position, 0));
-        end = length < 0 || position + length >= lines ? total : CharAt(position + length);
-    } else {
-        start = std::clamp(position, 0, total);
-        end = length < 0 ? total : std::clamp(start + length, start, total);
-    }
-    return std::max(end - start, 0);
+    const TTextSpan span =
+        TextSpan(position, length, units, TextLength(), [this](int line) { return CharAt(line); });
+    start = span.start;
+    return span.end - span.start;
 }
 
 int TWindowsTextArea::InsertText(const String& text, int pos, int length) {

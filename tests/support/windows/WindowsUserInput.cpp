@@ -128,6 +128,21 @@ void ClickAt(HWND top, POINT screen) { Clicks(top, screen, 1); }
 
 void DoubleClickAt(HWND top, POINT screen) { Clicks(top, screen, 2); }
 
+void DragFromTo(HWND top, POINT from, POINT to) {
+    Foreground(top);
+    INPUT press[2] = {MouseInput(MOUSEEVENTF_MOVE, from), MouseInput(MOUSEEVENTF_LEFTDOWN, from)};
+    SendInput(2, press, sizeof(INPUT));
+    PumpFor(20);
+    for (LONG step = 1; step <= 4; ++step) {
+        INPUT move = MouseInput(MOUSEEVENTF_MOVE, POINT{from.x + (to.x - from.x) * step / 4,
+                                                        from.y + (to.y - from.y) * step / 4});
+        SendInput(1, &move, sizeof(INPUT));
+        PumpFor(10);
+    }
+    INPUT release = MouseInput(MOUSEEVENTF_LEFTUP, to);
+    SendInput(1, &release, sizeof(INPUT));
+}
+
 void MoveMouseTo(POINT screen) {
     INPUT input = MouseInput(MOUSEEVENTF_MOVE, screen);
     SendInput(1, &input, sizeof(INPUT));
