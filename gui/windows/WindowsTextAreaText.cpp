@@ -136,8 +136,11 @@ int TWindowsTextArea::UnlockText() {
     LONG count = 0;
     if (idoc && SUCCEEDED(idoc->Unfreeze(&count)))
         _locked = static_cast<int>(count);
+    // Giving the selection back is the program's change, which raises nothing.
     cr2 = CHARRANGE{_oldSelPos, _oldSelPos + _oldSelLen};
+    ++busy;
     SendMessageW(_hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr2));
+    --busy;
     WindowsDriverState& state = WindowsDriver();
     if (state.TextAreaCursor && state.TextAreaCursor != GetCursor())
         SetCursor(state.TextAreaCursor);

@@ -27,7 +27,7 @@ class TPlatformUser : public TObject {
     // Clicks into a text field or area, moves the caret to the end of its text and types the
     // text there, key by key ("\n" as the Enter key).
     virtual int TypeText(const Ref<TGadget>& gadget, const String& text) = 0;
-    // Drags the thumb of a scroll bar or trackbar past its high end (toHigh 1) or its low end.
+    // Drags the thumb of a scroll bar or trackbar to its high end (toHigh 1) or its low end.
     virtual int DragSlider(const Ref<TGadget>& slider, int toHigh) = 0;
     // Clicks a stepper's arrow that raises (up 1) or lowers (up 0) its value.
     virtual int PressSliderArrow(const Ref<TGadget>& slider, int up) = 0;
@@ -57,8 +57,9 @@ class TPlatformUser : public TObject {
     virtual String ShownStatusField(const Ref<TGadget>& window, int field) = 0;
     // The percent a progress bar shows.
     virtual int ShownProgress(const Ref<TGadget>& bar) = 0;
-    // The text the clipboard holds.
+    // The text the clipboard holds; the text another program puts there.
     virtual String ClipboardText() = 0;
+    virtual void PutOnClipboard(const String& text) = 0;
     // The window the platform activated last, while it exists.
     virtual Ref<TGadget> ActiveWindow() = 0;
 };

@@ -478,6 +478,13 @@ class TGtkUser : public TPlatformUser {
         return held;
     }
 
+    void PutOnClipboard(const String& text) override {
+        const std::string bytes = ToUtf8(text);
+        gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), bytes.c_str(),
+                               static_cast<gint>(bytes.size()));
+        PumpPending();
+    }
+
     Ref<TGadget> ActiveWindow() override {
         TGtkWindow* window = GtkDriver().activeWindow;
         return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();

@@ -131,6 +131,7 @@ class THeadlessPlatformUser : public TPlatformUser {
         return element ? element->_position : 0;
     }
     String ClipboardText() override { return Headless().clipboard; }
+    void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
     Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
 };
 

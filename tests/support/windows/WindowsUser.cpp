@@ -295,6 +295,7 @@ class TWindowsPlatformUser : public TPlatformUser {
 
     int ShownProgress(const Ref<TGadget>& bar) override { return ProgressShown(bar); }
     String ClipboardText() override { return ClipboardHeld(); }
+    void PutOnClipboard(const String& text) override { HoldOnClipboard(text); }
 
     Ref<TGadget> ActiveWindow() override {
         const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;

@@ -130,17 +130,15 @@ void DoubleClickAt(HWND top, POINT screen) { Clicks(top, screen, 2); }
 
 void DragFromTo(HWND top, POINT from, POINT to) {
     Foreground(top);
-    INPUT press[2] = {MouseInput(MOUSEEVENTF_MOVE, from), MouseInput(MOUSEEVENTF_LEFTDOWN, from)};
-    SendInput(2, press, sizeof(INPUT));
-    PumpFor(20);
-    for (LONG step = 1; step <= 4; ++step) {
-        INPUT move = MouseInput(MOUSEEVENTF_MOVE, POINT{from.x + (to.x - from.x) * step / 4,
-                                                        from.y + (to.y - from.y) * step / 4});
-        SendInput(1, &move, sizeof(INPUT));
-        PumpFor(10);
-    }
-    INPUT release = MouseInput(MOUSEEVENTF_LEFTUP, to);
-    SendInput(1, &release, sizeof(INPUT));
+    // All at once: a scroll bar tracks its thumb in a loop of its own from the press until the
+    // release, which must be queued by then.
+    INPUT inputs[7] = {MouseInput(MOUSEEVENTF_MOVE, from), MouseInput(MOUSEEVENTF_LEFTDOWN, from)};
+    UINT used = 2;
+    for (LONG step = 1; step <= 4; ++step)
+        inputs[used++] = MouseInput(MOUSEEVENTF_MOVE, POINT{from.x + (to.x - from.x) * step / 4,
+                                                            from.y + (to.y - from.y) * step / 4});
+    inputs[used++] = MouseInput(MOUSEEVENTF_LEFTUP, to);
+    SendInput(used, inputs, sizeof(INPUT));
 }
 
 void MoveMouseTo(POINT screen) {

@@ -12,8 +12,9 @@ namespace vandro {
 
 namespace {
 
-// How far past a slider's end a drag goes, and how long the control is given to follow.
-constexpr LONG kPastEnd = 40;
+// A drag ends on the slider's last pixels, not beyond: a scroll bar dragged far from itself
+// puts its thumb back. Then the control is given time to follow.
+constexpr LONG kInside = 2;
 constexpr int kSettleMs = 60;
 
 // Shift, Ctrl and Alt as VkKeyScan names them, which are the modifier bits TypeKey takes.
@@ -79,9 +80,9 @@ int DragSliderThumb(const Ref<TGadget>& slider, int toHigh) {
     GetWindowRect(element->_hwnd, &area);
     POINT to = from;
     if (element->_ishorizontal)
-        to.x = toHigh ? area.right + kPastEnd : area.left - kPastEnd;
+        to.x = toHigh ? area.right - kInside : area.left + kInside;
     else
-        to.y = toHigh ? area.bottom + kPastEnd : area.top - kPastEnd;
+        to.y = toHigh ? area.bottom - kInside : area.top + kInside;
     DragFromTo(GetAncestor(element->_hwnd, GA_ROOT), from, to);
     PumpFor(kSettleMs);
     return 1;
@@ -120,6 +121,22 @@ String ClipboardHeld() {
     }
     CloseClipboard();
     return held;
+}
+
+void HoldOnClipboard(const String& text) {
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (auto* target = copy ? static_cast<wchar_t*>(GlobalLock(copy)) : nullptr) {
+        for (std::size_t at = 0; at < text.size(); ++at)
+            target[at] = static_cast<wchar_t>(text[at]);
+        target[text.size()] = 0;
+        GlobalUnlock(copy);
+        if (!SetClipboardData(CF_UNICODETEXT, copy))
+            GlobalFree(copy);
+    }
+    CloseClipboard();
 }
 
 String PasswordShown(HWND hwnd) {

@@ -14,6 +14,7 @@ int DragSliderThumb(const Ref<TGadget>& slider, int toHigh);
 int ClickStepperArrow(const Ref<TGadget>& slider, int up);
 int ProgressShown(const Ref<TGadget>& bar);
 String ClipboardHeld();
+void HoldOnClipboard(const String& text);
 // The characters a password edit shows in place of its text; "" for any other window.
 String PasswordShown(HWND hwnd);
 
