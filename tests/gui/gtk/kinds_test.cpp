@@ -21,7 +21,7 @@ class GtkKindsTest : public GtkTest {
         GtkTest::SetUp();
         if (IsSkipped())
             return;
-        window = CreateWindow(u"Felder", 20, 20, 420, 300, {}, 557);
+        window = CreateWindow(u"Felder", 20, 20, 420, 330, {}, 557);
         Drain();
     }
     void TearDown() override {
@@ -135,6 +135,10 @@ TEST_F(GtkKindsTest, APictureOfEveryKindLooksLikeATidyProgram) {
     const auto stepper = CreateSlider(330, 156, 24, 54, window, 8);
     const auto progress = CreateProgressBar(10, 222, 390, 18, window, 0);
     SetProgressValue(progress, 0.6f);
+    const auto group = CreatePanel(10, 250, 390, 60, window, PanelGroupFrame, u"Gruppe");
+    const auto inside = CreateTextField(0, 0, 180, 26, group, 0);
+    SetGadgetText(inside, u"in der Gruppe");
+    CreateButton(u"OK", 300, 0, 80, 28, group, 0);
     PumpUntil([] { return false; }, 300);
     GdkWindow* frame = gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
     GdkPixbuf* picture = gdk_pixbuf_get_from_window(frame, 0, 0, gdk_window_get_width(frame),
