@@ -7,11 +7,11 @@
 #include "game/Deck.h"
 #include "game/GameState.h"
 #include "game/Vandro.h"
-#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkButton.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Random.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 

@@ -15,22 +15,7 @@
 namespace vandro {
 namespace {
 
-class GtkKindsTest : public GtkTest {
-  protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Felder", 20, 20, 420, 330, {}, 557);
-        Drain();
-    }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
-    }
-    Ref<TGadget> window;
-};
+using GtkKindsTest = GtkWindowTest;
 
 // Counts the inner widgets of a gadget that GTK has finalized.
 void Finalized(gpointer count, GObject*) { ++*static_cast<int*>(count); }

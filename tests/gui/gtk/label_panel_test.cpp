@@ -12,20 +12,8 @@
 namespace vandro {
 namespace {
 
-class GtkLabelPanelTest : public GtkTest {
+class GtkLabelPanelTest : public GtkWindowTest {
   protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Labels", 0, 0, 300, 200, {}, 557);
-        Drain();
-    }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
-    }
     // The colour drawn at (x, y) of the window's client area.
     int DrawnAt(int x, int y) {
         const auto frame = Cast<TGtkWindow>(window);
@@ -39,7 +27,6 @@ class GtkLabelPanelTest : public GtkTest {
         g_object_unref(pixel);
         return color;
     }
-    Ref<TGadget> window;
 };
 
 TEST_F(GtkLabelPanelTest, LabelsShowTheirAlignmentAndFrame) {
