@@ -2,7 +2,7 @@
 // user with bit 2). Changes raise "GadgetAction", selection changes "GadgetSelect", a right
 // click "GadgetMenu" (the caret first moves to the click when nothing is selected), losing the
 // focus "GadgetLostFocus"; none while the program changes the text or holds it locked. Keys
-// pass the gadget's filter first. Positions count characters (units 1) or lines (units 2).
+// pass the gadget's filter first. Positions count UTF-16 units (units 1) or lines (units 2).
 #pragma once
 
 #include "GtkGadget.h"
@@ -76,9 +76,11 @@ class TGtkTextArea : public TGtkGadget {
     GtkCssProvider* _viewProvider = nullptr;
 
   private:
+    // The text's length in UTF-16 units; those before the iterator.
     int Length() const;
+    int UnitsBefore(const GtkTextIter& at) const;
     TTextSpan Span(int position, int length, int units);
-    // Iterators at character offsets.
+    // The iterator at a position in UTF-16 units (past a character it would split).
     GtkTextIter IterAt(int offset) const;
     void SelectionNow(int& start, int& length) const;
     // Where the character's top-left corner is in the text's window.

@@ -1,5 +1,6 @@
-// The text area's text, selection and styled ranges, through the view's buffer: positions
-// are the buffer's character offsets, lines its lines.
+// The text area's text, selection and styled ranges, through the view's buffer. Positions
+// count UTF-16 code units, as the toolkit's strings do (the buffer counts characters, and one
+// outside the basic plane is two units); lines are the buffer's lines.
 #include "GtkTextArea.h"
 
 #include "gui/TextAreaFunctions.h"
@@ -31,12 +32,30 @@ GtkTextTag* StyleTag(GtkTextBuffer* buffer, int color, int flags) {
 
 } // namespace
 
-int TGtkTextArea::Length() const { return _view ? gtk_text_buffer_get_char_count(Buffer()) : 0; }
+int TGtkTextArea::UnitsBefore(const GtkTextIter& at) const {
+    GtkTextIter start;
+    gtk_text_buffer_get_start_iter(Buffer(), &start);
+    gchar* text = gtk_text_buffer_get_text(Buffer(), &start, &at, TRUE);
+    const auto units = static_cast<int>(FromUtf8(text).size());
+    g_free(text);
+    return units;
+}
+
+int TGtkTextArea::Length() const {
+    if (!_view)
+        return 0;
+    GtkTextIter end;
+    gtk_text_buffer_get_end_iter(Buffer(), &end);
+    return UnitsBefore(end);
+}
 
 GtkTextIter TGtkTextArea::IterAt(int offset) const {
-    GtkTextIter iter;
-    gtk_text_buffer_get_iter_at_offset(Buffer(), &iter, std::clamp(offset, 0, Length()));
-    return iter;
+    GtkTextIter at;
+    gtk_text_buffer_get_start_iter(Buffer(), &at);
+    for (int units = 0; units < offset && !gtk_text_iter_is_end(&at);
+         gtk_text_iter_forward_char(&at))
+        units += gtk_text_iter_get_char(&at) > 0xFFFF ? 2 : 1;
+    return at;
 }
 
 TTextSpan TGtkTextArea::Span(int position, int length, int units) {
@@ -46,8 +65,8 @@ TTextSpan TGtkTextArea::Span(int position, int length, int units) {
 void TGtkTextArea::SelectionNow(int& start, int& length) const {
     GtkTextIter from, to;
     gtk_text_buffer_get_selection_bounds(Buffer(), &from, &to);
-    start = gtk_text_iter_get_offset(&from);
-    length = gtk_text_iter_get_offset(&to) - start;
+    start = UnitsBefore(from);
+    length = UnitsBefore(to) - start;
 }
 
 void TGtkTextArea::Replace(int start, int end, const String& text) {
@@ -207,7 +226,7 @@ int TGtkTextArea::CharAt(int line) {
         return -1;
     GtkTextIter at;
     gtk_text_buffer_get_iter_at_line(Buffer(), &at, line);
-    return gtk_text_iter_get_offset(&at);
+    return UnitsBefore(at);
 }
 
 int TGtkTextArea::LineAt(int index) {

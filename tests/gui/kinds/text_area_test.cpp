@@ -49,6 +49,22 @@ TEST_F(TextAreaTest, TheProgramsTextCountsInCharactersOrLinesAndRaisesNothing) {
     EXPECT_EQ(IdsFrom(area), std::vector<int>{});
 }
 
+TEST_F(TextAreaTest, PositionsCountTheUnitsOfTheProgramsStrings) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    // A character outside the basic plane is two units, as in the program's strings.
+    SetTextAreaText(area, u"a\U0001F600b\nc");
+    EXPECT_EQ(TextAreaLength(area), 6);
+    EXPECT_EQ(TextAreaText(area, 3, 1), u"b");
+    EXPECT_EQ(TextAreaText(area, 1, 2), u"\U0001F600");
+    EXPECT_EQ(TextAreaCharAt(area, 1), 5);
+    EXPECT_EQ(TextAreaLineAt(area, 5), 1);
+    SelectTextAreaText(area, 1, 2);
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    SetTextAreaText(area, u"B", 3, 1);
+    EXPECT_EQ(TextAreaText(area), u"a\U0001F600B\nc");
+}
+
 TEST_F(TextAreaTest, AReadOnlyAreaTakesNoTyping) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaReadOnly);
     SetTextAreaText(area, u"fest");
