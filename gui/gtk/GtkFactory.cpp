@@ -8,6 +8,10 @@
 #include "GtkLabel.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
+#include "GtkProgressBar.h"
+#include "GtkSlider.h"
+#include "GtkTextArea.h"
+#include "GtkTextField.h"
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -22,7 +26,11 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassButton] = MakeGadget<TGtkButton>;
         m[ClassPanel] = MakeGadget<TGtkPanel>;
         m[ClassHTMLView] = MakeGadget<TGtkHTMLView>;
+        m[ClassTextField] = MakeGadget<TGtkTextField>;
+        m[ClassTextArea] = MakeGadget<TGtkTextArea>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
+        m[ClassSlider] = MakeGadget<TGtkSlider>;
+        m[ClassProgressBar] = MakeGadget<TGtkProgressBar>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
         m[ClassCanvas] = MakeGadget<TGtkCanvas>;
         return made;

@@ -1,6 +1,7 @@
 // A panel: a container of gadgets, plain (with no border, a sunken or a raised one) or a
 // group panel, a captioned frame around its client area. A plain panel shows a background
-// colour, a background image in one of five layouts, and can be drawn translucent.
+// colour and a background image in one of five layouts, drawn translucent over its parent
+// when its alpha is below 1; an active one takes the keys when clicked.
 #pragma once
 
 #include "GtkGadget.h"
@@ -24,16 +25,22 @@ class TGtkPanel : public TGtkGadget {
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int ShowText(const String& text) override;
+    // A group panel's frame takes the rectangle, its client 8 narrower and 20 lower at (4, 16).
+    int RethinkClient(int redraw) override;
     String LookCss() override;
     int BorderWidth() override;
 
-    // Paints the background: colour, then the image by its layout.
+    // Paints the background: colour, then the image by its layout, blended over the parent
+    // with the panel's opacity.
     virtual void Paint(cairo_t* cairo);
+    void PaintImage(cairo_t* cairo, int w, int h);
 
     // 0 plain panel, 1 group panel.
     int _type = 0;
     float _alpha = 1.0f;
     GdkPixbuf* _background = nullptr;
+    // A group panel's frame, inside the widget.
+    GtkWidget* _frame = nullptr;
     int _bitmapflags = 0;
 };
 

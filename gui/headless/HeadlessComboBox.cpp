@@ -4,6 +4,7 @@
 #include "HeadlessTextField.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/KeyFilter.h"
 
 namespace vandro {
 
@@ -63,7 +64,7 @@ int THeadlessComboBox::UserType(const String& text) {
     int typed = 0;
     for (char16_t unit : text) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0))
+        if (!KeyFilterPasses(Ref<TGadget>(this), KeyChar, unit, 0))
             continue;
         _text += unit;
         ++typed;

@@ -1,14 +1,12 @@
 #include "HeadlessProgressBar.h"
 
 #include "gui/GadgetConstants.h"
-
-#include <cmath>
+#include "gui/ProgressPercent.h"
 
 namespace vandro {
 
 int THeadlessProgressBar::SetValue(float value) {
-    const float percent = value * 100;
-    _position = percent > 0 ? static_cast<int>(std::fmin(percent, 100.0f)) : 0;
+    _position = ProgressPercent(value);
     return 0;
 }
 

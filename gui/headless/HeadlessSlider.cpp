@@ -1,9 +1,9 @@
 #include "HeadlessSlider.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/SliderRange.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace vandro {
 
@@ -38,18 +38,16 @@ int THeadlessSlider::isTabbable() { return _slidertype == SliderTrackBar ? 1 : 0
 int THeadlessSlider::UserMoveTo(int value) {
     if (!Reachable())
         return 0;
+    const int was = _value;
     SetProp(value);
-    PostGuiEvent(GadgetAction, _value, 0, 0, 0, {});
+    // A move that leaves the value where it was raises nothing.
+    if (_value != was)
+        PostGuiEvent(GadgetAction, _value, 0, 0, 0, {});
     return 1;
 }
 
-int THeadlessSlider::Lowest() const { return _slidertype == SliderScrollBar ? 0 : _visible; }
+int THeadlessSlider::Lowest() const { return SliderRange(_slidertype, _visible, _total).lowest; }
 
-int THeadlessSlider::Highest() const {
-    if (_slidertype != SliderScrollBar)
-        return std::max(_total, Lowest());
-    const long long span = static_cast<long long>(_total) - _visible;
-    return static_cast<int>(std::clamp<long long>(span, 0, INT_MAX));
-}
+int THeadlessSlider::Highest() const { return SliderRange(_slidertype, _visible, _total).highest; }
 
 } // namespace vandro

@@ -19,6 +19,7 @@ class THeadlessSlider : public THeadlessGadget {
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
 
+    // Raises "GadgetAction" when the value changed; answers 1 when the slider could be moved.
     int UserMoveTo(int value);
 
     int Lowest() const;

@@ -5,30 +5,13 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
+#include "gui/KeyFilter.h"
 #include "gui/TextAreaFunctions.h"
+#include "gui/TextAreaRules.h"
 
 #include <algorithm>
 
 namespace vandro {
-
-namespace {
-
-// Line breaks in any of their forms become line feeds.
-String WithLineFeeds(const String& text) {
-    String out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            out += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 int THeadlessTextArea::Activate(int command) {
     if (!Alive())
@@ -47,7 +30,8 @@ int THeadlessTextArea::Activate(int command) {
         }
         return 0;
     case ActivatePaste:
-        Replace(start, end, WithLineFeeds(Headless().clipboard));
+        Headless().clipboard = WithFinalReturn(Headless().clipboard);
+        Replace(start, end, LineFeedsOnly(Headless().clipboard));
         Changed();
         return 0;
     default:
@@ -63,7 +47,7 @@ int THeadlessTextArea::ReplaceText(int position, int length, const String& text,
     int start, end;
     Range(position, length, units, start, end);
     ++busy;
-    Replace(start, end, WithLineFeeds(text));
+    Replace(start, end, LineFeedsOnly(text));
     --busy;
     return 0;
 }
@@ -90,6 +74,8 @@ int THeadlessTextArea::AreaLen(int units) {
 }
 
 int THeadlessTextArea::LockText() {
+    _oldSelPos = _selstart;
+    _oldSelLen = _sellen;
     ++_locked;
     return 0;
 }
@@ -97,6 +83,8 @@ int THeadlessTextArea::LockText() {
 int THeadlessTextArea::UnlockText() {
     if (_locked > 0)
         --_locked;
+    _selstart = std::min(_oldSelPos, Length());
+    _sellen = std::min(_oldSelLen, Length() - _selstart);
     return 0;
 }
 
@@ -185,9 +173,9 @@ int THeadlessTextArea::UserType(const String& text) {
     if (!(Headless().focus == this))
         FocusNative(Ref<TGadget>(this));
     int typed = 0;
-    for (char16_t unit : WithLineFeeds(text)) {
+    for (char16_t unit : LineFeedsOnly(text)) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0))
+        if (!KeyFilterPasses(Ref<TGadget>(this), KeyChar, unit, 0))
             continue;
         Replace(_selstart, _selstart + _sellen, String(1, unit));
         ++_selstart;
@@ -216,19 +204,10 @@ int THeadlessTextArea::UserRightClick(int x, int y) {
 }
 
 void THeadlessTextArea::Range(int position, int length, int units, int& start, int& end) {
-    const int total = Length();
-    if (units == TextLines) {
-        start = CharAt(position);
-        if (start < 0)
-            start = total;
-        end = length < 0 ? total : CharAt(position + length);
-        if (end < 0)
-            end = total;
-    } else {
-        start = std::clamp(position, 0, total);
-        end = length < 0 ? total : start + std::min(length, total - start);
-    }
-    end = std::max(end, start);
+    const TTextSpan span =
+        TextSpan(position, length, units, Length(), [this](int line) { return CharAt(line); });
+    start = span.start;
+    end = span.end;
 }
 
 void THeadlessTextArea::Replace(int start, int end, const String& text) {

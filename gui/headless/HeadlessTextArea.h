@@ -30,6 +30,7 @@ class THeadlessTextArea : public THeadlessGadget {
     int AddText(const String& text) override;
     String AreaText(int position, int length, int units) override;
     int AreaLen(int units) override;
+    // The selection comes back with UnlockText.
     int LockText() override;
     int UnlockText() override;
     int SetTabs(int tabs) override;
@@ -62,6 +63,8 @@ class THeadlessTextArea : public THeadlessGadget {
     int readonly = 0;
     int _selstart = 0;
     int _sellen = 0;
+    int _oldSelPos = 0;
+    int _oldSelLen = 0;
     int _tabs = 0;
     int _margin = 0;
     std::vector<TextStyleRun> _styles;

@@ -4,17 +4,11 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
+#include "gui/KeyFilter.h"
 
 #include <algorithm>
 
 namespace vandro {
-
-bool FilterPasses(TGadget& gadget, int id, int data, int mods) {
-    if (gadget.eventfilter.IsNull())
-        return true;
-    const Ref<TEvent> event = TEvent::Create(id, Ref<TGadget>(&gadget), data, mods, 0, 0, {});
-    return gadget.eventfilter(event, gadget.context) != 0;
-}
 
 int THeadlessTextField::Activate(int command) {
     if (command == ActivateFocus && Alive()) {
@@ -58,7 +52,7 @@ int THeadlessTextField::UserType(const String& text) {
     int typed = 0;
     for (char16_t unit : text) {
         ReportKey(KeyChar, unit, 0);
-        if (!FilterPasses(*this, KeyChar, unit, 0))
+        if (!KeyFilterPasses(Ref<TGadget>(this), KeyChar, unit, 0))
             continue;
         _text.replace(static_cast<std::size_t>(_selstart), static_cast<std::size_t>(_sellen), 1,
                       unit);

@@ -33,7 +33,4 @@ class THeadlessTextField : public THeadlessGadget {
     int _sellen = 0;
 };
 
-// Offers one typed character to the gadget's event filter: false when the filter swallows it.
-bool FilterPasses(TGadget& gadget, int id, int data, int mods);
-
 } // namespace vandro

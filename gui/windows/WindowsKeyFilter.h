@@ -1,6 +1,5 @@
-// The event filter of the text gadgets: before the native control sees a key press or a typed
-// character, the gadget's filter is asked with a "KeyDown" (the key code) or "KeyChar" (the
-// character) event; an answer of 0 swallows the keystroke.
+// The core's key filter for a key message: WM_KEYDOWN asks with "KeyDown", WM_CHAR with
+// "KeyChar" and the modifiers held now.
 #pragma once
 
 #include "events/windows/Win32.h"

@@ -8,6 +8,7 @@
 #include "WindowsGadget.h"
 
 #include "graphics/Pixmap.h"
+#include "gui/PanelImage.h"
 
 namespace vandro {
 
@@ -15,17 +16,6 @@ enum WindowsPanelType : int {
     WindowsPanelPlain = 0,
     WindowsPanelGroup = 1,
     WindowsPanelCanvas = 2,
-};
-
-// The low three bits of the background image's flags.
-enum PanelImageLayout : int {
-    PanelImageTiled = 0,
-    PanelImageCentred = 1,
-    // Scaled so that the whole image fits, centred.
-    PanelImageFitted = 2,
-    PanelImageStretched = 3,
-    // Scaled to the panel's width, centred.
-    PanelImageFitWidth = 4,
 };
 
 class TWindowsPanel : public TWindowsGadget {
@@ -52,9 +42,6 @@ class TWindowsPanel : public TWindowsGadget {
 
     // Its own: the background (colour, image, opacity) of hwnd into dc; answers 1.
     int PaintBackground(HDC dc, HWND hwnd);
-    // Where the image of w x h goes in a panel of W x H by its layout mode; false for modes that
-    // draw nothing. Tiling answers the first tile.
-    static bool ImageRect(int mode, int panelWidth, int panelHeight, int w, int h, RECT& placed);
 
     int _type = WindowsPanelPlain;
     float _alpha = 1.0f;

@@ -22,40 +22,6 @@ RECT UpdateRect(HDC dc, HWND hwnd, int w, int h) {
 
 } // namespace
 
-bool TWindowsPanel::ImageRect(int mode, int panelWidth, int panelHeight, int w, int h,
-                              RECT& placed) {
-    if (w <= 0 || h <= 0)
-        return false;
-    switch (mode) {
-    case PanelImageTiled:
-        placed = RECT{0, 0, w, h};
-        return true;
-    case PanelImageCentred: {
-        const int x = (panelWidth - w) / 2;
-        const int y = (panelHeight - h) / 2;
-        placed = RECT{x, y, x + w, y + h};
-        return true;
-    }
-    case PanelImageFitted:
-    case PanelImageFitWidth: {
-        const float sx = static_cast<float>(panelWidth) / static_cast<float>(w);
-        const float sy = static_cast<float>(panelHeight) / static_cast<float>(h);
-        const float scale = (mode == PanelImageFitted && sy < sx) ? sy : sx;
-        const int dw = static_cast<int>(scale * static_cast<float>(w));
-        const int dh = static_cast<int>(scale * static_cast<float>(h));
-        const int x = (panelWidth - dw) / 2;
-        const int y = (panelHeight - dh) / 2;
-        placed = RECT{x, y, x + dw, y + dh};
-        return true;
-    }
-    case PanelImageStretched:
-        placed = RECT{0, 0, panelWidth, panelHeight};
-        return true;
-    default:
-        return false;
-    }
-}
-
 int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
     RECT window{};
     GetWindowRect(hwnd, &window);
@@ -86,7 +52,7 @@ int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
         DrawImage(target, w, h);
     if (_alpha < 1.0f) {
         DrawParentBackground(dc, hwnd, 0);
-        const auto constant = static_cast<BYTE>(static_cast<int>(_alpha * 255.0f) & 255);
+        const auto constant = static_cast<BYTE>(PanelOpacity(_alpha));
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, constant, 0};
         const int uw = update.right - update.left;
         const int uh = update.bottom - update.top;
@@ -102,8 +68,9 @@ int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
 }
 
 void TWindowsPanel::DrawImage(HDC target, int panelWidth, int panelHeight) {
-    RECT placed{};
-    if (!ImageRect(_bitmapflags & 7, panelWidth, panelHeight, _bitmapwidth, _bitmapheight, placed))
+    TImagePlace placed;
+    if (!PlacePanelImage(_bitmapflags & 7, panelWidth, panelHeight, _bitmapwidth, _bitmapheight,
+                         placed))
         return;
     const HDC source = CreateCompatibleDC(target);
     const HGDIOBJ old = SelectObject(source, _bitmap);
@@ -113,8 +80,7 @@ void TWindowsPanel::DrawImage(HDC target, int panelWidth, int panelHeight) {
             for (int x = 0; x < panelWidth; x += _bitmapwidth)
                 Blit(target, source, x, y, _bitmapwidth, _bitmapheight);
     } else {
-        Blit(target, source, placed.left, placed.top, placed.right - placed.left,
-             placed.bottom - placed.top);
+        Blit(target, source, placed.x, placed.y, placed.w, placed.h);
     }
     SelectObject(source, old);
     DeleteDC(source);

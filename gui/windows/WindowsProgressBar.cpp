@@ -3,6 +3,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/ProgressPercent.h"
 
 namespace vandro {
 
@@ -40,7 +41,7 @@ int TWindowsProgressBar::SetTextColor(int red, int green, int blue) {
 int TWindowsProgressBar::Class() { return ClassProgressBar; }
 
 int TWindowsProgressBar::SetValue(float fraction) {
-    SendMessageW(_hwnd, PBM_SETPOS, static_cast<WPARAM>(static_cast<int>(fraction * 100.0f)), 0);
+    SendMessageW(_hwnd, PBM_SETPOS, static_cast<WPARAM>(ProgressPercent(fraction)), 0);
     return 0;
 }
 

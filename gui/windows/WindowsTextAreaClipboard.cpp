@@ -2,29 +2,31 @@
 // carriage return, and its print command.
 #include "WindowsTextArea.h"
 
+#include "gui/TextAreaRules.h"
 #include "runtime/Application.h"
 
-#include <cstring>
+#include <type_traits>
 
 namespace vandro {
 
 namespace {
 
-// A copy of the clipboard's data of this format with its last character before the
-// terminator turned from a line feed into a carriage return; 0 when there is none.
+// A copy of the clipboard's data of this format as a paste leaves it (the core's rule for its
+// final line feed), each character taken as one code unit; 0 when there is none.
 template <class Char> HGLOBAL RewrittenCopy(UINT format) {
     const HANDLE data = GetClipboardData(format);
     const auto* text = data ? static_cast<const Char*>(GlobalLock(data)) : nullptr;
     if (!text)
         return nullptr;
-    std::size_t length = 0;
-    while (text[length])
-        ++length;
-    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(Char));
+    String units;
+    for (std::size_t at = 0; text[at]; ++at)
+        units += static_cast<char16_t>(static_cast<std::make_unsigned_t<Char>>(text[at]));
+    const String pasted = WithFinalReturn(units);
+    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(Char));
     if (auto* target = copy ? static_cast<Char*>(GlobalLock(copy)) : nullptr) {
-        std::memcpy(target, text, (length + 1) * sizeof(Char));
-        if (length > 0 && target[length - 1] == Char('\n'))
-            target[length - 1] = Char('\r');
+        for (std::size_t at = 0; at < pasted.size(); ++at)
+            target[at] = static_cast<Char>(pasted[at]);
+        target[pasted.size()] = Char(0);
         GlobalUnlock(copy);
     }
     GlobalUnlock(data);

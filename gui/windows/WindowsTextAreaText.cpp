@@ -7,6 +7,7 @@
 #include "WindowsTextAreaOle.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/TextAreaRules.h"
 
 #include <algorithm>
 #include <climits>
@@ -41,17 +42,10 @@ int TWindowsTextArea::TextLength() {
 }
 
 int TWindowsTextArea::CharCount(int position, int length, int units, int& start) {
-    const int total = TextLength();
-    int end = 0;
-    if (units == TextLines) {
-        const int lines = static_cast<int>(SendMessageW(_hwnd, EM_GETLINECOUNT, 0, 0));
-        start = position >= lines ? total : CharAt(std::max(position, 0));
-        end = length < 0 || position + length >= lines ? total : CharAt(position + length);
-    } else {
-        start = std::clamp(position, 0, total);
-        end = length < 0 ? total : std::clamp(start + length, start, total);
-    }
-    return std::max(end - start, 0);
+    const TTextSpan span =
+        TextSpan(position, length, units, TextLength(), [this](int line) { return CharAt(line); });
+    start = span.start;
+    return span.end - span.start;
 }
 
 int TWindowsTextArea::InsertText(const String& text, int pos, int length) {
@@ -142,8 +136,11 @@ int TWindowsTextArea::UnlockText() {
     LONG count = 0;
     if (idoc && SUCCEEDED(idoc->Unfreeze(&count)))
         _locked = static_cast<int>(count);
+    // Giving the selection back is the program's change, which raises nothing.
     cr2 = CHARRANGE{_oldSelPos, _oldSelPos + _oldSelLen};
+    ++busy;
     SendMessageW(_hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr2));
+    --busy;
     WindowsDriverState& state = WindowsDriver();
     if (state.TextAreaCursor && state.TextAreaCursor != GetCursor())
         SetCursor(state.TextAreaCursor);

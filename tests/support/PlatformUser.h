@@ -24,12 +24,20 @@ class TPlatformUser : public TObject {
     virtual int ChooseMenu(const Ref<TGadget>& item) = 0;
     // The window's close box.
     virtual int CloseWindow(const Ref<TGadget>& window) = 0;
+    // Clicks into a text field or area, moves the caret to the end of its text and types the
+    // text there, key by key ("\n" as the Enter key).
+    virtual int TypeText(const Ref<TGadget>& gadget, const String& text) = 0;
+    // Drags the thumb of a scroll bar or trackbar to its high end (toHigh 1) or its low end.
+    virtual int DragSlider(const Ref<TGadget>& slider, int toHigh) = 0;
+    // Clicks a stepper's arrow that raises (up 1) or lowers (up 0) its value.
+    virtual int PressSliderArrow(const Ref<TGadget>& slider, int up) = 0;
     // Runs the action once the program next waits for input, as if the user did it then.
     virtual void WhenWaiting(std::function<void()> action) = 0;
 
     // Whether the gadget's native element exists.
     virtual int Exists(const Ref<TGadget>& gadget) = 0;
-    // The text the element shows (a menu item's without its shortcut).
+    // The text the element shows (a menu item's without its shortcut, a password field's
+    // hiding characters).
     virtual String ShownText(const Ref<TGadget>& gadget) = 0;
     // Colours as red + (green << 8) + (blue << 16); -1 where the element keeps its own.
     virtual int ShownTextColor(const Ref<TGadget>& gadget) = 0;
@@ -47,6 +55,11 @@ class TPlatformUser : public TObject {
     virtual int MenuTag(const Ref<TGadget>& item) = 0;
     // One field of a window's status line: 0 left, 1 centre, 2 right.
     virtual String ShownStatusField(const Ref<TGadget>& window, int field) = 0;
+    // The percent a progress bar shows.
+    virtual int ShownProgress(const Ref<TGadget>& bar) = 0;
+    // The text the clipboard holds; the text another program puts there.
+    virtual String ClipboardText() = 0;
+    virtual void PutOnClipboard(const String& text) = 0;
     // The window the platform activated last, while it exists.
     virtual Ref<TGadget> ActiveWindow() = 0;
 };

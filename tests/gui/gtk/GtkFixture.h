@@ -126,4 +126,22 @@ class GtkTest : public testing::Test {
     }
 };
 
+// A window of the toolkit for each case, freed after it.
+class GtkWindowTest : public GtkTest {
+  protected:
+    void SetUp() override {
+        GtkTest::SetUp();
+        if (IsSkipped())
+            return;
+        window = CreateWindow(u"Vandro", 0, 0, 420, 330, {}, 557);
+        Drain();
+    }
+    void TearDown() override {
+        if (window)
+            FreeGadget(window);
+        Drain();
+    }
+    Ref<TGadget> window;
+};
+
 } // namespace vandro

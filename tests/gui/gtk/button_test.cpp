@@ -3,28 +3,13 @@
 // raise nothing.
 #include "GtkFixture.h"
 
-#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkButton.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 namespace {
 
-class GtkButtonTest : public GtkTest {
-  protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Buttons", 0, 0, 300, 200, {}, 557);
-        Drain();
-    }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
-    }
-    Ref<TGadget> window;
-};
+using GtkButtonTest = GtkWindowTest;
 
 TEST_F(GtkButtonTest, AClickRaisesOneActionFromTheButton) {
     const auto button = CreateButton(u"&Los", 10, 10, 80, 30, window, ButtonPush);

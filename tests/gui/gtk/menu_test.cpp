@@ -3,8 +3,8 @@
 // its "MenuAction", and an item's shortcut works from the keyboard.
 #include "GtkFixture.h"
 
-#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkMenu.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 namespace {

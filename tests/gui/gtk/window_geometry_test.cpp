@@ -3,9 +3,9 @@
 // size of its own.
 #include "GtkFixture.h"
 
-#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Exceptions.h"
+#include "tests/support/PlatformUser.h"
 
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
@@ -147,16 +147,16 @@ TEST_F(GtkWindowGeometryTest, AResizableWindowPadsItsStatusTextButAnswersItAsSet
 TEST_F(GtkWindowGeometryTest, TheKindsThisPlatformLacksAreRefusedByName) {
     const auto window = CreateWindow(u"Vandro", 0, 0, 100, 100, {}, kGameStyle);
     try {
-        CreateSlider(0, 0, 10, 10, window, 0);
-        ADD_FAILURE() << "a slider was made";
+        CreateToolbar({}, 0, 0, 10, 10, window, 0);
+        ADD_FAILURE() << "a toolbar was made";
     } catch (const TKestrelException& error) {
-        EXPECT_NE(error.ToString().find(u"slider"), String::npos);
+        EXPECT_NE(error.ToString().find(u"toolbar"), String::npos);
     }
     try {
-        CreateTextField(0, 0, 10, 10, window, 0);
-        ADD_FAILURE() << "a text field was made";
+        CreateTabber(0, 0, 10, 10, window, 0);
+        ADD_FAILURE() << "a tabber was made";
     } catch (const TKestrelException& error) {
-        EXPECT_NE(error.ToString().find(u"text field"), String::npos);
+        EXPECT_NE(error.ToString().find(u"tabber"), String::npos);
     }
     FreeGadget(window);
 }

@@ -5,6 +5,10 @@
 #include "gui/gtk/GtkGUIDriver.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkMenu.h"
+#include "gui/gtk/GtkProgressBar.h"
+#include "gui/gtk/GtkSlider.h"
+#include "gui/gtk/GtkTextArea.h"
+#include "gui/gtk/GtkTextField.h"
 #include "gui/gtk/GtkWindow.h"
 
 #include "events/Event.h"
@@ -15,6 +19,7 @@
 #include "tests/support/PlatformUser.h"
 
 #include <chrono>
+#include <cmath>
 
 namespace vandro {
 
@@ -24,6 +29,12 @@ constexpr int kActionTimeout = 3000;
 // GTK takes a button release within half a second of a menu's opening as the end of the
 // click that opened it, not as a choice.
 constexpr int kMenuSettleMs = 520;
+// What GTK is given to take the last of the keys or a drag before the user looks.
+constexpr int kSettleMs = 60;
+// How far past a slider's end a drag goes.
+constexpr int kPastEnd = 40;
+constexpr int kEndKey = 35;
+constexpr int kCtrl = 2;
 
 // Waits for one event of an id from a source, as the user waits to see the program react.
 class TEventWatch : public TObject {
@@ -230,6 +241,68 @@ class TGtkUser : public TPlatformUser {
         return watch->seen ? 1 : 0;
     }
 
+    int TypeText(const Ref<TGadget>& gadget, const String& text) override {
+        const Ref<TGadget> real = RealGadget(gadget);
+        GtkWidget* target = nullptr;
+        if (const auto field = Cast<TGtkTextField>(real))
+            target = field->_widget;
+        else if (const auto area = Cast<TGtkTextArea>(real))
+            target = area->View();
+        if (!target || !Usable(target))
+            return 0;
+        gtk_window_present(GTK_WINDOW(gtk_widget_get_toplevel(target)));
+        PumpUntil([target] { return Allocated(target); }, kActionTimeout);
+        int x = 0, y = 0;
+        ScreenCentre(target, x, y);
+        ClickAt(x, y, 1, 0);
+        if (!PumpUntil([target] { return gtk_widget_has_focus(target); }, kActionTimeout))
+            return 0;
+        TypeKey(kEndKey, kCtrl);
+        PumpPending();
+        for (char16_t character : text) {
+            if (!TypeCharacter(character))
+                return 0;
+            PumpPending();
+        }
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        const auto element = Cast<TGtkSlider>(RealGadget(slider));
+        if (!element || !element->_adjustment || !Usable(element->_widget))
+            return 0;
+        GtkWidget* widget = element->_widget;
+        PumpUntil([element] { return LaidOut(*element); }, kActionTimeout);
+        int start = 0, end = 0;
+        gtk_range_get_slider_range(GTK_RANGE(widget), &start, &end);
+        int x = 0, y = 0;
+        ScreenCentre(widget, x, y);
+        GtkAllocation allocation;
+        gtk_widget_get_allocation(widget, &allocation);
+        const bool across = element->_ishorizontal != 0;
+        const int length = across ? allocation.width : allocation.height;
+        const int origin = (across ? x - allocation.width / 2 : y - allocation.height / 2);
+        const int from = origin + (start + end) / 2;
+        const int to = toHigh ? origin + length + kPastEnd : origin - kPastEnd;
+        if (across)
+            DragFromTo(from, y, to, y);
+        else
+            DragFromTo(x, from, x, to);
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        const auto element = Cast<TGtkSlider>(RealGadget(slider));
+        if (!element || !element->Arrow(up ? 1 : 0) || !Usable(element->_widget))
+            return 0;
+        PumpUntil([element] { return LaidOut(*element); }, kActionTimeout);
+        const bool clicked = ClickAndWait(element->Arrow(up ? 1 : 0), "clicked");
+        PumpPending();
+        return clicked ? 1 : 0;
+    }
+
     void WhenWaiting(std::function<void()> action) override {
         GtkSystem()->WhenWaiting(std::move(action));
     }
@@ -255,6 +328,13 @@ class TGtkUser : public TPlatformUser {
             return {};
         if (GTK_IS_WINDOW(element->_widget))
             return FromUtf8(gtk_window_get_title(GTK_WINDOW(element->_widget)));
+        if (GTK_IS_ENTRY(element->_widget)) {
+            GtkEntry* entry = GTK_ENTRY(element->_widget);
+            if (gtk_entry_get_visibility(entry))
+                return FromUtf8(gtk_entry_get_text(entry));
+            return String(gtk_entry_get_text_length(entry),
+                          static_cast<char16_t>(gtk_entry_get_invisible_char(entry)));
+        }
         GtkWidget* text = TextWidget(element);
         if (!GTK_IS_LABEL(text))
             return {};
@@ -373,6 +453,36 @@ class TGtkUser : public TPlatformUser {
         const auto element = Cast<TGtkWindow>(RealGadget(window));
         GtkWidget* label = element ? element->StatusLabel(field) : nullptr;
         return label ? FromUtf8(gtk_label_get_text(GTK_LABEL(label))) : String();
+    }
+
+    int ShownProgress(const Ref<TGadget>& bar) override {
+        const auto element = Cast<TGtkProgressBar>(RealGadget(bar));
+        if (!element || !element->_widget)
+            return 0;
+        return static_cast<int>(
+            std::lround(gtk_progress_bar_get_fraction(GTK_PROGRESS_BAR(element->_widget)) * 100));
+    }
+
+    String ClipboardText() override {
+        // The bytes as they are: GTK's text reading would turn a carriage return into a line
+        // feed.
+        GtkSelectionData* data =
+            gtk_clipboard_wait_for_contents(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD),
+                                            gdk_atom_intern_static_string("UTF8_STRING"));
+        if (!data)
+            return {};
+        const auto* bytes = reinterpret_cast<const char*>(gtk_selection_data_get_data(data));
+        const String held = FromUtf8(std::string(
+            bytes, static_cast<std::size_t>(std::max(gtk_selection_data_get_length(data), 0))));
+        gtk_selection_data_free(data);
+        return held;
+    }
+
+    void PutOnClipboard(const String& text) override {
+        const std::string bytes = ToUtf8(text);
+        gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), bytes.c_str(),
+                               static_cast<gint>(bytes.size()));
+        PumpPending();
     }
 
     Ref<TGadget> ActiveWindow() override {

@@ -4,6 +4,7 @@
 
 #include <gdk/gdkx.h>
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -93,6 +94,40 @@ void TypeKey(int key, int modifiers) {
     SendKey(key, true);
     SendKey(key, false);
     HoldModifiers(modifiers, false);
+}
+
+bool TypeCharacter(char16_t character) {
+    Display* display = XDisplay();
+    const guint keyval = character == u'\n' ? GDK_KEY_Return : gdk_unicode_to_keyval(character);
+    const KeyCode code = XKeysymToKeycode(display, keyval);
+    if (code == 0)
+        return false;
+    const bool shifted = XkbKeycodeToKeysym(display, code, 0, 0) != keyval;
+    if (shifted)
+        SendKey(kShiftKey, true);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (shifted)
+        SendKey(kShiftKey, false);
+    XFlush(display);
+    return true;
+}
+
+void DragFromTo(int x, int y, int toX, int toY) {
+    Display* display = XDisplay();
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XFlush(display);
+    // GTK sees the press before the pointer moves on, in steps as a hand moves it.
+    PumpUntil([] { return false; }, 30);
+    for (int step = 1; step <= 4; ++step) {
+        XTestFakeMotionEvent(display, -1, x + (toX - x) * step / 4, y + (toY - y) * step / 4,
+                             CurrentTime);
+        XFlush(display);
+        PumpUntil([] { return false; }, 15);
+    }
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
 }
 
 void RequestClose(GtkWidget* window) {

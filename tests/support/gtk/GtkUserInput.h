@@ -24,6 +24,11 @@ void MovePointerTo(int x, int y);
 void SendKey(int key, bool down);
 // A key stroke with modifiers held.
 void TypeKey(int key, int modifiers);
+// Types one character with the key that gives it (Shift held where it needs it); "\n" is
+// Enter. False when no key gives it.
+bool TypeCharacter(char16_t character);
+// Presses button 1 at one point of the screen, moves to another and releases it there.
+void DragFromTo(int x, int y, int toX, int toY);
 // Asks the window to close, as a window manager's close box does.
 void RequestClose(GtkWidget* window);
 

@@ -1,11 +1,17 @@
 // The user of the headless platform, for the tests that run on every platform: its actions are
 // the simulated user's, and what it reads is what the headless elements keep.
 #include "gui/headless/HeadlessButton.h"
+#include "gui/headless/HeadlessGUIDriver.h"
 #include "gui/headless/HeadlessLabel.h"
 #include "gui/headless/HeadlessMenu.h"
+#include "gui/headless/HeadlessProgressBar.h"
+#include "gui/headless/HeadlessSlider.h"
+#include "gui/headless/HeadlessTextArea.h"
+#include "gui/headless/HeadlessTextField.h"
 #include "gui/headless/HeadlessUser.h"
 
 #include "events/headless/HeadlessSystemDriver.h"
+#include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "tests/support/PlatformUser.h"
 
@@ -34,6 +40,33 @@ class THeadlessPlatformUser : public TPlatformUser {
     int PressButton(const Ref<TGadget>& button) override { return UserPressButton(button); }
     int ChooseMenu(const Ref<TGadget>& item) override { return UserChooseMenu(item); }
     int CloseWindow(const Ref<TGadget>& window) override { return UserCloseWindow(window); }
+    int TypeText(const Ref<TGadget>& gadget, const String& text) override {
+        const Ref<TGadget> real = RealGadget(gadget);
+        if (!UserFocus(real))
+            return 0;
+        // The caret goes to the end, as the End key puts it.
+        if (const auto field = Cast<THeadlessTextField>(real)) {
+            field->_selstart = static_cast<int>(field->_text.size());
+            field->_sellen = 0;
+        } else if (const auto area = Cast<THeadlessTextArea>(real)) {
+            area->_selstart = static_cast<int>(area->_text.size());
+            area->_sellen = 0;
+        }
+        UserTypeText(real, text);
+        return 1;
+    }
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        const auto element = Cast<THeadlessSlider>(RealGadget(slider));
+        if (!element || element->_slidertype == SliderStepper)
+            return 0;
+        return UserMoveSlider(slider, toHigh ? element->Highest() : element->Lowest());
+    }
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        const auto element = Cast<THeadlessSlider>(RealGadget(slider));
+        if (!element || element->_slidertype != SliderStepper)
+            return 0;
+        return UserMoveSlider(slider, element->_value + (up ? 1 : -1));
+    }
     void WhenWaiting(std::function<void()> action) override {
         HeadlessSystem()->QueueInput(&RunWaitingAction, New<TWaitingAction>(std::move(action)));
     }
@@ -47,6 +80,8 @@ class THeadlessPlatformUser : public TPlatformUser {
     String ShownText(const Ref<TGadget>& gadget) override {
         if (auto menu = Cast<THeadlessMenu>(gadget))
             return menu->_nativeText;
+        if (const auto field = Cast<THeadlessTextField>(RealGadget(gadget)))
+            return field->Alive() ? field->ShownText() : String();
         const auto element = Element(gadget);
         return element && element->Alive() ? element->_text : String();
     }
@@ -91,6 +126,12 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto frame = Cast<THeadlessWindow>(RealGadget(window));
         return frame ? frame->StatusField(field) : String();
     }
+    int ShownProgress(const Ref<TGadget>& bar) override {
+        const auto element = Cast<THeadlessProgressBar>(RealGadget(bar));
+        return element ? element->_position : 0;
+    }
+    String ClipboardText() override { return Headless().clipboard; }
+    void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
     Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
 };
 

@@ -2,6 +2,7 @@
 // from menus and closes windows with real input and messages, and reads what the native
 // controls show.
 #include "WindowsUser.h"
+#include "WindowsUserKinds.h"
 #include "WindowsUserMenu.h"
 
 #include "gui/windows/WindowsButton.h"
@@ -127,6 +128,16 @@ class TWindowsPlatformUser : public TPlatformUser {
         return 1;
     }
 
+    int TypeText(const Ref<TGadget>& gadget, const String& text) override {
+        return TypeIntoText(gadget, text);
+    }
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        return DragSliderThumb(slider, toHigh);
+    }
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        return ClickStepperArrow(slider, up);
+    }
+
     void WhenWaiting(std::function<void()> action) override {
         WaitingActions& waiting = Waiting();
         waiting.actions.push_back(std::move(action));
@@ -153,6 +164,8 @@ class TWindowsPlatformUser : public TPlatformUser {
         const HWND hwnd = ElementOf(gadget);
         if (!hwnd)
             return {};
+        if (String hidden = PasswordShown(hwnd); !hidden.empty())
+            return hidden;
         wchar_t text[512] = {};
         GetWindowTextW(hwnd, text, 512);
         return FromWide(text);
@@ -279,6 +292,10 @@ class TWindowsPlatformUser : public TPlatformUser {
         }
         return field == 2 ? shown : shown.substr(0, shown.find(u'\t'));
     }
+
+    int ShownProgress(const Ref<TGadget>& bar) override { return ProgressShown(bar); }
+    String ClipboardText() override { return ClipboardHeld(); }
+    void PutOnClipboard(const String& text) override { HoldOnClipboard(text); }
 
     Ref<TGadget> ActiveWindow() override {
         const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;

@@ -128,6 +128,19 @@ void ClickAt(HWND top, POINT screen) { Clicks(top, screen, 1); }
 
 void DoubleClickAt(HWND top, POINT screen) { Clicks(top, screen, 2); }
 
+void DragFromTo(HWND top, POINT from, POINT to) {
+    Foreground(top);
+    // All at once: a scroll bar tracks its thumb in a loop of its own from the press until the
+    // release, which must be queued by then.
+    INPUT inputs[7] = {MouseInput(MOUSEEVENTF_MOVE, from), MouseInput(MOUSEEVENTF_LEFTDOWN, from)};
+    UINT used = 2;
+    for (LONG step = 1; step <= 4; ++step)
+        inputs[used++] = MouseInput(MOUSEEVENTF_MOVE, POINT{from.x + (to.x - from.x) * step / 4,
+                                                            from.y + (to.y - from.y) * step / 4});
+    inputs[used++] = MouseInput(MOUSEEVENTF_LEFTUP, to);
+    SendInput(used, inputs, sizeof(INPUT));
+}
+
 void MoveMouseTo(POINT screen) {
     INPUT input = MouseInput(MOUSEEVENTF_MOVE, screen);
     SendInput(1, &input, sizeof(INPUT));

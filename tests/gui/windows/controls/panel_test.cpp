@@ -80,32 +80,6 @@ TEST_F(PanelTest, GroupClientIsInsetByFourAndSixteen) {
     FreeGadget(group);
 }
 
-TEST_F(PanelTest, ImageRectanglesOfTheLayouts) {
-    RECT r{};
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageFitted, 200, 200, 100, 50, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-              (std::vector<LONG>{0, 50, 200, 150}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageFitWidth, 200, 200, 100, 50, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-              (std::vector<LONG>{0, 50, 200, 150}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageFitted, 400, 100, 100, 50, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-              (std::vector<LONG>{100, 0, 300, 100}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageFitWidth, 400, 100, 100, 50, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-              (std::vector<LONG>{0, -50, 400, 150}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageCentred, 101, 51, 30, 20, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top}), (std::vector<LONG>{35, 15}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageCentred, 10, 10, 31, 21, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top}), (std::vector<LONG>{-10, -5}));
-    ASSERT_TRUE(TWindowsPanel::ImageRect(PanelImageStretched, 77, 33, 30, 20, r));
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
-              (std::vector<LONG>{0, 0, 77, 33}));
-    for (int mode = 5; mode <= 7; ++mode)
-        EXPECT_FALSE(TWindowsPanel::ImageRect(mode, 100, 100, 10, 10, r));
-    EXPECT_FALSE(TWindowsPanel::ImageRect(PanelImageFitted, 100, 100, 0, 10, r));
-}
-
 TEST_F(PanelTest, PlainPanelShowsTheParentBackgroundThenItsColour) {
     auto panel = CreatePanel(50, 50, 100, 50, window, 0, u"");
     {

@@ -1,0 +1,53 @@
+// The fixture of the kind tests: a window on the platform the test program links, and the
+// events the program takes from it.
+#pragma once
+
+#include "tests/gui/platform/PlatformFixture.h"
+
+#include "events/Event.h"
+#include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetItemFunctions.h"
+#include "gui/TextAreaFunctions.h"
+
+#include <vector>
+
+namespace vandro {
+
+class KindTest : public PlatformTest {
+  protected:
+    void SetUp() override {
+        window = CreateWindow(u"Kinds", 40, 40, 360, 260, Desktop(), 557);
+        Drain();
+    }
+    void TearDown() override {
+        FreeGadget(window);
+        Drain();
+    }
+
+    // The ids of the events the gadget raised since the last look, in order.
+    std::vector<int> IdsFrom(const Ref<TGadget>& gadget) {
+        std::vector<int> ids;
+        for (const auto& event : Take())
+            if (event->source == gadget)
+                ids.push_back(event->id);
+        return ids;
+    }
+    // The events queued now, the gadget's and others'.
+    static std::vector<Ref<TEvent>> Take() {
+        std::vector<Ref<TEvent>> taken;
+        while (PollEvent() != 0)
+            taken.push_back(CurrentEvent());
+        return taken;
+    }
+    static int Count(const std::vector<int>& ids, int id) {
+        int count = 0;
+        for (int seen : ids)
+            count += seen == id ? 1 : 0;
+        return count;
+    }
+
+    Ref<TGadget> window;
+};
+
+} // namespace vandro

@@ -1,0 +1,97 @@
+// Sliders and progress bars: the ranges of the three slider kinds, the user's drags and arrow
+// presses raising the new value, the program's own values raising nothing, and the percent a
+// progress bar shows.
+#include "KindFixture.h"
+
+namespace vandro {
+namespace {
+
+using SliderTest = KindTest;
+
+TEST_F(SliderTest, DraggingAScrollBarsThumbToAnEndRaisesTheEndsValue) {
+    const auto bar = CreateSlider(10, 10, 240, 20, window, SliderScrollBar | SliderHorizontal);
+    SetSliderRange(bar, 10, 100);
+    SetSliderValue(bar, 95);
+    EXPECT_EQ(SliderValue(bar), 90);
+    SetSliderValue(bar, 40);
+    Drain();
+    ASSERT_EQ(PlatformUser()->DragSlider(bar, 1), 1);
+    auto events = Take();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back()->id, GadgetAction);
+    EXPECT_EQ(events.back()->source, bar);
+    EXPECT_EQ(events.back()->data, 90);
+    EXPECT_EQ(SliderValue(bar), 90);
+    ASSERT_EQ(PlatformUser()->DragSlider(bar, 0), 1);
+    events = Take();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back()->data, 0);
+    EXPECT_EQ(SliderValue(bar), 0);
+}
+
+TEST_F(SliderTest, DraggingATrackbarToAnEndRaisesTheEndsValue) {
+    const auto track = CreateSlider(10, 10, 40, 200, window, SliderTrackBar);
+    SetSliderRange(track, 10, 20);
+    SetSliderValue(track, 5);
+    EXPECT_EQ(SliderValue(track), 10);
+    SetSliderValue(track, 15);
+    EXPECT_EQ(SliderValue(track), 15);
+    Drain();
+    ASSERT_EQ(PlatformUser()->DragSlider(track, 1), 1);
+    const auto events = Take();
+    ASSERT_FALSE(events.empty());
+    for (const auto& event : events) {
+        EXPECT_EQ(event->id, GadgetAction);
+        EXPECT_GT(event->data, 15);
+        EXPECT_LE(event->data, 20);
+    }
+    EXPECT_EQ(events.back()->data, 20);
+    EXPECT_EQ(SliderValue(track), 20);
+}
+
+TEST_F(SliderTest, AStepperMovesByOneWithinItsRange) {
+    const auto stepper = CreateSlider(10, 10, 20, 40, window, SliderStepper);
+    SetSliderRange(stepper, 0, 2);
+    SetSliderValue(stepper, 1);
+    Drain();
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 1), 1);
+    auto events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->id, GadgetAction);
+    EXPECT_EQ(events[0]->data, 2);
+    // At the top the arrow moves nothing and raises nothing.
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 1), 1);
+    EXPECT_EQ(Take().size(), 0u);
+    EXPECT_EQ(SliderValue(stepper), 2);
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 0), 1);
+    events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(SliderValue(stepper), 1);
+}
+
+TEST_F(SliderTest, AHorizontalStepperRaisesWithItsRightArrow) {
+    const auto stepper = CreateSlider(10, 10, 40, 20, window, SliderStepper | SliderHorizontal);
+    SetSliderRange(stepper, -5, 5);
+    Drain();
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 0), 1);
+    const auto events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->data, -1);
+}
+
+TEST_F(SliderTest, AProgressBarShowsWholePercentsWithinTheBar) {
+    const auto bar = CreateProgressBar(10, 10, 200, 20, window, 0);
+    SetProgressValue(bar, 0.456f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 45);
+    SetProgressValue(bar, 7.0f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 100);
+    SetProgressValue(bar, -0.5f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 0);
+    SetProgressValue(bar, 1.0f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 100);
+    Drain();
+}
+
+} // namespace
+} // namespace vandro

@@ -1,0 +1,117 @@
+// Text areas: typing, line breaks kept as line feeds, positions in characters and lines, the
+// program's changes raising nothing, a read-only area, and cut, copy and paste with the
+// clipboard's final line feed.
+#include "KindFixture.h"
+
+#include "gui/TextAreaRules.h"
+
+namespace vandro {
+namespace {
+
+using TextAreaTest = KindTest;
+
+TEST_F(TextAreaTest, TypedLinesAreKeptWithLineFeedsAndRaiseActions) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    Drain();
+    ASSERT_EQ(PlatformUser()->TypeText(area, u"ab\ncd"), 1);
+    EXPECT_EQ(TextAreaText(area), u"ab\ncd");
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 1);
+    EXPECT_EQ(TextAreaLength(area), 5);
+    EXPECT_EQ(TextAreaLength(area, TextLines), 2);
+    EXPECT_EQ(TextAreaCharAt(area, 1), 3);
+    EXPECT_EQ(TextAreaLineAt(area, 4), 1);
+    EXPECT_EQ(TextAreaCursor(area), 5);
+    EXPECT_EQ(TextAreaCursor(area, TextLines), 1);
+}
+
+TEST_F(TextAreaTest, TheProgramsTextCountsInCharactersOrLinesAndRaisesNothing) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaWordWrap);
+    Drain();
+    SetTextAreaText(area, u"eins\r\nzwei\rdrei\n");
+    EXPECT_EQ(TextAreaText(area), u"eins\nzwei\ndrei\n");
+    EXPECT_EQ(TextAreaText(area, 1, 1, TextLines), u"zwei\n");
+    EXPECT_EQ(TextAreaText(area, 2, -1, TextLines), u"drei\n");
+    EXPECT_EQ(TextAreaText(area, 12, 99), u"ei\n");
+    EXPECT_EQ(TextAreaText(area, 40, 2), u"");
+    SetTextAreaText(area, u"ZWEI", 1, 4);
+    EXPECT_EQ(TextAreaText(area), u"eZWEIzwei\ndrei\n");
+    SetTextAreaText(area, u"2\n", 1, 1, TextLines);
+    EXPECT_EQ(TextAreaText(area), u"eZWEIzwei\n2\n");
+    SelectTextAreaText(area, 1, 1, TextLines);
+    EXPECT_EQ(TextAreaCursor(area), 10);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    EXPECT_EQ(TextAreaCursor(area, TextLines), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area, TextLines), 1);
+    AddTextAreaText(area, u"vier");
+    EXPECT_EQ(TextAreaText(area), u"eZWEIzwei\n2\nvier");
+    EXPECT_EQ(TextAreaCursor(area), 16);
+    EXPECT_EQ(TextAreaSelectionLength(area), 0);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
+TEST_F(TextAreaTest, PositionsCountTheUnitsOfTheProgramsStrings) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    // A character outside the basic plane is two units, as in the program's strings.
+    SetTextAreaText(area, u"a\U0001F600b\nc");
+    EXPECT_EQ(TextAreaLength(area), 6);
+    EXPECT_EQ(TextAreaText(area, 3, 1), u"b");
+    EXPECT_EQ(TextAreaText(area, 1, 2), u"\U0001F600");
+    EXPECT_EQ(TextAreaCharAt(area, 1), 5);
+    EXPECT_EQ(TextAreaLineAt(area, 5), 1);
+    SelectTextAreaText(area, 1, 2);
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    SetTextAreaText(area, u"B", 3, 1);
+    EXPECT_EQ(TextAreaText(area), u"a\U0001F600B\nc");
+}
+
+TEST_F(TextAreaTest, AReadOnlyAreaTakesNoTyping) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaReadOnly);
+    SetTextAreaText(area, u"fest");
+    Drain();
+    PlatformUser()->TypeText(area, u"xy");
+    EXPECT_EQ(TextAreaText(area), u"fest");
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+}
+
+TEST_F(TextAreaTest, CutCopyAndPasteGoThroughTheClipboardWhosePastedFinalLineFeedTurns) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"ab\ncd");
+    SelectTextAreaText(area, 1, 2);
+    Drain();
+    area->Activate(ActivateCut);
+    EXPECT_EQ(TextAreaText(area), u"acd");
+    // The clipboard has the line break in the platform's own form.
+    EXPECT_EQ(LineFeedsOnly(PlatformUser()->ClipboardText()), u"b\n");
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 1);
+    // Text another program put there.
+    PlatformUser()->PutOnClipboard(u"b\n");
+    SelectTextAreaText(area, 3, 0);
+    area->Activate(ActivatePaste);
+    EXPECT_EQ(TextAreaText(area), u"acdb\n");
+    EXPECT_EQ(PlatformUser()->ClipboardText(), u"b\r");
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 1);
+    SelectTextAreaText(area, 0, 1);
+    area->Activate(ActivateCopy);
+    EXPECT_EQ(PlatformUser()->ClipboardText(), u"a");
+    EXPECT_EQ(TextAreaText(area), u"acdb\n");
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+}
+
+TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abcdef");
+    SelectTextAreaText(area, 2, 3);
+    Drain();
+    LockTextArea(area);
+    SetTextAreaText(area, u"XY", 0, 1);
+    SelectTextAreaText(area, 0, 0);
+    UnlockTextArea(area);
+    EXPECT_EQ(TextAreaText(area), u"XYbcdef");
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(TextAreaSelectionLength(area), 3);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
+} // namespace
+} // namespace vandro
