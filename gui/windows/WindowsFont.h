@@ -19,7 +19,7 @@ class TWindowsFont : public TGuiFont {
     virtual Ref<TWindowsFont> LoadFromLogFont(LOGFONTW lf, int style, double size);
     // The handle stays the caller's: the font makes one of its own from its description.
     virtual Ref<TWindowsFont> LoadFromHandle(HFONT font);
-    // The average character width, as GDI measures it.
+    // The average character width, as GDI measures it, in the toolkit's units.
     virtual int GetMaxCharWidth();
 
     // The font dialog, preset from font when given; null when cancelled.

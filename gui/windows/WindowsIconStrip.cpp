@@ -3,7 +3,9 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
+#include "events/windows/Win32Dpi.h"
 #include "graphics/PixmapLoader.h"
+#include "graphics/Pixmaps.h"
 
 namespace vandro {
 
@@ -19,6 +21,15 @@ Ref<TPixmap> PixmapFrom(const Object& source) {
     if (auto pixmap = Cast<TPixmap>(source))
         return pixmap;
     return LoadPixmap(StreamUrl(source));
+}
+
+// Each icon smoothed to the new size on its own, so that no icon takes colour from its neighbour.
+Ref<TPixmap> ScaledStrip(const Ref<TPixmap>& pixmap, int size, int count, int scaled) {
+    const Ref<TPixmap> strip = TPixmap::Create(scaled * count, scaled, pixmap->format, 4);
+    for (int icon = 0; icon < count; ++icon)
+        strip->Paste(ResizePixmap(pixmap->Window(icon * size, 0, size, size), scaled, scaled),
+                     icon * scaled, 0);
+    return strip;
 }
 
 } // namespace
@@ -47,7 +58,10 @@ Ref<TWindowsIconStrip> TWindowsIconStrip::Create(const Object& source) {
     strip->count = count;
     for (int notBlank : DetectNotBlank(pixmap, size, count))
         strip->_blanks.push_back(notBlank ? 0 : 1);
-    strip->_imagelist = BuildImageList(pixmap, size, count);
+    // The image holds one size only: it is drawn at the screen's resolution.
+    const int shown = ToDevice(size, SystemDpi());
+    strip->_imagelist = BuildImageList(
+        shown == size ? pixmap : ScaledStrip(pixmap, size, count, shown), shown, count);
     return strip;
 }
 

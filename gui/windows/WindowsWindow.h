@@ -59,10 +59,11 @@ class TWindowsWindow : public TWindowsGadget {
     static BOOL CALLBACK EnumChildProc(HWND hwnd, LPARAM lParam);
     // "MenuAction" for the menu of the command id, whatever the window's event gate says.
     virtual int HandleMenuEvent(UINT msg, int id);
-    // With style 0x20 turns a client rectangle into the frame's; answers 1 then, else 0.
+    // The gadget's rectangle in the window's device pixels; with style 0x20 it is the client's
+    // and becomes the frame's: answers 1 then, else 0.
     virtual int ConvertToContainerDimensions(int& x, int& y, int& w, int& h);
 
-    // The status line's height, 0 without one.
+    // The status line's height in device pixels, 0 without one.
     int StatusHeight() const;
 
     DWORD _wstyle = 0;
@@ -82,9 +83,9 @@ class TWindowsWindow : public TWindowsGadget {
 
   private:
     // The frame's rectangle for the gadget's, with style 0x20 the client's, as the window
-    // reports it now.
+    // reports it now, in the toolkit's units.
     RECT NativeRect();
-    // The frame's widths around the client area: what AdjustWindowRectEx adds.
+    // The frame's widths around the client area at the window's resolution, in device pixels.
     RECT FrameWidths(BOOL menu) const;
     void ApplyStyle(DWORD style);
 };
