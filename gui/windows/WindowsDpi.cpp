@@ -1,6 +1,7 @@
 #include "WindowsDpi.h"
 
 #include "WindowsBindings.h"
+#include "WindowsGadget.h"
 
 #include <map>
 
@@ -71,6 +72,15 @@ void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam) {
         SetWindowPos(frame, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ShowFontsAgain(const Ref<TGadget>& group) {
+    for (const Object& kid : group->kids->ToArray())
+        if (auto gadget = Cast<TWindowsGadget>(kid)) {
+            if (gadget->_hwnd && gadget->_font)
+                gadget->SetFont(gadget->_font);
+            ShowFontsAgain(gadget);
+        }
 }
 
 RECT FrameWidthsForDpi(DWORD style, BOOL menu, DWORD exstyle, int dpi) {

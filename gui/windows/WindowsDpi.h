@@ -6,6 +6,8 @@
 
 #include "events/windows/Win32Dpi.h"
 
+#include "gui/Gadget.h"
+
 namespace vandro {
 
 // Per-monitor awareness (v2, else v1), else system awareness, for programs without a manifest
@@ -20,6 +22,9 @@ void ShowProgramIcons(HWND frame, int dpi);
 // The window moved to a monitor of another resolution: records it (from the message, as the
 // window may still answer the old one) and takes the suggested frame.
 void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam);
+
+// Every gadget inside shows its font again, made for the window's resolution now.
+void ShowFontsAgain(const Ref<TGadget>& group);
 
 // What AdjustWindowRectEx adds around a client area, at that resolution.
 RECT FrameWidthsForDpi(DWORD style, BOOL menu, DWORD exstyle, int dpi);

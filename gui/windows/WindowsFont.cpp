@@ -42,8 +42,25 @@ class FontContext {
 TWindowsFont::~TWindowsFont() { Replace(nullptr); }
 
 void TWindowsFont::Replace(HFONT font) {
+    for (const auto& [dpi, scaled] : _scaled)
+        DeleteMade(scaled);
+    _scaled.clear();
     DeleteMade(Hfont());
     handle = HandleValue(font);
+}
+
+HFONT TWindowsFont::HfontForDpi(int dpi) {
+    if (dpi == SystemDpi() || !Hfont())
+        return Hfont();
+    HFONT& scaled = _scaled[dpi];
+    if (!scaled) {
+        LOGFONTW lf{};
+        GetObjectW(Hfont(), sizeof lf, &lf);
+        lf.lfHeight = MulDiv(lf.lfHeight, dpi, SystemDpi());
+        lf.lfWidth = MulDiv(lf.lfWidth, dpi, SystemDpi());
+        scaled = Made(CreateFontIndirectW(&lf));
+    }
+    return scaled;
 }
 
 int TWindowsFont::CharWidth(int character) {

@@ -91,6 +91,7 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         if (hwnd == _hwnd) {
             ChangeWindowDpi(hwnd, wParam, lParam);
             // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
+            ShowFontsAgain(Ref<TGadget>(this));
             RethinkClient(1);
             return 0;
         }

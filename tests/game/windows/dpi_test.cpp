@@ -119,6 +119,14 @@ Ink RenderedText(HWND button, const std::wstring& text, const TPalette& palette)
     return rendered;
 }
 
+// The height of the font the card's button draws with, in device pixels.
+int FontHeight(const Ref<TCard>& card) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Hwnd(card->gadget), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    return -font.lfHeight;
+}
+
 using ScaledBoardTest = GameTest;
 
 TEST_F(ScaledBoardTest, TheBoardAndItsCardsTakeTheResolutionsPixelsInTheSameUnits) {
@@ -184,9 +192,7 @@ TEST_F(ScaledBoardTest, TheCardsTextIsDrawnAtTheResolutionNotStretched) {
     EXPECT_EQ(shown.box.bottom - shown.box.top, drawn.box.bottom - drawn.box.top);
     EXPECT_EQ(shown.mask, drawn.mask);
     // 36 points are 48 units high, whatever the resolution.
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(-font.lfHeight, ToDevice(48, SystemDpi()));
+    EXPECT_EQ(FontHeight(CardAt(2, 1)), ToDevice(48, SystemDpi()));
 }
 
 // Sent by the test: Wine has one monitor and never sends it. The window takes its resolution
@@ -221,6 +227,7 @@ TEST_F(ScaledBoardTest, AMoveToAnotherResolutionLaysTheCardsOutAnewAndBack) {
     PumpFor(20);
     EXPECT_EQ(WindowDpi(GameFrame()), 2 * before);
     EXPECT_TRUE(AllSquare(CardSizes(), ToDevice(58, 2 * before)));
+    EXPECT_EQ(FontHeight(CardAt(0, 0)), ToDevice(48, 2 * before));
     RECT client{};
     GetClientRect(GameClient(), &client);
     EXPECT_EQ(client.right, ToDevice(290, 2 * before));
@@ -233,6 +240,7 @@ TEST_F(ScaledBoardTest, AMoveToAnotherResolutionLaysTheCardsOutAnewAndBack) {
     MoveToResolution(before);
     PumpFor(20);
     EXPECT_TRUE(AllSquare(CardSizes(), ToDevice(58, before)));
+    EXPECT_EQ(FontHeight(CardAt(0, 0)), ToDevice(48, before));
     ids = SettleIds();
     EXPECT_EQ(std::count(ids.begin(), ids.end(), WindowSize), 0);
     // A click still lands on the card drawn there.
