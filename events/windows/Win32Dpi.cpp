@@ -8,7 +8,8 @@ namespace {
 
 struct DpiState {
     int system = 0;
-    // A window property would cost a server round trip for every conversion.
+    // Only the windows at another resolution than the system's: while there are none, no window
+    // needs looking up. A window property would cost a server round trip for every conversion.
     std::unordered_map<HWND, int> windows;
 };
 DpiState dpiState;
@@ -27,13 +28,15 @@ int SystemDpi() {
 }
 
 int WindowDpi(HWND hwnd) {
+    if (dpiState.windows.empty())
+        return SystemDpi();
     const HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
     const auto found = dpiState.windows.find(root ? root : hwnd);
     return found != dpiState.windows.end() ? found->second : SystemDpi();
 }
 
 void SetWindowDpi(HWND root, int dpi) {
-    if (dpi > 0)
+    if (dpi > 0 && dpi != SystemDpi())
         dpiState.windows[root] = dpi;
     else
         dpiState.windows.erase(root);
