@@ -7,6 +7,9 @@
 # Programs run headless (the null graphics driver) unless VANDRO_WINE_DISPLAY names an X display.
 # VANDRO_WINE_CPU=<n> runs the program (and a wineserver it starts) on that one CPU: wineserver
 # round trips are several times faster that way, which steadies timing measurements.
+# VANDRO_WINE_DPI=<n> runs it at that screen resolution, in the tree's second prefix (the
+# prefix's name with -dpi added), which only such runs use: Wine takes the resolution from the
+# prefix's settings when a program starts, so these runs take turns.
 # The program's exit code is this script's; its standard error comes after it has ended.
 set -euo pipefail
 
@@ -31,6 +34,9 @@ if [[ -z $prefix ]]; then
     prefix=$tree/wineprefix
 fi
 
+if [[ -n ${VANDRO_WINE_DPI:-} ]]; then
+    prefix=$prefix-dpi
+fi
 if [[ ! -f $prefix/$VANDRO_WINE_READY ]]; then
     "$here/../tools/wine-prefix.sh" "$prefix"
 fi
@@ -40,6 +46,13 @@ if [[ -n ${VANDRO_WINE_DISPLAY:-} ]]; then
     export DISPLAY=$VANDRO_WINE_DISPLAY
 else
     unset DISPLAY
+fi
+if [[ -n ${VANDRO_WINE_DPI:-} ]]; then
+    # Held until this script ends; Wine's processes must not inherit it.
+    exec 8>"$prefix.dpi-lock"
+    flock 8
+    "$VANDRO_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$VANDRO_WINE_DPI" /f >/dev/null 8>&-
 fi
 run=("$VANDRO_WINE64" "$@")
 if [[ -n ${VANDRO_WINE_CPU:-} ]]; then
@@ -52,7 +65,7 @@ errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 for attempt in 1 2 3; do
     status=0
-    "${run[@]}" 2>"$errors" || status=$?
+    "${run[@]}" 2>"$errors" 8>&- || status=$?
     cat "$errors" >&2
     if ((status == 0)) || ! grep -q '^wine client error' "$errors"; then
         break

@@ -1,5 +1,5 @@
 # What the Windows program has beside its code: the icon (resource 101, drawn at build time),
-# a manifest asking for common controls 6, a version resource; and the zip that cpack makes
+# a manifest asking for common controls 6 and per-monitor DPI awareness, a version resource; and the zip that cpack makes
 # for a Windows user: the static vandro.exe and a short read-me.
 enable_language(RC)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)

@@ -92,8 +92,8 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
     // window's event gate says.
     int HandleMenuEvent(int id) { return EmitMenuAction(id, popupextra); }
     // With style WindowClientCoords turns a client rectangle into the frame's; answers 1 then,
-    // else 0.
-    int ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
+    // else 0. A platform whose frame is measured in other units converts first.
+    virtual int ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
         if (!(this->style & WindowClientCoords))
             return 0;
         AddFrame(x, y, w, h);

@@ -1,5 +1,6 @@
 #include "Win32SystemDriver.h"
 
+#include "Win32Dpi.h"
 #include "Win32SystemState.h"
 
 #include <cstdlib>
@@ -96,8 +97,11 @@ int TWin32SystemDriver::Wait() {
 
 int TWin32SystemDriver::MoveMouse(int x, int y) {
     POINT point{x, y};
-    if (HWND active = GetActiveWindow())
+    if (HWND active = GetActiveWindow()) {
+        const int dpi = WindowDpi(active);
+        point = POINT{ToDevice(x, dpi), ToDevice(y, dpi)};
         ClientToScreen(active, &point);
+    }
     SetCursorPos(point.x, point.y);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Raw key, mouse, activation and close messages of the program's windows as events.
 #include "Win32SystemDriver.h"
 
+#include "Win32Dpi.h"
 #include "Win32SystemState.h"
 
 #include "events/Event.h"
@@ -63,8 +64,9 @@ void Track(HWND candidate, const Object& source, int x, int y) {
         POINT point{};
         GetCursorPos(&point);
         ScreenToClient(state.trackedWindow, &point);
+        const int dpi = WindowDpi(state.trackedWindow);
         const Object left = std::move(state.trackedSource);
-        Raise(MouseLeave, left, 0, 0, point.x, point.y);
+        Raise(MouseLeave, left, 0, 0, ToUnits(point.x, dpi), ToUnits(point.y, dpi));
     }
     state.trackedWindow = candidate;
     UpdatePointerVisibility();
@@ -103,8 +105,10 @@ void Activation(WPARAM wParam, LPARAM lParam, const Object& source) {
 int TWin32SystemDriver::TranslateOSMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                            const Object& source) {
     const int mods = Modifiers();
-    const int x = SignedLow(lParam);
-    const int y = SignedHigh(lParam);
+    // The message's pixels are the window's; events carry the toolkit's units.
+    const int dpi = WindowDpi(hwnd);
+    const int x = ToUnits(SignedLow(lParam), dpi);
+    const int y = ToUnits(SignedHigh(lParam), dpi);
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -135,14 +139,14 @@ int TWin32SystemDriver::TranslateOSMessage(HWND hwnd, UINT msg, WPARAM wParam, L
         Raise(MouseUp, source, msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 3, mods, x, y);
         break;
     case WM_MOUSEMOVE:
-        Track(PointerCandidate(hwnd, x, y), source, x, y);
+        Track(PointerCandidate(hwnd, SignedLow(lParam), SignedHigh(lParam)), source, x, y);
         Raise(MouseMove, source, HeldButton(wParam), mods, x, y);
         break;
     case WM_MOUSEWHEEL: {
-        POINT point{x, y};
+        POINT point{SignedLow(lParam), SignedHigh(lParam)};
         ScreenToClient(hwnd, &point);
-        Raise(MouseWheel, source, static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA, mods, point.x,
-              point.y);
+        Raise(MouseWheel, source, static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA, mods,
+              ToUnits(point.x, dpi), ToUnits(point.y, dpi));
         break;
     }
     case WM_MOUSELEAVE:

@@ -51,11 +51,15 @@ Ref<TGtkFont> TGtkFont::Load(const String& face, double points, int style) {
 }
 
 String TGtkFont::Css() const {
-    // Written without the C library's locale, which may want a decimal comma.
-    const long hundredths = std::lround(_points * 100);
-    char points[32];
-    std::snprintf(points, sizeof points, "%ld.%02ldpt", hundredths / 100, hundredths % 100);
-    String css = u"font-family:\"" + name + u"\";font-size:" + FromUtf8(points) + u";";
+    // In the program's 96-DPI units, as everything else it lays out: a point of the desktop's
+    // resolution (Xft.dpi) would grow the text and not the cards around it. Written without the
+    // C library's locale, which may want a decimal comma.
+    // Four decimals bring GTK back to the very point size (14 points are 18.6667 pixels).
+    const long tenThousandths = std::lround(_points * 96 / 72 * 10000);
+    char pixels[32];
+    std::snprintf(pixels, sizeof pixels, "%ld.%04ldpx", tenThousandths / 10000,
+                  tenThousandths % 10000);
+    String css = u"font-family:\"" + name + u"\";font-size:" + FromUtf8(pixels) + u";";
     css += (style & FontBold) ? u"font-weight:bold;" : u"font-weight:normal;";
     css += (style & FontItalic) ? u"font-style:italic;" : u"font-style:normal;";
     if (style & (FontUnderline | FontStrikethrough)) {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kCtrlOrAlt = 2 | 4;
 
-gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
+gboolean OnFilteredKey(GtkWidget*, GdkEventKey* key, gpointer data) {
     const Ref<TGadget> gadget(static_cast<TGadget*>(data));
     bool swallowed = false;
     Shielded([&] {
@@ -31,7 +31,7 @@ gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
 } // namespace
 
 void FilterKeysOf(GtkWidget* widget, TGadget* gadget) {
-    g_signal_connect(widget, "key-press-event", G_CALLBACK(OnKeyPress), gadget);
+    g_signal_connect(widget, "key-press-event", G_CALLBACK(OnFilteredKey), gadget);
 }
 
 } // namespace vandro

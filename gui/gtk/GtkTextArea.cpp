@@ -14,18 +14,18 @@ namespace {
 
 constexpr int kRightButton = 3;
 
-void OnChanged(GtkTextBuffer*, gpointer data) {
+void OnAreaChanged(GtkTextBuffer*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextArea*>(data)->Changed(); });
 }
 
-void OnMarkSet(GtkTextBuffer* buffer, GtkTextIter*, GtkTextMark* mark, gpointer data) {
+void OnAreaMarkSet(GtkTextBuffer* buffer, GtkTextIter*, GtkTextMark* mark, gpointer data) {
     if (mark == gtk_text_buffer_get_insert(buffer) ||
         mark == gtk_text_buffer_get_selection_bound(buffer))
         Shielded([&] { static_cast<TGtkTextArea*>(data)->MarkSet(); });
 }
 
 // The right button never opens GTK's own menu: the program gets "GadgetMenu" instead.
-gboolean OnButton(GtkWidget*, GdkEventButton* button, gpointer data) {
+gboolean OnAreaButton(GtkWidget*, GdkEventButton* button, gpointer data) {
     if (button->button != kRightButton)
         return FALSE;
     Shielded([&] {
@@ -36,7 +36,7 @@ gboolean OnButton(GtkWidget*, GdkEventButton* button, gpointer data) {
     return TRUE;
 }
 
-gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
+gboolean OnAreaFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextArea*>(data)->FocusLost(); });
     return FALSE;
 }
@@ -61,11 +61,11 @@ Ref<TGadget> TGtkTextArea::Create(const Ref<TGadget>& group, int style, const St
     Register(ClassTextArea, scrolled, nullptr);
     FilterKeysOf(_view, this);
     GtkTextBuffer* buffer = Buffer();
-    g_signal_connect(buffer, "changed", G_CALLBACK(OnChanged), this);
-    g_signal_connect(buffer, "mark-set", G_CALLBACK(OnMarkSet), this);
-    g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButton), this);
-    g_signal_connect(_view, "button-release-event", G_CALLBACK(OnButton), this);
-    g_signal_connect(_view, "focus-out-event", G_CALLBACK(OnFocusOut), this);
+    g_signal_connect(buffer, "changed", G_CALLBACK(OnAreaChanged), this);
+    g_signal_connect(buffer, "mark-set", G_CALLBACK(OnAreaMarkSet), this);
+    g_signal_connect(_view, "button-press-event", G_CALLBACK(OnAreaButton), this);
+    g_signal_connect(_view, "button-release-event", G_CALLBACK(OnAreaButton), this);
+    g_signal_connect(_view, "focus-out-event", G_CALLBACK(OnAreaFocusOut), this);
     RefreshLook();
     return Ref<TGadget>(this);
 }

@@ -14,11 +14,11 @@ namespace vandro {
 
 namespace {
 
-void OnChanged(GtkEditable*, gpointer data) {
+void OnFieldChanged(GtkEditable*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextField*>(data)->Changed(); });
 }
 
-gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
+gboolean OnFieldFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextField*>(data)->FocusLost(); });
     return FALSE;
 }
@@ -55,8 +55,8 @@ Ref<TGadget> TGtkTextField::Create(const Ref<TGadget>& group, int style, const S
         gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), entry, 0, 0);
     Register(ClassTextField, entry, nullptr);
     FilterKeysOf(entry, this);
-    g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), this);
-    g_signal_connect(entry, "focus-out-event", G_CALLBACK(OnFocusOut), this);
+    g_signal_connect(entry, "changed", G_CALLBACK(OnFieldChanged), this);
+    g_signal_connect(entry, "focus-out-event", G_CALLBACK(OnFieldFocusOut), this);
     return Ref<TGadget>(this);
 }
 

@@ -3,6 +3,7 @@
 #include "GtkGUIDriver.h"
 #include "GtkGraphic.h"
 
+#include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/WindowFunctions.h"

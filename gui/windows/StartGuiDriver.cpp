@@ -1,4 +1,5 @@
 #include "WindowsBindings.h"
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 
 #include "gui/ToolkitStart.h"
@@ -10,6 +11,7 @@ namespace {
 // The optional functions and the state every gadget shares come before the driver.
 Ref<TVellumDriver> NewWindowsDriver() {
     StartWindowsBindings();
+    StartDpiAwareness();
     WindowsDriverState& state = WindowsDriver();
     state.CustomColors.fill(0xFFFFFF);
     state.MouseButtonDown.fill(0);

@@ -27,6 +27,11 @@ void StartWindowsBindings() {
     const HMODULE user32 = LoadLibraryW(L"user32.dll");
     Bind(f.SetLayeredWindowAttributes, user32, "SetLayeredWindowAttributes");
     Bind(f.SystemParametersInfoW, user32, "SystemParametersInfoW");
+    Bind(f.SetProcessDpiAwarenessContext, user32, "SetProcessDpiAwarenessContext");
+    Bind(f.SetProcessDPIAware, user32, "SetProcessDPIAware");
+    Bind(f.GetDpiForWindow, user32, "GetDpiForWindow");
+    Bind(f.GetSystemMetricsForDpi, user32, "GetSystemMetricsForDpi");
+    Bind(f.AdjustWindowRectExForDpi, user32, "AdjustWindowRectExForDpi");
     const HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
     Bind(f.DrawThemeParentBackground, uxtheme, "DrawThemeParentBackground");
     Bind(f.SetWindowTheme, uxtheme, "SetWindowTheme");

@@ -1,6 +1,6 @@
 // The platform functions that older systems lack, looked up by name once: each is the null
 // function when its library or the function is missing, and callers test for that before
-// calling (no themes, no work-area query, no translucency).
+// calling (no themes, no work-area query, no translucency, no resolution per window).
 #pragma once
 
 #include "events/windows/Win32.h"
@@ -13,6 +13,11 @@ struct WindowsBindings {
     // user32
     Function<BOOL(HWND, COLORREF, BYTE, DWORD)> SetLayeredWindowAttributes;
     Function<BOOL(UINT, UINT, PVOID, UINT)> SystemParametersInfoW;
+    Function<BOOL(DPI_AWARENESS_CONTEXT)> SetProcessDpiAwarenessContext;
+    Function<BOOL()> SetProcessDPIAware;
+    Function<UINT(HWND)> GetDpiForWindow;
+    Function<int(int, UINT)> GetSystemMetricsForDpi;
+    Function<BOOL(RECT*, DWORD, BOOL, DWORD, UINT)> AdjustWindowRectExForDpi;
     // uxtheme
     Function<HRESULT(HWND, HDC, const RECT*)> DrawThemeParentBackground;
     Function<HRESULT(HWND, LPCWSTR, LPCWSTR)> SetWindowTheme;

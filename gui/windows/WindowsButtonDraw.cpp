@@ -2,6 +2,7 @@
 // filled with its colour, and its text centred and wrapped in its text colour.
 #include "WindowsBindings.h"
 #include "WindowsButton.h"
+#include "WindowsDpi.h"
 
 #include <string>
 
@@ -46,7 +47,8 @@ RECT TWindowsButton::DrawFace(HDC dc, RECT& frame, const DRAWITEMSTRUCT& item) {
             bindings.GetThemeBackgroundContentRect(_hTheme, dc, part, state, &frame, &content);
         return content;
     }
-    InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+    const int dpi = WindowDpi(_hwnd);
+    InflateRect(&content, -SystemMetricForDpi(SM_CXEDGE, dpi), -SystemMetricForDpi(SM_CYEDGE, dpi));
     if (focused) {
         FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&frame, -1, -1);
@@ -101,7 +103,8 @@ int TWindowsButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RestoreDC(dc, saved);
     if (focused && showFocus) {
         RECT mark = frame;
-        InflateRect(&mark, -3, -3);
+        const int inset = ToDevice(3, WindowDpi(_hwnd));
+        InflateRect(&mark, -inset, -inset);
         SetMapMode(dc, MM_TEXT);
         DrawFocusRect(dc, &mark);
     }

@@ -1,6 +1,7 @@
 #include "WindowsDesktop.h"
 
 #include "WindowsBindings.h"
+#include "events/windows/Win32Dpi.h"
 
 #include "gui/GadgetConstants.h"
 
@@ -12,7 +13,9 @@ TWindowsDesktop::TWindowsDesktop() {
     RECT screen{};
     GetClientRect(desktop, &screen);
     // The rectangle only: the desktop window itself is not the toolkit's to move.
-    SetRect(0, 0, screen.right - screen.left, screen.bottom - screen.top);
+    const int dpi = SystemDpi();
+    SetRect(0, 0, ToUnits(screen.right - screen.left, dpi),
+            ToUnits(screen.bottom - screen.top, dpi));
     LockLayout();
 }
 
@@ -44,7 +47,10 @@ Ref<TWindowsGadget> TWindowsDesktop::Create(const Ref<TGadget>&, int, const Stri
 
 bool TWindowsDesktop::WorkArea(RECT& area) const {
     const auto& query = Bindings().SystemParametersInfoW;
-    return !query.IsNull() && query(SPI_GETWORKAREA, 0, &area, 0);
+    if (query.IsNull() || !query(SPI_GETWORKAREA, 0, &area, 0))
+        return false;
+    area = ToUnits(area, SystemDpi());
+    return true;
 }
 
 } // namespace vandro

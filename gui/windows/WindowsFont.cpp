@@ -2,6 +2,7 @@
 
 #include "WindowsBindings.h"
 #include "WindowsGUIDriver.h"
+#include "events/windows/Win32Dpi.h"
 
 #include "runtime/Text.h"
 
@@ -11,13 +12,6 @@
 namespace vandro {
 
 namespace {
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 HFONT CreateFace(const String& name, int height, int style, DWORD charset) {
     return Made(CreateFontW(height, 0, 0, 0, (style & FontBold) ? FW_BOLD : FW_NORMAL,
@@ -48,8 +42,25 @@ class FontContext {
 TWindowsFont::~TWindowsFont() { Replace(nullptr); }
 
 void TWindowsFont::Replace(HFONT font) {
+    for (const auto& [dpi, scaled] : _scaled)
+        DeleteMade(scaled);
+    _scaled.clear();
     DeleteMade(Hfont());
     handle = HandleValue(font);
+}
+
+HFONT TWindowsFont::HfontForDpi(int dpi) {
+    if (dpi == SystemDpi() || !Hfont())
+        return Hfont();
+    HFONT& scaled = _scaled[dpi];
+    if (!scaled) {
+        LOGFONTW lf{};
+        GetObjectW(Hfont(), sizeof lf, &lf);
+        lf.lfHeight = MulDiv(lf.lfHeight, dpi, SystemDpi());
+        lf.lfWidth = MulDiv(lf.lfWidth, dpi, SystemDpi());
+        scaled = Made(CreateFontIndirectW(&lf));
+    }
+    return scaled;
 }
 
 int TWindowsFont::CharWidth(int character) {
@@ -57,10 +68,10 @@ int TWindowsFont::CharWidth(int character) {
     const auto unit = static_cast<UINT>(character);
     ABC abc{};
     if (GetCharABCWidthsW(context.dc(), unit, unit, &abc))
-        return abc.abcA + static_cast<int>(abc.abcB) + abc.abcC;
+        return ToUnits(abc.abcA + static_cast<int>(abc.abcB) + abc.abcC, SystemDpi());
     INT width = 0;
     if (GetCharWidth32W(context.dc(), unit, unit, &width))
-        return width;
+        return ToUnits(width, SystemDpi());
     return 8;
 }
 
@@ -109,7 +120,7 @@ int TWindowsFont::GetMaxCharWidth() {
     const FontContext context(Hfont());
     TEXTMETRICW metrics{};
     GetTextMetricsW(context.dc(), &metrics);
-    return metrics.tmAveCharWidth;
+    return ToUnits(metrics.tmAveCharWidth, SystemDpi());
 }
 
 Ref<TWindowsFont> TWindowsFont::DefaultFont(double points, int fontStyle) {
@@ -130,11 +141,11 @@ String TWindowsFont::NameFromHandle(HFONT font) {
 }
 
 int TWindowsFont::LogicalUnitsFromSize(double points) {
-    return static_cast<int>(std::trunc(points * ScreenDpi() / 72 + 0.5));
+    return static_cast<int>(std::trunc(points * SystemDpi() / 72 + 0.5));
 }
 
 double TWindowsFont::SizeFromLogFont(const LOGFONTW& lf) {
-    return std::abs(static_cast<double>(lf.lfHeight)) * 72 / ScreenDpi();
+    return std::abs(static_cast<double>(lf.lfHeight)) * 72 / SystemDpi();
 }
 
 void TWindowsFont::SetLogFontProperties(LOGFONTW& lf, int fontStyle, double points) {

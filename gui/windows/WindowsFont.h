@@ -6,6 +6,8 @@
 
 #include "gui/GuiFont.h"
 
+#include <map>
+
 namespace vandro {
 
 class TWindowsFont : public TGuiFont {
@@ -19,7 +21,7 @@ class TWindowsFont : public TGuiFont {
     virtual Ref<TWindowsFont> LoadFromLogFont(LOGFONTW lf, int style, double size);
     // The handle stays the caller's: the font makes one of its own from its description.
     virtual Ref<TWindowsFont> LoadFromHandle(HFONT font);
-    // The average character width, as GDI measures it.
+    // The average character width, as GDI measures it, in the toolkit's units.
     virtual int GetMaxCharWidth();
 
     // The font dialog, preset from font when given; null when cancelled.
@@ -35,9 +37,15 @@ class TWindowsFont : public TGuiFont {
     static void SetLogFontProperties(LOGFONTW& lf, int style, double size);
 
     HFONT Hfont() const { return HandleFrom<HFONT>(handle); }
+    // The same font for a window at another resolution than the screen's, as large on the
+    // screen; made on first use and owned by the font.
+    HFONT HfontForDpi(int dpi);
 
   private:
+    // Lets go of the scaled fonts too: they were made from the one replaced.
     void Replace(HFONT font);
+
+    std::map<int, HFONT> _scaled;
 };
 
 } // namespace vandro

@@ -1,6 +1,7 @@
 #include "WindowsGadget.h"
 
 #include "WindowsGUIDriver.h"
+#include "events/windows/Win32Dpi.h"
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"
@@ -95,7 +96,10 @@ Ref<TGuiFont> TWindowsGadget::NativeFont(const Ref<TGuiFont>& font) {
 
 int TWindowsGadget::ShowFont(const Ref<TGuiFont>& font) {
     const Ref<TGuiFont>& sent = font ? font : _font;
-    SendMessageW(_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(HandleFrom<HFONT>(sent->handle)), 1);
+    const auto native = Cast<TWindowsFont>(sent);
+    const HFONT shown =
+        native ? native->HfontForDpi(WindowDpi(_hwnd)) : HandleFrom<HFONT>(sent->handle);
+    SendMessageW(_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(shown), 1);
     return 0;
 }
 

@@ -81,6 +81,8 @@ class TWindowsGadget : public TPlatformGadget {
     HDWP hdwpStruct = nullptr;
 
   protected:
+    // The client area inside the gadget's rectangle, as the native window measures it.
+    RECT ClientArea();
     int NativeHandle(int client) override;
     int FreeElement() override;
     int ElementVisible() override;

@@ -3,6 +3,7 @@
 #include "WindowsGadget.h"
 
 #include "WindowsBindings.h"
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 
 #include <algorithm>
@@ -14,7 +15,8 @@ namespace {
 // Where the parent's drawing starts when it has a sunken or raised edge.
 POINT EdgeOffset(HWND parent, LONG edges) {
     if (GetWindowLongW(parent, GWL_EXSTYLE) & edges)
-        return {-GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE)};
+        return {-SystemMetricForDpi(SM_CXEDGE, WindowDpi(parent)),
+                -SystemMetricForDpi(SM_CYEDGE, WindowDpi(parent))};
     return {0, 0};
 }
 

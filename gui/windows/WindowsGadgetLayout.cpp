@@ -1,8 +1,10 @@
 // Geometry: a layout pass moves all children of a gadget in one deferred-positioning batch,
-// and only the outermost pass redraws, once.
+// and only the outermost pass redraws, once. The toolkit's units become the window's device
+// pixels here.
 #include "WindowsGadget.h"
 
 #include "WindowsGUIDriver.h"
+#include "events/windows/Win32Dpi.h"
 
 #include "gui/GadgetFunctions.h"
 
@@ -31,7 +33,9 @@ int TWindowsGadget::StartResize() {
     return 0;
 }
 
-int TWindowsGadget::QueueResize(HWND hwnd, int x, int y, int w, int h) {
+int TWindowsGadget::QueueResize(HWND hwnd, int ux, int uy, int uw, int uh) {
+    const RECT area = ToDevice(RECT{ux, uy, ux + uw, uy + uh}, WindowDpi(hwnd));
+    const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
     const int redraw = WindowsDriver().ResizeRedraw;
     auto* group = dynamic_cast<TWindowsGadget*>(parent);
     if (group && group->hdwpStruct && GetParent(hwnd) == HandleFrom<HWND>(group->Query(2))) {
@@ -57,15 +61,21 @@ int TWindowsGadget::EndResize() {
 
 int TWindowsGadget::HasResized() { return 0; }
 
+RECT TWindowsGadget::ClientArea() {
+    const HWND hwnd = HandleFrom<HWND>(Query(1));
+    const int dpi = WindowDpi(hwnd);
+    RECT area = ToDevice(RECT{xpos, ypos, xpos + width, ypos + height}, dpi);
+    SendMessageW(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    return ToUnits(area, dpi);
+}
+
 int TWindowsGadget::ClientWidth() {
-    RECT area{xpos, ypos, xpos + width, ypos + height};
-    SendMessageW(HandleFrom<HWND>(Query(1)), WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    const RECT area = ClientArea();
     return area.right - area.left - _clientX;
 }
 
 int TWindowsGadget::ClientHeight() {
-    RECT area{xpos, ypos, xpos + width, ypos + height};
-    SendMessageW(HandleFrom<HWND>(Query(1)), WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    const RECT area = ClientArea();
     return area.bottom - area.top - _clientY;
 }
 

@@ -2,6 +2,7 @@
 // mouse events (a drag ends in a drop here).
 #include "WindowsGUIDriver.h"
 
+#include "events/windows/Win32Dpi.h"
 #include "events/windows/Win32SystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCore.h"
@@ -74,8 +75,9 @@ void Drop(const Ref<TWindowsGadget>& gadget, int button, POINT point) {
     const Ref<TGadget> source = DragSource(button);
     if (!source)
         return;
-    EmitGadgetEvent(GadgetDrop, gadget, button, Driver::CurrentModifiers(), point.x, point.y,
-                    source);
+    const int dpi = WindowDpi(gadget->_hwnd);
+    EmitGadgetEvent(GadgetDrop, gadget, button, Driver::CurrentModifiers(), ToUnits(point.x, dpi),
+                    ToUnits(point.y, dpi), source);
     SetDragSource(button, {});
 }
 

@@ -3,6 +3,9 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
+#include "events/windows/Win32Dpi.h"
+#include "graphics/Pixmaps.h"
+
 namespace vandro {
 
 namespace {
@@ -10,6 +13,15 @@ namespace {
 long liveImageLists = 0;
 
 bool HasAlpha(const Ref<TPixmap>& pixmap) { return pixmap->format == 5 || pixmap->format == 6; }
+
+// Each icon smoothed to the new size on its own, so that no icon takes colour from its neighbour.
+Ref<TPixmap> ScaledStrip(const Ref<TPixmap>& pixmap, int size, int count, int scaled) {
+    const Ref<TPixmap> strip = TPixmap::Create(scaled * count, scaled, pixmap->format, 4);
+    for (int icon = 0; icon < count; ++icon)
+        strip->Paste(ResizePixmap(pixmap->Window(icon * size, 0, size, size), scaled, scaled),
+                     icon * scaled, 0);
+    return strip;
+}
 
 } // namespace
 
@@ -22,7 +34,12 @@ Ref<TWindowsIconStrip> TWindowsIconStrip::Create(const Object& source) {
     auto strip = New<TWindowsIconStrip>();
     if (!strip->Cut(IconStripImage(source)))
         return {};
-    strip->_imagelist = BuildImageList(strip->pixmap, strip->pixmap->height, strip->count);
+    // The image holds one size only: it is drawn at the screen's resolution.
+    const int size = strip->pixmap->height;
+    const int shown = ToDevice(size, SystemDpi());
+    strip->_imagelist = BuildImageList(
+        shown == size ? strip->pixmap : ScaledStrip(strip->pixmap, size, strip->count, shown),
+        shown, strip->count);
     return strip;
 }
 

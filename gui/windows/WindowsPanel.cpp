@@ -3,6 +3,7 @@
 #include "WindowsCanvasGraphics.h"
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
+#include "events/windows/Win32Dpi.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
@@ -110,7 +111,10 @@ Ref<TCanvasPainter> TWindowsPanel::NewPainter() {
 int TWindowsPanel::RethinkClient(int repaint) {
     if (_type != WindowsPanelGroup)
         return 0;
-    MoveWindow(_hwndclient, _clientX + 4, _clientY + 16, ClientWidth(), ClientHeight(), repaint);
+    const int x = _clientX + 4, y = _clientY + 16;
+    const RECT area = ToDevice(RECT{x, y, x + ClientWidth(), y + ClientHeight()}, WindowDpi(_hwnd));
+    MoveWindow(_hwndclient, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               repaint);
     return 0;
 }
 

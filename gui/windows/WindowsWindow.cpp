@@ -2,6 +2,7 @@
 
 #include "WindowsBindings.h"
 #include "WindowsDesktop.h"
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
@@ -57,7 +58,7 @@ int TWindowsWindow::ClientWidth() {
         return width;
     RECT client{};
     GetClientRect(_hwnd, &client);
-    return std::max(0, static_cast<int>(client.right - client.left) - _clientX);
+    return std::max(0, ToUnits(client.right - client.left, WindowDpi(_hwnd)) - _clientX);
 }
 
 int TWindowsWindow::ClientHeight() {
@@ -65,7 +66,8 @@ int TWindowsWindow::ClientHeight() {
         return height;
     const RECT frame = FrameWidths(_hmenu != nullptr);
     const int nonclient = frame.bottom - frame.top;
-    return std::max(0, height - nonclient - _clientY - StatusHeight());
+    const int dpi = WindowDpi(_hwnd);
+    return std::max(0, ToUnits(ToDevice(height, dpi) - nonclient - StatusHeight(), dpi) - _clientY);
 }
 
 int TWindowsWindow::Activate(int command) {
@@ -198,6 +200,7 @@ Ref<TWindowsGadget> TWindowsWindow::Create(const Ref<TGadget>& group, int style,
         _xstyle |= WS_EX_TOOLWINDOW;
     const HWND hwnd = MadeWindow(CreateWindowExW(_xstyle, frameClass.c_str(), L"", _wstyle, 0, 0, 0,
                                                  0, owner, _hmenu, instance, nullptr));
+    AdoptWindowDpi(hwnd);
     if (style & WindowStatusBar) {
         _status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd,
                                   nullptr, instance, nullptr);
@@ -215,9 +218,13 @@ Ref<TWindowsGadget> TWindowsWindow::Create(const Ref<TGadget>& group, int style,
 }
 
 int TWindowsWindow::RethinkClient(int redraw) {
-    if (_hwndclient)
-        MoveWindow(_hwndclient, _clientX, _clientY, ClientWidth(), ClientHeight(),
-                   redraw ? TRUE : FALSE);
+    if (_hwndclient) {
+        const RECT client =
+            ToDevice(RECT{_clientX, _clientY, _clientX + ClientWidth(), _clientY + ClientHeight()},
+                     WindowDpi(_hwnd));
+        MoveWindow(_hwndclient, client.left, client.top, client.right - client.left,
+                   client.bottom - client.top, redraw ? TRUE : FALSE);
+    }
     return LayoutKids();
 }
 
@@ -230,20 +237,26 @@ int TWindowsWindow::FlushBrushes(int flag) {
     return 0;
 }
 
+int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h) {
+    const int dpi = WindowDpi(_hwnd);
+    x = ToDevice(x, dpi);
+    y = ToDevice(y, dpi);
+    w = ToDevice(w, dpi);
+    h = ToDevice(h, dpi);
+    return TPlatformWindow::ConvertToContainerDimensions(x, y, w, h);
+}
+
 void TWindowsWindow::AddFrame(int& x, int& y, int& w, int& h) {
-    h += StatusHeight();
-    w += _clientX;
-    h += _clientY;
-    x -= _clientX;
-    y -= _clientY;
-    RECT frame{x, y, x + w, y + h};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)),
-                       ::GetMenu(_hwnd) ? TRUE : FALSE,
-                       static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)));
-    x = frame.left;
-    y = frame.top;
-    w = frame.right - frame.left;
-    h = frame.bottom - frame.top;
+    const int dpi = WindowDpi(_hwnd);
+    const int clientX = ToDevice(_clientX, dpi);
+    const int clientY = ToDevice(_clientY, dpi);
+    h += StatusHeight() + clientY;
+    w += clientX;
+    const RECT frame = FrameWidths(::GetMenu(_hwnd) ? TRUE : FALSE);
+    x += frame.left - clientX;
+    y += frame.top - clientY;
+    w += frame.right - frame.left;
+    h += frame.bottom - frame.top;
 }
 
 int TWindowsWindow::StatusHeight() const {
@@ -255,10 +268,9 @@ int TWindowsWindow::StatusHeight() const {
 }
 
 RECT TWindowsWindow::FrameWidths(BOOL menu) const {
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)), menu,
-                       static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)));
-    return frame;
+    return FrameWidthsForDpi(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)), menu,
+                             static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)),
+                             WindowDpi(_hwnd));
 }
 
 } // namespace vandro

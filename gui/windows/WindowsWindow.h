@@ -42,8 +42,10 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // Its own operations.
     // The focus search: the first child window (depth first) that is a tab stop.
     static BOOL CALLBACK EnumChildProc(HWND hwnd, LPARAM lParam);
+    // The rectangle in the window's device pixels, the frame's for one given by its client area.
+    int ConvertToContainerDimensions(int& x, int& y, int& w, int& h) override;
 
-    // The status line's height, 0 without one.
+    // The status line's height in device pixels, 0 without one.
     int StatusHeight() const;
 
     DWORD _wstyle = 0;
@@ -61,14 +63,15 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // At the mouse pointer.
     void TrackPopup(TWindowsMenu& popup) override;
     void ShowMenuBar() override;
-    // What AdjustWindowRectEx adds, with the toolbar and the status line.
+    // In device pixels: what the frame adds at the window's resolution, with the toolbar and
+    // the status line.
     void AddFrame(int& x, int& y, int& w, int& h) override;
 
   private:
     // The frame's rectangle for the gadget's, with style 0x20 the client's, as the window
-    // reports it now.
+    // reports it now, in the toolkit's units.
     RECT NativeRect();
-    // The frame's widths around the client area: what AdjustWindowRectEx adds.
+    // The frame's widths around the client area at the window's resolution, in device pixels.
     RECT FrameWidths(BOOL menu) const;
 };
 

@@ -2,6 +2,7 @@
 // own background, and dropped files.
 #include "WindowsWindow.h"
 
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 
 #include "gui/WindowFunctions.h"
@@ -12,16 +13,18 @@ namespace vandro {
 RECT TWindowsWindow::NativeRect() {
     RECT outer{};
     GetWindowRect(_hwnd, &outer);
+    const int dpi = WindowDpi(_hwnd);
     if (!(style & WindowClientCoords))
-        return outer;
+        return UnitsFromPlacement(outer.left, outer.top, outer.right - outer.left,
+                                  outer.bottom - outer.top, dpi);
     RECT client{};
     GetClientRect(_hwnd, &client);
     const RECT frame = FrameWidths(_hmenu != nullptr);
-    const int x = outer.left - frame.left + _clientX;
-    const int y = outer.top - frame.top + _clientY;
-    const int w = client.right - client.left - _clientX;
-    const int h = client.bottom - client.top - StatusHeight() - _clientY;
-    return RECT{x, y, x + w, y + h};
+    const int clientX = ToDevice(_clientX, dpi);
+    const int clientY = ToDevice(_clientY, dpi);
+    return UnitsFromPlacement(outer.left - frame.left + clientX, outer.top - frame.top + clientY,
+                              client.right - client.left - clientX,
+                              client.bottom - client.top - StatusHeight() - clientY, dpi);
 }
 
 LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -63,6 +66,19 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
                 limits->ptMaxTrackSize = POINT{maxW, maxH};
         }
         break;
+    case WM_DPICHANGED:
+        if (hwnd == _hwnd) {
+            ChangeWindowDpi(hwnd, wParam, lParam);
+            // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
+            ShowFontsAgain(Ref<TGadget>(this));
+            RethinkClient(1);
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY:
+        if (hwnd == _hwnd)
+            SetWindowDpi(hwnd, 0);
+        break;
     case WM_ACTIVATE:
         if (wParam == WA_ACTIVE || wParam == WA_CLICKACTIVE) {
             WindowsDriver().ActiveWindow = Ref<TWindowsGadget>(this);
@@ -86,6 +102,8 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         const auto drop = reinterpret_cast<HDROP>(wParam);
         POINT point{};
         DragQueryPoint(drop, &point);
+        const int dpi = WindowDpi(hwnd);
+        point = POINT{ToUnits(point.x, dpi), ToUnits(point.y, dpi)};
         const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT index = 0; index < count; ++index) {
             wchar_t path[MAX_PATH] = {};

@@ -62,6 +62,9 @@ bool ScreenCentre(GtkWidget* widget, int& x, int& y) {
     }
     x += allocation.width / 2;
     y += allocation.height / 2;
+    const int scale = gtk_widget_get_scale_factor(widget);
+    x *= scale;
+    y *= scale;
     return true;
 }
 

@@ -14,7 +14,8 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 // Runs what GTK has pending now.
 void PumpPending();
 
-// The centre of the widget on the screen; false when it is not on the screen.
+// The centre of the widget on the screen, in the X server's pixels (GTK's times the window's
+// scale); false when it is not on the screen.
 bool ScreenCentre(GtkWidget* widget, int& x, int& y);
 // The pointer moves to (x, y) on the screen and clicks button 1 to 3 (X numbering: 1 left,
 // 2 middle, 3 right) with the modifier keys (1 Shift, 2 Ctrl, 4 Alt) held.
