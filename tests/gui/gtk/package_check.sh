@@ -28,7 +28,8 @@ expect() {
 expect "control fields" "Package: vandro
 Section: games" "$(dpkg-deb --field "$deb" Package Section)"
 # The packages of the libraries the game links, without their versions.
-expect "dependencies" "libc6
+expect "dependencies" "libatk1.0-0
+libc6
 libcairo2
 libgcc-s1
 libgdk-pixbuf-2.0-0
