@@ -6,6 +6,8 @@
 #include "GtkLabel.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
+#include "GtkTreeNode.h"
+#include "GtkTreeView.h"
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -21,6 +23,8 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassPanel] = MakeGadget<TGtkPanel>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassTreeView] = MakeGadget<TGtkTreeView>;
+        m[ClassTreeNode] = MakeTreeNode<TGtkTreeNode>;
         return made;
     }();
     return kinds;

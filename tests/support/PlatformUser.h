@@ -54,6 +54,23 @@ class TPlatformUser : public TObject {
 // The user of the platform this program links; its user library defines it.
 const Ref<TPlatformUser>& PlatformUser();
 
+// The same user with the item gadgets: trees, lists, combo boxes, toolbars and tabbers. Its
+// actions answer and return as those of TPlatformUser do.
+class TPlatformItemUser : public TObject {
+  public:
+    // Clicks the node's text, the button in front of it that opens or closes it, double-clicks
+    // its text, right-clicks its text.
+    virtual int ChooseNode(const Ref<TGadget>& node) = 0;
+    virtual int ToggleNode(const Ref<TGadget>& node) = 0;
+    virtual int DoubleClickNode(const Ref<TGadget>& node) = 0;
+    virtual int RightClickNode(const Ref<TGadget>& node) = 0;
+    // The texts of the rows a tree shows, top to bottom, each indented by two spaces for every
+    // node above it.
+    virtual std::vector<String> ShownNodes(const Ref<TGadget>& tree) = 0;
+};
+
+const Ref<TPlatformItemUser>& PlatformItemUser();
+
 // The id of the resource of a pool (one of the displays or desktops a platform's tests share)
 // that ctest handed to this test case, "" when the case was not given one. ctest names it as
 // "id:<id>,slots:<n>" in CTEST_RESOURCE_GROUP_0_<TYPE>, the type in capitals.

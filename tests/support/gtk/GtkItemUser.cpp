@@ -1,0 +1,164 @@
+// The GTK user of the item gadgets: clicks on the rows of a tree through the X server, and
+// the rows the tree's widget shows.
+#include "GtkUserInput.h"
+#include "gui/gtk/GtkTreeView.h"
+
+#include "gui/GadgetCreation.h"
+#include "runtime/Text.h"
+#include "tests/support/PlatformUser.h"
+
+namespace vandro {
+
+namespace {
+
+// Where the user meets one node's row: its tree's widget and the row's area on the screen.
+struct TRowPlace {
+    GtkTreeView* view = nullptr;
+    GtkTreePath* path = nullptr;
+    GdkRectangle cell{};
+    int originX = 0;
+    int originY = 0;
+
+    TRowPlace() = default;
+    TRowPlace(const TRowPlace&) = delete;
+    TRowPlace& operator=(const TRowPlace&) = delete;
+    ~TRowPlace() {
+        if (path)
+            gtk_tree_path_free(path);
+    }
+
+    // The screen point at dx from the left of the row's cell, halfway down.
+    int X(int dx) const { return originX + cell.x + dx; }
+    int Y() const { return originY + cell.y + cell.height / 2; }
+};
+
+// Finds the node's row on the screen; false when the user cannot reach it (a tree hidden,
+// disabled or not laid out yet, or a node inside a closed one).
+bool FindRow(const Ref<TGadget>& node, TRowPlace& place) {
+    const auto item = Cast<TGtkTreeNode>(node);
+    TGtkTreeView* tree = item ? item->Tree() : nullptr;
+    if (!tree || !Usable(tree->_view) || !item->Row())
+        return false;
+    place.view = GTK_TREE_VIEW(tree->_view);
+    place.path = item->Path();
+    GtkTreeViewColumn* column = gtk_tree_view_get_column(place.view, 0);
+    const bool laidOut = PumpUntil(
+        [&place, column] {
+            gtk_tree_view_get_cell_area(place.view, place.path, column, &place.cell);
+            return gtk_widget_get_allocated_width(GTK_WIDGET(place.view)) > 1;
+        },
+        kActionTimeout);
+    if (!laidOut || place.cell.height <= 0)
+        return false;
+    gdk_window_get_origin(gtk_tree_view_get_bin_window(place.view), &place.originX, &place.originY);
+    return true;
+}
+
+void AddShownRows(GtkTreeView* view, GtkTreeIter* above, const String& indent,
+                  std::vector<String>& rows) {
+    GtkTreeModel* model = gtk_tree_view_get_model(view);
+    GtkTreeIter row;
+    for (bool more = gtk_tree_model_iter_children(model, &row, above); more;
+         more = gtk_tree_model_iter_next(model, &row)) {
+        gchar* text = nullptr;
+        gtk_tree_model_get(model, &row, TGtkTreeView::ColumnText, &text, -1);
+        rows.push_back(indent + FromUtf8(text ? text : ""));
+        g_free(text);
+        GtkTreePath* path = gtk_tree_model_get_path(model, &row);
+        if (gtk_tree_view_row_expanded(view, path))
+            AddShownRows(view, &row, indent + u"  ", rows);
+        gtk_tree_path_free(path);
+    }
+}
+
+void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer data) {
+    *static_cast<bool*>(data) = true;
+}
+
+// A click soon after another would make a double click of the two: a single click waits until
+// the platform's double-click time has passed since the last one.
+void SingleClickAt(int x, int y, int button) {
+    static gint64 last = 0;
+    gint interval = 400;
+    g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &interval, nullptr);
+    const gint64 due = last + (interval + 20) * G_GINT64_CONSTANT(1000);
+    PumpUntil([due] { return g_get_monotonic_time() >= due; }, interval + 20);
+    ClickAt(x, y, button, 0);
+    last = g_get_monotonic_time();
+}
+
+class TGtkItemUser : public TPlatformItemUser {
+  public:
+    int ChooseNode(const Ref<TGadget>& node) override {
+        TRowPlace place;
+        if (!FindRow(node, place))
+            return 0;
+        SingleClickAt(place.X(8), place.Y(), 1);
+        GtkTreeSelection* selection = gtk_tree_view_get_selection(place.view);
+        PumpUntil([&] { return gtk_tree_selection_path_is_selected(selection, place.path); },
+                  kActionTimeout);
+        PumpPending();
+        return gtk_tree_selection_path_is_selected(selection, place.path) ? 1 : 0;
+    }
+
+    int ToggleNode(const Ref<TGadget>& node) override {
+        TRowPlace place;
+        if (!FindRow(node, place) || node->kids->IsEmpty())
+            return 0;
+        // Each level below the top moves the cell one expander's width to the right; the
+        // node's own expander is the last before its cell.
+        const int depth = gtk_tree_path_get_depth(place.path);
+        const int expander = place.cell.x / depth;
+        const bool was = gtk_tree_view_row_expanded(place.view, place.path);
+        SingleClickAt(place.X(-expander / 2), place.Y(), 1);
+        const bool toggled =
+            PumpUntil([&] { return gtk_tree_view_row_expanded(place.view, place.path) != was; },
+                      kActionTimeout);
+        PumpPending();
+        return toggled ? 1 : 0;
+    }
+
+    int DoubleClickNode(const Ref<TGadget>& node) override {
+        TRowPlace place;
+        if (!FindRow(node, place))
+            return 0;
+        bool activated = false;
+        const gulong handler =
+            g_signal_connect(place.view, "row-activated", G_CALLBACK(OnRowActivated), &activated);
+        SingleClickAt(place.X(8), place.Y(), 1);
+        ClickAt(place.X(8), place.Y(), 1, 0);
+        PumpUntil([&activated] { return activated; }, kActionTimeout);
+        g_signal_handler_disconnect(place.view, handler);
+        PumpPending();
+        return activated ? 1 : 0;
+    }
+
+    int RightClickNode(const Ref<TGadget>& node) override {
+        TRowPlace place;
+        if (!FindRow(node, place))
+            return 0;
+        const auto tree = Ref<TGadget>(Cast<TGtkTreeNode>(node)->Tree());
+        const bool raised = DoAndAwaitEvent(
+            GadgetMenu, FindOutermostGadget(tree),
+            [&place] { SingleClickAt(place.X(8), place.Y(), 3); }, kActionTimeout);
+        PumpPending();
+        return raised ? 1 : 0;
+    }
+
+    std::vector<String> ShownNodes(const Ref<TGadget>& tree) override {
+        std::vector<String> rows;
+        const auto element = Cast<TGtkTreeView>(RealGadget(tree));
+        if (element && element->_view)
+            AddShownRows(GTK_TREE_VIEW(element->_view), nullptr, {}, rows);
+        return rows;
+    }
+};
+
+} // namespace
+
+const Ref<TPlatformItemUser>& PlatformItemUser() {
+    static const Ref<TPlatformItemUser> user = New<TGtkItemUser>();
+    return user;
+}
+
+} // namespace vandro
