@@ -24,6 +24,8 @@ void PumpFor(int milliseconds);
 void ClickAt(HWND top, POINT screen);
 // A double click there.
 void DoubleClickAt(HWND top, POINT screen);
+// A click of the right button there.
+void RightClickAt(HWND top, POINT screen);
 // Moves the pointer there.
 void MoveMouseTo(POINT screen);
 // Presses and releases a key with modifiers (1 Shift, 2 Ctrl, 4 Alt) held, at the window in

@@ -65,13 +65,14 @@ void Foreground(HWND top) {
     }
 }
 
-void Clicks(HWND top, POINT screen, int count) {
+void Clicks(HWND top, POINT screen, int count, DWORD down = MOUSEEVENTF_LEFTDOWN,
+            DWORD up = MOUSEEVENTF_LEFTUP) {
     Foreground(top);
     INPUT inputs[5] = {MouseInput(MOUSEEVENTF_MOVE, screen)};
     UINT used = 1;
     for (int click = 0; click < count; ++click) {
-        inputs[used++] = MouseInput(MOUSEEVENTF_LEFTDOWN, screen);
-        inputs[used++] = MouseInput(MOUSEEVENTF_LEFTUP, screen);
+        inputs[used++] = MouseInput(down, screen);
+        inputs[used++] = MouseInput(up, screen);
     }
     SendInput(used, inputs, sizeof(INPUT));
 }
@@ -127,6 +128,10 @@ void PumpFor(int milliseconds) {
 void ClickAt(HWND top, POINT screen) { Clicks(top, screen, 1); }
 
 void DoubleClickAt(HWND top, POINT screen) { Clicks(top, screen, 2); }
+
+void RightClickAt(HWND top, POINT screen) {
+    Clicks(top, screen, 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
 
 void MoveMouseTo(POINT screen) {
     INPUT input = MouseInput(MOUSEEVENTF_MOVE, screen);

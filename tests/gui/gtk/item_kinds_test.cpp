@@ -1,0 +1,80 @@
+// The item gadgets on GTK: the widgets behind them, their colours on the screen, and a hundred
+// of each made and freed with their items, which leave no widget and no object behind.
+#include "GtkFixture.h"
+
+#include "gui/gtk/GtkTreeView.h"
+
+#include "gui/GadgetItemFunctions.h"
+
+namespace vandro {
+namespace {
+
+class GtkItemKindsTest : public GtkTest {
+  protected:
+    void SetUp() override {
+        GtkTest::SetUp();
+        if (IsSkipped())
+            return;
+        window = CreateWindow(u"Einträge", 40, 40, 300, 260, Desktop(), 1);
+        Drain();
+    }
+
+    void TearDown() override {
+        if (window)
+            FreeGadget(window);
+        Drain();
+    }
+
+    // The colour of one pixel of the widget as it is on the screen, once it has been drawn.
+    static int PixelOf(GtkWidget* widget, int x, int y) {
+        PumpUntil([widget] { return gtk_widget_get_mapped(widget); }, 3000);
+        PumpUntil([] { return false; }, 60);
+        int left = 0, top = 0;
+        gtk_widget_translate_coordinates(widget, gtk_widget_get_toplevel(widget), 0, 0, &left,
+                                         &top);
+        GdkPixbuf* picture = gdk_pixbuf_get_from_window(
+            gtk_widget_get_window(gtk_widget_get_toplevel(widget)), left + x, top + y, 1, 1);
+        if (!picture)
+            return -1;
+        const guchar* pixel = gdk_pixbuf_get_pixels(picture);
+        const int packed = pixel[0] + (pixel[1] << 8) + (pixel[2] << 16);
+        g_object_unref(picture);
+        return packed;
+    }
+
+    Ref<TGadget> window;
+};
+
+TEST_F(GtkItemKindsTest, ATreeIsATreeViewInAScrolledFrameWithTheProgramsColours) {
+    const auto tree = CreateTreeView(10, 10, 200, 150, window, 0);
+    const auto element = Cast<TGtkTreeView>(tree);
+    ASSERT_TRUE(GTK_IS_SCROLLED_WINDOW(element->_widget));
+    EXPECT_EQ(gtk_bin_get_child(GTK_BIN(element->_widget)), element->_view);
+    EXPECT_TRUE(GTK_IS_TREE_VIEW(element->_view));
+    AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
+    SetGadgetColor(tree, 0x20, 0x40, 0xC0);
+    // Below the one row, the view shows its background.
+    EXPECT_EQ(PixelOf(element->_view, 100, 120), 0x20 + (0x40 << 8) + (0xC0 << 16));
+}
+
+TEST_F(GtkItemKindsTest, AHundredTreesMadeAndFreedLeaveNoWidgetAndNoNodeBehind) {
+    const int widgets = GtkDriver().liveWidgets;
+    const long objects = TObject::LiveObjects();
+    for (int round = 0; round < 100; ++round) {
+        const auto tree = CreateTreeView(10, 10, 200, 150, window, 0);
+        const auto node = AddTreeNode(u"Eltern", TreeViewRoot(tree), -1, {});
+        AddTreeNode(u"Kind", node, -1, {});
+        ExpandTreeNode(node);
+        SelectTreeNode(node);
+        if (round % 2)
+            FreeTreeNode(node);
+        PumpPending();
+        FreeGadget(tree);
+    }
+    PumpPending();
+    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
+    EXPECT_EQ(TObject::LiveObjects(), objects);
+}
+
+} // namespace
+} // namespace vandro
