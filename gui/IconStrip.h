@@ -1,8 +1,10 @@
 // A row of square icons cut from one image; icon i is the square at x = i * h, h being the
-// image's height. Drivers subclass it with their native image list.
+// image's height. Drivers subclass it with their native images.
 #pragma once
 
 #include "graphics/Pixmap.h"
+
+#include <vector>
 
 namespace vandro {
 
@@ -12,8 +14,21 @@ class TIconStrip : public TObject {
     // window that shares the strip's pixels.
     virtual Ref<TPixmap> ExtractIconPixmap(int index);
 
+    // Takes the pixmap as its icons and finds the blank ones; false when not even one icon
+    // fits (no pixmap, or one narrower than it is high).
+    bool Cut(const Ref<TPixmap>& image);
+    // An icon whose pixels all equal its top-left one, which toolbars show as a separator; 0
+    // for an index outside the strip.
+    int IsBlankIcon(int index) const;
+
     Ref<TPixmap> pixmap;
     int count = 0;
+    // 1 = the icon is blank.
+    std::vector<int> _blanks;
 };
+
+// The image a strip is made from: the source when it is a pixmap, else what loads from it;
+// null for none.
+Ref<TPixmap> IconStripImage(const Object& source);
 
 } // namespace vandro

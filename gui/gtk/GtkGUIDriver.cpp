@@ -1,8 +1,8 @@
 #include "GtkGUIDriver.h"
 
 #include "GtkDesktop.h"
+#include "GtkIconStrip.h"
 
-#include "graphics/PixmapLoader.h"
 #include "runtime/Text.h"
 
 #include <array>
@@ -173,15 +173,7 @@ int TGtkGUIDriver::SetPointer(int shape) {
 }
 
 Ref<TIconStrip> TGtkGUIDriver::LoadIconStrip(const Object& source) {
-    Ref<TPixmap> pixmap = Cast<TPixmap>(source);
-    if (!pixmap && source)
-        pixmap = LoadPixmap(StreamUrl(source));
-    if (!pixmap || pixmap->height <= 0 || pixmap->width < pixmap->height)
-        return {};
-    auto strip = New<TIconStrip>();
-    strip->pixmap = pixmap;
-    strip->count = pixmap->width / pixmap->height;
-    return strip;
+    return TGtkIconStrip::Create(source);
 }
 
 int TGtkGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,

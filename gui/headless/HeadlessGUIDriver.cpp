@@ -1,10 +1,8 @@
 #include "HeadlessGUIDriver.h"
 
 #include "HeadlessDesktop.h"
-#include "HeadlessIconStrip.h"
 #include "HeadlessMenu.h"
 
-#include "graphics/PixmapLoader.h"
 #include "runtime/Text.h"
 
 #include <cstdlib>
@@ -98,10 +96,8 @@ int THeadlessGUIDriver::SetPointer(int shape) {
 }
 
 Ref<TIconStrip> THeadlessGUIDriver::LoadIconStrip(const Object& source) {
-    Ref<TPixmap> pixmap = Cast<TPixmap>(source);
-    if (!pixmap && source)
-        pixmap = LoadPixmap(StreamUrl(source));
-    return THeadlessIconStrip::Create(pixmap);
+    auto strip = New<TIconStrip>();
+    return strip->Cut(IconStripImage(source)) ? strip : Ref<TIconStrip>();
 }
 
 int THeadlessGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,

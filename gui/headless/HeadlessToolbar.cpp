@@ -1,6 +1,5 @@
 #include "HeadlessToolbar.h"
 
-#include "HeadlessIconStrip.h"
 #include "HeadlessWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -56,8 +55,7 @@ bool THeadlessToolbar::IsSeparator(int index) const {
     const int icon = _items[static_cast<std::size_t>(index)].icon;
     if (icon == kSeparatorIcon)
         return true;
-    const auto strip = Cast<THeadlessIconStrip>(_icons);
-    return strip && strip->IsBlankIcon(icon);
+    return _icons && _icons->IsBlankIcon(icon);
 }
 
 int THeadlessToolbar::UserClickButton(int index) {

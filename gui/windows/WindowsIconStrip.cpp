@@ -3,8 +3,6 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
-#include "graphics/PixmapLoader.h"
-
 namespace vandro {
 
 namespace {
@@ -13,14 +11,6 @@ long liveImageLists = 0;
 
 bool HasAlpha(const Ref<TPixmap>& pixmap) { return pixmap->format == 5 || pixmap->format == 6; }
 
-Ref<TPixmap> PixmapFrom(const Object& source) {
-    if (!source)
-        return {};
-    if (auto pixmap = Cast<TPixmap>(source))
-        return pixmap;
-    return LoadPixmap(StreamUrl(source));
-}
-
 } // namespace
 
 TWindowsIconStrip::~TWindowsIconStrip() {
@@ -28,26 +18,11 @@ TWindowsIconStrip::~TWindowsIconStrip() {
         --liveImageLists;
 }
 
-int TWindowsIconStrip::IsBlankIcon(int index) {
-    if (index < 0 || index >= static_cast<int>(_blanks.size()))
-        return 0;
-    return _blanks[static_cast<std::size_t>(index)];
-}
-
 Ref<TWindowsIconStrip> TWindowsIconStrip::Create(const Object& source) {
-    const Ref<TPixmap> pixmap = PixmapFrom(source);
-    if (!pixmap || pixmap->height <= 0)
-        return {};
-    const int size = pixmap->height;
-    const int count = pixmap->width / size;
-    if (count == 0)
-        return {};
     auto strip = New<TWindowsIconStrip>();
-    strip->pixmap = pixmap;
-    strip->count = count;
-    for (int notBlank : DetectNotBlank(pixmap, size, count))
-        strip->_blanks.push_back(notBlank ? 0 : 1);
-    strip->_imagelist = BuildImageList(pixmap, size, count);
+    if (!strip->Cut(IconStripImage(source)))
+        return {};
+    strip->_imagelist = BuildImageList(strip->pixmap, strip->pixmap->height, strip->count);
     return strip;
 }
 
@@ -55,22 +30,6 @@ Ref<TWindowsIconStrip> TWindowsIconStrip::CreateBlank() {
     auto pixmap = TPixmap::Create(1, 1, 6, 4);
     pixmap->ClearPixels(0);
     return Create(pixmap);
-}
-
-std::vector<int> TWindowsIconStrip::DetectNotBlank(const Ref<TPixmap>& pixmap, int size,
-                                                   int count) {
-    std::vector<int> notBlank(static_cast<std::size_t>(count), 0);
-    for (int icon = 0; icon < count; ++icon) {
-        const int left = icon * size;
-        const int corner = pixmap->ReadPixel(left, 0);
-        for (int y = 0; y < size && !notBlank[icon]; ++y)
-            for (int x = left; x < left + size; ++x)
-                if (pixmap->ReadPixel(x, y) != corner) {
-                    notBlank[static_cast<std::size_t>(icon)] = 1;
-                    break;
-                }
-    }
-    return notBlank;
 }
 
 void TWindowsIconStrip::RemoveMask(const Ref<TPixmap>& pixmap) {

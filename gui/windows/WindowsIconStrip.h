@@ -1,13 +1,10 @@
 // A row of square icons cut from one image, held in a native image list: 32-bit with alpha
 // where the common controls can show it and the image has alpha, otherwise 24-bit with a mask.
-// It knows which icons are blank (one colour all over), which toolbars show as separators.
 #pragma once
 
 #include "events/windows/Win32.h"
 
 #include "gui/IconStrip.h"
-
-#include <vector>
 
 namespace vandro {
 
@@ -15,24 +12,17 @@ class TWindowsIconStrip : public TIconStrip {
   public:
     ~TWindowsIconStrip() override;
 
-    // An icon whose pixels all equal its top-left one; 0 for an index outside the strip.
-    virtual int IsBlankIcon(int index);
-
     // A pixmap, or anything a pixmap can be loaded from; null when there is no image or not
     // even one icon fits (width below height).
     static Ref<TWindowsIconStrip> Create(const Object& source);
     // One blank 1 x 1 icon: what a list without a strip of its own shows.
     static Ref<TWindowsIconStrip> CreateBlank();
-    // 1 for each icon of size x size that has a pixel unlike its top-left one, 0 for a blank.
-    static std::vector<int> DetectNotBlank(const Ref<TPixmap>& pixmap, int size, int count);
     // In a 32-bit alpha pixmap, every pixel with alpha below 128 becomes opaque white.
     static void RemoveMask(const Ref<TPixmap>& pixmap);
     static HIMAGELIST BuildImageList(const Ref<TPixmap>& pixmap, int size, int count);
     // Image lists made and not yet destroyed, over the whole process.
     static long LiveImageLists();
 
-    // 1 = the icon is blank.
-    std::vector<int> _blanks;
     HIMAGELIST _imagelist = nullptr;
 };
 
