@@ -35,7 +35,8 @@ Ref<TGadget> TGtkTreeNode::Create(const Ref<TGadget>& group, int style, const St
         tree->Quietly([&] {
             gtk_tree_store_insert_with_values(tree->_store, &_row, above->Row(), position,
                                               TGtkTreeView::ColumnText, ToUtf8(text).c_str(),
-                                              TGtkTreeView::ColumnNode, this, -1);
+                                              TGtkTreeView::ColumnNode, this,
+                                              TGtkTreeView::ColumnIcon, tree->Icon(icon), -1);
         });
         _hasRow = true;
     }
@@ -48,6 +49,18 @@ Ref<TGadget> TGtkTreeNode::CreateRoot(const Ref<TGadget>& tree) {
     _expanded = 1;
     _setparent(tree, -1);
     return Ref<TGadget>(this);
+}
+
+void TGtkTreeNode::ShowIcon() {
+    if (TGtkTreeView* tree = Tree(); tree && _hasRow)
+        gtk_tree_store_set(tree->_store, &_row, TGtkTreeView::ColumnIcon, tree->Icon(_icon), -1);
+}
+
+void TGtkTreeNode::ShowIcons() {
+    ShowIcon();
+    for (const Object& kid : *kids)
+        if (auto node = Cast<TGtkTreeNode>(kid))
+            node->ShowIcons();
 }
 
 void TGtkTreeNode::ReleaseRows() {
@@ -138,7 +151,9 @@ Ref<TGadget> TGtkTreeNode::InsertNode(int index, const String& text, int icon) {
 
 int TGtkTreeNode::ModifyNode(const String& text, int icon) {
     _icon = icon;
-    return SetText(text);
+    SetText(text);
+    ShowIcon();
+    return 0;
 }
 
 int TGtkTreeNode::CountKids() { return kids->Count(); }

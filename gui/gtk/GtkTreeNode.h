@@ -40,11 +40,14 @@ class TGtkTreeNode : public TGadget {
     GtkTreeIter* Row() { return _hasRow ? &_row : nullptr; }
     // The row's path in the store; the caller frees it. Null without a row.
     GtkTreePath* Path();
+    // Shows the icons of this node and those under it from the tree's strip.
+    void ShowIcons();
 
     int _expanded = 0;
     int _icon = -1;
 
   private:
+    void ShowIcon();
     // Forgets the rows of this node and every node under it.
     void ReleaseRows();
 

@@ -48,15 +48,20 @@ int TGtkTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
 
 Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    _store = gtk_tree_store_new(Columns, G_TYPE_STRING, G_TYPE_POINTER);
+    _store = gtk_tree_store_new(Columns, G_TYPE_STRING, G_TYPE_POINTER, GDK_TYPE_PIXBUF);
     _view = gtk_tree_view_new_with_model(GTK_TREE_MODEL(_store));
     GtkTreeView* view = GTK_TREE_VIEW(_view);
     gtk_tree_view_set_headers_visible(view, FALSE);
     gtk_tree_view_set_enable_tree_lines(view, TRUE);
     gtk_tree_view_set_enable_search(view, FALSE);
-    gtk_tree_view_append_column(
-        view, gtk_tree_view_column_new_with_attributes("", gtk_cell_renderer_text_new(), "text",
-                                                       ColumnText, nullptr));
+    GtkTreeViewColumn* column = gtk_tree_view_column_new();
+    GtkCellRenderer* icon = gtk_cell_renderer_pixbuf_new();
+    GtkCellRenderer* text = gtk_cell_renderer_text_new();
+    gtk_tree_view_column_pack_start(column, icon, FALSE);
+    gtk_tree_view_column_pack_start(column, text, TRUE);
+    gtk_tree_view_column_add_attribute(column, icon, "pixbuf", ColumnIcon);
+    gtk_tree_view_column_add_attribute(column, text, "text", ColumnText);
+    gtk_tree_view_append_column(view, column);
     GtkTreeSelection* selection = gtk_tree_view_get_selection(view);
     gtk_tree_selection_set_mode(selection, GTK_SELECTION_SINGLE);
     GtkWidget* frame = gtk_scrolled_window_new(nullptr, nullptr);
@@ -85,6 +90,13 @@ int TGtkTreeView::Activate(int command) {
     return TGtkGadget::Activate(command);
 }
 
+int TGtkTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
+    _icons = Cast<TGtkIconStrip>(strip);
+    if (_root)
+        _root->ShowIcons();
+    return 0;
+}
+
 int TGtkTreeView::isTabbable() { return 1; }
 
 int TGtkTreeView::HasKeyFocus() { return _view && gtk_widget_has_focus(_view) ? 1 : 0; }
@@ -109,6 +121,7 @@ int TGtkTreeView::FreeElement() {
         _root->Free();
     _root = nullptr;
     _selected = nullptr;
+    _icons = nullptr;
     TGtkGadget::FreeElement();
     if (_store)
         g_object_unref(_store);

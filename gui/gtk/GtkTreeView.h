@@ -1,4 +1,5 @@
-// A tree view: a GTK tree view of one text column in a scrolled frame. Choosing a node raises
+// A tree view: a GTK tree view of one column, the node's icon from the tree's strip and its
+// text, in a scrolled frame. Choosing a node raises
 // "GadgetSelect", expanding and collapsing one "GadgetOpen" and "GadgetClose", a double click
 // or Enter "GadgetAction" with the selected node, and a right click "GadgetMenu" with the node
 // under the pointer (or none) and the pointer's place. What the program does to the nodes
@@ -6,6 +7,7 @@
 #pragma once
 
 #include "GtkGadget.h"
+#include "GtkIconStrip.h"
 #include "GtkTreeNode.h"
 
 namespace vandro {
@@ -13,11 +15,13 @@ namespace vandro {
 class TGtkTreeView : public TGtkGadget {
   public:
     // The columns of the tree's store.
-    enum Column : int { ColumnText, ColumnNode, Columns };
+    enum Column : int { ColumnText, ColumnNode, ColumnIcon, Columns };
 
     // The TGadget slots it overrides, in slot order.
     // 0 puts the keyboard focus on the rows.
     int Activate(int command) override;
+    // The nodes show their icons from the strip; none without one.
+    int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;
@@ -29,6 +33,8 @@ class TGtkTreeView : public TGtkGadget {
     int HasKeyFocus() override;
     int RefreshLook() override;
 
+    // The picture of an icon of the tree's strip; null for -1, or without a strip.
+    GdkPixbuf* Icon(int index) const { return _icons ? _icons->Icon(index) : nullptr; }
     // The node a row of the store stands for.
     static Ref<TGtkTreeNode> NodeOfRow(GtkTreeModel* model, GtkTreeIter* row);
 
@@ -54,6 +60,7 @@ class TGtkTreeView : public TGtkGadget {
     GtkWidget* _view = nullptr;
     Ref<TGtkTreeNode> _root;
     Ref<TGtkTreeNode> _selected;
+    Ref<TGtkIconStrip> _icons;
 
   protected:
     // Frees the nodes with the view.

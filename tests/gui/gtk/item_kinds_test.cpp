@@ -4,6 +4,7 @@
 
 #include "gui/gtk/GtkTreeView.h"
 
+#include "gui/DriverFunctions.h"
 #include "gui/GadgetItemFunctions.h"
 
 namespace vandro {
@@ -55,6 +56,37 @@ TEST_F(GtkItemKindsTest, ATreeIsATreeViewInAScrolledFrameWithTheProgramsColours)
     SetGadgetColor(tree, 0x20, 0x40, 0xC0);
     // Below the one row, the view shows its background.
     EXPECT_EQ(PixelOf(element->_view, 100, 120), 0x20 + (0x40 << 8) + (0xC0 << 16));
+}
+
+TEST_F(GtkItemKindsTest, TreeNodesShowTheirIconsFromTheStripTheTreeHasNow) {
+    const auto tree = CreateTreeView(10, 10, 200, 150, window, 0);
+    const auto element = Cast<TGtkTreeView>(tree);
+    const auto plain = AddTreeNode(u"Ohne", TreeViewRoot(tree), -1, {});
+    const auto second = AddTreeNode(u"Zwei", TreeViewRoot(tree), 1, {});
+    const auto shown = [&](const Ref<TGadget>& node) {
+        GdkPixbuf* icon = nullptr;
+        gtk_tree_model_get(GTK_TREE_MODEL(element->_store), Cast<TGtkTreeNode>(node)->Row(),
+                           TGtkTreeView::ColumnIcon, &icon, -1);
+        if (icon)
+            g_object_unref(icon);
+        return icon;
+    };
+    EXPECT_EQ(shown(second), nullptr) << "no strip yet";
+    auto pixmap = TPixmap::Create(48, 16, 6, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF808080u));
+    const auto strip = Cast<TGtkIconStrip>(OpenIconStrip(pixmap));
+    ASSERT_TRUE(strip);
+    SetGadgetIconStrip(tree, strip);
+    EXPECT_EQ(shown(second), strip->Icon(1));
+    EXPECT_EQ(shown(plain), nullptr);
+    const auto third = AddTreeNode(u"Drei", second, 2, {});
+    EXPECT_EQ(shown(third), strip->Icon(2));
+    ModifyTreeNode(third, u"Drei", -1);
+    EXPECT_EQ(shown(third), nullptr);
+    ModifyTreeNode(plain, u"Ohne", 0);
+    EXPECT_EQ(shown(plain), strip->Icon(0));
+    SetGadgetIconStrip(tree, nullptr);
+    EXPECT_EQ(shown(plain), nullptr);
 }
 
 TEST_F(GtkItemKindsTest, AHundredTreesMadeAndFreedLeaveNoWidgetAndNoNodeBehind) {
