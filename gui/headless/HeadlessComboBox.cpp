@@ -14,21 +14,20 @@ int THeadlessComboBox::SetText(const String& text) {
 }
 
 String THeadlessComboBox::GetText() {
-    if (Editable() || !HasItem(_selected))
+    if (Editable() || !HasShownItem(_selected))
         return THeadlessItemGadget::GetText();
-    return Alive() ? _items[static_cast<std::size_t>(_selected)].text : String();
+    return Alive() ? Item(_selected).text : String();
 }
 
-int THeadlessComboBox::SetListItemState(int index, int state) {
+void THeadlessComboBox::ShowItemState(int index, int state) {
     if (state & ItemStateSelected)
-        _selected = HasItem(index) ? index : -1;
+        _selected = index;
     else if (index == _selected)
         _selected = -1;
-    return 0;
 }
 
-int THeadlessComboBox::ListItemState(int index) {
-    return HasItem(index) && index == _selected ? ItemStateSelected : 0;
+int THeadlessComboBox::NativeItemState(int index) {
+    return index == _selected ? ItemStateSelected : 0;
 }
 
 int THeadlessComboBox::Class() { return ClassComboBox; }
@@ -40,18 +39,18 @@ Ref<TGadget> THeadlessComboBox::Create(const Ref<TGadget>&, int style, const Str
 int THeadlessComboBox::isTabbable() { return 1; }
 
 void THeadlessComboBox::ItemsChanged() {
-    if (_selected >= ItemTotal())
+    if (_selected >= ShownItemCount())
         _selected = -1;
 }
 
 int THeadlessComboBox::UserChooseItem(int index) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
     if (index == _selected)
         return 1;
     _selected = index;
     if (Editable())
-        _text = _items[static_cast<std::size_t>(index)].text;
+        _text = Item(index).text;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }

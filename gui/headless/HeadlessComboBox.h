@@ -11,9 +11,6 @@ class THeadlessComboBox : public THeadlessItemGadget {
     // The edit field's text, or the chosen item's when there is no edit field.
     int SetText(const String& text) override;
     String GetText() override;
-    // Selecting an item makes it the current one; only one is.
-    int SetListItemState(int index, int state) override;
-    int ListItemState(int index) override;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
@@ -26,6 +23,11 @@ class THeadlessComboBox : public THeadlessItemGadget {
 
     // The current item, -1 for none.
     int _selected = -1;
+
+  protected:
+    // Selecting an item makes it the current one; only one is.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
 };
 
 } // namespace vandro

@@ -4,13 +4,12 @@
 
 namespace vandro {
 
-int THeadlessListBox::SetListItemState(int index, int state) {
+void THeadlessListBox::ShowItemState(int index, int state) {
     if (!MultiSelect() && (state & ItemStateSelected))
         for (NativeItem& item : _items)
             item.state &= ~ItemStateSelected;
-    THeadlessItemGadget::SetListItemState(index, state);
+    THeadlessItemGadget::ShowItemState(index, state);
     ItemsChanged();
-    return 0;
 }
 
 int THeadlessListBox::Class() { return ClassListBox; }
@@ -25,8 +24,6 @@ int THeadlessListBox::isTabbable() { return 1; }
 
 int THeadlessListBox::BorderWidth() { return kClientEdge; }
 
-int THeadlessListBox::KeptStates() { return ItemStateSelected; }
-
 void THeadlessListBox::ItemsChanged() {
     if (MultiSelect())
         SelectionChanged();
@@ -34,9 +31,9 @@ void THeadlessListBox::ItemsChanged() {
 }
 
 int THeadlessListBox::UserClickItem(int index, int mods) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
-    NativeItem& clicked = _items[static_cast<std::size_t>(index)];
+    NativeItem& clicked = Item(index);
     if (MultiSelect() && (mods & 2)) {
         clicked.state ^= ItemStateSelected;
     } else {
@@ -66,14 +63,14 @@ int THeadlessListBox::UserClickEmpty() {
 }
 
 int THeadlessListBox::UserDoubleClickItem(int index) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
 }
 
 int THeadlessListBox::UserRightClickItem(int index) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
     PostGuiEvent(GadgetMenu, index, 0, 0, 0, ItemExtra(index));
     return 1;
@@ -82,8 +79,8 @@ int THeadlessListBox::UserRightClickItem(int index) {
 int THeadlessListBox::SelectionNow() {
     if (MultiSelect())
         return _selected;
-    for (int i = 0; i < ItemTotal(); ++i)
-        if (_items[static_cast<std::size_t>(i)].state & ItemStateSelected)
+    for (int i = 0; i < ShownItemCount(); ++i)
+        if (Item(i).state & ItemStateSelected)
             return i;
     return -1;
 }
@@ -93,8 +90,7 @@ void THeadlessListBox::ReportSelection() {
     if (now == _selected)
         return;
     _selected = now;
-    const Object extra = now >= 0 && now < ItemCount() ? ItemExtra(now) : Object();
-    PostGuiEvent(GadgetSelect, now, 0, 0, 0, extra);
+    PostGuiEvent(GadgetSelect, now, 0, 0, 0, ExtraOfItem(now));
 }
 
 } // namespace vandro

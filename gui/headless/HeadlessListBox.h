@@ -9,13 +9,10 @@ namespace vandro {
 
 class THeadlessListBox : public THeadlessItemGadget {
   public:
-    // A single-selection list lets go of the item selected before.
-    int SetListItemState(int index, int state) override;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
     int BorderWidth() override;
-    int KeptStates() override;
     void ItemsChanged() override;
 
     bool MultiSelect() const { return (style & 1) != 0; }
@@ -29,6 +26,10 @@ class THeadlessListBox : public THeadlessItemGadget {
 
     // The selection last reported, -1 for none.
     int _selected = -1;
+
+  protected:
+    // A single-selection list lets go of the item selected before.
+    void ShowItemState(int index, int state) override;
 
   private:
     // What the list reports as its selection now.

@@ -17,14 +17,13 @@ int THeadlessTabber::ClientWidth() { return std::max(width - 2 * kPageBorder, 0)
 
 int THeadlessTabber::ClientHeight() { return std::max(height - kTabRow - 2 * kPageBorder, 0); }
 
-int THeadlessTabber::SetListItemState(int index, int state) {
-    if ((state & ItemStateSelected) && HasItem(index))
+void THeadlessTabber::ShowItemState(int index, int state) {
+    if (state & ItemStateSelected)
         _selected = index;
-    return 0;
 }
 
-int THeadlessTabber::ListItemState(int index) {
-    return HasItem(index) && index == _selected ? ItemStateSelected : 0;
+int THeadlessTabber::NativeItemState(int index) {
+    return index == _selected ? ItemStateSelected : 0;
 }
 
 int THeadlessTabber::Class() { return ClassTabber; }
@@ -38,7 +37,7 @@ Ref<TGadget> THeadlessTabber::Create(const Ref<TGadget>&, int style, const Strin
 int THeadlessTabber::isTabbable() { return 1; }
 
 void THeadlessTabber::ItemsChanged() {
-    _tabcount = ItemTotal();
+    _tabcount = ShownItemCount();
     // The first tab of a row is the current one; a removed current tab hands over to the first.
     if (_tabcount == 0)
         _selected = -1;
@@ -57,7 +56,7 @@ std::vector<String> THeadlessTabber::ShownTabs() const {
 }
 
 int THeadlessTabber::UserSelectTab(int index) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
     if (index == _selected)
         return 1;
@@ -67,7 +66,7 @@ int THeadlessTabber::UserSelectTab(int index) {
 }
 
 int THeadlessTabber::UserRightClickTab(int index) {
-    if (!Reachable() || !HasItem(index))
+    if (!Reachable() || !HasShownItem(index))
         return 0;
     PostGuiEvent(GadgetMenu, index, 0, 0, 0, ItemExtra(index));
     return 1;

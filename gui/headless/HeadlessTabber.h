@@ -12,9 +12,6 @@ class THeadlessTabber : public THeadlessItemGadget {
     // The page area inside the tab row and the border.
     int ClientWidth() override;
     int ClientHeight() override;
-    // Selecting an item makes it the current tab.
-    int SetListItemState(int index, int state) override;
-    int ListItemState(int index) override;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
@@ -28,6 +25,11 @@ class THeadlessTabber : public THeadlessItemGadget {
 
     int _tabcount = 0;
     int _selected = -1;
+
+  protected:
+    // Selecting an item makes it the current tab.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
 };
 
 } // namespace vandro

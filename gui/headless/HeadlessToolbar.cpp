@@ -29,11 +29,7 @@ int THeadlessToolbar::Free() {
     return 0;
 }
 
-int THeadlessToolbar::SetIconStrip(const Ref<TIconStrip>& strip) {
-    THeadlessItemGadget::SetIconStrip(strip);
-    Place();
-    return 0;
-}
+void THeadlessToolbar::ShowIconStrip() { Place(); }
 
 int THeadlessToolbar::SetShow(int show) {
     THeadlessItemGadget::SetShow(show);
@@ -50,7 +46,7 @@ Ref<TGadget> THeadlessToolbar::Create(const Ref<TGadget>&, int style, const Stri
 }
 
 bool THeadlessToolbar::IsSeparator(int index) const {
-    if (!HasItem(index))
+    if (!HasShownItem(index))
         return false;
     const int icon = _items[static_cast<std::size_t>(index)].icon;
     if (icon == kSeparatorIcon)
@@ -59,7 +55,7 @@ bool THeadlessToolbar::IsSeparator(int index) const {
 }
 
 int THeadlessToolbar::UserClickButton(int index) {
-    if (!Reachable() || !HasItem(index) || IsSeparator(index))
+    if (!Reachable() || !HasShownItem(index) || IsSeparator(index))
         return 0;
     if (ListItemState(index) & ItemStateDisabled)
         return 0;

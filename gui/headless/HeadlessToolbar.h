@@ -13,7 +13,6 @@ class THeadlessToolbar : public THeadlessItemGadget {
     // Follows its group's width instead of the layout.
     int DoLayout() override;
     int Free() override;
-    int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int SetShow(int show) override;
     int Class() override;
 
@@ -24,6 +23,9 @@ class THeadlessToolbar : public THeadlessItemGadget {
 
     // The icons' height and a margin.
     int BarHeight() const;
+
+  protected:
+    void ShowIconStrip() override;
 
   private:
     // Spans the group and gives a window's client area the room below it.

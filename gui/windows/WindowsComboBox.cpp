@@ -1,7 +1,7 @@
 #include "WindowsComboBox.h"
 
 #include "WindowsGUIDriver.h"
-#include "WindowsListBox.h"
+#include "WindowsIconStrip.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
@@ -54,17 +54,13 @@ int TWindowsComboBox::Free() {
         TWindowsGUIDriver::RemoveHwnd(std::exchange(_editHwnd, nullptr));
     if (_comboHwnd)
         TWindowsGUIDriver::RemoveHwnd(std::exchange(_comboHwnd, nullptr));
-    _icons = nullptr;
-    return TWindowsGadget::Free();
+    return TPlatformItemGadget::Free();
 }
 
 int TWindowsComboBox::Rethink() { return QueueResize(_hwnd, xpos, ypos, width, kDropHeight); }
 
-int TWindowsComboBox::SetIconStrip(const Ref<TIconStrip>& strip) {
-    _icons = Cast<TWindowsIconStrip>(strip);
-    SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
-    return 0;
+void TWindowsComboBox::ShowIconStrip() {
+    SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
 }
 
 int TWindowsComboBox::Class() { return ClassComboBox; }
@@ -91,36 +87,30 @@ int TWindowsComboBox::CurrentItem() {
     return static_cast<int>(SendMessageW(_hwnd, CB_GETCURSEL, 0, 0));
 }
 
-int TWindowsComboBox::ClearListItems() {
+void TWindowsComboBox::ClearNativeItems() {
     DeSensitize();
     SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
     Sensitize();
     _selected = -1;
-    return 0;
 }
 
-int TWindowsComboBox::InsertListItem(int index, const String& text, const String&, int icon,
-                                     const Object&) {
+void TWindowsComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(CBEM_INSERTITEMW, index, text, icon);
     _selected = CurrentItem();
-    return 0;
 }
 
-int TWindowsComboBox::SetListItem(int index, const String& text, const String&, int icon,
-                                  const Object&) {
+void TWindowsComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(CBEM_SETITEMW, index, text, icon);
-    return 0;
 }
 
-int TWindowsComboBox::RemoveListItem(int index) {
+void TWindowsComboBox::RemoveNativeItem(int index) {
     DeSensitize();
     SendMessageW(_hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
     Sensitize();
     _selected = CurrentItem();
-    return 0;
 }
 
-int TWindowsComboBox::SetListItemState(int index, int state) {
+void TWindowsComboBox::ShowItemState(int index, int state) {
     int current = CurrentItem();
     if (state & ItemStateSelected)
         current = index;
@@ -130,11 +120,10 @@ int TWindowsComboBox::SetListItemState(int index, int state) {
     SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
     Sensitize();
     _selected = CurrentItem();
-    return 0;
 }
 
-int TWindowsComboBox::ListItemState(int index) {
-    return index >= 0 && CurrentItem() == index ? ItemStateSelected : 0;
+int TWindowsComboBox::NativeItemState(int index) {
+    return CurrentItem() == index ? ItemStateSelected : 0;
 }
 
 LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
@@ -145,7 +134,7 @@ LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
         const int current = CurrentItem();
         if (current != _selected) {
             _selected = current;
-            PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(*this, current));
+            PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(current));
         }
         return 0;
     }

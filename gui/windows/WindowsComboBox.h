@@ -5,37 +5,38 @@
 #pragma once
 
 #include "WindowsGadget.h"
-#include "WindowsIconStrip.h"
+
+#include "gui/PlatformItemGadget.h"
 
 namespace vandro {
 
-class TWindowsComboBox : public TWindowsGadget {
+class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     // Forgets the inner windows too.
     int Free() override;
     // The native window is 180 high, the room of its drop-down list.
     int Rethink() override;
-    int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int Class() override;
-    int ClearListItems() override;
-    int InsertListItem(int index, const String& text, const String& tip, int icon,
-                       const Object& extra) override;
-    int SetListItem(int index, const String& text, const String& tip, int icon,
-                    const Object& extra) override;
-    int RemoveListItem(int index) override;
-    // Bit 16 makes the item the current one; without it the current item is cleared.
-    int SetListItemState(int index, int state) override;
-    int ListItemState(int index) override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     LRESULT OnCommand(UINT msg, WPARAM wParam) override;
 
-    Ref<TWindowsIconStrip> _icons;
     HWND _editHwnd = nullptr;
     HWND _comboHwnd = nullptr;
     int _selected = -1;
+
+  protected:
+    // The TPlatformItemGadget hooks.
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
+    // Selecting makes the item the current one; without it the current item is cleared.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
+    void ShowIconStrip() override;
 
   private:
     int SendItem(UINT message, int index, const String& text, int icon);

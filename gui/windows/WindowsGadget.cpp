@@ -14,11 +14,6 @@ namespace vandro {
 
 namespace {
 
-bool HasToggleItems(int gadgetClass) {
-    return gadgetClass == ClassListBox || gadgetClass == ClassTabber ||
-           gadgetClass == ClassToolbar || gadgetClass == ClassComboBox;
-}
-
 // The children that are native gadgets, taken before any of them can leave the group.
 std::vector<Ref<TWindowsGadget>> NativeKids(const TGadget& gadget) {
     std::vector<Ref<TWindowsGadget>> found;
@@ -131,12 +126,6 @@ LRESULT TWindowsGadget::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     if (_proc && hwnd == _hwnd)
         return CallWindowProcW(_proc, hwnd, msg, wParam, lParam);
     return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-int TWindowsGadget::PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) {
-    if (HasToggleItems(_class) && data > -1 && (ItemFlags(data) & ItemFlagToggle))
-        SelectItem(data, 2);
-    return TPlatformGadget::PostGuiEvent(id, data, mods, x, y, extra);
 }
 
 int TWindowsGadget::SetShow(int show) {

@@ -52,8 +52,6 @@ class TWindowsGadget : public TPlatformGadget {
     virtual HBRUSH DrawBackground(HDC dc, HWND hwnd);
     // Paints the parent's background under the control into dc; answers the null brush.
     static HBRUSH DrawParentBackground(HDC dc, HWND hwnd, int flag);
-    // Every gadget event goes through here; an item that toggles changes its state first.
-    int PostGuiEvent(int id, int data, int mods, int x, int y, const Object& extra) override;
     virtual int StartResize();
     virtual int QueueResize(HWND hwnd, int x, int y, int w, int h);
     virtual int EndResize();

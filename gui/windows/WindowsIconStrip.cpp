@@ -66,4 +66,9 @@ HIMAGELIST TWindowsIconStrip::BuildImageList(const Ref<TPixmap>& pixmap, int siz
 
 long TWindowsIconStrip::LiveImageLists() { return liveImageLists; }
 
+HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip) {
+    const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(strip);
+    return icons ? icons->_imagelist : nullptr;
+}
+
 } // namespace vandro

@@ -26,4 +26,7 @@ class TWindowsIconStrip : public TIconStrip {
     HIMAGELIST _imagelist = nullptr;
 };
 
+// The image list of a strip this platform made, null for none or another platform's.
+HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip);
+
 } // namespace vandro

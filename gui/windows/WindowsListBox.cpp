@@ -5,7 +5,6 @@
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
-#include "gui/LocalizationFunctions.h"
 
 #include <algorithm>
 
@@ -18,18 +17,6 @@ constexpr DWORD kListStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_REPOR
                              LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER;
 
 } // namespace
-
-Object ExtraOfItem(TGadget& gadget, int index) {
-    if (index < 0 || index >= gadget.ItemCount())
-        return {};
-    return gadget.ItemExtra(index);
-}
-
-String ShownItemText(TGadget& gadget, int index, const String& text) {
-    if (index < 0 || index >= gadget.ItemCount() || !(gadget.ItemFlags(index) & ItemFlagLocalized))
-        return text;
-    return LocalizeText(text);
-}
 
 int UseExplorerTheme(HWND hwnd) {
     const auto& setTheme = Bindings().SetWindowTheme;
@@ -60,14 +47,12 @@ Ref<TWindowsGadget> TWindowsListBox::Create(const Ref<TGadget>& group, int style
     return Ref<TWindowsGadget>(this);
 }
 
-int TWindowsListBox::SetIconStrip(const Ref<TIconStrip>& strip) {
-    Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(strip);
-    if (!icons)
-        icons = TWindowsIconStrip::CreateBlank();
-    _icons = icons;
+void TWindowsListBox::ShowIconStrip() {
+    _shownicons = Cast<TWindowsIconStrip>(_icons);
+    if (!_shownicons)
+        _shownicons = TWindowsIconStrip::CreateBlank();
     SendMessageW(_hwnd, LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(_icons->_imagelist));
-    return 0;
+                 reinterpret_cast<LPARAM>(_shownicons->_imagelist));
 }
 
 int TWindowsListBox::Class() { return ClassListBox; }
@@ -90,38 +75,32 @@ void TWindowsListBox::FitColumn() {
     SendMessageW(_hwnd, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
 }
 
-int TWindowsListBox::ClearListItems() {
+void TWindowsListBox::ClearNativeItems() {
     DeSensitize();
     SendMessageW(_hwnd, LVM_DELETEALLITEMS, 0, 0);
     Sensitize();
     _selected = -1;
-    return 0;
 }
 
-int TWindowsListBox::InsertListItem(int index, const String& text, const String&, int icon,
-                                    const Object&) {
+void TWindowsListBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(LVM_INSERTITEMW, index, text, icon);
     FitColumn();
     SettleSelection(false);
-    return 0;
 }
 
-int TWindowsListBox::SetListItem(int index, const String& text, const String&, int icon,
-                                 const Object&) {
+void TWindowsListBox::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(LVM_SETITEMW, index, text, icon);
-    return 0;
 }
 
-int TWindowsListBox::RemoveListItem(int index) {
+void TWindowsListBox::RemoveNativeItem(int index) {
     DeSensitize();
     SendMessageW(_hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
     Sensitize();
     FitColumn();
     SettleSelection(false);
-    return 0;
 }
 
-int TWindowsListBox::SetListItemState(int index, int state) {
+void TWindowsListBox::ShowItemState(int index, int state) {
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED;
     item.state = (state & ItemStateSelected) ? LVIS_SELECTED : 0;
@@ -132,10 +111,9 @@ int TWindowsListBox::SetListItemState(int index, int state) {
         SendMessageW(_hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
     Sensitize();
     SettleSelection(false);
-    return 0;
 }
 
-int TWindowsListBox::ListItemState(int index) {
+int TWindowsListBox::NativeItemState(int index) {
     const auto state =
         SendMessageW(_hwnd, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED);
     return (state & LVIS_SELECTED) ? ItemStateSelected : 0;
@@ -155,7 +133,7 @@ void TWindowsListBox::SettleSelection(bool report) {
     }
     _selected = changed;
     if (report)
-        PostGuiEvent(GadgetSelect, changed, 0, 0, 0, ExtraOfItem(*this, changed));
+        PostGuiEvent(GadgetSelect, changed, 0, 0, 0, ExtraOfItem(changed));
 }
 
 LRESULT TWindowsListBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -185,20 +163,20 @@ LRESULT TWindowsListBox::OnNotify(WPARAM, LPARAM lParam) {
     }
     case NM_DBLCLK: {
         const auto* click = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
-        PostGuiEvent(GadgetAction, click->iItem, 0, 0, 0, ExtraOfItem(*this, click->iItem));
+        PostGuiEvent(GadgetAction, click->iItem, 0, 0, 0, ExtraOfItem(click->iItem));
         return 0;
     }
     case NM_RCLICK: {
         const auto* click = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
         PostGuiEvent(GadgetMenu, click->iItem, 0, click->ptAction.x, click->ptAction.y,
-                     ExtraOfItem(*this, click->iItem));
+                     ExtraOfItem(click->iItem));
         return 0;
     }
     case LVN_GETINFOTIPW: {
         auto* tip = reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
         if (tip->iItem < 0 || tip->iItem >= ItemCount() || tip->cchTextMax <= 0)
             return 0;
-        const std::wstring text = Wide(ShownItemText(*this, tip->iItem, ItemTip(tip->iItem)));
+        const std::wstring text = Wide(ShownItemText(tip->iItem, ItemTip(tip->iItem)));
         const std::size_t room = static_cast<std::size_t>(tip->cchTextMax) - 1;
         const std::size_t length = std::min(room, text.size());
         text.copy(tip->pszText, length);

@@ -1,7 +1,7 @@
 #include "WindowsTabber.h"
 
 #include "WindowsGUIDriver.h"
-#include "WindowsListBox.h"
+#include "WindowsIconStrip.h"
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
@@ -40,8 +40,7 @@ int TWindowsTabber::Free() {
     // The control would take the page area with it, uncounted.
     if (_hwndclient)
         DestroyMadeWindow(_hwndclient);
-    _icons = nullptr;
-    return TWindowsGadget::Free();
+    return TPlatformItemGadget::Free();
 }
 
 RECT TWindowsTabber::PageRect(int w, int h) {
@@ -69,12 +68,9 @@ int TWindowsTabber::RethinkClient(int redraw) {
     return 0;
 }
 
-int TWindowsTabber::SetIconStrip(const Ref<TIconStrip>& strip) {
-    _icons = Cast<TWindowsIconStrip>(strip);
-    SendMessageW(_hwnd, TCM_SETIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
+void TWindowsTabber::ShowIconStrip() {
+    SendMessageW(_hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
     RethinkClient(1);
-    return 0;
 }
 
 int TWindowsTabber::Class() { return ClassTabber; }
@@ -94,63 +90,51 @@ void TWindowsTabber::ShowPlaceholder() {
     _selected = -1;
 }
 
-int TWindowsTabber::ClearListItems() {
+void TWindowsTabber::ClearNativeItems() {
     DeSensitize();
     SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
     Sensitize();
-    _tabcount = 0;
     ShowPlaceholder();
     RethinkClient(1);
-    return 0;
 }
 
-int TWindowsTabber::InsertListItem(int index, const String& text, const String&, int icon,
-                                   const Object&) {
-    if (_tabcount == 0) {
+void TWindowsTabber::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    // The first real tab takes the placeholder's place.
+    if (ShownItemCount() == 1) {
         DeSensitize();
         SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
         Sensitize();
     }
     SendTab(TCM_INSERTITEMW, index, Wide(text), icon);
-    ++_tabcount;
     _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
     RethinkClient(1);
-    return 0;
 }
 
-int TWindowsTabber::SetListItem(int index, const String& text, const String&, int icon,
-                                const Object&) {
+void TWindowsTabber::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendTab(TCM_SETITEMW, index, Wide(text), icon);
     RethinkClient(1);
-    return 0;
 }
 
-int TWindowsTabber::RemoveListItem(int index) {
+void TWindowsTabber::RemoveNativeItem(int index) {
     DeSensitize();
     SendMessageW(_hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
     Sensitize();
-    if (--_tabcount <= 0) {
-        _tabcount = 0;
+    if (ShownItemCount() == 0)
         ShowPlaceholder();
-    }
-    _selected = _tabcount ? static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0)) : -1;
+    _selected = ShownItemCount() ? static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0)) : -1;
     RethinkClient(1);
-    return 0;
 }
 
-int TWindowsTabber::SetListItemState(int index, int state) {
-    if (!(state & ItemStateSelected) || index < 0 || index >= _tabcount)
-        return 0;
+void TWindowsTabber::ShowItemState(int index, int state) {
+    if (!(state & ItemStateSelected))
+        return;
     DeSensitize();
     SendMessageW(_hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     Sensitize();
     _selected = index;
-    return 0;
 }
 
-int TWindowsTabber::ListItemState(int index) {
-    if (_tabcount == 0 || index < 0)
-        return 0;
+int TWindowsTabber::NativeItemState(int index) {
     return SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0) == index ? ItemStateSelected : 0;
 }
 
@@ -159,8 +143,8 @@ LRESULT TWindowsTabber::OnNotify(WPARAM, LPARAM lParam) {
     switch (header->code) {
     case TCN_SELCHANGE:
         _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
-        if (_tabcount > 0)
-            PostGuiEvent(GadgetAction, _selected, 0, 0, 0, ExtraOfItem(*this, _selected));
+        if (ShownItemCount() > 0)
+            PostGuiEvent(GadgetAction, _selected, 0, 0, 0, ExtraOfItem(_selected));
         return 0;
     case NM_RCLICK: {
         TCHITTESTINFO hit{};
@@ -168,16 +152,16 @@ LRESULT TWindowsTabber::OnNotify(WPARAM, LPARAM lParam) {
         ScreenToClient(_hwnd, &hit.pt);
         const int index =
             static_cast<int>(SendMessageW(_hwnd, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-        if (index >= 0 && index < _tabcount)
-            PostGuiEvent(GadgetMenu, index, 0, hit.pt.x, hit.pt.y, ExtraOfItem(*this, index));
+        if (index >= 0 && index < ShownItemCount())
+            PostGuiEvent(GadgetMenu, index, 0, hit.pt.x, hit.pt.y, ExtraOfItem(index));
         return 0;
     }
     case TTN_GETDISPINFOW: {
         auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         const int index = static_cast<int>(header->idFrom);
         _tipbuffer.clear();
-        if (index >= 0 && index < _tabcount && index < ItemCount())
-            _tipbuffer = Wide(ShownItemText(*this, index, ItemTip(index)));
+        if (index >= 0 && index < ShownItemCount() && index < ItemCount())
+            _tipbuffer = Wide(ShownItemText(index, ItemTip(index)));
         tip->lpszText = const_cast<wchar_t*>(_tipbuffer.c_str());
         return 0;
     }

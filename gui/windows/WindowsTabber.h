@@ -5,28 +5,19 @@
 #pragma once
 
 #include "WindowsGadget.h"
-#include "WindowsIconStrip.h"
+
+#include "gui/PlatformItemGadget.h"
 
 namespace vandro {
 
-class TWindowsTabber : public TWindowsGadget {
+class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
     // The page area: the control's display rectangle.
     int ClientWidth() override;
     int ClientHeight() override;
-    int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int Class() override;
-    int ClearListItems() override;
-    int InsertListItem(int index, const String& text, const String& tip, int icon,
-                       const Object& extra) override;
-    int SetListItem(int index, const String& text, const String& tip, int icon,
-                    const Object& extra) override;
-    int RemoveListItem(int index) override;
-    // Bit 16 makes the tab the current one.
-    int SetListItemState(int index, int state) override;
-    int ListItemState(int index) override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -34,13 +25,21 @@ class TWindowsTabber : public TWindowsGadget {
     int RethinkClient(int redraw) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
 
-    Ref<TWindowsIconStrip> _icons;
-    // The real tabs: the placeholder does not count.
-    int _tabcount = 0;
     std::wstring _blank;
     int _selected = -1;
     // The tip the control is showing.
     std::wstring _tipbuffer;
+
+  protected:
+    // The TPlatformItemGadget hooks.
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
+    // Selecting makes the tab the current one.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
+    void ShowIconStrip() override;
 
   private:
     RECT PageRect(int w, int h);

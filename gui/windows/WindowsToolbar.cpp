@@ -1,7 +1,7 @@
 #include "WindowsToolbar.h"
 
 #include "WindowsGUIDriver.h"
-#include "WindowsListBox.h"
+#include "WindowsIconStrip.h"
 #include "WindowsWindow.h"
 
 #include "events/EventIds.h"
@@ -63,10 +63,9 @@ int TWindowsToolbar::DoLayout() {
 
 int TWindowsToolbar::Free() {
     TWindowsGadget* window = Window();
-    const int answer = TWindowsGadget::Free();
+    const int answer = TPlatformItemGadget::Free();
     if (window)
         SetAside(*window, 0);
-    _icons = nullptr;
     return answer;
 }
 
@@ -76,12 +75,9 @@ int TWindowsToolbar::SetShow(int show) {
     return 0;
 }
 
-int TWindowsToolbar::SetIconStrip(const Ref<TIconStrip>& strip) {
-    _icons = Cast<TWindowsIconStrip>(strip);
-    SendMessageW(_hwnd, TB_SETIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
+void TWindowsToolbar::ShowIconStrip() {
+    SendMessageW(_hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
     Fit();
-    return 0;
 }
 
 int TWindowsToolbar::Class() { return ClassToolbar; }
@@ -107,20 +103,19 @@ void TWindowsToolbar::Renumber() {
     }
 }
 
-int TWindowsToolbar::ClearListItems() {
+void TWindowsToolbar::ClearNativeItems() {
     DeSensitize();
     while (SendMessageW(_hwnd, TB_DELETEBUTTON, 0, 0)) {
     }
     Sensitize();
     Renumber();
     Fit();
-    return 0;
 }
 
-int TWindowsToolbar::InsertListItem(int index, const String&, const String&, int icon,
-                                    const Object&) {
+void TWindowsToolbar::InsertNativeItem(int index, const String&, const String&, int icon) {
     TBBUTTON button{};
-    const bool separator = icon == kSeparatorIcon || (_icons && _icons->IsBlankIcon(icon));
+    const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
+    const bool separator = icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
     button.iBitmap = separator ? 0 : icon;
     button.idCommand = index + 1;
     button.fsState = TBSTATE_ENABLED;
@@ -131,36 +126,32 @@ int TWindowsToolbar::InsertListItem(int index, const String&, const String&, int
     Sensitize();
     Renumber();
     Fit();
-    return 0;
 }
 
-int TWindowsToolbar::SetListItem(int index, const String&, const String&, int icon, const Object&) {
+void TWindowsToolbar::SetNativeItem(int index, const String&, const String&, int icon) {
     TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
     info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
     info.iImage = icon < 0 ? I_IMAGENONE : icon;
     SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&info));
     Renumber();
-    return 0;
 }
 
-int TWindowsToolbar::RemoveListItem(int index) {
+void TWindowsToolbar::RemoveNativeItem(int index) {
     DeSensitize();
     SendMessageW(_hwnd, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
     Sensitize();
     Renumber();
     Fit();
-    return 0;
 }
 
-int TWindowsToolbar::SetListItemState(int index, int state) {
+void TWindowsToolbar::ShowItemState(int index, int state) {
     const auto id = static_cast<WPARAM>(index + 1);
     SendMessageW(_hwnd, TB_ENABLEBUTTON, id, (state & ItemStateDisabled) ? FALSE : TRUE);
     SendMessageW(_hwnd, TB_CHECKBUTTON, id, (state & ItemStateSelected) ? TRUE : FALSE);
-    return 0;
 }
 
-int TWindowsToolbar::ListItemState(int index) {
+int TWindowsToolbar::NativeItemState(int index) {
     const auto native = SendMessageW(_hwnd, TB_GETSTATE, static_cast<WPARAM>(index + 1), 0);
     if (native == -1)
         return 0;
@@ -174,7 +165,7 @@ LRESULT TWindowsToolbar::OnCommand(UINT msg, WPARAM wParam) {
     const int index = LOWORD(wParam) - 1;
     if (index < 0 || index >= ItemCount())
         return 0;
-    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(*this, index));
+    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(index));
     return 1;
 }
 
@@ -185,7 +176,7 @@ LRESULT TWindowsToolbar::OnNotify(WPARAM, LPARAM lParam) {
     const int index = static_cast<int>(tip->hdr.idFrom) - 1;
     _tipbuffer.clear();
     if (index >= 0 && index < ItemCount())
-        _tipbuffer = Wide(ShownItemText(*this, index, ItemTip(index)));
+        _tipbuffer = Wide(ShownItemText(index, ItemTip(index)));
     tip->lpszText = const_cast<wchar_t*>(_tipbuffer.c_str());
     return 0;
 }

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "WindowsGadget.h"
-#include "WindowsIconStrip.h"
+
+#include "gui/PlatformItemGadget.h"
 
 namespace vandro {
 
-class TWindowsToolbar : public TWindowsGadget {
+class TWindowsToolbar : public TPlatformItemGadget<TWindowsGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     // Follows its window's width instead of the layout.
@@ -16,24 +17,23 @@ class TWindowsToolbar : public TWindowsGadget {
     // Gives the window its client area back.
     int Free() override;
     int SetShow(int show) override;
-    int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int Class() override;
-    int ClearListItems() override;
-    int InsertListItem(int index, const String& text, const String& tip, int icon,
-                       const Object& extra) override;
-    int SetListItem(int index, const String& text, const String& tip, int icon,
-                    const Object& extra) override;
-    int RemoveListItem(int index) override;
-    // Bit 4 disables the button, bit 16 checks it.
-    int SetListItemState(int index, int state) override;
-    int ListItemState(int index) override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     LRESULT OnCommand(UINT msg, WPARAM wParam) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
 
-    Ref<TWindowsIconStrip> _icons;
+  protected:
+    // The TPlatformItemGadget hooks.
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
+    // Bit 4 disables the button, bit 16 checks it.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
+    void ShowIconStrip() override;
 
   private:
     // Sizes the bar to its window and moves the window's client area below it.

@@ -47,13 +47,13 @@ TEST_F(TabberTest, EmptyTabberShowsOneBlankTabAndRemovingTheLastBringsItBack) {
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_EQ(TabText(tabs, 0), u"Eins");
     AddGadgetItem(tabber, u"Zwei");
-    EXPECT_EQ(Cast<TWindowsTabber>(tabber)->_tabcount, 2);
+    EXPECT_EQ(Cast<TWindowsTabber>(tabber)->ShownItemCount(), 2);
     RemoveGadgetItem(tabber, 0);
     EXPECT_EQ(TabText(tabs, 0), u"Zwei");
     RemoveGadgetItem(tabber, 0);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_EQ(TabText(tabs, 0), u"");
-    EXPECT_EQ(Cast<TWindowsTabber>(tabber)->_tabcount, 0);
+    EXPECT_EQ(Cast<TWindowsTabber>(tabber)->ShownItemCount(), 0);
     AddGadgetItem(tabber, u"Drei");
     ClearGadgetItems(tabber);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
