@@ -4,6 +4,7 @@
 #include "GtkButton.h"
 #include "GtkGUIDriver.h"
 #include "GtkLabel.h"
+#include "GtkListBox.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
 #include "GtkTreeNode.h"
@@ -23,6 +24,7 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassPanel] = MakeGadget<TGtkPanel>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassListBox] = MakeGadget<TGtkListBox>;
         m[ClassTreeView] = MakeGadget<TGtkTreeView>;
         m[ClassTreeNode] = MakeTreeNode<TGtkTreeNode>;
         return made;

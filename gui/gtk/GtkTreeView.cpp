@@ -49,30 +49,10 @@ int TGtkTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
 Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     _store = gtk_tree_store_new(Columns, G_TYPE_STRING, G_TYPE_POINTER, GDK_TYPE_PIXBUF);
-    _view = gtk_tree_view_new_with_model(GTK_TREE_MODEL(_store));
-    GtkTreeView* view = GTK_TREE_VIEW(_view);
-    gtk_tree_view_set_headers_visible(view, FALSE);
-    gtk_tree_view_set_enable_tree_lines(view, TRUE);
-    gtk_tree_view_set_enable_search(view, FALSE);
-    GtkTreeViewColumn* column = gtk_tree_view_column_new();
-    GtkCellRenderer* icon = gtk_cell_renderer_pixbuf_new();
-    GtkCellRenderer* text = gtk_cell_renderer_text_new();
-    gtk_tree_view_column_pack_start(column, icon, FALSE);
-    gtk_tree_view_column_pack_start(column, text, TRUE);
-    gtk_tree_view_column_add_attribute(column, icon, "pixbuf", ColumnIcon);
-    gtk_tree_view_column_add_attribute(column, text, "text", ColumnText);
-    gtk_tree_view_append_column(view, column);
-    GtkTreeSelection* selection = gtk_tree_view_get_selection(view);
+    MakeRowView(group, ClassTreeView, GTK_TREE_MODEL(_store), ColumnIcon, ColumnText);
+    gtk_tree_view_set_enable_tree_lines(GTK_TREE_VIEW(_view), TRUE);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
     gtk_tree_selection_set_mode(selection, GTK_SELECTION_SINGLE);
-    GtkWidget* frame = gtk_scrolled_window_new(nullptr, nullptr);
-    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(frame), GTK_SHADOW_IN);
-    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame), GTK_POLICY_AUTOMATIC,
-                                   GTK_POLICY_AUTOMATIC);
-    gtk_container_add(GTK_CONTAINER(frame), _view);
-    gtk_widget_show(_view);
-    if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
-        gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), frame, 0, 0);
-    Register(ClassTreeView, frame, nullptr);
     g_signal_connect(selection, "changed", G_CALLBACK(OnSelectionChanged), this);
     g_signal_connect(_view, "row-expanded", G_CALLBACK(OnRowExpanded), this);
     g_signal_connect(_view, "row-collapsed", G_CALLBACK(OnRowCollapsed), this);
@@ -82,14 +62,6 @@ Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const St
     return Ref<TGadget>(this);
 }
 
-int TGtkTreeView::Activate(int command) {
-    if (command == 0 && _view) {
-        gtk_widget_grab_focus(_view);
-        return 1;
-    }
-    return TGtkGadget::Activate(command);
-}
-
 int TGtkTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
     _icons = Cast<TGtkIconStrip>(strip);
     if (_root)
@@ -97,32 +69,13 @@ int TGtkTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
     return 0;
 }
 
-int TGtkTreeView::isTabbable() { return 1; }
-
-int TGtkTreeView::HasKeyFocus() { return _view && gtk_widget_has_focus(_view) ? 1 : 0; }
-
-int TGtkTreeView::RefreshLook() {
-    if (!_view)
-        return 0;
-    const String look = ColorCss(true) + FontCss();
-    ApplyCss(_view, _viewProvider, look.empty() ? String() : u"treeview{" + look + u"}");
-    return 0;
-}
-
 int TGtkTreeView::FreeElement() {
-    if (_view) {
-        // Taking the view apart clears its selection, which is no choice of the user's.
-        g_signal_handlers_disconnect_by_data(gtk_tree_view_get_selection(GTK_TREE_VIEW(_view)),
-                                             this);
-        g_signal_handlers_disconnect_by_data(_view, this);
-        _view = nullptr;
-    }
     if (_root)
         _root->Free();
     _root = nullptr;
     _selected = nullptr;
     _icons = nullptr;
-    TGtkGadget::FreeElement();
+    TGtkRowView::FreeElement();
     if (_store)
         g_object_unref(_store);
     _store = nullptr;
@@ -191,10 +144,8 @@ bool TGtkTreeView::ToggleAt(int x, int y) {
 }
 
 void TGtkTreeView::MenuAt(int x, int y) {
-    GtkTreePath* path = nullptr;
     Ref<TGtkTreeNode> node;
-    if (gtk_tree_view_get_path_at_pos(GTK_TREE_VIEW(_view), x, y, &path, nullptr, nullptr,
-                                      nullptr)) {
+    if (GtkTreePath* path = RowPathAt(_view, x, y)) {
         GtkTreeIter row;
         if (gtk_tree_model_get_iter(GTK_TREE_MODEL(_store), &row, path))
             node = NodeOfRow(GTK_TREE_MODEL(_store), &row);

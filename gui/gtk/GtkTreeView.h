@@ -6,20 +6,18 @@
 // raises nothing.
 #pragma once
 
-#include "GtkGadget.h"
 #include "GtkIconStrip.h"
+#include "GtkRowView.h"
 #include "GtkTreeNode.h"
 
 namespace vandro {
 
-class TGtkTreeView : public TGtkGadget {
+class TGtkTreeView : public TGtkRowView<TGtkGadget> {
   public:
     // The columns of the tree's store.
     enum Column : int { ColumnText, ColumnNode, ColumnIcon, Columns };
 
     // The TGadget slots it overrides, in slot order.
-    // 0 puts the keyboard focus on the rows.
-    int Activate(int command) override;
     // The nodes show their icons from the strip; none without one.
     int SetIconStrip(const Ref<TIconStrip>& strip) override;
     int Class() override;
@@ -29,9 +27,6 @@ class TGtkTreeView : public TGtkGadget {
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
-    int HasKeyFocus() override;
-    int RefreshLook() override;
 
     // The picture of an icon of the tree's strip; null for -1, or without a strip.
     GdkPixbuf* Icon(int index) const { return _icons ? _icons->Icon(index) : nullptr; }
@@ -57,7 +52,6 @@ class TGtkTreeView : public TGtkGadget {
     // Above 0 while the program changes the tree.
     int _busy = 0;
     GtkTreeStore* _store = nullptr;
-    GtkWidget* _view = nullptr;
     Ref<TGtkTreeNode> _root;
     Ref<TGtkTreeNode> _selected;
     Ref<TGtkIconStrip> _icons;
@@ -65,9 +59,6 @@ class TGtkTreeView : public TGtkGadget {
   protected:
     // Frees the nodes with the view.
     int FreeElement() override;
-
-  private:
-    GtkCssProvider* _viewProvider = nullptr;
 };
 
 } // namespace vandro

@@ -67,6 +67,14 @@ class TPlatformItemUser : public TObject {
     // The texts of the rows a tree shows, top to bottom, each indented by two spaces for every
     // node above it.
     virtual std::vector<String> ShownNodes(const Ref<TGadget>& tree) = 0;
+    // Clicks a list box's item with the modifier keys (1 Shift, 2 Ctrl) held, double-clicks it,
+    // right-clicks it; clicks the list below its items.
+    virtual int ClickItem(const Ref<TGadget>& list, int index, int modifiers) = 0;
+    virtual int DoubleClickItem(const Ref<TGadget>& list, int index) = 0;
+    virtual int RightClickItem(const Ref<TGadget>& list, int index) = 0;
+    virtual int ClickBelowItems(const Ref<TGadget>& list) = 0;
+    // The texts of the items a list shows, in order.
+    virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
 };
 
 const Ref<TPlatformItemUser>& PlatformItemUser();

@@ -1,6 +1,7 @@
 // The GTK user of the item gadgets: clicks on the rows of a tree through the X server, and
 // the rows the tree's widget shows.
 #include "GtkUserInput.h"
+#include "gui/gtk/GtkListBox.h"
 #include "gui/gtk/GtkTreeView.h"
 
 #include "gui/GadgetCreation.h"
@@ -32,15 +33,13 @@ struct TRowPlace {
     int Y() const { return originY + cell.y + cell.height / 2; }
 };
 
-// Finds the node's row on the screen; false when the user cannot reach it (a tree hidden,
-// disabled or not laid out yet, or a node inside a closed one).
-bool FindRow(const Ref<TGadget>& node, TRowPlace& place) {
-    const auto item = Cast<TGtkTreeNode>(node);
-    TGtkTreeView* tree = item ? item->Tree() : nullptr;
-    if (!tree || !Usable(tree->_view) || !item->Row())
+// Finds the row of the path on the screen, taking the path; false when the user cannot reach
+// it (a view hidden, disabled or not laid out yet, or a row inside a closed one).
+bool FindRow(GtkWidget* view, GtkTreePath* path, TRowPlace& place) {
+    place.path = path;
+    if (!Usable(view) || !path)
         return false;
-    place.view = GTK_TREE_VIEW(tree->_view);
-    place.path = item->Path();
+    place.view = GTK_TREE_VIEW(view);
     GtkTreeViewColumn* column = gtk_tree_view_get_column(place.view, 0);
     const bool laidOut = PumpUntil(
         [&place, column] {
@@ -52,6 +51,25 @@ bool FindRow(const Ref<TGadget>& node, TRowPlace& place) {
         return false;
     gdk_window_get_origin(gtk_tree_view_get_bin_window(place.view), &place.originX, &place.originY);
     return true;
+}
+
+bool FindRow(const Ref<TGadget>& node, TRowPlace& place) {
+    const auto item = Cast<TGtkTreeNode>(node);
+    TGtkTreeView* tree = item ? item->Tree() : nullptr;
+    return tree && FindRow(tree->_view, item->Path(), place);
+}
+
+Ref<TGtkListBox> ListOf(const Ref<TGadget>& list) { return Cast<TGtkListBox>(RealGadget(list)); }
+
+bool FindItem(const Ref<TGadget>& list, int index, TRowPlace& place) {
+    const auto element = ListOf(list);
+    if (!element || !element->_view || index < 0 || index >= element->ShownItemCount())
+        return false;
+    return FindRow(element->_view, gtk_tree_path_new_from_indices(index, -1), place);
+}
+
+bool Selected(const TRowPlace& place) {
+    return gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(place.view), place.path);
 }
 
 void AddShownRows(GtkTreeView* view, GtkTreeIter* above, const String& indent,
@@ -77,14 +95,36 @@ void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer dat
 
 // A click soon after another would make a double click of the two: a single click waits until
 // the platform's double-click time has passed since the last one.
-void SingleClickAt(int x, int y, int button) {
+void SingleClickAt(int x, int y, int button, int modifiers = 0) {
     static gint64 last = 0;
     gint interval = 400;
     g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &interval, nullptr);
     const gint64 due = last + (interval + 20) * G_GINT64_CONSTANT(1000);
     PumpUntil([due] { return g_get_monotonic_time() >= due; }, interval + 20);
-    ClickAt(x, y, button, 0);
+    ClickAt(x, y, button, modifiers);
     last = g_get_monotonic_time();
+}
+
+// Double-clicks the row and waits until the view reports it activated.
+int DoubleClick(const TRowPlace& place) {
+    bool activated = false;
+    const gulong handler =
+        g_signal_connect(place.view, "row-activated", G_CALLBACK(OnRowActivated), &activated);
+    SingleClickAt(place.X(8), place.Y(), 1);
+    ClickAt(place.X(8), place.Y(), 1, 0);
+    PumpUntil([&activated] { return activated; }, kActionTimeout);
+    g_signal_handler_disconnect(place.view, handler);
+    PumpPending();
+    return activated ? 1 : 0;
+}
+
+// Right-clicks the row and waits for the gadget's "GadgetMenu".
+int RightClick(const TRowPlace& place, const Ref<TGadget>& gadget) {
+    const bool raised = DoAndAwaitEvent(
+        GadgetMenu, FindOutermostGadget(gadget),
+        [&place] { SingleClickAt(place.X(8), place.Y(), 3); }, kActionTimeout);
+    PumpPending();
+    return raised ? 1 : 0;
 }
 
 class TGtkItemUser : public TPlatformItemUser {
@@ -122,27 +162,14 @@ class TGtkItemUser : public TPlatformItemUser {
         TRowPlace place;
         if (!FindRow(node, place))
             return 0;
-        bool activated = false;
-        const gulong handler =
-            g_signal_connect(place.view, "row-activated", G_CALLBACK(OnRowActivated), &activated);
-        SingleClickAt(place.X(8), place.Y(), 1);
-        ClickAt(place.X(8), place.Y(), 1, 0);
-        PumpUntil([&activated] { return activated; }, kActionTimeout);
-        g_signal_handler_disconnect(place.view, handler);
-        PumpPending();
-        return activated ? 1 : 0;
+        return DoubleClick(place);
     }
 
     int RightClickNode(const Ref<TGadget>& node) override {
         TRowPlace place;
         if (!FindRow(node, place))
             return 0;
-        const auto tree = Ref<TGadget>(Cast<TGtkTreeNode>(node)->Tree());
-        const bool raised = DoAndAwaitEvent(
-            GadgetMenu, FindOutermostGadget(tree),
-            [&place] { SingleClickAt(place.X(8), place.Y(), 3); }, kActionTimeout);
-        PumpPending();
-        return raised ? 1 : 0;
+        return RightClick(place, Ref<TGadget>(Cast<TGtkTreeNode>(node)->Tree()));
     }
 
     std::vector<String> ShownNodes(const Ref<TGadget>& tree) override {
@@ -151,6 +178,71 @@ class TGtkItemUser : public TPlatformItemUser {
         if (element && element->_view)
             AddShownRows(GTK_TREE_VIEW(element->_view), nullptr, {}, rows);
         return rows;
+    }
+
+    int ClickItem(const Ref<TGadget>& list, int index, int modifiers) override {
+        TRowPlace place;
+        if (!FindItem(list, index, place))
+            return 0;
+        // With Ctrl a click flips the item in a list of several; otherwise it chooses it.
+        const bool wanted = (modifiers & 2) ? !Selected(place) : true;
+        SingleClickAt(place.X(8), place.Y(), 1, modifiers);
+        const bool done = PumpUntil([&] { return Selected(place) == wanted; }, kActionTimeout);
+        PumpPending();
+        return done ? 1 : 0;
+    }
+
+    int DoubleClickItem(const Ref<TGadget>& list, int index) override {
+        TRowPlace place;
+        return FindItem(list, index, place) ? DoubleClick(place) : 0;
+    }
+
+    int RightClickItem(const Ref<TGadget>& list, int index) override {
+        TRowPlace place;
+        return FindItem(list, index, place) ? RightClick(place, list) : 0;
+    }
+
+    int ClickBelowItems(const Ref<TGadget>& list) override {
+        const auto element = ListOf(list);
+        if (!element || !Usable(element->_view))
+            return 0;
+        GtkTreeView* view = GTK_TREE_VIEW(element->_view);
+        int y = 0;
+        if (const int count = element->ShownItemCount()) {
+            TRowPlace last;
+            if (!FindItem(list, count - 1, last))
+                return 0;
+            y = last.cell.y + last.cell.height;
+        }
+        GdkWindow* rows = gtk_tree_view_get_bin_window(view);
+        if (y + 10 >= gdk_window_get_height(rows))
+            return 0;
+        int x = 0, top = 0;
+        gdk_window_get_origin(rows, &x, &top);
+        GtkTreeSelection* selection = gtk_tree_view_get_selection(view);
+        SingleClickAt(x + 20, top + y + 10, 1);
+        const bool done = PumpUntil(
+            [selection] { return gtk_tree_selection_count_selected_rows(selection) == 0; },
+            kActionTimeout);
+        PumpPending();
+        return done ? 1 : 0;
+    }
+
+    std::vector<String> ShownItems(const Ref<TGadget>& list) override {
+        std::vector<String> texts;
+        const auto element = ListOf(list);
+        GtkTreeModel* model = element && element->_view
+                                  ? gtk_tree_view_get_model(GTK_TREE_VIEW(element->_view))
+                                  : nullptr;
+        GtkTreeIter row;
+        for (bool more = model && gtk_tree_model_get_iter_first(model, &row); more;
+             more = gtk_tree_model_iter_next(model, &row)) {
+            gchar* text = nullptr;
+            gtk_tree_model_get(model, &row, TGtkListBox::ColumnText, &text, -1);
+            texts.push_back(FromUtf8(text ? text : ""));
+            g_free(text);
+        }
+        return texts;
     }
 };
 

@@ -1,5 +1,6 @@
 // The headless user of the item gadgets: the simulated user's clicks, and the rows the
 // headless elements keep.
+#include "gui/headless/HeadlessListBox.h"
 #include "gui/headless/HeadlessTreeView.h"
 #include "gui/headless/HeadlessUser.h"
 
@@ -56,6 +57,29 @@ class THeadlessItemUser : public TPlatformItemUser {
         if (view && view->Alive() && view->_root)
             AddShownRows(*view->_root, {}, rows);
         return rows;
+    }
+
+    int ClickItem(const Ref<TGadget>& list, int index, int modifiers) override {
+        return UserSelectItem(list, index, modifiers);
+    }
+
+    // The first click of the two chooses the item.
+    int DoubleClickItem(const Ref<TGadget>& list, int index) override {
+        return UserSelectItem(list, index) ? UserDoubleClickItem(list, index) : 0;
+    }
+
+    int RightClickItem(const Ref<TGadget>& list, int index) override {
+        return UserRightClickItem(list, index);
+    }
+
+    int ClickBelowItems(const Ref<TGadget>& list) override { return UserClickEmpty(list); }
+
+    std::vector<String> ShownItems(const Ref<TGadget>& list) override {
+        std::vector<String> texts;
+        if (const auto element = Cast<THeadlessItemGadget>(RealGadget(list)))
+            for (const NativeItem& item : element->_items)
+                texts.push_back(item.text);
+        return texts;
     }
 };
 
