@@ -2,6 +2,7 @@
 // not have yet are left out: the core refuses them by name, so that a program learns at once
 // what it lacks.
 #include "GtkButton.h"
+#include "GtkComboBox.h"
 #include "GtkGUIDriver.h"
 #include "GtkLabel.h"
 #include "GtkListBox.h"
@@ -25,6 +26,7 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
         m[ClassListBox] = MakeGadget<TGtkListBox>;
+        m[ClassComboBox] = MakeGadget<TGtkComboBox>;
         m[ClassTreeView] = MakeGadget<TGtkTreeView>;
         m[ClassTreeNode] = MakeTreeNode<TGtkTreeNode>;
         return made;

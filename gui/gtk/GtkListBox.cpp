@@ -70,21 +70,12 @@ int TGtkListBox::FreeElement() {
     return 0;
 }
 
-bool TGtkListBox::Row(int index, GtkTreeIter& row) {
-    return _store && gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(_store), &row, nullptr, index);
-}
-
-GdkPixbuf* TGtkListBox::Icon(int index) const {
-    const auto strip = Cast<TGtkIconStrip>(_icons);
-    return strip ? strip->Icon(index) : nullptr;
-}
-
 void TGtkListBox::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
     gchar* markup = TipMarkup(tip);
     ++_busy;
     gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                      ColumnTip, markup, ColumnIcon, Icon(icon), ColumnIconIndex,
-                                      icon, -1);
+                                      ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
+                                      ColumnIconIndex, icon, -1);
     --_busy;
     g_free(markup);
     SettleSelection(false);
@@ -92,17 +83,17 @@ void TGtkListBox::InsertNativeItem(int index, const String& text, const String& 
 
 void TGtkListBox::SetNativeItem(int index, const String& text, const String& tip, int icon) {
     GtkTreeIter row;
-    if (!Row(index, row))
+    if (!NthRow(_store, index, row))
         return;
     gchar* markup = TipMarkup(tip);
     gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnTip, markup,
-                       ColumnIcon, Icon(icon), ColumnIconIndex, icon, -1);
+                       ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex, icon, -1);
     g_free(markup);
 }
 
 void TGtkListBox::RemoveNativeItem(int index) {
     GtkTreeIter row;
-    if (!Row(index, row))
+    if (!NthRow(_store, index, row))
         return;
     ++_busy;
     gtk_list_store_remove(_store, &row);
@@ -140,16 +131,7 @@ int TGtkListBox::NativeItemState(int index) {
     return selected ? ItemStateSelected : 0;
 }
 
-void TGtkListBox::ShowIconStrip() {
-    GtkTreeModel* model = GTK_TREE_MODEL(_store);
-    GtkTreeIter row;
-    for (bool more = model && gtk_tree_model_get_iter_first(model, &row); more;
-         more = gtk_tree_model_iter_next(model, &row)) {
-        int icon = -1;
-        gtk_tree_model_get(model, &row, ColumnIconIndex, &icon, -1);
-        gtk_list_store_set(_store, &row, ColumnIcon, Icon(icon), -1);
-    }
-}
+void TGtkListBox::ShowIconStrip() { ShowStripIcons(_store, _icons, ColumnIcon, ColumnIconIndex); }
 
 void TGtkListBox::SelectionMoved() {
     // One click may change the selection in several steps; the program hears of it once.

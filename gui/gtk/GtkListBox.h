@@ -5,7 +5,7 @@
 // without changing the selection.
 #pragma once
 
-#include "GtkIconStrip.h"
+#include "GtkItemStore.h"
 #include "GtkRowView.h"
 
 #include "gui/PlatformItemGadget.h"
@@ -51,10 +51,6 @@ class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
     int NativeItemState(int index) override;
     void ShowIconStrip() override;
     int FreeElement() override;
-
-  private:
-    bool Row(int index, GtkTreeIter& row);
-    GdkPixbuf* Icon(int index) const;
 };
 
 } // namespace vandro

@@ -1,10 +1,11 @@
-// The Win32 user of the item gadgets: clicks on the items of a tree control with real input,
-// and the items the control shows.
+// The Win32 user of the item gadgets: clicks on the items of tree and list controls with real
+// input, and the items the controls show.
 #include "WindowsUser.h"
 
 #include "gui/windows/WindowsTreeView.h"
 
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "tests/support/PlatformUser.h"
 
@@ -92,6 +93,46 @@ void AddShownItems(HWND tree, HTREEITEM above, const String& indent, std::vector
     }
 }
 
+// The list control of a list box; null when it is gone.
+HWND ListOf(const Ref<TGadget>& list) {
+    const HWND hwnd = ElementOf(list);
+    return hwnd && RealGadget(list)->Class() == ClassListBox ? hwnd : nullptr;
+}
+
+int ItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+// The item's row in the list's client area; false for an index outside the items.
+bool ItemRect(HWND list, int index, RECT& rect) {
+    rect = RECT{};
+    rect.left = LVIR_BOUNDS;
+    return index >= 0 && index < ItemCount(list) &&
+           SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(&rect)) != 0;
+}
+
+// A point of the item's row on the screen, where its text is.
+bool ItemPoint(HWND list, int index, POINT& screen) {
+    RECT rect;
+    if (!Reachable(list) || !ItemRect(list, index, rect))
+        return false;
+    screen = POINT{rect.left + 20, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list, &screen);
+    return true;
+}
+
+bool ItemSelected(HWND list, int index) {
+    return (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) &
+            LVIS_SELECTED) != 0;
+}
+
+void HoldKey(WORD key, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
 Ref<TGadget> TreeGadget(const Ref<TGadget>& node) {
     return Ref<TGadget>(Cast<TWindowsTreeNode>(node)->Tree());
 }
@@ -153,6 +194,77 @@ class TWindowsItemUser : public TPlatformItemUser {
         if (const HWND hwnd = ElementOf(tree))
             AddShownItems(hwnd, TVI_ROOT, {}, rows);
         return rows;
+    }
+
+    int ClickItem(const Ref<TGadget>& list, int index, int modifiers) override {
+        const HWND hwnd = ListOf(list);
+        POINT screen{};
+        if (!hwnd || !ItemPoint(hwnd, index, screen))
+            return 0;
+        // With Ctrl a click flips the item in a list of several; otherwise it chooses it.
+        const bool wanted = (modifiers & 2) ? !ItemSelected(hwnd, index) : true;
+        AwaitSingleClick();
+        if (modifiers & 2)
+            HoldKey(VK_CONTROL, true);
+        ClickAt(GetAncestor(hwnd, GA_ROOT), screen);
+        if (modifiers & 2)
+            HoldKey(VK_CONTROL, false);
+        const bool done = PumpWhile([&] { return ItemSelected(hwnd, index) == wanted; });
+        PumpFor(20);
+        return done ? 1 : 0;
+    }
+
+    int DoubleClickItem(const Ref<TGadget>& list, int index) override {
+        const HWND hwnd = ListOf(list);
+        POINT screen{};
+        if (!hwnd || !ItemPoint(hwnd, index, screen))
+            return 0;
+        AwaitSingleClick();
+        DoubleClickAt(GetAncestor(hwnd, GA_ROOT), screen);
+        return PumpUntilEmitted(GadgetAction, list) ? 1 : 0;
+    }
+
+    int RightClickItem(const Ref<TGadget>& list, int index) override {
+        const HWND hwnd = ListOf(list);
+        POINT screen{};
+        if (!hwnd || !ItemPoint(hwnd, index, screen))
+            return 0;
+        AwaitSingleClick();
+        RightClickAt(GetAncestor(hwnd, GA_ROOT), screen);
+        return PumpUntilEmitted(GadgetMenu, list) ? 1 : 0;
+    }
+
+    int ClickBelowItems(const Ref<TGadget>& list) override {
+        const HWND hwnd = ListOf(list);
+        if (!hwnd || !Reachable(hwnd))
+            return 0;
+        RECT client{}, last{};
+        GetClientRect(hwnd, &client);
+        POINT point{20, ItemRect(hwnd, ItemCount(hwnd) - 1, last) ? last.bottom + 10 : 10};
+        if (point.y >= client.bottom)
+            return 0;
+        ClientToScreen(hwnd, &point);
+        AwaitSingleClick();
+        ClickAt(GetAncestor(hwnd, GA_ROOT), point);
+        const bool done =
+            PumpWhile([hwnd] { return SendMessageW(hwnd, LVM_GETSELECTEDCOUNT, 0, 0) == 0; });
+        PumpFor(20);
+        return done ? 1 : 0;
+    }
+
+    std::vector<String> ShownItems(const Ref<TGadget>& list) override {
+        std::vector<String> texts;
+        const HWND hwnd = ListOf(list);
+        for (int index = 0; hwnd && index < ItemCount(hwnd); ++index) {
+            wchar_t text[1024] = {};
+            LVITEMW item{};
+            item.pszText = text;
+            item.cchTextMax = 1024;
+            SendMessageW(hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&item));
+            texts.push_back(FromWide(text));
+        }
+        return texts;
     }
 };
 
