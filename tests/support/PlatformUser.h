@@ -73,7 +73,10 @@ class TPlatformItemUser : public TObject {
     virtual int DoubleClickItem(const Ref<TGadget>& list, int index) = 0;
     virtual int RightClickItem(const Ref<TGadget>& list, int index) = 0;
     virtual int ClickBelowItems(const Ref<TGadget>& list) = 0;
-    // The texts of the items a list shows, in order.
+    // Opens a combo box's list and clicks the item; types lower-case letters into its field.
+    virtual int ChooseComboItem(const Ref<TGadget>& combo, int index) = 0;
+    virtual int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) = 0;
+    // The texts of the items a list or a combo box shows, in order.
     virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
 };
 

@@ -1,12 +1,15 @@
 // The GTK user of the item gadgets: clicks on the rows of a tree through the X server, and
 // the rows the tree's widget shows.
 #include "GtkUserInput.h"
+#include "gui/gtk/GtkComboBox.h"
 #include "gui/gtk/GtkListBox.h"
 #include "gui/gtk/GtkTreeView.h"
 
 #include "gui/GadgetCreation.h"
 #include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
+
+#include <chrono>
 
 namespace vandro {
 
@@ -127,6 +130,34 @@ int RightClick(const TRowPlace& place, const Ref<TGadget>& gadget) {
     return raised ? 1 : 0;
 }
 
+// The menu a combo box pops up its items in, once it shows; null when none does.
+GtkWidget* ComboPopup(GtkWidget* combo) {
+    GtkWidget* shown = nullptr;
+    PumpUntil(
+        [combo, &shown] {
+            GList* menus = gtk_menu_get_for_attach_widget(combo);
+            for (GList* menu = menus; menu; menu = menu->next)
+                if (gtk_widget_get_mapped(GTK_WIDGET(menu->data)))
+                    shown = GTK_WIDGET(menu->data);
+            return shown != nullptr;
+        },
+        kActionTimeout);
+    return shown;
+}
+
+// The screen point of a widget's rectangle at (dx, dy) from its left and top; dx below 0
+// counts from its right.
+bool PointIn(GtkWidget* widget, int dx, int dy, int& x, int& y) {
+    int cx = 0, cy = 0;
+    if (!ScreenCentre(widget, cx, cy))
+        return false;
+    const int w = gtk_widget_get_allocated_width(widget);
+    const int h = gtk_widget_get_allocated_height(widget);
+    x = cx - w / 2 + (dx < 0 ? w + dx : dx);
+    y = cy - h / 2 + dy;
+    return true;
+}
+
 class TGtkItemUser : public TPlatformItemUser {
   public:
     int ChooseNode(const Ref<TGadget>& node) override {
@@ -228,12 +259,67 @@ class TGtkItemUser : public TPlatformItemUser {
         return done ? 1 : 0;
     }
 
+    int ChooseComboItem(const Ref<TGadget>& combo, int index) override {
+        const auto element = Cast<TGtkComboBox>(RealGadget(combo));
+        if (!element || !Usable(element->_widget) || index < 0 ||
+            index >= element->ShownItemCount())
+            return 0;
+        GtkWidget* widget = element->_widget;
+        PumpUntil([widget] { return gtk_widget_get_allocated_width(widget) > 1; }, kActionTimeout);
+        // The button that opens the list is the right end of an editable one, all of another.
+        int x = 0, y = 0;
+        PointIn(widget, element->Entry() ? -12 : 12, gtk_widget_get_allocated_height(widget) / 2, x,
+                y);
+        SingleClickAt(x, y, 1);
+        GtkWidget* popup = ComboPopup(widget);
+        GList* items = popup ? gtk_container_get_children(GTK_CONTAINER(popup)) : nullptr;
+        GtkWidget* item = static_cast<GtkWidget*>(g_list_nth_data(items, index));
+        g_list_free(items);
+        if (!item ||
+            !PumpUntil([item] { return gtk_widget_get_allocated_width(item) > 1; }, kActionTimeout))
+            return 0;
+        // GTK takes a release soon after the opening as the end of the opening click.
+        const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(520);
+        PumpUntil([settled] { return std::chrono::steady_clock::now() >= settled; }, 600);
+        ScreenCentre(item, x, y);
+        SingleClickAt(x, y, 1);
+        const bool chosen = PumpUntil(
+            [widget, index] { return gtk_combo_box_get_active(GTK_COMBO_BOX(widget)) == index; },
+            kActionTimeout);
+        PumpUntil([popup] { return !gtk_widget_get_mapped(popup); }, kActionTimeout);
+        PumpPending();
+        return chosen ? 1 : 0;
+    }
+
+    int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) override {
+        const auto element = Cast<TGtkComboBox>(RealGadget(combo));
+        GtkWidget* entry = element ? element->Entry() : nullptr;
+        int x = 0, y = 0;
+        if (!entry || !Usable(entry) || !ScreenCentre(entry, x, y))
+            return 0;
+        // The middle of a short text's field lies past its end, where the letters go.
+        SingleClickAt(x, y, 1);
+        if (!PumpUntil([entry] { return gtk_widget_has_focus(entry); }, kActionTimeout))
+            return 0;
+        const String before = FromUtf8(gtk_entry_get_text(GTK_ENTRY(entry)));
+        for (char16_t letter : letters)
+            TypeKey(letter - u'a' + 'A', 0);
+        const String wanted = before + letters;
+        const bool typed = PumpUntil(
+            [entry, &wanted] { return FromUtf8(gtk_entry_get_text(GTK_ENTRY(entry))) == wanted; },
+            kActionTimeout);
+        PumpPending();
+        return typed ? 1 : 0;
+    }
+
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
-        const auto element = ListOf(list);
-        GtkTreeModel* model = element && element->_view
-                                  ? gtk_tree_view_get_model(GTK_TREE_VIEW(element->_view))
-                                  : nullptr;
+        const Ref<TGadget> real = RealGadget(list);
+        GtkTreeModel* model = nullptr;
+        if (const auto element = Cast<TGtkListBox>(real); element && element->_view)
+            model = gtk_tree_view_get_model(GTK_TREE_VIEW(element->_view));
+        if (const auto element = Cast<TGtkComboBox>(real); element && element->_widget)
+            model = gtk_combo_box_get_model(GTK_COMBO_BOX(element->_widget));
         GtkTreeIter row;
         for (bool more = model && gtk_tree_model_get_iter_first(model, &row); more;
              more = gtk_tree_model_iter_next(model, &row)) {

@@ -74,6 +74,14 @@ class THeadlessItemUser : public TPlatformItemUser {
 
     int ClickBelowItems(const Ref<TGadget>& list) override { return UserClickEmpty(list); }
 
+    int ChooseComboItem(const Ref<TGadget>& combo, int index) override {
+        return UserSelectItem(combo, index);
+    }
+
+    int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) override {
+        return UserTypeText(combo, letters) == static_cast<int>(letters.size()) ? 1 : 0;
+    }
+
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
         if (const auto element = Cast<THeadlessItemGadget>(RealGadget(list)))
