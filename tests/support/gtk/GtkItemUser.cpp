@@ -71,6 +71,13 @@ bool FindItem(const Ref<TGadget>& list, int index, TRowPlace& place) {
     return FindRow(element->_view, gtk_tree_path_new_from_indices(index, -1), place);
 }
 
+// Waits until the list has worked out the selection a click changed, and reported it.
+void AwaitSettled(const Ref<TGadget>& list) {
+    const auto element = ListOf(list);
+    PumpUntil([&element] { return !element || element->_settling == 0; }, kActionTimeout);
+    PumpPending();
+}
+
 bool Selected(const TRowPlace& place) {
     return gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(place.view), place.path);
 }
@@ -219,7 +226,7 @@ class TGtkItemUser : public TPlatformItemUser {
         const bool wanted = (modifiers & 2) ? !Selected(place) : true;
         SingleClickAt(place.X(8), place.Y(), 1, modifiers);
         const bool done = PumpUntil([&] { return Selected(place) == wanted; }, kActionTimeout);
-        PumpPending();
+        AwaitSettled(list);
         return done ? 1 : 0;
     }
 
@@ -255,7 +262,7 @@ class TGtkItemUser : public TPlatformItemUser {
         const bool done = PumpUntil(
             [selection] { return gtk_tree_selection_count_selected_rows(selection) == 0; },
             kActionTimeout);
-        PumpPending();
+        AwaitSettled(list);
         return done ? 1 : 0;
     }
 
@@ -295,7 +302,16 @@ class TGtkItemUser : public TPlatformItemUser {
         const auto element = Cast<TGtkComboBox>(RealGadget(combo));
         GtkWidget* entry = element ? element->Entry() : nullptr;
         int x = 0, y = 0;
-        if (!entry || !Usable(entry) || !ScreenCentre(entry, x, y))
+        if (!entry || !Usable(entry))
+            return 0;
+        // The field takes the focus in an active window, once it is laid out.
+        GtkWindow* window = GTK_WINDOW(gtk_widget_get_toplevel(entry));
+        PumpUntil(
+            [entry, window] {
+                return gtk_widget_get_allocated_width(entry) > 1 && gtk_window_is_active(window);
+            },
+            kActionTimeout);
+        if (!ScreenCentre(entry, x, y))
             return 0;
         // The middle of a short text's field lies past its end, where the letters go.
         SingleClickAt(x, y, 1);

@@ -2,6 +2,7 @@
 // input, and the items the controls show.
 #include "WindowsUser.h"
 
+#include "gui/windows/WindowsComboBox.h"
 #include "gui/windows/WindowsTreeView.h"
 
 #include "events/EventIds.h"
@@ -252,8 +253,82 @@ class TWindowsItemUser : public TPlatformItemUser {
         return done ? 1 : 0;
     }
 
+    int ChooseComboItem(const Ref<TGadget>& combo, int index) override {
+        const auto element = Cast<TWindowsComboBox>(RealGadget(combo));
+        const HWND inner = element ? element->_comboHwnd : nullptr;
+        if (!inner || !Reachable(element->_hwnd) || index < 0 ||
+            index >= static_cast<int>(SendMessageW(inner, CB_GETCOUNT, 0, 0)))
+            return 0;
+        // The button that drops the list down is the right end of an editable one, all of
+        // another.
+        RECT area{};
+        GetClientRect(inner, &area);
+        POINT button{element->_editHwnd ? area.right - 8 : area.right / 2, area.bottom / 2};
+        ClientToScreen(inner, &button);
+        AwaitSingleClick();
+        ClickAt(GetAncestor(inner, GA_ROOT), button);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!PumpWhile(
+                [&] { return GetComboBoxInfo(inner, &info) && IsWindowVisible(info.hwndList); }))
+            return 0;
+        RECT row{};
+        SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&row));
+        POINT item{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        ClientToScreen(info.hwndList, &item);
+        AwaitSingleClick();
+        ClickAt(nullptr, item);
+        const bool chosen =
+            PumpWhile([inner, index] { return SendMessageW(inner, CB_GETCURSEL, 0, 0) == index; });
+        PumpFor(20);
+        return chosen ? 1 : 0;
+    }
+
+    int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) override {
+        const auto element = Cast<TWindowsComboBox>(RealGadget(combo));
+        const HWND edit = element ? element->_editHwnd : nullptr;
+        if (!edit || !Reachable(element->_hwnd))
+            return 0;
+        RECT area{};
+        GetClientRect(edit, &area);
+        // Past a short text's end, where the letters go.
+        POINT point{area.right - 4, area.bottom / 2};
+        ClientToScreen(edit, &point);
+        AwaitSingleClick();
+        ClickAt(GetAncestor(edit, GA_ROOT), point);
+        if (!PumpWhile([edit] { return GetFocus() == edit; }))
+            return 0;
+        const auto shown = [edit] {
+            wchar_t text[256] = {};
+            GetWindowTextW(edit, text, 256);
+            return FromWide(text);
+        };
+        const String wanted = shown() + letters;
+        for (char16_t letter : letters)
+            TypeKey(static_cast<WORD>(letter - u'a' + 'A'));
+        const bool typed = PumpWhile([&] { return shown() == wanted; });
+        PumpFor(20);
+        return typed ? 1 : 0;
+    }
+
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
+        if (const auto combo = Cast<TWindowsComboBox>(RealGadget(list))) {
+            const HWND inner = combo->_comboHwnd;
+            const int count = inner ? static_cast<int>(SendMessageW(inner, CB_GETCOUNT, 0, 0)) : 0;
+            for (int index = 0; index < count; ++index) {
+                wchar_t text[1024] = {};
+                COMBOBOXEXITEMW item{};
+                item.mask = CBEIF_TEXT;
+                item.iItem = index;
+                item.pszText = text;
+                item.cchTextMax = 1024;
+                SendMessageW(combo->_hwnd, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+                texts.push_back(FromWide(text));
+            }
+            return texts;
+        }
         const HWND hwnd = ListOf(list);
         for (int index = 0; hwnd && index < ItemCount(hwnd); ++index) {
             wchar_t text[1024] = {};
