@@ -1,5 +1,5 @@
-// The item gadgets on GTK: the widgets behind them, their colours on the screen, and a hundred
-// of each made and freed with their items, which leave no widget and no object behind.
+// The item gadgets on GTK: the widgets behind them, their colours and icons, and a hundred of
+// each made and freed with their items, which leave no widget and no object behind.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkTreeView.h"
@@ -104,6 +104,36 @@ TEST_F(GtkItemKindsTest, AHundredTreesMadeAndFreedLeaveNoWidgetAndNoNodeBehind) 
         FreeGadget(tree);
     }
     PumpPending();
+    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
+    EXPECT_EQ(TObject::LiveObjects(), objects);
+}
+
+TEST_F(GtkItemKindsTest, AHundredListsAndCombosMadeAndFreedLeaveNoWidgetAndNoObjectBehind) {
+    auto pixmap = TPixmap::Create(32, 16, 6, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF808080u));
+    const auto strip = OpenIconStrip(pixmap);
+    int widgets = 0;
+    long objects = 0;
+    // What the first round makes once (a tooltip, say) stays; the counts start after it.
+    for (int round = 0; round <= 100; ++round) {
+        if (round == 1) {
+            Drain();
+            widgets = GtkDriver().liveWidgets;
+            objects = TObject::LiveObjects();
+        }
+        const auto list = CreateListBox(10, 10, 120, 150, window, round % 2);
+        const auto combo = CreateComboBox(140, 10, 120, 30, window, round % 2);
+        for (const auto& gadget : {list, combo}) {
+            SetGadgetIconStrip(gadget, strip);
+            AddGadgetItem(gadget, u"Eins", 0, 0, u"Tipp");
+            AddGadgetItem(gadget, u"Zwei", 0, 1);
+            SelectGadgetItem(gadget, 1);
+        }
+        PumpPending();
+        FreeGadget(list);
+        FreeGadget(combo);
+    }
+    Drain();
     EXPECT_EQ(GtkDriver().liveWidgets, widgets);
     EXPECT_EQ(TObject::LiveObjects(), objects);
 }
