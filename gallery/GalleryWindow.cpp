@@ -2,8 +2,8 @@
 
 #include "events/EventIds.h"
 #include "events/EventQueue.h"
+#include "gui/CanvasPainter.h"
 #include "gui/Toolkit.h"
-#include "gui/windows/WindowsCanvasGraphics.h"
 #include "runtime/Boxed.h"
 
 #include <vector>
@@ -21,6 +21,9 @@ struct Gallery {
     Ref<TGadget> stepperLabel;
     Ref<TGadget> status;
     Ref<TGadget> tabs;
+    // What the canvas draws besides its bars.
+    Ref<TGuiFont> canvasFont;
+    Ref<TPixmap> canvasIcons;
     // What each tab shows.
     std::vector<std::vector<Ref<TGadget>>> pages;
 };
@@ -182,23 +185,29 @@ void RightColumn(const Ref<TGadget>& w) {
     auto inner = CreatePanel(8, 32, 140, 30, group, PanelRaisedBorder, u"");
     SetGadgetColor(inner, 230, 240, 200);
     g.canvas = CreateCanvas(450, 270, 320, 190, w, 0);
+    g.canvasFont = LoadGuiFont(u"Arial", 11, 1);
+    g.canvasIcons = IconPixmap(false);
 }
 
 void PaintCanvas() {
     Gallery& g = State();
-    const auto graphics = Cast<TWindowsCanvasGraphics>(CanvasGraphicsOf(g.canvas));
-    if (!graphics)
+    const auto painter = Cast<TCanvasPainter>(CanvasGraphicsOf(g.canvas));
+    if (!painter)
         return;
     const int w = GadgetClientWidth(g.canvas);
     const int h = GadgetClientHeight(g.canvas);
-    graphics->FillRect(0, 0, w, h, 0x302018);
+    painter->FillRect(0, 0, w, h, 0x302018);
     const int value = SliderValue(g.trackbar);
     for (int i = 0; i < 10; ++i) {
-        const int bar = (i * 37 + value * 3) % (h - 40) + 10;
+        const int bar = (i * 37 + value * 3) % (h - 74) + 10;
         const int colour = (40 + i * 20) | ((200 - i * 15) << 8) | ((80 + i * 17) << 16);
-        graphics->FillRect(12 + i * 30, h - 12 - bar, 22, bar, colour);
+        painter->FillRect(12 + i * 30, h - 12 - bar, 22, bar, colour);
+        painter->FrameRect(12 + i * 30, h - 12 - bar, 22, bar, 0xF0F0F0);
     }
-    graphics->WriteText(12, 8, u"Leinwand: vom Programm gemalt", 0xF0F0F0);
+    painter->DrawLine(6, h - 12, w - 7, h - 12, 0xF0F0F0);
+    painter->DrawLine(6, h - 12 - value, w - 7, h - 12 - value, 0x40C0F0);
+    painter->DrawString(12, 8, u"Leinwand: vom Programm gemalt", g.canvasFont, 0xF0F0F0);
+    painter->DrawPixmap(g.canvasIcons, w - 8 * kIcon - 12, 34);
 }
 
 } // namespace

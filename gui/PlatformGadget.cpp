@@ -48,6 +48,9 @@ int TPlatformGadget::Query(int which) {
 int TPlatformGadget::Free() {
     // The platform's registry may hold the last reference to this gadget.
     const Ref<TGadget> self(this);
+    if (_painter)
+        _painter->Detach();
+    _painter = nullptr;
     FreeElement();
     UnbindHotKey(_hotkey);
     _hotkey = nullptr;
@@ -127,6 +130,19 @@ int TPlatformGadget::SetHotKey(int key, int modifiers) {
                      GadgetWindowHandle(self));
     return 0;
 }
+
+Object TPlatformGadget::AttachGraphics(int flags) {
+    if (_painter)
+        _painter->Detach();
+    _painter = NewPainter();
+    if (_painter)
+        _painter->_flags = flags;
+    return {};
+}
+
+Object TPlatformGadget::CanvasGraphics() { return _painter; }
+
+Ref<TCanvasPainter> TPlatformGadget::NewPainter() { return {}; }
 
 int TPlatformGadget::BorderWidth() { return 0; }
 

@@ -4,6 +4,7 @@
 // native hooks that show it. The driver-neutral creation steps of TPlatformDriver work on it.
 #pragma once
 
+#include "CanvasPainter.h"
 #include "Gadget.h"
 #include "GuiFont.h"
 #include "HotKey.h"
@@ -41,6 +42,10 @@ class TPlatformGadget : public TGadget {
     int SetEnabled(int enabled) override;
     // A gadget's key raises GadgetAction on it in its window; key 0 only removes it.
     int SetHotKey(int key, int modifiers) override;
+    // A new painter with the flags, in place of (and releasing) the one before; answers null.
+    Object AttachGraphics(int flags) override;
+    // The painter; null before graphics are attached and where the element cannot be painted.
+    Object CanvasGraphics() override;
 
     // Its own operations.
     // The width of the element's border on each side, inside its rectangle.
@@ -69,6 +74,8 @@ class TPlatformGadget : public TGadget {
     int _enabled = 1;
     // Nonzero while a group around the gadget is disabled.
     int _forcedisable = 0;
+    // Released when the gadget is freed.
+    Ref<TCanvasPainter> _painter;
 
   protected:
     // The native half. The handle number of the element (client 0) or of the client area its
@@ -89,6 +96,8 @@ class TPlatformGadget : public TGadget {
     virtual int ShowBackground(int on);
     // Shows the element enabled (1) or disabled (0); answers 1 when that changed what it shows.
     virtual int ShowEnabled(int enabled);
+    // The platform's painter bound to the element; null (the default) where it has none.
+    virtual Ref<TCanvasPainter> NewPainter();
 };
 
 // A colour as red + (green << 8) + (blue << 16), each part taken modulo 256.

@@ -14,6 +14,7 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationFunctions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuGadget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuShortcut.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NavigationGate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlatformGadget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusLine.cpp

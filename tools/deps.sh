@@ -1,4 +1,5 @@
-# Sourced by tools/test and tools/play: installs the Debian packages Vandro needs, when missing.
+# Sourced by tools/test and tools/launch.sh: installs the Debian packages Vandro needs, when
+# missing.
 # shellcheck disable=SC2034  # the variables are for the scripts that source this file
 
 # Building the native tree on GTK 3 and the Windows tree for Wine, and running either on a
@@ -10,10 +11,12 @@ VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-ming
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
 # xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb.
 # dpkg-dev (dpkg-shlibdeps) lets cpack make the Debian package; desktop-file-utils and lintian
-# check it.
+# check it. WebKitGTK is loaded at run time by the HTML view only, which the game has none of.
+# The accessibility tests read the windows over AT-SPI in a D-Bus session of their own.
 VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
                       libclang-rt-14-dev xdotool libxtst-dev imagemagick dpkg-dev
-                      desktop-file-utils lintian)
+                      desktop-file-utils lintian libwebkit2gtk-4.1-0 at-spi2-core
+                      libatspi2.0-dev dbus)
 
 # vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
 vandro_install_packages() {

@@ -2,8 +2,10 @@
 // not have yet are left out: the core refuses them by name, so that a program learns at once
 // what it lacks.
 #include "GtkButton.h"
+#include "GtkCanvas.h"
 #include "GtkComboBox.h"
 #include "GtkGUIDriver.h"
+#include "GtkHTMLView.h"
 #include "GtkLabel.h"
 #include "GtkListBox.h"
 #include "GtkMenu.h"
@@ -23,12 +25,14 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassWindow] = MakeGadget<TGtkWindow>;
         m[ClassButton] = MakeGadget<TGtkButton>;
         m[ClassPanel] = MakeGadget<TGtkPanel>;
+        m[ClassHTMLView] = MakeGadget<TGtkHTMLView>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
         m[ClassListBox] = MakeGadget<TGtkListBox>;
         m[ClassComboBox] = MakeGadget<TGtkComboBox>;
         m[ClassTreeView] = MakeGadget<TGtkTreeView>;
         m[ClassTreeNode] = MakeTreeNode<TGtkTreeNode>;
+        m[ClassCanvas] = MakeGadget<TGtkCanvas>;
         return made;
     }();
     return kinds;

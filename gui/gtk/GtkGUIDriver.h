@@ -1,7 +1,7 @@
 // The gadget driver of the GTK 3 platform. It backs the desktop, windows, menus, buttons,
-// labels, panels, tree views, list boxes and combo boxes with GTK widgets; the other gadget
-// kinds raise a runtime error naming the kind. Its state (the handle registry, the desktop, the
-// default font, the count of live widgets) is kept in one place.
+// labels, panels and canvases, tree views, list boxes, combo boxes and HTML views with GTK
+// widgets; the other gadget kinds raise a runtime error naming the kind. Its state (the handle
+// registry, the desktop, the default font, the count of live widgets) is kept in one place.
 #pragma once
 
 #include "GtkFont.h"

@@ -51,6 +51,13 @@ void SetItemText(GtkWidget* item, const String& text) {
     gtk_widget_show_all(child);
 }
 
+// Every item that can take a mark is a check item, but a screen reader should announce it as
+// one only while it carries the mark: "Spiel beenden" is no toggle.
+void ShowRole(GtkWidget* item, bool checked) {
+    atk_object_set_role(gtk_widget_get_accessible(item),
+                        checked ? ATK_ROLE_CHECK_MENU_ITEM : ATK_ROLE_MENU_ITEM);
+}
+
 } // namespace
 
 TGtkMenu::~TGtkMenu() {
@@ -79,6 +86,7 @@ GtkWidget* TGtkMenu::NewItemWidget(const TGtkMenu& above, const String& text) {
         ApplyCss(item, look,
                  u"check:not(:checked){-gtk-icon-source:none;-gtk-icon-shadow:none;"
                  u"background:none;border-color:transparent;box-shadow:none;}");
+        ShowRole(item, false);
     }
     SetItemText(item, text);
     return item;
@@ -117,6 +125,7 @@ void TGtkMenu::ShowChecked(bool checked) {
         g_signal_handlers_block_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
         gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(_itemWidget), checked ? TRUE : FALSE);
         g_signal_handlers_unblock_by_func(_itemWidget, reinterpret_cast<gpointer>(OnChosen), this);
+        ShowRole(_itemWidget, checked);
     }
 }
 

@@ -28,7 +28,7 @@ class TGtkPanel : public TGtkGadget {
     int BorderWidth() override;
 
     // Paints the background: colour, then the image by its layout.
-    void Paint(cairo_t* cairo);
+    virtual void Paint(cairo_t* cairo);
 
     // 0 plain panel, 1 group panel.
     int _type = 0;

@@ -1,5 +1,7 @@
 #include "HeadlessCanvas.h"
 
+#include "HeadlessCanvasPainter.h"
+
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 
@@ -14,6 +16,8 @@ int THeadlessCanvas::Activate(int command) {
 }
 
 int THeadlessCanvas::Class() { return ClassCanvas; }
+
+Ref<TCanvasPainter> THeadlessCanvas::NewPainter() { return New<THeadlessCanvasPainter>(); }
 
 Ref<TGadget> THeadlessCanvas::Create(const Ref<TGadget>& group, int style, const String& text) {
     return THeadlessPanel::Create(group, style | PanelCanvasStyle | PanelActive, text);

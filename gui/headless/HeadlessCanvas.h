@@ -1,5 +1,6 @@
 // A canvas: a panel the program paints itself. It never paints a background, and each time
-// the platform asks it to paint it raises one "GadgetPaint".
+// the platform asks it to paint it raises one "GadgetPaint"; its painter records what the
+// program draws.
 #pragma once
 
 #include "HeadlessPanel.h"
@@ -18,6 +19,10 @@ class THeadlessCanvas : public THeadlessPanel {
 
     // A paint has been asked for and not yet done.
     int _invalid = 0;
+
+  protected:
+    // One that records what the program draws.
+    Ref<TCanvasPainter> NewPainter() override;
 };
 
 } // namespace vandro

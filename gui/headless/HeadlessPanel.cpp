@@ -39,10 +39,8 @@ int THeadlessPanel::Class() { return ClassPanel; }
 
 Object THeadlessPanel::AttachGraphics(int flags) {
     _graphicsflags = flags;
-    return {};
+    return THeadlessGadget::AttachGraphics(flags);
 }
-
-Object THeadlessPanel::CanvasGraphics() { return {}; }
 
 Ref<TGadget> THeadlessPanel::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;

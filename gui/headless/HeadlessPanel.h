@@ -26,9 +26,8 @@ class THeadlessPanel : public THeadlessGadget {
     // The background image; its flags' low three bits choose the layout.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
-    // Keeps the flags; the headless platform has no graphics to attach, so it answers null.
+    // Keeps the flags; a plain panel has no painter (a canvas has).
     Object AttachGraphics(int flags) override;
-    Object CanvasGraphics() override;
 
     // The THeadlessGadget slots it overrides.
     // Style 3 is a group frame, bit 4 makes the panel report mouse and keys, bit 8 a canvas.

@@ -1,32 +1,34 @@
-// The least graphics a canvas needs: a drawing target bound to the canvas's window with the
-// flags the program attached it with, released with the canvas. It draws filled rectangles and
-// one line of text in the window's client area, straight onto the screen (no back buffer, no
-// pens, images, clipping or transforms); everything else a graphics layer would offer is
-// beyond it. Handles travel as ints, so programs use it without the platform's headers.
+// The canvas painter on Win32: a drawing target bound to the canvas's window, released with the
+// canvas. It draws with GDI straight onto the
+// screen (no back buffer), so a program paints again on every "GadgetPaint". Handles travel as
+// ints, so programs use it without the platform's headers.
 #pragma once
 
-#include "runtime/Object.h"
+#include "gui/CanvasPainter.h"
 
 namespace vandro {
 
-class TWindowsCanvasGraphics : public TObject {
+class TWindowsCanvasGraphics : public TCanvasPainter {
   public:
-    // Bound to the window (a handle as Query(1) answers it); flags are kept for the program.
-    static Ref<TWindowsCanvasGraphics> Attach(int hwnd, int flags);
+    // Bound to the window (a handle as Query(1) answers it).
+    static Ref<TWindowsCanvasGraphics> Attach(int hwnd);
 
-    // Colours as red + (green << 8) + (blue << 16). Each answers 0 once released.
-    int FillRect(int x, int y, int w, int h, int colour);
-    int WriteText(int x, int y, const String& text, int colour);
-    // The window stays; the graphics no longer draw into it. A second call does nothing.
-    int Detach();
+    int FillRect(int x, int y, int w, int h, int colour) override;
+    int FrameRect(int x, int y, int w, int h, int colour) override;
+    int DrawLine(int x1, int y1, int x2, int y2, int colour) override;
+    int DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
+                   int colour) override;
+    int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
+    int Detach() override;
 
     int Window() const { return _hwnd; }
-    int Flags() const { return _flags; }
     int Detached() const { return _hwnd == 0; }
 
   private:
+    // Runs draw with the window's device context; 0 once released.
+    template <typename Draw> int Drawn(Draw draw);
+
     int _hwnd = 0;
-    int _flags = 0;
 };
 
 } // namespace vandro

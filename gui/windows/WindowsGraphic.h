@@ -10,6 +10,14 @@ namespace vandro {
 
 class TWindowsGraphic {
   public:
+    // AC_SRC_OVER with constant alpha 255 and AC_SRC_ALPHA: the image's own premultiplied
+    // alpha.
+    static constexpr BLENDFUNCTION kPerPixelBlend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+
+    // Whether the pixmap's format carries alpha.
+    static bool HasAlphaFormat(const Ref<TPixmap>& pixmap) {
+        return pixmap->format == 5 || pixmap->format == 6;
+    }
     // White where the pixmap is transparent, black elsewhere.
     static HBITMAP BitmapMaskFromPixmap(const Ref<TPixmap>& pixmap);
     // Colour channels multiplied by alpha, as AlphaBlend wants them.

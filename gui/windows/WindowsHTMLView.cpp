@@ -7,7 +7,6 @@
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
-#include "runtime/Boxed.h"
 #include "runtime/Exceptions.h"
 
 #include <mshtml.h>
@@ -81,14 +80,12 @@ int TWindowsHTMLView::Rethink() {
     return 0;
 }
 
-// The browser reports a navigation while it is asked for it or later: each one the program
-// asked for lets the next top-level navigation through.
 template <class Go> void TWindowsHTMLView::Navigate(Go go) {
     if (!browser)
         return;
-    ++_navigating;
+    _gate.Expect();
     if (FAILED(go()))
-        --_navigating;
+        _gate.Abandon();
 }
 
 int TWindowsHTMLView::SetText(const String& address) {
@@ -106,14 +103,7 @@ int TWindowsHTMLView::SetText(const String& address) {
 }
 
 bool TWindowsHTMLView::BlockNavigation(const String& address) {
-    if (_navigating > 0) {
-        --_navigating;
-        return false;
-    }
-    if (!(style & HTMLViewBlockNavigation))
-        return false;
-    PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
-    return true;
+    return _gate.Blocks(*this, address);
 }
 
 void TWindowsHTMLView::DocumentLoaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }

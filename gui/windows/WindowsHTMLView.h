@@ -9,6 +9,8 @@
 
 #include "WindowsGadget.h"
 
+#include "gui/NavigationGate.h"
+
 #include <exdisp.h>
 
 struct IHTMLDocument2;
@@ -65,8 +67,7 @@ class TWindowsHTMLView : public TWindowsGadget {
     ::IHTMLDocument2* Document();
     void Command(OLECMDID command);
 
-    // The program's own navigations the browser has taken but not yet reported.
-    int _navigating = 0;
+    TNavigationGate _gate;
 };
 
 } // namespace vandro

@@ -26,10 +26,6 @@ HWND MakeChild(DWORD exStyle, const wchar_t* className, DWORD style, HWND parent
                                       GetModuleHandleW(nullptr), nullptr));
 }
 
-bool HasAlphaFormat(const Ref<TPixmap>& pixmap) {
-    return pixmap->format == 5 || pixmap->format == 6;
-}
-
 } // namespace
 
 Ref<TWindowsGadget> TWindowsPanel::Create(const Ref<TGadget>& group, int style, const String&) {
@@ -59,9 +55,6 @@ Ref<TWindowsGadget> TWindowsPanel::Create(const Ref<TGadget>& group, int style, 
 }
 
 int TWindowsPanel::Free() {
-    if (auto graphics = Cast<TWindowsCanvasGraphics>(_canvas))
-        graphics->Detach();
-    _canvas = nullptr;
     // The frame would take the client with it, uncounted.
     if (_type == WindowsPanelGroup && _hwndclient)
         DestroyMadeWindow(_hwndclient);
@@ -94,7 +87,7 @@ int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     DeleteMade(std::exchange(_bitmap, nullptr));
     if (pixmap) {
         _hasalpha = 0;
-        if (HasAlphaFormat(pixmap)) {
+        if (TWindowsGraphic::HasAlphaFormat(pixmap)) {
             _bitmap = TWindowsGraphic::PreMultipliedBitmapFromPixmap32(pixmap);
             _hasalpha = _bitmap ? 1 : 0;
         }
@@ -110,14 +103,9 @@ int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
 
 int TWindowsPanel::Class() { return _type == WindowsPanelCanvas ? ClassCanvas : ClassPanel; }
 
-Object TWindowsPanel::AttachGraphics(int flags) {
-    if (auto old = Cast<TWindowsCanvasGraphics>(_canvas))
-        old->Detach();
-    _canvas = TWindowsCanvasGraphics::Attach(HandleValue(_hwnd), flags);
-    return {};
+Ref<TCanvasPainter> TWindowsPanel::NewPainter() {
+    return TWindowsCanvasGraphics::Attach(HandleValue(_hwnd));
 }
-
-Object TWindowsPanel::CanvasGraphics() { return _canvas; }
 
 int TWindowsPanel::RethinkClient(int repaint) {
     if (_type != WindowsPanelGroup)

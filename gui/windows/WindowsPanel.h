@@ -31,7 +31,6 @@ enum PanelImageLayout : int {
 class TWindowsPanel : public TWindowsGadget {
   public:
     // The TGadget slots it overrides, in slot order.
-    // Releases the canvas graphics too.
     int Free() override;
     // A group frame's client area is 8 narrower and 20 lower than the frame's.
     int ClientWidth() override;
@@ -42,9 +41,6 @@ class TWindowsPanel : public TWindowsGadget {
     // Null removes the image and keeps the last flags and size.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
-    // Binds the canvas graphics to the panel's window; answers null (CanvasGraphics reads them).
-    Object AttachGraphics(int flags) override;
-    Object CanvasGraphics() override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -65,8 +61,11 @@ class TWindowsPanel : public TWindowsGadget {
     int _bitmapwidth = 0;
     int _bitmapheight = 0;
     int _bitmapflags = 0;
-    Object _canvas;
     int _hasalpha = 0;
+
+  protected:
+    // The canvas graphics, bound to the panel's window.
+    Ref<TCanvasPainter> NewPainter() override;
 
   private:
     void DrawImage(HDC target, int panelWidth, int panelHeight);

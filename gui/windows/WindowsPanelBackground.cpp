@@ -4,13 +4,11 @@
 #include "WindowsPanel.h"
 
 #include "WindowsGUIDriver.h"
+#include "WindowsGraphic.h"
 
 namespace vandro {
 
 namespace {
-
-// AC_SRC_OVER with constant alpha 255 and AC_SRC_ALPHA: the image's own premultiplied alpha.
-constexpr BLENDFUNCTION kPerPixelBlend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 
 RECT UpdateRect(HDC dc, HWND hwnd, int w, int h) {
     RECT update{};
@@ -125,7 +123,8 @@ void TWindowsPanel::DrawImage(HDC target, int panelWidth, int panelHeight) {
 void TWindowsPanel::Blit(HDC target, HDC source, int x, int y, int w, int h) {
     const bool ownSize = w == _bitmapwidth && h == _bitmapheight;
     if (_hasalpha)
-        AlphaBlend(target, x, y, w, h, source, 0, 0, _bitmapwidth, _bitmapheight, kPerPixelBlend);
+        AlphaBlend(target, x, y, w, h, source, 0, 0, _bitmapwidth, _bitmapheight,
+                   TWindowsGraphic::kPerPixelBlend);
     else if (ownSize)
         BitBlt(target, x, y, w, h, source, 0, 0, SRCCOPY);
     else

@@ -15,6 +15,7 @@ vandro_add_test(gui_driver_test
 vandro_add_test(gui_headless_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EventRecorder.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/button_label_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/headless/canvas_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/font_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/list_gadget_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/headless/localization_test.cpp

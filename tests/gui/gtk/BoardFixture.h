@@ -7,11 +7,11 @@
 #include "game/Deck.h"
 #include "game/GameState.h"
 #include "game/Vandro.h"
-#include "tests/support/PlatformUser.h"
 #include "gui/gtk/GtkButton.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkWindow.h"
 #include "runtime/Random.h"
+#include "tests/support/PlatformUser.h"
 
 namespace vandro {
 
@@ -49,6 +49,14 @@ class GtkBoardTest : public GtkTest {
 
     static Ref<TCard> CardAt(int column, int row) {
         return TDeck::cards.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
+    }
+    // The card dealt with the same symbol as this one.
+    static Ref<TCard> PartnerOf(const Ref<TCard>& card) {
+        for (const auto& column : TDeck::cards)
+            for (const auto& other : column)
+                if (other != card && other->symbol == card->symbol)
+                    return other;
+        return {};
     }
     static Ref<TGtkButton> Button(int column, int row) {
         return Cast<TGtkButton>(CardAt(column, row)->gadget);

@@ -41,15 +41,6 @@ int InkPixels(GdkPixbuf* picture, int left, int top, int width, int height, int 
     return count;
 }
 
-// Finds the card dealt with the same symbol as this one.
-Ref<TCard> PartnerOf(const Ref<TCard>& card) {
-    for (const auto& column : TDeck::cards)
-        for (const auto& other : column)
-            if (other != card && other->symbol == card->symbol)
-                return other;
-    return {};
-}
-
 // The documentation's pictures are replaced only when asked for; otherwise they go beside the
 // test.
 std::string PictureTarget(const std::string& name) {
@@ -91,7 +82,7 @@ TEST_F(GtkCaptureTest, TheWindowLooksAsTheGameColouredItAndIsSavedForTheDocument
     NewGame(5, 4, 2);
     // A pair found by player 1, then two cards face up that do not match.
     const Ref<TCard> first = CardAt(0, 0);
-    const Ref<TCard> partner = PartnerOf(first);
+    const Ref<TCard> partner = GtkBoardTest::PartnerOf(first);
     Press(first);
     Press(partner);
     Press(CardAt(4, 3) == partner ? CardAt(3, 3) : CardAt(4, 3));

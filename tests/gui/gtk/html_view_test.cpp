@@ -1,0 +1,190 @@
+// HTML views on GTK, through WebKitGTK and real input: a page the test wrote loads and raises
+// one "GadgetDone"; with style bit 2 a navigation the program did not start (a script's, a link
+// clicked) is reported with its address and not followed, while the program's own navigations
+// and history steps go through; a page's new window is refused; a freed view leaves nothing.
+#include "GtkFixture.h"
+
+#include "gui/gtk/GtkHTMLView.h"
+#include "runtime/Boxed.h"
+#include "runtime/Text.h"
+
+#include <glib/gstdio.h>
+
+#include <string>
+
+namespace vandro {
+namespace {
+
+// A page filled by one element, so that a click in the middle of the view hits it.
+constexpr const char* kFill = "<body style='margin:0'><a style='display:block;height:100vh' ";
+
+class GtkHTMLViewTest : public GtkTest {
+  protected:
+    void SetUp() override {
+        GtkTest::SetUp();
+        if (IsSkipped())
+            return;
+        folder = g_dir_make_tmp("vandro-html-XXXXXX", nullptr);
+        Write("plain.html", "<title>Eins</title><p>Eine Seite.</p>");
+        // Shown again from the history, the page is not loaded anew but shown again.
+        Write("moves.html", "<script>onpageshow = () => setTimeout(() => "
+                            "location.href = 'plain.html?by=script', 0);</script>");
+        Write("link.html", std::string(kFill) + "href='plain.html?by=link'>Weiter</a>");
+        Write("opens.html", std::string(kFill) + "onclick=\"if (!window.open('plain.html')) "
+                                                 "location.href = 'plain.html?refused'\">Neu</a>");
+        window = CreateWindow(u"Ansicht", 0, 0, 400, 300, {}, 557);
+        Drain();
+    }
+    void TearDown() override {
+        if (window)
+            FreeGadget(window);
+        Drain();
+        for (const char* name : {"plain.html", "moves.html", "link.html", "opens.html"})
+            g_remove((std::string(folder) + "/" + name).c_str());
+        if (folder)
+            g_rmdir(folder);
+        g_free(folder);
+    }
+
+    void Write(const char* name, const std::string& page) {
+        ASSERT_TRUE(g_file_set_contents((std::string(folder) + "/" + name).c_str(), page.c_str(),
+                                        -1, nullptr));
+    }
+    String Address(const char* name) const {
+        gchar* uri =
+            g_filename_to_uri((std::string(folder) + "/" + name).c_str(), nullptr, nullptr);
+        const String address = FromUtf8(uri);
+        g_free(uri);
+        return address;
+    }
+
+    // The events raised until there are that many, or 10 s have passed, and then any that
+    // follow within a short while; none waits only that while.
+    static std::vector<Ref<TEvent>> Await(std::size_t count) {
+        std::vector<Ref<TEvent>> events;
+        const auto take = [&events] {
+            for (auto& event : Drain())
+                events.push_back(event);
+        };
+        PumpUntil(
+            [&] {
+                take();
+                return events.size() >= count;
+            },
+            count ? 10000 : 0);
+        PumpUntil([] { return false; }, 300);
+        take();
+        return events;
+    }
+
+    // Loads the page as the program does and waits for its "GadgetDone" and the events that
+    // follow.
+    std::vector<Ref<TEvent>> Load(const Ref<TGadget>& view, const char* name, std::size_t count) {
+        NavigateHTMLView(view, Address(name));
+        auto events = Await(count);
+        EXPECT_EQ(Ids(events).at(0), GadgetDone) << ToUtf8(Address(name));
+        return events;
+    }
+
+    // A click with the pointer in the middle of the view.
+    static void ClickInside(const Ref<TGadget>& view) {
+        int x = 0, y = 0;
+        ASSERT_TRUE(ScreenCentre(Cast<TGtkHTMLView>(view)->_widget, x, y));
+        ClickAt(x, y, 1, 0);
+    }
+
+    gchar* folder = nullptr;
+    Ref<TGadget> window;
+};
+
+TEST_F(GtkHTMLViewTest, APageLoadsAndRaisesDoneOnceAndAnEmptyAddressStays) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
+    EXPECT_EQ(GadgetClass(view), ClassHTMLView);
+    EXPECT_EQ(HTMLViewAddress(view), u"about:blank");
+    NavigateHTMLView(view, Address("plain.html"));
+    EXPECT_EQ(HTMLViewStatus(view), 1);
+    const auto events = Await(1);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetDone});
+    EXPECT_EQ(events[0]->source, view);
+    EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
+    EXPECT_EQ(HTMLViewStatus(view), 0);
+
+    NavigateHTMLView(view, u"");
+    EXPECT_TRUE(Await(0).empty());
+    EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
+}
+
+TEST_F(GtkHTMLViewTest, WithoutStyleBitTwoAScriptsNavigationIsFollowed) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
+    EXPECT_EQ(Ids(Load(view, "moves.html", 2)), (std::vector<int>{GadgetDone, GadgetDone}));
+    EXPECT_EQ(HTMLViewAddress(view), Address("plain.html") + u"?by=script");
+}
+
+TEST_F(GtkHTMLViewTest, StyleBitTwoReportsAScriptsNavigationAndTheProgramsOwnGoThrough) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    auto events = Load(view, "moves.html", 2);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetDone, GadgetAction}));
+    EXPECT_EQ(events[1]->source, view);
+    EXPECT_EQ(StringOf(events[1]->extra), Address("plain.html") + u"?by=script");
+    EXPECT_EQ(HTMLViewAddress(view), Address("moves.html"));
+
+    // Going back shows the page again, whose script is stopped again: the program's steps
+    // through the history let nothing else through.
+    EXPECT_EQ(Ids(Load(view, "plain.html", 1)), std::vector<int>{GadgetDone});
+    HTMLViewBack(view);
+    events = Await(2);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetDone, GadgetAction}));
+    EXPECT_EQ(HTMLViewAddress(view), Address("moves.html"));
+    HTMLViewForward(view);
+    EXPECT_EQ(Ids(Await(1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
+    // Nothing further to go forward to.
+    HTMLViewForward(view);
+    EXPECT_TRUE(Await(0).empty());
+}
+
+TEST_F(GtkHTMLViewTest, StyleBitTwoReportsALinkTheUserClicksAndTheViewStays) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    ASSERT_EQ(Ids(Load(view, "link.html", 1)), std::vector<int>{GadgetDone});
+    ClickInside(view);
+    const auto events = Await(1);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(StringOf(events[0]->extra), Address("plain.html") + u"?by=link");
+    EXPECT_EQ(HTMLViewAddress(view), Address("link.html"));
+}
+
+// The page learns that its window was refused, and says so by navigating: which style bit 2
+// reports.
+TEST_F(GtkHTMLViewTest, ANewWindowIsRefused) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    ASSERT_EQ(Ids(Load(view, "opens.html", 1)), std::vector<int>{GadgetDone});
+    GList* before = gtk_window_list_toplevels();
+    ClickInside(view);
+    const auto events = Await(1);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(StringOf(events[0]->extra), Address("plain.html") + u"?refused");
+    GList* after = gtk_window_list_toplevels();
+    EXPECT_EQ(g_list_length(after), g_list_length(before));
+    g_list_free(after);
+    g_list_free(before);
+}
+
+TEST_F(GtkHTMLViewTest, AFreedViewLeavesNothingAliveAndRaisesNothingMore) {
+    const long objects = TObject::LiveObjects();
+    const int widgets = GtkDriver().liveWidgets;
+    auto loaded = CreateHTMLView(0, 0, 400, 300, window, 0);
+    ASSERT_EQ(Ids(Load(loaded, "plain.html", 1)), std::vector<int>{GadgetDone});
+    FreeGadget(loaded);
+    loaded = {};
+    // Freed while it loads: its load ends unseen.
+    auto loading = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    NavigateHTMLView(loading, Address("moves.html"));
+    FreeGadget(loading);
+    loading = {};
+    EXPECT_TRUE(Await(0).empty());
+    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
+    EXPECT_EQ(TObject::LiveObjects(), objects);
+}
+
+} // namespace
+} // namespace vandro
