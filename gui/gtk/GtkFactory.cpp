@@ -10,6 +10,8 @@
 #include "GtkListBox.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
+#include "GtkTabber.h"
+#include "GtkToolbar.h"
 #include "GtkTreeNode.h"
 #include "GtkTreeView.h"
 #include "GtkWindow.h"
@@ -28,6 +30,8 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassHTMLView] = MakeGadget<TGtkHTMLView>;
         m[ClassLabel] = MakeGadget<TGtkLabel>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassToolbar] = MakeGadget<TGtkToolbar>;
+        m[ClassTabber] = MakeGadget<TGtkTabber>;
         m[ClassListBox] = MakeGadget<TGtkListBox>;
         m[ClassComboBox] = MakeGadget<TGtkComboBox>;
         m[ClassTreeView] = MakeGadget<TGtkTreeView>;

@@ -105,6 +105,7 @@ int TGtkWindow::Free() {
     if (GtkDriver().activeWindow == this)
         GtkDriver().activeWindow = nullptr;
     _menubar = nullptr;
+    _toolbar = nullptr;
     _status = nullptr;
     _fields = {};
     _box = nullptr;

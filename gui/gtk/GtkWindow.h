@@ -81,6 +81,10 @@ class TGtkWindow : public TGtkGadget {
     GtkWidget* StatusLabel(int field) const;
     // The menu bar shown now, null without one.
     GtkWidget* MenuBar() const { return _menubar; }
+    // Puts the toolbar's bar between the menu bar and the client area (null: the bar went).
+    void HoldToolbar(GtkWidget* bar);
+    // The height the toolbar takes from the window, 0 for none or a hidden one.
+    int ToolbarHeight() const;
 
     int _minwidth = 0;
     int _minheight = 0;
@@ -91,6 +95,7 @@ class TGtkWindow : public TGtkGadget {
     Object popupextra;
     GtkWidget* _box = nullptr;
     GtkWidget* _menubar = nullptr;
+    GtkWidget* _toolbar = nullptr;
     GtkWidget* _status = nullptr;
     std::array<GtkWidget*, 3> _fields{};
     float _alpha = 1.0f;

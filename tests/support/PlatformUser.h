@@ -76,6 +76,11 @@ class TPlatformItemUser : public TObject {
     // Opens a combo box's list and clicks the item; types lower-case letters into its field.
     virtual int ChooseComboItem(const Ref<TGadget>& combo, int index) = 0;
     virtual int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) = 0;
+    // Clicks a toolbar's button; answers 0 for one that cannot be clicked (a separator, a
+    // disabled button).
+    virtual int PressToolbarItem(const Ref<TGadget>& toolbar, int index) = 0;
+    // Clicks a tabber's tab and waits until it is the current one.
+    virtual int ChooseTab(const Ref<TGadget>& tabber, int index) = 0;
     // The texts of the items a list or a combo box shows, in order.
     virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
 };

@@ -3,6 +3,8 @@
 #include "GtkUserInput.h"
 #include "gui/gtk/GtkComboBox.h"
 #include "gui/gtk/GtkListBox.h"
+#include "gui/gtk/GtkTabber.h"
+#include "gui/gtk/GtkToolbar.h"
 #include "gui/gtk/GtkTreeView.h"
 
 #include "gui/GadgetCreation.h"
@@ -326,6 +328,40 @@ class TGtkItemUser : public TPlatformItemUser {
             kActionTimeout);
         PumpPending();
         return typed ? 1 : 0;
+    }
+
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        const auto element = Cast<TGtkToolbar>(RealGadget(toolbar));
+        GtkToolItem* item = element ? element->ItemAt(index) : nullptr;
+        if (!item || !GTK_IS_TOOL_BUTTON(item))
+            return 0;
+        GtkWidget* button = GTK_WIDGET(item);
+        PumpUntil([button] { return gtk_widget_get_allocated_width(button) > 1; }, kActionTimeout);
+        int x = 0, y = 0;
+        if (!Usable(button) || !ScreenCentre(button, x, y))
+            return 0;
+        const bool raised = DoAndAwaitEvent(
+            GadgetAction, FindOutermostGadget(toolbar), [x, y] { SingleClickAt(x, y, 1); },
+            kActionTimeout);
+        PumpPending();
+        return raised ? 1 : 0;
+    }
+
+    int ChooseTab(const Ref<TGadget>& tabber, int index) override {
+        const auto element = Cast<TGtkTabber>(RealGadget(tabber));
+        if (!element || !element->HasShownItem(index))
+            return 0;
+        GtkNotebook* tabs = GTK_NOTEBOOK(element->_widget);
+        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
+        PumpUntil([label] { return gtk_widget_get_allocated_width(label) > 1; }, kActionTimeout);
+        int x = 0, y = 0;
+        if (!Usable(label) || !ScreenCentre(label, x, y))
+            return 0;
+        SingleClickAt(x, y, 1);
+        const bool chosen = PumpUntil(
+            [tabs, index] { return gtk_notebook_get_current_page(tabs) == index; }, kActionTimeout);
+        PumpPending();
+        return chosen ? 1 : 0;
     }
 
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {

@@ -82,6 +82,14 @@ class THeadlessItemUser : public TPlatformItemUser {
         return UserTypeText(combo, letters) == static_cast<int>(letters.size()) ? 1 : 0;
     }
 
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        return UserSelectItem(toolbar, index);
+    }
+
+    int ChooseTab(const Ref<TGadget>& tabber, int index) override {
+        return UserSelectItem(tabber, index);
+    }
+
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
         if (const auto element = Cast<THeadlessItemGadget>(RealGadget(list)))

@@ -312,6 +312,41 @@ class TWindowsItemUser : public TPlatformItemUser {
         return typed ? 1 : 0;
     }
 
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        const HWND bar = ElementOf(toolbar);
+        TBBUTTON button{};
+        if (!bar || !Reachable(bar) ||
+            !SendMessageW(bar, TB_GETBUTTON, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&button)) ||
+            (button.fsStyle & BTNS_SEP) || !(button.fsState & TBSTATE_ENABLED))
+            return 0;
+        RECT rect{};
+        SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&rect));
+        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(bar, &centre);
+        AwaitSingleClick();
+        ClickAt(GetAncestor(bar, GA_ROOT), centre);
+        return PumpUntilEmitted(GadgetAction, toolbar) ? 1 : 0;
+    }
+
+    int ChooseTab(const Ref<TGadget>& tabber, int index) override {
+        const HWND tabs = ElementOf(tabber);
+        RECT rect{};
+        if (!tabs || !Reachable(tabs) ||
+            !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&rect)))
+            return 0;
+        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(tabs, &centre);
+        AwaitSingleClick();
+        ClickAt(GetAncestor(tabs, GA_ROOT), centre);
+        const bool chosen =
+            PumpWhile([tabs, index] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == index; });
+        PumpFor(20);
+        return chosen ? 1 : 0;
+    }
+
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
         if (const auto combo = Cast<TWindowsComboBox>(RealGadget(list))) {
