@@ -12,9 +12,12 @@ namespace vandro {
 
 namespace {
 
-// What Adwaita's notebook takes from the page area: the tab row and the frame around the page.
-constexpr int kTabRow = 35;
+// The frame Adwaita's notebook draws around the page area.
 constexpr int kFrame = 1;
+
+void OnPageAreaPlaced(GtkWidget*, GdkRectangle* area, gpointer data) {
+    Shielded([&] { static_cast<TGtkTabber*>(data)->PageAreaPlaced(area->height); });
+}
 
 void OnSwitchPage(GtkNotebook*, GtkWidget* page, guint index, gpointer data) {
     Shielded([&] { static_cast<TGtkTabber*>(data)->PageSwitched(page, static_cast<int>(index)); });
@@ -46,6 +49,7 @@ Ref<TGadget> TGtkTabber::Create(const Ref<TGadget>& group, int style, const Stri
         gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), tabs, 0, 0);
     Register(ClassTabber, tabs, client);
     g_signal_connect(tabs, "switch-page", G_CALLBACK(OnSwitchPage), this);
+    g_signal_connect(client, "size-allocate", G_CALLBACK(OnPageAreaPlaced), this);
     ShowPlaceholder();
     return Ref<TGadget>(this);
 }
@@ -60,7 +64,11 @@ int TGtkTabber::FreeElement() {
 
 int TGtkTabber::ClientWidth() { return std::max(width - 2 * kFrame, 0); }
 
-int TGtkTabber::ClientHeight() { return std::max(height - kTabRow - 2 * kFrame, 0); }
+int TGtkTabber::ClientHeight() { return std::max(height - _around, 0); }
+
+void TGtkTabber::PageAreaPlaced(int pageHeight) {
+    _around = gtk_widget_get_allocated_height(_widget) - pageHeight;
+}
 
 int TGtkTabber::isTabbable() { return 1; }
 

@@ -24,10 +24,15 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
 
     // Its own. GTK is about to show the page at the index.
     void PageSwitched(GtkWidget* page, int index);
+    // GTK laid the page area out: what the tab row and the frame take is known.
+    void PageAreaPlaced(int pageHeight);
 
     // Above 0 while the program changes the tabs.
     int _busy = 0;
     int _selected = -1;
+    // The height the tab row and the frame take from the notebook: Adwaita's for tabs without
+    // icons until GTK has laid it out.
+    int _around = 37;
 
   protected:
     // The TPlatformItemGadget hooks.

@@ -60,12 +60,13 @@ int TGtkToolbar::Rethink() {
 }
 
 int TGtkToolbar::Free() {
+    // The window stops measuring the bar before the bar goes.
     TGtkWindow* window = Window();
-    const int answer = TPlatformItemGadget::Free();
-    if (window) {
+    if (window && window->_toolbar == _widget)
         window->HoldToolbar(nullptr);
+    const int answer = TPlatformItemGadget::Free();
+    if (window)
         window->Rethink();
-    }
     return answer;
 }
 

@@ -92,9 +92,11 @@ TGtkWindow::~TGtkWindow() {
 int TGtkWindow::DoLayout() { return 0; }
 
 int TGtkWindow::CleanUp() {
-    // Unmapped, GTK neither lays out nor draws what is left while the gadgets go.
+    // Unmapped, GTK neither lays out nor draws what is left while the gadgets go. The menu may
+    // go before the toolbar, whose going measures the frame again: the bar is forgotten first.
     if (_widget)
         gtk_widget_hide(_widget);
+    _menubar = nullptr;
     return TGtkGadget::CleanUp();
 }
 

@@ -1,10 +1,15 @@
-// The item gadgets on GTK: the widgets behind them, their colours and icons, and a hundred of
-// each made and freed with their items, which leave no widget and no object behind.
+// The item gadgets on GTK: the widgets behind them, their colours and icons, where a toolbar and
+// a tabber put the client areas, and a hundred of each made and freed with their items, which
+// leave no widget and no object behind.
 #include "GtkFixture.h"
 
+#include "gui/gtk/GtkTabber.h"
+#include "gui/gtk/GtkToolbar.h"
 #include "gui/gtk/GtkTreeView.h"
+#include "gui/gtk/GtkWindow.h"
 
 #include "gui/DriverFunctions.h"
+#include "gui/GadgetFunctions.h"
 #include "gui/GadgetItemFunctions.h"
 
 namespace vandro {
@@ -43,8 +48,117 @@ class GtkItemKindsTest : public GtkTest {
         return packed;
     }
 
+    // A strip of four 16 px icons, the third blank.
+    static Ref<TPixmap> FourIcons() {
+        auto pixmap = TPixmap::Create(64, 16, 6, 4);
+        pixmap->ClearPixels(static_cast<int>(0x00000000));
+        for (int icon : {0, 1, 3})
+            for (int x = 2; x < 14; ++x)
+                for (int y = 2; y < 14; ++y)
+                    pixmap->WritePixel(icon * 16 + x, y,
+                                       static_cast<int>(icon == 1 ? 0xFFC03020u : 0xFF2050B0u));
+        return pixmap;
+    }
+
+    static GtkAllocation Placed(GtkWidget* widget) {
+        PumpUntil([widget] { return gtk_widget_get_allocated_width(widget) > 1; }, 3000);
+        PumpPending();
+        GtkAllocation area;
+        gtk_widget_get_allocation(widget, &area);
+        return area;
+    }
+
     Ref<TGadget> window;
 };
+
+void CountFinalized(gpointer count, GObject*) { ++*static_cast<int*>(count); }
+
+TEST_F(GtkItemKindsTest, AToolbarIsARowOfToolButtonsBetweenMenuBarAndClientArea) {
+    FreeGadget(window);
+    window = CreateWindow(u"Leiste", 40, 40, 300, 260, Desktop(), WindowTitleBar | WindowMenuBar);
+    const int whole = GadgetClientHeight(window);
+    const auto toolbar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    ModifyGadgetItem(toolbar, 1, {}, ItemFlagToggle, 1, u"Umschalten");
+    const auto bar = Cast<TGtkToolbar>(toolbar);
+    const auto frame = Cast<TGtkWindow>(window);
+    ASSERT_TRUE(GTK_IS_TOOLBAR(bar->_widget));
+    EXPECT_TRUE(GTK_IS_TOOL_BUTTON(bar->ItemAt(0)));
+    EXPECT_FALSE(GTK_IS_TOGGLE_TOOL_BUTTON(bar->ItemAt(0)));
+    EXPECT_TRUE(GTK_IS_TOGGLE_TOOL_BUTTON(bar->ItemAt(1)));
+    EXPECT_TRUE(GTK_IS_SEPARATOR_TOOL_ITEM(bar->ItemAt(2)));
+    gchar* tip = gtk_widget_get_tooltip_text(gtk_bin_get_child(GTK_BIN(bar->ItemAt(1))));
+    EXPECT_STREQ(tip, "Umschalten");
+    g_free(tip);
+    // Top to bottom: menu bar, toolbar, client area, each where the one above ends.
+    const GtkAllocation menu = Placed(frame->MenuBar()), row = Placed(bar->_widget);
+    const GtkAllocation client = Placed(frame->_client);
+    EXPECT_EQ(row.y, menu.y + menu.height);
+    EXPECT_EQ(client.y, row.y + row.height);
+    EXPECT_EQ(GadgetClientHeight(window), client.height);
+    EXPECT_EQ(whole - GadgetClientHeight(window), row.height);
+    EXPECT_EQ(row.width, client.width);
+    HideGadget(toolbar);
+    EXPECT_EQ(GadgetClientHeight(window), whole);
+    ShowGadget(toolbar);
+    EXPECT_EQ(GadgetClientHeight(window), client.height);
+}
+
+TEST_F(GtkItemKindsTest, ATabbersPageAreaIsTheCurrentPageOfANotebook) {
+    const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
+    const auto tabs = Cast<TGtkTabber>(tabber);
+    GtkNotebook* notebook = GTK_NOTEBOOK(tabs->_widget);
+    ASSERT_TRUE(GTK_IS_NOTEBOOK(notebook));
+    EXPECT_EQ(gtk_notebook_get_n_pages(notebook), 1) << "the blank tab";
+    SetGadgetIconStrip(tabber, OpenIconStrip(FourIcons()));
+    AddGadgetItem(tabber, u"Spiel", 0, 0, u"Das Spiel");
+    AddGadgetItem(tabber, u"Regeln", 0, -1);
+    ASSERT_EQ(gtk_notebook_get_n_pages(notebook), 2);
+    const auto button = CreateButton(u"Mischen", 5, 5, 100, 30, tabber, 0);
+    for (int tab : {0, 1}) {
+        SelectGadgetItem(tabber, tab);
+        GtkWidget* page = gtk_notebook_get_nth_page(notebook, tab);
+        EXPECT_EQ(gtk_widget_get_parent(tabs->_client), page) << tab;
+        const GtkAllocation area = Placed(tabs->_client);
+        EXPECT_EQ(area.width, GadgetClientWidth(tabber)) << tab;
+        EXPECT_EQ(area.height, GadgetClientHeight(tabber)) << tab;
+        EXPECT_TRUE(gtk_widget_is_ancestor(Cast<TGtkGadget>(button)->_widget, page)) << tab;
+    }
+    GtkWidget* label = gtk_notebook_get_tab_label(notebook, gtk_notebook_get_nth_page(notebook, 0));
+    gchar* tip = gtk_widget_get_tooltip_text(label);
+    EXPECT_STREQ(tip, "Das Spiel");
+    g_free(tip);
+    GList* parts = gtk_container_get_children(GTK_CONTAINER(label));
+    EXPECT_TRUE(gtk_widget_get_visible(GTK_WIDGET(parts->data))) << "the icon";
+    g_list_free(parts);
+    ClearGadgetItems(tabber);
+    EXPECT_EQ(gtk_notebook_get_n_pages(notebook), 1);
+    EXPECT_TRUE(gtk_widget_is_ancestor(tabs->_client, tabs->_widget));
+}
+
+TEST_F(GtkItemKindsTest, AWindowWithToolbarAndTabberLooksNative) {
+    FreeGadget(window);
+    window = CreateWindow(u"Vandro", 40, 40, 340, 240, Desktop(), WindowTitleBar | WindowMenuBar);
+    CreateMenu(u"&Spiel", 1, GetWindowMenu(window));
+    CreateMenu(u"&Hilfe", 2, GetWindowMenu(window));
+    RefreshWindowMenu(window);
+    const auto toolbar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    ModifyGadgetItem(toolbar, 1, {}, ItemFlagToggle, 1);
+    const auto tabber = CreateTabber(8, 8, GadgetClientWidth(window) - 16,
+                                     GadgetClientHeight(window) - 16, window, 0);
+    SetGadgetIconStrip(tabber, OpenIconStrip(FourIcons()));
+    for (const String& name : {u"Spiel", u"Karten", u"Regeln"})
+        AddGadgetItem(tabber, name, 0, name == u"Spiel" ? 0 : -1);
+    CreateButton(u"Neues Spiel", 10, 10, 120, 32, tabber, 0);
+    const GtkAllocation client = Placed(Cast<TGtkTabber>(tabber)->_client);
+    PumpUntil([] { return false; }, 100);
+    GdkWindow* frame = gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
+    GdkPixbuf* picture = gdk_pixbuf_get_from_window(frame, 0, 0, gdk_window_get_width(frame),
+                                                    gdk_window_get_height(frame));
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(gdk_pixbuf_save(picture, "gtk-toolbar-tabber.png", "png", nullptr, nullptr));
+    g_object_unref(picture);
+    EXPECT_GT(client.height, 100);
+}
 
 TEST_F(GtkItemKindsTest, ATreeIsATreeViewInAScrolledFrameWithTheProgramsColours) {
     const auto tree = CreateTreeView(10, 10, 200, 150, window, 0);
@@ -136,6 +250,38 @@ TEST_F(GtkItemKindsTest, AHundredListsAndCombosMadeAndFreedLeaveNoWidgetAndNoObj
     Drain();
     EXPECT_EQ(GtkDriver().liveWidgets, widgets);
     EXPECT_EQ(TObject::LiveObjects(), objects);
+}
+
+TEST_F(GtkItemKindsTest, AHundredToolbarsAndTabbersMadeAndFreedLeaveNoWidgetAndNoObjectBehind) {
+    const auto strip = OpenIconStrip(FourIcons());
+    int widgets = 0, pages = 0, gone = 0;
+    long objects = 0;
+    // What the first round makes once stays; the counts start after it.
+    for (int round = 0; round <= 100; ++round) {
+        if (round == 1) {
+            Drain();
+            widgets = GtkDriver().liveWidgets;
+            objects = TObject::LiveObjects();
+        }
+        const auto toolbar = CreateToolbar(strip, 0, 0, 0, 0, window, 0);
+        ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0, u"Tipp");
+        SelectGadgetItem(toolbar, 0);
+        const auto tabber = CreateTabber(10, 10, 200, 150, window, 0);
+        SetGadgetIconStrip(tabber, strip);
+        AddGadgetItem(tabber, u"Eins", 0, 0, u"Tipp");
+        AddGadgetItem(tabber, u"Zwei", 0, 1);
+        SelectGadgetItem(tabber, 1);
+        CreateButton(u"Knopf", 5, 5, 80, 30, tabber, 0);
+        g_object_weak_ref(G_OBJECT(Cast<TGtkTabber>(tabber)->_client), CountFinalized, &gone);
+        ++pages;
+        PumpPending();
+        FreeGadget(toolbar);
+        FreeGadget(tabber);
+    }
+    Drain();
+    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
+    EXPECT_EQ(TObject::LiveObjects(), objects);
+    EXPECT_EQ(gone, pages) << "every page area";
 }
 
 } // namespace
