@@ -68,6 +68,24 @@ class GtkItemKindsTest : public GtkTest {
         return area;
     }
 
+    // Runs round 0 to 100; what the first round makes once (a tooltip, say) stays, so the
+    // widgets and objects alive are counted after it and must be the same at the end.
+    static void ExpectAHundredLeaveNothing(const std::function<void(int)>& round) {
+        int widgets = 0;
+        long objects = 0;
+        for (int at = 0; at <= 100; ++at) {
+            if (at == 1) {
+                Drain();
+                widgets = GtkDriver().liveWidgets;
+                objects = TObject::LiveObjects();
+            }
+            round(at);
+        }
+        Drain();
+        EXPECT_EQ(GtkDriver().liveWidgets, widgets);
+        EXPECT_EQ(TObject::LiveObjects(), objects);
+    }
+
     Ref<TGadget> window;
 };
 
@@ -226,15 +244,7 @@ TEST_F(GtkItemKindsTest, AHundredListsAndCombosMadeAndFreedLeaveNoWidgetAndNoObj
     auto pixmap = TPixmap::Create(32, 16, 6, 4);
     pixmap->ClearPixels(static_cast<int>(0xFF808080u));
     const auto strip = OpenIconStrip(pixmap);
-    int widgets = 0;
-    long objects = 0;
-    // What the first round makes once (a tooltip, say) stays; the counts start after it.
-    for (int round = 0; round <= 100; ++round) {
-        if (round == 1) {
-            Drain();
-            widgets = GtkDriver().liveWidgets;
-            objects = TObject::LiveObjects();
-        }
+    ExpectAHundredLeaveNothing([&](int round) {
         const auto list = CreateListBox(10, 10, 120, 150, window, round % 2);
         const auto combo = CreateComboBox(140, 10, 120, 30, window, round % 2);
         for (const auto& gadget : {list, combo}) {
@@ -246,23 +256,13 @@ TEST_F(GtkItemKindsTest, AHundredListsAndCombosMadeAndFreedLeaveNoWidgetAndNoObj
         PumpPending();
         FreeGadget(list);
         FreeGadget(combo);
-    }
-    Drain();
-    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
-    EXPECT_EQ(TObject::LiveObjects(), objects);
+    });
 }
 
 TEST_F(GtkItemKindsTest, AHundredToolbarsAndTabbersMadeAndFreedLeaveNoWidgetAndNoObjectBehind) {
     const auto strip = OpenIconStrip(FourIcons());
-    int widgets = 0, pages = 0, gone = 0;
-    long objects = 0;
-    // What the first round makes once stays; the counts start after it.
-    for (int round = 0; round <= 100; ++round) {
-        if (round == 1) {
-            Drain();
-            widgets = GtkDriver().liveWidgets;
-            objects = TObject::LiveObjects();
-        }
+    int pages = 0, gone = 0;
+    ExpectAHundredLeaveNothing([&](int) {
         const auto toolbar = CreateToolbar(strip, 0, 0, 0, 0, window, 0);
         ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0, u"Tipp");
         SelectGadgetItem(toolbar, 0);
@@ -277,10 +277,7 @@ TEST_F(GtkItemKindsTest, AHundredToolbarsAndTabbersMadeAndFreedLeaveNoWidgetAndN
         PumpPending();
         FreeGadget(toolbar);
         FreeGadget(tabber);
-    }
-    Drain();
-    EXPECT_EQ(GtkDriver().liveWidgets, widgets);
-    EXPECT_EQ(TObject::LiveObjects(), objects);
+    });
     EXPECT_EQ(gone, pages) << "every page area";
 }
 
