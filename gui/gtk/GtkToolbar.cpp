@@ -25,7 +25,8 @@ Ref<TGadget> TGtkToolbar::Create(const Ref<TGadget>& group, int style, const Str
     this->style = style;
     GtkWidget* bar = gtk_toolbar_new();
     gtk_toolbar_set_style(GTK_TOOLBAR(bar), GTK_TOOLBAR_ICONS);
-    gtk_toolbar_set_show_arrow(GTK_TOOLBAR(bar), FALSE);
+    // Buttons that do not fit go into the overflow menu instead of widening the window.
+    gtk_toolbar_set_show_arrow(GTK_TOOLBAR(bar), TRUE);
     Register(ClassToolbar, bar, nullptr);
     if (const auto window = Cast<TGtkWindow>(group); window && window->_box)
         window->HoldToolbar(bar);

@@ -3,6 +3,7 @@
 #include "WindowsUser.h"
 
 #include "gui/windows/WindowsComboBox.h"
+#include "gui/windows/WindowsTabber.h"
 #include "gui/windows/WindowsTreeView.h"
 
 #include "events/EventIds.h"
@@ -331,9 +332,11 @@ class TWindowsItemUser : public TPlatformItemUser {
     }
 
     int ChooseTab(const Ref<TGadget>& tabber, int index) override {
+        // The blank tab of an empty tabber is no item.
+        const auto element = Cast<TWindowsTabber>(RealGadget(tabber));
         const HWND tabs = ElementOf(tabber);
         RECT rect{};
-        if (!tabs || !Reachable(tabs) ||
+        if (!element || !element->HasShownItem(index) || !tabs || !Reachable(tabs) ||
             !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
                           reinterpret_cast<LPARAM>(&rect)))
             return 0;
