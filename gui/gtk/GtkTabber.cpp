@@ -12,11 +12,20 @@ namespace vandro {
 
 namespace {
 
-// The frame Adwaita's notebook draws around the page area.
+// The frame Adwaita's notebook draws around the page area, and the room around a tab's label.
 constexpr int kFrame = 1;
+constexpr int kTabPadding = 10;
 
 void OnPageAreaPlaced(GtkWidget*, GdkRectangle* area, gpointer data) {
     Shielded([&] { static_cast<TGtkTabber*>(data)->PageAreaPlaced(area->height); });
+}
+
+gboolean OnTabsPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_SECONDARY)
+        return FALSE;
+    const int x = static_cast<int>(event->x_root), y = static_cast<int>(event->y_root);
+    Shielded([&] { static_cast<TGtkTabber*>(data)->RightClickedAt(x, y); });
+    return FALSE;
 }
 
 void OnSwitchPage(GtkNotebook*, GtkWidget* page, guint index, gpointer data) {
@@ -50,6 +59,7 @@ Ref<TGadget> TGtkTabber::Create(const Ref<TGadget>& group, int style, const Stri
     Register(ClassTabber, tabs, client);
     g_signal_connect(tabs, "switch-page", G_CALLBACK(OnSwitchPage), this);
     g_signal_connect(client, "size-allocate", G_CALLBACK(OnPageAreaPlaced), this);
+    g_signal_connect(tabs, "button-press-event", G_CALLBACK(OnTabsPress), this);
     ShowPlaceholder();
     return Ref<TGadget>(this);
 }
@@ -90,6 +100,26 @@ void TGtkTabber::PageSwitched(GtkWidget* page, int index) {
         return;
     _selected = index;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(index));
+}
+
+void TGtkTabber::RightClickedAt(int screenX, int screenY) {
+    int left = 0, top = 0;
+    ScreenOrigin(left, top);
+    const int x = screenX - left, y = screenY - top;
+    GtkNotebook* tabs = GTK_NOTEBOOK(_widget);
+    for (int i = 0; i < ShownItemCount(); ++i) {
+        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, i));
+        int lx = 0, ly = 0;
+        if (!label || !gtk_widget_translate_coordinates(label, _widget, 0, 0, &lx, &ly))
+            continue;
+        // A tab reaches past its label by its padding.
+        if (x >= lx - kTabPadding && x < lx + gtk_widget_get_allocated_width(label) + kTabPadding &&
+            y >= ly - kTabPadding &&
+            y < ly + gtk_widget_get_allocated_height(label) + kTabPadding) {
+            PostGuiEvent(GadgetMenu, i, 0, x, y, ExtraOfItem(i));
+            return;
+        }
+    }
 }
 
 void TGtkTabber::AddTab(int index, const String& text, const String& tip, int icon) {

@@ -1,7 +1,8 @@
 // A tabber: a row of tabs with their icons and tips above a page area, the client area that
 // holds the gadgets of every page (the program shows the ones of the current tab). Without items
 // it shows one tab with an empty label, so that the row keeps its height. The user's choice of
-// another tab raises "GadgetAction" with its index; the program's changes raise nothing.
+// another tab raises "GadgetAction" with its index, a right click on a tab "GadgetMenu"; the
+// program's changes raise nothing.
 #pragma once
 
 #include "GtkGadget.h"
@@ -24,6 +25,8 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
 
     // Its own. GTK is about to show the page at the index.
     void PageSwitched(GtkWidget* page, int index);
+    // A right click at the screen point: "GadgetMenu" for the tab there.
+    void RightClickedAt(int screenX, int screenY);
     // GTK laid the page area out: what the tab row and the frame take is known.
     void PageAreaPlaced(int pageHeight);
 
