@@ -42,9 +42,9 @@ void TGtkWindow::HoldToolbar(GtkWidget* bar) {
 int TGtkWindow::ConvertToContainerDimensions(int&, int& y, int&, int& h) {
     if (!(style & WindowClientCoords))
         return 0;
-    const int menu = MenuHeight() + ToolbarHeight();
-    y -= menu;
-    h += menu + StatusHeight();
+    const int above = MenuHeight() + ToolbarHeight();
+    y -= above;
+    h += above + StatusHeight();
     return 1;
 }
 

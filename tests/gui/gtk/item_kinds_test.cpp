@@ -122,6 +122,20 @@ TEST_F(GtkItemKindsTest, AToolbarIsARowOfToolButtonsBetweenMenuBarAndClientArea)
     EXPECT_EQ(GadgetClientHeight(window), client.height);
 }
 
+TEST_F(GtkItemKindsTest, AWindowPlacedByItsClientAreaGrowsForItsToolbar) {
+    FreeGadget(window);
+    window =
+        CreateWindow(u"Leiste", 40, 40, 300, 200, Desktop(), WindowTitleBar | WindowClientCoords);
+    const auto frame = Cast<TGtkWindow>(window);
+    EXPECT_EQ(Placed(frame->_client).height, 200);
+    const auto toolbar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
+    const GtkAllocation row = Placed(Cast<TGtkToolbar>(toolbar)->_widget);
+    PumpUntil([&] { return gtk_widget_get_allocated_height(frame->_widget) > 200; }, 3000);
+    EXPECT_EQ(GadgetClientHeight(window), 200);
+    EXPECT_EQ(Placed(frame->_client).height, 200);
+    EXPECT_EQ(gtk_widget_get_allocated_height(frame->_widget), 200 + row.height);
+}
+
 TEST_F(GtkItemKindsTest, ATabbersPageAreaIsTheCurrentPageOfANotebook) {
     const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
     const auto tabs = Cast<TGtkTabber>(tabber);
