@@ -35,6 +35,10 @@ Ref<TGadget> TPlatformDriver::MissingGadgetKind(int gadgetClass, const String& p
                  kKindNames[static_cast<std::size_t>(gadgetClass)] + u" gadgets yet");
 }
 
+void RefuseTreeNodeParent() {
+    RuntimeError(u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
+}
+
 Ref<TGadget> TPlatformDriver::GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>& group,
                                                       int style, const String& text) {
     if (gadgetClass == ClassDesktop)

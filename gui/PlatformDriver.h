@@ -18,6 +18,11 @@ template <class T>
 Ref<TGadget> MakeGadget(const Ref<TGadget>& group, int style, const String& text) {
     return New<T>()->Create(group, style, text);
 }
+// A tree node, last under the node given as its group, with no icon.
+template <class T>
+Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& text) {
+    return New<T>()->Create(group, style, text, -1, -1);
+}
 
 constexpr int kGadgetClasses = ClassCanvas + 1;
 // A platform's maker of each gadget class, and its name as an error names it. The desktop has
@@ -50,5 +55,9 @@ class TPlatformDriver : public TVellumDriver {
     // number outside the gadget classes.
     Ref<TGadget> MissingGadgetKind(int gadgetClass, const String& platform);
 };
+
+// A tree node is made only under a node of a tree (the root from TreeViewRoot, or another
+// node); every platform refuses any other parent with the same runtime error.
+[[noreturn]] void RefuseTreeNodeParent();
 
 } // namespace vandro

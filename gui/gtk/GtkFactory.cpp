@@ -1,17 +1,21 @@
-// The one place that maps gadget classes to GTK gadget classes. The kinds this platform does
-// not have yet are left out: the core refuses them by name, so that a program learns at once
-// what it lacks.
+// The one place that maps gadget classes to GTK gadget classes.
 #include "GtkButton.h"
 #include "GtkCanvas.h"
+#include "GtkComboBox.h"
 #include "GtkGUIDriver.h"
 #include "GtkHTMLView.h"
 #include "GtkLabel.h"
+#include "GtkListBox.h"
 #include "GtkMenu.h"
 #include "GtkPanel.h"
 #include "GtkProgressBar.h"
 #include "GtkSlider.h"
+#include "GtkTabber.h"
 #include "GtkTextArea.h"
 #include "GtkTextField.h"
+#include "GtkToolbar.h"
+#include "GtkTreeNode.h"
+#include "GtkTreeView.h"
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -32,6 +36,12 @@ const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
         m[ClassSlider] = MakeGadget<TGtkSlider>;
         m[ClassProgressBar] = MakeGadget<TGtkProgressBar>;
         m[ClassMenu] = MakeGadget<TGtkMenu>;
+        m[ClassToolbar] = MakeGadget<TGtkToolbar>;
+        m[ClassTabber] = MakeGadget<TGtkTabber>;
+        m[ClassListBox] = MakeGadget<TGtkListBox>;
+        m[ClassComboBox] = MakeGadget<TGtkComboBox>;
+        m[ClassTreeView] = MakeGadget<TGtkTreeView>;
+        m[ClassTreeNode] = MakeTreeNode<TGtkTreeNode>;
         m[ClassCanvas] = MakeGadget<TGtkCanvas>;
         return made;
     }();

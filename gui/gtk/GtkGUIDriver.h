@@ -1,8 +1,7 @@
 // The gadget driver of the GTK 3 platform. It backs the desktop, windows, menus, buttons,
-// labels, panels and canvases, text fields and areas, sliders, progress bars and HTML views with
-// GTK widgets; the other gadget kinds raise a runtime error naming the kind. Its state (the
-// handle registry, the desktop, the default font, the count of live widgets) is kept in one
-// place.
+// labels, panels and canvases, text fields and areas, sliders, progress bars, list and combo
+// boxes, toolbars, tabbers, tree views and HTML views with GTK widgets. Its state (the handle
+// registry, the desktop, the default font, the count of live widgets) is kept in one place.
 #pragma once
 
 #include "GtkFont.h"

@@ -33,9 +33,11 @@ TGtkWindow::~TGtkWindow() {
 }
 
 int TGtkWindow::CleanUp() {
-    // Unmapped, GTK neither lays out nor draws what is left while the gadgets go.
+    // Unmapped, GTK neither lays out nor draws what is left while the gadgets go. The menu may
+    // go before the toolbar, whose going measures the frame again: the bar is forgotten first.
     if (_widget)
         gtk_widget_hide(_widget);
+    _menubar = nullptr;
     return TGtkGadget::CleanUp();
 }
 
@@ -46,6 +48,7 @@ int TGtkWindow::Free() {
     if (GtkDriver().activeWindow == this)
         GtkDriver().activeWindow = nullptr;
     _menubar = nullptr;
+    _toolbar = nullptr;
     _status = nullptr;
     _fields = {};
     _box = nullptr;

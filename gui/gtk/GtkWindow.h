@@ -61,9 +61,14 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     GtkWidget* StatusLabel(int field) const;
     // The menu bar shown now, null without one.
     GtkWidget* MenuBar() const { return _menubar; }
+    // Puts the toolbar's bar between the menu bar and the client area (null: the bar went).
+    void HoldToolbar(GtkWidget* bar);
+    // The height the toolbar takes from the window, 0 for none or a hidden one.
+    int ToolbarHeight() const;
 
     GtkWidget* _box = nullptr;
     GtkWidget* _menubar = nullptr;
+    GtkWidget* _toolbar = nullptr;
     GtkWidget* _status = nullptr;
     std::array<GtkWidget*, 3> _fields{};
     float _alpha = 1.0f;

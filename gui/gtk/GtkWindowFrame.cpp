@@ -1,5 +1,5 @@
-// A window's frame: the heights of its menu bar and status line around the client area, where
-// it is on the screen, its size limits, and the events its moves and sizes raise.
+// A window's frame: the heights of its menu bar, toolbar and status line around the client area,
+// where it is on the screen, its size limits, and the events its moves and sizes raise.
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
@@ -26,9 +26,23 @@ int TGtkWindow::MenuHeight() const { return NaturalHeight(_menubar); }
 int TGtkWindow::StatusHeight() const { return NaturalHeight(_status); }
 
 void TGtkWindow::AddFrame(int&, int& y, int&, int& h) {
-    const int menu = MenuHeight();
-    y -= menu;
-    h += menu + StatusHeight();
+    const int above = MenuHeight() + ToolbarHeight();
+    y -= above;
+    h += above + StatusHeight();
+}
+
+int TGtkWindow::ToolbarHeight() const {
+    return _toolbar && gtk_widget_get_visible(_toolbar) ? NaturalHeight(_toolbar) : 0;
+}
+
+void TGtkWindow::HoldToolbar(GtkWidget* bar) {
+    _toolbar = bar;
+    if (!bar || !_box)
+        return;
+    int below = 0;
+    gtk_container_child_get(GTK_CONTAINER(_box), _client, "position", &below, nullptr);
+    gtk_box_pack_start(GTK_BOX(_box), bar, FALSE, FALSE, 0);
+    gtk_box_reorder_child(GTK_BOX(_box), bar, below);
 }
 
 int TGtkWindow::ClientWidth() {
@@ -40,7 +54,7 @@ int TGtkWindow::ClientWidth() {
 int TGtkWindow::ClientHeight() {
     if (style & WindowClientCoords)
         return height;
-    return std::max(height - MenuHeight() - StatusHeight(), 0);
+    return std::max(height - MenuHeight() - ToolbarHeight() - StatusHeight(), 0);
 }
 
 int TGtkWindow::Rethink() {

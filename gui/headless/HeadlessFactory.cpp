@@ -22,14 +22,6 @@
 
 namespace vandro {
 
-namespace {
-
-Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& text) {
-    return New<THeadlessTreeNode>()->Create(group, style, text, -1, -1);
-}
-
-} // namespace
-
 const TGadgetKinds& THeadlessGUIDriver::GadgetKinds() {
     static const TGadgetKinds kinds = [] {
         TGadgetKinds made{u"headless"};
@@ -49,7 +41,7 @@ const TGadgetKinds& THeadlessGUIDriver::GadgetKinds() {
         m[ClassSlider] = MakeGadget<THeadlessSlider>;
         m[ClassProgressBar] = MakeGadget<THeadlessProgressBar>;
         m[ClassMenu] = MakeGadget<THeadlessMenu>;
-        m[ClassTreeNode] = MakeTreeNode;
+        m[ClassTreeNode] = MakeTreeNode<THeadlessTreeNode>;
         m[ClassCanvas] = MakeGadget<THeadlessCanvas>;
         return made;
     }();

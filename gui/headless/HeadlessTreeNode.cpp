@@ -5,6 +5,7 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
+#include "gui/PlatformDriver.h"
 
 namespace vandro {
 
@@ -60,8 +61,7 @@ int THeadlessTreeNode::CountKids() { return kids->Count(); }
 Ref<TGadget> THeadlessTreeNode::Create(const Ref<TGadget>& group, int style, const String& text,
                                        int index, int icon) {
     if (!Cast<THeadlessTreeNode>(group))
-        RuntimeError(
-            u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
+        RefuseTreeNodeParent();
     this->style = style;
     name = text;
     _icon = icon;

@@ -28,10 +28,6 @@ Ref<TGadget> MakeCanvas(const Ref<TGadget>& group, int style, const String& text
     return MakeGadget<TWindowsPanel>(group, style | PanelCanvasStyle | PanelActive, text);
 }
 
-Ref<TGadget> MakeTreeNode(const Ref<TGadget>& group, int style, const String& text) {
-    return New<TWindowsTreeNode>()->Create(group, style, text, -1, -1);
-}
-
 } // namespace
 
 const TGadgetKinds& TWindowsGUIDriver::GadgetKinds() {
@@ -54,7 +50,7 @@ const TGadgetKinds& TWindowsGUIDriver::GadgetKinds() {
         m[ClassHTMLView] = MakeGadget<TWindowsHTMLView>;
         m[ClassToolbar] = MakeGadget<TWindowsToolbar>;
         m[ClassTreeView] = MakeGadget<TWindowsTreeView>;
-        m[ClassTreeNode] = MakeTreeNode;
+        m[ClassTreeNode] = MakeTreeNode<TWindowsTreeNode>;
         return made;
     }();
     return kinds;

@@ -4,7 +4,7 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
-#include "runtime/Exceptions.h"
+#include "gui/PlatformDriver.h"
 
 #include <cstring>
 #include <map>
@@ -64,8 +64,7 @@ Ref<TGadget> TWindowsTreeNode::Create(const Ref<TGadget>& group, int style, cons
                                       int index, int icon) {
     const Ref<TWindowsTreeNode> parentNode = Cast<TWindowsTreeNode>(group);
     if (!parentNode)
-        RuntimeError(
-            u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
+        RefuseTreeNodeParent();
     this->style = style;
     name = text;
     _parent = parentNode.get();

@@ -67,6 +67,39 @@ class TPlatformUser : public TObject {
 // The user of the platform this program links; its user library defines it.
 const Ref<TPlatformUser>& PlatformUser();
 
+// The same user with the item gadgets: trees, lists, combo boxes, toolbars and tabbers. Its
+// actions answer and return as those of TPlatformUser do.
+class TPlatformItemUser : public TObject {
+  public:
+    // Clicks the node's text, the button in front of it that opens or closes it, double-clicks
+    // its text, right-clicks its text.
+    virtual int ChooseNode(const Ref<TGadget>& node) = 0;
+    virtual int ToggleNode(const Ref<TGadget>& node) = 0;
+    virtual int DoubleClickNode(const Ref<TGadget>& node) = 0;
+    virtual int RightClickNode(const Ref<TGadget>& node) = 0;
+    // The texts of the rows a tree shows, top to bottom, each indented by two spaces for every
+    // node above it.
+    virtual std::vector<String> ShownNodes(const Ref<TGadget>& tree) = 0;
+    // Clicks a list box's item with the modifier keys (1 Shift, 2 Ctrl) held, double-clicks it,
+    // right-clicks it; clicks the list below its items.
+    virtual int ClickItem(const Ref<TGadget>& list, int index, int modifiers) = 0;
+    virtual int DoubleClickItem(const Ref<TGadget>& list, int index) = 0;
+    virtual int RightClickItem(const Ref<TGadget>& list, int index) = 0;
+    virtual int ClickBelowItems(const Ref<TGadget>& list) = 0;
+    // Opens a combo box's list and clicks the item; types lower-case letters into its field.
+    virtual int ChooseComboItem(const Ref<TGadget>& combo, int index) = 0;
+    virtual int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) = 0;
+    // Clicks a toolbar's button; answers 0 for one that cannot be clicked (a separator, a
+    // disabled button).
+    virtual int PressToolbarItem(const Ref<TGadget>& toolbar, int index) = 0;
+    // Clicks a tabber's tab and waits until it is the current one.
+    virtual int ChooseTab(const Ref<TGadget>& tabber, int index) = 0;
+    // The texts of the items a list or a combo box shows, in order.
+    virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
+};
+
+const Ref<TPlatformItemUser>& PlatformItemUser();
+
 // The id of the resource of a pool (one of the displays or desktops a platform's tests share)
 // that ctest handed to this test case, "" when the case was not given one. ctest names it as
 // "id:<id>,slots:<n>" in CTEST_RESOURCE_GROUP_0_<TYPE>, the type in capitals.

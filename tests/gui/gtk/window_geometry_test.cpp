@@ -144,22 +144,5 @@ TEST_F(GtkWindowGeometryTest, AResizableWindowPadsItsStatusTextButAnswersItAsSet
     FreeGadget(window);
 }
 
-TEST_F(GtkWindowGeometryTest, TheKindsThisPlatformLacksAreRefusedByName) {
-    const auto window = CreateWindow(u"Vandro", 0, 0, 100, 100, {}, kGameStyle);
-    try {
-        CreateToolbar({}, 0, 0, 10, 10, window, 0);
-        ADD_FAILURE() << "a toolbar was made";
-    } catch (const TKestrelException& error) {
-        EXPECT_NE(error.ToString().find(u"toolbar"), String::npos);
-    }
-    try {
-        CreateTabber(0, 0, 10, 10, window, 0);
-        ADD_FAILURE() << "a tabber was made";
-    } catch (const TKestrelException& error) {
-        EXPECT_NE(error.ToString().find(u"tabber"), String::npos);
-    }
-    FreeGadget(window);
-}
-
 } // namespace
 } // namespace vandro

@@ -12,7 +12,6 @@
 #include "gui/gtk/GtkWindow.h"
 
 #include "events/Event.h"
-#include "events/Hook.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetCreation.h"
 #include "runtime/Text.h"
@@ -25,7 +24,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kActionTimeout = 3000;
 // GTK takes a button release within half a second of a menu's opening as the end of the
 // click that opened it, not as a choice.
 constexpr int kMenuSettleMs = 520;
@@ -36,34 +34,9 @@ constexpr int kPastEnd = 40;
 constexpr int kEndKey = 35;
 constexpr int kCtrl = 2;
 
-// Waits for one event of an id from a source, as the user waits to see the program react.
-class TEventWatch : public TObject {
-  public:
-    int id = 0;
-    Object source;
-    bool seen = false;
-};
-
-Object WatchEvent(int, Object data, Object context) {
-    const auto event = Cast<TEvent>(data);
-    const auto watch = Cast<TEventWatch>(context);
-    if (event && watch && event->id == watch->id && event->source == watch->source)
-        watch->seen = true;
-    return data;
-}
-
 void OnSignalSeen(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = true; }
 
 Ref<TGtkGadget> Element(const Ref<TGadget>& gadget) { return Cast<TGtkGadget>(RealGadget(gadget)); }
-
-// The widget can take a click: it and everything around it shown, enabled and on the screen.
-bool Usable(GtkWidget* widget) {
-    if (!widget || !gtk_widget_is_visible(widget) || !gtk_widget_is_sensitive(widget) ||
-        !gtk_widget_get_mapped(widget))
-        return false;
-    GdkWindow* window = gtk_widget_get_window(gtk_widget_get_toplevel(widget));
-    return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED);
-}
 
 bool Allocated(GtkWidget* widget) { return gtk_widget_get_allocated_width(widget) > 1; }
 
@@ -231,14 +204,10 @@ class TGtkUser : public TPlatformUser {
         const auto element = Cast<TGtkWindow>(RealGadget(window));
         if (!element || !Usable(element->_widget))
             return 0;
-        auto watch = New<TEventWatch>();
-        watch->id = WindowClose;
-        watch->source = FindOutermostGadget(element);
-        AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
-        RequestClose(element->_widget);
-        PumpUntil([&watch] { return watch->seen; }, kActionTimeout);
-        RemoveHook(EmitEventHook(), &WatchEvent, watch);
-        return watch->seen ? 1 : 0;
+        const bool closed = DoAndAwaitEvent(
+            WindowClose, FindOutermostGadget(element),
+            [&element] { RequestClose(element->_widget); }, kActionTimeout);
+        return closed ? 1 : 0;
     }
 
     int TypeText(const Ref<TGadget>& gadget, const String& text) override {

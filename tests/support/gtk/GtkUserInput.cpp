@@ -1,5 +1,7 @@
 #include "GtkUserInput.h"
 
+#include "events/Event.h"
+#include "events/Hook.h"
 #include "events/gtk/GtkKeyCodes.h"
 
 #include <gdk/gdkx.h>
@@ -19,6 +21,22 @@ Display* XDisplay() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
 constexpr int kShiftKey = 160;
 constexpr int kCtrlKey = 162;
 constexpr int kAltKey = 164;
+
+// Waits for one event of an id from a source, as the user waits to see the program react.
+class TEventWatch : public TObject {
+  public:
+    int id = 0;
+    Object source;
+    bool seen = false;
+};
+
+Object WatchEvent(int, Object data, Object context) {
+    const auto event = Cast<TEvent>(data);
+    const auto watch = Cast<TEventWatch>(context);
+    if (event && watch && event->id == watch->id && event->source == watch->source)
+        watch->seen = true;
+    return data;
+}
 
 void HoldModifiers(int modifiers, bool down) {
     if (modifiers & 1)
@@ -41,6 +59,26 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
             gtk_main_iteration_do(FALSE);
     }
     return done();
+}
+
+bool DoAndAwaitEvent(int id, const Object& source, const std::function<void()>& action,
+                     int milliseconds) {
+    auto watch = New<TEventWatch>();
+    watch->id = id;
+    watch->source = source;
+    AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
+    action();
+    PumpUntil([&watch] { return watch->seen; }, milliseconds);
+    RemoveHook(EmitEventHook(), &WatchEvent, watch);
+    return watch->seen;
+}
+
+bool Usable(GtkWidget* widget) {
+    if (!widget || !gtk_widget_is_visible(widget) || !gtk_widget_is_sensitive(widget) ||
+        !gtk_widget_get_mapped(widget))
+        return false;
+    GdkWindow* window = gtk_widget_get_window(gtk_widget_get_toplevel(widget));
+    return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED);
 }
 
 void PumpPending() {

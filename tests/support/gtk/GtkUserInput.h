@@ -3,16 +3,28 @@
 // reaches the program through the same path as a person's.
 #pragma once
 
+#include "runtime/Object.h"
+
 #include <gtk/gtk.h>
 
 #include <functional>
 
 namespace vandro {
 
+// How long the user waits for the program to react to an action, in milliseconds.
+constexpr int kActionTimeout = 3000;
+
 // Runs GTK's main loop until done answers true or the time is up; answers done().
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 // Runs what GTK has pending now.
 void PumpPending();
+// Does the action, then runs GTK's main loop until the platform has emitted an event of the id
+// from the source, or the time is up; answers whether it came.
+bool DoAndAwaitEvent(int id, const Object& source, const std::function<void()>& action,
+                     int milliseconds);
+
+// The widget can take a click: it and everything around it shown, enabled and on the screen.
+bool Usable(GtkWidget* widget);
 
 // The centre of the widget on the screen, in the X server's pixels (GTK's times the window's
 // scale); false when it is not on the screen.

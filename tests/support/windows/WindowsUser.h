@@ -27,6 +27,8 @@ void DoubleClickAt(HWND top, POINT screen);
 // Presses the left button at one point, moves to another in steps as a hand does, and lets
 // go there.
 void DragFromTo(HWND top, POINT from, POINT to);
+// A click of the right button there.
+void RightClickAt(HWND top, POINT screen);
 // Moves the pointer there.
 void MoveMouseTo(POINT screen);
 // Presses and releases a key with modifiers (1 Shift, 2 Ctrl, 4 Alt) held, at the window in

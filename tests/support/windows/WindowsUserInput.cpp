@@ -65,13 +65,14 @@ void Foreground(HWND top) {
     }
 }
 
-void Clicks(HWND top, POINT screen, int count) {
+void Clicks(HWND top, POINT screen, int count, DWORD down = MOUSEEVENTF_LEFTDOWN,
+            DWORD up = MOUSEEVENTF_LEFTUP) {
     Foreground(top);
     INPUT inputs[5] = {MouseInput(MOUSEEVENTF_MOVE, screen)};
     UINT used = 1;
     for (int click = 0; click < count; ++click) {
-        inputs[used++] = MouseInput(MOUSEEVENTF_LEFTDOWN, screen);
-        inputs[used++] = MouseInput(MOUSEEVENTF_LEFTUP, screen);
+        inputs[used++] = MouseInput(down, screen);
+        inputs[used++] = MouseInput(up, screen);
     }
     SendInput(used, inputs, sizeof(INPUT));
 }
@@ -139,6 +140,10 @@ void DragFromTo(HWND top, POINT from, POINT to) {
                                                             from.y + (to.y - from.y) * step / 4});
     inputs[used++] = MouseInput(MOUSEEVENTF_LEFTUP, to);
     SendInput(used, inputs, sizeof(INPUT));
+}
+
+void RightClickAt(HWND top, POINT screen) {
+    Clicks(top, screen, 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
 void MoveMouseTo(POINT screen) {

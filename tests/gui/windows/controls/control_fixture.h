@@ -88,25 +88,6 @@ class WindowsControlTest : public testing::Test {
 
     static HWND Hwnd(const Ref<TGadget>& gadget) { return HandleFrom<HWND>(gadget->Query(1)); }
 
-    // A right click at a point of the screen, after bringing the window to the foreground.
-    static void RightClickAt(HWND top, POINT screen) {
-        SetForegroundWindow(top);
-        PumpPending();
-        INPUT inputs[3]{};
-        const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
-        for (int i = 0; i < 3; ++i) {
-            inputs[i].type = INPUT_MOUSE;
-            inputs[i].mi.dx =
-                static_cast<LONG>((screen.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) - 1) /
-                                  GetSystemMetrics(SM_CXSCREEN));
-            inputs[i].mi.dy =
-                static_cast<LONG>((screen.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) - 1) /
-                                  GetSystemMetrics(SM_CYSCREEN));
-            inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-        }
-        SendInput(3, inputs, sizeof(INPUT));
-    }
-
     // The window's client area is w x h and shows wholly between its toolbar and its status
     // line, across the frame's whole width.
     static void ExpectClientBetweenBarAndStatusLine(const Ref<TGadget>& window,

@@ -1,0 +1,170 @@
+#include "GtkComboBox.h"
+
+#include "events/System.h"
+#include "runtime/Text.h"
+
+namespace vandro {
+
+namespace {
+
+TGtkComboBox* ComboOf(gpointer data) { return static_cast<TGtkComboBox*>(data); }
+
+void OnComboChanged(GtkComboBox*, gpointer data) {
+    Shielded([&] { ComboOf(data)->ChoiceChanged(); });
+}
+
+void OnEntryChanged(GtkEditable*, gpointer data) {
+    Shielded([&] { ComboOf(data)->EditChanged(); });
+}
+
+} // namespace
+
+int TGtkComboBox::Class() { return ClassComboBox; }
+
+Ref<TGadget> TGtkComboBox::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    _store = gtk_list_store_new(Columns, G_TYPE_STRING, GDK_TYPE_PIXBUF, G_TYPE_INT);
+    GtkTreeModel* model = GTK_TREE_MODEL(_store);
+    const bool editable = (style & ComboBoxEditable) != 0;
+    GtkWidget* combo = editable ? gtk_combo_box_new_with_model_and_entry(model)
+                                : gtk_combo_box_new_with_model(model);
+    GtkCellLayout* layout = GTK_CELL_LAYOUT(combo);
+    GtkCellRenderer* icon = gtk_cell_renderer_pixbuf_new();
+    gtk_cell_layout_pack_start(layout, icon, FALSE);
+    gtk_cell_layout_reorder(layout, icon, 0);
+    gtk_cell_layout_add_attribute(layout, icon, "pixbuf", ColumnIcon);
+    if (editable) {
+        gtk_combo_box_set_entry_text_column(GTK_COMBO_BOX(combo), ColumnText);
+    } else {
+        GtkCellRenderer* text = gtk_cell_renderer_text_new();
+        gtk_cell_layout_pack_start(layout, text, TRUE);
+        gtk_cell_layout_add_attribute(layout, text, "text", ColumnText);
+    }
+    if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
+        gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), combo, 0, 0);
+    Register(ClassComboBox, combo, nullptr);
+    g_signal_connect(combo, "changed", G_CALLBACK(OnComboChanged), this);
+    if (GtkWidget* entry = Entry())
+        g_signal_connect(entry, "changed", G_CALLBACK(OnEntryChanged), this);
+    return Ref<TGadget>(this);
+}
+
+int TGtkComboBox::FreeElement() {
+    if (GtkWidget* entry = Entry())
+        g_signal_handlers_disconnect_by_data(entry, this);
+    TPlatformItemGadget::FreeElement();
+    if (_store)
+        g_object_unref(_store);
+    _store = nullptr;
+    return 0;
+}
+
+GtkWidget* TGtkComboBox::Entry() const {
+    return _widget && gtk_combo_box_get_has_entry(GTK_COMBO_BOX(_widget))
+               ? gtk_bin_get_child(GTK_BIN(_widget))
+               : nullptr;
+}
+
+int TGtkComboBox::isTabbable() { return 1; }
+
+int TGtkComboBox::HasKeyFocus() {
+    GtkWidget* entry = Entry();
+    return _widget && gtk_widget_has_focus(entry ? entry : _widget) ? 1 : 0;
+}
+
+int TGtkComboBox::ShowText(const String& text) {
+    if (GtkWidget* entry = Entry()) {
+        ++_busy;
+        gtk_entry_set_text(GTK_ENTRY(entry), ToUtf8(text).c_str());
+        --_busy;
+    }
+    return 0;
+}
+
+String TGtkComboBox::GetText() {
+    if (GtkWidget* entry = Entry())
+        return FromUtf8(gtk_entry_get_text(GTK_ENTRY(entry)));
+    GtkTreeIter row;
+    if (!_widget || !gtk_combo_box_get_active_iter(GTK_COMBO_BOX(_widget), &row))
+        return {};
+    gchar* shown = nullptr;
+    gtk_tree_model_get(GTK_TREE_MODEL(_store), &row, ColumnText, &shown, -1);
+    const String text = FromUtf8(shown ? shown : "");
+    g_free(shown);
+    return text;
+}
+
+int TGtkComboBox::CurrentItem() const {
+    return _widget ? gtk_combo_box_get_active(GTK_COMBO_BOX(_widget)) : -1;
+}
+
+void TGtkComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    ++_busy;
+    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
+                                      ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex, icon,
+                                      -1);
+    --_busy;
+    _selected = CurrentItem();
+}
+
+void TGtkComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
+    GtkTreeIter row;
+    if (NthRow(_store, index, row))
+        gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnIcon,
+                           StripIcon(_icons, icon), ColumnIconIndex, icon, -1);
+}
+
+void TGtkComboBox::RemoveNativeItem(int index) {
+    GtkTreeIter row;
+    if (!NthRow(_store, index, row))
+        return;
+    ++_busy;
+    gtk_list_store_remove(_store, &row);
+    --_busy;
+    _selected = CurrentItem();
+}
+
+void TGtkComboBox::ClearNativeItems() {
+    ++_busy;
+    gtk_list_store_clear(_store);
+    --_busy;
+    _selected = -1;
+}
+
+void TGtkComboBox::ShowItemState(int index, int state) {
+    int current = CurrentItem();
+    if (state & ItemStateSelected)
+        current = index;
+    else if (current == index)
+        current = -1;
+    ++_busy;
+    gtk_combo_box_set_active(GTK_COMBO_BOX(_widget), current);
+    --_busy;
+    _selected = CurrentItem();
+}
+
+int TGtkComboBox::NativeItemState(int index) {
+    return CurrentItem() == index ? ItemStateSelected : 0;
+}
+
+void TGtkComboBox::ShowIconStrip() { ShowStripIcons(_store, _icons, ColumnIcon, ColumnIconIndex); }
+
+void TGtkComboBox::ChoiceChanged() {
+    const int current = CurrentItem();
+    // Typing into the field leaves no item current; the field's own change reports it.
+    if (_busy || current < 0 || current == _selected)
+        return;
+    _selected = current;
+    PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(current));
+}
+
+void TGtkComboBox::EditChanged() {
+    // A choice puts the item's text into the field: only the user's typing leaves no item
+    // current.
+    if (_busy || CurrentItem() >= 0)
+        return;
+    _selected = -1;
+    PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+}
+
+} // namespace vandro

@@ -1,0 +1,56 @@
+// A drop-down list of items with icons, with an edit field on top when style bit 1 makes it
+// editable. Choosing another item raises "GadgetAction" with its index and extra; typing in the
+// field raises "GadgetAction" with -1. What the program does raises nothing.
+#pragma once
+
+#include "GtkGadget.h"
+#include "GtkItemStore.h"
+
+#include "gui/PlatformItemGadget.h"
+
+namespace vandro {
+
+class TGtkComboBox : public TPlatformItemGadget<TGtkGadget> {
+  public:
+    // The columns of the items' store.
+    enum Column : int { ColumnText, ColumnIcon, ColumnIconIndex, Columns };
+
+    // The TGadget slots it overrides, in slot order.
+    // The edit field's text; the chosen item's without an edit field.
+    String GetText() override;
+    int Class() override;
+
+    // The TGtkGadget slots it overrides.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int isTabbable() override;
+    int HasKeyFocus() override;
+    int ShowText(const String& text) override;
+
+    // Its own. The current item changed, or the text in the edit field.
+    void ChoiceChanged();
+    void EditChanged();
+    // The edit field, null without one.
+    GtkWidget* Entry() const;
+
+    GtkListStore* _store = nullptr;
+    int _selected = -1;
+    // Above 0 while the program changes the items or the text.
+    int _busy = 0;
+
+  protected:
+    // The TPlatformItemGadget hooks.
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
+    // Selecting makes the item the current one; without it the current item is cleared.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
+    void ShowIconStrip() override;
+    int FreeElement() override;
+
+  private:
+    int CurrentItem() const;
+};
+
+} // namespace vandro

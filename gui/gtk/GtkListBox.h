@@ -1,0 +1,56 @@
+// A list box: one column of items with their icons and tips, one selected or (style bit 1)
+// several. The selection is worked out once GTK has finished changing it, so the program hears
+// one "GadgetSelect" per actual change (-1 after a click below the items cleared it); a double
+// click raises "GadgetAction" and a right click "GadgetMenu", both with the item's index and
+// without changing the selection.
+#pragma once
+
+#include "GtkItemStore.h"
+#include "GtkRowView.h"
+
+#include "gui/PlatformItemGadget.h"
+
+namespace vandro {
+
+class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
+  public:
+    // The columns of the list's store.
+    enum Column : int { ColumnText, ColumnTip, ColumnIcon, ColumnIconIndex, Columns };
+
+    // The TGadget slots it overrides, in slot order.
+    int Class() override;
+
+    // The TGtkGadget slots it overrides.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+
+    // Its own. GTK changed the selection: it is worked out once GTK is done.
+    void SelectionMoved();
+    // Raises "GadgetSelect" when the selection differs from the one last reported.
+    void SettleSelection(bool report);
+    // Works out at once a selection that is waiting to be.
+    void SettlePending();
+    void RowActivated(GtkTreePath* path);
+    // A press of a mouse button at (x, y) of the rows' area; true when it is handled here.
+    bool PressedAt(int button, int x, int y);
+
+    GtkListStore* _store = nullptr;
+    int _selected = -1;
+    // Above 0 while the program changes the items.
+    int _busy = 0;
+    // The pending GTK source that works out the selection, 0 for none.
+    guint _settling = 0;
+
+  protected:
+    // The TPlatformItemGadget hooks.
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
+    // Selecting an item scrolls it into view.
+    void ShowItemState(int index, int state) override;
+    int NativeItemState(int index) override;
+    void ShowIconStrip() override;
+    int FreeElement() override;
+};
+
+} // namespace vandro

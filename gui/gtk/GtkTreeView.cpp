@@ -1,0 +1,159 @@
+#include "GtkTreeView.h"
+
+#include "events/System.h"
+#include "gui/GadgetConstants.h"
+
+namespace vandro {
+
+namespace {
+
+TGtkTreeView* ViewOf(gpointer data) { return static_cast<TGtkTreeView*>(data); }
+
+void OnSelectionChanged(GtkTreeSelection*, gpointer data) {
+    Shielded([&] { ViewOf(data)->ChoiceChanged(); });
+}
+
+void OnRowExpanded(GtkTreeView*, GtkTreeIter* row, GtkTreePath*, gpointer data) {
+    Shielded([&] { ViewOf(data)->RowToggled(row, true); });
+}
+
+void OnRowCollapsed(GtkTreeView*, GtkTreeIter* row, GtkTreePath*, gpointer data) {
+    Shielded([&] { ViewOf(data)->RowToggled(row, false); });
+}
+
+void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer data) {
+    Shielded([&] { ViewOf(data)->RowActivated(); });
+}
+
+// A right click opens the program's menu, and a click on a node's expander opens or closes
+// the node; neither changes the selection.
+gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    if (event->type != GDK_BUTTON_PRESS)
+        return FALSE;
+    const int x = static_cast<int>(event->x), y = static_cast<int>(event->y);
+    if (event->button == GDK_BUTTON_PRIMARY)
+        return Shielded([&] { return ViewOf(data)->ToggleAt(x, y); }, false) ? TRUE : FALSE;
+    if (event->button != GDK_BUTTON_SECONDARY)
+        return FALSE;
+    Shielded([&] { ViewOf(data)->MenuAt(x, y); });
+    return TRUE;
+}
+
+} // namespace
+
+int TGtkTreeView::Class() { return ClassTreeView; }
+Ref<TGadget> TGtkTreeView::RootNode() { return _root; }
+Ref<TGadget> TGtkTreeView::SelectedNode() { return _selected; }
+int TGtkTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
+
+Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const String&) {
+    this->style = style;
+    _store = gtk_tree_store_new(Columns, G_TYPE_STRING, G_TYPE_POINTER, GDK_TYPE_PIXBUF);
+    MakeRowView(group, ClassTreeView, GTK_TREE_MODEL(_store), ColumnIcon, ColumnText);
+    gtk_tree_view_set_enable_tree_lines(GTK_TREE_VIEW(_view), TRUE);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
+    gtk_tree_selection_set_mode(selection, GTK_SELECTION_SINGLE);
+    g_signal_connect(selection, "changed", G_CALLBACK(OnSelectionChanged), this);
+    g_signal_connect(_view, "row-expanded", G_CALLBACK(OnRowExpanded), this);
+    g_signal_connect(_view, "row-collapsed", G_CALLBACK(OnRowCollapsed), this);
+    g_signal_connect(_view, "row-activated", G_CALLBACK(OnRowActivated), this);
+    g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
+    _root = Cast<TGtkTreeNode>(New<TGtkTreeNode>()->CreateRoot(Ref<TGadget>(this)));
+    return Ref<TGadget>(this);
+}
+
+int TGtkTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
+    _icons = Cast<TGtkIconStrip>(strip);
+    if (_root)
+        _root->ShowIcons();
+    return 0;
+}
+
+int TGtkTreeView::FreeElement() {
+    if (_root)
+        _root->Free();
+    _root = nullptr;
+    _selected = nullptr;
+    _icons = nullptr;
+    TGtkRowView::FreeElement();
+    if (_store)
+        g_object_unref(_store);
+    _store = nullptr;
+    return 0;
+}
+
+Ref<TGtkTreeNode> TGtkTreeView::NodeOfRow(GtkTreeModel* model, GtkTreeIter* row) {
+    gpointer node = nullptr;
+    gtk_tree_model_get(model, row, ColumnNode, &node, -1);
+    return Ref<TGtkTreeNode>(static_cast<TGtkTreeNode*>(node));
+}
+
+void TGtkTreeView::ChoiceChanged() {
+    if (_busy || !_sensitive)
+        return;
+    GtkTreeModel* model = nullptr;
+    GtkTreeIter row;
+    const Ref<TGtkTreeNode> node =
+        gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(_view)), &model,
+                                        &row)
+            ? NodeOfRow(model, &row)
+            : nullptr;
+    // GTK reports a selection again when the cursor moves onto it; only a new one counts.
+    if (node == _selected)
+        return;
+    _selected = node;
+    if (node)
+        PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
+}
+
+void TGtkTreeView::RowToggled(GtkTreeIter* row, bool open) {
+    const Ref<TGtkTreeNode> node = NodeOfRow(GTK_TREE_MODEL(_store), row);
+    if (!node)
+        return;
+    node->_expanded = open ? 1 : 0;
+    if (!_busy)
+        PostGuiEvent(open ? GadgetOpen : GadgetClose, 0, 0, 0, 0, node);
+}
+
+void TGtkTreeView::RowActivated() {
+    if (!_busy)
+        PostGuiEvent(GadgetAction, 0, 0, 0, 0, _selected);
+}
+
+bool TGtkTreeView::ToggleAt(int x, int y) {
+    GtkTreeView* view = GTK_TREE_VIEW(_view);
+    GtkTreePath* path = nullptr;
+    GtkTreeViewColumn* column = nullptr;
+    if (!gtk_tree_view_get_path_at_pos(view, x, y, &path, &column, nullptr, nullptr))
+        return false;
+    GdkRectangle cell;
+    gtk_tree_view_get_cell_area(view, path, column, &cell);
+    GtkTreeIter row;
+    // Each level moves the cell one expander's width to the right; the node's own expander is
+    // the last before its cell.
+    const int expander = cell.x / gtk_tree_path_get_depth(path);
+    const bool hit = x < cell.x && x >= cell.x - expander &&
+                     gtk_tree_model_get_iter(GTK_TREE_MODEL(_store), &row, path) &&
+                     gtk_tree_model_iter_has_child(GTK_TREE_MODEL(_store), &row);
+    if (hit && gtk_tree_view_row_expanded(view, path))
+        gtk_tree_view_collapse_row(view, path);
+    else if (hit)
+        gtk_tree_view_expand_row(view, path, FALSE);
+    gtk_tree_path_free(path);
+    return hit;
+}
+
+void TGtkTreeView::MenuAt(int x, int y) {
+    Ref<TGtkTreeNode> node;
+    if (GtkTreePath* path = RowPathAt(_view, x, y)) {
+        GtkTreeIter row;
+        if (gtk_tree_model_get_iter(GTK_TREE_MODEL(_store), &row, path))
+            node = NodeOfRow(GTK_TREE_MODEL(_store), &row);
+        gtk_tree_path_free(path);
+    }
+    int wx = x, wy = y;
+    gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(_view), x, y, &wx, &wy);
+    PostGuiEvent(GadgetMenu, 0, 0, wx, wy, node);
+}
+
+} // namespace vandro

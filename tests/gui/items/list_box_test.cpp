@@ -1,0 +1,118 @@
+// A list box as its user and its program see it: items in the program's order, one
+// "GadgetSelect" per change of the selection the user makes, and a double or right click's
+// event with the item's index and extra.
+#include "ItemFixture.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetItemFunctions.h"
+#include "runtime/Boxed.h"
+
+namespace vandro {
+namespace {
+
+class ListBoxTest : public ItemTest {
+  protected:
+    // A list of four items, each with its name as its extra.
+    Ref<TGadget> MakeList(int style) {
+        const auto list = CreateListBox(10, 10, 200, 200, window, style);
+        for (const String& name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
+            AddGadgetItem(list, name, 0, -1, {}, Box(name));
+        Drain();
+        return list;
+    }
+
+    static String ExtraText(const Ref<TEvent>& event) { return StringOf(event->extra); }
+};
+
+TEST_F(ListBoxTest, ItemsShowInTheProgramsOrderAndItsChangesRaiseNothing) {
+    const auto list = MakeList(0);
+    InsertGadgetItem(list, 0, u"Null");
+    InsertGadgetItem(list, 5, u"Ende");
+    ModifyGadgetItem(list, 2, u"Berta");
+    RemoveGadgetItem(list, 3);
+    EXPECT_EQ(User().ShownItems(list),
+              (std::vector<String>{u"Null", u"Anna", u"Berta", u"Dora", u"Ende"}));
+    SelectGadgetItem(list, 3);
+    EXPECT_EQ(SelectedGadgetItem(list), 3);
+    SelectGadgetItem(list, 1);
+    EXPECT_EQ(SelectedGadgetItem(list), 1) << "one item at a time";
+    ClearGadgetItems(list);
+    EXPECT_TRUE(User().ShownItems(list).empty());
+    EXPECT_EQ(SelectedGadgetItem(list), -1);
+    EXPECT_TRUE(TakenFrom(list).empty());
+}
+
+TEST_F(ListBoxTest, EachClickThatChangesTheChoiceRaisesOneSelect) {
+    const auto list = MakeList(0);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Bert");
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    EXPECT_TRUE(TakenFrom(list).empty()) << "the chosen item again";
+    ASSERT_EQ(User().ClickItem(list, 3, 0), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 3);
+    EXPECT_EQ(SelectedGadgetItem(list), 3);
+    ASSERT_EQ(User().ClickBelowItems(list), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, -1);
+    EXPECT_EQ(events[0]->extra, nullptr);
+    EXPECT_EQ(SelectedGadgetItem(list), -1);
+}
+
+TEST_F(ListBoxTest, CtrlClicksInAListOfSeveralFlipOneItemEach) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    ASSERT_EQ(User().ClickItem(list, 0, 0), 1);
+    TakenFrom(list);
+    ASSERT_EQ(User().ClickItem(list, 2, 2), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 2);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{0, 2}));
+    ASSERT_EQ(User().ClickItem(list, 0, 2), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{2});
+}
+
+TEST_F(ListBoxTest, ADoubleClickChoosesTheItemThenRaisesActionWithIt) {
+    const auto list = MakeList(0);
+    ASSERT_EQ(User().DoubleClickItem(list, 2), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(events[1]->data, 2);
+    EXPECT_EQ(ExtraText(events[1]), u"Cleo");
+}
+
+TEST_F(ListBoxTest, ARightClickRaisesMenuWithTheItem) {
+    const auto list = MakeList(0);
+    SelectGadgetItem(list, 1);
+    Drain();
+    ASSERT_EQ(User().RightClickItem(list, 1), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Bert");
+    EXPECT_EQ(SelectedGadgetItem(list), 1);
+}
+
+TEST_F(ListBoxTest, ADisabledOrHiddenListCannotBeUsed) {
+    const auto list = MakeList(0);
+    DisableGadget(list);
+    EXPECT_EQ(User().ClickItem(list, 0, 0), 0);
+    EnableGadget(list);
+    HideGadget(list);
+    EXPECT_EQ(User().ClickItem(list, 0, 0), 0);
+    ShowGadget(list);
+    EXPECT_EQ(User().ClickItem(list, 4, 0), 0) << "past the items";
+    EXPECT_EQ(User().ClickItem(list, 0, 0), 1);
+    EXPECT_TRUE(TakenFrom(list).size() == 1u);
+}
+
+} // namespace
+} // namespace vandro

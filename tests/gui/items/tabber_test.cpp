@@ -1,0 +1,70 @@
+// A tabber as its user and its program see it: one "GadgetAction" with the index and extra for
+// each tab the user chooses, nothing for the program's changes, an empty tabber keeping one
+// blank tab, and a page area inside it for the gadgets.
+#include "ItemFixture.h"
+
+#include "gui/GadgetFunctions.h"
+#include "gui/GadgetItemFunctions.h"
+#include "runtime/Boxed.h"
+
+namespace vandro {
+namespace {
+
+class TabberTest : public ItemTest {
+  protected:
+    Ref<TGadget> MakeTabber() {
+        const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
+        for (const String& name : {u"Spiel", u"Karten", u"Regeln"})
+            AddGadgetItem(tabber, name, 0, -1, {}, Box(name));
+        Drain();
+        return tabber;
+    }
+};
+
+TEST_F(TabberTest, ChoosingAnotherTabRaisesActionWithItsIndexAndExtra) {
+    const auto tabber = MakeTabber();
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    ASSERT_EQ(User().ChooseTab(tabber, 2), 1);
+    auto events = TakenFrom(tabber);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 2);
+    EXPECT_EQ(StringOf(events[0]->extra), u"Regeln");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 2);
+    ASSERT_EQ(User().ChooseTab(tabber, 2), 1);
+    EXPECT_TRUE(TakenFrom(tabber).empty()) << "the current tab again";
+    ASSERT_EQ(User().ChooseTab(tabber, 0), 1);
+    events = TakenFrom(tabber);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 0);
+}
+
+TEST_F(TabberTest, TheProgramsChangesRaiseNothing) {
+    const auto tabber = MakeTabber();
+    SelectGadgetItem(tabber, 1);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    AddGadgetItem(tabber, u"Neu");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    RemoveGadgetItem(tabber, 0);
+    EXPECT_EQ(CountGadgetItems(tabber), 3);
+    ClearGadgetItems(tabber);
+    EXPECT_EQ(SelectedGadgetItem(tabber), -1);
+    EXPECT_EQ(User().ChooseTab(tabber, 0), 0) << "only the blank tab";
+    AddGadgetItem(tabber, u"Wieder");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+TEST_F(TabberTest, ThePageAreaLiesInsideTheTabber) {
+    const auto tabber = MakeTabber();
+    const int w = GadgetClientWidth(tabber), h = GadgetClientHeight(tabber);
+    EXPECT_GT(w, 280 - 20);
+    EXPECT_LT(w, 280);
+    EXPECT_GT(h, 200 - 60);
+    EXPECT_LT(h, 200 - 16);
+    const auto button = CreateButton(u"Mischen", 5, 5, 100, 30, tabber, 0);
+    ASSERT_EQ(User().ChooseTab(tabber, 1), 1);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+}
+
+} // namespace
+} // namespace vandro

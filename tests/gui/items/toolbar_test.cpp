@@ -1,0 +1,91 @@
+// A toolbar as its user and its program see it: one button per icon of its strip, a blank icon
+// a separator, a click "GadgetAction" with the button's index and nothing for a disabled one, a
+// toggle button flipped before its event; the program's changes raise nothing, and the window's
+// client area gives the bar its room.
+#include "ItemFixture.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/GadgetItemFunctions.h"
+
+#include "graphics/Pixmap.h"
+
+namespace vandro {
+namespace {
+
+class ToolbarTest : public ItemTest {
+  protected:
+    // Four 16 px icons; the third is blank.
+    Ref<TGadget> MakeToolbar() {
+        auto strip = TPixmap::Create(64, 16, 6, 4);
+        strip->ClearPixels(static_cast<int>(0xFFC0C0C0u));
+        for (int icon : {0, 1, 3})
+            for (int at = 3; at < 13; ++at)
+                strip->WritePixel(icon * 16 + at, at, static_cast<int>(0xFF2040A0u));
+        const auto toolbar = CreateToolbar(strip, 0, 0, 0, 0, window, 0);
+        Drain();
+        return toolbar;
+    }
+
+    // The one event the press raised, its index.
+    int PressedIndex(const Ref<TGadget>& toolbar, int index) {
+        if (User().PressToolbarItem(toolbar, index) != 1)
+            return -10;
+        const auto events = TakenFrom(toolbar);
+        return Ids(events) == std::vector<int>{GadgetAction} ? events[0]->data : -20;
+    }
+};
+
+TEST_F(ToolbarTest, AClickRaisesActionWithTheButtonsIndex) {
+    const auto toolbar = MakeToolbar();
+    ASSERT_EQ(CountGadgetItems(toolbar), 4);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_EQ(PressedIndex(toolbar, 3), 3);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 2), 0) << "a separator";
+    DisableGadgetItem(toolbar, 1);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 1), 0);
+    EXPECT_TRUE(TakenFrom(toolbar).empty());
+    EnableGadgetItem(toolbar, 1);
+    EXPECT_EQ(PressedIndex(toolbar, 1), 1);
+}
+
+TEST_F(ToolbarTest, AToggleButtonFlipsBeforeItsEvent) {
+    const auto toolbar = MakeToolbar();
+    // Selected, a toggle button shows the icon after its own.
+    ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), std::vector<int>{0});
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_TRUE(SelectedGadgetItems(toolbar).empty());
+    EXPECT_EQ(PressedIndex(toolbar, 3), 3);
+    EXPECT_TRUE(SelectedGadgetItems(toolbar).empty()) << "a plain button stays out";
+}
+
+TEST_F(ToolbarTest, TheProgramsChangesRaiseNothing) {
+    const auto toolbar = MakeToolbar();
+    ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0);
+    SelectGadgetItem(toolbar, 0);
+    ToggleGadgetItem(toolbar, 3);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), (std::vector<int>{0, 3}));
+    DeselectGadgetItem(toolbar, 0);
+    DisableGadgetItem(toolbar, 3);
+    RemoveGadgetItem(toolbar, 1);
+    AddGadgetItem(toolbar, {}, 0, 1);
+    EXPECT_EQ(CountGadgetItems(toolbar), 4);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), std::vector<int>{2});
+    EXPECT_TRUE(TakenFrom(toolbar).empty());
+}
+
+TEST_F(ToolbarTest, TheWindowsClientAreaStartsBelowTheBar) {
+    const int whole = GadgetClientHeight(window);
+    const auto toolbar = MakeToolbar();
+    const int below = GadgetClientHeight(window);
+    EXPECT_GT(whole - below, 16);
+    EXPECT_LT(whole - below, 60);
+    FreeGadget(toolbar);
+    Drain();
+    EXPECT_EQ(GadgetClientHeight(window), whole);
+}
+
+} // namespace
+} // namespace vandro

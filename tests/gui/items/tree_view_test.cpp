@@ -1,0 +1,172 @@
+// A tree view as its user and its program see it: nodes where the program put them, the
+// refusal of a node under anything but a node, and one event per doing of the user with the
+// node it concerns.
+#include "ItemFixture.h"
+
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetItemFunctions.h"
+#include "runtime/Exceptions.h"
+
+namespace vandro {
+namespace {
+
+class TreeViewTest : public ItemTest {
+  protected:
+    void SetUp() override {
+        ItemTest::SetUp();
+        tree = CreateTreeView(10, 10, 280, 240, window, 0);
+        root = TreeViewRoot(tree);
+    }
+
+    Ref<TGadget> tree;
+    Ref<TGadget> root;
+};
+
+TEST_F(TreeViewTest, NodesGoWhereTheirIndexPutsThem) {
+    const auto obst = AddTreeNode(u"Obst", root, -1, {});
+    InsertTreeNode(0, u"Brot", root, -1, {});
+    InsertTreeNode(1, u"Eier", root, -1, {});
+    InsertTreeNode(9, u"Zucker", root, -1, {});
+    InsertTreeNode(-5, u"Wein", root, -1, {});
+    const auto birne = AddTreeNode(u"Birne", obst, -1, {});
+    InsertTreeNode(0, u"Apfel", obst, -1, {});
+    AddTreeNode(u"Kern", birne, -1, {});
+    EXPECT_EQ(User().ShownNodes(tree),
+              (std::vector<String>{u"Brot", u"Eier", u"Obst", u"Zucker", u"Wein"}));
+    ExpandTreeNode(obst);
+    ExpandTreeNode(birne);
+    EXPECT_EQ(User().ShownNodes(tree),
+              (std::vector<String>{u"Brot", u"Eier", u"Obst", u"  Apfel", u"  Birne", u"    Kern",
+                                   u"Zucker", u"Wein"}));
+    EXPECT_EQ(CountTreeNodes(root), 5);
+    EXPECT_EQ(CountTreeNodes(obst), 2);
+    EXPECT_EQ(GadgetText(birne), u"Birne");
+    EXPECT_EQ(GadgetText(root), u"");
+    ModifyTreeNode(birne, u"Quitte", -1);
+    EXPECT_EQ(GadgetText(birne), u"Quitte");
+    EXPECT_EQ(User().ShownNodes(tree)[4], u"  Quitte");
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own changes raise nothing";
+}
+
+TEST_F(TreeViewTest, ANodeUnderAnythingButANodeIsRefusedWithTheMessage) {
+    const auto button = CreateButton(u"Knopf", 10, 260, 80, 24, window, 0);
+    for (const Ref<TGadget>& parent : {button, tree}) {
+        try {
+            CurrentDriver()->CreateGadget(ClassTreeNode, u"x", 0, 0, 0, 0, parent, 0);
+            ADD_FAILURE() << "a node was made under class " << GadgetClass(parent);
+        } catch (const TRuntimeException& error) {
+            EXPECT_EQ(error.error, u"Parent isn't a treeview node. Use TreeViewRoot() when "
+                                   u"creating a root node.");
+        }
+    }
+    const auto node = CurrentDriver()->CreateGadget(ClassTreeNode, u"x", 0, 0, 0, 0, root, 0);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(GadgetClass(node), ClassTreeNode);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"x"}));
+}
+
+TEST_F(TreeViewTest, ChoosingANodeRaisesOneSelectWithIt) {
+    const auto first = AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    Drain();
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), second);
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "choosing the chosen node again changes nothing";
+    SelectTreeNode(first);
+    Drain();
+    EXPECT_EQ(SelectedTreeNode(tree), first);
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(second));
+}
+
+TEST_F(TreeViewTest, OpeningAndClosingANodeRaisesOpenAndCloseWithIt) {
+    const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
+    const auto kid = AddTreeNode(u"Kind", parentNode, -1, {});
+    const auto neighbour = AddTreeNode(u"Nachbar", root, -1, {});
+    // A tree without a choice may choose its first node as it takes the focus (Win32 does).
+    SelectTreeNode(neighbour);
+    Drain();
+    EXPECT_EQ(User().ChooseNode(kid), 0) << "a node inside a closed one is out of reach";
+    ASSERT_EQ(User().ToggleNode(parentNode), 1);
+    auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetOpen});
+    EXPECT_EQ(events[0]->extra, Object(parentNode));
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"Eltern", u"  Kind", u"Nachbar"}));
+    ASSERT_EQ(User().ToggleNode(parentNode), 1);
+    events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetClose});
+    EXPECT_EQ(events[0]->extra, Object(parentNode));
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"Eltern", u"Nachbar"}));
+    ExpandTreeNode(parentNode);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own opening raises nothing";
+    EXPECT_EQ(User().ShownNodes(tree).size(), 3u);
+    EXPECT_EQ(SelectedTreeNode(tree), neighbour) << "opening and closing leave the choice";
+}
+
+TEST_F(TreeViewTest, ADoubleClickChoosesTheNodeThenRaisesActionWithIt) {
+    AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    Drain();
+    ASSERT_EQ(User().DoubleClickNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(events[1]->extra, Object(second));
+}
+
+TEST_F(TreeViewTest, ARightClickRaisesMenuWithTheNodeAndLeavesTheChoice) {
+    const auto first = AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    SelectTreeNode(first);
+    Drain();
+    ASSERT_EQ(User().RightClickNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_GE(events[0]->x, 0);
+    EXPECT_LT(events[0]->x, 280);
+    EXPECT_GE(events[0]->y, 0);
+    EXPECT_LT(events[0]->y, 240);
+    EXPECT_EQ(SelectedTreeNode(tree), first);
+}
+
+TEST_F(TreeViewTest, FreeingNodesTakesTheirRowsAndForgetsTheChoice) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    AddTreeNode(u"a1", a, -1, {});
+    const auto b = AddTreeNode(u"b", root, -1, {});
+    ExpandTreeNode(a);
+    SelectTreeNode(a);
+    Drain();
+    FreeTreeNode(a);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"b"}));
+    EXPECT_EQ(CountTreeNodes(root), 1);
+    EXPECT_EQ(GadgetText(a), u"");
+    AddTreeNode(u"c", root, -1, {});
+    ClearTreeView(tree);
+    EXPECT_TRUE(User().ShownNodes(tree).empty());
+    EXPECT_EQ(CountTreeNodes(root), 0);
+    EXPECT_EQ(GadgetText(b), u"");
+    EXPECT_TRUE(TakenFrom(tree).empty());
+}
+
+TEST_F(TreeViewTest, AHiddenOrDisabledTreeCannotBeUsed) {
+    const auto node = AddTreeNode(u"Knoten", root, -1, {});
+    DisableGadget(tree);
+    EXPECT_EQ(User().ChooseNode(node), 0);
+    EnableGadget(tree);
+    HideGadget(tree);
+    EXPECT_EQ(User().ChooseNode(node), 0);
+    ShowGadget(tree);
+    EXPECT_EQ(User().ChooseNode(node), 1);
+    EXPECT_EQ(SelectedTreeNode(tree), node);
+}
+
+} // namespace
+} // namespace vandro

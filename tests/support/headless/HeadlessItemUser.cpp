@@ -1,0 +1,109 @@
+// The headless user of the item gadgets: the simulated user's clicks, and the rows the
+// headless elements keep.
+#include "gui/headless/HeadlessListBox.h"
+#include "gui/headless/HeadlessTreeView.h"
+#include "gui/headless/HeadlessUser.h"
+
+#include "gui/GadgetCreation.h"
+
+#include "tests/support/PlatformUser.h"
+
+namespace vandro {
+
+namespace {
+
+THeadlessTreeView* TreeOf(const Ref<TGadget>& node) {
+    const auto item = Cast<THeadlessTreeNode>(node);
+    return item ? item->Tree() : nullptr;
+}
+
+void AddShownRows(const THeadlessTreeNode& node, const String& indent, std::vector<String>& rows) {
+    for (const Object& kid : *node.kids) {
+        const auto child = Cast<THeadlessTreeNode>(kid);
+        rows.push_back(indent + child->name);
+        if (child->_expanded)
+            AddShownRows(*child, indent + u"  ", rows);
+    }
+}
+
+class THeadlessItemUser : public TPlatformItemUser {
+  public:
+    int ChooseNode(const Ref<TGadget>& node) override { return UserSelectTreeNode(node); }
+
+    int ToggleNode(const Ref<TGadget>& node) override {
+        const auto item = Cast<THeadlessTreeNode>(node);
+        if (!item)
+            return 0;
+        return item->_expanded ? UserCollapseTreeNode(node) : UserExpandTreeNode(node);
+    }
+
+    int DoubleClickNode(const Ref<TGadget>& node) override {
+        THeadlessTreeView* tree = TreeOf(node);
+        if (!tree || !UserSelectTreeNode(node))
+            return 0;
+        return tree->UserDoubleClick();
+    }
+
+    int RightClickNode(const Ref<TGadget>& node) override {
+        THeadlessTreeView* tree = TreeOf(node);
+        return tree ? tree->UserRightClickNode(Cast<THeadlessTreeNode>(node), tree->width / 2,
+                                               tree->height / 2)
+                    : 0;
+    }
+
+    std::vector<String> ShownNodes(const Ref<TGadget>& tree) override {
+        std::vector<String> rows;
+        const auto view = Cast<THeadlessTreeView>(RealGadget(tree));
+        if (view && view->Alive() && view->_root)
+            AddShownRows(*view->_root, {}, rows);
+        return rows;
+    }
+
+    int ClickItem(const Ref<TGadget>& list, int index, int modifiers) override {
+        return UserSelectItem(list, index, modifiers);
+    }
+
+    // The first click of the two chooses the item.
+    int DoubleClickItem(const Ref<TGadget>& list, int index) override {
+        return UserSelectItem(list, index) ? UserDoubleClickItem(list, index) : 0;
+    }
+
+    int RightClickItem(const Ref<TGadget>& list, int index) override {
+        return UserRightClickItem(list, index);
+    }
+
+    int ClickBelowItems(const Ref<TGadget>& list) override { return UserClickEmpty(list); }
+
+    int ChooseComboItem(const Ref<TGadget>& combo, int index) override {
+        return UserSelectItem(combo, index);
+    }
+
+    int TypeIntoCombo(const Ref<TGadget>& combo, const String& letters) override {
+        return UserTypeText(combo, letters) == static_cast<int>(letters.size()) ? 1 : 0;
+    }
+
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        return UserSelectItem(toolbar, index);
+    }
+
+    int ChooseTab(const Ref<TGadget>& tabber, int index) override {
+        return UserSelectItem(tabber, index);
+    }
+
+    std::vector<String> ShownItems(const Ref<TGadget>& list) override {
+        std::vector<String> texts;
+        if (const auto element = Cast<THeadlessItemGadget>(RealGadget(list)))
+            for (const NativeItem& item : element->_items)
+                texts.push_back(item.text);
+        return texts;
+    }
+};
+
+} // namespace
+
+const Ref<TPlatformItemUser>& PlatformItemUser() {
+    static const Ref<TPlatformItemUser> user = New<THeadlessItemUser>();
+    return user;
+}
+
+} // namespace vandro
