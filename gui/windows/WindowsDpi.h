@@ -23,6 +23,10 @@ void ShowProgramIcons(HWND frame, int dpi);
 // window may still answer the old one) and takes the suggested frame.
 void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam);
 
+// The status line's font at that resolution, made once per resolution and kept; the line
+// keeps the font it was made with otherwise.
+void ShowStatusFont(HWND status, int dpi);
+
 // Every gadget inside shows its font again, made for the window's resolution now.
 void ShowFontsAgain(const Ref<TGadget>& group);
 

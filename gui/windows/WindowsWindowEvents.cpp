@@ -68,6 +68,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         break;
     case WM_DPICHANGED:
         if (hwnd == _hwnd) {
+            // The line's height counts in the frame the window takes next.
+            if (_status && LOWORD(wParam))
+                ShowStatusFont(_status, LOWORD(wParam));
             ChangeWindowDpi(hwnd, wParam, lParam);
             // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
             ShowFontsAgain(Ref<TGadget>(this));
