@@ -63,16 +63,13 @@ void ShowProgramIcons(HWND frame, int dpi) {
     SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(found->second.small));
 }
 
-void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam) {
+int ChangeWindowDpi(HWND frame, WPARAM wParam) {
     const int dpi = LOWORD(wParam);
     if (dpi <= 0)
-        return;
+        return 0;
     SetWindowDpi(frame, dpi);
     ShowProgramIcons(frame, dpi);
-    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
-        SetWindowPos(frame, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return dpi;
 }
 
 void ShowStatusFont(HWND status, int dpi) {

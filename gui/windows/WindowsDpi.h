@@ -20,8 +20,8 @@ void AdoptWindowDpi(HWND frame);
 // and kept. At the system's resolution the class's icon serves.
 void ShowProgramIcons(HWND frame, int dpi);
 // The window moved to a monitor of another resolution: records it (from the message, as the
-// window may still answer the old one) and takes the suggested frame.
-void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam);
+// window may still answer the old one) and answers it, 0 for none.
+int ChangeWindowDpi(HWND frame, WPARAM wParam);
 
 // The status line's font at that resolution, made once per resolution and kept; the line
 // keeps the font it was made with otherwise.
