@@ -58,4 +58,9 @@ RECT ToUnits(const RECT& pixels, int dpi) {
                 ToUnits(pixels.bottom, dpi)};
 }
 
+POINT UnitsOfPoint(HWND hwnd, POINT pixels) {
+    const int dpi = WindowDpi(hwnd);
+    return POINT{ToUnits(pixels.x, dpi), ToUnits(pixels.y, dpi)};
+}
+
 } // namespace vandro

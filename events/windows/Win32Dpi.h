@@ -23,5 +23,7 @@ int ToUnits(int pixels, int dpi);
 // Edge by edge, so that neighbours stay neighbours at any scale.
 RECT ToDevice(const RECT& units, int dpi);
 RECT ToUnits(const RECT& pixels, int dpi);
+// A point in a window's client pixels, in the units of the window's resolution.
+POINT UnitsOfPoint(HWND hwnd, POINT pixels);
 
 } // namespace vandro

@@ -25,7 +25,8 @@ class TWindowsCanvasGraphics : public TCanvasPainter {
     int Detached() const { return _hwnd == 0; }
 
   private:
-    // Runs draw with the window's device context; 0 once released.
+    // Runs draw with the window's device context and resolution; 0 once released. The program
+    // draws in units, which become that resolution's pixels.
     template <typename Draw> int Drawn(Draw draw);
 
     int _hwnd = 0;

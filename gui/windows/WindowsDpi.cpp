@@ -16,6 +16,7 @@ struct ProgramIcons {
     HICON small = nullptr;
 };
 std::map<int, ProgramIcons> programIcons;
+std::map<int, HFONT> statusFonts;
 
 HICON LoadProgramIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
@@ -62,16 +63,32 @@ void ShowProgramIcons(HWND frame, int dpi) {
     SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(found->second.small));
 }
 
-void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam) {
+int ChangeWindowDpi(HWND frame, WPARAM wParam) {
     const int dpi = LOWORD(wParam);
     if (dpi <= 0)
-        return;
+        return 0;
     SetWindowDpi(frame, dpi);
     ShowProgramIcons(frame, dpi);
-    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
-        SetWindowPos(frame, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return dpi;
+}
+
+void ShowStatusFont(HWND status, int dpi) {
+    HFONT font = nullptr;
+    if (dpi != SystemDpi()) {
+        HFONT& made = statusFonts[dpi];
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        const auto& query = Bindings().SystemParametersInfoW;
+        if (!made && !query.IsNull() &&
+            query(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi, SystemDpi());
+            made = CreateFontIndirectW(&metrics.lfStatusFont);
+        }
+        font = made;
+    }
+    // No font brings back the line's own, made for the system's resolution.
+    SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(status, WM_SIZE, 0, 0);
 }
 
 void ShowFontsAgain(const Ref<TGadget>& group) {

@@ -20,8 +20,12 @@ void AdoptWindowDpi(HWND frame);
 // and kept. At the system's resolution the class's icon serves.
 void ShowProgramIcons(HWND frame, int dpi);
 // The window moved to a monitor of another resolution: records it (from the message, as the
-// window may still answer the old one) and takes the suggested frame.
-void ChangeWindowDpi(HWND frame, WPARAM wParam, LPARAM lParam);
+// window may still answer the old one) and answers it, 0 for none.
+int ChangeWindowDpi(HWND frame, WPARAM wParam);
+
+// The status line's font at that resolution, made once per resolution and kept; the line
+// keeps the font it was made with otherwise.
+void ShowStatusFont(HWND status, int dpi);
 
 // Every gadget inside shows its font again, made for the window's resolution now.
 void ShowFontsAgain(const Ref<TGadget>& group);

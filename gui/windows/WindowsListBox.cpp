@@ -4,6 +4,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "events/EventIds.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 
 #include <algorithm>
@@ -168,8 +169,8 @@ LRESULT TWindowsListBox::OnNotify(WPARAM, LPARAM lParam) {
     }
     case NM_RCLICK: {
         const auto* click = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
-        PostGuiEvent(GadgetMenu, click->iItem, 0, click->ptAction.x, click->ptAction.y,
-                     ExtraOfItem(click->iItem));
+        const POINT at = UnitsOfPoint(_hwnd, click->ptAction);
+        PostGuiEvent(GadgetMenu, click->iItem, 0, at.x, at.y, ExtraOfItem(click->iItem));
         return 0;
     }
     case LVN_GETINFOTIPW: {

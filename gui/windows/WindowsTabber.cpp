@@ -4,6 +4,7 @@
 #include "WindowsIconStrip.h"
 
 #include "events/EventIds.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 
 #include <algorithm>
@@ -49,13 +50,19 @@ RECT TWindowsTabber::PageRect(int w, int h) {
     return rect;
 }
 
+RECT TWindowsTabber::PageRectInUnits() {
+    // The control measures its tabs in the pixels of the window's resolution.
+    const int dpi = WindowDpi(_hwnd);
+    return ToUnits(PageRect(ToDevice(width, dpi), ToDevice(height, dpi)), dpi);
+}
+
 int TWindowsTabber::ClientWidth() {
-    const RECT rect = PageRect(width, height);
+    const RECT rect = PageRectInUnits();
     return std::max(0, static_cast<int>(rect.right - rect.left));
 }
 
 int TWindowsTabber::ClientHeight() {
-    const RECT rect = PageRect(width, height);
+    const RECT rect = PageRectInUnits();
     return std::max(0, static_cast<int>(rect.bottom - rect.top));
 }
 
@@ -152,8 +159,9 @@ LRESULT TWindowsTabber::OnNotify(WPARAM, LPARAM lParam) {
         ScreenToClient(_hwnd, &hit.pt);
         const int index =
             static_cast<int>(SendMessageW(_hwnd, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        const POINT at = UnitsOfPoint(_hwnd, hit.pt);
         if (index >= 0 && index < ShownItemCount())
-            PostGuiEvent(GadgetMenu, index, 0, hit.pt.x, hit.pt.y, ExtraOfItem(index));
+            PostGuiEvent(GadgetMenu, index, 0, at.x, at.y, ExtraOfItem(index));
         return 0;
     }
     case TTN_GETDISPINFOW: {

@@ -42,7 +42,9 @@ class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
     void ShowIconStrip() override;
 
   private:
+    // In device pixels; the second in units.
     RECT PageRect(int w, int h);
+    RECT PageRectInUnits();
     void SendTab(UINT message, int index, const std::wstring& text, int icon);
     void ShowPlaceholder();
 };

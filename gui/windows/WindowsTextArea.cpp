@@ -4,6 +4,7 @@
 #include "WindowsKeyFilter.h"
 
 #include "events/EventIds.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 
@@ -165,10 +166,12 @@ LRESULT TWindowsTextArea::FilterMessage(MSGFILTER& filter) {
         SendMessageW(_hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
         return 0;
     }
-    case WM_RBUTTONUP:
-        PostGuiEvent(GadgetMenu, 0, 0, static_cast<short>(LOWORD(filter.lParam)),
-                     static_cast<short>(HIWORD(filter.lParam)), {});
+    case WM_RBUTTONUP: {
+        const POINT at = UnitsOfPoint(_hwnd, POINT{static_cast<short>(LOWORD(filter.lParam)),
+                                                   static_cast<short>(HIWORD(filter.lParam))});
+        PostGuiEvent(GadgetMenu, 0, 0, at.x, at.y, {});
         return 0;
+    }
     case WM_MOUSEWHEEL:
         if (GET_KEYSTATE_WPARAM(filter.wParam) & MK_CONTROL)
             SendMessageW(_hwnd, EM_SETZOOM, 0, 0);

@@ -5,6 +5,7 @@
 #include "WindowsWindow.h"
 
 #include "events/EventIds.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 #include "gui/WindowFunctions.h"
 
@@ -41,7 +42,9 @@ void TWindowsToolbar::Fit() {
     RECT bar{};
     GetWindowRect(_hwnd, &bar);
     const bool shown = (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-    const int height = shown ? static_cast<int>(bar.bottom - bar.top) : 0;
+    // The window keeps the room in units, as it keeps the rest of its client area.
+    const int height =
+        shown ? ToUnits(static_cast<int>(bar.bottom - bar.top), WindowDpi(_hwnd)) : 0;
     if (window->_clientY != height)
         SetAside(*window, height);
 }

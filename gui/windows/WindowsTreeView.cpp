@@ -4,6 +4,7 @@
 #include "WindowsListBox.h"
 
 #include "events/EventIds.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCore.h"
 
@@ -95,8 +96,8 @@ void TWindowsTreeView::StartDrag(int button, const NMTREEVIEWW& drag) {
     if (node && node->IsRoot())
         node = nullptr;
     SetDragSource(button, node);
-    PostGuiEvent(GadgetDrag, button, TWindowsGUIDriver::CurrentModifiers(), drag.ptDrag.x,
-                 drag.ptDrag.y, node);
+    const POINT at = UnitsOfPoint(_hwnd, drag.ptDrag);
+    PostGuiEvent(GadgetDrag, button, TWindowsGUIDriver::CurrentModifiers(), at.x, at.y, node);
 }
 
 LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
@@ -127,7 +128,8 @@ LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
     case NM_RCLICK: {
         POINT client{};
         const Ref<TWindowsTreeNode> node = NodeUnderPointer(client);
-        PostGuiEvent(GadgetMenu, 0, 0, client.x, client.y, node);
+        const POINT at = UnitsOfPoint(_hwnd, client);
+        PostGuiEvent(GadgetMenu, 0, 0, at.x, at.y, node);
         return 0;
     }
     case TVN_BEGINDRAGW:

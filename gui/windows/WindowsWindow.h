@@ -71,6 +71,8 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // The frame's rectangle for the gadget's, with style 0x20 the client's, as the window
     // reports it now, in the toolkit's units.
     RECT NativeRect();
+    // After WM_DPICHANGED, with the frame the system suggests (if any).
+    void TakeNewDpiFrame(const RECT* suggested);
     // The frame's widths around the client area at the window's resolution, in device pixels.
     RECT FrameWidths(BOOL menu) const;
 };

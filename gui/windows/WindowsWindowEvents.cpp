@@ -27,6 +27,24 @@ RECT TWindowsWindow::NativeRect() {
                               client.bottom - client.top - StatusHeight() - clientY, dpi);
 }
 
+void TWindowsWindow::TakeNewDpiFrame(const RECT* suggested) {
+    RECT outer{}, client{};
+    GetWindowRect(_hwnd, &outer);
+    GetClientRect(_hwnd, &client);
+    const RECT place = suggested ? *suggested : outer;
+    int w = place.right - place.left, h = place.bottom - place.top;
+    if (style & WindowClientCoords) {
+        // The suggestion scales the old frame, whose status line grows otherwise: the program's
+        // client area, at the new resolution, inside the frame as it is drawn now.
+        const int dpi = WindowDpi(_hwnd);
+        w = outer.right - outer.left - client.right + ToDevice(_clientX, dpi) +
+            ToDevice(width, dpi);
+        h = outer.bottom - outer.top - client.bottom + StatusHeight() + ToDevice(_clientY, dpi) +
+            ToDevice(height, dpi);
+    }
+    SetWindowPos(_hwnd, nullptr, place.left, place.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -68,7 +86,11 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         break;
     case WM_DPICHANGED:
         if (hwnd == _hwnd) {
-            ChangeWindowDpi(hwnd, wParam, lParam);
+            if (const int dpi = ChangeWindowDpi(hwnd, wParam)) {
+                if (_status)
+                    ShowStatusFont(_status, dpi);
+                TakeNewDpiFrame(reinterpret_cast<const RECT*>(lParam));
+            }
             // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
             ShowFontsAgain(Ref<TGadget>(this));
             RethinkClient(1);

@@ -1,0 +1,115 @@
+// Controls at the screen resolution the process starts with (ctest runs these cases at 96, and in
+// the tree's second prefix at 144 and 192 DPI): what they report to the program is in 96-DPI
+// units, what they show covers the resolution's device pixels. The canvas's case runs at those
+// resolutions too (canvas_test.cpp).
+#include "control_fixture.h"
+
+#include "events/windows/Win32Dpi.h"
+
+#include <cstdlib>
+
+namespace vandro {
+namespace {
+
+using ScaledControlTest = WindowsControlTest;
+
+int Dpi() { return SystemDpi(); }
+
+// The rectangle of a window in the client pixels of another.
+RECT RectIn(HWND hwnd, HWND within) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(nullptr, within, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(ScaledControlTest, ARightClickOnAListItemReportsItsPositionInUnits) {
+    auto list = CreateListBox(10, 10, 200, 150, window, 0);
+    for (const char16_t* text : {u"Eins", u"Zwei", u"Drei"})
+        AddGadgetItem(list, text, 0, -1, u"", Box(String(text)));
+    PumpPending();
+    events.Take();
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    SendMessageW(Hwnd(list), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    const POINT device{item.left + 30, (item.top + item.bottom) / 2};
+    POINT screen = device;
+    ClientToScreen(Hwnd(list), &screen);
+    RightClickAt(Hwnd(window), screen);
+    PumpFor(50);
+    const auto menus = Taken({GadgetMenu});
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0]->data, 2);
+    // The unit the device pixel lies in: at 192 DPI each unit is 2 x 2 pixels.
+    EXPECT_EQ(menus[0]->x, MulDiv(device.x, 96, Dpi()));
+    EXPECT_EQ(menus[0]->y, MulDiv(device.y, 96, Dpi()));
+    EXPECT_LE(std::abs(ToDevice(menus[0]->x, Dpi()) - device.x), Dpi() / 96);
+    FreeGadget(list);
+}
+
+TEST_F(ScaledControlTest, TheToolbarsRoomAndTheTabbersPageAreUnits) {
+    const int clientHeight = GadgetClientHeight(window);
+    auto pixmap = TPixmap::Create(32, 16, 4, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF3070C0u));
+    auto bar = CreateToolbar(pixmap, 0, 0, 0, 0, window, 0);
+    auto tabber = CreateTabber(10, 10, 300, 200, window, 0);
+    AddGadgetItem(tabber, u"Eins", 0, -1, u"", {});
+    AddGadgetItem(tabber, u"Zwei", 0, -1, u"", {});
+    PumpPending();
+    const HWND frame = Hwnd(window);
+    const HWND client = HandleFrom<HWND>(window->Query(2));
+    const RECT shownBar = RectIn(Hwnd(bar), frame);
+    const RECT shownClient = RectIn(client, frame);
+    // The room above the client area is the bar's height in units; the area starts below it.
+    const int room = ToUnits(shownBar.bottom - shownBar.top, Dpi());
+    EXPECT_EQ(GadgetClientHeight(window), clientHeight - room);
+    EXPECT_EQ(shownClient.top, ToDevice(room, Dpi()));
+    EXPECT_GE(shownClient.top, shownBar.bottom);
+    EXPECT_EQ(shownClient.bottom - shownClient.top, ToDevice(clientHeight - room, Dpi()));
+    // The tabber's page as the control places it, in units.
+    const HWND page = HandleFrom<HWND>(tabber->Query(2));
+    const RECT shownPage = RectIn(page, Hwnd(tabber));
+    EXPECT_NEAR(GadgetClientWidth(tabber), ToUnits(shownPage.right - shownPage.left, Dpi()), 1);
+    EXPECT_NEAR(GadgetClientHeight(tabber), ToUnits(shownPage.bottom - shownPage.top, Dpi()), 1);
+    EXPECT_LT(GadgetClientHeight(tabber), 200 - 10);
+    FreeGadget(tabber);
+    FreeGadget(bar);
+}
+
+// The height of the status line's font, in device pixels.
+int StatusFontHeight(HWND status) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(status, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+}
+
+// Sent by the test: Wine has one monitor and never sends it.
+void MoveToResolution(HWND frame, int dpi) {
+    RECT outer{};
+    GetWindowRect(frame, &outer);
+    SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&outer));
+    PumpPending();
+}
+
+TEST_F(ScaledControlTest, TheStatusLinesFontFollowsTheWindowsResolution) {
+    auto framed = CreateWindow(u"Zeile", 40, 60, 300, 200, nullptr, WindowStatusBar);
+    PumpPending();
+    const HWND frame = Hwnd(framed);
+    const HWND status = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
+    ASSERT_TRUE(status);
+    const int before = StatusFontHeight(status);
+    RECT line{};
+    GetWindowRect(status, &line);
+    const int lineBefore = line.bottom - line.top;
+    ASSERT_GT(before, 0);
+    MoveToResolution(frame, 2 * Dpi());
+    EXPECT_NEAR(StatusFontHeight(status), 2 * before, 1);
+    GetWindowRect(status, &line);
+    EXPECT_GT(line.bottom - line.top, lineBefore) << "the line grows with its font";
+    MoveToResolution(frame, Dpi());
+    EXPECT_EQ(StatusFontHeight(status), before);
+    FreeGadget(framed);
+}
+
+} // namespace
+} // namespace vandro
