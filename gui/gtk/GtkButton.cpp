@@ -91,8 +91,12 @@ int TGtkButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel) || !_widget)
         return 0;
     GdkPixbuf* image = PixbufFromPixmap(pixmap);
-    gtk_image_set_from_pixbuf(GTK_IMAGE(_image), image);
-    gtk_widget_set_visible(_image, image != nullptr);
+    if (image)
+        HoldImage();
+    if (_image) {
+        gtk_image_set_from_pixbuf(GTK_IMAGE(_image), image);
+        gtk_widget_set_visible(_image, image != nullptr);
+    }
     if (image)
         g_object_unref(image);
     _imageOnly = pixmap && (flags & kPixmapNoText) ? 1 : 0;
@@ -123,19 +127,16 @@ Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const Stri
     const auto outer = Cast<TGtkGadget>(group);
     GtkWidget* container = outer ? outer->ChildContainer() : nullptr;
     GtkWidget* button = NewButtonWidget(Kind(), style, container);
-    GtkWidget* content = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
-    gtk_widget_set_halign(content, IsToggle() && !(style & ButtonPushLike) ? GTK_ALIGN_START
-                                                                           : GTK_ALIGN_CENTER);
-    _image = gtk_image_new();
+    // The label is the button's content until an image joins it: a board of cards makes and
+    // styles one widget fewer for each.
     _label = gtk_label_new(nullptr);
+    gtk_widget_set_halign(_label, IsToggle() && !(style & ButtonPushLike) ? GTK_ALIGN_START
+                                                                          : GTK_ALIGN_CENTER);
     gtk_label_set_use_underline(GTK_LABEL(_label), TRUE);
     gtk_label_set_line_wrap(GTK_LABEL(_label), TRUE);
     gtk_label_set_justify(GTK_LABEL(_label), GTK_JUSTIFY_CENTER);
-    gtk_box_pack_start(GTK_BOX(content), _image, FALSE, FALSE, 0);
-    gtk_box_pack_start(GTK_BOX(content), _label, FALSE, FALSE, 0);
-    gtk_container_add(GTK_CONTAINER(button), content);
-    g_signal_connect(content, "draw", G_CALLBACK(DrawOnButton), button);
-    gtk_widget_show(content);
+    gtk_container_add(GTK_CONTAINER(button), _label);
+    g_signal_connect(_label, "draw", G_CALLBACK(DrawOnButton), button);
     gtk_widget_show(_label);
     if (Kind() == ButtonOk)
         gtk_widget_set_can_default(button, TRUE);
@@ -145,6 +146,25 @@ Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const Stri
     g_signal_connect(button, "clicked", G_CALLBACK(OnClicked), this);
     RefreshLook();
     return Ref<TGadget>(this);
+}
+
+// The content becomes a row of the image and the label, placed as the label was.
+void TGtkButton::HoldImage() {
+    if (_image)
+        return;
+    GtkWidget* content = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+    gtk_widget_set_halign(content, gtk_widget_get_halign(_label));
+    g_object_ref(_label);
+    g_signal_handlers_disconnect_by_func(_label, reinterpret_cast<gpointer>(DrawOnButton), _widget);
+    gtk_container_remove(GTK_CONTAINER(_widget), _label);
+    gtk_widget_set_halign(_label, GTK_ALIGN_FILL);
+    _image = gtk_image_new();
+    gtk_box_pack_start(GTK_BOX(content), _image, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(content), _label, FALSE, FALSE, 0);
+    g_object_unref(_label);
+    gtk_container_add(GTK_CONTAINER(_widget), content);
+    g_signal_connect(content, "draw", G_CALLBACK(DrawOnButton), _widget);
+    gtk_widget_show(content);
 }
 
 int TGtkButton::isTabbable() { return 1; }

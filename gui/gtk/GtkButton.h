@@ -44,6 +44,8 @@ class TGtkButton : public TGtkGadget {
 
   private:
     bool IsToggle() const;
+    // Puts an image in front of the label, once.
+    void HoldImage();
     void SetCheckState(bool active, bool inconsistent);
 };
 

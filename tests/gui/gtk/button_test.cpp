@@ -1,6 +1,6 @@
 // Buttons on GTK: a click through the X server raises one "GadgetAction" with the state after
 // the click; colours and fonts become the button's own look, and texts set by the program
-// raise nothing.
+// raise nothing; an image joins the label only when one comes.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkButton.h"
@@ -52,6 +52,48 @@ TEST_F(GtkButtonTest, ColoursAreTheButtonsOwnAndEachButtonKeepsItsOwn) {
     EXPECT_EQ(PlatformUser()->ShownBackColor(second), 0xF0F0F0);
     RemoveGadgetColor(first);
     EXPECT_EQ(PlatformUser()->ShownBackColor(first), -1);
+}
+
+} // namespace
+} // namespace vandro
+
+namespace vandro {
+namespace {
+
+// A card is a button holding its label alone; an image, when one comes, goes in front of the
+// label, which keeps its text, and an image-only face hides the label.
+TEST_F(GtkButtonTest, AnImageJoinsTheLabelInFrontOfIt) {
+    const auto button =
+        Cast<TGtkButton>(CreateButton(u"Bild", 0, 24, 80, 40, window, ButtonPushLike));
+    ASSERT_TRUE(button);
+    EXPECT_EQ(gtk_bin_get_child(GTK_BIN(button->_widget)), button->TextLabel());
+    EXPECT_EQ(button->_image, nullptr);
+
+    const Ref<TPixmap> image = TPixmap::Create(16, 16, 6, 4);
+    ASSERT_EQ(SetGadgetPixmap(button, image, 8), 1);
+    GtkWidget* row = gtk_bin_get_child(GTK_BIN(button->_widget));
+    ASSERT_TRUE(GTK_IS_BOX(row));
+    EXPECT_EQ(gtk_widget_get_halign(row), GTK_ALIGN_CENTER);
+    GList* children = gtk_container_get_children(GTK_CONTAINER(row));
+    ASSERT_EQ(g_list_length(children), 2u);
+    EXPECT_EQ(children->data, button->_image);
+    EXPECT_EQ(children->next->data, button->TextLabel());
+    g_list_free(children);
+    EXPECT_NE(gtk_image_get_pixbuf(GTK_IMAGE(button->_image)), nullptr);
+    EXPECT_TRUE(gtk_widget_get_visible(button->_image));
+    EXPECT_TRUE(gtk_widget_get_visible(button->TextLabel()));
+    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(button->TextLabel())), "Bild");
+
+    ASSERT_EQ(SetGadgetPixmap(button, image, 8 + 16), 1);
+    EXPECT_EQ(gtk_bin_get_child(GTK_BIN(button->_widget)), row);
+    EXPECT_FALSE(gtk_widget_get_visible(button->TextLabel()));
+    ASSERT_EQ(SetGadgetPixmap(button, {}, 8), 1);
+    EXPECT_FALSE(gtk_widget_get_visible(button->_image));
+    EXPECT_TRUE(gtk_widget_get_visible(button->TextLabel()));
+
+    const auto plain = Cast<TGtkButton>(CreateButton(u"p", 90, 24, 50, 20, window, ButtonPush));
+    EXPECT_EQ(SetGadgetPixmap(plain, image, 8), 0);
+    EXPECT_EQ(gtk_bin_get_child(GTK_BIN(plain->_widget)), plain->TextLabel());
 }
 
 } // namespace
