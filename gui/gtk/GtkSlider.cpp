@@ -27,6 +27,10 @@ void OnRaise(GtkButton*, gpointer data) {
 GtkWidget* ArrowButton(const char* icon) {
     GtkWidget* button = gtk_button_new_from_icon_name(icon, GTK_ICON_SIZE_MENU);
     gtk_widget_set_can_focus(button, FALSE);
+    // Both arrows share the stepper's small rectangle: the theme's padding and least height
+    // would push one of them out of it.
+    GtkCssProvider* look = nullptr;
+    ApplyCss(button, look, u"button{min-height:0;min-width:0;padding:0;}");
     gtk_widget_show(button);
     return button;
 }
