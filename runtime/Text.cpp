@@ -187,4 +187,9 @@ std::string ToUtf8(const String& text) {
     return out;
 }
 
+String EnvironmentText(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? FromUtf8(value) : String();
+}
+
 } // namespace vandro

@@ -32,5 +32,7 @@ char16_t LowerUnit(char16_t unit);
 // Conversions for the places that need bytes (the C library, test output).
 String FromUtf8(std::string_view bytes);
 std::string ToUtf8(const String& text);
+// The environment variable's value as UTF-8 text, "" when it is not set.
+String EnvironmentText(const char* name);
 
 } // namespace vandro

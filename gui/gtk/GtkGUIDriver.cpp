@@ -6,7 +6,6 @@
 #include "runtime/Text.h"
 
 #include <array>
-#include <cstdlib>
 #include <unistd.h>
 
 namespace vandro {
@@ -14,11 +13,6 @@ namespace vandro {
 namespace {
 
 TGtkState state;
-
-String EnvironmentText(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? FromUtf8(value) : String();
-}
 
 int ChannelByte(double channel) { return static_cast<int>(channel * 255 + 0.5); }
 

@@ -5,18 +5,12 @@
 
 #include "runtime/Text.h"
 
-#include <cstdlib>
 
 namespace vandro {
 
 namespace {
 
 HeadlessState headless;
-
-String EnvironmentText(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? FromUtf8(value) : String();
-}
 
 // The installed face of that name in its own spelling, or the substitute face.
 String ResolveFace(const String& name) {
