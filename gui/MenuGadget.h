@@ -10,6 +10,7 @@
 #pragma once
 
 #include "Gadget.h"
+#include "GadgetConstants.h"
 #include "HotKey.h"
 
 #include "graphics/Pixmap.h"
@@ -39,6 +40,7 @@ class TMenuGadget : public TGadget {
     int SetSelected(int selected) override;
     // The shortcut text after a tab, and the hot key that raises this menu's "MenuAction".
     int SetHotKey(int key, int modifiers) override;
+    static constexpr int kGadgetClass = ClassMenu;
     int Class() override;
 
     // Its own operations.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CanvasPainter.h"
+#include "GadgetConstants.h"
 #include "Gadget.h"
 #include "GuiFont.h"
 #include "HotKey.h"

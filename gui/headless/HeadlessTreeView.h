@@ -11,6 +11,7 @@ namespace vandro {
 
 class THeadlessTreeView : public THeadlessGadget {
   public:
+    static constexpr int kGadgetClass = ClassTreeView;
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;
