@@ -10,7 +10,6 @@
 #pragma once
 
 #include "Gadget.h"
-#include "GadgetConstants.h"
 #include "HotKey.h"
 
 #include "graphics/Pixmap.h"
@@ -40,7 +39,6 @@ class TMenuGadget : public TGadget {
     int SetSelected(int selected) override;
     // The shortcut text after a tab, and the hot key that raises this menu's "MenuAction".
     int SetHotKey(int key, int modifiers) override;
-    static constexpr int kGadgetClass = ClassMenu;
     int Class() override;
 
     // Its own operations.

@@ -8,6 +8,7 @@
 #include "VellumDriver.h"
 
 #include <array>
+#include <utility>
 
 namespace vandro {
 
@@ -23,23 +24,27 @@ struct TGadgetKinds {
     std::array<GadgetMaker, kGadgetClasses> makers{};
 };
 
-// A kind's maker: its own Make where it has one; else a tree node goes last under the node
-// given as its group, with no icon, and any other kind is made with the creation text.
-template <class Kind>
+// The maker of the kind of a class: the kind's own Make where it has one; else a tree node
+// goes last under the node given as its group, with no icon, and any other kind is made with
+// the creation text.
+template <int Class, class Kind>
 Ref<TGadget> MakeKind(const Ref<TGadget>& group, int style, const String& text) {
     if constexpr (requires { Kind::Make(group, style, text); })
         return Kind::Make(group, style, text);
-    else if constexpr (Kind::kGadgetClass == ClassTreeNode)
+    else if constexpr (Class == ClassTreeNode)
         return New<Kind>()->Create(group, style, text, -1, -1);
     else
         return New<Kind>()->Create(group, style, text);
 }
 
-// The table of a platform's kinds, each at the class number it states (kGadgetClass).
+// A platform's table from its kinds, listed in the order of their classes from ClassWindow to
+// ClassCanvas.
 template <class... Kinds> TGadgetKinds GadgetKindsOf(const char16_t* platform) {
-    TGadgetKinds kinds{platform};
-    ((kinds.makers[Kinds::kGadgetClass] = MakeKind<Kinds>), ...);
-    return kinds;
+    static_assert(sizeof...(Kinds) == kGadgetClasses - 1, "a kind for every class but the desktop");
+    return [platform]<std::size_t... At>(std::index_sequence<At...>) {
+        return TGadgetKinds{platform, {nullptr, MakeKind<static_cast<int>(At) + 1, Kinds>...}};
+    }
+    (std::index_sequence_for<Kinds...>{});
 }
 
 class TPlatformDriver : public TVellumDriver {

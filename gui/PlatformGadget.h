@@ -5,7 +5,6 @@
 #pragma once
 
 #include "CanvasPainter.h"
-#include "GadgetConstants.h"
 #include "Gadget.h"
 #include "GuiFont.h"
 #include "HotKey.h"

@@ -34,7 +34,6 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
     int SetSensitivity(int flags) override {
         return TGadget::SetSensitivity(flags & ~SensitiveMouse);
     }
-    static constexpr int kGadgetClass = ClassWindow;
     int Class() override { return ClassWindow; }
     // The text as set, without the spaces a resizable window pads it with; "" without a status
     // line.

@@ -22,7 +22,6 @@ class TGtkButton : public TGtkGadget {
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     // 0 unchecked, -1 indeterminate (check boxes only), anything else checked.
     int SetSelected(int state) override;
-    static constexpr int kGadgetClass = ClassButton;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

@@ -17,7 +17,6 @@ class TGtkCanvas : public TGtkPanel {
     int Free() override;
     // A redraw asks the program for a paint; requests before the paint are one.
     int Activate(int command) override;
-    static constexpr int kGadgetClass = ClassCanvas;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

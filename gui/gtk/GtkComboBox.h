@@ -18,7 +18,6 @@ class TGtkComboBox : public TPlatformItemGadget<TGtkGadget> {
     // The TGadget slots it overrides, in slot order.
     // The edit field's text; the chosen item's without an edit field.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassComboBox;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

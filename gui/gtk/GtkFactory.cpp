@@ -18,15 +18,14 @@
 #include "GtkTreeView.h"
 #include "GtkWindow.h"
 
-#include "gui/GadgetConstants.h"
 
 namespace vandro {
 
 const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
     static const TGadgetKinds kinds =
-        GadgetKindsOf<TGtkWindow, TGtkButton, TGtkPanel, TGtkHTMLView, TGtkTextField, TGtkTextArea,
-                      TGtkLabel, TGtkSlider, TGtkProgressBar, TGtkMenu, TGtkToolbar, TGtkTabber,
-                      TGtkListBox, TGtkComboBox, TGtkTreeView, TGtkTreeNode, TGtkCanvas>(u"GTK");
+        GadgetKindsOf<TGtkWindow, TGtkButton, TGtkPanel, TGtkTextField, TGtkTextArea, TGtkComboBox,
+                      TGtkListBox, TGtkToolbar, TGtkTabber, TGtkTreeView, TGtkHTMLView, TGtkLabel,
+                      TGtkSlider, TGtkProgressBar, TGtkMenu, TGtkTreeNode, TGtkCanvas>(u"GTK");
     return kinds;
 }
 

@@ -22,7 +22,6 @@ class TGtkHTMLView : public TGtkGadget {
     int SetText(const String& address) override;
     // The address shown, "about:blank" before the first page, "" once freed.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassHTMLView;
     int Class() override;
 
     // The TGtkGadget slots it overrides. Raises a runtime error when WebKit is not installed.

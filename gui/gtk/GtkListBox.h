@@ -18,7 +18,6 @@ class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
     enum Column : int { ColumnText, ColumnTip, ColumnIcon, ColumnIconIndex, Columns };
 
     // The TGadget slots it overrides, in slot order.
-    static constexpr int kGadgetClass = ClassListBox;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

@@ -20,7 +20,6 @@ class TGtkPanel : public TGtkGadget {
     int SetAlpha(float alpha) override;
     // The background image with its layout in bits 0 to 2 of flags.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
-    static constexpr int kGadgetClass = ClassPanel;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

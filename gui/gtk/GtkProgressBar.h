@@ -11,7 +11,6 @@ class TGtkProgressBar : public TGtkGadget {
     // The TGadget slots it overrides, in slot order.
     // The bar follows the rectangle's height.
     int Rethink() override;
-    static constexpr int kGadgetClass = ClassProgressBar;
     int Class() override;
     // A fraction from 0 to 1; the bar shows its integer percent, clamped to the bar.
     int SetValue(float fraction) override;

@@ -13,7 +13,6 @@ class TGtkSlider : public TGtkGadget {
     ~TGtkSlider() override;
 
     // The TGadget slots it overrides, in slot order.
-    static constexpr int kGadgetClass = ClassSlider;
     int Class() override;
     // A scroll bar runs from 0 to total - visible with a page of visible; a trackbar or a
     // stepper from visible to total.

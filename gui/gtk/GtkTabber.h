@@ -17,7 +17,6 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
     // The page area: the notebook less its tab row and frame.
     int ClientWidth() override;
     int ClientHeight() override;
-    static constexpr int kGadgetClass = ClassTabber;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

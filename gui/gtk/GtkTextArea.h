@@ -20,7 +20,6 @@ class TGtkTextArea : public TGtkGadget {
     int SetText(const String& text) override;
     // Line breaks as "\n".
     String GetText() override;
-    static constexpr int kGadgetClass = ClassTextArea;
     int Class() override;
     int ReplaceText(int position, int length, const String& text, int units) override;
     // Puts the caret after the new text.

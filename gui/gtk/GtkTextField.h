@@ -16,7 +16,6 @@ class TGtkTextField : public TGtkGadget {
     int SetText(const String& text) override;
     // What the entry holds now, the user's typing included.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassTextField;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

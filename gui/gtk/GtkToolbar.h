@@ -21,7 +21,6 @@ class TGtkToolbar : public TPlatformItemGadget<TGtkGadget> {
     int Free() override;
     int Rethink() override;
     int SetShow(int show) override;
-    static constexpr int kGadgetClass = ClassToolbar;
     int Class() override;
 
     // The TGtkGadget slots it overrides.

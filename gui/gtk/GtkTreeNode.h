@@ -20,7 +20,6 @@ class TGtkTreeNode : public TGadget {
     int SetText(const String& text) override;
     // "" for the root and for a freed node.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassTreeNode;
     int Class() override;
     Ref<TGadget> InsertNode(int index, const String& text, int icon) override;
     // Icon -1 shows none.

@@ -20,7 +20,6 @@ class TGtkTreeView : public TGtkRowView<TGtkGadget> {
     // The TGadget slots it overrides, in slot order.
     // The nodes show their icons from the strip; none without one.
     int SetIconStrip(const Ref<TIconStrip>& strip) override;
-    static constexpr int kGadgetClass = ClassTreeView;
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;

@@ -11,7 +11,6 @@ class THeadlessCanvas : public THeadlessPanel {
   public:
     // Redrawing asks for a paint without erasing.
     int Activate(int command) override;
-    static constexpr int kGadgetClass = ClassCanvas;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 

@@ -11,7 +11,6 @@ class THeadlessComboBox : public THeadlessItemGadget {
     // The edit field's text, or the chosen item's when there is no edit field.
     int SetText(const String& text) override;
     String GetText() override;
-    static constexpr int kGadgetClass = ClassComboBox;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;

@@ -17,7 +17,6 @@
 #include "HeadlessTreeView.h"
 #include "HeadlessWindow.h"
 
-#include "gui/GadgetConstants.h"
 
 namespace vandro {
 

@@ -17,7 +17,6 @@ class THeadlessHTMLView : public THeadlessGadget {
     int SetText(const String& address) override;
     // The current address, "about:blank" before any navigation.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassHTMLView;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 

@@ -12,7 +12,6 @@ class THeadlessLabel : public THeadlessGadget {
     int SetArea(int x, int y, int w, int h) override;
     // A separator keeps its (empty) text.
     int SetText(const String& text) override;
-    static constexpr int kGadgetClass = ClassLabel;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int BorderWidth() override;

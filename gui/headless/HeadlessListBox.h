@@ -9,7 +9,6 @@ namespace vandro {
 
 class THeadlessListBox : public THeadlessItemGadget {
   public:
-    static constexpr int kGadgetClass = ClassListBox;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;

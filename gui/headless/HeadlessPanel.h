@@ -25,7 +25,6 @@ class THeadlessPanel : public THeadlessGadget {
     int SetAlpha(float alpha) override;
     // The background image; its flags' low three bits choose the layout.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
-    static constexpr int kGadgetClass = ClassPanel;
     int Class() override;
     // Keeps the flags; a plain panel has no painter (a canvas has).
     Object AttachGraphics(int flags) override;

@@ -9,7 +9,6 @@ class THeadlessProgressBar : public THeadlessGadget {
   public:
     // A fraction from 0 to 1; the bar shows its integer percent, clamped to the bar.
     int SetValue(float value) override;
-    static constexpr int kGadgetClass = ClassProgressBar;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 

@@ -15,7 +15,6 @@ class THeadlessSlider : public THeadlessGadget {
     // Kept within the range.
     int SetProp(int value) override;
     int GetProp() override;
-    static constexpr int kGadgetClass = ClassSlider;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;

@@ -12,7 +12,6 @@ class THeadlessTabber : public THeadlessItemGadget {
     // The page area inside the tab row and the border.
     int ClientWidth() override;
     int ClientHeight() override;
-    static constexpr int kGadgetClass = ClassTabber;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;

@@ -46,7 +46,6 @@ class THeadlessTextArea : public THeadlessGadget {
     // The first character of the line, -1 past the last line.
     int CharAt(int line) override;
     int LineAt(int index) override;
-    static constexpr int kGadgetClass = ClassTextArea;
     int Class() override;
 
     // The THeadlessGadget slots it overrides.

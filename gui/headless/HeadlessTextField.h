@@ -13,7 +13,6 @@ class THeadlessTextField : public THeadlessGadget {
     int Activate(int command) override;
     // Keeps the selection, and raises nothing.
     int SetText(const String& text) override;
-    static constexpr int kGadgetClass = ClassTextField;
     int Class() override;
     // Style bit 1 hides the text behind password characters.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;

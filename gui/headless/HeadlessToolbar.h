@@ -14,7 +14,6 @@ class THeadlessToolbar : public THeadlessItemGadget {
     int DoLayout() override;
     int Free() override;
     int SetShow(int show) override;
-    static constexpr int kGadgetClass = ClassToolbar;
     int Class() override;
 
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;

@@ -20,7 +20,6 @@ class THeadlessTreeNode : public TGadget {
     int Activate(int command) override;
     int SetText(const String& text) override;
     String GetText() override;
-    static constexpr int kGadgetClass = ClassTreeNode;
     int Class() override;
     Ref<TGadget> InsertNode(int index, const String& text, int icon) override;
     int ModifyNode(const String& text, int icon) override;

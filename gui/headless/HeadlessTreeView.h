@@ -11,7 +11,6 @@ namespace vandro {
 
 class THeadlessTreeView : public THeadlessGadget {
   public:
-    static constexpr int kGadgetClass = ClassTreeView;
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;

@@ -29,7 +29,6 @@ class TWindowsButton : public TWindowsGadget {
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     // 0 unchecked, -1 indeterminate (check boxes only), anything else checked.
     int SetSelected(int state) override;
-    static constexpr int kGadgetClass = ClassButton;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

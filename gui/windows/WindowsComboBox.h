@@ -17,7 +17,6 @@ class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
     int Free() override;
     // The native window is 180 high, the room of its drop-down list.
     int Rethink() override;
-    static constexpr int kGadgetClass = ClassComboBox;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

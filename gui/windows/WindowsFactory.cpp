@@ -25,7 +25,6 @@ namespace {
 
 // A canvas is a panel that paints itself and takes the mouse.
 struct TWindowsCanvasKind {
-    static constexpr int kGadgetClass = ClassCanvas;
     static Ref<TGadget> Make(const Ref<TGadget>& group, int style, const String& text) {
         return New<TWindowsPanel>()->Create(group, style | PanelCanvasStyle | PanelActive, text);
     }
@@ -35,11 +34,11 @@ struct TWindowsCanvasKind {
 
 const TGadgetKinds& TWindowsGUIDriver::GadgetKinds() {
     static const TGadgetKinds kinds =
-        GadgetKindsOf<TWindowsWindow, TWindowsButton, TWindowsLabel, TWindowsMenu, TWindowsPanel,
-                      TWindowsCanvasKind, TWindowsTextField, TWindowsTextArea, TWindowsComboBox,
-                      TWindowsListBox, TWindowsTabber, TWindowsSlider, TWindowsProgressBar,
-                      TWindowsHTMLView, TWindowsToolbar, TWindowsTreeView, TWindowsTreeNode>(
-            u"Windows");
+        GadgetKindsOf<TWindowsWindow, TWindowsButton, TWindowsPanel, TWindowsTextField,
+                      TWindowsTextArea, TWindowsComboBox, TWindowsListBox, TWindowsToolbar,
+                      TWindowsTabber, TWindowsTreeView, TWindowsHTMLView, TWindowsLabel,
+                      TWindowsSlider, TWindowsProgressBar, TWindowsMenu, TWindowsTreeNode,
+                      TWindowsCanvasKind>(u"Windows");
     return kinds;
 }
 

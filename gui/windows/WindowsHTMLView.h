@@ -35,7 +35,6 @@ class TWindowsHTMLView : public TWindowsGadget {
     int SetText(const String& address) override;
     // The browser's current address; "" without a browser.
     String GetText() override;
-    static constexpr int kGadgetClass = ClassHTMLView;
     int Class() override;
     // The script's result as text; "" when there is no document or no result.
     String Run(const String& script) override;

@@ -15,7 +15,6 @@ class TWindowsLabel : public TWindowsGadget {
     int SetArea(int x, int y, int w, int h) override;
     // A separator shows no text.
     int SetText(const String& text) override;
-    static constexpr int kGadgetClass = ClassLabel;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

@@ -21,7 +21,6 @@ int UseExplorerTheme(HWND hwnd);
 class TWindowsListBox : public TPlatformItemGadget<TWindowsGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
-    static constexpr int kGadgetClass = ClassListBox;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

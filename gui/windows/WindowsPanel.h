@@ -30,7 +30,6 @@ class TWindowsPanel : public TWindowsGadget {
     int SetAlpha(float alpha) override;
     // Null removes the image and keeps the last flags and size.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
-    static constexpr int kGadgetClass = ClassPanel;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

@@ -11,7 +11,6 @@ class TWindowsProgressBar : public TWindowsGadget {
     // The TGadget slots it overrides, in slot order.
     int SetColor(int red, int green, int blue) override;
     int SetTextColor(int red, int green, int blue) override;
-    static constexpr int kGadgetClass = ClassProgressBar;
     int Class() override;
     // The integer part of fraction x 100; the control keeps it within 0 to 100.
     int SetValue(float fraction) override;

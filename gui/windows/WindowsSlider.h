@@ -10,7 +10,6 @@ namespace vandro {
 class TWindowsSlider : public TWindowsGadget {
   public:
     // The TGadget slots it overrides, in slot order.
-    static constexpr int kGadgetClass = ClassSlider;
     int Class() override;
     // A scroll bar runs from 0 to total - 1 with a page of visible; a trackbar or stepper from
     // visible to total.

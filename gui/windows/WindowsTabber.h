@@ -17,7 +17,6 @@ class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
     // The page area: the control's display rectangle.
     int ClientWidth() override;
     int ClientHeight() override;
-    static constexpr int kGadgetClass = ClassTabber;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

@@ -29,7 +29,6 @@ class TWindowsTextArea : public TWindowsGadget {
     int SetColor(int red, int green, int blue) override;
     int RemoveColor() override;
     int SetTextColor(int red, int green, int blue) override;
-    static constexpr int kGadgetClass = ClassTextArea;
     int Class() override;
     int ReplaceText(int position, int length, const String& text, int units) override;
     // Puts the caret after the new text.

@@ -13,7 +13,6 @@ class TWindowsTextField : public TWindowsGadget {
     // Focus (0) selects the whole text first.
     int Activate(int command) override;
     int SetText(const String& text) override;
-    static constexpr int kGadgetClass = ClassTextField;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

@@ -17,7 +17,6 @@ class TWindowsToolbar : public TPlatformItemGadget<TWindowsGadget> {
     // Gives the window its client area back.
     int Free() override;
     int SetShow(int show) override;
-    static constexpr int kGadgetClass = ClassToolbar;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.

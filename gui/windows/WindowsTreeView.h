@@ -18,7 +18,6 @@ class TWindowsTreeView : public TWindowsGadget {
     int RemoveColor() override;
     int SetTextColor(int red, int green, int blue) override;
     int SetIconStrip(const Ref<TIconStrip>& strip) override;
-    static constexpr int kGadgetClass = ClassTreeView;
     int Class() override;
     Ref<TGadget> RootNode() override;
     Ref<TGadget> SelectedNode() override;

@@ -236,49 +236,44 @@ TEST_F(PlatformDriverTest, SystemColoursZeroToFourAreThePlatformsAndTheRestTheBa
     EXPECT_EQ(red + green + blue, 27);
 }
 
-// Kinds that state their class number, for the table a platform builds from them.
-class TStepButton : public TStepGadget {
+// A kind of each class, as a platform lists them for its table.
+template <int Number> class TStepKind : public TStepGadget {
   public:
-    static constexpr int kGadgetClass = ClassButton;
-    TStepButton() : TStepGadget(ClassButton) {}
+    TStepKind() : TStepGadget(Number) {}
     Ref<TGadget> Create(const Ref<TGadget>&, int style, const String& text) {
-        journal.push_back(u"Button(" + IntText(style) + u", " + text + u")");
+        journal.push_back(u"Make(" + IntText(Number) + u", " + IntText(style) + u", " + text + u")");
         return this;
     }
-};
-
-class TStepNode : public TStepGadget {
-  public:
-    static constexpr int kGadgetClass = ClassTreeNode;
-    TStepNode() : TStepGadget(ClassTreeNode) {}
     Ref<TGadget> Create(const Ref<TGadget>&, int style, const String& text, int icon, int at) {
-        journal.push_back(u"Node(" + IntText(style) + u", " + text + u", " + IntText(icon) + u", " +
-                          IntText(at) + u")");
+        journal.push_back(u"Node(" + IntText(Number) + u", " + IntText(style) + u", " + text +
+                          u", " + IntText(icon) + u", " + IntText(at) + u")");
         return this;
     }
 };
 
 struct TStepCanvasKind {
-    static constexpr int kGadgetClass = ClassCanvas;
     static Ref<TGadget> Make(const Ref<TGadget>&, int style, const String& text) {
         journal.push_back(u"Canvas(" + IntText(style) + u", " + text + u")");
         return New<TStepGadget>(ClassCanvas);
     }
 };
 
-TEST(GadgetKindsOf, EachKindMakesItsOwnClassAndTheOthersAreMissing) {
-    const TGadgetKinds kinds = GadgetKindsOf<TStepNode, TStepButton, TStepCanvasKind>(u"step");
+TEST(GadgetKindsOf, EachKindMakesTheClassOfItsPlaceInTheList) {
+    const TGadgetKinds kinds =
+        GadgetKindsOf<TStepKind<1>, TStepKind<2>, TStepKind<3>, TStepKind<4>, TStepKind<5>,
+                      TStepKind<6>, TStepKind<7>, TStepKind<8>, TStepKind<9>, TStepKind<10>,
+                      TStepKind<11>, TStepKind<12>, TStepKind<13>, TStepKind<14>, TStepKind<15>,
+                      TStepKind<16>, TStepCanvasKind>(u"step");
     EXPECT_EQ(String(kinds.platform), u"step");
-    for (int kind = 0; kind < kGadgetClasses; ++kind) {
-        const bool made = kind == ClassButton || kind == ClassTreeNode || kind == ClassCanvas;
-        EXPECT_EQ(kinds.makers[static_cast<std::size_t>(kind)] != nullptr, made) << kind;
-    }
+    EXPECT_EQ(kinds.makers[ClassDesktop], nullptr);
     journal.clear();
-    EXPECT_EQ(kinds.makers[ClassButton]({}, 4, u"OK")->Class(), ClassButton);
-    EXPECT_EQ(kinds.makers[ClassTreeNode]({}, 0, u"Root")->Class(), ClassTreeNode);
-    EXPECT_EQ(kinds.makers[ClassCanvas]({}, 2, u"")->Class(), ClassCanvas);
-    EXPECT_EQ(journal,
-              (std::vector<String>{u"Button(4, OK)", u"Node(0, Root, -1, -1)", u"Canvas(2, )"}));
+    for (int kind = ClassWindow; kind < kGadgetClasses; ++kind)
+        EXPECT_EQ(kinds.makers[static_cast<std::size_t>(kind)]({}, 4, u"T")->Class(), kind);
+    ASSERT_EQ(journal.size(), 17u);
+    EXPECT_EQ(journal[ClassWindow - 1], u"Make(1, 4, T)");
+    EXPECT_EQ(journal[ClassMenu - 1], u"Make(15, 4, T)");
+    EXPECT_EQ(journal[ClassTreeNode - 1], u"Node(16, 4, T, -1, -1)");
+    EXPECT_EQ(journal[ClassCanvas - 1], u"Canvas(4, T)");
 }
 
 // Fonts with and without a system font of their own.
