@@ -38,13 +38,14 @@ Ref<TGadget> MakeKind(const Ref<TGadget>& group, int style, const String& text) 
 }
 
 // A platform's table from its kinds, listed in the order of their classes from ClassWindow to
-// ClassCanvas.
-template <class... Kinds> TGadgetKinds GadgetKindsOf(const char16_t* platform) {
+// ClassCanvas; made at the first call.
+template <class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
     static_assert(sizeof...(Kinds) == kGadgetClasses - 1, "a kind for every class but the desktop");
-    return [platform]<std::size_t... At>(std::index_sequence<At...>) {
+    static const TGadgetKinds kinds = [platform]<std::size_t... At>(std::index_sequence<At...>) {
         return TGadgetKinds{platform, {nullptr, MakeKind<static_cast<int>(At) + 1, Kinds>...}};
     }
     (std::index_sequence_for<Kinds...>{});
+    return kinds;
 }
 
 class TPlatformDriver : public TVellumDriver {

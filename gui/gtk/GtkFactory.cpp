@@ -18,15 +18,13 @@
 #include "GtkTreeView.h"
 #include "GtkWindow.h"
 
-
 namespace vandro {
 
 const TGadgetKinds& TGtkGUIDriver::GadgetKinds() {
-    static const TGadgetKinds kinds =
-        GadgetKindsOf<TGtkWindow, TGtkButton, TGtkPanel, TGtkTextField, TGtkTextArea, TGtkComboBox,
-                      TGtkListBox, TGtkToolbar, TGtkTabber, TGtkTreeView, TGtkHTMLView, TGtkLabel,
-                      TGtkSlider, TGtkProgressBar, TGtkMenu, TGtkTreeNode, TGtkCanvas>(u"GTK");
-    return kinds;
+    return GadgetKindsOf<TGtkWindow, TGtkButton, TGtkPanel, TGtkTextField, TGtkTextArea,
+                         TGtkComboBox, TGtkListBox, TGtkToolbar, TGtkTabber, TGtkTreeView,
+                         TGtkHTMLView, TGtkLabel, TGtkSlider, TGtkProgressBar, TGtkMenu,
+                         TGtkTreeNode, TGtkCanvas>(u"GTK");
 }
 
 } // namespace vandro

@@ -17,17 +17,14 @@
 #include "HeadlessTreeView.h"
 #include "HeadlessWindow.h"
 
-
 namespace vandro {
 
 const TGadgetKinds& THeadlessGUIDriver::GadgetKinds() {
-    static const TGadgetKinds kinds =
-        GadgetKindsOf<THeadlessWindow, THeadlessButton, THeadlessPanel, THeadlessTextField,
-                      THeadlessTextArea, THeadlessComboBox, THeadlessListBox, THeadlessToolbar,
-                      THeadlessTabber, THeadlessTreeView, THeadlessHTMLView, THeadlessLabel,
-                      THeadlessSlider, THeadlessProgressBar, THeadlessMenu, THeadlessTreeNode,
-                      THeadlessCanvas>(u"headless");
-    return kinds;
+    return GadgetKindsOf<THeadlessWindow, THeadlessButton, THeadlessPanel, THeadlessTextField,
+                         THeadlessTextArea, THeadlessComboBox, THeadlessListBox, THeadlessToolbar,
+                         THeadlessTabber, THeadlessTreeView, THeadlessHTMLView, THeadlessLabel,
+                         THeadlessSlider, THeadlessProgressBar, THeadlessMenu, THeadlessTreeNode,
+                         THeadlessCanvas>(u"headless");
 }
 
 } // namespace vandro

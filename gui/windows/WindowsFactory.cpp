@@ -33,13 +33,11 @@ struct TWindowsCanvasKind {
 } // namespace
 
 const TGadgetKinds& TWindowsGUIDriver::GadgetKinds() {
-    static const TGadgetKinds kinds =
-        GadgetKindsOf<TWindowsWindow, TWindowsButton, TWindowsPanel, TWindowsTextField,
-                      TWindowsTextArea, TWindowsComboBox, TWindowsListBox, TWindowsToolbar,
-                      TWindowsTabber, TWindowsTreeView, TWindowsHTMLView, TWindowsLabel,
-                      TWindowsSlider, TWindowsProgressBar, TWindowsMenu, TWindowsTreeNode,
-                      TWindowsCanvasKind>(u"Windows");
-    return kinds;
+    return GadgetKindsOf<TWindowsWindow, TWindowsButton, TWindowsPanel, TWindowsTextField,
+                         TWindowsTextArea, TWindowsComboBox, TWindowsListBox, TWindowsToolbar,
+                         TWindowsTabber, TWindowsTreeView, TWindowsHTMLView, TWindowsLabel,
+                         TWindowsSlider, TWindowsProgressBar, TWindowsMenu, TWindowsTreeNode,
+                         TWindowsCanvasKind>(u"Windows");
 }
 
 } // namespace vandro

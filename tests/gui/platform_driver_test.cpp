@@ -241,7 +241,8 @@ template <int Number> class TStepKind : public TStepGadget {
   public:
     TStepKind() : TStepGadget(Number) {}
     Ref<TGadget> Create(const Ref<TGadget>&, int style, const String& text) {
-        journal.push_back(u"Make(" + IntText(Number) + u", " + IntText(style) + u", " + text + u")");
+        journal.push_back(u"Make(" + IntText(Number) + u", " + IntText(style) + u", " + text +
+                          u")");
         return this;
     }
     Ref<TGadget> Create(const Ref<TGadget>&, int style, const String& text, int icon, int at) {
@@ -259,7 +260,7 @@ struct TStepCanvasKind {
 };
 
 TEST(GadgetKindsOf, EachKindMakesTheClassOfItsPlaceInTheList) {
-    const TGadgetKinds kinds =
+    const TGadgetKinds& kinds =
         GadgetKindsOf<TStepKind<1>, TStepKind<2>, TStepKind<3>, TStepKind<4>, TStepKind<5>,
                       TStepKind<6>, TStepKind<7>, TStepKind<8>, TStepKind<9>, TStepKind<10>,
                       TStepKind<11>, TStepKind<12>, TStepKind<13>, TStepKind<14>, TStepKind<15>,
