@@ -14,7 +14,6 @@
 
 namespace vandro {
 
-class THeadlessDesktop;
 class THeadlessMenu;
 class THeadlessWindow;
 
