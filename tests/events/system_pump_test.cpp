@@ -162,8 +162,7 @@ namespace {
 class TAnsweringDriver : public TSystemDriver {
   public:
     int ShowMessage(const String& text, int serious, MessageButtons buttons) override {
-        shown.push_back(text + u"/" + IntText(serious) + u"/" +
-                        IntText(static_cast<int>(buttons)));
+        shown.push_back(text + u"/" + IntText(serious) + u"/" + IntText(static_cast<int>(buttons)));
         return answer;
     }
     int answer = 0;
