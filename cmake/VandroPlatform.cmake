@@ -4,8 +4,9 @@
 #                       [LIBS <libs...>] [PRECOMPILE <headers...>])
 #       vandro_platform_<name>  the system driver and the gadget driver; defines NewSystemDriver
 #                               and StartGuiDriver
-#       vandro_system_<name>    with SYSTEM_SOURCES: the system driver alone, for programs that
-#                               use only the event layer; defines NewSystemDriver
+#       vandro_system_<name>    with SYSTEM_SOURCES (named in events/<name>/): the system driver
+#                               alone, for programs that use only the event layer; defines
+#                               NewSystemDriver
 #
 #   vandro_add_platform_user(<name> SOURCES <files...> [LIBS <libs...>])
 #       vandro_user_<name>      the platform and its TPlatformUser, for tests and benchmarks
@@ -50,6 +51,7 @@ function(vandro_add_platform name)
     vandro_link_objects(${platform} ${platform}_objects)
 
     if(arg_SYSTEM_SOURCES)
+        list(TRANSFORM arg_SYSTEM_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/events/${name}/)
         set(system vandro_system_${name})
         add_library(${system}_objects OBJECT ${arg_SYSTEM_SOURCES})
         list(APPEND object_libraries ${system}_objects)

@@ -139,4 +139,12 @@ int AllocUserEventId(const String& description) {
     return id;
 }
 
+int HeldButton(bool left, bool right, bool middle) {
+    if (right)
+        return 2;
+    if (middle)
+        return 4;
+    return left ? 1 : 0;
+}
+
 } // namespace vandro

@@ -37,4 +37,8 @@ int EmitEvent(const Ref<TEvent>& event);
 // A new user event id, registered under the description unless it is empty.
 int AllocUserEventId(const String& description);
 
+// What a mouse move reports of the buttons held: the right one (2), else the middle one (4),
+// else the left one (1); 0 for none.
+int HeldButton(bool left, bool right, bool middle);
+
 } // namespace vandro

@@ -8,13 +8,26 @@ int TSystemDriver::Poll() { AbstractMethod(); }
 int TSystemDriver::Wait() { AbstractMethod(); }
 int TSystemDriver::MoveMouse(int, int) { AbstractMethod(); }
 int TSystemDriver::SetMouseVisible(int) { AbstractMethod(); }
-int TSystemDriver::Notify(const String&, int) { AbstractMethod(); }
-int TSystemDriver::Confirm(const String&, int) { AbstractMethod(); }
-int TSystemDriver::Proceed(const String&, int) { AbstractMethod(); }
+
+int TSystemDriver::Notify(const String& text, int serious) {
+    ShowMessage(text, serious, MessageButtons::Ok);
+    return 0;
+}
+
+int TSystemDriver::Confirm(const String& text, int serious) {
+    return ShowMessage(text, serious, MessageButtons::OkCancel) == 1 ? 1 : 0;
+}
+
+int TSystemDriver::Proceed(const String& text, int serious) {
+    const int answer = ShowMessage(text, serious, MessageButtons::YesNoCancel);
+    return answer == 1 || answer == 0 ? answer : -1;
+}
+
 String TSystemDriver::RequestFile(const String&, const String&, int, const String&) {
     AbstractMethod();
 }
 String TSystemDriver::RequestDir(const String&, const String&) { AbstractMethod(); }
 int TSystemDriver::OpenURL(const String&) { AbstractMethod(); }
+int TSystemDriver::ShowMessage(const String&, int, MessageButtons) { AbstractMethod(); }
 
 } // namespace vandro

@@ -6,7 +6,11 @@
 
 namespace vandro {
 
-// Every operation raises "Attempt to call abstract method" unless a subclass overrides it.
+// The buttons of a message box.
+enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+
+// Every operation raises "Attempt to call abstract method" unless a subclass overrides it (the
+// message boxes, unless it overrides ShowMessage).
 class TSystemDriver : public TObject {
   public:
     // Pumps all pending messages without waiting.
@@ -26,6 +30,11 @@ class TSystemDriver : public TObject {
                                const String& path);
     virtual String RequestDir(const String& text, const String& path);
     virtual int OpenURL(const String& url);
+
+  protected:
+    // The platform's message box with these buttons, serious ones with a warning sign: 1 for OK
+    // or Yes, 0 for No, anything else when cancelled or closed.
+    virtual int ShowMessage(const String& text, int serious, MessageButtons buttons);
 };
 
 // The platform's driver, made once by the system module. Each platform library defines it, so a

@@ -26,6 +26,11 @@ Ref<TPixmap> TIconStrip::ExtractIconPixmap(int index) {
     return pixmap->Window(index * side, 0, side, side);
 }
 
+Ref<TIconStrip> TIconStrip::Create(const Object& source) {
+    auto strip = New<TIconStrip>();
+    return strip->Cut(IconStripImage(source)) ? strip : Ref<TIconStrip>();
+}
+
 bool TIconStrip::Cut(const Ref<TPixmap>& image) {
     if (!image || image->height <= 0 || image->width < image->height)
         return false;

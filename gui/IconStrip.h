@@ -10,6 +10,9 @@ namespace vandro {
 
 class TIconStrip : public TObject {
   public:
+    // Cut from source's image (IconStripImage); null when not even one icon fits.
+    static Ref<TIconStrip> Create(const Object& source);
+
     // Null at or past count; a copy of the whole strip for a negative index; otherwise a
     // window that shares the strip's pixels.
     virtual Ref<TPixmap> ExtractIconPixmap(int index);

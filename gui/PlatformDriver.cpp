@@ -3,9 +3,11 @@
 #include "GadgetConstants.h"
 #include "LocalizationEngine.h"
 #include "PlatformGadget.h"
+#include "ToolkitStart.h"
 #include "WindowFunctions.h"
 
 #include "runtime/Exceptions.h"
+#include "runtime/Text.h"
 
 #include <array>
 
@@ -28,11 +30,54 @@ constexpr std::array<const char16_t*, kGadgetClasses> kKindNames{
 
 } // namespace
 
+String TPlatformDriver::UserName() {
+    const String name = EnvironmentValue("username");
+    return name.empty() ? LoginName() : name;
+}
+
+String TPlatformDriver::ComputerName() {
+    const String name = EnvironmentValue("userdomain");
+    return name.empty() ? HostName() : name;
+}
+
+String TPlatformDriver::EnvironmentValue(const char* name) { return EnvironmentText(name); }
+
+String TPlatformDriver::LoginName() { return {}; }
+
+String TPlatformDriver::HostName() { return {}; }
+
+Ref<TGuiFont> TPlatformDriver::LoadFont(const String& name, int size, int style) {
+    return LoadFontWithDouble(name, size, style);
+}
+
+int TPlatformDriver::RequestColor(int red, int green, int blue) {
+    const int chosen = RunColorChooser(red, green, blue);
+    if (chosen < 0)
+        return 0;
+    return static_cast<int>(0xFF000000u | static_cast<unsigned>(chosen & 0xFFFFFF));
+}
+
+int TPlatformDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
+                                 unsigned char& blue) {
+    if (index < ColorWindowBackground || index > ColorLinkText)
+        return TVellumDriver::LookupColor(index, red, green, blue);
+    const int color = SystemColor(index);
+    red = static_cast<unsigned char>(color & 255);
+    green = static_cast<unsigned char>((color >> 8) & 255);
+    blue = static_cast<unsigned char>((color >> 16) & 255);
+    return 1;
+}
+
 Ref<TGadget> TPlatformDriver::MissingGadgetKind(int gadgetClass, const String& platform) {
     if (gadgetClass < 0 || gadgetClass >= static_cast<int>(kKindNames.size()))
         return {};
     RuntimeError(u"The " + platform + u" platform has no " +
                  kKindNames[static_cast<std::size_t>(gadgetClass)] + u" gadgets yet");
+}
+
+Ref<TGuiFont> PlatformDefaultFont() {
+    const auto driver = Cast<TPlatformDriver>(CurrentDriver());
+    return driver ? driver->DefaultGadgetFont() : Ref<TGuiFont>();
 }
 
 void RefuseTreeNodeParent() {

@@ -29,15 +29,6 @@ int ButtonNumber(guint button) {
     }
 }
 
-// What a move reports of the buttons held: right, else middle, else left.
-int HeldButton(guint state) {
-    if (state & GDK_BUTTON3_MASK)
-        return 2;
-    if (state & GDK_BUTTON2_MASK)
-        return 4;
-    return (state & GDK_BUTTON1_MASK) ? 1 : 0;
-}
-
 // The character a key types as a character event: Ctrl with a letter gives its control code.
 int CharacterOf(const GdkEventKey& key, int mods) {
     const gunichar typed = gdk_keyval_to_unicode(key.keyval);
@@ -113,8 +104,10 @@ int TGtkSystemDriver::TranslateMotion(const GdkEventMotion& motion, const Object
     const int rootX = static_cast<int>(motion.x_root);
     const int rootY = static_cast<int>(motion.y_root);
     Track(source, originX, originY, rootX, rootY);
-    Emit(MouseMove, source, HeldButton(motion.state), ModifiersFromState(motion.state),
-         rootX - originX, rootY - originY);
+    Emit(MouseMove, source,
+         HeldButton(motion.state & GDK_BUTTON1_MASK, motion.state & GDK_BUTTON3_MASK,
+                    motion.state & GDK_BUTTON2_MASK),
+         ModifiersFromState(motion.state), rootX - originX, rootY - originY);
     return 1;
 }
 

@@ -43,18 +43,6 @@ GtkWindow* ActiveWindow() {
     return found;
 }
 
-// Shows a message box with these buttons and answers the response.
-int RunMessage(const String& text, int serious, GtkButtonsType buttons) {
-    GtkWidget* dialog = gtk_message_dialog_new(ActiveWindow(), GTK_DIALOG_MODAL,
-                                               serious ? GTK_MESSAGE_WARNING : GTK_MESSAGE_INFO,
-                                               buttons, "%s", ToUtf8(text).c_str());
-    gtk_window_set_title(GTK_WINDOW(dialog), ToUtf8(AppTitle()).c_str());
-    gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
-    const int response = gtk_dialog_run(GTK_DIALOG(dialog));
-    gtk_widget_destroy(dialog);
-    return response;
-}
-
 String ChosenPath(GtkWidget* dialog) {
     String chosen;
     if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
@@ -112,25 +100,25 @@ int InitialFilterIndex(const String& path, const String& extensions) {
     return 1 + static_cast<int>(std::count(list.begin(), list.begin() + found, u';'));
 }
 
-int TGtkSystemDriver::Notify(const String& text, int serious) {
-    RunMessage(text, serious, GTK_BUTTONS_OK);
-    return 0;
-}
-
-int TGtkSystemDriver::Confirm(const String& text, int serious) {
-    return RunMessage(text, serious, GTK_BUTTONS_OK_CANCEL) == GTK_RESPONSE_OK ? 1 : 0;
-}
-
-int TGtkSystemDriver::Proceed(const String& text, int serious) {
-    GtkWidget* dialog = gtk_message_dialog_new(ActiveWindow(), GTK_DIALOG_MODAL,
-                                               serious ? GTK_MESSAGE_WARNING : GTK_MESSAGE_QUESTION,
-                                               GTK_BUTTONS_NONE, "%s", ToUtf8(text).c_str());
+int TGtkSystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
+    const bool question = buttons == MessageButtons::YesNoCancel;
+    const GtkMessageType sign = serious    ? GTK_MESSAGE_WARNING
+                                : question ? GTK_MESSAGE_QUESTION
+                                           : GTK_MESSAGE_INFO;
+    const GtkButtonsType given = question                        ? GTK_BUTTONS_NONE
+                                 : buttons == MessageButtons::Ok ? GTK_BUTTONS_OK
+                                                                 : GTK_BUTTONS_OK_CANCEL;
+    GtkWidget* dialog = gtk_message_dialog_new(ActiveWindow(), GTK_DIALOG_MODAL, sign, given, "%s",
+                                               ToUtf8(text).c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), ToUtf8(AppTitle()).c_str());
-    gtk_dialog_add_buttons(GTK_DIALOG(dialog), "_Yes", GTK_RESPONSE_YES, "_No", GTK_RESPONSE_NO,
-                           "_Cancel", GTK_RESPONSE_CANCEL, nullptr);
+    if (question)
+        gtk_dialog_add_buttons(GTK_DIALOG(dialog), "_Yes", GTK_RESPONSE_YES, "_No", GTK_RESPONSE_NO,
+                               "_Cancel", GTK_RESPONSE_CANCEL, nullptr);
+    else
+        gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
     const int response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
-    if (response == GTK_RESPONSE_YES)
+    if (response == GTK_RESPONSE_OK || response == GTK_RESPONSE_YES)
         return 1;
     return response == GTK_RESPONSE_NO ? 0 : -1;
 }

@@ -27,9 +27,6 @@ class TGtkSystemDriver : public TSystemDriver {
     int Wait() override;
     int MoveMouse(int x, int y) override;
     int SetMouseVisible(int visible) override;
-    int Notify(const String& text, int serious) override;
-    int Confirm(const String& text, int serious) override;
-    int Proceed(const String& text, int serious) override;
     String RequestFile(const String& text, const String& extensions, int save,
                        const String& path) override;
     String RequestDir(const String& text, const String& path) override;
@@ -49,6 +46,10 @@ class TGtkSystemDriver : public TSystemDriver {
     void WhenWaiting(std::function<void()> action);
     // From any thread: the main thread runs call(argument) at its next pump.
     static void PostToMainThread(MainThreadCall call, Object argument);
+
+  protected:
+    // Yes, No and Cancel ask a question; the others stay above the program's windows.
+    int ShowMessage(const String& text, int serious, MessageButtons buttons) override;
 
   private:
     int TranslateKey(const GdkEventKey& key, const Object& source);

@@ -48,20 +48,14 @@ int THeadlessSystemDriver::SetMouseVisible(int visible) {
     return 0;
 }
 
-int THeadlessSystemDriver::Notify(const String& text, int serious) {
-    Record(u"Notify", {Quoted(text), IntText(serious)});
-    return 0;
-}
-
-int THeadlessSystemDriver::Confirm(const String& text, int serious) {
-    Record(u"Confirm", {Quoted(text), IntText(serious)});
-    return NextButton(0) == 1 ? 1 : 0;
-}
-
-int THeadlessSystemDriver::Proceed(const String& text, int serious) {
-    Record(u"Proceed", {Quoted(text), IntText(serious)});
-    const int button = NextButton(-1);
-    return button == 1 || button == 0 ? button : -1;
+int THeadlessSystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
+    if (buttons == MessageButtons::Ok) {
+        Record(u"Notify", {Quoted(text), IntText(serious)});
+        return 1;
+    }
+    const bool confirm = buttons == MessageButtons::OkCancel;
+    Record(confirm ? u"Confirm" : u"Proceed", {Quoted(text), IntText(serious)});
+    return NextButton(confirm ? 0 : -1);
 }
 
 String THeadlessSystemDriver::RequestFile(const String& text, const String& extensions, int save,

@@ -27,9 +27,6 @@ class THeadlessSystemDriver : public TSystemDriver {
     int Wait() override;
     int MoveMouse(int x, int y) override;
     int SetMouseVisible(int visible) override;
-    int Notify(const String& text, int serious) override;
-    int Confirm(const String& text, int serious) override;
-    int Proceed(const String& text, int serious) override;
     String RequestFile(const String& text, const String& extensions, int save,
                        const String& path) override;
     String RequestDir(const String& text, const String& path) override;
@@ -49,6 +46,11 @@ class THeadlessSystemDriver : public TSystemDriver {
     // Every requester and pointer call so far, in order, written like Confirm("Quit?", 1);
     // the record starts afresh.
     std::vector<String> TakeCalls();
+
+  protected:
+    // Recorded as the Notify, Confirm or Proceed it stands for; answers the queued button
+    // (none is taken for a notice).
+    int ShowMessage(const String& text, int serious, MessageButtons buttons) override;
 
   private:
     using Clock = std::chrono::steady_clock;

@@ -20,12 +20,6 @@ class FocusKeeper {
     HWND focus_;
 };
 
-int Box(const String& text, int serious, UINT buttons) {
-    const UINT flags = MB_TOPMOST | (serious ? MB_ICONWARNING : MB_ICONINFORMATION) | buttons;
-    FocusKeeper keeper;
-    return MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(AppTitle()).c_str(), flags);
-}
-
 String Backslashed(String path) {
     for (char16_t& unit : path)
         if (unit == u'/')
@@ -56,24 +50,17 @@ bool StartsWithScheme(const String& url) {
 
 } // namespace
 
-int TWin32SystemDriver::Notify(const String& text, int serious) {
-    Box(text, serious, MB_OK);
-    return 0;
-}
-
-int TWin32SystemDriver::Confirm(const String& text, int serious) {
-    return Box(text, serious, MB_OKCANCEL) == IDOK ? 1 : 0;
-}
-
-int TWin32SystemDriver::Proceed(const String& text, int serious) {
-    switch (Box(text, serious, MB_YESNOCANCEL)) {
-    case IDYES:
+int TWin32SystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
+    const UINT shown = buttons == MessageButtons::Ok         ? MB_OK
+                       : buttons == MessageButtons::OkCancel ? MB_OKCANCEL
+                                                             : MB_YESNOCANCEL;
+    const UINT flags = MB_TOPMOST | (serious ? MB_ICONWARNING : MB_ICONINFORMATION) | shown;
+    FocusKeeper keeper;
+    const int pressed =
+        MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(AppTitle()).c_str(), flags);
+    if (pressed == IDOK || pressed == IDYES)
         return 1;
-    case IDNO:
-        return 0;
-    default:
-        return -1;
-    }
+    return pressed == IDNO ? 0 : -1;
 }
 
 String TWin32SystemDriver::RequestFile(const String& text, const String& extensions, int save,

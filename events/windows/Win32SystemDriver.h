@@ -20,9 +20,6 @@ class TWin32SystemDriver : public TSystemDriver {
     int Wait() override;
     int MoveMouse(int x, int y) override;
     int SetMouseVisible(int visible) override;
-    int Notify(const String& text, int serious) override;
-    int Confirm(const String& text, int serious) override;
-    int Proceed(const String& text, int serious) override;
     String RequestFile(const String& text, const String& extensions, int save,
                        const String& path) override;
     String RequestDir(const String& text, const String& path) override;
@@ -34,6 +31,10 @@ class TWin32SystemDriver : public TSystemDriver {
                                   const Object& source);
     // The modifier bits the next events carry, as the pump last saw a modifier key.
     static int Modifiers();
+
+  protected:
+    // On top of every window; the focus goes back where it was.
+    int ShowMessage(const String& text, int serious, MessageButtons buttons) override;
 };
 
 // 1 Shift, 2 Ctrl, 4 Alt, 8 a Windows key, from the keyboard state now.

@@ -46,14 +46,6 @@ void RaiseKey(int id, WPARAM key, LPARAM flags, const Object& source) {
         Raise(id, source, code, TWin32SystemDriver::Modifiers(), 0, 0);
 }
 
-int HeldButton(WPARAM flags) {
-    if (flags & MK_RBUTTON)
-        return 2;
-    if (flags & MK_MBUTTON)
-        return 4;
-    return (flags & MK_LBUTTON) ? 1 : 0;
-}
-
 // The window the pointer is over changes: leave the old one, enter the new one.
 void Track(HWND candidate, const Object& source, int x, int y) {
     Win32SystemState& state = Win32System();
@@ -140,7 +132,9 @@ int TWin32SystemDriver::TranslateOSMessage(HWND hwnd, UINT msg, WPARAM wParam, L
         break;
     case WM_MOUSEMOVE:
         Track(PointerCandidate(hwnd, SignedLow(lParam), SignedHigh(lParam)), source, x, y);
-        Raise(MouseMove, source, HeldButton(wParam), mods, x, y);
+        Raise(MouseMove, source,
+              HeldButton(wParam & MK_LBUTTON, wParam & MK_RBUTTON, wParam & MK_MBUTTON), mods, x,
+              y);
         break;
     case WM_MOUSEWHEEL: {
         POINT point{SignedLow(lParam), SignedHigh(lParam)};

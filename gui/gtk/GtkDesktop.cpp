@@ -24,16 +24,9 @@ TGtkDesktop::TGtkDesktop() {
     SetRect(0, 0, screen.width, screen.height);
 }
 
-int TGtkDesktop::Free() { return 0; }
 int TGtkDesktop::ClientWidth() { return WorkArea().width; }
 int TGtkDesktop::ClientHeight() { return WorkArea().height; }
 int TGtkDesktop::State() { return 0; }
-int TGtkDesktop::SetTooltip(const String&) { return 0; }
-int TGtkDesktop::Class() { return ClassDesktop; }
-Ref<TGadget> TGtkDesktop::Create(const Ref<TGadget>&, int, const String&) {
-    return Ref<TGadget>(this);
-}
-int TGtkDesktop::isControl() { return 0; }
 
 GdkRectangle TGtkDesktop::WorkArea() const {
     GdkRectangle area{0, 0, width, height};

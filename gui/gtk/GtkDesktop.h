@@ -4,23 +4,18 @@
 
 #include "GtkGadget.h"
 
+#include "gui/PlatformDesktop.h"
+
 namespace vandro {
 
-class TGtkDesktop : public TGtkGadget {
+class TGtkDesktop : public TPlatformDesktop<TGtkGadget> {
   public:
     TGtkDesktop();
 
     // The TGadget slots it overrides, in slot order.
-    int Free() override;
     int ClientWidth() override;
     int ClientHeight() override;
     int State() override;
-    int SetTooltip(const String& tip) override;
-    int Class() override;
-
-    // The TGtkGadget slots it overrides.
-    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isControl() override;
 
   private:
     GdkRectangle WorkArea() const;

@@ -2,6 +2,7 @@
 
 #include "runtime/Text.h"
 
+#include <gtk/gtk.h>
 #include <pango/pangocairo.h>
 
 #include <cmath>
@@ -15,6 +16,19 @@ PangoContext* MeasuringContext() {
     static PangoContext* context =
         pango_font_map_create_context(pango_cairo_font_map_get_default());
     return context;
+}
+
+int StyleOf(const PangoFontDescription* description) {
+    return (pango_font_description_get_weight(description) >= PANGO_WEIGHT_BOLD ? FontBold : 0) |
+           (pango_font_description_get_style(description) != PANGO_STYLE_NORMAL ? FontItalic : 0);
+}
+
+Ref<TGtkFont> FontFromDescription(const PangoFontDescription* description, int extraStyle) {
+    const char* family = pango_font_description_get_family(description);
+    const double points =
+        static_cast<double>(pango_font_description_get_size(description)) / PANGO_SCALE;
+    return New<TGtkFont>()->Load(FromUtf8(family ? family : "Sans"), points,
+                                 StyleOf(description) | extraStyle);
 }
 
 } // namespace
@@ -48,6 +62,34 @@ Ref<TGtkFont> TGtkFont::Load(const String& face, double points, int style) {
     size = WholePoints(points);
     this->style = style;
     return Ref<TGtkFont>(this);
+}
+
+Ref<TGuiFont> TGtkFont::Request(const Ref<TGuiFont>& font) {
+    GtkWidget* dialog = gtk_font_chooser_dialog_new(nullptr, nullptr);
+    if (const auto given = Cast<TGtkFont>(font); given && given->_description)
+        gtk_font_chooser_set_font_desc(GTK_FONT_CHOOSER(dialog), given->_description);
+    Ref<TGuiFont> chosen;
+    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+        PangoFontDescription* description =
+            gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog));
+        chosen = FontFromDescription(description, 0);
+        pango_font_description_free(description);
+    }
+    gtk_widget_destroy(dialog);
+    return chosen;
+}
+
+Ref<TGtkFont> TGtkFont::SystemFont(double size, int style) {
+    gchar* setting = nullptr;
+    g_object_get(gtk_settings_get_default(), "gtk-font-name", &setting, nullptr);
+    PangoFontDescription* description =
+        pango_font_description_from_string(setting ? setting : "Sans 10");
+    g_free(setting);
+    if (size > 0)
+        pango_font_description_set_size(description, static_cast<gint>(size * PANGO_SCALE + 0.5));
+    Ref<TGtkFont> font = FontFromDescription(description, style);
+    pango_font_description_free(description);
+    return font;
 }
 
 String TGtkFont::Css() const {

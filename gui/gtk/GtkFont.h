@@ -16,6 +16,10 @@ class TGtkFont : public TGuiFont {
 
     // Loads the face at a size in points with the style bits.
     Ref<TGtkFont> Load(const String& face, double points, int style);
+    // GTK's font chooser, preset from font when it is a GTK font; null when cancelled.
+    static Ref<TGuiFont> Request(const Ref<TGuiFont>& font);
+    // The desktop's interface font, at its own size unless one is given.
+    static Ref<TGtkFont> SystemFont(double size, int style);
     // The font as CSS declarations for a widget's own provider.
     String Css() const;
 

@@ -1,7 +1,6 @@
 #include "GtkGUIDriver.h"
 
 #include "GtkDesktop.h"
-#include "GtkIconStrip.h"
 
 #include "runtime/Text.h"
 
@@ -39,33 +38,6 @@ constexpr std::array<const char*, 15> kPointerNames{
     "n-resize", "nwse-resize", "nesw-resize", "ew-resize", "ns-resize",
     "move",     "not-allowed", "pointer",     "progress",  "help"};
 
-int StyleOf(const PangoFontDescription* description) {
-    return (pango_font_description_get_weight(description) >= PANGO_WEIGHT_BOLD ? FontBold : 0) |
-           (pango_font_description_get_style(description) != PANGO_STYLE_NORMAL ? FontItalic : 0);
-}
-
-Ref<TGtkFont> FontFromDescription(const PangoFontDescription* description, int extraStyle) {
-    const char* family = pango_font_description_get_family(description);
-    const double points =
-        static_cast<double>(pango_font_description_get_size(description)) / PANGO_SCALE;
-    return New<TGtkFont>()->Load(FromUtf8(family ? family : "Sans"), points,
-                                 StyleOf(description) | extraStyle);
-}
-
-// The desktop's interface font, at its own size unless one is given.
-Ref<TGtkFont> InterfaceFont(double size, int style) {
-    gchar* setting = nullptr;
-    g_object_get(gtk_settings_get_default(), "gtk-font-name", &setting, nullptr);
-    PangoFontDescription* description =
-        pango_font_description_from_string(setting ? setting : "Sans 10");
-    g_free(setting);
-    if (size > 0)
-        pango_font_description_set_size(description, static_cast<gint>(size * PANGO_SCALE + 0.5));
-    Ref<TGtkFont> font = FontFromDescription(description, style);
-    pango_font_description_free(description);
-    return font;
-}
-
 } // namespace
 
 TGtkState& GtkDriver() { return state; }
@@ -74,37 +46,13 @@ TGtkGUIDriver::TGtkGUIDriver() {
     state = TGtkState();
     // The icon the desktop entry installs; windows show it once it is installed.
     gtk_window_set_default_icon_name("vandro");
-    state.defaultFont = InterfaceFont(0, 0);
-    state.desktop = New<TGtkDesktop>();
+    _defaultFont = TGtkFont::SystemFont(0, 0);
+    _desktop = New<TGtkDesktop>();
 }
 
-String TGtkGUIDriver::UserName() {
-    const String name = EnvironmentText("username");
-    if (!name.empty())
-        return name;
-    return FromUtf8(g_get_user_name());
-}
+String TGtkGUIDriver::LoginName() { return FromUtf8(g_get_user_name()); }
 
-String TGtkGUIDriver::ComputerName() {
-    const String name = EnvironmentText("userdomain");
-    if (!name.empty())
-        return name;
-    return FromUtf8(g_get_host_name());
-}
-
-Ref<TGuiFont> TGtkGUIDriver::LoadFont(const String& name, int size, int style) {
-    return New<TGtkFont>()->Load(name, size, style);
-}
-
-Ref<TGuiFont> TGtkGUIDriver::LoadFontWithDouble(const String& name, double size, int style) {
-    return New<TGtkFont>()->Load(name, size, style);
-}
-
-Ref<TGuiFont> TGtkGUIDriver::LibraryFont(int kind, double size, int style) {
-    if (kind == FontSystem)
-        return InterfaceFont(size, style);
-    return TVellumDriver::LibraryFont(kind, size, style);
-}
+String TGtkGUIDriver::HostName() { return FromUtf8(g_get_host_name()); }
 
 Ref<TGadget> TGtkGUIDriver::ActiveGadget() {
     GList* windows = gtk_window_list_toplevels();
@@ -119,31 +67,16 @@ Ref<TGadget> TGtkGUIDriver::ActiveGadget() {
     return {};
 }
 
-int TGtkGUIDriver::RequestColor(int red, int green, int blue) {
+int TGtkGUIDriver::RunColorChooser(int red, int green, int blue) {
     GtkWidget* dialog = gtk_color_chooser_dialog_new(nullptr, nullptr);
     const GdkRGBA preset{red / 255.0, green / 255.0, blue / 255.0, 1};
     gtk_color_chooser_set_rgba(GTK_COLOR_CHOOSER(dialog), &preset);
-    int chosen = 0;
+    int chosen = -1;
     if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
         GdkRGBA color;
         gtk_color_chooser_get_rgba(GTK_COLOR_CHOOSER(dialog), &color);
-        chosen = static_cast<int>(0xFF000000u | (ChannelByte(color.red) << 16) |
-                                  (ChannelByte(color.green) << 8) | ChannelByte(color.blue));
-    }
-    gtk_widget_destroy(dialog);
-    return chosen;
-}
-
-Ref<TGuiFont> TGtkGUIDriver::RequestFont(const Ref<TGuiFont>& font) {
-    GtkWidget* dialog = gtk_font_chooser_dialog_new(nullptr, nullptr);
-    if (const auto given = Cast<TGtkFont>(font); given && given->_description)
-        gtk_font_chooser_set_font_desc(GTK_FONT_CHOOSER(dialog), given->_description);
-    Ref<TGuiFont> chosen;
-    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
-        PangoFontDescription* description =
-            gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog));
-        chosen = FontFromDescription(description, 0);
-        pango_font_description_free(description);
+        chosen = (ChannelByte(color.red) << 16) | (ChannelByte(color.green) << 8) |
+                 ChannelByte(color.blue);
     }
     gtk_widget_destroy(dialog);
     return chosen;
@@ -166,23 +99,10 @@ int TGtkGUIDriver::SetPointer(int shape) {
     return 0;
 }
 
-Ref<TIconStrip> TGtkGUIDriver::LoadIconStrip(const Object& source) {
-    return TGtkIconStrip::Create(source);
-}
-
-int TGtkGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
-                               unsigned char& blue) {
-    if (index < 0 || index > ColorLinkText)
-        return TVellumDriver::LookupColor(index, red, green, blue);
+int TGtkGUIDriver::SystemColor(int index) {
     const GdkRGBA color = ThemeColor(index);
-    red = static_cast<unsigned char>(ChannelByte(color.red));
-    green = static_cast<unsigned char>(ChannelByte(color.green));
-    blue = static_cast<unsigned char>(ChannelByte(color.blue));
-    return 1;
+    return ChannelByte(color.red) + (ChannelByte(color.green) << 8) +
+           (ChannelByte(color.blue) << 16);
 }
-
-Ref<TGadget> TGtkGUIDriver::DesktopGadget() { return state.desktop; }
-
-Ref<TGuiFont> TGtkGUIDriver::DefaultGadgetFont() { return state.defaultFont; }
 
 } // namespace vandro

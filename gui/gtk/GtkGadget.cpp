@@ -156,7 +156,7 @@ int TGtkGadget::ShowTooltip() {
 }
 
 Ref<TGuiFont> TGtkGadget::NativeFont(const Ref<TGuiFont>& font) {
-    return Cast<TGtkFont>(font) ? font : GtkDriver().defaultFont;
+    return Cast<TGtkFont>(font) ? font : PlatformDefaultFont();
 }
 
 int TGtkGadget::ShowFont(const Ref<TGuiFont>&) { return RefreshLook(); }

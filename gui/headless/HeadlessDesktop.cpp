@@ -14,14 +14,7 @@ THeadlessDesktop::THeadlessDesktop() {
     _nativeH = kScreenHeight;
 }
 
-int THeadlessDesktop::Free() { return 0; }
 int THeadlessDesktop::ClientWidth() { return kScreenWidth; }
 int THeadlessDesktop::ClientHeight() { return kWorkAreaHeight; }
-int THeadlessDesktop::SetTooltip(const String&) { return 0; }
-int THeadlessDesktop::Class() { return ClassDesktop; }
-Ref<TGadget> THeadlessDesktop::Create(const Ref<TGadget>&, int, const String&) {
-    return Ref<TGadget>(this);
-}
-int THeadlessDesktop::isControl() { return 0; }
 
 } // namespace vandro

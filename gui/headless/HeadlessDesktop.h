@@ -4,20 +4,16 @@
 
 #include "HeadlessGadget.h"
 
+#include "gui/PlatformDesktop.h"
+
 namespace vandro {
 
-class THeadlessDesktop : public THeadlessGadget {
+class THeadlessDesktop : public TPlatformDesktop<THeadlessGadget> {
   public:
     THeadlessDesktop();
 
-    // The desktop is never released.
-    int Free() override;
     int ClientWidth() override;
     int ClientHeight() override;
-    int SetTooltip(const String& tip) override;
-    int Class() override;
-    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isControl() override;
 };
 
 } // namespace vandro

@@ -2,7 +2,6 @@
 #include "HeadlessButton.h"
 #include "HeadlessCanvas.h"
 #include "HeadlessComboBox.h"
-#include "HeadlessDesktop.h"
 #include "HeadlessGUIDriver.h"
 #include "HeadlessHTMLView.h"
 #include "HeadlessLabel.h"
@@ -18,38 +17,14 @@
 #include "HeadlessTreeView.h"
 #include "HeadlessWindow.h"
 
-#include "gui/GadgetConstants.h"
-
 namespace vandro {
 
 const TGadgetKinds& THeadlessGUIDriver::GadgetKinds() {
-    static const TGadgetKinds kinds = [] {
-        TGadgetKinds made{u"headless"};
-        auto& m = made.makers;
-        m[ClassWindow] = MakeGadget<THeadlessWindow>;
-        m[ClassButton] = MakeGadget<THeadlessButton>;
-        m[ClassPanel] = MakeGadget<THeadlessPanel>;
-        m[ClassTextField] = MakeGadget<THeadlessTextField>;
-        m[ClassTextArea] = MakeGadget<THeadlessTextArea>;
-        m[ClassComboBox] = MakeGadget<THeadlessComboBox>;
-        m[ClassListBox] = MakeGadget<THeadlessListBox>;
-        m[ClassToolbar] = MakeGadget<THeadlessToolbar>;
-        m[ClassTabber] = MakeGadget<THeadlessTabber>;
-        m[ClassTreeView] = MakeGadget<THeadlessTreeView>;
-        m[ClassHTMLView] = MakeGadget<THeadlessHTMLView>;
-        m[ClassLabel] = MakeGadget<THeadlessLabel>;
-        m[ClassSlider] = MakeGadget<THeadlessSlider>;
-        m[ClassProgressBar] = MakeGadget<THeadlessProgressBar>;
-        m[ClassMenu] = MakeGadget<THeadlessMenu>;
-        m[ClassTreeNode] = MakeTreeNode<THeadlessTreeNode>;
-        m[ClassCanvas] = MakeGadget<THeadlessCanvas>;
-        return made;
-    }();
-    return kinds;
+    return GadgetKindsOf<THeadlessWindow, THeadlessButton, THeadlessPanel, THeadlessTextField,
+                         THeadlessTextArea, THeadlessComboBox, THeadlessListBox, THeadlessToolbar,
+                         THeadlessTabber, THeadlessTreeView, THeadlessHTMLView, THeadlessLabel,
+                         THeadlessSlider, THeadlessProgressBar, THeadlessMenu, THeadlessTreeNode,
+                         THeadlessCanvas>(u"headless");
 }
-
-Ref<TGadget> THeadlessGUIDriver::DesktopGadget() { return Headless().desktop; }
-
-Ref<TGuiFont> THeadlessGUIDriver::DefaultGadgetFont() { return Headless().defaultFont; }
 
 } // namespace vandro

@@ -14,7 +14,6 @@
 
 namespace vandro {
 
-class THeadlessDesktop;
 class THeadlessMenu;
 class THeadlessWindow;
 
@@ -23,38 +22,23 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kWorkAreaHeight = 728;
 
-class THeadlessGUIDriver : public TPlatformDriver {
+class THeadlessGUIDriver : public TPlatformDriverOf<THeadlessFont, TIconStrip> {
   public:
     THeadlessGUIDriver();
 
-    // From the environment variables "username" and "userdomain", read when the driver starts.
-    String UserName() override;
-    String ComputerName() override;
-    // A face that is not installed is loaded as the substitute face, whose name it carries.
-    Ref<TGuiFont> LoadFont(const String& name, int size, int style) override;
     Ref<TGadget> ActiveGadget() override;
-    // Answers the next queued reply; cancelled when none is queued.
-    int RequestColor(int red, int green, int blue) override;
-    Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font) override;
     int SetPointer(int shape) override;
-    // From a pixmap, or from what the pixmap loaders read from the source.
-    Ref<TIconStrip> LoadIconStrip(const Object& source) override;
-    // The platform's system colours for indexes 0 to 4, answering 1; others go to the base.
-    int LookupColor(int index, unsigned char& red, unsigned char& green,
-                    unsigned char& blue) override;
-    // The font's size is the whole points of the size, not the size rounded.
-    Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
-
     const TGadgetKinds& GadgetKinds() override;
-    Ref<TGadget> DesktopGadget() override;
-    Ref<TGuiFont> DefaultGadgetFont() override;
+
+  protected:
+    // Answers the next queued reply; cancelled when none is queued.
+    int RunColorChooser(int red, int green, int blue) override;
+    int SystemColor(int index) override;
 };
 
 // What a user of the headless platform has set up and what the platform shows.
 struct HeadlessState {
     int lastHandle = 0;
-    Ref<THeadlessDesktop> desktop;
-    Ref<THeadlessFont> defaultFont;
     // The gadget with the keyboard focus; null when none has it.
     Ref<TGadget> focus;
     // Not owned: the window that was activated last, until it is freed.
@@ -63,8 +47,6 @@ struct HeadlessState {
     // By LookupColor index, each red + (green << 8) + (blue << 16).
     std::array<int, 5> systemColors{};
     String substituteFace = u"Arial";
-    String userName;
-    String computerName;
     // 0xRRGGBB, or -1 for a cancelled chooser.
     std::deque<int> colorReplies;
     std::deque<Ref<TGuiFont>> fontReplies;

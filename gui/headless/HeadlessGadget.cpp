@@ -65,7 +65,7 @@ int THeadlessGadget::ShowEnabled(int enabled) {
 Ref<TGadget> THeadlessGadget::Create(const Ref<TGadget>&, int, const String&) { AbstractMethod(); }
 
 Ref<TGuiFont> THeadlessGadget::NativeFont(const Ref<TGuiFont>& font) {
-    return Cast<THeadlessFont>(font) ? font : Ref<TGuiFont>(Headless().defaultFont);
+    return Cast<THeadlessFont>(font) ? font : PlatformDefaultFont();
 }
 
 int THeadlessGadget::ShowBackground(int on) {

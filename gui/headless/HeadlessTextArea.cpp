@@ -126,7 +126,7 @@ int THeadlessTextArea::SetSelection(int position, int length, int units) {
 
 int THeadlessTextArea::CharX(int index) {
     const int clamped = std::clamp(index, 0, Length());
-    const Ref<THeadlessFont> font = _font ? Cast<THeadlessFont>(_font) : Headless().defaultFont;
+    const Ref<THeadlessFont> font = Cast<THeadlessFont>(_font ? _font : PlatformDefaultFont());
     int x = 0;
     for (int i = CharAt(LineAt(clamped)); i < clamped; ++i)
         x += font->CharWidth(_text[static_cast<std::size_t>(i)]);
@@ -134,7 +134,7 @@ int THeadlessTextArea::CharX(int index) {
 }
 
 int THeadlessTextArea::CharY(int index) {
-    const Ref<THeadlessFont> font = _font ? Cast<THeadlessFont>(_font) : Headless().defaultFont;
+    const Ref<THeadlessFont> font = Cast<THeadlessFont>(_font ? _font : PlatformDefaultFont());
     return LineAt(std::clamp(index, 0, Length())) * font->PixelHeight();
 }
 

@@ -19,8 +19,6 @@ TWindowsDesktop::TWindowsDesktop() {
     LockLayout();
 }
 
-int TWindowsDesktop::Free() { return 0; }
-
 int TWindowsDesktop::ClientWidth() {
     const int whole = TWindowsGadget::ClientWidth();
     RECT area{};
@@ -35,14 +33,6 @@ int TWindowsDesktop::ClientHeight() {
     if (whole == height && WorkArea(area))
         return area.bottom - area.top;
     return whole;
-}
-
-int TWindowsDesktop::SetTooltip(const String&) { return 0; }
-
-int TWindowsDesktop::Class() { return ClassDesktop; }
-
-Ref<TWindowsGadget> TWindowsDesktop::Create(const Ref<TGadget>&, int, const String&) {
-    return Ref<TWindowsGadget>(this);
 }
 
 bool TWindowsDesktop::WorkArea(RECT& area) const {

@@ -3,7 +3,6 @@
 #include "WindowsGUIDriver.h"
 
 #include "WindowsBindings.h"
-#include "WindowsIconStrip.h"
 
 // After the toolkit's headers: the version record of DllGetVersion.
 #include <shlwapi.h>
@@ -23,29 +22,7 @@ constexpr std::array<int, 5> SystemColorIndexes{COLOR_BTNFACE, COLOR_WINDOW, COL
 
 } // namespace
 
-Ref<TGuiFont> TWindowsGUIDriver::LoadFont(const String& name, int size, int style) {
-    return New<TWindowsFont>()->Load(name, static_cast<double>(size), style);
-}
-
-Ref<TGuiFont> TWindowsGUIDriver::LoadFontWithDouble(const String& name, double size, int style) {
-    return New<TWindowsFont>()->Load(name, size, style);
-}
-
-Ref<TGuiFont> TWindowsGUIDriver::LibraryFont(int kind, double size, int style) {
-    if (kind == FontSystem)
-        return TWindowsFont::DefaultFont(size, style);
-    return TVellumDriver::LibraryFont(kind, size, style);
-}
-
-Ref<TGuiFont> TWindowsGUIDriver::RequestFont(const Ref<TGuiFont>& font) {
-    return TWindowsFont::Request(font);
-}
-
-Ref<TIconStrip> TWindowsGUIDriver::LoadIconStrip(const Object& source) {
-    return TWindowsIconStrip::Create(source);
-}
-
-int TWindowsGUIDriver::RequestColor(int red, int green, int blue) {
+int TWindowsGUIDriver::RunColorChooser(int red, int green, int blue) {
     WindowsDriverState& state = WindowsDriver();
     CHOOSECOLORW request{};
     request.lStructSize = sizeof request;
@@ -57,21 +34,13 @@ int TWindowsGUIDriver::RequestColor(int red, int green, int blue) {
     const BOOL chosen = ChooseColorW(&request);
     SetFocus(focus);
     if (!chosen)
-        return 0;
+        return -1;
     const COLORREF color = request.rgbResult;
-    return static_cast<int>(0xFF000000u | GetRValue(color) << 16 | GetGValue(color) << 8 |
-                            GetBValue(color));
+    return GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color);
 }
 
-int TWindowsGUIDriver::LookupColor(int index, unsigned char& red, unsigned char& green,
-                                   unsigned char& blue) {
-    if (index < 0 || index >= static_cast<int>(SystemColorIndexes.size()))
-        return TVellumDriver::LookupColor(index, red, green, blue);
-    const COLORREF color = GetSysColor(SystemColorIndexes[static_cast<std::size_t>(index)]);
-    red = GetRValue(color);
-    green = GetGValue(color);
-    blue = GetBValue(color);
-    return 1;
+int TWindowsGUIDriver::SystemColor(int index) {
+    return static_cast<int>(GetSysColor(SystemColorIndexes[static_cast<std::size_t>(index)]));
 }
 
 int TWindowsGUIDriver::SetPointer(int shape) {

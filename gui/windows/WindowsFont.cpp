@@ -123,7 +123,7 @@ int TWindowsFont::GetMaxCharWidth() {
     return ToUnits(metrics.tmAveCharWidth, SystemDpi());
 }
 
-Ref<TWindowsFont> TWindowsFont::DefaultFont(double points, int fontStyle) {
+Ref<TWindowsFont> TWindowsFont::SystemFont(double points, int fontStyle) {
     const auto& query = Bindings().SystemParametersInfoW;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;

@@ -27,7 +27,7 @@ class TWindowsFont : public TGuiFont {
     // The font dialog, preset from font when given; null when cancelled.
     static Ref<TWindowsFont> Request(const Ref<TGuiFont>& font);
     // The system's message font, or "MS Shell Dlg" when it cannot be read.
-    static Ref<TWindowsFont> DefaultFont(double size, int style);
+    static Ref<TWindowsFont> SystemFont(double size, int style);
     // "" when GDI cannot tell.
     static String NameFromHandle(HFONT font);
     // Points to pixels at the screen's resolution.

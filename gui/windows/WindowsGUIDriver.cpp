@@ -13,10 +13,10 @@ namespace {
 
 WindowsDriverState driver;
 
-HWND MakeSharedTooltip() {
-    HWND tip = MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                                          0, 0, driver.DesktopGadget->_hwnd, nullptr,
-                                          GetModuleHandleW(nullptr), nullptr));
+HWND MakeSharedTooltip(HWND desktop) {
+    HWND tip =
+        MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                   desktop, nullptr, GetModuleHandleW(nullptr), nullptr));
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 300);
     SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return tip;
@@ -50,15 +50,15 @@ TWindowsGUIDriver::TWindowsGUIDriver() {
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&controls);
-    driver.DefaultGadgetFont = TWindowsFont::DefaultFont(0.0, 0);
+    _defaultFont = TWindowsFont::SystemFont(0.0, 0);
     driver.HwndMap = New<TMap>();
-    Ref<TWindowsGadget> desktop = New<TWindowsDesktop>();
-    driver.DesktopGadget = desktop->Create({}, 0, u"");
+    const Ref<TGadget> desktop = New<TWindowsDesktop>()->Create({}, 0, u"");
+    _desktop = desktop;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     driver.KeyboardHook =
         SetWindowsHookExW(WH_KEYBOARD, KeyboardProc, instance, GetCurrentThreadId());
     driver.MouseHook = SetWindowsHookExW(WH_MOUSE, MouseProc, instance, GetCurrentThreadId());
-    driver.ToolTipHwnd = MakeSharedTooltip();
+    driver.ToolTipHwnd = MakeSharedTooltip(Cast<TWindowsGadget>(desktop)->_hwnd);
 }
 
 TWindowsGUIDriver::~TWindowsGUIDriver() {
@@ -72,19 +72,9 @@ TWindowsGUIDriver::~TWindowsGUIDriver() {
     driver.KeyboardHook = nullptr;
 }
 
-Ref<TGadget> TWindowsGUIDriver::DesktopGadget() { return driver.DesktopGadget; }
-
-Ref<TGuiFont> TWindowsGUIDriver::DefaultGadgetFont() { return driver.DefaultGadgetFont; }
-
-String TWindowsGUIDriver::UserName() {
+String TWindowsGUIDriver::EnvironmentValue(const char* name) {
     wchar_t value[256] = L"";
-    GetEnvironmentVariableW(L"username", value, 256);
-    return FromWide(value);
-}
-
-String TWindowsGUIDriver::ComputerName() {
-    wchar_t value[256] = L"";
-    GetEnvironmentVariableW(L"userdomain", value, 256);
+    GetEnvironmentVariableW(Wide(FromUtf8(name)).c_str(), value, 256);
     return FromWide(value);
 }
 

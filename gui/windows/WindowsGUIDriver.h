@@ -9,6 +9,7 @@
 
 #include "WindowsFont.h"
 #include "WindowsGadget.h"
+#include "WindowsIconStrip.h"
 #include "events/windows/Win32.h"
 
 #include "gui/PlatformDriver.h"
@@ -20,29 +21,15 @@
 
 namespace vandro {
 
-class TWindowsGUIDriver : public TPlatformDriver {
+class TWindowsGUIDriver : public TPlatformDriverOf<TWindowsFont, TWindowsIconStrip> {
   public:
     TWindowsGUIDriver();
     ~TWindowsGUIDriver() override;
 
-    // The environment variables "username" and "userdomain".
-    String UserName() override;
-    String ComputerName() override;
-    Ref<TGuiFont> LoadFont(const String& name, int size, int style) override;
     // The focused window, or the nearest registered window above it.
     Ref<TGadget> ActiveGadget() override;
-    // The colour dialog; 0 when cancelled, else 0xFFRRGGBB.
-    int RequestColor(int red, int green, int blue) override;
-    Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font) override;
     // 0 lets every window choose its own pointer again; 1 to 14 are the system's pointers.
     int SetPointer(int shape) override;
-    Ref<TIconStrip> LoadIconStrip(const Object& source) override;
-    // The system colours for indexes 0 to 4, answering 1; others go to the base.
-    int LookupColor(int index, unsigned char& red, unsigned char& green,
-                    unsigned char& blue) override;
-    // Kind 1 is the system's message font; the other kinds follow the base's rules.
-    Ref<TGuiFont> LibraryFont(int kind, double size, int style) override;
-    Ref<TGuiFont> LoadFontWithDouble(const String& name, double size, int style) override;
 
     // A handle registered twice maps to the last gadget.
     static int RegisterHwnd(HWND hwnd, const Ref<TWindowsGadget>& gadget);
@@ -75,17 +62,18 @@ class TWindowsGUIDriver : public TPlatformDriver {
     // The handle of the window the gadget sits in; 0 outside any window.
     static HWND GadgetWindowHwnd(const Ref<TGadget>& gadget);
 
-    Ref<TGadget> DesktopGadget() override;
-    Ref<TGuiFont> DefaultGadgetFont() override;
+  protected:
+    // The process's own environment, which SetEnvironmentVariable changes.
+    String EnvironmentValue(const char* name) override;
+    // The colour dialog.
+    int RunColorChooser(int red, int green, int blue) override;
+    int SystemColor(int index) override;
 };
 
 // What the driver module keeps for the whole process (the GUI thread only).
 struct WindowsDriverState {
     // Handle value -> TWindowsGadget; holds each registered gadget until its handle is removed.
     Ref<TMap> HwndMap;
-    // Class 0: made with the driver (a TWindowsDesktop).
-    Ref<TWindowsGadget> DesktopGadget;
-    Ref<TWindowsFont> DefaultGadgetFont;
     String windowClassName;
     String dialogClassName;
     ATOM WindowClassAtom = 0;

@@ -91,7 +91,7 @@ String TWindowsGadget::GetText() {
 }
 
 Ref<TGuiFont> TWindowsGadget::NativeFont(const Ref<TGuiFont>& font) {
-    return Cast<TWindowsFont>(font) ? font : Ref<TGuiFont>(WindowsDriver().DefaultGadgetFont);
+    return Cast<TWindowsFont>(font) ? font : PlatformDefaultFont();
 }
 
 int TWindowsGadget::ShowFont(const Ref<TGuiFont>& font) {

@@ -105,3 +105,12 @@ TEST_F(Events, CreateFillsEveryField) {
     EXPECT_EQ(blank->id, 0);
     EXPECT_EQ(blank->source, nullptr);
 }
+
+TEST(HeldButton, AMoveReportsTheRightButtonOverTheMiddleOverTheLeft) {
+    EXPECT_EQ(HeldButton(false, false, false), 0);
+    EXPECT_EQ(HeldButton(true, false, false), 1);
+    EXPECT_EQ(HeldButton(false, false, true), 4);
+    EXPECT_EQ(HeldButton(true, false, true), 4);
+    EXPECT_EQ(HeldButton(true, true, true), 2);
+    EXPECT_EQ(HeldButton(false, true, false), 2);
+}

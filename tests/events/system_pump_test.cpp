@@ -7,6 +7,7 @@
 
 #include <regex>
 #include <string>
+#include <vector>
 
 using namespace vandro;
 
@@ -153,4 +154,36 @@ TEST(SystemTexts, TimeIsHoursMinutesSeconds) {
     const std::string time = ToUtf8(TimeText());
     EXPECT_TRUE(std::regex_match(time, std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:([0-5][0-9]|60)")))
         << time;
+}
+
+namespace {
+
+// A platform whose message box is answered with a fixed button.
+class TAnsweringDriver : public TSystemDriver {
+  public:
+    int ShowMessage(const String& text, int serious, MessageButtons buttons) override {
+        shown.push_back(text + u"/" + IntText(serious) + u"/" + IntText(static_cast<int>(buttons)));
+        return answer;
+    }
+    int answer = 0;
+    std::vector<String> shown;
+};
+
+} // namespace
+
+TEST(MessageBoxes, EachAsksWithItsButtonsAndAnswersOnlyWhatItOffers) {
+    TAnsweringDriver driver;
+    driver.answer = 1;
+    EXPECT_EQ(driver.Notify(u"a", 1), 0);
+    EXPECT_EQ(driver.Confirm(u"b", 0), 1);
+    EXPECT_EQ(driver.Proceed(u"c", 1), 1);
+    driver.answer = 0;
+    EXPECT_EQ(driver.Confirm(u"d", 0), 0);
+    EXPECT_EQ(driver.Proceed(u"e", 0), 0);
+    // A box closed some other way is cancelled.
+    driver.answer = 2;
+    EXPECT_EQ(driver.Confirm(u"f", 0), 0);
+    EXPECT_EQ(driver.Proceed(u"g", 0), -1);
+    EXPECT_EQ(driver.shown, (std::vector<String>{u"a/1/0", u"b/0/1", u"c/1/2", u"d/0/1", u"e/0/2",
+                                                 u"f/0/1", u"g/0/2"}));
 }

@@ -39,7 +39,7 @@ TEST_F(ControlTest, ASeparatorIsTwoPixelsAcrossAndKeepsNoText) {
 
 TEST_F(ControlTest, ColoursFontAndTooltipAreWhatTheControlShows) {
     const Ref<TGadget> label = CreateLabel(u"Spieler 1: 0", 0, 0, 145, 24, window, 0);
-    EXPECT_EQ(Label(label)->_font, Headless().defaultFont);
+    EXPECT_EQ(Label(label)->_font, PlatformDefaultFont());
     EXPECT_EQ(Label(label)->_fgcolor, -1);
     SetGadgetTextColor(label, 1, 2, 3);
     SetGadgetColor(label, 10, 20, 30);
@@ -56,7 +56,7 @@ TEST_F(ControlTest, ColoursFontAndTooltipAreWhatTheControlShows) {
     SetGadgetFont(label, arial);
     EXPECT_EQ(Label(label)->_font, arial);
     SetGadgetFont(label, nullptr);
-    EXPECT_EQ(Label(label)->_font, Headless().defaultFont);
+    EXPECT_EQ(Label(label)->_font, PlatformDefaultFont());
 
     SetGadgetTooltip(label, u"one\ntwo\r\nthree\rfour");
     EXPECT_EQ(GadgetTooltip(label), u"one\r\ntwo\r\nthreefour");

@@ -5,12 +5,12 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
-#include "tests/support/PlatformUser.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsBindings.h"
 #include "gui/windows/WindowsGUIDriver.h"
-#include "tests/support/windows/WindowsUserDesktop.h"
 #include "runtime/Exceptions.h"
+#include "tests/support/PlatformUser.h"
+#include "tests/support/windows/WindowsUserDesktop.h"
 
 namespace vandro {
 namespace {
@@ -155,8 +155,8 @@ TEST_F(WindowsTest, GadgetKindWithoutANativeClassIsAnErrorNamingIt) {
 
 TEST_F(WindowsTest, DesktopIsClassZeroAndTheGroupOfNewWindows) {
     EXPECT_EQ(CurrentDriver()->CreateGadget(ClassDesktop, u"", 0, 0, 0, 0, {}, 0),
-              WindowsDriver().DesktopGadget);
-    EXPECT_EQ(GadgetGroup(window), WindowsDriver().DesktopGadget);
+              Cast<TPlatformDriver>(CurrentDriver())->DesktopGadget());
+    EXPECT_EQ(GadgetGroup(window), Cast<TPlatformDriver>(CurrentDriver())->DesktopGadget());
 }
 
 TEST_F(WindowsTest, SystemColoursForTheFirstFiveIndexes) {
@@ -239,7 +239,7 @@ TEST_F(WindowsTest, MissingThemeFunctionsSwitchThemesOff) {
 TEST_F(WindowsTest, MissingSystemParametersGivesTheShellDialogFont) {
     WindowsBindings saved = Bindings();
     Bindings().SystemParametersInfoW = {};
-    const Ref<TWindowsFont> font = TWindowsFont::DefaultFont(0, 0);
+    const Ref<TWindowsFont> font = TWindowsFont::SystemFont(0, 0);
     Bindings() = saved;
     EXPECT_EQ(font->size, 8);
     LOGFONTW lf{};
@@ -251,7 +251,7 @@ TEST_F(WindowsTest, DefaultFontIsTheSystemsMessageFont) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
-    const Ref<TWindowsFont> font = TWindowsFont::DefaultFont(0, 0);
+    const Ref<TWindowsFont> font = TWindowsFont::SystemFont(0, 0);
     EXPECT_EQ(font->name, FromWide(metrics.lfMessageFont.lfFaceName));
     LOGFONTW lf{};
     GetObjectW(font->Hfont(), sizeof lf, &lf);

@@ -126,7 +126,7 @@ TEST_F(FontTest, FontDeletesItsHandleWhenItGoes) {
 
 TEST_F(FontTest, SystemKindIsTheDefaultFont) {
     const Ref<TGuiFont> system = CurrentDriver()->LibraryFont(1, 0, 0);
-    EXPECT_EQ(system->name, TWindowsFont::DefaultFont(0, 0)->name);
+    EXPECT_EQ(system->name, TWindowsFont::SystemFont(0, 0)->name);
     EXPECT_EQ(CurrentDriver()->LibraryFont(1, 15, FontBold)->size, 15);
 }
 
