@@ -107,6 +107,8 @@ int TGtkSlider::SetRange(int visible, int total) {
 }
 
 void TGtkSlider::ShowTicks(int lowest, int highest) {
+    if (!_widget)
+        return;
     GtkScale* scale = GTK_SCALE(_widget);
     gtk_scale_clear_marks(scale);
     const GtkPositionType side = _ishorizontal ? GTK_POS_BOTTOM : GTK_POS_RIGHT;

@@ -171,7 +171,7 @@ void TGtkTreeView::MenuAt(int x, int y) {
 }
 
 // A right click opens the program's menu, and a click on a node's expander opens or closes
-// the node; neither changes the selection.
+// the node; neither changes the selection. A press on a node may begin its drag.
 bool TGtkTreeView::Pressed(const GdkEventButton& event) {
     const int x = static_cast<int>(event.x), y = static_cast<int>(event.y);
     const int rootX = static_cast<int>(event.x_root), rootY = static_cast<int>(event.y_root);
@@ -213,15 +213,14 @@ bool TGtkTreeView::Released(const GdkEventButton& event) {
         return false;
     const TPress press = std::exchange(_press, {});
     if (press.dragging)
-        Drop(event);
+        Drop(event, button);
     else if (button == 2)
         MenuAt(press.x, press.y);
     return button == 2;
 }
 
 // The view holds the pointer from the press on; the drop goes to the gadget under it.
-void TGtkTreeView::Drop(const GdkEventButton& event) {
-    const int button = event.button == GDK_BUTTON_PRIMARY ? 1 : 2;
+void TGtkTreeView::Drop(const GdkEventButton& event, int button) {
     GdkWindow* under = gdk_device_get_window_at_position(event.device, nullptr, nullptr);
     gpointer widget = nullptr;
     if (under)

@@ -71,8 +71,8 @@ class TGtkTreeView : public TGtkRowView<TGtkGadget> {
     bool ToggleAt(int x, int y);
     // A right click there.
     void MenuAt(int x, int y);
-    // The dragged node's button was released.
-    void Drop(const GdkEventButton& event);
+    // The dragged node's button (1 or 2) was released.
+    void Drop(const GdkEventButton& event, int button);
 
     // A press that may begin a drag: its button as the program numbers it (1 left, 2 right; 0
     // while none is held), where it was in the rows' area and on the screen, and the node there.
