@@ -7,14 +7,22 @@
 
 namespace vandro {
 
-bool TNavigationGate::Blocks(TPlatformGadget& view, const String& address) {
+bool TNavigationGate::Admits(const TPlatformGadget& view) {
     if (_expected > 0) {
         --_expected;
-        return false;
+        return true;
     }
-    if (!(view.style & HTMLViewBlockNavigation))
-        return false;
+    return !(view.style & HTMLViewBlockNavigation);
+}
+
+void TNavigationGate::Report(TPlatformGadget& view, const String& address) {
     view.PostGuiEvent(GadgetAction, 0, 0, 0, 0, Box(address));
+}
+
+bool TNavigationGate::Blocks(TPlatformGadget& view, const String& address) {
+    if (Admits(view))
+        return false;
+    Report(view, address);
     return true;
 }
 

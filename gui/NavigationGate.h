@@ -16,6 +16,11 @@ class TNavigationGate {
     void Abandon() { --_expected; }
     // The engine asks about a top-level navigation of the view: true when it is blocked.
     bool Blocks(TPlatformGadget& view, const String& address);
+    // The same question in two steps, for an engine that learns only later whether the
+    // navigation is the page's: true when it goes on, being the program's own or the view
+    // lacking style bit 2; else the view reports it once it is known to be the page's.
+    bool Admits(const TPlatformGadget& view);
+    static void Report(TPlatformGadget& view, const String& address);
 
   private:
     int _expected = 0;

@@ -8,13 +8,25 @@
 #include "gui/GadgetFunctions.h"
 #include "runtime/Text.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vandro {
 
 namespace {
 
 gboolean OnDecidePolicy(GtkWidget*, gpointer decision, int type, gpointer data) {
     const TWebKit& webkit = WebKit();
+    auto* view = static_cast<TGtkHTMLView*>(data);
     if (type == WebKitNewWindowAction) {
+        webkit.ignore(decision);
+        return TRUE;
+    }
+    if (type == WebKitResponse) {
+        const String address = FromUtf8(webkit.requestUri(webkit.responseRequest(decision)));
+        const bool page = webkit.isMainFrameResponse(decision);
+        if (!Shielded([&] { return view->BlockResponse(address, page); }, false))
+            return FALSE;
         webkit.ignore(decision);
         return TRUE;
     }
@@ -22,14 +34,11 @@ gboolean OnDecidePolicy(GtkWidget*, gpointer decision, int type, gpointer data) 
         return FALSE;
     // A redirect continues a navigation that was let through.
     gpointer action = webkit.navigationAction(decision);
-    if (webkit.isRedirect(action))
-        return FALSE;
-    const String address = FromUtf8(webkit.requestUri(webkit.request(action)));
-    if (!Shielded([&] { return static_cast<TGtkHTMLView*>(data)->BlockNavigation(address); },
-                  false))
-        return FALSE;
-    webkit.ignore(decision);
-    return TRUE;
+    if (!webkit.isRedirect(action)) {
+        const String address = FromUtf8(webkit.requestUri(webkit.request(action)));
+        Shielded([&] { view->NavigationStarts(address); });
+    }
+    return FALSE;
 }
 
 // A page's request for a new window gets none.
@@ -59,6 +68,8 @@ int TGtkHTMLView::Class() { return ClassHTMLView; }
 
 template <class Go> void TGtkHTMLView::Navigate(Go go) {
     _gate.Expect();
+    // What the user asked for before is left behind by the program's page.
+    _held.clear();
     go(_widget);
 }
 
@@ -69,9 +80,32 @@ int TGtkHTMLView::SetText(const String& address) {
     return 0;
 }
 
-bool TGtkHTMLView::BlockNavigation(const String& address) { return _gate.Blocks(*this, address); }
+void TGtkHTMLView::NavigationStarts(const String& address) {
+    if (!_gate.Admits(*this))
+        _held.push_back(address);
+}
 
-void TGtkHTMLView::Loaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }
+bool TGtkHTMLView::BlockResponse(const String& address, bool page) {
+    const auto held = std::find(_held.begin(), _held.end(), address);
+    if (!page) {
+        if (held != _held.end())
+            _held.erase(held);
+        return false;
+    }
+    if (_held.empty())
+        return false;
+    // Not among them, the page's navigation was redirected: the latest is the one it went on.
+    TNavigationGate::Report(*this, held != _held.end() ? *held : _held.back());
+    _held.clear();
+    _cancelled = true;
+    return true;
+}
+
+void TGtkHTMLView::Loaded() {
+    if (std::exchange(_cancelled, false))
+        return;
+    PostGuiEvent(GadgetDone, 0, 0, 0, 0, {});
+}
 
 String TGtkHTMLView::GetText() {
     if (!_widget)
@@ -82,17 +116,77 @@ String TGtkHTMLView::GetText() {
 
 int TGtkHTMLView::State() { return _widget && WebKit().isLoading(_widget) ? 1 : 0; }
 
+String TGtkHTMLView::Run(const String& script) {
+    if (!_widget)
+        return {};
+    const TWebKit& webkit = WebKit();
+    struct TRun {
+        bool done = false;
+        String text;
+    } run;
+    const auto finished = +[](GObject* view, GAsyncResult* result, gpointer data) {
+        const TWebKit& webkit = WebKit();
+        auto* run = static_cast<TRun*>(data);
+        run->done = true;
+        gpointer value = webkit.evaluateJavascriptFinish(GTK_WIDGET(view), result, nullptr);
+        if (!value)
+            return;
+        if (webkit.isString(value)) {
+            char* text = webkit.valueText(value);
+            run->text = FromUtf8(text);
+            g_free(text);
+        }
+        g_object_unref(value);
+    };
+    const std::string code = ToUtf8(script);
+    webkit.evaluateJavascript(_widget, code.c_str(), static_cast<gssize>(code.size()), nullptr,
+                              nullptr, nullptr, finished, &run);
+    // The page runs it in its own process; the answer comes back through the main loop.
+    while (!run.done)
+        g_main_context_iteration(nullptr, TRUE);
+    return run.text;
+}
+
 int TGtkHTMLView::Activate(int command) {
     if (!_widget)
         return 0;
     const TWebKit& webkit = WebKit();
-    if (command == ActivateBack && webkit.canGoBack(_widget))
-        Navigate(webkit.goBack);
-    else if (command == ActivateForward && webkit.canGoForward(_widget))
-        Navigate(webkit.goForward);
-    else if (command != ActivateBack && command != ActivateForward)
+    switch (command) {
+    case ActivateFocus:
+    case ActivateRedraw:
         return TGtkGadget::Activate(command);
-    return 0;
+    case ActivateCut:
+    case ActivateCopy:
+    case ActivatePaste: {
+        static constexpr const char* commands[] = {"Cut", "Copy", "Paste"};
+        webkit.executeEditingCommand(_widget, commands[command - ActivateCut]);
+        return 0;
+    }
+    case ActivateBack:
+        if (webkit.canGoBack(_widget))
+            Navigate(webkit.goBack);
+        return 0;
+    case ActivateForward:
+        if (webkit.canGoForward(_widget))
+            Navigate(webkit.goForward);
+        return 0;
+    case ActivatePrint: {
+        gpointer operation = webkit.newPrintOperation(_widget);
+        GtkWidget* top = gtk_widget_get_toplevel(_widget);
+        const int response = webkit.runPrintDialog(
+            operation, gtk_widget_is_toplevel(top) ? GTK_WINDOW(top) : nullptr);
+        // A started print runs on after the dialog and lets go of its operation at its end.
+        if (response == WebKitPrintStarted)
+            g_signal_connect(
+                operation, "finished",
+                G_CALLBACK(+[](GObject* printed, gpointer) { g_object_unref(printed); }), nullptr);
+        else
+            g_object_unref(operation);
+        return 0;
+    }
+    default:
+        return 0;
+    }
 }
 
 } // namespace vandro

@@ -1,20 +1,25 @@
 // An HTML view: a WebKitGTK web view. It navigates, answers its address and whether it is busy,
-// and goes back and forward. A loaded top-level page raises "GadgetDone"; new windows are never
-// opened; with style bit 2 a navigation the program did not start is not followed but reported
-// as "GadgetAction" with its address as the event's extra text. WebKit reports a frame's
-// navigations as it does the page's, so under style bit 2 a frame inside the page does not load.
+// goes back and forward, cuts, copies and pastes, prints through the print dialog and runs
+// script. A loaded top-level page raises "GadgetDone"; new windows are never opened; with style
+// bit 2 a navigation of the page that the program did not start is not followed but reported as
+// "GadgetAction" with its address as the event's extra text, while the frames inside the page
+// navigate freely.
 #pragma once
 
 #include "GtkGadget.h"
 
 #include "gui/NavigationGate.h"
 
+#include <vector>
+
 namespace vandro {
 
 class TGtkHTMLView : public TGtkGadget {
   public:
     // The TGadget slots it overrides, in slot order.
-    // 10 back, 11 forward (each when there is a page to go to); 0 and 13 as every gadget.
+    // 1 cut, 2 copy, 3 paste (each as far as the page allows it), 10 back, 11 forward (each
+    // when there is a page to go to), 12 print (returns when the print dialog is closed); 0
+    // and 13 as every gadget; the rest nothing.
     int Activate(int command) override;
     // 1 while a page is loading, else 0.
     int State() override;
@@ -23,12 +28,18 @@ class TGtkHTMLView : public TGtkGadget {
     // The address shown, "about:blank" before the first page, "" once freed.
     String GetText() override;
     int Class() override;
+    // The script's result when it is a string; "" for any other result, an error or no view.
+    String Run(const String& script) override;
 
     // The TGtkGadget slots it overrides. Raises a runtime error when WebKit is not installed.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 
-    // What WebKit's signals ask of the view. A navigation: true when it is blocked.
-    bool BlockNavigation(const String& address);
+    // What WebKit's signals ask of the view. WebKit asks about the navigations of the page and
+    // of its frames alike, and says which one it was only when the answer comes in.
+    // A navigation starts.
+    void NavigationStarts(const String& address);
+    // Its answer came in: true when it is cancelled.
+    bool BlockResponse(const String& address, bool page);
     // The top-level page finished loading.
     void Loaded();
 
@@ -37,6 +48,10 @@ class TGtkHTMLView : public TGtkGadget {
     template <class Go> void Navigate(Go go);
 
     TNavigationGate _gate;
+    // Navigations the gate would block, waiting to be known as the page's or a frame's.
+    std::vector<String> _held;
+    // The page's navigation was cancelled: the end of its load is not a loaded page.
+    bool _cancelled = false;
 };
 
 } // namespace vandro

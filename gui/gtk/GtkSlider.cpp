@@ -99,10 +99,24 @@ int TGtkSlider::SetRange(int visible, int total) {
     } else if (_adjustment) {
         gtk_adjustment_configure(_adjustment, std::clamp(_value, range.lowest, range.highest),
                                  range.lowest, range.highest, 1, 1, 0);
+        ShowTicks(range.lowest, range.highest);
     }
     --_busy;
     _value = std::clamp(_value, range.lowest, range.highest);
     return 0;
+}
+
+void TGtkSlider::ShowTicks(int lowest, int highest) {
+    if (!_widget)
+        return;
+    GtkScale* scale = GTK_SCALE(_widget);
+    gtk_scale_clear_marks(scale);
+    const GtkPositionType side = _ishorizontal ? GTK_POS_BOTTOM : GTK_POS_RIGHT;
+    const long long span = static_cast<long long>(highest) - lowest;
+    const long long every = std::max(1LL, (span + kMostTicks - 1) / kMostTicks);
+    for (long long value = lowest; value < highest; value += every)
+        gtk_scale_add_mark(scale, static_cast<double>(value), side, nullptr);
+    gtk_scale_add_mark(scale, highest, side, nullptr);
 }
 
 int TGtkSlider::SetProp(int value) {

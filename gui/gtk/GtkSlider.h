@@ -1,5 +1,6 @@
-// A slider: a scroll bar (style 0), a trackbar (4) or a stepper (8, two arrow buttons),
-// vertical unless style bit 1 makes it horizontal; any other kind makes no widget. Every move
+// A slider: a scroll bar (style 0), a trackbar (4, a scale with a tick mark at each value of
+// its range, below it or on its right) or a stepper (8, two arrow buttons), vertical unless
+// style bit 1 makes it horizontal; any other kind makes no widget. Every move
 // the user makes raises "GadgetAction" with the new value; the program's own moves raise
 // nothing.
 #pragma once
@@ -37,9 +38,15 @@ class TGtkSlider : public TGtkGadget {
     int _total = 0;
     int _value = 0;
     int _busy = 0;
+    // The trackbar's tick marks: one at each value, or at every n-th from the lowest where more
+    // than this many would crowd it, and at the highest.
+    static constexpr int kMostTicks = 20;
     // The scroll bar's or trackbar's adjustment; held from Create to the gadget's end.
     GtkAdjustment* _adjustment = nullptr;
     GtkWidget* _arrows[2] = {nullptr, nullptr};
+
+  private:
+    void ShowTicks(int lowest, int highest);
 };
 
 } // namespace vandro

@@ -1,7 +1,13 @@
 #include "GtkTreeView.h"
 
+#include "events/EventIds.h"
 #include "events/System.h"
+#include "events/gtk/GtkKeyCodes.h"
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetCore.h"
+#include "gui/GadgetEvents.h"
+
+#include <utility>
 
 namespace vandro {
 
@@ -25,18 +31,19 @@ void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer dat
     Shielded([&] { ViewOf(data)->RowActivated(); });
 }
 
-// A right click opens the program's menu, and a click on a node's expander opens or closes
-// the node; neither changes the selection.
 gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
     if (event->type != GDK_BUTTON_PRESS)
         return FALSE;
-    const int x = static_cast<int>(event->x), y = static_cast<int>(event->y);
-    if (event->button == GDK_BUTTON_PRIMARY)
-        return Shielded([&] { return ViewOf(data)->ToggleAt(x, y); }, false) ? TRUE : FALSE;
-    if (event->button != GDK_BUTTON_SECONDARY)
-        return FALSE;
-    Shielded([&] { ViewOf(data)->MenuAt(x, y); });
-    return TRUE;
+    return Shielded([&] { return ViewOf(data)->Pressed(*event); }, false) ? TRUE : FALSE;
+}
+
+gboolean OnButtonRelease(GtkWidget*, GdkEventButton* event, gpointer data) {
+    return Shielded([&] { return ViewOf(data)->Released(*event); }, false) ? TRUE : FALSE;
+}
+
+gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
+    Shielded([&] { ViewOf(data)->Moved(*event); });
+    return FALSE;
 }
 
 } // namespace
@@ -58,6 +65,8 @@ Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const St
     g_signal_connect(_view, "row-collapsed", G_CALLBACK(OnRowCollapsed), this);
     g_signal_connect(_view, "row-activated", G_CALLBACK(OnRowActivated), this);
     g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
+    g_signal_connect(_view, "button-release-event", G_CALLBACK(OnButtonRelease), this);
+    g_signal_connect(_view, "motion-notify-event", G_CALLBACK(OnMotion), this);
     _root = Cast<TGtkTreeNode>(New<TGtkTreeNode>()->CreateRoot(Ref<TGadget>(this)));
     return Ref<TGadget>(this);
 }
@@ -75,6 +84,7 @@ int TGtkTreeView::FreeElement() {
     _root = nullptr;
     _selected = nullptr;
     _icons = nullptr;
+    _press = {};
     TGtkRowView::FreeElement();
     if (_store)
         g_object_unref(_store);
@@ -143,7 +153,7 @@ bool TGtkTreeView::ToggleAt(int x, int y) {
     return hit;
 }
 
-void TGtkTreeView::MenuAt(int x, int y) {
+Ref<TGtkTreeNode> TGtkTreeView::NodeAt(int x, int y) {
     Ref<TGtkTreeNode> node;
     if (GtkTreePath* path = RowPathAt(_view, x, y)) {
         GtkTreeIter row;
@@ -151,9 +161,82 @@ void TGtkTreeView::MenuAt(int x, int y) {
             node = NodeOfRow(GTK_TREE_MODEL(_store), &row);
         gtk_tree_path_free(path);
     }
+    return node;
+}
+
+void TGtkTreeView::MenuAt(int x, int y) {
     int wx = x, wy = y;
     gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(_view), x, y, &wx, &wy);
-    PostGuiEvent(GadgetMenu, 0, 0, wx, wy, node);
+    PostGuiEvent(GadgetMenu, 0, 0, wx, wy, NodeAt(x, y));
+}
+
+// A right click opens the program's menu, and a click on a node's expander opens or closes
+// the node; neither changes the selection. A press on a node may begin its drag.
+bool TGtkTreeView::Pressed(const GdkEventButton& event) {
+    const int x = static_cast<int>(event.x), y = static_cast<int>(event.y);
+    const int rootX = static_cast<int>(event.x_root), rootY = static_cast<int>(event.y_root);
+    const bool drags = style & TreeViewDragAndDrop;
+    if (event.button == GDK_BUTTON_PRIMARY) {
+        const bool toggled = ToggleAt(x, y);
+        if (drags && !toggled)
+            _press = {1, x, y, rootX, rootY, NodeAt(x, y)};
+        return toggled;
+    }
+    if (event.button != GDK_BUTTON_SECONDARY)
+        return false;
+    if (drags)
+        _press = {2, x, y, rootX, rootY, NodeAt(x, y)};
+    else
+        MenuAt(x, y);
+    return true;
+}
+
+void TGtkTreeView::Moved(const GdkEventMotion& event) {
+    if (!_press.node || _press.dragging ||
+        !gtk_drag_check_threshold(_view, _press.x, _press.y, static_cast<int>(event.x),
+                                  static_cast<int>(event.y)))
+        return;
+    _press.dragging = true;
+    SetDragSource(_press.button, _press.node);
+    // Where it was pressed, as the platform places the pointer's events and the drop.
+    int x = 0, y = 0;
+    ScreenOrigin(x, y);
+    PostGuiEvent(GadgetDrag, _press.button, ModifiersFromState(event.state), _press.rootX - x,
+                 _press.rootY - y, _press.node);
+}
+
+bool TGtkTreeView::Released(const GdkEventButton& event) {
+    const int button = event.button == GDK_BUTTON_PRIMARY     ? 1
+                       : event.button == GDK_BUTTON_SECONDARY ? 2
+                                                              : 0;
+    if (!button || button != _press.button)
+        return false;
+    const TPress press = std::exchange(_press, {});
+    if (press.dragging)
+        Drop(event, button);
+    else if (button == 2)
+        MenuAt(press.x, press.y);
+    return button == 2;
+}
+
+// The view holds the pointer from the press on; the drop goes to the gadget under it.
+void TGtkTreeView::Drop(const GdkEventButton& event, int button) {
+    GdkWindow* under = gdk_device_get_window_at_position(event.device, nullptr, nullptr);
+    gpointer widget = nullptr;
+    if (under)
+        gdk_window_get_user_data(under, &widget);
+    Ref<TGtkGadget> target;
+    for (auto* at = static_cast<GtkWidget*>(widget); at && !target; at = gtk_widget_get_parent(at))
+        target = GadgetFromWidget(at);
+    const Ref<TGadget> dragged = DragSource(button);
+    if (!target || !dragged)
+        return;
+    int x = 0, y = 0;
+    target->ScreenOrigin(x, y);
+    EmitGadgetEvent(GadgetDrop, target, button, ModifiersFromState(event.state),
+                    static_cast<int>(event.x_root) - x, static_cast<int>(event.y_root) - y,
+                    dragged);
+    SetDragSource(button, {});
 }
 
 } // namespace vandro

@@ -41,6 +41,17 @@ TWebKit Load() {
         {"webkit_navigation_action_get_request", &webkit.request},
         {"webkit_uri_request_get_uri", &webkit.requestUri},
         {"webkit_policy_decision_ignore", &webkit.ignore},
+        {"webkit_response_policy_decision_is_main_frame_main_resource",
+         &webkit.isMainFrameResponse},
+        {"webkit_response_policy_decision_get_request", &webkit.responseRequest},
+        {"webkit_web_view_execute_editing_command", &webkit.executeEditingCommand},
+        {"webkit_print_operation_new", &webkit.newPrintOperation},
+        {"webkit_print_operation_run_dialog", &webkit.runPrintDialog},
+        {"webkit_web_view_evaluate_javascript", &webkit.evaluateJavascript},
+        {"webkit_web_view_evaluate_javascript_finish", &webkit.evaluateJavascriptFinish},
+        // JavaScriptCore's, found through WebKit, which links it.
+        {"jsc_value_is_string", &webkit.isString},
+        {"jsc_value_to_string", &webkit.valueText},
     };
     for (const auto& [name, slot] : functions)
         if (!g_module_symbol(library, name, static_cast<gpointer*>(slot)))

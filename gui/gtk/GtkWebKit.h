@@ -9,7 +9,12 @@ namespace vandro {
 
 // WebKit's objects are opaque here; the view only hands them back to WebKit.
 enum WebKitLoadEvent : int { WebKitLoadFinished = 3 };
-enum WebKitPolicyDecisionType : int { WebKitNavigationAction = 0, WebKitNewWindowAction = 1 };
+enum WebKitPolicyDecisionType : int {
+    WebKitNavigationAction = 0,
+    WebKitNewWindowAction = 1,
+    WebKitResponse = 2,
+};
+enum WebKitPrintResponse : int { WebKitPrintStarted = 0 };
 
 struct TWebKit {
     GtkWidget* (*newView)();
@@ -25,6 +30,17 @@ struct TWebKit {
     gpointer (*request)(gpointer action);
     const char* (*requestUri)(gpointer request);
     void (*ignore)(gpointer decision);
+    gboolean (*isMainFrameResponse)(gpointer decision);
+    gpointer (*responseRequest)(gpointer decision);
+    void (*executeEditingCommand)(GtkWidget* view, const char* command);
+    gpointer (*newPrintOperation)(GtkWidget* view);
+    int (*runPrintDialog)(gpointer operation, GtkWindow* parent);
+    void (*evaluateJavascript)(GtkWidget* view, const char* script, gssize length,
+                               const char* world, const char* source, GCancellable* cancellable,
+                               GAsyncReadyCallback done, gpointer data);
+    gpointer (*evaluateJavascriptFinish)(GtkWidget* view, GAsyncResult* result, GError** error);
+    gboolean (*isString)(gpointer value);
+    char* (*valueText)(gpointer value);
 };
 
 // Loads WebKit the first time; raises a runtime error naming the package to install when the

@@ -12,6 +12,7 @@
 #include <gdk/gdkx.h>
 
 #include <chrono>
+#include <utility>
 
 namespace vandro {
 
@@ -43,6 +44,8 @@ int TGtkWindow::CleanUp() {
 
 int TGtkWindow::Free() {
     const Ref<TGadget> self(this);
+    if (_reveal)
+        g_source_remove(std::exchange(_reveal, 0));
     if (_menu)
         _menu->Close();
     if (GtkDriver().activeWindow == this)
@@ -187,8 +190,24 @@ int TGtkWindow::SetShow(int show) {
         gtk_widget_hide(_widget);
         return 0;
     }
+    const bool first = _client && !_reveal && !gtk_widget_get_mapped(_widget);
+    if (first)
+        gtk_widget_set_child_visible(_client, FALSE);
     gtk_widget_show(_widget);
+    // Its native window is there at once, only not mapped.
+    if (first)
+        gtk_widget_realize(_client);
     WaitUntilActive();
+    if (first)
+        _reveal = g_idle_add_full(
+            G_PRIORITY_HIGH,
+            [](gpointer data) {
+                auto* window = static_cast<TGtkWindow*>(data);
+                window->_reveal = 0;
+                gtk_widget_set_child_visible(window->_client, TRUE);
+                return G_SOURCE_REMOVE;
+            },
+            this, nullptr);
     return 0;
 }
 

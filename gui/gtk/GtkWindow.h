@@ -90,6 +90,10 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     int StatusHeight() const;
     void WaitUntilActive();
     void Present();
+
+    // A window shown for the first time maps its client area when GTK next runs, with all the
+    // program put in it meanwhile, rather than each gadget as it comes; 0 once it is mapped.
+    guint _reveal = 0;
 };
 
 } // namespace vandro

@@ -1,7 +1,8 @@
 // HTML views on GTK, through WebKitGTK and real input: a page the test wrote loads and raises
 // one "GadgetDone"; with style bit 2 a navigation the program did not start (a script's, a link
 // clicked) is reported with its address and not followed, while the program's own navigations
-// and history steps go through; a page's new window is refused; a freed view leaves nothing.
+// and history steps go through, and so do a frame's; a page's new window is refused; cut, copy,
+// paste, print and script run in the page; a freed view leaves nothing.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkHTMLView.h"
@@ -32,6 +33,14 @@ class GtkHTMLViewTest : public GtkTest {
         Write("link.html", std::string(kFill) + "href='plain.html?by=link'>Weiter</a>");
         Write("opens.html", std::string(kFill) + "onclick=\"if (!window.open('plain.html')) "
                                                  "location.href = 'plain.html?refused'\">Neu</a>");
+        // The frame tells the page what it shows, which the page makes its title.
+        Write("framed.html", "<body style='margin:0'><script>onmessage = e => document.title = "
+                             "e.data;</script><iframe style='border:0;width:100vw;height:100vh' "
+                             "src='inner.html'></iframe>");
+        Write("inner.html", std::string(kFill) + "href='inner.html?geklickt'>Innen</a><script>"
+                                                 "parent.postMessage(location.href, '*')</script>");
+        Write("field.html", "<body style='margin:0'><textarea id=t style='width:100vw;"
+                            "height:100vh'></textarea>");
         window = CreateWindow(u"Ansicht", 0, 0, 400, 300, {}, 557);
         Drain();
     }
@@ -39,7 +48,8 @@ class GtkHTMLViewTest : public GtkTest {
         if (window)
             FreeGadget(window);
         Drain();
-        for (const char* name : {"plain.html", "moves.html", "link.html", "opens.html"})
+        for (const char* name : {"plain.html", "moves.html", "link.html", "opens.html",
+                                 "framed.html", "inner.html", "field.html"})
             g_remove((std::string(folder) + "/" + name).c_str());
         if (folder)
             g_rmdir(folder);
@@ -91,6 +101,21 @@ class GtkHTMLViewTest : public GtkTest {
         int x = 0, y = 0;
         ASSERT_TRUE(ScreenCentre(Cast<TGtkHTMLView>(view)->_widget, x, y));
         ClickAt(x, y, 1, 0);
+    }
+
+    // Runs GTK until the script answers the text.
+    static bool Answers(const Ref<TGadget>& view, const String& script, const String& text) {
+        return PumpUntil([&] { return HTMLViewRun(view, script) == text; }, kActionTimeout);
+    }
+    static String Clipboard() {
+        gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
+        const String held = text ? FromUtf8(text) : String();
+        g_free(text);
+        return held;
+    }
+    static void PutOnClipboard(const char* text) {
+        gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), text, -1);
+        PumpPending();
     }
 
     gchar* folder = nullptr;
@@ -151,6 +176,87 @@ TEST_F(GtkHTMLViewTest, StyleBitTwoReportsALinkTheUserClicksAndTheViewStays) {
     ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
     EXPECT_EQ(StringOf(events[0]->extra), Address("plain.html") + u"?by=link");
     EXPECT_EQ(HTMLViewAddress(view), Address("link.html"));
+}
+
+// The page loads its frame, and the user's link in the frame is followed there, as the program
+// did not ask for the frame's pages but for the page.
+TEST_F(GtkHTMLViewTest, StyleBitTwoLetsTheFramesOfThePageNavigate) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    ASSERT_EQ(Ids(Load(view, "framed.html", 1)), std::vector<int>{GadgetDone});
+    EXPECT_TRUE(Answers(view, u"document.title", Address("inner.html")));
+    ClickInside(view);
+    EXPECT_TRUE(Answers(view, u"document.title", Address("inner.html") + u"?geklickt"));
+    EXPECT_TRUE(Await(0).empty());
+    EXPECT_EQ(HTMLViewAddress(view), Address("framed.html"));
+}
+
+TEST_F(GtkHTMLViewTest, RunAnswersAStringResultAndNothingElse) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
+    EXPECT_EQ(HTMLViewRun(view, u"document.title"), u"");
+    ASSERT_EQ(Ids(Load(view, "plain.html", 1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewRun(view, u"document.title + ' \u00e4'"), u"Eins \u00e4");
+    EXPECT_EQ(HTMLViewRun(view, u"1 + 1"), u"");
+    EXPECT_EQ(HTMLViewRun(view, u"undefined"), u"");
+    EXPECT_EQ(HTMLViewRun(view, u"throw 'Fehler'"), u"");
+    EXPECT_EQ(HTMLViewRun(view, u"document.title = 'Zwei'; 'ok'"), u"ok");
+    EXPECT_EQ(HTMLViewRun(view, u"document.title"), u"Zwei");
+    EXPECT_TRUE(Await(0).empty());
+}
+
+TEST_F(GtkHTMLViewTest, PasteCopyAndCutGoThroughTheClipboard) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
+    ASSERT_EQ(Ids(Load(view, "field.html", 1)), std::vector<int>{GadgetDone});
+    const String value = u"t.value";
+    ClickInside(view);
+    PutOnClipboard("Hallo Welt");
+    PasteGadgetText(view);
+    EXPECT_TRUE(Answers(view, value, u"Hallo Welt"));
+
+    TypeKey('A', 2);
+    EXPECT_TRUE(Answers(view, u"String(t.selectionEnd - t.selectionStart)", u"10"));
+    PutOnClipboard("leer");
+    CopyGadgetText(view);
+    EXPECT_TRUE(PumpUntil([] { return Clipboard() == u"Hallo Welt"; }, kActionTimeout));
+    EXPECT_EQ(HTMLViewRun(view, value), u"Hallo Welt");
+
+    PutOnClipboard("leer");
+    CutGadgetText(view);
+    EXPECT_TRUE(Answers(view, value, u""));
+    EXPECT_EQ(Clipboard(), u"Hallo Welt");
+}
+
+// Printing opens the print dialog, and the call returns once the user has closed it: no
+// printer is needed for that.
+TEST_F(GtkHTMLViewTest, PrintOpensThePrintDialogUntilTheUserClosesIt) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
+    ASSERT_EQ(Ids(Load(view, "plain.html", 1)), std::vector<int>{GadgetDone});
+    // The kind of the dialog, which is gone when the call returns.
+    struct TSeen {
+        const char* kind = nullptr;
+        int polls = 0;
+    } seen;
+    const auto close = +[](gpointer data) -> gboolean {
+        auto* seen = static_cast<TSeen*>(data);
+        GtkWidget* dialog = nullptr;
+        GList* tops = gtk_window_list_toplevels();
+        for (GList* top = tops; top && !dialog; top = top->next)
+            if (GTK_IS_DIALOG(top->data) && gtk_widget_get_mapped(GTK_WIDGET(top->data)))
+                dialog = GTK_WIDGET(top->data);
+        g_list_free(tops);
+        if (!dialog)
+            return ++seen->polls < 200;
+        seen->kind = G_OBJECT_TYPE_NAME(dialog);
+        gtk_window_present(GTK_WINDOW(dialog));
+        PumpUntil([] { return false; }, 100);
+        TypeKey(0x1B, 0);
+        return FALSE;
+    };
+    g_timeout_add(50, close, &seen);
+    PrintGadget(view);
+    ASSERT_NE(seen.kind, nullptr);
+    EXPECT_STREQ(seen.kind, "GtkPrintUnixDialog");
+    EXPECT_TRUE(Await(0).empty());
+    EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
 }
 
 // The page learns that its window was refused, and says so by navigating: which style bit 2

@@ -1,14 +1,16 @@
 // The item gadgets on GTK: the widgets behind them, their colours and icons, where a toolbar and
-// a tabber put the client areas, and a hundred of each made and freed with their items, which
-// leave no widget and no object behind.
+// a tabber put the client areas, a tree's nodes dragged with the pointer, and a hundred of each
+// made and freed with their items, which leave no widget and no object behind.
 #include "GtkFixture.h"
 
+#include "gui/gtk/GtkListBox.h"
 #include "gui/gtk/GtkTabber.h"
 #include "gui/gtk/GtkToolbar.h"
 #include "gui/gtk/GtkTreeView.h"
 #include "gui/gtk/GtkWindow.h"
 
 #include "gui/DriverFunctions.h"
+#include "gui/GadgetCore.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/GadgetItemFunctions.h"
 #include "runtime/Boxed.h"
@@ -85,6 +87,35 @@ class GtkItemKindsTest : public GtkTest {
         Drain();
         EXPECT_EQ(GtkDriver().liveWidgets, widgets);
         EXPECT_EQ(TObject::LiveObjects(), objects);
+    }
+
+    // The middle of the node's row on the screen, a little into its text.
+    static void RowPoint(const Ref<TGadget>& node, int& x, int& y) {
+        const auto item = Cast<TGtkTreeNode>(node);
+        GtkTreeView* view = GTK_TREE_VIEW(item->Tree()->_view);
+        Placed(GTK_WIDGET(view));
+        GtkTreePath* path = item->Path();
+        GdkRectangle cell;
+        gtk_tree_view_get_cell_area(view, path, gtk_tree_view_get_column(view, 0), &cell);
+        gtk_tree_path_free(path);
+        gdk_window_get_origin(gtk_tree_view_get_bin_window(view), &x, &y);
+        x += cell.x + 12;
+        y += cell.y + cell.height / 2;
+    }
+    // The events raised until one of the id has come, or a few seconds have passed.
+    static std::vector<Ref<TEvent>> EventsUntil(int id) {
+        std::vector<Ref<TEvent>> events;
+        PumpUntil(
+            [&] {
+                for (auto& event : Drain())
+                    events.push_back(event);
+                return !events.empty() && events.back()->id == id;
+            },
+            kActionTimeout);
+        PumpUntil([] { return false; }, 100);
+        for (auto& event : Drain())
+            events.push_back(event);
+        return events;
     }
 
     Ref<TGadget> window;
@@ -260,6 +291,71 @@ TEST_F(GtkItemKindsTest, TreeNodesShowTheirIconsFromTheStripTheTreeHasNow) {
     EXPECT_EQ(shown(plain), strip->Icon(0));
     SetGadgetIconStrip(tree, nullptr);
     EXPECT_EQ(shown(plain), nullptr);
+}
+
+// Dragged with the left button, a node is chosen as a click chooses it, raises "GadgetDrag" with
+// the place it was pressed in the tree's view and is dropped on the gadget under the pointer
+// at the release, at the place there; a tree without style bit 1 lets nothing be dragged.
+TEST_F(GtkItemKindsTest, ANodeDraggedOntoAnotherGadgetIsDroppedThere) {
+    const auto tree = CreateTreeView(10, 10, 130, 150, window, TreeViewDragAndDrop);
+    AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
+    const auto two = AddTreeNode(u"Zwei", TreeViewRoot(tree), -1, {});
+    const auto list = CreateListBox(160, 10, 120, 150, window, 0);
+    Drain();
+    int x = 0, y = 0, toX = 0, toY = 0, treeX = 0, treeY = 0, listX = 0, listY = 0;
+    RowPoint(two, x, y);
+    ASSERT_TRUE(ScreenCentre(Cast<TGtkListBox>(list)->_widget, toX, toY));
+    Cast<TGtkTreeView>(tree)->ScreenOrigin(treeX, treeY);
+    Cast<TGtkListBox>(list)->ScreenOrigin(listX, listY);
+    DragFromTo(x, y, toX, toY);
+    const auto events = EventsUntil(GadgetDrop);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetDrag, GadgetDrop}));
+    EXPECT_EQ(events[1]->source, tree);
+    EXPECT_EQ(events[1]->data, 1);
+    EXPECT_EQ(events[1]->x, x - treeX);
+    EXPECT_EQ(events[1]->y, y - treeY);
+    EXPECT_EQ(events[1]->extra, two);
+    EXPECT_EQ(events[2]->source, list);
+    EXPECT_EQ(events[2]->data, 1);
+    EXPECT_EQ(events[2]->x, toX - listX);
+    EXPECT_EQ(events[2]->y, toY - listY);
+    EXPECT_EQ(events[2]->extra, two);
+    EXPECT_EQ(DragSource(1), nullptr);
+
+    FreeGadget(tree);
+    const auto fixed = CreateTreeView(10, 10, 130, 150, window, 0);
+    const auto one = AddTreeNode(u"Eins", TreeViewRoot(fixed), -1, {});
+    Drain();
+    RowPoint(one, x, y);
+    DragFromTo(x, y, toX, toY);
+    EXPECT_EQ(Ids(EventsUntil(GadgetDrop)), std::vector<int>{GadgetSelect});
+}
+
+// Dragged with the right button, a node raises "GadgetDrag" with button 2 and no menu, and is
+// dropped on its own tree; a right click without a drag still raises the menu, at its release.
+TEST_F(GtkItemKindsTest, ARightButtonDragRaisesNoMenuAndARightClickStillDoes) {
+    const auto tree = CreateTreeView(10, 10, 200, 150, window, TreeViewDragAndDrop);
+    const auto one = AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
+    const auto two = AddTreeNode(u"Zwei", TreeViewRoot(tree), -1, {});
+    Drain();
+    int x = 0, y = 0, toX = 0, toY = 0;
+    RowPoint(one, x, y);
+    RowPoint(two, toX, toY);
+    DragFromTo(x, y, toX, toY, 3);
+    auto events = EventsUntil(GadgetDrop);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetDrag, GadgetDrop}));
+    EXPECT_EQ(events[0]->data, 2);
+    EXPECT_EQ(events[0]->extra, one);
+    EXPECT_EQ(events[1]->source, tree);
+    EXPECT_EQ(events[1]->data, 2);
+    EXPECT_EQ(events[1]->extra, one);
+    EXPECT_EQ(events[1]->y - events[0]->y, toY - y);
+    EXPECT_EQ(DragSource(2), nullptr);
+
+    ClickAt(toX, toY, 3, 0);
+    events = EventsUntil(GadgetMenu);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(events[0]->extra, two);
 }
 
 TEST_F(GtkItemKindsTest, AHundredTreesMadeAndFreedLeaveNoWidgetAndNoNodeBehind) {

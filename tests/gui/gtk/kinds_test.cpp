@@ -1,6 +1,6 @@
 // Text fields, text areas, sliders and progress bars on GTK: the widgets they are made of,
-// styled ranges as the text view's tags, a picture of them all, and a hundred create and free
-// cycles of each leaving no widget and no object alive.
+// styled ranges as the text view's tags, a trackbar's tick marks, a picture of them all, and a
+// hundred create and free cycles of each leaving no widget and no object alive.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkProgressBar.h"
@@ -12,6 +12,8 @@
 #include "gui/GadgetItemFunctions.h"
 #include "gui/TextAreaFunctions.h"
 
+#include <algorithm>
+
 namespace vandro {
 namespace {
 
@@ -19,6 +21,42 @@ using GtkKindsTest = GtkWindowTest;
 
 // Counts the inner widgets of a gadget that GTK has finalized.
 void Finalized(gpointer count, GObject*) { ++*static_cast<int*>(count); }
+
+// The most marks the slider shows side by side as it is on the screen: runs of dark pixels along
+// one row (across) or one column of it.
+int MostTicks(const Ref<TGadget>& slider, bool across) {
+    GtkWidget* widget = Cast<TGtkSlider>(slider)->_widget;
+    PumpUntil([] { return false; }, 200);
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y);
+    const int width = gtk_widget_get_allocated_width(widget);
+    const int height = gtk_widget_get_allocated_height(widget);
+    GdkPixbuf* picture =
+        gdk_pixbuf_get_from_window(gtk_widget_get_window(top), x, y, width, height);
+    if (!picture)
+        return -1;
+    const guchar* pixels = gdk_pixbuf_get_pixels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    const int channels = gdk_pixbuf_get_n_channels(picture);
+    const auto dark = [&](int px, int py) {
+        const guchar* pixel = pixels + py * stride + px * channels;
+        return pixel[0] + pixel[1] + pixel[2] < 3 * 170;
+    };
+    int most = 0;
+    for (int line = 0; line < (across ? height : width); ++line) {
+        int runs = 0;
+        bool before = false;
+        for (int along = 0; along < (across ? width : height); ++along) {
+            const bool now = across ? dark(along, line) : dark(line, along);
+            runs += now && !before;
+            before = now;
+        }
+        most = std::max(most, runs);
+    }
+    g_object_unref(picture);
+    return most;
+}
 
 TEST_F(GtkKindsTest, EachKindIsMadeOfItsNativeWidgets) {
     const auto field = Cast<TGtkTextField>(CreateTextField(0, 0, 100, 24, window, 0));
@@ -100,6 +138,28 @@ TEST_F(GtkKindsTest, AStyledRangeIsOneTagThatANewStyleReplaces) {
     g_object_get(tags->data, "weight", &weight, nullptr);
     EXPECT_EQ(weight, PANGO_WEIGHT_BOLD);
     g_slist_free(tags);
+}
+
+// A trackbar shows a tick mark at each value of its range, below it or on its right, and the
+// marks follow a new range.
+TEST_F(GtkKindsTest, ATrackbarShowsATickMarkAtEachValueOfItsRange) {
+    const auto across = CreateSlider(10, 10, 300, 30, window, SliderTrackBar | SliderHorizontal);
+    const auto down = CreateSlider(10, 90, 60, 200, window, SliderTrackBar);
+    SetSliderRange(across, 0, 10);
+    SetSliderRange(down, 2, 6);
+    EXPECT_EQ(MostTicks(across, true), 11);
+    // The knob points at the mark of its value, the lowest here, and hides it.
+    EXPECT_EQ(MostTicks(down, false), 4);
+    SetSliderRange(across, -3, 0);
+    EXPECT_EQ(MostTicks(across, true), 4);
+    // Three hundred and one marks would crowd it: a mark at every fifteenth value.
+    const auto wide = CreateSlider(10, 50, 400, 30, window, SliderTrackBar | SliderHorizontal);
+    SetSliderRange(wide, 0, 300);
+    EXPECT_EQ(MostTicks(wide, true), 21);
+    SetSliderRange(wide, 0, 20);
+    EXPECT_EQ(MostTicks(wide, true), 21);
+    SetSliderRange(wide, 0, 21);
+    EXPECT_EQ(MostTicks(wide, true), 12);
 }
 
 TEST_F(GtkKindsTest, APictureOfEveryKindLooksLikeATidyProgram) {

@@ -154,10 +154,10 @@ bool TypeCharacter(char16_t character) {
     return true;
 }
 
-void DragFromTo(int x, int y, int toX, int toY) {
+void DragFromTo(int x, int y, int toX, int toY, int button) {
     Display* display = XDisplay();
     XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, button, True, CurrentTime);
     XFlush(display);
     // GTK sees the press before the pointer moves on, in steps as a hand moves it.
     PumpUntil([] { return false; }, 30);
@@ -167,7 +167,7 @@ void DragFromTo(int x, int y, int toX, int toY) {
         XFlush(display);
         PumpUntil([] { return false; }, 15);
     }
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XTestFakeButtonEvent(display, button, False, CurrentTime);
     XFlush(display);
 }
 

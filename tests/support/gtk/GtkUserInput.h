@@ -40,8 +40,9 @@ void TypeKey(int key, int modifiers);
 // Types one character with the key that gives it (Shift held where it needs it); "\n" is
 // Enter. False when no key gives it.
 bool TypeCharacter(char16_t character);
-// Presses button 1 at one point of the screen, moves to another and releases it there.
-void DragFromTo(int x, int y, int toX, int toY);
+// Presses a button (1 to 3, X numbering) at one point of the screen, moves to another and
+// releases it there.
+void DragFromTo(int x, int y, int toX, int toY, int button = 1);
 // Asks the window to close, as a window manager's close box does.
 void RequestClose(GtkWidget* window);
 
