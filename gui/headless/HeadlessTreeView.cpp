@@ -87,7 +87,7 @@ int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int but
 }
 
 bool THeadlessTreeView::Belongs(const Ref<THeadlessTreeNode>& node) {
-    return node && node->_item && !node->IsRoot() && node->Tree() == this;
+    return node && node->HasItem() && !node->IsRoot() && node->Tree() == this;
 }
 
 bool THeadlessTreeView::Shows(const Ref<THeadlessTreeNode>& node) {
