@@ -70,18 +70,19 @@ int TGtkListBox::FreeElement() {
     return 0;
 }
 
-void TGtkListBox::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
-    gchar* markup = TipMarkup(tip);
-    ++_busy;
-    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                      ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
-                                      ColumnIconIndex, icon, -1);
-    --_busy;
-    g_free(markup);
-    SettleSelection(false);
-}
-
-void TGtkListBox::SetNativeItem(int index, const String& text, const String& tip, int icon) {
+void TGtkListBox::ShowNativeItem(const TShownItem& item, bool added) {
+    const auto& [index, text, tip, icon] = item;
+    if (added) {
+        gchar* markup = TipMarkup(tip);
+        ++_busy;
+        gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
+                                          ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
+                                          ColumnIconIndex, icon, -1);
+        --_busy;
+        g_free(markup);
+        SettleSelection(false);
+        return;
+    }
     GtkTreeIter row;
     if (!NthRow(_store, index, row))
         return;
@@ -92,6 +93,13 @@ void TGtkListBox::SetNativeItem(int index, const String& text, const String& tip
 }
 
 void TGtkListBox::RemoveNativeItem(int index) {
+    if (index < 0) {
+        ++_busy;
+        gtk_list_store_clear(_store);
+        --_busy;
+        _selected = -1;
+        return;
+    }
     GtkTreeIter row;
     if (!NthRow(_store, index, row))
         return;
@@ -99,13 +107,6 @@ void TGtkListBox::RemoveNativeItem(int index) {
     gtk_list_store_remove(_store, &row);
     --_busy;
     SettleSelection(false);
-}
-
-void TGtkListBox::ClearNativeItems() {
-    ++_busy;
-    gtk_list_store_clear(_store);
-    --_busy;
-    _selected = -1;
 }
 
 void TGtkListBox::ShowItemState(int index, int state) {

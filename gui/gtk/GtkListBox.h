@@ -42,10 +42,8 @@ class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(const TShownItem& item, bool added) override;
     void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
     // Selecting an item scrolls it into view.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;

@@ -5,16 +5,10 @@
 
 namespace vandro {
 
-int THeadlessTreeView::Class() { return ClassTreeView; }
-Ref<TGadget> THeadlessTreeView::RootNode() { return _root; }
-Ref<TGadget> THeadlessTreeView::SelectedNode() { return _selected; }
-int THeadlessTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
-
 Ref<TGadget> THeadlessTreeView::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
     Register(ClassTreeView, 0);
-    _root = New<THeadlessTreeNode>();
-    _root->CreateRoot(Ref<TGadget>(this));
+    MakeRoot();
     return Ref<TGadget>(this);
 }
 
