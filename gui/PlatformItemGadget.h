@@ -2,8 +2,8 @@
 // items the same way: it checks the indexes of the ...ListItem operations against the items the
 // native control holds, keeps the states the kind keeps, keeps the icon strip, flips a toggle
 // item's selection before the event the item raises, and shows a tip localized for items with
-// ItemFlagLocalized. The platform fills in the native half: one native item inserted or changed,
-// one or all of them removed, one item's state shown and read, the strip shown.
+// ItemFlagLocalized. The platform fills in the native half: one native item inserted, changed or
+// removed, all of them cleared, one item's state shown and read, the strip shown.
 //
 // A mixin over the platform's gadget base, so that each kind derives from that base once:
 //     class TWindowsListBox : public TPlatformItemGadget<TWindowsGadget> { ... };
@@ -20,14 +20,6 @@
 #include <type_traits>
 
 namespace vandro {
-
-// One item as the control is to show it: its text and tip as the core localized them.
-struct TShownItem {
-    int index;
-    const String& text;
-    const String& tip;
-    int icon;
-};
 
 template <class Base> class TPlatformItemGadget : public Base {
     static_assert(std::is_base_of_v<TPlatformGadget, Base>);
@@ -48,7 +40,7 @@ template <class Base> class TPlatformItemGadget : public Base {
     }
     int ClearListItems() override {
         _shownitems = 0;
-        RemoveNativeItem(-1);
+        ClearNativeItems();
         return 0;
     }
     int InsertListItem(int index, const String& text, const String& tip, int icon,
@@ -56,13 +48,13 @@ template <class Base> class TPlatformItemGadget : public Base {
         if (index < 0 || index > _shownitems)
             return 0;
         ++_shownitems;
-        ShowNativeItem({index, text, tip, icon}, true);
+        InsertNativeItem(index, text, tip, icon);
         return 0;
     }
     int SetListItem(int index, const String& text, const String& tip, int icon,
                     const Object&) override {
         if (HasShownItem(index))
-            ShowNativeItem({index, text, tip, icon}, false);
+            SetNativeItem(index, text, tip, icon);
         return 0;
     }
     int RemoveListItem(int index) override {
@@ -116,10 +108,10 @@ template <class Base> class TPlatformItemGadget : public Base {
 
   protected:
     // The native half. The index is checked, and ShownItemCount() already counts the change.
-    // Inserts the item at its index (added) or shows it in place of the one there.
-    virtual void ShowNativeItem(const TShownItem& item, bool added) = 0;
-    // Removes the item at the index, or every item for -1.
+    virtual void InsertNativeItem(int index, const String& text, const String& tip, int icon) = 0;
+    virtual void SetNativeItem(int index, const String& text, const String& tip, int icon) = 0;
     virtual void RemoveNativeItem(int index) = 0;
+    virtual void ClearNativeItems() = 0;
     // Shows the item's state: only the bits of KeptItemStates().
     virtual void ShowItemState(int index, int state) = 0;
     virtual int NativeItemState(int index) = 0;

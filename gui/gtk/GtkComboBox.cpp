@@ -98,17 +98,16 @@ int TGtkComboBox::CurrentItem() const {
     return _widget ? gtk_combo_box_get_active(GTK_COMBO_BOX(_widget)) : -1;
 }
 
-void TGtkComboBox::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        ++_busy;
-        gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                          ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex,
-                                          icon, -1);
-        --_busy;
-        _selected = CurrentItem();
-        return;
-    }
+void TGtkComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    ++_busy;
+    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
+                                      ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex, icon,
+                                      -1);
+    --_busy;
+    _selected = CurrentItem();
+}
+
+void TGtkComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
     GtkTreeIter row;
     if (NthRow(_store, index, row))
         gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnIcon,
@@ -116,13 +115,6 @@ void TGtkComboBox::ShowNativeItem(const TShownItem& item, bool added) {
 }
 
 void TGtkComboBox::RemoveNativeItem(int index) {
-    if (index < 0) {
-        ++_busy;
-        gtk_list_store_clear(_store);
-        --_busy;
-        _selected = -1;
-        return;
-    }
     GtkTreeIter row;
     if (!NthRow(_store, index, row))
         return;
@@ -130,6 +122,13 @@ void TGtkComboBox::RemoveNativeItem(int index) {
     gtk_list_store_remove(_store, &row);
     --_busy;
     _selected = CurrentItem();
+}
+
+void TGtkComboBox::ClearNativeItems() {
+    ++_busy;
+    gtk_list_store_clear(_store);
+    --_busy;
+    _selected = -1;
 }
 
 void TGtkComboBox::ShowItemState(int index, int state) {

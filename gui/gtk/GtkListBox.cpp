@@ -70,19 +70,18 @@ int TGtkListBox::FreeElement() {
     return 0;
 }
 
-void TGtkListBox::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        gchar* markup = TipMarkup(tip);
-        ++_busy;
-        gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                          ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
-                                          ColumnIconIndex, icon, -1);
-        --_busy;
-        g_free(markup);
-        SettleSelection(false);
-        return;
-    }
+void TGtkListBox::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
+    gchar* markup = TipMarkup(tip);
+    ++_busy;
+    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
+                                      ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
+                                      ColumnIconIndex, icon, -1);
+    --_busy;
+    g_free(markup);
+    SettleSelection(false);
+}
+
+void TGtkListBox::SetNativeItem(int index, const String& text, const String& tip, int icon) {
     GtkTreeIter row;
     if (!NthRow(_store, index, row))
         return;
@@ -93,13 +92,6 @@ void TGtkListBox::ShowNativeItem(const TShownItem& item, bool added) {
 }
 
 void TGtkListBox::RemoveNativeItem(int index) {
-    if (index < 0) {
-        ++_busy;
-        gtk_list_store_clear(_store);
-        --_busy;
-        _selected = -1;
-        return;
-    }
     GtkTreeIter row;
     if (!NthRow(_store, index, row))
         return;
@@ -107,6 +99,13 @@ void TGtkListBox::RemoveNativeItem(int index) {
     gtk_list_store_remove(_store, &row);
     --_busy;
     SettleSelection(false);
+}
+
+void TGtkListBox::ClearNativeItems() {
+    ++_busy;
+    gtk_list_store_clear(_store);
+    --_busy;
+    _selected = -1;
 }
 
 void TGtkListBox::ShowItemState(int index, int state) {

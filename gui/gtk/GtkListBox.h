@@ -42,8 +42,10 @@ class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void ShowNativeItem(const TShownItem& item, bool added) override;
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
     void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
     // Selecting an item scrolls it into view.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;

@@ -155,33 +155,32 @@ void TGtkTabber::ShowPlaceholder() {
     _selected = -1;
 }
 
-void TGtkTabber::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        // The first real tab takes the placeholder's place.
-        if (ShownItemCount() == 1) {
-            TakeClientOut();
-            ++_busy;
-            gtk_notebook_remove_page(GTK_NOTEBOOK(_widget), 0);
-            --_busy;
-        }
-        AddTab(index, text, tip, icon);
-        _selected = CurrentTab();
-        return;
+void TGtkTabber::ClearNativeItems() {
+    TakeClientOut();
+    ++_busy;
+    while (gtk_notebook_get_n_pages(GTK_NOTEBOOK(_widget)) > 0)
+        gtk_notebook_remove_page(GTK_NOTEBOOK(_widget), -1);
+    --_busy;
+    ShowPlaceholder();
+}
+
+void TGtkTabber::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
+    // The first real tab takes the placeholder's place.
+    if (ShownItemCount() == 1) {
+        TakeClientOut();
+        ++_busy;
+        gtk_notebook_remove_page(GTK_NOTEBOOK(_widget), 0);
+        --_busy;
     }
+    AddTab(index, text, tip, icon);
+    _selected = CurrentTab();
+}
+
+void TGtkTabber::SetNativeItem(int index, const String& text, const String& tip, int icon) {
     ShowTab(index, text, tip, icon);
 }
 
 void TGtkTabber::RemoveNativeItem(int index) {
-    if (index < 0) {
-        TakeClientOut();
-        ++_busy;
-        while (gtk_notebook_get_n_pages(GTK_NOTEBOOK(_widget)) > 0)
-            gtk_notebook_remove_page(GTK_NOTEBOOK(_widget), -1);
-        --_busy;
-        ShowPlaceholder();
-        return;
-    }
     GtkNotebook* tabs = GTK_NOTEBOOK(_widget);
     if (gtk_widget_get_parent(_client) == gtk_notebook_get_nth_page(tabs, index))
         TakeClientOut();

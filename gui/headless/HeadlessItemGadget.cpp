@@ -4,21 +4,28 @@ namespace vandro {
 
 void THeadlessItemGadget::ItemsChanged() {}
 
-void THeadlessItemGadget::ShowNativeItem(const TShownItem& shown, bool added) {
-    if (added)
-        _items.insert(_items.begin() + shown.index, NativeItem{});
-    NativeItem& item = Item(shown.index);
-    item.text = shown.text;
-    item.tip = shown.tip;
-    item.icon = shown.icon;
+void THeadlessItemGadget::InsertNativeItem(int index, const String& text, const String& tip,
+                                           int icon) {
+    _items.insert(_items.begin() + index, NativeItem{text, tip, icon, 0});
+    ItemsChanged();
+}
+
+void THeadlessItemGadget::SetNativeItem(int index, const String& text, const String& tip,
+                                        int icon) {
+    NativeItem& item = Item(index);
+    item.text = text;
+    item.tip = tip;
+    item.icon = icon;
     ItemsChanged();
 }
 
 void THeadlessItemGadget::RemoveNativeItem(int index) {
-    if (index < 0)
-        _items.clear();
-    else
-        _items.erase(_items.begin() + index);
+    _items.erase(_items.begin() + index);
+    ItemsChanged();
+}
+
+void THeadlessItemGadget::ClearNativeItems() {
+    _items.clear();
     ItemsChanged();
 }
 

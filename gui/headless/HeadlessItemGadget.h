@@ -27,8 +27,10 @@ class THeadlessItemGadget : public TPlatformItemGadget<THeadlessGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void ShowNativeItem(const TShownItem& shown, bool added) override;
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
     void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
     void ShowIconStrip() override;

@@ -87,24 +87,23 @@ int TWindowsComboBox::CurrentItem() {
     return static_cast<int>(SendMessageW(_hwnd, CB_GETCURSEL, 0, 0));
 }
 
-void TWindowsComboBox::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        SendItem(CBEM_INSERTITEMW, index, text, icon);
-        _selected = CurrentItem();
-        return;
-    }
+void TWindowsComboBox::ClearNativeItems() {
+    DeSensitize();
+    SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
+    Sensitize();
+    _selected = -1;
+}
+
+void TWindowsComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    SendItem(CBEM_INSERTITEMW, index, text, icon);
+    _selected = CurrentItem();
+}
+
+void TWindowsComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(CBEM_SETITEMW, index, text, icon);
 }
 
 void TWindowsComboBox::RemoveNativeItem(int index) {
-    if (index < 0) {
-        DeSensitize();
-        SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
-        Sensitize();
-        _selected = -1;
-        return;
-    }
     DeSensitize();
     SendMessageW(_hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
     Sensitize();

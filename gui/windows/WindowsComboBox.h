@@ -29,8 +29,10 @@ class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void ShowNativeItem(const TShownItem& item, bool added) override;
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
     void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
     // Selecting makes the item the current one; without it the current item is cleared.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;

@@ -76,25 +76,24 @@ void TWindowsListBox::FitColumn() {
     SendMessageW(_hwnd, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
 }
 
-void TWindowsListBox::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        SendItem(LVM_INSERTITEMW, index, text, icon);
-        FitColumn();
-        SettleSelection(false);
-        return;
-    }
+void TWindowsListBox::ClearNativeItems() {
+    DeSensitize();
+    SendMessageW(_hwnd, LVM_DELETEALLITEMS, 0, 0);
+    Sensitize();
+    _selected = -1;
+}
+
+void TWindowsListBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    SendItem(LVM_INSERTITEMW, index, text, icon);
+    FitColumn();
+    SettleSelection(false);
+}
+
+void TWindowsListBox::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendItem(LVM_SETITEMW, index, text, icon);
 }
 
 void TWindowsListBox::RemoveNativeItem(int index) {
-    if (index < 0) {
-        DeSensitize();
-        SendMessageW(_hwnd, LVM_DELETEALLITEMS, 0, 0);
-        Sensitize();
-        _selected = -1;
-        return;
-    }
     DeSensitize();
     SendMessageW(_hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
     Sensitize();

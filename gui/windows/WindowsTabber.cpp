@@ -97,33 +97,32 @@ void TWindowsTabber::ShowPlaceholder() {
     _selected = -1;
 }
 
-void TWindowsTabber::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        // The first real tab takes the placeholder's place.
-        if (ShownItemCount() == 1) {
-            DeSensitize();
-            SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
-            Sensitize();
-        }
-        SendTab(TCM_INSERTITEMW, index, Wide(text), icon);
-        _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
-        RethinkClient(1);
-        return;
+void TWindowsTabber::ClearNativeItems() {
+    DeSensitize();
+    SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
+    Sensitize();
+    ShowPlaceholder();
+    RethinkClient(1);
+}
+
+void TWindowsTabber::InsertNativeItem(int index, const String& text, const String&, int icon) {
+    // The first real tab takes the placeholder's place.
+    if (ShownItemCount() == 1) {
+        DeSensitize();
+        SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
+        Sensitize();
     }
+    SendTab(TCM_INSERTITEMW, index, Wide(text), icon);
+    _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
+    RethinkClient(1);
+}
+
+void TWindowsTabber::SetNativeItem(int index, const String& text, const String&, int icon) {
     SendTab(TCM_SETITEMW, index, Wide(text), icon);
     RethinkClient(1);
 }
 
 void TWindowsTabber::RemoveNativeItem(int index) {
-    if (index < 0) {
-        DeSensitize();
-        SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
-        Sensitize();
-        ShowPlaceholder();
-        RethinkClient(1);
-        return;
-    }
     DeSensitize();
     SendMessageW(_hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
     Sensitize();

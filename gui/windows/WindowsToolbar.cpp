@@ -106,24 +106,32 @@ void TWindowsToolbar::Renumber() {
     }
 }
 
-void TWindowsToolbar::ShowNativeItem(const TShownItem& item, bool added) {
-    const auto& [index, text, tip, icon] = item;
-    if (added) {
-        TBBUTTON button{};
-        const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
-        const bool separator = icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
-        button.iBitmap = separator ? 0 : icon;
-        button.idCommand = index + 1;
-        button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = separator ? BTNS_SEP : BTNS_BUTTON;
-        DeSensitize();
-        SendMessageW(_hwnd, TB_INSERTBUTTONW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&button));
-        Sensitize();
-        Renumber();
-        Fit();
-        return;
+void TWindowsToolbar::ClearNativeItems() {
+    DeSensitize();
+    while (SendMessageW(_hwnd, TB_DELETEBUTTON, 0, 0)) {
     }
+    Sensitize();
+    Renumber();
+    Fit();
+}
+
+void TWindowsToolbar::InsertNativeItem(int index, const String&, const String&, int icon) {
+    TBBUTTON button{};
+    const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
+    const bool separator = icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
+    button.iBitmap = separator ? 0 : icon;
+    button.idCommand = index + 1;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = separator ? BTNS_SEP : BTNS_BUTTON;
+    DeSensitize();
+    SendMessageW(_hwnd, TB_INSERTBUTTONW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&button));
+    Sensitize();
+    Renumber();
+    Fit();
+}
+
+void TWindowsToolbar::SetNativeItem(int index, const String&, const String&, int icon) {
     TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
     info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
     info.iImage = icon < 0 ? I_IMAGENONE : icon;
@@ -133,15 +141,6 @@ void TWindowsToolbar::ShowNativeItem(const TShownItem& item, bool added) {
 }
 
 void TWindowsToolbar::RemoveNativeItem(int index) {
-    if (index < 0) {
-        DeSensitize();
-        while (SendMessageW(_hwnd, TB_DELETEBUTTON, 0, 0)) {
-        }
-        Sensitize();
-        Renumber();
-        Fit();
-        return;
-    }
     DeSensitize();
     SendMessageW(_hwnd, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
     Sensitize();

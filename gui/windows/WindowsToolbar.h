@@ -26,8 +26,10 @@ class TWindowsToolbar : public TPlatformItemGadget<TWindowsGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void ShowNativeItem(const TShownItem& item, bool added) override;
+    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
     void RemoveNativeItem(int index) override;
+    void ClearNativeItems() override;
     // Bit 4 disables the button, bit 16 checks it.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
