@@ -3,7 +3,7 @@
 // keeps its text, icon and expanded state, lets the tree forget a selection inside a branch that
 // goes, and does nothing once it has no item (freed, or made under a node that has none). The
 // tree view's root node stands for the tree itself and shows no item. The platform fills in the
-// native half: one item inserted, removed, forgotten, shown, read, selected, expanded, redrawn.
+// native half: one item inserted, removed, forgotten, shown, read, and activated.
 //
 // A template over the platform's node and tree view, which holds the selected node as
 //     Ref<Node> _selected;
@@ -37,24 +37,21 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     // 7 selects the node, 8 expands and 9 collapses it, 13 redraws it; the root is only redrawn.
     int Activate(int command) override {
         View* tree = Tree();
-        if (!tree || !_live)
-            return 0;
-        if (command == ActivateRedraw) {
-            RedrawNativeItem(*tree);
-            return 0;
-        }
-        if (_root)
+        if (!tree || !_live || (_root && command != ActivateRedraw))
             return 0;
         switch (command) {
         case ActivateSelectNode: {
-            const int answer = SelectNativeItem(*tree);
+            const int answer = ActivateNativeItem(*tree, command);
             tree->_selected = Ref<Node>(static_cast<Node*>(this));
             return answer;
         }
         case ActivateExpand:
         case ActivateCollapse:
-            ExpandNativeItem(*tree, command == ActivateExpand);
+            ActivateNativeItem(*tree, command);
             _expanded = command == ActivateExpand && kids->Count() > 0 ? 1 : 0;
+            return 0;
+        case ActivateRedraw:
+            ActivateNativeItem(*tree, command);
             return 0;
         default:
             return 0;
@@ -63,7 +60,7 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     int SetText(const String& text) override {
         name = text;
         if (View* tree = Tree(); tree && _live && !_root)
-            ShowNativeText(*tree);
+            ShowNativeItem(*tree);
         return 0;
     }
     // "" for the root and for a node without an item.
@@ -81,10 +78,7 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     // Icon -1 shows none.
     int ModifyNode(const String& text, int icon) override {
         _icon = icon;
-        SetText(text);
-        if (View* tree = Tree(); tree && _live && !_root)
-            ShowNativeIcon(*tree);
-        return 0;
+        return SetText(text);
     }
     int CountKids() override { return kids->Count(); }
 
@@ -130,7 +124,8 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     int _icon = -1;
 
   protected:
-    // The native half, called only for a node of a tree that is not the root and has an item.
+    // The native half, called only while the node has its item in a tree; for the root only
+    // ForgetNativeItem and the redraw.
     // Inserts the item (text name, icon _icon) under above's at position, 0 first and above's
     // child count last; answers whether it made one.
     virtual bool InsertNativeItem(View& tree, Node& above, int position) = 0;
@@ -139,14 +134,12 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     // Lets go of what the node holds of its item, once for each node of a branch that goes,
     // the root's too.
     virtual void ForgetNativeItem() = 0;
-    virtual void ShowNativeText(View& tree) = 0;
-    virtual void ShowNativeIcon(View& tree) = 0;
+    // Shows name and _icon.
+    virtual void ShowNativeItem(View& tree) = 0;
     virtual String NativeText(View& tree) = 0;
-    // Selects the item, bringing it into view; the core then takes the node as the selected.
-    virtual int SelectNativeItem(View& tree) = 0;
-    virtual void ExpandNativeItem(View& tree, bool open) = 0;
-    // The root's too: the whole tree.
-    virtual void RedrawNativeItem(View& tree) = 0;
+    // 7 selects the item, bringing it into view (answered as the Activate slot's answer), 8
+    // expands and 9 collapses it, 13 redraws it, the root's too: the whole tree.
+    virtual int ActivateNativeItem(View& tree, int command) = 0;
 
   private:
     void ReleaseItems() {

@@ -13,7 +13,7 @@ GtkTreePath* TGtkTreeNode::Path() {
 
 void TGtkTreeNode::ShowIcons() {
     if (TGtkTreeView* tree = Tree(); tree && Row())
-        ShowNativeIcon(*tree);
+        gtk_tree_store_set(tree->_store, &_row, TGtkTreeView::ColumnIcon, tree->Icon(_icon), -1);
     for (const Object& kid : *kids)
         if (auto node = Cast<TGtkTreeNode>(kid))
             node->ShowIcons();
@@ -33,12 +33,9 @@ void TGtkTreeNode::RemoveNativeItem(TGtkTreeView& tree) {
     tree.Quietly([&] { gtk_tree_store_remove(tree._store, &_row); });
 }
 
-void TGtkTreeNode::ShowNativeText(TGtkTreeView& tree) {
-    gtk_tree_store_set(tree._store, &_row, TGtkTreeView::ColumnText, ToUtf8(name).c_str(), -1);
-}
-
-void TGtkTreeNode::ShowNativeIcon(TGtkTreeView& tree) {
-    gtk_tree_store_set(tree._store, &_row, TGtkTreeView::ColumnIcon, tree.Icon(_icon), -1);
+void TGtkTreeNode::ShowNativeItem(TGtkTreeView& tree) {
+    gtk_tree_store_set(tree._store, &_row, TGtkTreeView::ColumnText, ToUtf8(name).c_str(),
+                       TGtkTreeView::ColumnIcon, tree.Icon(_icon), -1);
 }
 
 String TGtkTreeNode::NativeText(TGtkTreeView& tree) {
@@ -49,34 +46,30 @@ String TGtkTreeNode::NativeText(TGtkTreeView& tree) {
     return text;
 }
 
-int TGtkTreeNode::SelectNativeItem(TGtkTreeView& tree) {
+int TGtkTreeNode::ActivateNativeItem(TGtkTreeView& tree, int command) {
+    if (command == ActivateRedraw) {
+        gtk_widget_queue_draw(tree._view);
+        return 0;
+    }
     GtkTreePath* path = Path();
     GtkTreeView* view = GTK_TREE_VIEW(tree._view);
     tree.Quietly([&] {
-        if (gtk_tree_path_get_depth(path) > 1) {
-            GtkTreePath* above = gtk_tree_path_copy(path);
-            gtk_tree_path_up(above);
-            gtk_tree_view_expand_to_path(view, above);
-            gtk_tree_path_free(above);
+        if (command == ActivateExpand) {
+            gtk_tree_view_expand_row(view, path, FALSE);
+        } else if (command == ActivateCollapse) {
+            gtk_tree_view_collapse_row(view, path);
+        } else {
+            if (gtk_tree_path_get_depth(path) > 1) {
+                GtkTreePath* above = gtk_tree_path_copy(path);
+                gtk_tree_path_up(above);
+                gtk_tree_view_expand_to_path(view, above);
+                gtk_tree_path_free(above);
+            }
+            gtk_tree_view_set_cursor(view, path, nullptr, FALSE);
         }
-        gtk_tree_view_set_cursor(view, path, nullptr, FALSE);
     });
     gtk_tree_path_free(path);
     return 0;
 }
-
-void TGtkTreeNode::ExpandNativeItem(TGtkTreeView& tree, bool open) {
-    GtkTreePath* path = Path();
-    GtkTreeView* view = GTK_TREE_VIEW(tree._view);
-    tree.Quietly([&] {
-        if (open)
-            gtk_tree_view_expand_row(view, path, FALSE);
-        else
-            gtk_tree_view_collapse_row(view, path);
-    });
-    gtk_tree_path_free(path);
-}
-
-void TGtkTreeNode::RedrawNativeItem(TGtkTreeView& tree) { gtk_widget_queue_draw(tree._view); }
 
 } // namespace vandro

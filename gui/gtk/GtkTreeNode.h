@@ -24,13 +24,10 @@ class TGtkTreeNode : public TPlatformTreeNode<TGtkTreeNode, TGtkTreeView> {
     bool InsertNativeItem(TGtkTreeView& tree, TGtkTreeNode& above, int position) override;
     void RemoveNativeItem(TGtkTreeView& tree) override;
     void ForgetNativeItem() override {}
-    void ShowNativeText(TGtkTreeView& tree) override;
-    void ShowNativeIcon(TGtkTreeView& tree) override;
+    void ShowNativeItem(TGtkTreeView& tree) override;
     String NativeText(TGtkTreeView& tree) override;
-    // Opens the nodes above it too.
-    int SelectNativeItem(TGtkTreeView& tree) override;
-    void ExpandNativeItem(TGtkTreeView& tree, bool open) override;
-    void RedrawNativeItem(TGtkTreeView& tree) override;
+    // Selecting opens the nodes above it too.
+    int ActivateNativeItem(TGtkTreeView& tree, int command) override;
 
   private:
     // GTK's tree store keeps a row's iterator valid as long as the row exists.

@@ -10,10 +10,12 @@ bool THeadlessTreeNode::InsertNativeItem(THeadlessTreeView&, THeadlessTreeNode&,
     return true;
 }
 
-int THeadlessTreeNode::SelectNativeItem(THeadlessTreeView& tree) {
-    return tree.SelectNode(Ref<THeadlessTreeNode>(this));
+int THeadlessTreeNode::ActivateNativeItem(THeadlessTreeView& tree, int command) {
+    if (command == ActivateSelectNode)
+        return tree.SelectNode(Ref<THeadlessTreeNode>(this));
+    if (command == ActivateRedraw)
+        tree.Activate(ActivateRedraw);
+    return 0;
 }
-
-void THeadlessTreeNode::RedrawNativeItem(THeadlessTreeView& tree) { tree.Activate(ActivateRedraw); }
 
 } // namespace vandro

@@ -16,13 +16,10 @@ class THeadlessTreeNode : public TPlatformTreeNode<THeadlessTreeNode, THeadlessT
     bool InsertNativeItem(THeadlessTreeView& tree, THeadlessTreeNode& above, int position) override;
     void RemoveNativeItem(THeadlessTreeView&) override {}
     void ForgetNativeItem() override { _item = 0; }
-    void ShowNativeText(THeadlessTreeView&) override {}
-    void ShowNativeIcon(THeadlessTreeView&) override {}
+    void ShowNativeItem(THeadlessTreeView&) override {}
     String NativeText(THeadlessTreeView&) override { return name; }
-    // Selects the node as the view does, with its event.
-    int SelectNativeItem(THeadlessTreeView& tree) override;
-    void ExpandNativeItem(THeadlessTreeView&, bool) override {}
-    void RedrawNativeItem(THeadlessTreeView& tree) override;
+    // Selects the node as the view does, with its event, and redraws the view.
+    int ActivateNativeItem(THeadlessTreeView& tree, int command) override;
 };
 
 } // namespace vandro

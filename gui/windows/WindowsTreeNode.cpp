@@ -84,25 +84,15 @@ void TWindowsTreeNode::ForgetNativeItem() {
         _item = nullptr;
 }
 
-void TWindowsTreeNode::SendItem(TWindowsTreeView& tree, TVITEMW& item) {
-    item.hItem = _item;
-    Quiet quiet(tree);
-    SendMessageW(tree._hwnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
-
-void TWindowsTreeNode::ShowNativeText(TWindowsTreeView& tree) {
+void TWindowsTreeNode::ShowNativeItem(TWindowsTreeView& tree) {
     const std::wstring wide = Wide(name);
     TVITEMW item{};
-    item.mask = TVIF_TEXT;
+    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.hItem = _item;
     item.pszText = const_cast<wchar_t*>(wide.c_str());
-    SendItem(tree, item);
-}
-
-void TWindowsTreeNode::ShowNativeIcon(TWindowsTreeView& tree) {
-    TVITEMW item{};
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     item.iImage = item.iSelectedImage = ImageOf(_icon);
-    SendItem(tree, item);
+    Quiet quiet(tree);
+    SendMessageW(tree._hwnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 String TWindowsTreeNode::NativeText(TWindowsTreeView& tree) {
@@ -116,27 +106,28 @@ String TWindowsTreeNode::NativeText(TWindowsTreeView& tree) {
     return FromWide(text);
 }
 
-int TWindowsTreeNode::SelectNativeItem(TWindowsTreeView& tree) {
+int TWindowsTreeNode::ActivateNativeItem(TWindowsTreeView& tree, int command) {
+    if (command == ActivateRedraw) {
+        Redraw(tree._hwnd);
+        return 0;
+    }
     Quiet quiet(tree);
-    SendMessageW(tree._hwnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(_item));
+    if (command == ActivateSelectNode)
+        SendMessageW(tree._hwnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(_item));
+    else
+        SendMessageW(tree._hwnd, TVM_EXPAND, command == ActivateExpand ? TVE_EXPAND : TVE_COLLAPSE,
+                     reinterpret_cast<LPARAM>(_item));
     return 0;
 }
 
-void TWindowsTreeNode::ExpandNativeItem(TWindowsTreeView& tree, bool open) {
-    Quiet quiet(tree);
-    SendMessageW(tree._hwnd, TVM_EXPAND, open ? TVE_EXPAND : TVE_COLLAPSE,
-                 reinterpret_cast<LPARAM>(_item));
-}
-
-void TWindowsTreeNode::RedrawNativeItem(TWindowsTreeView& tree) {
+void TWindowsTreeNode::Redraw(HWND tree) {
     // The message takes the item in the rectangle it answers in.
     RECT rect{};
     std::memcpy(&rect, &_item, sizeof _item);
-    if (IsRoot() ||
-        !SendMessageW(tree._hwnd, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)))
-        InvalidateRect(tree._hwnd, nullptr, TRUE);
+    if (IsRoot() || !SendMessageW(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)))
+        InvalidateRect(tree, nullptr, TRUE);
     else
-        InvalidateRect(tree._hwnd, &rect, TRUE);
+        InvalidateRect(tree, &rect, TRUE);
 }
 
 } // namespace vandro

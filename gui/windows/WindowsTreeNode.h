@@ -28,15 +28,13 @@ class TWindowsTreeNode : public TPlatformTreeNode<TWindowsTreeNode, TWindowsTree
     bool InsertNativeItem(TWindowsTreeView& tree, TWindowsTreeNode& above, int position) override;
     void RemoveNativeItem(TWindowsTreeView& tree) override;
     void ForgetNativeItem() override;
-    void ShowNativeText(TWindowsTreeView& tree) override;
-    void ShowNativeIcon(TWindowsTreeView& tree) override;
+    void ShowNativeItem(TWindowsTreeView& tree) override;
     String NativeText(TWindowsTreeView& tree) override;
-    int SelectNativeItem(TWindowsTreeView& tree) override;
-    void ExpandNativeItem(TWindowsTreeView& tree, bool open) override;
-    void RedrawNativeItem(TWindowsTreeView& tree) override;
+    int ActivateNativeItem(TWindowsTreeView& tree, int command) override;
 
   private:
-    void SendItem(TWindowsTreeView& tree, TVITEMW& item);
+    // Redraws the item, or the whole tree for the root.
+    void Redraw(HWND tree);
 };
 
 } // namespace vandro

@@ -24,17 +24,14 @@ class TTracedNode : public TPlatformTreeNode<TTracedNode, TTracedView> {
     }
     void RemoveNativeItem(TTracedView&) override { nodeCalls.push_back(u"remove " + name); }
     void ForgetNativeItem() override { nodeCalls.push_back(u"forget " + name); }
-    void ShowNativeText(TTracedView&) override { nodeCalls.push_back(u"text " + name); }
-    void ShowNativeIcon(TTracedView&) override { nodeCalls.push_back(u"icon " + IntText(_icon)); }
+    void ShowNativeItem(TTracedView&) override {
+        nodeCalls.push_back(u"show " + name + u" " + IntText(_icon));
+    }
     String NativeText(TTracedView&) override { return u"shown " + name; }
-    int SelectNativeItem(TTracedView&) override {
-        nodeCalls.push_back(u"select " + name);
+    int ActivateNativeItem(TTracedView&, int command) override {
+        nodeCalls.push_back(u"activate " + IntText(command) + u" " + name);
         return 5;
     }
-    void ExpandNativeItem(TTracedView&, bool open) override {
-        nodeCalls.push_back((open ? u"expand " : u"collapse ") + name);
-    }
-    void RedrawNativeItem(TTracedView&) override { nodeCalls.push_back(u"redraw " + name); }
 };
 
 class TTracedView : public TGadget {
@@ -125,7 +122,7 @@ TEST_F(TreeNodeTest, TheRootIsOnlyRedrawnAndANodeWithoutAnItemTakesNoChildren) {
     root->Activate(ActivateExpand);
     root->Activate(ActivateRedraw);
     root->SetText(u"new");
-    EXPECT_EQ(nodeCalls, (std::vector<String>{u"redraw root"}));
+    EXPECT_EQ(nodeCalls, (std::vector<String>{u"activate 13 root"}));
     EXPECT_EQ(root->GetText(), u"");
     EXPECT_EQ(view->_selected, nullptr);
 
@@ -149,11 +146,19 @@ TEST_F(TreeNodeTest, ExpandingKeepsTheNodeOpenOnlyWithChildrenAndSelectingAnswer
     EXPECT_EQ(branch->_expanded, 0);
     EXPECT_EQ(branch->Activate(ActivateSelectNode), 5);
     EXPECT_EQ(view->_selected, branch);
+    EXPECT_EQ(branch->Activate(ActivateExpand), 0);
+    EXPECT_EQ(branch->Activate(ActivateRedraw), 0);
+    EXPECT_EQ(branch->Activate(6), 0);
+    EXPECT_EQ(nodeCalls,
+              (std::vector<String>{u"insert leaf under root at 0", u"insert branch under root at 1",
+                                   u"insert twig under branch at 0", u"activate 8 leaf",
+                                   u"activate 8 branch", u"activate 9 branch", u"activate 7 branch",
+                                   u"activate 8 branch", u"activate 13 branch"}));
 
     nodeCalls.clear();
     branch->ModifyNode(u"bough", 4);
     EXPECT_EQ(branch->GetText(), u"shown bough");
-    EXPECT_EQ(nodeCalls, (std::vector<String>{u"text bough", u"icon 4"}));
+    EXPECT_EQ(nodeCalls, (std::vector<String>{u"show bough 4"}));
 }
 
 } // namespace
