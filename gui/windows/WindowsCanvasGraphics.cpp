@@ -74,20 +74,17 @@ void DrawLineOn(HDC dc, int dpi, int x1, int y1, int x2, int y2, int colour) {
 }
 
 void WriteText(HDC dc, int dpi, int x, int y, const String& text, const Ref<TGuiFont>& font,
-              int colour) {
-    {
-        SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, static_cast<COLORREF>(colour));
-        // Fonts are made for the screen's resolution; the window's may differ.
-        const auto own = Cast<TWindowsFont>(font);
-        const HGDIOBJ chosen = own && own->Hfont() ? static_cast<HGDIOBJ>(own->HfontForDpi(dpi))
-                                                   : GetStockObject(DEFAULT_GUI_FONT);
-        const HGDIOBJ old = SelectObject(dc, chosen);
-        const std::wstring wide = Wide(text);
-        TextOutW(dc, ToDevice(x, dpi), ToDevice(y, dpi), wide.c_str(),
-                 static_cast<int>(wide.size()));
-        SelectObject(dc, old);
-    }
+               int colour) {
+    SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, static_cast<COLORREF>(colour));
+    // Fonts are made for the screen's resolution; the window's may differ.
+    const auto own = Cast<TWindowsFont>(font);
+    const HGDIOBJ chosen = own && own->Hfont() ? static_cast<HGDIOBJ>(own->HfontForDpi(dpi))
+                                               : GetStockObject(DEFAULT_GUI_FONT);
+    const HGDIOBJ old = SelectObject(dc, chosen);
+    const std::wstring wide = Wide(text);
+    TextOutW(dc, ToDevice(x, dpi), ToDevice(y, dpi), wide.c_str(), static_cast<int>(wide.size()));
+    SelectObject(dc, old);
 }
 
 void DrawPicture(HDC dc, int dpi, const Ref<TPixmap>& pixmap, int x, int y) {
