@@ -10,9 +10,6 @@ namespace vandro {
 
 namespace {
 
-constexpr int kPixmapIcon = 8;
-constexpr int kPixmapNoText = 16;
-
 void OnClicked(GtkButton*, gpointer data) {
     Shielded([&] { static_cast<TGtkButton*>(data)->Clicked(); });
 }
@@ -62,23 +59,15 @@ GtkWidget* NewButtonWidget(int kind, int style, GtkWidget* container) {
 
 } // namespace
 
-int TGtkButton::Kind() const {
-    const int kind = style & 7;
-    return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
-}
-
 bool TGtkButton::IsToggle() const { return _widget && GTK_IS_TOGGLE_BUTTON(_widget); }
 
-int TGtkButton::State() {
-    int state = TGtkGadget::State();
-    if (IsToggle() && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(_widget)))
-        state |= StateChecked;
-    if (IsToggle() && gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(_widget)))
-        state |= StateChecked | StateIndeterminate;
-    return state;
+int TGtkButton::NativeCheck() {
+    if (!IsToggle())
+        return 0;
+    if (gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(_widget)))
+        return 2;
+    return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(_widget)) ? 1 : 0;
 }
-
-String TGtkButton::GetText() { return _strButtonText; }
 
 int TGtkButton::ShowText(const String& text) {
     _strButtonText = text;
@@ -87,8 +76,8 @@ int TGtkButton::ShowText(const String& text) {
     return 0;
 }
 
-int TGtkButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel) || !_widget)
+int TGtkButton::ShowImage(const Ref<TPixmap>& pixmap, bool imageOnly) {
+    if (!_widget)
         return 0;
     GdkPixbuf* image = PixbufFromPixmap(pixmap);
     if (image)
@@ -99,7 +88,7 @@ int TGtkButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     }
     if (image)
         g_object_unref(image);
-    _imageOnly = pixmap && (flags & kPixmapNoText) ? 1 : 0;
+    _imageOnly = pixmap && imageOnly ? 1 : 0;
     gtk_widget_set_visible(_label, !_imageOnly);
     ShowText(_strButtonText);
     return 1;
@@ -113,14 +102,10 @@ void TGtkButton::SetCheckState(bool active, bool inconsistent) {
     g_signal_handlers_unblock_by_func(_widget, reinterpret_cast<gpointer>(OnClicked), this);
 }
 
-int TGtkButton::SetSelected(int state) {
-    if (!IsToggle())
-        return 0;
-    SetCheckState(state != 0, state == -1 && Kind() == ButtonCheckBox);
-    return 0;
+void TGtkButton::ShowCheck(int check) {
+    if (IsToggle())
+        SetCheckState(check != 0, check == 2);
 }
-
-int TGtkButton::Class() { return ClassButton; }
 
 Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
@@ -167,8 +152,6 @@ void TGtkButton::HoldImage() {
     gtk_widget_show(content);
 }
 
-int TGtkButton::isTabbable() { return 1; }
-
 int TGtkButton::RefreshLook() {
     if (!_widget)
         return 0;
@@ -199,9 +182,7 @@ void TGtkButton::Clicked() {
         // The one a click unchecks reports nothing.
         return;
     }
-    const int state = State();
-    const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
-    PostGuiEvent(GadgetAction, data, 0, 0, 0, {});
+    RaiseAction();
 }
 
 } // namespace vandro

@@ -15,20 +15,15 @@ class TGtkCanvasPainter : public TCanvasPainter {
     // Bound to the canvas, which releases it before it goes.
     static Ref<TGtkCanvasPainter> Attach(TGtkCanvas* canvas);
 
-    int FillRect(int x, int y, int w, int h, int colour) override;
-    int FrameRect(int x, int y, int w, int h, int colour) override;
-    int DrawLine(int x1, int y1, int x2, int y2, int colour) override;
-    int DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
-                   int colour) override;
-    int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
     int Detach() override;
 
     int Detached() const { return _canvas == nullptr; }
 
-  private:
-    // Runs draw on a context of the canvas's buffer in the colour; 0 once released.
-    template <typename Draw> int Drawn(int colour, Draw draw);
+  protected:
+    // Draws on a context of the canvas's buffer in the call's colour.
+    int Paint(const TPaintCall& call) override;
 
+  private:
     TGtkCanvas* _canvas = nullptr;
 };
 

@@ -1,31 +1,14 @@
 #include "GtkLabel.h"
 
-#include "gui/GadgetConstants.h"
 #include "runtime/Text.h"
 
 namespace vandro {
 
-int TGtkLabel::SetArea(int x, int y, int w, int h) {
-    if (Frame() == LabelSeparator) {
-        if (w > h)
-            h = 2;
-        else
-            w = 2;
-        if (_widget)
-            gtk_orientable_set_orientation(GTK_ORIENTABLE(_widget), w > h
-                                                                        ? GTK_ORIENTATION_HORIZONTAL
-                                                                        : GTK_ORIENTATION_VERTICAL);
-    }
-    return TGtkGadget::SetArea(x, y, w, h);
+void TGtkLabel::ShowSeparatorDirection(bool across) {
+    if (_widget)
+        gtk_orientable_set_orientation(GTK_ORIENTABLE(_widget), across ? GTK_ORIENTATION_HORIZONTAL
+                                                                       : GTK_ORIENTATION_VERTICAL);
 }
-
-int TGtkLabel::SetText(const String& text) {
-    if (Frame() == LabelSeparator)
-        return 0;
-    return TGtkGadget::SetText(text);
-}
-
-int TGtkLabel::Class() { return ClassLabel; }
 
 Ref<TGadget> TGtkLabel::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
@@ -35,7 +18,9 @@ Ref<TGadget> TGtkLabel::Create(const Ref<TGadget>& group, int style, const Strin
     } else {
         label = gtk_label_new(nullptr);
         const int alignment = Alignment();
-        gtk_label_set_xalign(GTK_LABEL(label), alignment == 8 ? 1.0f : alignment == 16 ? 0.5f : 0);
+        gtk_label_set_xalign(GTK_LABEL(label), alignment == LabelRightAligned ? 1.0f
+                                               : alignment == LabelCentred    ? 0.5f
+                                                                              : 0);
         gtk_label_set_yalign(GTK_LABEL(label), 0);
         // The rectangle decides the size; text that does not fit ends in an ellipsis.
         gtk_label_set_ellipsize(GTK_LABEL(label), PANGO_ELLIPSIZE_END);
@@ -59,21 +44,6 @@ String TGtkLabel::LookCss() {
         css += u"border:1px solid;border-color:rgba(0,0,0,0.4) rgba(255,255,255,0.9) "
                u"rgba(255,255,255,0.9) rgba(0,0,0,0.4);";
     return css + u"}";
-}
-
-int TGtkLabel::BorderWidth() {
-    const int frame = Frame();
-    return frame == LabelPlainFrame || frame == LabelSunkenFrame ? 1 : 0;
-}
-
-int TGtkLabel::Alignment() const {
-    const int alignment = style & 0x18;
-    return alignment == 24 ? 0 : alignment;
-}
-
-int TGtkLabel::Frame() const {
-    const int frame = style & 7;
-    return frame <= LabelSeparator ? frame : LabelNoFrame;
 }
 
 } // namespace vandro

@@ -14,9 +14,6 @@ namespace vandro {
 
 namespace {
 
-// What a group panel's frame takes from its client area: its sides and its caption.
-constexpr int kGroupSides = 8;
-constexpr int kGroupCaption = 20;
 // Where the client lies inside the frame.
 constexpr int kGroupLeft = 4;
 constexpr int kGroupTop = 16;
@@ -39,19 +36,6 @@ TGtkPanel::~TGtkPanel() {
         g_object_unref(_background);
 }
 
-int TGtkPanel::ClientWidth() {
-    return std::max(TGtkGadget::ClientWidth() - (_type == 1 ? kGroupSides : 0), 0);
-}
-
-int TGtkPanel::ClientHeight() {
-    return std::max(TGtkGadget::ClientHeight() - (_type == 1 ? kGroupCaption : 0), 0);
-}
-
-int TGtkPanel::SetAlpha(float alpha) {
-    _alpha = alpha;
-    return Activate(13);
-}
-
 int TGtkPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     if (_background)
         g_object_unref(_background);
@@ -70,7 +54,7 @@ Ref<TGadget> TGtkPanel::Create(const Ref<TGadget>& group, int style, const Strin
     if ((style & 3) == PanelGroupFrame) {
         // The frame only draws the caption and the line; the client lies over it where the
         // toolkit lays the group's gadgets out, not where the theme would put it.
-        _type = 1;
+        _type = PanelGroup;
         widget = gtk_fixed_new();
         _frame = gtk_frame_new(nullptr);
         gtk_fixed_put(GTK_FIXED(widget), _frame, 0, 0);
@@ -81,7 +65,7 @@ Ref<TGadget> TGtkPanel::Create(const Ref<TGadget>& group, int style, const Strin
     g_signal_connect(client, "draw", G_CALLBACK(OnDraw), this);
     if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
         gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), widget, 0, 0);
-    Register(ClassPanel, widget, _type == 1 ? client : nullptr);
+    Register(ClassPanel, widget, _type == PanelGroup ? client : nullptr);
     if (style & PanelActive) {
         sensitivity = 3;
         gtk_widget_set_can_focus(client, TRUE);
@@ -141,7 +125,7 @@ void TGtkPanel::Paint(cairo_t* cairo) {
         cairo_paint_with_alpha(cairo, PanelOpacity(_alpha) / 255.0);
     }
     GtkStyleContext* context = gtk_widget_get_style_context(_widget);
-    if (_type == 0 && BorderWidth())
+    if (_type == PanelPlain && BorderWidth())
         gtk_render_frame(context, cairo, 0, 0, w, h);
 }
 

@@ -6,18 +6,17 @@
 
 #include "GtkGadget.h"
 
+#include "gui/PlatformPanel.h"
+
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 namespace vandro {
 
-class TGtkPanel : public TGtkGadget {
+class TGtkPanel : public TPlatformPanel<TGtkGadget> {
   public:
     ~TGtkPanel() override;
 
     // The TGadget slots it overrides, in slot order.
-    int ClientWidth() override;
-    int ClientHeight() override;
-    int SetAlpha(float alpha) override;
     // The background image with its layout in bits 0 to 2 of flags.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
@@ -35,13 +34,9 @@ class TGtkPanel : public TGtkGadget {
     virtual void Paint(cairo_t* cairo);
     void PaintImage(cairo_t* cairo, int w, int h);
 
-    // 0 plain panel, 1 group panel.
-    int _type = 0;
-    float _alpha = 1.0f;
     GdkPixbuf* _background = nullptr;
     // A group panel's frame, inside the widget.
     GtkWidget* _frame = nullptr;
-    int _bitmapflags = 0;
 };
 
 } // namespace vandro

@@ -6,47 +6,49 @@
 
 namespace vandro {
 
-int THeadlessCanvasPainter::FillRect(int x, int y, int w, int h, int colour) {
-    return Record(u"FillRect", {x, y, w, h, colour});
+namespace {
+
+String Numbers(std::initializer_list<int> numbers) {
+    String line;
+    for (int number : numbers)
+        line += u" " + IntText(number);
+    return line;
 }
 
-int THeadlessCanvasPainter::FrameRect(int x, int y, int w, int h, int colour) {
-    return Record(u"FrameRect", {x, y, w, h, colour});
+String Recorded(const TPaintCall& call) {
+    switch (call.kind) {
+    case TPaintKind::FillRect:
+        return u"FillRect" + Numbers({call.x, call.y, call.w, call.h, call.colour});
+    case TPaintKind::FrameRect:
+        return u"FrameRect" + Numbers({call.x, call.y, call.w, call.h, call.colour});
+    case TPaintKind::DrawLine:
+        return u"DrawLine" + Numbers({call.x, call.y, call.w, call.h, call.colour});
+    case TPaintKind::DrawString: {
+        const auto own = Cast<THeadlessFont>(call.font);
+        const String face = own ? own->name + u" " + IntText(own->size) + u" " + IntText(own->style)
+                                : String(u"default");
+        return u"DrawString" + Numbers({call.x, call.y}) + u" " + face + u" " +
+               IntText(call.colour) + u" " + call.text;
+    }
+    case TPaintKind::DrawPixmap:
+        return u"DrawPixmap" + Numbers({call.x, call.y}) + u" " +
+               (call.pixmap ? IntText(call.pixmap->width) + u"x" + IntText(call.pixmap->height)
+                            : String(u"none"));
+    }
+    return {};
 }
 
-int THeadlessCanvasPainter::DrawLine(int x1, int y1, int x2, int y2, int colour) {
-    return Record(u"DrawLine", {x1, y1, x2, y2, colour});
-}
-
-int THeadlessCanvasPainter::DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
-                                       int colour) {
-    const auto own = Cast<THeadlessFont>(font);
-    const String face = own ? own->name + u" " + IntText(own->size) + u" " + IntText(own->style)
-                            : String(u"default");
-    return Record(u"DrawString", {x, y}, face + u" " + IntText(colour) + u" " + text);
-}
-
-int THeadlessCanvasPainter::DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) {
-    const String size =
-        pixmap ? IntText(pixmap->width) + u"x" + IntText(pixmap->height) : String(u"none");
-    return Record(u"DrawPixmap", {x, y}, size);
-}
+} // namespace
 
 int THeadlessCanvasPainter::Detach() {
     _detached = 1;
     return 0;
 }
 
-int THeadlessCanvasPainter::Record(const String& name, std::initializer_list<int> numbers,
-                                   const String& rest) {
+int THeadlessCanvasPainter::Paint(const TPaintCall& call) {
     if (_detached)
         return 0;
-    String line = name;
-    for (int number : numbers)
-        line += u" " + IntText(number);
-    if (!rest.empty())
-        line += u" " + rest;
-    _drawn.push_back(line);
+    _drawn.push_back(Recorded(call));
     return 1;
 }
 

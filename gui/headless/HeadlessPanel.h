@@ -6,23 +6,14 @@
 #include "HeadlessGadget.h"
 
 #include "graphics/Pixmap.h"
+#include "gui/PlatformPanel.h"
 
 namespace vandro {
 
-enum PanelType : int {
-    PanelPlain = 0,
-    PanelGroup = 1,
-    PanelCanvas = 2,
-};
-
-class THeadlessPanel : public THeadlessGadget {
+class THeadlessPanel : public TPlatformPanel<THeadlessGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
-    // A group frame's client area is 8 narrower and 20 lower than the frame's.
-    int ClientWidth() override;
-    int ClientHeight() override;
-    int SetAlpha(float alpha) override;
     // The background image; its flags' low three bits choose the layout.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
@@ -34,10 +25,7 @@ class THeadlessPanel : public THeadlessGadget {
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int BorderWidth() override;
 
-    int _type = PanelPlain;
-    float _alpha = 1.0f;
     Ref<TPixmap> _background;
-    int _bitmapflags = 0;
     int _graphicsflags = 0;
 };
 

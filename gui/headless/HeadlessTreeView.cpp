@@ -5,16 +5,10 @@
 
 namespace vandro {
 
-int THeadlessTreeView::Class() { return ClassTreeView; }
-Ref<TGadget> THeadlessTreeView::RootNode() { return _root; }
-Ref<TGadget> THeadlessTreeView::SelectedNode() { return _selected; }
-int THeadlessTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
-
 Ref<TGadget> THeadlessTreeView::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
     Register(ClassTreeView, 0);
-    _root = New<THeadlessTreeNode>();
-    _root->CreateRoot(Ref<TGadget>(this));
+    MakeRoot();
     return Ref<TGadget>(this);
 }
 
@@ -87,7 +81,7 @@ int THeadlessTreeView::UserBeginDrag(const Ref<THeadlessTreeNode>& node, int but
 }
 
 bool THeadlessTreeView::Belongs(const Ref<THeadlessTreeNode>& node) {
-    return node && node->_item && !node->IsRoot() && node->Tree() == this;
+    return node && node->HasItem() && !node->IsRoot() && node->Tree() == this;
 }
 
 bool THeadlessTreeView::Shows(const Ref<THeadlessTreeNode>& node) {

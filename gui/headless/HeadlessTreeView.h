@@ -7,15 +7,12 @@
 #include "HeadlessGadget.h"
 #include "HeadlessTreeNode.h"
 
+#include "gui/PlatformTreeView.h"
+
 namespace vandro {
 
-class THeadlessTreeView : public THeadlessGadget {
+class THeadlessTreeView : public TPlatformTreeView<THeadlessGadget, THeadlessTreeNode> {
   public:
-    int Class() override;
-    Ref<TGadget> RootNode() override;
-    Ref<TGadget> SelectedNode() override;
-    int CountKids() override;
-
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
     int BorderWidth() override;
@@ -31,9 +28,6 @@ class THeadlessTreeView : public THeadlessGadget {
     int UserRightClickNode(const Ref<THeadlessTreeNode>& node, int x, int y);
     // Button 1 or 2 starts dragging the node from (x, y).
     int UserBeginDrag(const Ref<THeadlessTreeNode>& node, int button, int x, int y);
-
-    Ref<THeadlessTreeNode> _root;
-    Ref<THeadlessTreeNode> _selected;
 
   private:
     // A node of this tree with an item.

@@ -12,8 +12,6 @@ namespace {
 
 // WS_CHILD, WS_CLIPSIBLINGS, WS_TABSTOP, BS_MULTILINE.
 constexpr DWORD kButtonStyle = 0x44012000;
-constexpr int kPixmapIcon = 8;
-constexpr int kPixmapNoText = 16;
 
 } // namespace
 
@@ -24,50 +22,18 @@ int TWindowsButton::Free() {
     return TWindowsGadget::Free();
 }
 
-int TWindowsButton::State() {
+int TWindowsButton::NativeCheck() {
     const LRESULT check = SendMessageW(_hwnd, BM_GETCHECK, 0, 0);
-    const int bits = check == BST_CHECKED         ? StateChecked
-                     : check == BST_INDETERMINATE ? StateChecked | StateIndeterminate
-                                                  : 0;
-    return TWindowsGadget::State() | bits;
+    return check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 0;
 }
 
-int TWindowsButton::SetText(const String& text) {
-    const String previous = std::exchange(_strButtonText, text);
-    // An image-only button keeps its native text empty.
-    if ((_buttonImageList.himl || _bitmap) && TWindowsGadget::GetText() != previous)
-        return 0;
-    return TWindowsGadget::SetText(text);
+void TWindowsButton::ShowUnthemed() {
+    const auto& setTheme = Bindings().SetWindowTheme;
+    if (!setTheme.IsNull())
+        setTheme(_hwnd, WindowsDriver().noTheme.c_str(), WindowsDriver().noTheme.c_str());
 }
 
-String TWindowsButton::GetText() { return _strButtonText; }
-
-int TWindowsButton::SetColor(int red, int green, int blue) {
-    if (Kind() == ButtonPush)
-        SetOwnerDraw(true);
-    return TWindowsGadget::SetColor(red, green, blue);
-}
-
-int TWindowsButton::RemoveColor() {
-    if (Kind() == ButtonPush)
-        SetOwnerDraw(false);
-    return TWindowsGadget::RemoveColor();
-}
-
-int TWindowsButton::SetTextColor(int red, int green, int blue) {
-    const int kind = Kind();
-    if (kind == ButtonPush) {
-        SetOwnerDraw(true);
-    } else if ((kind == ButtonCheckBox || kind == ButtonRadio) && !(style & ButtonPushLike)) {
-        // A theme would paint the text in its own colour.
-        const auto& setTheme = Bindings().SetWindowTheme;
-        if (!setTheme.IsNull())
-            setTheme(_hwnd, WindowsDriver().noTheme.c_str(), WindowsDriver().noTheme.c_str());
-    }
-    return TWindowsGadget::SetTextColor(red, green, blue);
-}
-
-void TWindowsButton::SetOwnerDraw(bool on) {
+void TWindowsButton::ShowOwnerDrawn(bool on) {
     const LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
     if (on) {
         // A card gets its colours on every turn: a style that stays as it is costs nothing.
@@ -84,15 +50,13 @@ void TWindowsButton::SetOwnerDraw(bool on) {
     _hTheme = nullptr;
 }
 
-int TWindowsButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    if (!(flags & kPixmapIcon) || !((style & ButtonPushLike) || style == ButtonCancel))
-        return 0;
+int TWindowsButton::ShowImage(const Ref<TPixmap>& pixmap, bool imageOnly) {
     LONG native = GetWindowLongW(_hwnd, GWL_STYLE);
     if (_buttonImageList.himl)
         ImageList_Destroy(_buttonImageList.himl);
     _buttonImageList.himl = pixmap ? BuildImageList(pixmap) : nullptr;
     _buttonImageList.uAlign =
-        (flags & kPixmapNoText) ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT;
+        imageOnly ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT;
     if (!SendMessageW(_hwnd, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&_buttonImageList))) {
         // Controls without image lists show a plain bitmap instead.
         if (_buttonImageList.himl)
@@ -103,7 +67,7 @@ int TWindowsButton::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
         _bitmap = pixmap ? TWindowsGraphic::BitmapFromPixmap(pixmap, 1) : nullptr;
         SendMessageW(_hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(_bitmap));
     }
-    if (!pixmap || !(flags & kPixmapNoText)) {
+    if (!pixmap || !imageOnly) {
         native &= ~BS_BITMAP;
         TWindowsGadget::SetText(_strButtonText);
     } else {
@@ -138,21 +102,9 @@ HIMAGELIST TWindowsButton::BuildImageList(const Ref<TPixmap>& pixmap) {
     return list;
 }
 
-int TWindowsButton::SetSelected(int state) {
-    WPARAM check = BST_CHECKED;
-    if (state == 0)
-        check = BST_UNCHECKED;
-    else if (state == -1 && Kind() == ButtonCheckBox)
-        check = BST_INDETERMINATE;
-    SendMessageW(_hwnd, BM_SETCHECK, check, 0);
-    return 0;
-}
-
-int TWindowsButton::Class() { return ClassButton; }
-
-int TWindowsButton::Kind() const {
-    const int kind = style & 7;
-    return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
+void TWindowsButton::ShowCheck(int check) {
+    const WPARAM native = check == 0 ? BST_UNCHECKED : check == 2 ? BST_INDETERMINATE : BST_CHECKED;
+    SendMessageW(_hwnd, BM_SETCHECK, native, 0);
 }
 
 Ref<TWindowsGadget> TWindowsButton::Create(const Ref<TGadget>& group, int style, const String&) {
@@ -229,9 +181,7 @@ LRESULT TWindowsButton::OnCommand(UINT, WPARAM wParam) {
         else if (check == StateChecked)
             SetSelected(0);
     }
-    const int state = State();
-    const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
-    PostGuiEvent(GadgetAction, data, 0, 0, 0, {});
+    RaiseAction();
     // A click starts the tip over.
     if (const String tip = GetTooltip(); !tip.empty()) {
         SetTooltip(u"");

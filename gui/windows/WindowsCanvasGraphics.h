@@ -13,22 +13,17 @@ class TWindowsCanvasGraphics : public TCanvasPainter {
     // Bound to the window (a handle as Query(1) answers it).
     static Ref<TWindowsCanvasGraphics> Attach(int hwnd);
 
-    int FillRect(int x, int y, int w, int h, int colour) override;
-    int FrameRect(int x, int y, int w, int h, int colour) override;
-    int DrawLine(int x1, int y1, int x2, int y2, int colour) override;
-    int DrawString(int x, int y, const String& text, const Ref<TGuiFont>& font,
-                   int colour) override;
-    int DrawPixmap(const Ref<TPixmap>& pixmap, int x, int y) override;
     int Detach() override;
 
     int Window() const { return _hwnd; }
     int Detached() const { return _hwnd == 0; }
 
-  private:
-    // Runs draw with the window's device context and resolution; 0 once released. The program
-    // draws in units, which become that resolution's pixels.
-    template <typename Draw> int Drawn(Draw draw);
+  protected:
+    // Draws with the window's device context and resolution. The program draws in units, which
+    // become that resolution's pixels.
+    int Paint(const TPaintCall& call) override;
 
+  private:
     int _hwnd = 0;
 };
 

@@ -53,7 +53,7 @@ LRESULT ControlColor(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case ClassPanel: {
             // A group panel's frame is the control asking, not the panel's own window.
             const auto panel = Cast<TWindowsPanel>(control);
-            if (panel && panel->_type == WindowsPanelGroup)
+            if (panel && panel->_type == PanelGroup)
                 return ControlBrush(*control, reinterpret_cast<HWND>(lParam), dc);
             break;
         }

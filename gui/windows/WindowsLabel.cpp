@@ -2,8 +2,6 @@
 
 #include "WindowsGUIDriver.h"
 
-#include "gui/GadgetConstants.h"
-
 namespace vandro {
 
 namespace {
@@ -11,53 +9,27 @@ namespace {
 // WS_CHILD, WS_CLIPSIBLINGS, SS_NOPREFIX, SS_NOTIFY.
 constexpr DWORD kLabelStyle = 0x44000180;
 
-DWORD Alignment(int style) {
-    switch (style & 0x18) {
-    case LabelRightAligned:
-        return SS_RIGHT;
-    case LabelCentred:
-        return SS_CENTER;
-    default:
-        return SS_LEFT;
-    }
-}
-
-DWORD Frame(int style) {
-    switch (style & 7) {
+DWORD NativeStyle(int alignment, int frame) {
+    const DWORD align = alignment == LabelRightAligned ? SS_RIGHT
+                        : alignment == LabelCentred    ? SS_CENTER
+                                                       : SS_LEFT;
+    switch (frame) {
     case LabelPlainFrame:
-        return WS_BORDER;
+        return align | WS_BORDER;
     case LabelSunkenFrame:
-        return SS_SUNKEN;
+        return align | SS_SUNKEN;
     case LabelSeparator:
-        return SS_SUNKEN | SS_GRAYRECT;
+        return align | SS_SUNKEN | SS_GRAYRECT;
     default:
-        return 0;
+        return align;
     }
 }
 
 } // namespace
 
-int TWindowsLabel::SetArea(int x, int y, int w, int h) {
-    if (IsSeparator()) {
-        if (w > h)
-            h = 2;
-        else
-            w = 2;
-    }
-    return TWindowsGadget::SetArea(x, y, w, h);
-}
-
-int TWindowsLabel::SetText(const String& text) {
-    if (IsSeparator())
-        return 0;
-    return TWindowsGadget::SetText(text);
-}
-
-int TWindowsLabel::Class() { return ClassLabel; }
-
 Ref<TWindowsGadget> TWindowsLabel::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    const DWORD native = kLabelStyle | Alignment(style) | Frame(style);
+    const DWORD native = kLabelStyle | NativeStyle(Alignment(), Frame());
     const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
     const HWND hwnd = MadeWindow(CreateWindowExW(0, L"STATIC", L"", native, 0, 0, 0, 0, parent,
                                                  nullptr, GetModuleHandleW(nullptr), nullptr));

@@ -33,13 +33,12 @@ Ref<TWindowsGadget> TWindowsPanel::Create(const Ref<TGadget>& group, int style, 
     this->style = style;
     const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
     const std::wstring className = Wide(TWindowsGUIDriver::ClassName());
-    if ((style & 3) == PanelGroupFrame) {
-        _type = WindowsPanelGroup;
+    _type = TypeOfStyle(style);
+    if (_type == PanelGroup) {
         const HWND frame = MakeChild(WS_EX_CONTROLPARENT, L"BUTTON", kFrameStyle, parent);
         const HWND client = MakeChild(WS_EX_CONTROLPARENT, className.c_str(), kClientStyle, frame);
         Register(ClassPanel, frame, client, 0);
     } else {
-        _type = (style & PanelCanvasStyle) ? WindowsPanelCanvas : WindowsPanelPlain;
         DWORD exStyle = WS_EX_CONTROLPARENT;
         DWORD native = kPanelStyle;
         if ((style & 3) == PanelSunkenBorder)
@@ -57,31 +56,17 @@ Ref<TWindowsGadget> TWindowsPanel::Create(const Ref<TGadget>& group, int style, 
 
 int TWindowsPanel::Free() {
     // The frame would take the client with it, uncounted.
-    if (_type == WindowsPanelGroup && _hwndclient)
+    if (_type == PanelGroup && _hwndclient)
         DestroyMadeWindow(_hwndclient);
     return TWindowsGadget::Free();
 }
 
-int TWindowsPanel::ClientWidth() {
-    return TWindowsGadget::ClientWidth() - (_type == WindowsPanelGroup ? 8 : 0);
-}
-
-int TWindowsPanel::ClientHeight() {
-    return TWindowsGadget::ClientHeight() - (_type == WindowsPanelGroup ? 20 : 0);
-}
-
 int TWindowsPanel::Activate(int command) {
-    if (_type == WindowsPanelCanvas && command == ActivateRedraw) {
+    if (_type == PanelCanvas && command == ActivateRedraw) {
         InvalidateRect(_hwnd, nullptr, FALSE);
         return 1;
     }
     return TWindowsGadget::Activate(command);
-}
-
-int TWindowsPanel::SetAlpha(float alpha) {
-    _alpha = alpha;
-    Activate(ActivateRedraw);
-    return 0;
 }
 
 int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
@@ -102,14 +87,14 @@ int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     return 0;
 }
 
-int TWindowsPanel::Class() { return _type == WindowsPanelCanvas ? ClassCanvas : ClassPanel; }
+int TWindowsPanel::Class() { return _type == PanelCanvas ? ClassCanvas : ClassPanel; }
 
 Ref<TCanvasPainter> TWindowsPanel::NewPainter() {
     return TWindowsCanvasGraphics::Attach(HandleValue(_hwnd));
 }
 
 int TWindowsPanel::RethinkClient(int repaint) {
-    if (_type != WindowsPanelGroup)
+    if (_type != PanelGroup)
         return 0;
     const int x = _clientX + 4, y = _clientY + 16;
     const RECT area = ToDevice(RECT{x, y, x + ClientWidth(), y + ClientHeight()}, WindowDpi(_hwnd));
@@ -121,7 +106,7 @@ int TWindowsPanel::RethinkClient(int repaint) {
 LRESULT TWindowsPanel::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
-        if (_type != WindowsPanelCanvas)
+        if (_type != PanelCanvas)
             break;
         PostGuiEvent(GadgetPaint, 0, 0, 0, 0, {});
         ValidateRect(hwnd, nullptr);
@@ -130,7 +115,7 @@ LRESULT TWindowsPanel::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         SetFocus(HandleFrom<HWND>(Query(2)));
         break;
     case WM_ERASEBKGND:
-        if (_type == WindowsPanelCanvas)
+        if (_type == PanelCanvas)
             return 1;
         return PaintBackground(reinterpret_cast<HDC>(wParam), hwnd);
     }

@@ -9,25 +9,16 @@
 
 #include "graphics/Pixmap.h"
 #include "gui/PanelImage.h"
+#include "gui/PlatformPanel.h"
 
 namespace vandro {
 
-enum WindowsPanelType : int {
-    WindowsPanelPlain = 0,
-    WindowsPanelGroup = 1,
-    WindowsPanelCanvas = 2,
-};
-
-class TWindowsPanel : public TWindowsGadget {
+class TWindowsPanel : public TPlatformPanel<TWindowsGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
-    // A group frame's client area is 8 narrower and 20 lower than the frame's.
-    int ClientWidth() override;
-    int ClientHeight() override;
     // A canvas's redraw asks for a paint without erasing.
     int Activate(int command) override;
-    int SetAlpha(float alpha) override;
     // Null removes the image and keeps the last flags and size.
     int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
@@ -43,11 +34,8 @@ class TWindowsPanel : public TWindowsGadget {
     // Its own: the background (colour, image, opacity) of hwnd into dc; answers 1.
     int PaintBackground(HDC dc, HWND hwnd);
 
-    int _type = WindowsPanelPlain;
-    float _alpha = 1.0f;
     int _bitmapwidth = 0;
     int _bitmapheight = 0;
-    int _bitmapflags = 0;
     int _hasalpha = 0;
 
   protected:

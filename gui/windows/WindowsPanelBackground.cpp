@@ -28,7 +28,7 @@ int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
     const int w = window.right - window.left;
     const int h = window.bottom - window.top;
     const RECT update = UpdateRect(dc, hwnd, w, h);
-    const bool isClient = hwnd == _hwndclient && _type == WindowsPanelGroup;
+    const bool isClient = hwnd == _hwndclient && _type == PanelGroup;
     const bool hasImage = _bitmap && _bitmapwidth > 0 && _bitmapheight > 0;
     const bool buffered = !isClient && (hasImage || _alpha < 1.0f);
 

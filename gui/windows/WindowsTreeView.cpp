@@ -31,7 +31,7 @@ Ref<TWindowsGadget> TWindowsTreeView::Create(const Ref<TGadget>& group, int styl
                                    nullptr, GetModuleHandleW(nullptr), nullptr));
     Register(ClassTreeView, hwnd, nullptr, 0);
     UseExplorerTheme();
-    _root = Cast<TWindowsTreeNode>(New<TWindowsTreeNode>()->CreateRoot(Ref<TGadget>(this)));
+    MakeRoot();
     return Ref<TWindowsGadget>(this);
 }
 
@@ -70,11 +70,6 @@ int TWindowsTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
                  reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
     return 0;
 }
-
-int TWindowsTreeView::Class() { return ClassTreeView; }
-Ref<TGadget> TWindowsTreeView::RootNode() { return _root; }
-Ref<TGadget> TWindowsTreeView::SelectedNode() { return _selected; }
-int TWindowsTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
 
 Ref<TWindowsTreeNode> TWindowsTreeView::NodeUnderPointer(POINT& client) {
     ::GetCursorPos(&client);

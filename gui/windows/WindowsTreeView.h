@@ -8,9 +8,11 @@
 #include "WindowsIconStrip.h"
 #include "WindowsTreeNode.h"
 
+#include "gui/PlatformTreeView.h"
+
 namespace vandro {
 
-class TWindowsTreeView : public TWindowsGadget {
+class TWindowsTreeView : public TPlatformTreeView<TWindowsGadget, TWindowsTreeNode> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
@@ -18,10 +20,6 @@ class TWindowsTreeView : public TWindowsGadget {
     int RemoveColor() override;
     int SetTextColor(int red, int green, int blue) override;
     int SetIconStrip(const Ref<TIconStrip>& strip) override;
-    int Class() override;
-    Ref<TGadget> RootNode() override;
-    Ref<TGadget> SelectedNode() override;
-    int CountKids() override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -30,8 +28,6 @@ class TWindowsTreeView : public TWindowsGadget {
     // Its own: the "Explorer" look, when the driver asks for it and themes are there.
     virtual int UseExplorerTheme();
 
-    Ref<TWindowsTreeNode> _root;
-    Ref<TWindowsTreeNode> _selected;
     Ref<TWindowsIconStrip> _icons;
 
   private:

@@ -42,7 +42,7 @@ TEST_F(PanelTest, KindsAnswerTheirClassesAndWindows) {
     auto canvas = CreateCanvas(110, 0, 100, 50, window, 0);
     EXPECT_EQ(GadgetClass(plain), ClassPanel);
     EXPECT_EQ(GadgetClass(canvas), ClassCanvas);
-    EXPECT_EQ(Native(canvas)->_type, WindowsPanelCanvas);
+    EXPECT_EQ(Native(canvas)->_type, PanelCanvas);
     EXPECT_EQ(GadgetSensitivity(canvas), 3);
     EXPECT_EQ(GadgetSensitivity(plain), 0);
     EXPECT_EQ(GetWindowLongW(Hwnd(plain), GWL_EXSTYLE) & 0x300, 0);
@@ -59,7 +59,7 @@ TEST_F(PanelTest, KindsAnswerTheirClassesAndWindows) {
 TEST_F(PanelTest, GroupClientIsInsetByFourAndSixteen) {
     auto group = CreatePanel(10, 10, 200, 120, window, PanelGroupFrame, u"Gruppe");
     auto native = Native(group);
-    EXPECT_EQ(native->_type, WindowsPanelGroup);
+    EXPECT_EQ(native->_type, PanelGroup);
     ASSERT_NE(native->_hwndclient, nullptr);
     EXPECT_EQ(GetParent(native->_hwndclient), native->_hwnd);
     RECT frame{};
