@@ -21,9 +21,9 @@ struct TPaintCall {
     int w = 0;
     int h = 0;
     int colour = 0;
-    String text;
-    Ref<TGuiFont> font;
-    Ref<TPixmap> pixmap;
+    String text{};
+    Ref<TGuiFont> font{};
+    Ref<TPixmap> pixmap{};
 };
 
 class TCanvasPainter : public TObject {
