@@ -74,9 +74,15 @@ GtkTextBuffer* TGtkTextArea::Buffer() const {
 }
 
 int TGtkTextArea::FreeElement() {
+    // The buffer reports nothing more; the view is destroyed with the element.
+    if (_view) {
+        g_signal_handlers_disconnect_by_data(Buffer(), this);
+        g_signal_handlers_disconnect_by_data(_view, this);
+    }
+    const int answer = TGtkGadget::FreeElement();
     _view = nullptr;
     _viewProvider = nullptr;
-    return TGtkGadget::FreeElement();
+    return answer;
 }
 
 int TGtkTextArea::isTabbable() { return 1; }
