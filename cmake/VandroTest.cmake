@@ -7,8 +7,9 @@
 #       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
 #       test's build folder. With PLATFORM the executable runs on that platform and acts as its
 #       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
-#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine; there a program without
-#       PLATFORM or on the headless platform is one ctest test named <name>. Resource groups
+#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. With
+#       VANDRO_WHOLE_PROGRAMS (the Windows and sanitizer trees) a program without PLATFORM or on
+#       the headless platform is one ctest test named <name>. Resource groups
 #       ("<type>:<slots>", the test's own and its platform's) take a resource of a pool for the
 #       case alone. Cases
 #       whose names (<Suite>.<Case>) match LONG_CASES take far longer than the rest: ctest
@@ -28,6 +29,12 @@
 option(VANDRO_UNIT_TESTS "Build the GoogleTest executables (off in the fuzz tree)" ON)
 set(VANDRO_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
 set(VANDRO_TEST_TIMEOUT 300 CACHE STRING "Default ctest timeout of a unit test, in seconds")
+set(vandro_whole_default OFF)
+if(CMAKE_CROSSCOMPILING)
+    set(vandro_whole_default ON)
+endif()
+option(VANDRO_WHOLE_PROGRAMS "Run the programs that are no real platform's user as one test each"
+       ${vandro_whole_default})
 set(VANDRO_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debian package googletest)")
 
 if(VANDRO_FUZZ AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -115,9 +122,10 @@ function(vandro_add_test name)
     target_precompile_headers(${name} REUSE_FROM ${headers})
     target_compile_options(${name} PRIVATE ${vandro_test_options})
 
-    # Under an emulator a process costs a quarter of a second to start: a program that does not
-    # act as the emulated platform's user runs its cases in one process, and starts early.
-    if(CMAKE_CROSSCOMPILING AND (NOT arg_PLATFORM OR arg_PLATFORM STREQUAL "headless"))
+    # Under an emulator a process costs a quarter of a second to start, under the sanitizers a
+    # tenth: a program that does not act as a real platform's user runs its cases in one
+    # process there, and starts early. The plain native tree still runs each case alone.
+    if(VANDRO_WHOLE_PROGRAMS AND (NOT arg_PLATFORM OR arg_PLATFORM STREQUAL "headless"))
         add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
         set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT} COST 1000)
         if(arg_ENVIRONMENT)

@@ -42,7 +42,7 @@ with_display() {
     local xvfb='' number status=0
     if [[ -z ${DISPLAY:-} ]]; then
         number=$(mktemp)
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" &
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" &
         xvfb=$!
         while [[ ! -s $number ]] && kill -0 "$xvfb" 2>/dev/null; do
             sleep 0.1

@@ -16,7 +16,9 @@ start() {
         sleep 0.2
     fi
     rm -f "/tmp/.X$display-lock" "/tmp/.X11-unix/X$display" 2>/dev/null
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: the display serves one test after another, and a server that resets whenever its
+    # last client leaves can drop the next test's connection while it is starting.
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     echo $! >"$pids"
 }
 

@@ -15,7 +15,7 @@ class ListBoxTest : public ItemTest {
     // A list of four items, each with its name as its extra.
     Ref<TGadget> MakeList(int style) {
         const auto list = CreateListBox(10, 10, 200, 200, window, style);
-        for (const String& name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
+        for (const char16_t* name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
             AddGadgetItem(list, name, 0, -1, {}, Box(name));
         Drain();
         return list;

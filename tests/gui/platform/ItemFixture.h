@@ -2,7 +2,7 @@
 // actions raised, in order.
 #pragma once
 
-#include "tests/gui/platform/PlatformFixture.h"
+#include "PlatformFixture.h"
 
 #include "events/Event.h"
 

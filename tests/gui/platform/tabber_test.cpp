@@ -14,7 +14,7 @@ class TabberTest : public ItemTest {
   protected:
     Ref<TGadget> MakeTabber() {
         const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
-        for (const String& name : {u"Spiel", u"Karten", u"Regeln"})
+        for (const char16_t* name : {u"Spiel", u"Karten", u"Regeln"})
             AddGadgetItem(tabber, name, 0, -1, {}, Box(name));
         Drain();
         return tabber;

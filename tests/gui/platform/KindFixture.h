@@ -2,7 +2,7 @@
 // events the program takes from it.
 #pragma once
 
-#include "tests/gui/platform/PlatformFixture.h"
+#include "PlatformFixture.h"
 
 #include "events/Event.h"
 #include "events/EventIds.h"

@@ -15,7 +15,7 @@ class ComboBoxTest : public ItemTest {
   protected:
     Ref<TGadget> MakeCombo(int style) {
         const auto combo = CreateComboBox(10, 10, 180, 30, window, style);
-        for (const String& name : {u"Rot", u"Grün", u"Blau"})
+        for (const char16_t* name : {u"Rot", u"Grün", u"Blau"})
             AddGadgetItem(combo, name, 0, -1, {}, Box(name));
         Drain();
         return combo;
@@ -56,7 +56,7 @@ TEST_F(ComboBoxTest, EachLetterTypedIntoAnEditableOneRaisesActionWithMinusOne) {
     const auto plain = CreateComboBox(10, 60, 180, 30, window, 0);
     EXPECT_EQ(User().TypeIntoCombo(plain, u"x"), 0) << "no field to type into";
     Drain();
-    for (const String& letter : {u"o", u"k"}) {
+    for (const char16_t* letter : {u"o", u"k"}) {
         ASSERT_EQ(User().TypeIntoCombo(combo, letter), 1);
         const auto events = TakenFrom(combo);
         ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
