@@ -142,7 +142,8 @@ template <class Base> class TPlatformTextArea : public Base {
     bool ReadOnly() const { return (this->style & TextAreaReadOnly) != 0; }
     // The program is changing the text or holds it locked: the element raises nothing.
     bool Quiet() const { return busy != 0 || _locked != 0; }
-    // What the element reports: its text changed, its selection may have.
+    // What the element reports: its text changed, its selection may have. A platform reports
+    // every selection change, the quiet ones too, so that the next one is compared with it.
     void ReportChange() {
         if (!Quiet())
             this->PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});

@@ -5,7 +5,6 @@
 
 #include "runtime/Text.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace vandro {

@@ -2,10 +2,8 @@
 
 #include "GtkKeyFilter.h"
 
-#include "events/EventIds.h"
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "runtime/Text.h"
 
 #include <algorithm>

@@ -5,7 +5,6 @@
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 
 namespace vandro {
 
