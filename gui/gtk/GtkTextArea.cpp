@@ -15,13 +15,13 @@ namespace {
 constexpr int kRightButton = 3;
 
 void OnAreaChanged(GtkTextBuffer*, gpointer data) {
-    Shielded([&] { static_cast<TGtkTextArea*>(data)->Changed(); });
+    Shielded([&] { static_cast<TGtkTextArea*>(data)->ReportChange(); });
 }
 
 void OnAreaMarkSet(GtkTextBuffer* buffer, GtkTextIter*, GtkTextMark* mark, gpointer data) {
     if (mark == gtk_text_buffer_get_insert(buffer) ||
         mark == gtk_text_buffer_get_selection_bound(buffer))
-        Shielded([&] { static_cast<TGtkTextArea*>(data)->MarkSet(); });
+        Shielded([&] { static_cast<TGtkTextArea*>(data)->ReportSelection(); });
 }
 
 // The right button never opens GTK's own menu: the program gets "GadgetMenu" instead.
@@ -45,14 +45,13 @@ gboolean OnAreaFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
 
 Ref<TGadget> TGtkTextArea::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    readonly = (style & TextAreaReadOnly) ? 1 : 0;
     GtkWidget* scrolled = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);
     _view = gtk_text_view_new();
     gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(_view),
                                 (style & TextAreaWordWrap) ? GTK_WRAP_WORD_CHAR : GTK_WRAP_NONE);
     // Read-only to the user: moving, selecting and copying still work, and the caret shows.
-    gtk_text_view_set_editable(GTK_TEXT_VIEW(_view), !readonly);
+    gtk_text_view_set_editable(GTK_TEXT_VIEW(_view), !ReadOnly());
     gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(_view), TRUE);
     gtk_container_add(GTK_CONTAINER(scrolled), _view);
     gtk_widget_show(_view);
@@ -74,7 +73,18 @@ GtkTextBuffer* TGtkTextArea::Buffer() const {
     return _view ? gtk_text_view_get_buffer(GTK_TEXT_VIEW(_view)) : nullptr;
 }
 
-int TGtkTextArea::Class() { return ClassTextArea; }
+int TGtkTextArea::FreeElement() {
+    // The buffer reports nothing more; the view is destroyed with the element.
+    if (_view) {
+        g_signal_handlers_disconnect_by_data(Buffer(), this);
+        g_signal_handlers_disconnect_by_data(_view, this);
+    }
+    const int answer = TGtkGadget::FreeElement();
+    _view = nullptr;
+    _viewProvider = nullptr;
+    return answer;
+}
+
 int TGtkTextArea::isTabbable() { return 1; }
 int TGtkTextArea::BorderWidth() { return 1; }
 
@@ -91,59 +101,44 @@ int TGtkTextArea::RefreshLook() {
 }
 
 int TGtkTextArea::Activate(int command) {
+    if (command != ActivateFocus)
+        return TPlatformTextArea::Activate(command);
     if (!_view)
         return 0;
-    GtkClipboard* clipboard = gtk_widget_get_clipboard(_view, GDK_SELECTION_CLIPBOARD);
-    switch (command) {
-    case ActivateFocus:
-        gtk_widget_grab_focus(_view);
-        return 1;
-    case ActivateCut:
-        gtk_text_buffer_cut_clipboard(Buffer(), clipboard, !readonly);
-        return 1;
-    case ActivateCopy:
-        gtk_text_buffer_copy_clipboard(Buffer(), clipboard);
-        return 1;
-    case ActivatePaste:
-        return DoPaste();
-    default:
-        return TGtkGadget::Activate(command);
-    }
-}
-
-int TGtkTextArea::DoPaste() {
-    GtkClipboard* clipboard = gtk_widget_get_clipboard(_view, GDK_SELECTION_CLIPBOARD);
-    gchar* held = gtk_clipboard_wait_for_text(clipboard);
-    if (!held)
-        return 1;
-    const String text = WithFinalReturn(FromUtf8(held));
-    g_free(held);
-    const std::string bytes = ToUtf8(text);
-    gtk_clipboard_set_text(clipboard, bytes.c_str(), static_cast<gint>(bytes.size()));
-    // The paste is one change, as the user sees it.
-    int start = 0, length = 0;
-    SelectionNow(start, length);
-    Replace(start, start + length, text);
-    if (!_locked)
-        PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
     gtk_widget_grab_focus(_view);
     return 1;
 }
 
-void TGtkTextArea::Changed() {
-    if (!Quiet())
-        PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+GtkClipboard* TGtkTextArea::Clipboard() const {
+    return gtk_widget_get_clipboard(_view, GDK_SELECTION_CLIPBOARD);
 }
 
-void TGtkTextArea::MarkSet() {
-    int start = 0, length = 0;
-    SelectionNow(start, length);
-    if (start == _shownSelPos && length == _shownSelLen)
+void TGtkTextArea::CutNative() {
+    gtk_text_buffer_cut_clipboard(Buffer(), Clipboard(), !ReadOnly());
+}
+
+void TGtkTextArea::CopyNative() { gtk_text_buffer_copy_clipboard(Buffer(), Clipboard()); }
+
+bool TGtkTextArea::ReadClipboard(String& text) {
+    gchar* held = gtk_clipboard_wait_for_text(Clipboard());
+    if (!held)
+        return false;
+    text = FromUtf8(held);
+    g_free(held);
+    return true;
+}
+
+void TGtkTextArea::WriteClipboard(const String& text) {
+    const std::string bytes = ToUtf8(text);
+    gtk_clipboard_set_text(Clipboard(), bytes.c_str(), static_cast<gint>(bytes.size()));
+}
+
+void TGtkTextArea::PasteNative(const String* text) {
+    if (!text)
         return;
-    _shownSelPos = start;
-    _shownSelLen = length;
-    if (!Quiet())
-        PostGuiEvent(GadgetSelect, 0, 0, 0, 0, {});
+    // The paste is one change, as the user sees it.
+    PasteText(*text);
+    gtk_widget_grab_focus(_view);
 }
 
 void TGtkTextArea::RightClick(int x, int y, bool release) {
@@ -153,7 +148,7 @@ void TGtkTextArea::RightClick(int x, int y, bool release) {
     }
     gtk_widget_grab_focus(_view);
     int start = 0, length = 0;
-    SelectionNow(start, length);
+    NativeSelection(start, length);
     if (length)
         return;
     // The caret goes to the click, as a left press would put it.

@@ -3,10 +3,8 @@
 // outside the basic plane is two units); lines are the buffer's lines.
 #include "GtkTextArea.h"
 
-#include "gui/TextAreaFunctions.h"
 #include "runtime/Text.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace vandro {
@@ -41,13 +39,13 @@ int TGtkTextArea::UnitsBefore(const GtkTextIter& at) const {
     return units;
 }
 
-int TGtkTextArea::Length() const {
-    if (!_view)
-        return 0;
+int TGtkTextArea::NativeLength() {
     GtkTextIter end;
     gtk_text_buffer_get_end_iter(Buffer(), &end);
     return UnitsBefore(end);
 }
+
+int TGtkTextArea::NativeLineCount() { return gtk_text_buffer_get_line_count(Buffer()); }
 
 GtkTextIter TGtkTextArea::IterAt(int offset) const {
     GtkTextIter at;
@@ -58,84 +56,41 @@ GtkTextIter TGtkTextArea::IterAt(int offset) const {
     return at;
 }
 
-TTextSpan TGtkTextArea::Span(int position, int length, int units) {
-    return TextSpan(position, length, units, Length(), [this](int line) { return CharAt(line); });
-}
-
-void TGtkTextArea::SelectionNow(int& start, int& length) const {
-    GtkTextIter from, to;
-    gtk_text_buffer_get_selection_bounds(Buffer(), &from, &to);
-    start = UnitsBefore(from);
-    length = UnitsBefore(to) - start;
-}
-
-void TGtkTextArea::Replace(int start, int end, const String& text) {
-    if (!_view)
-        return;
-    ++busy;
+String TGtkTextArea::NativeText(int start, int end) {
     GtkTextIter from = IterAt(start), to = IterAt(end);
-    gtk_text_buffer_delete(Buffer(), &from, &to);
-    const std::string bytes = ToUtf8(LineFeedsOnly(text));
-    from = IterAt(start);
-    gtk_text_buffer_insert(Buffer(), &from, bytes.c_str(), static_cast<gint>(bytes.size()));
-    --busy;
-}
-
-int TGtkTextArea::SetText(const String& text) { return ReplaceText(0, -1, text, TextChars); }
-
-String TGtkTextArea::GetText() { return AreaText(0, -1, TextChars); }
-
-int TGtkTextArea::ReplaceText(int position, int length, const String& text, int units) {
-    const TTextSpan span = Span(position, length, units);
-    Replace(span.start, span.end, text);
-    return 0;
-}
-
-int TGtkTextArea::AddText(const String& text) {
-    Replace(Length(), Length(), text);
-    if (!_view)
-        return 0;
-    ++busy;
-    GtkTextIter end = IterAt(Length());
-    gtk_text_buffer_place_cursor(Buffer(), &end);
-    gtk_text_view_scroll_mark_onscreen(GTK_TEXT_VIEW(_view), gtk_text_buffer_get_insert(Buffer()));
-    --busy;
-    return 0;
-}
-
-String TGtkTextArea::AreaText(int position, int length, int units) {
-    if (!_view)
-        return {};
-    const TTextSpan span = Span(position, length, units);
-    GtkTextIter from = IterAt(span.start), to = IterAt(span.end);
     gchar* text = gtk_text_buffer_get_text(Buffer(), &from, &to, TRUE);
     String shown = FromUtf8(text);
     g_free(text);
     return shown;
 }
 
-int TGtkTextArea::AreaLen(int units) {
-    if (!_view)
-        return 0;
-    return units == TextLines ? gtk_text_buffer_get_line_count(Buffer()) : Length();
+void TGtkTextArea::ReplaceNative(int start, int end, const String& text) {
+    GtkTextIter from = IterAt(start), to = IterAt(end);
+    gtk_text_buffer_delete(Buffer(), &from, &to);
+    const std::string bytes = ToUtf8(text);
+    from = IterAt(start);
+    gtk_text_buffer_insert(Buffer(), &from, bytes.c_str(), static_cast<gint>(bytes.size()));
 }
 
-int TGtkTextArea::LockText() {
-    if (_view)
-        SelectionNow(_oldSelPos, _oldSelLen);
-    return ++_locked;
+void TGtkTextArea::NativeSelection(int& start, int& length) {
+    GtkTextIter from, to;
+    gtk_text_buffer_get_selection_bounds(Buffer(), &from, &to);
+    start = UnitsBefore(from);
+    length = UnitsBefore(to) - start;
 }
 
-int TGtkTextArea::UnlockText() {
-    if (_locked > 0)
-        --_locked;
-    if (_view) {
-        ++busy;
-        GtkTextIter from = IterAt(_oldSelPos), to = IterAt(_oldSelPos + _oldSelLen);
-        gtk_text_buffer_select_range(Buffer(), &to, &from);
-        --busy;
-    }
-    return _locked;
+void TGtkTextArea::SelectNative(int start, int end, bool scroll) {
+    GtkTextIter from = IterAt(start), to = IterAt(end);
+    gtk_text_buffer_select_range(Buffer(), &to, &from);
+    if (scroll)
+        gtk_text_view_scroll_mark_onscreen(GTK_TEXT_VIEW(_view),
+                                           gtk_text_buffer_get_insert(Buffer()));
+}
+
+void TGtkTextArea::StyleNative(int start, int end, int color, int flags) {
+    GtkTextIter from = IterAt(start), to = IterAt(end);
+    gtk_text_buffer_remove_all_tags(Buffer(), &from, &to);
+    gtk_text_buffer_apply_tag(Buffer(), StyleTag(Buffer(), color, flags), &from, &to);
 }
 
 int TGtkTextArea::SetTabs(int pixels) {
@@ -152,48 +107,6 @@ int TGtkTextArea::SetMargins(int margin) {
         gtk_text_view_set_left_margin(GTK_TEXT_VIEW(_view), margin);
         gtk_text_view_set_right_margin(GTK_TEXT_VIEW(_view), margin);
     }
-    return 0;
-}
-
-int TGtkTextArea::GetCursorPos(int units) {
-    if (!_view)
-        return 0;
-    int start = 0, length = 0;
-    SelectionNow(start, length);
-    return units == TextLines ? LineAt(start) : start;
-}
-
-int TGtkTextArea::GetSelectionLength(int units) {
-    if (!_view)
-        return 0;
-    int start = 0, length = 0;
-    SelectionNow(start, length);
-    return units == TextLines ? LineAt(start + length) - LineAt(start) : length;
-}
-
-int TGtkTextArea::SetStyle(int red, int green, int blue, int flags, int position, int length,
-                           int units) {
-    if (!_view)
-        return 0;
-    const TTextSpan span = Span(position, length, units);
-    GtkTextIter from = IterAt(span.start), to = IterAt(span.end);
-    gtk_text_buffer_remove_all_tags(Buffer(), &from, &to);
-    gtk_text_buffer_apply_tag(Buffer(), StyleTag(Buffer(), PackColor(red, green, blue), flags),
-                              &from, &to);
-    return 0;
-}
-
-int TGtkTextArea::SetSelection(int position, int length, int units) {
-    if (!_view)
-        return 0;
-    const TTextSpan span = Span(position, length, units);
-    DeSensitize();
-    ++busy;
-    GtkTextIter from = IterAt(span.start), to = IterAt(span.end);
-    gtk_text_buffer_select_range(Buffer(), &to, &from);
-    gtk_text_view_scroll_mark_onscreen(GTK_TEXT_VIEW(_view), gtk_text_buffer_get_insert(Buffer()));
-    --busy;
-    Sensitize();
     return 0;
 }
 

@@ -2,10 +2,8 @@
 
 #include "GtkKeyFilter.h"
 
-#include "events/EventIds.h"
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "runtime/Text.h"
 
 #include <algorithm>
@@ -15,39 +13,24 @@ namespace vandro {
 namespace {
 
 void OnFieldChanged(GtkEditable*, gpointer data) {
-    Shielded([&] { static_cast<TGtkTextField*>(data)->Changed(); });
+    Shielded([&] { static_cast<TGtkTextField*>(data)->ReportChange(); });
 }
 
 gboolean OnFieldFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
-    Shielded([&] { static_cast<TGtkTextField*>(data)->FocusLost(); });
+    Shielded([&] { static_cast<TGtkTextField*>(data)->ReportFocusLost(); });
     return FALSE;
 }
 
 } // namespace
 
-int TGtkTextField::Activate(int command) {
-    if (command == ActivateFocus && _widget)
-        gtk_editable_select_region(GTK_EDITABLE(_widget), 0, -1);
-    return TGtkGadget::Activate(command);
-}
-
-int TGtkTextField::SetText(const String& text) {
-    ++_busy;
-    TGtkGadget::SetText(text);
-    --_busy;
-    return 0;
-}
-
 String TGtkTextField::GetText() {
     return _widget ? FromUtf8(gtk_entry_get_text(GTK_ENTRY(_widget))) : String();
 }
 
-int TGtkTextField::Class() { return ClassTextField; }
-
 Ref<TGadget> TGtkTextField::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     GtkWidget* entry = gtk_entry_new();
-    if (style & TextFieldPassword)
+    if (Password())
         gtk_entry_set_visibility(GTK_ENTRY(entry), FALSE);
     // The rectangle decides the size, not the width the theme wants for some characters.
     gtk_entry_set_width_chars(GTK_ENTRY(entry), 0);
@@ -87,15 +70,8 @@ int TGtkTextField::ShowText(const String& text) {
     return 0;
 }
 
-void TGtkTextField::Changed() {
-    if (!_busy)
-        PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
-}
+void TGtkTextField::SelectAllNative() { gtk_editable_select_region(GTK_EDITABLE(_widget), 0, -1); }
 
-void TGtkTextField::FocusLost() {
-    if (_widget)
-        gtk_editable_select_region(GTK_EDITABLE(_widget), 0, 0);
-    PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {});
-}
+void TGtkTextField::CollapseSelection() { gtk_editable_select_region(GTK_EDITABLE(_widget), 0, 0); }
 
 } // namespace vandro

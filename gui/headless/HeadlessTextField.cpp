@@ -2,33 +2,11 @@
 
 #include "HeadlessGUIDriver.h"
 
-#include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "gui/KeyFilter.h"
 
 #include <algorithm>
 
 namespace vandro {
-
-int THeadlessTextField::Activate(int command) {
-    if (command == ActivateFocus && Alive()) {
-        _selstart = 0;
-        _sellen = static_cast<int>(_text.size());
-    }
-    return THeadlessGadget::Activate(command);
-}
-
-int THeadlessTextField::SetText(const String& text) {
-    _busy = 1;
-    THeadlessGadget::SetText(text);
-    _busy = 0;
-    const int length = static_cast<int>(_text.size());
-    _selstart = std::min(_selstart, length);
-    _sellen = std::min(_sellen, length - _selstart);
-    return 0;
-}
-
-int THeadlessTextField::Class() { return ClassTextField; }
 
 Ref<TGadget> THeadlessTextField::Create(const Ref<TGadget>&, int style, const String&) {
     return CreateEditElement(ClassTextField, style);
@@ -39,8 +17,7 @@ int THeadlessTextField::isTabbable() { return 1; }
 int THeadlessTextField::BorderWidth() { return kClientEdge; }
 
 int THeadlessTextField::FocusLost() {
-    _sellen = 0;
-    PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {});
+    ReportFocusLost();
     return 0;
 }
 
@@ -59,16 +36,29 @@ int THeadlessTextField::UserType(const String& text) {
         ++_selstart;
         _sellen = 0;
         ++typed;
-        if (!_busy)
-            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+        ReportChange();
     }
     return typed;
 }
 
 String THeadlessTextField::ShownText() const {
-    if (!(style & TextFieldPassword))
+    if (!Password())
         return _text;
     return String(_text.size(), u'\u25CF');
 }
+
+int THeadlessTextField::ShowText(const String&) {
+    const int length = static_cast<int>(_text.size());
+    _selstart = std::min(_selstart, length);
+    _sellen = std::min(_sellen, length - _selstart);
+    return 0;
+}
+
+void THeadlessTextField::SelectAllNative() {
+    _selstart = 0;
+    _sellen = static_cast<int>(_text.size());
+}
+
+void THeadlessTextField::CollapseSelection() { _sellen = 0; }
 
 } // namespace vandro

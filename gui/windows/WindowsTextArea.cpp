@@ -43,7 +43,6 @@ long TWindowsTextArea::LiveInterfaces() { return liveInterfaces; }
 Ref<TWindowsGadget> TWindowsTextArea::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     _class = ClassTextArea;
-    readonly = (style & TextAreaReadOnly) ? 1 : 0;
     IID_ITextDocument = kTextDocumentId;
     const std::wstring& className = _InitializeLibrary();
     if (className.empty())
@@ -85,24 +84,15 @@ int TWindowsTextArea::Free() {
     return TWindowsGadget::Free();
 }
 
-int TWindowsTextArea::Class() { return ClassTextArea; }
-
 int TWindowsTextArea::Activate(int command) {
-    switch (command) {
-    case ActivateCut:
-        SendMessageW(_hwnd, WM_CUT, 0, 0);
-        return 1;
-    case ActivateCopy:
-        SendMessageW(_hwnd, WM_COPY, 0, 0);
-        return 1;
-    case ActivatePaste:
-        return DoPaste();
-    case ActivatePrint:
+    if (command == ActivatePrint)
         return DoPrint();
-    default:
-        return TWindowsGadget::Activate(command);
-    }
+    return TPlatformTextArea::Activate(command);
 }
+
+void TWindowsTextArea::CutNative() { SendMessageW(_hwnd, WM_CUT, 0, 0); }
+
+void TWindowsTextArea::CopyNative() { SendMessageW(_hwnd, WM_COPY, 0, 0); }
 
 LRESULT TWindowsTextArea::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_KILLFOCUS && hwnd == _hwnd)
@@ -112,8 +102,7 @@ LRESULT TWindowsTextArea::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 LRESULT TWindowsTextArea::OnCommand(UINT msg, WPARAM wParam) {
     if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-        if (!Quiet())
-            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+        ReportChange();
         return 1;
     }
     return 0;
@@ -123,8 +112,7 @@ LRESULT TWindowsTextArea::OnNotify(WPARAM, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     switch (header->code) {
     case EN_SELCHANGE:
-        if (!Quiet())
-            PostGuiEvent(GadgetSelect, 0, 0, 0, 0, {});
+        ReportSelection();
         return 0;
     case EN_MSGFILTER:
         return FilterMessage(*reinterpret_cast<MSGFILTER*>(lParam));
@@ -143,13 +131,13 @@ LRESULT TWindowsTextArea::FilterMessage(MSGFILTER& filter) {
             return 1;
         if (ctrl && Held(VK_SHIFT) && (key == VK_OEM_COMMA || key == VK_OEM_PERIOD))
             return 1;
-        if (readonly && !(key >= VK_PRIOR && key <= VK_DOWN) &&
+        if (ReadOnly() && !(key >= VK_PRIOR && key <= VK_DOWN) &&
             !(ctrl && (key == 'A' || key == 'C')))
             return 1;
         return PassesKeyFilter(self, filter.msg, filter.wParam) ? 0 : 1;
     }
     case WM_CHAR:
-        if (readonly)
+        if (ReadOnly())
             return 1;
         return PassesKeyFilter(self, filter.msg, filter.wParam) ? 0 : 1;
     case WM_RBUTTONDOWN: {

@@ -1,8 +1,6 @@
-// The text area's paste, which first rewrites a final line feed on the clipboard into a
-// carriage return, and its print command.
+// The text area's clipboard text, which a paste first rewrites, and its print command.
 #include "WindowsTextArea.h"
 
-#include "gui/TextAreaRules.h"
 #include "runtime/Application.h"
 
 #include <type_traits>
@@ -11,51 +9,70 @@ namespace vandro {
 
 namespace {
 
-// A copy of the clipboard's data of this format as a paste leaves it (the core's rule for its
-// final line feed), each character taken as one code unit; 0 when there is none.
-template <class Char> HGLOBAL RewrittenCopy(UINT format) {
+// The clipboard's text format: Unicode, else OEM text; 0 for none. The clipboard is open.
+UINT TextFormat() {
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT))
+        return CF_UNICODETEXT;
+    return IsClipboardFormatAvailable(CF_OEMTEXT) ? CF_OEMTEXT : 0;
+}
+
+// The clipboard's data of the format, each character taken as one code unit; false when there
+// is none.
+template <class Char> bool ReadUnits(UINT format, String& units) {
     const HANDLE data = GetClipboardData(format);
     const auto* text = data ? static_cast<const Char*>(GlobalLock(data)) : nullptr;
     if (!text)
-        return nullptr;
-    String units;
+        return false;
+    units.clear();
     for (std::size_t at = 0; text[at]; ++at)
         units += static_cast<char16_t>(static_cast<std::make_unsigned_t<Char>>(text[at]));
-    const String pasted = WithFinalReturn(units);
-    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(Char));
+    GlobalUnlock(data);
+    return true;
+}
+
+// Data of the format with the units, one character each; 0 when memory runs out.
+template <class Char> HGLOBAL UnitsCopy(const String& units) {
+    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(Char));
     if (auto* target = copy ? static_cast<Char*>(GlobalLock(copy)) : nullptr) {
-        for (std::size_t at = 0; at < pasted.size(); ++at)
-            target[at] = static_cast<Char>(pasted[at]);
-        target[pasted.size()] = Char(0);
+        for (std::size_t at = 0; at < units.size(); ++at)
+            target[at] = static_cast<Char>(units[at]);
+        target[units.size()] = Char(0);
         GlobalUnlock(copy);
     }
-    GlobalUnlock(data);
     return copy;
 }
 
 } // namespace
 
-int TWindowsTextArea::DoPaste() {
-    if (OpenClipboard(_hwnd)) {
-        UINT format = 0;
-        HGLOBAL copy = nullptr;
-        if (IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-            format = CF_UNICODETEXT;
-            copy = RewrittenCopy<wchar_t>(format);
-        } else if (IsClipboardFormatAvailable(CF_OEMTEXT)) {
-            format = CF_OEMTEXT;
-            copy = RewrittenCopy<char>(format);
-        }
-        if (copy) {
-            EmptyClipboard();
-            if (!SetClipboardData(format, copy))
-                GlobalFree(copy);
-        }
-        CloseClipboard();
+bool TWindowsTextArea::ReadClipboard(String& text) {
+    if (!OpenClipboard(_hwnd))
+        return false;
+    const UINT format = TextFormat();
+    const bool held = format == CF_UNICODETEXT ? ReadUnits<wchar_t>(format, text)
+                      : format                 ? ReadUnits<char>(format, text)
+                                               : false;
+    CloseClipboard();
+    return held;
+}
+
+void TWindowsTextArea::WriteClipboard(const String& text) {
+    if (!OpenClipboard(_hwnd))
+        return;
+    const UINT format = TextFormat();
+    const HGLOBAL copy = format == CF_UNICODETEXT ? UnitsCopy<wchar_t>(text)
+                         : format                 ? UnitsCopy<char>(text)
+                                                  : nullptr;
+    if (copy) {
+        EmptyClipboard();
+        if (!SetClipboardData(format, copy))
+            GlobalFree(copy);
     }
+    CloseClipboard();
+}
+
+void TWindowsTextArea::PasteNative(const String*) {
     SendMessageW(_hwnd, WM_PASTE, 0, 0);
     SetFocus(_hwnd);
-    return 1;
 }
 
 int TWindowsTextArea::DoPrint() {
@@ -83,7 +100,7 @@ int TWindowsTextArea::DoPrint() {
     range.rcPage = RECT{0, 0, width, height};
     range.rc = RECT{720, 720, width - 720, height - 720};
     range.chrg = (dialog.Flags & PD_SELECTION) ? selection : CHARRANGE{0, -1};
-    const LONG end = range.chrg.cpMax < 0 ? TextLength() : range.chrg.cpMax;
+    const LONG end = range.chrg.cpMax < 0 ? NativeLength() : range.chrg.cpMax;
     if (StartDocW(printer, &document) > 0) {
         while (range.chrg.cpMin < end) {
             StartPage(printer);

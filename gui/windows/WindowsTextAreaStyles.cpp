@@ -4,19 +4,14 @@
 
 namespace vandro {
 
-int TWindowsTextArea::SetStyle(int red, int green, int blue, int flags, int position, int length,
-                               int units) {
-    if (!idoc)
-        return 0;
-    int start = 0;
-    const int count = CharCount(position, length, units, start);
+void TWindowsTextArea::StyleNative(int start, int end, int color, int flags) {
     ITextRange* range = nullptr;
-    if (FAILED(idoc->Range(start, start + count, &range)) || !range)
-        return 0;
+    if (!idoc || FAILED(idoc->Range(start, end, &range)) || !range)
+        return;
     ITextFont* font = nullptr;
     if (SUCCEEDED(range->GetFont(&font)) && font) {
         const auto onOff = [flags](int bit) { return (flags & bit) ? tomTrue : tomFalse; };
-        font->SetForeColor(static_cast<LONG>(RGB(red, green, blue)));
+        font->SetForeColor(static_cast<LONG>(color));
         font->SetBold(onOff(1));
         font->SetItalic(onOff(2));
         font->SetUnderline(onOff(4));
@@ -24,7 +19,6 @@ int TWindowsTextArea::SetStyle(int red, int green, int blue, int flags, int posi
         font->Release();
     }
     range->Release();
-    return 0;
 }
 
 int TWindowsTextArea::SetColor(int red, int green, int blue) {

@@ -5,7 +5,6 @@
 
 #include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 
 namespace vandro {
 
@@ -19,7 +18,7 @@ constexpr DWORD kFieldStyle = 0x44010080;
 Ref<TWindowsGadget> TWindowsTextField::Create(const Ref<TGadget>& group, int style,
                                               const String& text) {
     this->style = style;
-    const DWORD native = kFieldStyle | ((style & TextFieldPassword) ? ES_PASSWORD : 0);
+    const DWORD native = kFieldStyle | (Password() ? ES_PASSWORD : 0);
     const HWND parent = group ? HandleFrom<HWND>(group->Query(2)) : nullptr;
     const HWND hwnd =
         MadeWindow(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Wide(text).c_str(), native, 0, 0, 0,
@@ -29,25 +28,19 @@ Ref<TWindowsGadget> TWindowsTextField::Create(const Ref<TGadget>& group, int sty
     return Ref<TWindowsGadget>(this);
 }
 
-int TWindowsTextField::Activate(int command) {
-    if (command == ActivateFocus)
-        SendMessageW(_hwnd, EM_SETSEL, 0, -1);
-    return TWindowsGadget::Activate(command);
-}
-
-int TWindowsTextField::SetText(const String& text) {
+int TWindowsTextField::ShowText(const String& text) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(_hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    ++_busy;
-    TWindowsGadget::SetText(text);
-    --_busy;
+    TWindowsGadget::ShowText(text);
     SendMessageW(_hwnd, EM_SETSEL, start, end);
     return 0;
 }
 
-int TWindowsTextField::Class() { return ClassTextField; }
+void TWindowsTextField::SelectAllNative() { SendMessageW(_hwnd, EM_SETSEL, 0, -1); }
+
+void TWindowsTextField::CollapseSelection() { SendMessageW(_hwnd, EM_SETSEL, 0, 0); }
 
 LRESULT TWindowsTextField::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if ((msg == WM_KEYDOWN || msg == WM_CHAR) && !PassesKeyFilter(Ref<TGadget>(this), msg, wParam))
@@ -62,11 +55,10 @@ LRESULT TWindowsTextField::OnCommand(UINT msg, WPARAM wParam) {
         return 0;
     switch (HIWORD(wParam)) {
     case EN_UPDATE:
-        if (!_busy)
-            PostGuiEvent(GadgetAction, 0, 0, 0, 0, {});
+        ReportChange();
         return 1;
     case EN_KILLFOCUS:
-        SendMessageW(_hwnd, EM_SETSEL, 0, 0);
+        CollapseSelection();
         return 1;
     default:
         return 0;

@@ -104,6 +104,8 @@ TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
     SelectTextAreaText(area, 2, 3);
     Drain();
     LockTextArea(area);
+    // Neither a selection before a change nor one after it is what unlocking brings back.
+    SelectTextAreaText(area, 4, 1);
     SetTextAreaText(area, u"XY", 0, 1);
     SelectTextAreaText(area, 0, 0);
     UnlockTextArea(area);
@@ -111,6 +113,30 @@ TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
     EXPECT_EQ(TextAreaCursor(area), 2);
     EXPECT_EQ(TextAreaSelectionLength(area), 3);
     EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
+TEST_F(TextAreaTest, AFreedAreaHasNoTextAndTakesNone) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"weg\nda");
+    SelectTextAreaText(area, 1, 2);
+    FreeGadget(area);
+    SetTextAreaText(area, u"neu");
+    AddTextAreaText(area, u"mehr");
+    SelectTextAreaText(area, 0, 1);
+    FormatTextAreaText(area, 255, 0, 0, 1, 0, 1);
+    LockTextArea(area);
+    UnlockTextArea(area);
+    area->Activate(ActivatePaste);
+    EXPECT_EQ(TextAreaText(area), u"");
+    EXPECT_EQ(TextAreaLength(area), 0);
+    EXPECT_EQ(TextAreaLength(area, TextLines), 0);
+    EXPECT_EQ(TextAreaCursor(area), 0);
+    EXPECT_EQ(TextAreaSelectionLength(area), 0);
+    // What the platform measures is gone with the element; asking must not reach it.
+    TextAreaCharAt(area, 1);
+    TextAreaLineAt(area, 1);
+    TextAreaCharX(area, 1);
+    TextAreaCharY(area, 1);
 }
 
 } // namespace
