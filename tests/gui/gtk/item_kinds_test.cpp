@@ -199,7 +199,7 @@ TEST_F(GtkItemKindsTest, ATabbersPageAreaIsTheCurrentPageOfANotebook) {
 
 TEST_F(GtkItemKindsTest, ARightClickOnATabRaisesMenuWithItsIndexAndKeepsTheCurrentTab) {
     const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
-    for (const char16_t* name : {u"Spiel", u"Karten", u"Regeln"})
+    for (const String name : {u"Spiel", u"Karten", u"Regeln"})
         AddGadgetItem(tabber, name, 0, -1, {}, Box(name));
     Drain();
     GtkNotebook* notebook = GTK_NOTEBOOK(Cast<TGtkTabber>(tabber)->_widget);
@@ -236,7 +236,7 @@ TEST_F(GtkItemKindsTest, AWindowWithToolbarAndTabberLooksNative) {
     const auto tabber = CreateTabber(8, 8, GadgetClientWidth(window) - 16,
                                      GadgetClientHeight(window) - 16, window, 0);
     SetGadgetIconStrip(tabber, OpenIconStrip(FourIcons()));
-    for (const char16_t* name : {u"Spiel", u"Karten", u"Regeln"})
+    for (const String name : {u"Spiel", u"Karten", u"Regeln"})
         AddGadgetItem(tabber, name, 0, name == u"Spiel" ? 0 : -1);
     CreateButton(u"Neues Spiel", 10, 10, 120, 32, tabber, 0);
     const GtkAllocation client = Placed(Cast<TGtkTabber>(tabber)->_client);
