@@ -39,8 +39,8 @@ template <class Base> class TPlatformItemGadget : public Base {
         return answer;
     }
     int ClearListItems() override {
-        _shownitems = 0;
         ClearNativeItems();
+        _shownitems = 0;
         return 0;
     }
     int InsertListItem(int index, const String& text, const String& tip, int icon,
@@ -111,12 +111,22 @@ template <class Base> class TPlatformItemGadget : public Base {
     virtual void InsertNativeItem(int index, const String& text, const String& tip, int icon) = 0;
     virtual void SetNativeItem(int index, const String& text, const String& tip, int icon) = 0;
     virtual void RemoveNativeItem(int index) = 0;
-    virtual void ClearNativeItems() = 0;
+    // Removes the items from the last on; a control that clears itself at once does that
+    // instead, with ShownItemCount() still counting the items.
+    virtual void ClearNativeItems() {
+        while (_shownitems > 0)
+            RemoveNativeItem(--_shownitems);
+    }
     // Shows the item's state: only the bits of KeptItemStates().
     virtual void ShowItemState(int index, int state) = 0;
     virtual int NativeItemState(int index) = 0;
-    // Shows _icons (null: none).
-    virtual void ShowIconStrip() = 0;
+    // Shows _icons (null: none): each item is shown again, for a control that takes the icons
+    // one by one.
+    virtual void ShowIconStrip() {
+        for (int i = 0; i < _shownitems && i < this->ItemCount(); ++i)
+            SetNativeItem(i, ShownItemText(i, this->ItemText(i)),
+                          ShownItemText(i, this->ItemTip(i)), this->ItemIcon(i));
+    }
 
   private:
     int _shownitems = 0;

@@ -42,11 +42,9 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
     void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
     void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
     void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
     // Selecting makes the tab the current one.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
-    void ShowIconStrip() override;
     int FreeElement() override;
 
   private:

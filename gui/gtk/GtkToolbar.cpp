@@ -147,14 +147,6 @@ void TGtkToolbar::RemoveNativeItem(int index) {
     Fit();
 }
 
-void TGtkToolbar::ClearNativeItems() {
-    GList* buttons = gtk_container_get_children(GTK_CONTAINER(_widget));
-    for (GList* at = buttons; at; at = at->next)
-        gtk_container_remove(GTK_CONTAINER(_widget), GTK_WIDGET(at->data));
-    g_list_free(buttons);
-    Fit();
-}
-
 void TGtkToolbar::ShowItemState(int index, int state) {
     GtkToolItem* button = ItemAt(index);
     if (!button)

@@ -24,15 +24,8 @@ void THeadlessItemGadget::RemoveNativeItem(int index) {
     ItemsChanged();
 }
 
-void THeadlessItemGadget::ClearNativeItems() {
-    _items.clear();
-    ItemsChanged();
-}
-
 void THeadlessItemGadget::ShowItemState(int index, int state) { Item(index).state = state; }
 
 int THeadlessItemGadget::NativeItemState(int index) { return Item(index).state; }
-
-void THeadlessItemGadget::ShowIconStrip() {}
 
 } // namespace vandro
