@@ -48,13 +48,13 @@ template <class Base> class TPlatformItemGadget : public Base {
         if (index < 0 || index > _shownitems)
             return 0;
         ++_shownitems;
-        InsertNativeItem(index, text, tip, icon);
+        ShowNativeItem(index, true, text, tip, icon);
         return 0;
     }
     int SetListItem(int index, const String& text, const String& tip, int icon,
                     const Object&) override {
         if (HasShownItem(index))
-            SetNativeItem(index, text, tip, icon);
+            ShowNativeItem(index, false, text, tip, icon);
         return 0;
     }
     int RemoveListItem(int index) override {
@@ -108,8 +108,10 @@ template <class Base> class TPlatformItemGadget : public Base {
 
   protected:
     // The native half. The index is checked, and ShownItemCount() already counts the change.
-    virtual void InsertNativeItem(int index, const String& text, const String& tip, int icon) = 0;
-    virtual void SetNativeItem(int index, const String& text, const String& tip, int icon) = 0;
+    // Shows the item at the index: one added there (ShownItemCount() counts it), or the one
+    // there changed.
+    virtual void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                int icon) = 0;
     virtual void RemoveNativeItem(int index) = 0;
     // Removes the items from the last on; a control that clears itself at once does that
     // instead, with ShownItemCount() still counting the items.
@@ -124,8 +126,8 @@ template <class Base> class TPlatformItemGadget : public Base {
     // one by one.
     virtual void ShowIconStrip() {
         for (int i = 0; i < _shownitems && i < this->ItemCount(); ++i)
-            SetNativeItem(i, ShownItemText(i, this->ItemText(i)),
-                          ShownItemText(i, this->ItemTip(i)), this->ItemIcon(i));
+            ShowNativeItem(i, false, ShownItemText(i, this->ItemText(i)),
+                           ShownItemText(i, this->ItemTip(i)), this->ItemIcon(i));
     }
 
   private:

@@ -40,24 +40,21 @@ template <class Base> class TGtkStoreItems : public TPlatformItemGadget<Base> {
     virtual void RowsChanged() = 0;
 
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override {
-        gchar* markup = TipMarkup(tip);
-        ++_busy;
-        gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                          ColumnTip, markup, ColumnIcon,
-                                          StripIcon(this->_icons, icon), ColumnIconIndex, icon, -1);
-        --_busy;
-        g_free(markup);
-        RowsChanged();
-    }
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override {
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override {
         GtkTreeIter row;
-        if (!NthRow(_store, index, row))
+        if (!added && !NthRow(_store, index, row))
             return;
         gchar* markup = TipMarkup(tip);
+        ++_busy;
+        if (added)
+            gtk_list_store_insert(_store, &row, index);
         gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnTip, markup,
                            ColumnIcon, StripIcon(this->_icons, icon), ColumnIconIndex, icon, -1);
+        --_busy;
         g_free(markup);
+        if (added)
+            RowsChanged();
     }
     void RemoveNativeItem(int index) override {
         GtkTreeIter row;

@@ -155,7 +155,12 @@ void TGtkTabber::ShowPlaceholder() {
     _selected = -1;
 }
 
-void TGtkTabber::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
+void TGtkTabber::ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                int icon) {
+    if (!added) {
+        ShowTab(index, text, tip, icon);
+        return;
+    }
     // The first real tab takes the placeholder's place.
     if (ShownItemCount() == 1) {
         TakeClientOut();
@@ -165,10 +170,6 @@ void TGtkTabber::InsertNativeItem(int index, const String& text, const String& t
     }
     AddTab(index, text, tip, icon);
     _selected = CurrentTab();
-}
-
-void TGtkTabber::SetNativeItem(int index, const String& text, const String& tip, int icon) {
-    ShowTab(index, text, tip, icon);
 }
 
 void TGtkTabber::RemoveNativeItem(int index) {

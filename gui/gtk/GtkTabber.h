@@ -39,8 +39,8 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
     // Selecting makes the tab the current one.
     void ShowItemState(int index, int state) override;

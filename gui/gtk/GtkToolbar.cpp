@@ -119,12 +119,13 @@ void TGtkToolbar::PutButton(int index, const String& text, const String& tip, in
     gtk_toolbar_insert(GTK_TOOLBAR(_widget), button, index);
 }
 
-void TGtkToolbar::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
-    PutButton(index, text, tip, icon);
-    Fit();
-}
-
-void TGtkToolbar::SetNativeItem(int index, const String& text, const String& tip, int icon) {
+void TGtkToolbar::ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                 int icon) {
+    if (added) {
+        PutButton(index, text, tip, icon);
+        Fit();
+        return;
+    }
     GtkToolItem* button = ItemAt(index);
     if (!button)
         return;

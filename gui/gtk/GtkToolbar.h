@@ -36,8 +36,8 @@ class TGtkToolbar : public TPlatformItemGadget<TGtkGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
     // Disabled makes the button insensitive, selected holds it in.
     void ShowItemState(int index, int state) override;
