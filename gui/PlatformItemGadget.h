@@ -107,9 +107,9 @@ template <class Base> class TPlatformItemGadget : public Base {
     Ref<TIconStrip> _icons;
 
   protected:
-    // The native half. The index is checked, and ShownItemCount() already counts the change.
-    // Shows the item at the index: one added there (ShownItemCount() counts it), or the one
-    // there changed.
+    // The native half. The index is checked, and ShownItemCount() already counts an item added
+    // or removed.
+    // Shows the item at the index: one added there, or the one there changed.
     virtual void ShowNativeItem(int index, bool added, const String& text, const String& tip,
                                 int icon) = 0;
     virtual void RemoveNativeItem(int index) = 0;
