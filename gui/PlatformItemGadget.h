@@ -39,8 +39,8 @@ template <class Base> class TPlatformItemGadget : public Base {
         return answer;
     }
     int ClearListItems() override {
-        _shownitems = 0;
         ClearNativeItems();
+        _shownitems = 0;
         return 0;
     }
     int InsertListItem(int index, const String& text, const String& tip, int icon,
@@ -48,13 +48,13 @@ template <class Base> class TPlatformItemGadget : public Base {
         if (index < 0 || index > _shownitems)
             return 0;
         ++_shownitems;
-        InsertNativeItem(index, text, tip, icon);
+        ShowNativeItem(index, true, text, tip, icon);
         return 0;
     }
     int SetListItem(int index, const String& text, const String& tip, int icon,
                     const Object&) override {
         if (HasShownItem(index))
-            SetNativeItem(index, text, tip, icon);
+            ShowNativeItem(index, false, text, tip, icon);
         return 0;
     }
     int RemoveListItem(int index) override {
@@ -107,16 +107,28 @@ template <class Base> class TPlatformItemGadget : public Base {
     Ref<TIconStrip> _icons;
 
   protected:
-    // The native half. The index is checked, and ShownItemCount() already counts the change.
-    virtual void InsertNativeItem(int index, const String& text, const String& tip, int icon) = 0;
-    virtual void SetNativeItem(int index, const String& text, const String& tip, int icon) = 0;
+    // The native half. The index is checked, and ShownItemCount() already counts an item added
+    // or removed.
+    // Shows the item at the index: one added there, or the one there changed.
+    virtual void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                int icon) = 0;
     virtual void RemoveNativeItem(int index) = 0;
-    virtual void ClearNativeItems() = 0;
+    // Removes the items from the last on; a control that clears itself at once does that
+    // instead, with ShownItemCount() still counting the items.
+    virtual void ClearNativeItems() {
+        while (_shownitems > 0)
+            RemoveNativeItem(--_shownitems);
+    }
     // Shows the item's state: only the bits of KeptItemStates().
     virtual void ShowItemState(int index, int state) = 0;
     virtual int NativeItemState(int index) = 0;
-    // Shows _icons (null: none).
-    virtual void ShowIconStrip() = 0;
+    // Shows _icons (null: none): each item is shown again, for a control that takes the icons
+    // one by one.
+    virtual void ShowIconStrip() {
+        for (int i = 0; i < _shownitems && i < this->ItemCount(); ++i)
+            ShowNativeItem(i, false, ShownItemText(i, this->ItemText(i)),
+                           ShownItemText(i, this->ItemTip(i)), this->ItemIcon(i));
+    }
 
   private:
     int _shownitems = 0;

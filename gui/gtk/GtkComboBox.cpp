@@ -23,7 +23,7 @@ int TGtkComboBox::Class() { return ClassComboBox; }
 
 Ref<TGadget> TGtkComboBox::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    _store = gtk_list_store_new(Columns, G_TYPE_STRING, GDK_TYPE_PIXBUF, G_TYPE_INT);
+    NewStore();
     GtkTreeModel* model = GTK_TREE_MODEL(_store);
     const bool editable = (style & ComboBoxEditable) != 0;
     GtkWidget* combo = editable ? gtk_combo_box_new_with_model_and_entry(model)
@@ -52,11 +52,7 @@ Ref<TGadget> TGtkComboBox::Create(const Ref<TGadget>& group, int style, const St
 int TGtkComboBox::FreeElement() {
     if (GtkWidget* entry = Entry())
         g_signal_handlers_disconnect_by_data(entry, this);
-    TPlatformItemGadget::FreeElement();
-    if (_store)
-        g_object_unref(_store);
-    _store = nullptr;
-    return 0;
+    return TGtkStoreItems::FreeElement();
 }
 
 GtkWidget* TGtkComboBox::Entry() const {
@@ -98,39 +94,6 @@ int TGtkComboBox::CurrentItem() const {
     return _widget ? gtk_combo_box_get_active(GTK_COMBO_BOX(_widget)) : -1;
 }
 
-void TGtkComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
-    ++_busy;
-    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                      ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex, icon,
-                                      -1);
-    --_busy;
-    _selected = CurrentItem();
-}
-
-void TGtkComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
-    GtkTreeIter row;
-    if (NthRow(_store, index, row))
-        gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnIcon,
-                           StripIcon(_icons, icon), ColumnIconIndex, icon, -1);
-}
-
-void TGtkComboBox::RemoveNativeItem(int index) {
-    GtkTreeIter row;
-    if (!NthRow(_store, index, row))
-        return;
-    ++_busy;
-    gtk_list_store_remove(_store, &row);
-    --_busy;
-    _selected = CurrentItem();
-}
-
-void TGtkComboBox::ClearNativeItems() {
-    ++_busy;
-    gtk_list_store_clear(_store);
-    --_busy;
-    _selected = -1;
-}
-
 void TGtkComboBox::ShowItemState(int index, int state) {
     int current = CurrentItem();
     if (state & ItemStateSelected)
@@ -147,7 +110,7 @@ int TGtkComboBox::NativeItemState(int index) {
     return CurrentItem() == index ? ItemStateSelected : 0;
 }
 
-void TGtkComboBox::ShowIconStrip() { ShowStripIcons(_store, _icons, ColumnIcon, ColumnIconIndex); }
+void TGtkComboBox::RowsChanged() { _selected = CurrentItem(); }
 
 void TGtkComboBox::ChoiceChanged() {
     const int current = CurrentItem();

@@ -6,15 +6,10 @@
 #include "GtkGadget.h"
 #include "GtkItemStore.h"
 
-#include "gui/PlatformItemGadget.h"
-
 namespace vandro {
 
-class TGtkComboBox : public TPlatformItemGadget<TGtkGadget> {
+class TGtkComboBox : public TGtkStoreItems<TGtkGadget> {
   public:
-    // The columns of the items' store.
-    enum Column : int { ColumnText, ColumnIcon, ColumnIconIndex, Columns };
-
     // The TGadget slots it overrides, in slot order.
     // The edit field's text; the chosen item's without an edit field.
     String GetText() override;
@@ -32,21 +27,14 @@ class TGtkComboBox : public TPlatformItemGadget<TGtkGadget> {
     // The edit field, null without one.
     GtkWidget* Entry() const;
 
-    GtkListStore* _store = nullptr;
     int _selected = -1;
-    // Above 0 while the program changes the items or the text.
-    int _busy = 0;
 
   protected:
-    // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
+    // The TGtkStoreItems and TPlatformItemGadget hooks.
+    void RowsChanged() override;
     // Selecting makes the item the current one; without it the current item is cleared.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
-    void ShowIconStrip() override;
     int FreeElement() override;
 
   private:

@@ -25,4 +25,8 @@ void ShowStripIcons(GtkListStore* store, const Ref<TIconStrip>& strip, int iconC
     }
 }
 
+gchar* TipMarkup(const String& tip) {
+    return tip.empty() ? nullptr : g_markup_escape_text(ToUtf8(tip).c_str(), -1);
+}
+
 } // namespace vandro

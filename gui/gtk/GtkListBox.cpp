@@ -33,11 +33,6 @@ gboolean OnListButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
                : FALSE;
 }
 
-// The markup of a row's tip: the text as it is, or no tip for an empty one.
-gchar* TipMarkup(const String& tip) {
-    return tip.empty() ? nullptr : g_markup_escape_text(ToUtf8(tip).c_str(), -1);
-}
-
 int IndexOf(GtkTreePath* path) { return path ? gtk_tree_path_get_indices(path)[0] : -1; }
 
 } // namespace
@@ -46,7 +41,7 @@ int TGtkListBox::Class() { return ClassListBox; }
 
 Ref<TGadget> TGtkListBox::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    _store = gtk_list_store_new(Columns, G_TYPE_STRING, G_TYPE_STRING, GDK_TYPE_PIXBUF, G_TYPE_INT);
+    NewStore();
     MakeRowView(group, ClassListBox, GTK_TREE_MODEL(_store), ColumnIcon, ColumnText);
     gtk_tree_view_set_tooltip_column(GTK_TREE_VIEW(_view), ColumnTip);
     GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
@@ -63,49 +58,7 @@ int TGtkListBox::FreeElement() {
     if (_settling)
         g_source_remove(_settling);
     _settling = 0;
-    TPlatformItemGadget::FreeElement();
-    if (_store)
-        g_object_unref(_store);
-    _store = nullptr;
-    return 0;
-}
-
-void TGtkListBox::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
-    gchar* markup = TipMarkup(tip);
-    ++_busy;
-    gtk_list_store_insert_with_values(_store, nullptr, index, ColumnText, ToUtf8(text).c_str(),
-                                      ColumnTip, markup, ColumnIcon, StripIcon(_icons, icon),
-                                      ColumnIconIndex, icon, -1);
-    --_busy;
-    g_free(markup);
-    SettleSelection(false);
-}
-
-void TGtkListBox::SetNativeItem(int index, const String& text, const String& tip, int icon) {
-    GtkTreeIter row;
-    if (!NthRow(_store, index, row))
-        return;
-    gchar* markup = TipMarkup(tip);
-    gtk_list_store_set(_store, &row, ColumnText, ToUtf8(text).c_str(), ColumnTip, markup,
-                       ColumnIcon, StripIcon(_icons, icon), ColumnIconIndex, icon, -1);
-    g_free(markup);
-}
-
-void TGtkListBox::RemoveNativeItem(int index) {
-    GtkTreeIter row;
-    if (!NthRow(_store, index, row))
-        return;
-    ++_busy;
-    gtk_list_store_remove(_store, &row);
-    --_busy;
-    SettleSelection(false);
-}
-
-void TGtkListBox::ClearNativeItems() {
-    ++_busy;
-    gtk_list_store_clear(_store);
-    --_busy;
-    _selected = -1;
+    return TGtkStoreItems::FreeElement();
 }
 
 void TGtkListBox::ShowItemState(int index, int state) {
@@ -131,7 +84,7 @@ int TGtkListBox::NativeItemState(int index) {
     return selected ? ItemStateSelected : 0;
 }
 
-void TGtkListBox::ShowIconStrip() { ShowStripIcons(_store, _icons, ColumnIcon, ColumnIconIndex); }
+void TGtkListBox::RowsChanged() { SettleSelection(false); }
 
 void TGtkListBox::SelectionMoved() {
     // One click may change the selection in several steps; the program hears of it once.

@@ -8,15 +8,10 @@
 #include "GtkItemStore.h"
 #include "GtkRowView.h"
 
-#include "gui/PlatformItemGadget.h"
-
 namespace vandro {
 
-class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
+class TGtkListBox : public TGtkStoreItems<TGtkRowView<TGtkGadget>> {
   public:
-    // The columns of the list's store.
-    enum Column : int { ColumnText, ColumnTip, ColumnIcon, ColumnIconIndex, Columns };
-
     // The TGadget slots it overrides, in slot order.
     int Class() override;
 
@@ -33,23 +28,16 @@ class TGtkListBox : public TPlatformItemGadget<TGtkRowView<TGtkGadget>> {
     // A press of a mouse button at (x, y) of the rows' area; true when it is handled here.
     bool PressedAt(int button, int x, int y);
 
-    GtkListStore* _store = nullptr;
     int _selected = -1;
-    // Above 0 while the program changes the items.
-    int _busy = 0;
     // The pending GTK source that works out the selection, 0 for none.
     guint _settling = 0;
 
   protected:
-    // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
+    // The TGtkStoreItems and TPlatformItemGadget hooks.
+    void RowsChanged() override;
     // Selecting an item scrolls it into view.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
-    void ShowIconStrip() override;
     int FreeElement() override;
 };
 

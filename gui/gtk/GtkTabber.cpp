@@ -155,16 +155,12 @@ void TGtkTabber::ShowPlaceholder() {
     _selected = -1;
 }
 
-void TGtkTabber::ClearNativeItems() {
-    TakeClientOut();
-    ++_busy;
-    while (gtk_notebook_get_n_pages(GTK_NOTEBOOK(_widget)) > 0)
-        gtk_notebook_remove_page(GTK_NOTEBOOK(_widget), -1);
-    --_busy;
-    ShowPlaceholder();
-}
-
-void TGtkTabber::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
+void TGtkTabber::ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                int icon) {
+    if (!added) {
+        ShowTab(index, text, tip, icon);
+        return;
+    }
     // The first real tab takes the placeholder's place.
     if (ShownItemCount() == 1) {
         TakeClientOut();
@@ -174,10 +170,6 @@ void TGtkTabber::InsertNativeItem(int index, const String& text, const String& t
     }
     AddTab(index, text, tip, icon);
     _selected = CurrentTab();
-}
-
-void TGtkTabber::SetNativeItem(int index, const String& text, const String& tip, int icon) {
-    ShowTab(index, text, tip, icon);
 }
 
 void TGtkTabber::RemoveNativeItem(int index) {
@@ -203,11 +195,6 @@ void TGtkTabber::ShowItemState(int index, int state) {
 
 int TGtkTabber::NativeItemState(int index) {
     return ShownItemCount() && CurrentTab() == index ? ItemStateSelected : 0;
-}
-
-void TGtkTabber::ShowIconStrip() {
-    for (int i = 0; i < ShownItemCount() && i < ItemCount(); ++i)
-        ShowTab(i, ShownItemText(i, ItemText(i)), ShownItemText(i, ItemTip(i)), ItemIcon(i));
 }
 
 } // namespace vandro

@@ -39,14 +39,12 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
     // Selecting makes the tab the current one.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
-    void ShowIconStrip() override;
     int FreeElement() override;
 
   private:

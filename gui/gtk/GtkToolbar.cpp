@@ -119,12 +119,13 @@ void TGtkToolbar::PutButton(int index, const String& text, const String& tip, in
     gtk_toolbar_insert(GTK_TOOLBAR(_widget), button, index);
 }
 
-void TGtkToolbar::InsertNativeItem(int index, const String& text, const String& tip, int icon) {
-    PutButton(index, text, tip, icon);
-    Fit();
-}
-
-void TGtkToolbar::SetNativeItem(int index, const String& text, const String& tip, int icon) {
+void TGtkToolbar::ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                                 int icon) {
+    if (added) {
+        PutButton(index, text, tip, icon);
+        Fit();
+        return;
+    }
     GtkToolItem* button = ItemAt(index);
     if (!button)
         return;
@@ -144,14 +145,6 @@ void TGtkToolbar::RemoveNativeItem(int index) {
     // The count already leaves the item out.
     if (GtkToolItem* button = gtk_toolbar_get_nth_item(GTK_TOOLBAR(_widget), index))
         gtk_container_remove(GTK_CONTAINER(_widget), GTK_WIDGET(button));
-    Fit();
-}
-
-void TGtkToolbar::ClearNativeItems() {
-    GList* buttons = gtk_container_get_children(GTK_CONTAINER(_widget));
-    for (GList* at = buttons; at; at = at->next)
-        gtk_container_remove(GTK_CONTAINER(_widget), GTK_WIDGET(at->data));
-    g_list_free(buttons);
     Fit();
 }
 

@@ -36,10 +36,9 @@ class TGtkToolbar : public TPlatformItemGadget<TGtkGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
     // Disabled makes the button insensitive, selected holds it in.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;

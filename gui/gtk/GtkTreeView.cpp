@@ -48,11 +48,6 @@ gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
 
 } // namespace
 
-int TGtkTreeView::Class() { return ClassTreeView; }
-Ref<TGadget> TGtkTreeView::RootNode() { return _root; }
-Ref<TGadget> TGtkTreeView::SelectedNode() { return _selected; }
-int TGtkTreeView::CountKids() { return _root ? _root->CountKids() : 0; }
-
 Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     _store = gtk_tree_store_new(Columns, G_TYPE_STRING, G_TYPE_POINTER, GDK_TYPE_PIXBUF);
@@ -67,7 +62,7 @@ Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const St
     g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
     g_signal_connect(_view, "button-release-event", G_CALLBACK(OnButtonRelease), this);
     g_signal_connect(_view, "motion-notify-event", G_CALLBACK(OnMotion), this);
-    _root = Cast<TGtkTreeNode>(New<TGtkTreeNode>()->CreateRoot(Ref<TGadget>(this)));
+    MakeRoot();
     return Ref<TGadget>(this);
 }
 

@@ -13,9 +13,11 @@
 #include "GtkRowView.h"
 #include "GtkTreeNode.h"
 
+#include "gui/PlatformTreeView.h"
+
 namespace vandro {
 
-class TGtkTreeView : public TGtkRowView<TGtkGadget> {
+class TGtkTreeView : public TGtkRowView<TPlatformTreeView<TGtkGadget, TGtkTreeNode>> {
   public:
     // The columns of the tree's store.
     enum Column : int { ColumnText, ColumnNode, ColumnIcon, Columns };
@@ -23,10 +25,6 @@ class TGtkTreeView : public TGtkRowView<TGtkGadget> {
     // The TGadget slots it overrides, in slot order.
     // The nodes show their icons from the strip; none without one.
     int SetIconStrip(const Ref<TIconStrip>& strip) override;
-    int Class() override;
-    Ref<TGadget> RootNode() override;
-    Ref<TGadget> SelectedNode() override;
-    int CountKids() override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -56,8 +54,6 @@ class TGtkTreeView : public TGtkRowView<TGtkGadget> {
     // Above 0 while the program changes the tree.
     int _busy = 0;
     GtkTreeStore* _store = nullptr;
-    Ref<TGtkTreeNode> _root;
-    Ref<TGtkTreeNode> _selected;
     Ref<TGtkIconStrip> _icons;
 
   protected:

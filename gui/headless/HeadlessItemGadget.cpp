@@ -4,14 +4,10 @@ namespace vandro {
 
 void THeadlessItemGadget::ItemsChanged() {}
 
-void THeadlessItemGadget::InsertNativeItem(int index, const String& text, const String& tip,
-                                           int icon) {
-    _items.insert(_items.begin() + index, NativeItem{text, tip, icon, 0});
-    ItemsChanged();
-}
-
-void THeadlessItemGadget::SetNativeItem(int index, const String& text, const String& tip,
-                                        int icon) {
+void THeadlessItemGadget::ShowNativeItem(int index, bool added, const String& text,
+                                         const String& tip, int icon) {
+    if (added)
+        _items.insert(_items.begin() + index, NativeItem{});
     NativeItem& item = Item(index);
     item.text = text;
     item.tip = tip;
@@ -24,15 +20,8 @@ void THeadlessItemGadget::RemoveNativeItem(int index) {
     ItemsChanged();
 }
 
-void THeadlessItemGadget::ClearNativeItems() {
-    _items.clear();
-    ItemsChanged();
-}
-
 void THeadlessItemGadget::ShowItemState(int index, int state) { Item(index).state = state; }
 
 int THeadlessItemGadget::NativeItemState(int index) { return Item(index).state; }
-
-void THeadlessItemGadget::ShowIconStrip() {}
 
 } // namespace vandro

@@ -27,13 +27,11 @@ class THeadlessItemGadget : public TPlatformItemGadget<THeadlessGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
-    void ClearNativeItems() override;
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
-    void ShowIconStrip() override;
 
     NativeItem& Item(int index) { return _items[static_cast<std::size_t>(index)]; }
 };

@@ -94,13 +94,11 @@ void TWindowsComboBox::ClearNativeItems() {
     _selected = -1;
 }
 
-void TWindowsComboBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
-    SendItem(CBEM_INSERTITEMW, index, text, icon);
-    _selected = CurrentItem();
-}
-
-void TWindowsComboBox::SetNativeItem(int index, const String& text, const String&, int icon) {
-    SendItem(CBEM_SETITEMW, index, text, icon);
+void TWindowsComboBox::ShowNativeItem(int index, bool added, const String& text, const String&,
+                                      int icon) {
+    SendItem(added ? CBEM_INSERTITEMW : CBEM_SETITEMW, index, text, icon);
+    if (added)
+        _selected = CurrentItem();
 }
 
 void TWindowsComboBox::RemoveNativeItem(int index) {

@@ -29,8 +29,8 @@ class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
     void ClearNativeItems() override;
     // Selecting makes the item the current one; without it the current item is cleared.

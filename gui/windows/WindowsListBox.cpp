@@ -83,14 +83,13 @@ void TWindowsListBox::ClearNativeItems() {
     _selected = -1;
 }
 
-void TWindowsListBox::InsertNativeItem(int index, const String& text, const String&, int icon) {
-    SendItem(LVM_INSERTITEMW, index, text, icon);
+void TWindowsListBox::ShowNativeItem(int index, bool added, const String& text, const String&,
+                                     int icon) {
+    SendItem(added ? LVM_INSERTITEMW : LVM_SETITEMW, index, text, icon);
+    if (!added)
+        return;
     FitColumn();
     SettleSelection(false);
-}
-
-void TWindowsListBox::SetNativeItem(int index, const String& text, const String&, int icon) {
-    SendItem(LVM_SETITEMW, index, text, icon);
 }
 
 void TWindowsListBox::RemoveNativeItem(int index) {

@@ -37,8 +37,8 @@ class TWindowsListBox : public TPlatformItemGadget<TWindowsGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
     void ClearNativeItems() override;
     // Selecting an item scrolls it into view.

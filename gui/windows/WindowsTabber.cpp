@@ -105,20 +105,17 @@ void TWindowsTabber::ClearNativeItems() {
     RethinkClient(1);
 }
 
-void TWindowsTabber::InsertNativeItem(int index, const String& text, const String&, int icon) {
+void TWindowsTabber::ShowNativeItem(int index, bool added, const String& text, const String&,
+                                    int icon) {
     // The first real tab takes the placeholder's place.
-    if (ShownItemCount() == 1) {
+    if (added && ShownItemCount() == 1) {
         DeSensitize();
         SendMessageW(_hwnd, TCM_DELETEALLITEMS, 0, 0);
         Sensitize();
     }
-    SendTab(TCM_INSERTITEMW, index, Wide(text), icon);
-    _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
-    RethinkClient(1);
-}
-
-void TWindowsTabber::SetNativeItem(int index, const String& text, const String&, int icon) {
-    SendTab(TCM_SETITEMW, index, Wide(text), icon);
+    SendTab(added ? TCM_INSERTITEMW : TCM_SETITEMW, index, Wide(text), icon);
+    if (added)
+        _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
     RethinkClient(1);
 }
 

@@ -32,8 +32,8 @@ class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
 
   protected:
     // The TPlatformItemGadget hooks.
-    void InsertNativeItem(int index, const String& text, const String& tip, int icon) override;
-    void SetNativeItem(int index, const String& text, const String& tip, int icon) override;
+    void ShowNativeItem(int index, bool added, const String& text, const String& tip,
+                        int icon) override;
     void RemoveNativeItem(int index) override;
     void ClearNativeItems() override;
     // Selecting makes the tab the current one.

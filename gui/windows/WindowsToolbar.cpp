@@ -115,7 +115,17 @@ void TWindowsToolbar::ClearNativeItems() {
     Fit();
 }
 
-void TWindowsToolbar::InsertNativeItem(int index, const String&, const String&, int icon) {
+void TWindowsToolbar::ShowNativeItem(int index, bool added, const String&, const String&,
+                                     int icon) {
+    if (!added) {
+        TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
+        info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
+        info.iImage = icon < 0 ? I_IMAGENONE : icon;
+        SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&info));
+        Renumber();
+        return;
+    }
     TBBUTTON button{};
     const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
     const bool separator = icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
@@ -129,15 +139,6 @@ void TWindowsToolbar::InsertNativeItem(int index, const String&, const String&, 
     Sensitize();
     Renumber();
     Fit();
-}
-
-void TWindowsToolbar::SetNativeItem(int index, const String&, const String&, int icon) {
-    TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
-    info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
-    info.iImage = icon < 0 ? I_IMAGENONE : icon;
-    SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&info));
-    Renumber();
 }
 
 void TWindowsToolbar::RemoveNativeItem(int index) {
