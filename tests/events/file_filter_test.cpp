@@ -9,8 +9,8 @@ namespace {
 const String described = u"Image Files:bmp,png;Text:txt,log";
 
 TEST(FileFilterIndex, TheExtensionSelectsItsGroupCountedFromOne) {
-    EXPECT_EQ(FileFilterIndex(described, u"pictures/a.bmp"), 1);
-    EXPECT_EQ(FileFilterIndex(described, u"a.png"), 1);
+    EXPECT_EQ(FileFilterIndex(described, u"pictures/a.png"), 1);
+    EXPECT_EQ(FileFilterIndex(described, u"a.bmp"), 1);
     EXPECT_EQ(FileFilterIndex(described, u"notes.txt"), 2);
     // The last extension of the last group is found like any other.
     EXPECT_EQ(FileFilterIndex(described, u"notes.log"), 2);
