@@ -3,12 +3,12 @@
 
 #include "GtkSystemDriver.h"
 
+#include "events/FileFilter.h"
 #include "runtime/Application.h"
 #include "runtime/Text.h"
 
 #include <gtk/gtk.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace vandro {
@@ -84,22 +84,6 @@ std::vector<FileFilterGroup> FileFilterGroups(const String& extensions) {
     return groups;
 }
 
-int InitialFilterIndex(const String& path, const String& extensions) {
-    const String name = path.substr(path.find_last_of(u"/\\") + 1);
-    const std::size_t dot = name.find(u'.');
-    if (dot == String::npos)
-        return 0;
-    const String wanted = u"," + Lower(name.substr(dot + 1)) + u",";
-    // Commas around every extension, so that the first of a group and the last of the list
-    // are found like the others.
-    const String list =
-        u"," + Replaced(Replaced(Lower(extensions), u":", u":,"), u";", u",;") + u",";
-    const std::size_t found = list.find(wanted);
-    if (found == String::npos)
-        return 0;
-    return 1 + static_cast<int>(std::count(list.begin(), list.begin() + found, u';'));
-}
-
 int TGtkSystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
     const bool question = buttons == MessageButtons::YesNoCancel;
     const GtkMessageType sign = serious    ? GTK_MESSAGE_WARNING
@@ -134,7 +118,7 @@ String TGtkSystemDriver::RequestFile(const String& text, const String& extension
         save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel",
         GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-    AddFilters(chooser, extensions, InitialFilterIndex(given, extensions));
+    AddFilters(chooser, extensions, FileFilterIndex(extensions, given));
     if (!folder.empty())
         gtk_file_chooser_set_current_folder(chooser, ToUtf8(folder).c_str());
     if (save) {

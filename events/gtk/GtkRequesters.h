@@ -15,7 +15,5 @@ struct FileFilterGroup {
 // Groups separated by ";", each a description, ":" and extensions separated by ",", or only
 // the extensions, which are then described as "Files".
 std::vector<FileFilterGroup> FileFilterGroups(const String& extensions);
-// 1 + the group that lists the path's extension, 0 when none does (the first filter shows).
-int InitialFilterIndex(const String& path, const String& extensions);
 
 } // namespace vandro

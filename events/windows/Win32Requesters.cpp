@@ -2,6 +2,7 @@
 // back to the window that had it.
 #include "Win32SystemDriver.h"
 
+#include "events/FileFilter.h"
 #include "runtime/Application.h"
 #include "runtime/Text.h"
 

@@ -43,8 +43,6 @@ int LiveModifiers();
 // The filter list of the open and save dialogs: description and pattern pairs, each ending in
 // a U+0000, from groups like "Image Files:bmp,png;Text:txt"; "" for no extensions.
 String FileFilterText(const String& extensions);
-// The filter the dialog starts with for the path's extension: 0 when none matches.
-int FileFilterIndex(const String& extensions, const String& path);
 
 // What OpenURL hands the shell: a URL with its scheme as it is, an existing file or folder as
 // "file:" and its full path, anything else as "http:"; an anchor ("#...") is kept.

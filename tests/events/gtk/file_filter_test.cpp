@@ -1,5 +1,4 @@
-// The extension lists of the file requesters: groups become GTK filters with their patterns,
-// and the path's extension picks the filter shown first.
+// The extension lists of the file requesters: groups become GTK filters with their patterns.
 #include "events/gtk/GtkRequesters.h"
 
 #include <gtest/gtest.h>
@@ -24,26 +23,6 @@ TEST(GtkFileFilterTest, AGroupWithoutDescriptionIsCalledFiles) {
 }
 
 TEST(GtkFileFilterTest, NoExtensionsMakeNoFilter) { EXPECT_TRUE(FileFilterGroups(u"").empty()); }
-
-TEST(GtkFileFilterTest, ThePathsExtensionSelectsItsGroupCountedFromOne) {
-    const String list = u"Image Files:bmp,png;Text:txt,log";
-    EXPECT_EQ(InitialFilterIndex(u"pictures/a.png", list), 1);
-    EXPECT_EQ(InitialFilterIndex(u"a.BMP", list), 1);
-    EXPECT_EQ(InitialFilterIndex(u"notes.txt", list), 2);
-    // The last extension of the last group is found like any other.
-    EXPECT_EQ(InitialFilterIndex(u"notes.log", list), 2);
-    // So is the first of a group without a description.
-    EXPECT_EQ(InitialFilterIndex(u"a.bmp", u"bmp,png"), 1);
-}
-
-TEST(GtkFileFilterTest, AnUnlistedOrMissingExtensionShowsTheFirstFilter) {
-    EXPECT_EQ(InitialFilterIndex(u"a.gif", u"bmp,png"), 0);
-    EXPECT_EQ(InitialFilterIndex(u"readme", u"bmp,png"), 0);
-    // Only the file's name counts, not a dot in a folder above it.
-    EXPECT_EQ(InitialFilterIndex(u"v1.png/readme", u"bmp;png"), 0);
-    // A part of an extension is not the extension.
-    EXPECT_EQ(InitialFilterIndex(u"a.pn", u"bmp,png"), 0);
-}
 
 } // namespace
 } // namespace vandro

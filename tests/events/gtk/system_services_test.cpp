@@ -1,6 +1,7 @@
 // The GTK system driver's services: the pointer moved in the active window's client area and
-// hidden over the program's windows, functions posted from other threads run on the main
-// one, and the program hears when another program takes the focus from it and gives it back.
+// hidden over the program's windows, the file requester's first filter, functions posted from
+// other threads run on the main one, and the program hears when another program takes the
+// focus from it and gives it back.
 #include "tests/gui/gtk/GtkFixture.h"
 
 #include "events/System.h"
@@ -10,6 +11,7 @@
 #include <gdk/gdkx.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 
 namespace vandro {
@@ -52,6 +54,37 @@ TEST_F(GtkSystemServicesTest, AHiddenPointerIsBlankOverTheProgramsWindowsAndCome
     EXPECT_EQ(gdk_cursor_get_cursor_type(cursor), GDK_BLANK_CURSOR);
     ShowMousePointer();
     EXPECT_EQ(gdk_window_get_cursor(frame), nullptr);
+}
+
+// Once the file requester is up: notes the name of the filter it shows and cancels it.
+gboolean ReadFilterAndCancel(gpointer shown) {
+    GList* windows = gtk_window_list_toplevels();
+    GtkWidget* chooser = nullptr;
+    for (GList* item = windows; item && !chooser; item = item->next)
+        if (GTK_IS_FILE_CHOOSER_DIALOG(item->data) && gtk_widget_get_mapped(GTK_WIDGET(item->data)))
+            chooser = GTK_WIDGET(item->data);
+    g_list_free(windows);
+    if (!chooser)
+        return G_SOURCE_CONTINUE;
+    GtkFileFilter* filter = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(chooser));
+    *static_cast<std::string*>(shown) = filter ? gtk_file_filter_get_name(filter) : "(none)";
+    gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
+    return G_SOURCE_REMOVE;
+}
+
+std::string FirstFilterShown(const String& extensions, const String& path) {
+    std::string shown;
+    g_timeout_add(20, ReadFilterAndCancel, &shown);
+    EXPECT_EQ(RequestFile(u"Open", extensions, 1, path), u"");
+    return shown;
+}
+
+TEST_F(GtkSystemServicesTest, TheFileRequesterStartsAtTheFilterOfThePathsExtension) {
+    const String list = u"Image Files:bmp,png;Text:txt;Sounds:wav";
+    EXPECT_EQ(FirstFilterShown(list, u"notes.TXT"), "Text");
+    EXPECT_EQ(FirstFilterShown(list, u"ring.wav"), "Sounds");
+    EXPECT_EQ(FirstFilterShown(list, u"a.png"), "Image Files");
+    EXPECT_EQ(FirstFilterShown(list, u"a.gif"), "Image Files");
 }
 
 // Posted from another thread with this as the argument; it notes where it ran.

@@ -186,18 +186,6 @@ TEST(Win32FileFilter, DescribedGroupsBecomePairs) {
     EXPECT_EQ(FileFilterText(u""), u"");
 }
 
-TEST(Win32FileFilter, IndexIsTheGroupOfThePathsExtension) {
-    const String groups = u"Image Files:bmp,png;Text:txt,log";
-    EXPECT_EQ(FileFilterIndex(groups, u"c:\\a.BMP"), 1);
-    EXPECT_EQ(FileFilterIndex(groups, u"a.png"), 1);
-    EXPECT_EQ(FileFilterIndex(groups, u"a.txt"), 2);
-    // The last extension of the last group too.
-    EXPECT_EQ(FileFilterIndex(groups, u"a.log"), 2);
-    EXPECT_EQ(FileFilterIndex(groups, u"a.gif"), 0);
-    EXPECT_EQ(FileFilterIndex(groups, u"noextension"), 0);
-    EXPECT_EQ(FileFilterIndex(u"", u"a.png"), 0);
-}
-
 TEST(Win32Shell, UrlsWithASchemeAreHandedOverAsTheyAre) {
     EXPECT_EQ(ShellTarget(u"https://example.org/a#b"), u"https://example.org/a#b");
     EXPECT_EQ(ShellTarget(u"HTTP://x"), u"HTTP://x");
