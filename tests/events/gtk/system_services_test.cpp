@@ -17,22 +17,13 @@
 namespace vandro {
 namespace {
 
-class GtkSystemServicesTest : public GtkTest {
+class GtkSystemServicesTest : public GtkWindowTest {
   protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Services", 200, 150, 300, 200, {}, 557);
+    Ref<TGadget> MakeWindow() override {
+        const auto made = CreateWindow(u"Services", 200, 150, 300, 200, {}, 557);
         PumpUntil([] { return false; }, 50);
-        Drain();
+        return made;
     }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
-    }
-    Ref<TGadget> window;
 };
 
 TEST_F(GtkSystemServicesTest, MoveMouseTakesClientCoordinatesOfTheActiveWindow) {

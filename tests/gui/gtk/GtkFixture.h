@@ -126,16 +126,18 @@ class GtkTest : public testing::Test {
     }
 };
 
-// A window of the toolkit for each case, freed after it.
+// A window of the toolkit for each case, freed after it; a suite that needs another window, or
+// gadgets in it from the start, makes it in MakeWindow.
 class GtkWindowTest : public GtkTest {
   protected:
     void SetUp() override {
         GtkTest::SetUp();
         if (IsSkipped())
             return;
-        window = CreateWindow(u"Vandro", 0, 0, 420, 330, {}, 557);
+        window = MakeWindow();
         Drain();
     }
+    virtual Ref<TGadget> MakeWindow() { return CreateWindow(u"Vandro", 0, 0, 420, 330, {}, 557); }
     void TearDown() override {
         if (window)
             FreeGadget(window);

@@ -11,19 +11,10 @@
 namespace vandro {
 namespace {
 
-class GtkCanvasTest : public GtkTest {
+class GtkCanvasTest : public GtkWindowTest {
   protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Leinwand", 0, 0, 200, 140, {}, 557);
-        Drain();
-    }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
+    Ref<TGadget> MakeWindow() override {
+        return CreateWindow(u"Leinwand", 0, 0, 200, 140, {}, 557);
     }
 
     static int Paints(const std::vector<Ref<TEvent>>& events, const Ref<TGadget>& canvas) {
@@ -32,8 +23,6 @@ class GtkCanvasTest : public GtkTest {
             paints += event->id == GadgetPaint && event->source == Object(canvas) ? 1 : 0;
         return paints;
     }
-
-    Ref<TGadget> window;
 };
 
 TEST_F(GtkCanvasTest, PaintsOnRequestAndShowsTheScene) {

@@ -18,20 +18,10 @@
 namespace vandro {
 namespace {
 
-class GtkItemKindsTest : public GtkTest {
+class GtkItemKindsTest : public GtkWindowTest {
   protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Einträge", 40, 40, 300, 260, Desktop(), 1);
-        Drain();
-    }
-
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
+    Ref<TGadget> MakeWindow() override {
+        return CreateWindow(u"Einträge", 40, 40, 300, 260, Desktop(), 1);
     }
 
     // The colour of one pixel of the widget as it is on the screen, once it has been drawn.
@@ -117,8 +107,6 @@ class GtkItemKindsTest : public GtkTest {
             events.push_back(event);
         return events;
     }
-
-    Ref<TGadget> window;
 };
 
 TEST_F(GtkItemKindsTest, AToolbarIsARowOfToolButtonsBetweenMenuBarAndClientArea) {

@@ -9,14 +9,11 @@
 namespace vandro {
 namespace {
 
-class GtkMenuTest : public GtkTest {
+class GtkMenuTest : public GtkWindowTest {
   protected:
-    void SetUp() override {
-        GtkTest::SetUp();
-        if (IsSkipped())
-            return;
-        window = CreateWindow(u"Menus", 0, 0, 300, 200, {}, 557);
-        const auto bar = GetWindowMenu(window);
+    Ref<TGadget> MakeWindow() override {
+        const auto made = CreateWindow(u"Menus", 0, 0, 300, 200, {}, 557);
+        const auto bar = GetWindowMenu(made);
         file = CreateMenu(u"&Datei", 0, bar);
         open = CreateMenu(u"\u00d6&ffnen", 11, file, 0x4F, 2);
         sizes = CreateMenu(u"&Grösse", 100, file);
@@ -26,15 +23,10 @@ class GtkMenuTest : public GtkTest {
         quit = CreateMenu(u"Ende && Aus", 400, file);
         CheckMenu(small);
         DisableMenu(quit);
-        RefreshWindowMenu(window);
-        Drain();
+        RefreshWindowMenu(made);
+        return made;
     }
-    void TearDown() override {
-        if (window)
-            FreeGadget(window);
-        Drain();
-    }
-    Ref<TGadget> window, file, open, sizes, small, large, quit;
+    Ref<TGadget> file, open, sizes, small, large, quit;
 };
 
 std::vector<String> Texts(const std::vector<Ref<TGadget>>& items) {
