@@ -95,13 +95,8 @@ int TGtkComboBox::CurrentItem() const {
 }
 
 void TGtkComboBox::ShowItemState(int index, int state) {
-    int current = CurrentItem();
-    if (state & ItemStateSelected)
-        current = index;
-    else if (current == index)
-        current = -1;
     ++_busy;
-    gtk_combo_box_set_active(GTK_COMBO_BOX(_widget), current);
+    gtk_combo_box_set_active(GTK_COMBO_BOX(_widget), ChosenAfter(CurrentItem(), index, state));
     --_busy;
     _selected = CurrentItem();
 }

@@ -37,8 +37,6 @@ int IndexOf(GtkTreePath* path) { return path ? gtk_tree_path_get_indices(path)[0
 
 } // namespace
 
-int TGtkListBox::Class() { return ClassListBox; }
-
 Ref<TGadget> TGtkListBox::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     NewStore();
@@ -101,27 +99,16 @@ void TGtkListBox::SettlePending() {
     SettleSelection(true);
 }
 
-void TGtkListBox::SettleSelection(bool report) {
-    int now = -1;
-    if (style & ListBoxMultipleSelection) {
-        now = SelectionChanged();
-        if (now == -1)
-            return;
-    } else {
-        GtkTreeModel* model = nullptr;
-        GtkTreeIter row;
-        if (gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(_view)),
-                                            &model, &row)) {
-            GtkTreePath* path = gtk_tree_model_get_path(model, &row);
-            now = IndexOf(path);
-            gtk_tree_path_free(path);
-        }
-        if (now == _selected)
-            return;
-    }
-    _selected = now;
-    if (report)
-        PostGuiEvent(GadgetSelect, now, 0, 0, 0, ExtraOfItem(now));
+int TGtkListBox::NativeSelectedItem() {
+    GtkTreeModel* model = nullptr;
+    GtkTreeIter row;
+    if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(_view)), &model,
+                                         &row))
+        return -1;
+    GtkTreePath* path = gtk_tree_model_get_path(model, &row);
+    const int index = IndexOf(path);
+    gtk_tree_path_free(path);
+    return index;
 }
 
 void TGtkListBox::RowActivated(GtkTreePath* path) {

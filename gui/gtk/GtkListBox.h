@@ -8,36 +8,33 @@
 #include "GtkItemStore.h"
 #include "GtkRowView.h"
 
+#include "gui/PlatformListBox.h"
+
 namespace vandro {
 
-class TGtkListBox : public TGtkStoreItems<TGtkRowView<TGtkGadget>> {
+class TGtkListBox : public TPlatformListBox<TGtkStoreItems<TGtkRowView<TGtkGadget>>> {
   public:
-    // The TGadget slots it overrides, in slot order.
-    int Class() override;
-
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 
     // Its own. GTK changed the selection: it is worked out once GTK is done.
     void SelectionMoved();
-    // Raises "GadgetSelect" when the selection differs from the one last reported.
-    void SettleSelection(bool report);
     // Works out at once a selection that is waiting to be.
     void SettlePending();
     void RowActivated(GtkTreePath* path);
     // A press of a mouse button at (x, y) of the rows' area; true when it is handled here.
     bool PressedAt(int button, int x, int y);
 
-    int _selected = -1;
     // The pending GTK source that works out the selection, 0 for none.
     guint _settling = 0;
 
   protected:
-    // The TGtkStoreItems and TPlatformItemGadget hooks.
+    // The TGtkStoreItems, TPlatformItemGadget and TPlatformListBox hooks.
     void RowsChanged() override;
     // Selecting an item scrolls it into view.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
+    int NativeSelectedItem() override;
     int FreeElement() override;
 };
 

@@ -21,10 +21,7 @@ String THeadlessComboBox::GetText() {
 }
 
 void THeadlessComboBox::ShowItemState(int index, int state) {
-    if (state & ItemStateSelected)
-        _selected = index;
-    else if (index == _selected)
-        _selected = -1;
+    _selected = ChosenAfter(_selected, index, state);
 }
 
 int THeadlessComboBox::NativeItemState(int index) {

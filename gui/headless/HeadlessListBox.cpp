@@ -12,8 +12,6 @@ void THeadlessListBox::ShowItemState(int index, int state) {
     ItemsChanged();
 }
 
-int THeadlessListBox::Class() { return ClassListBox; }
-
 Ref<TGadget> THeadlessListBox::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
     Register(ClassListBox, 0);
@@ -24,11 +22,7 @@ int THeadlessListBox::isTabbable() { return 1; }
 
 int THeadlessListBox::BorderWidth() { return kClientEdge; }
 
-void THeadlessListBox::ItemsChanged() {
-    if (MultiSelect())
-        SelectionChanged();
-    _selected = SelectionNow();
-}
+void THeadlessListBox::ItemsChanged() { SettleSelection(false); }
 
 int THeadlessListBox::UserClickItem(int index, int mods) {
     if (!Reachable() || !HasShownItem(index))
@@ -41,7 +35,7 @@ int THeadlessListBox::UserClickItem(int index, int mods) {
             item.state &= ~ItemStateSelected;
         clicked.state |= ItemStateSelected;
     }
-    ReportSelection();
+    SettleSelection(true);
     return 1;
 }
 
@@ -76,21 +70,11 @@ int THeadlessListBox::UserRightClickItem(int index) {
     return 1;
 }
 
-int THeadlessListBox::SelectionNow() {
-    if (MultiSelect())
-        return _selected;
+int THeadlessListBox::NativeSelectedItem() {
     for (int i = 0; i < ShownItemCount(); ++i)
         if (Item(i).state & ItemStateSelected)
             return i;
     return -1;
-}
-
-void THeadlessListBox::ReportSelection() {
-    const int now = MultiSelect() ? SelectionChanged() : SelectionNow();
-    if (now == _selected)
-        return;
-    _selected = now;
-    PostGuiEvent(GadgetSelect, now, 0, 0, 0, ExtraOfItem(now));
 }
 
 } // namespace vandro

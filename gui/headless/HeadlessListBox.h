@@ -5,11 +5,12 @@
 
 #include "HeadlessItemGadget.h"
 
+#include "gui/PlatformListBox.h"
+
 namespace vandro {
 
-class THeadlessListBox : public THeadlessItemGadget {
+class THeadlessListBox : public TPlatformListBox<THeadlessItemGadget> {
   public:
-    int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override;
     int BorderWidth() override;
@@ -24,17 +25,10 @@ class THeadlessListBox : public THeadlessItemGadget {
     int UserDoubleClickItem(int index);
     int UserRightClickItem(int index);
 
-    // The selection last reported, -1 for none.
-    int _selected = -1;
-
   protected:
     // A single-selection list lets go of the item selected before.
     void ShowItemState(int index, int state) override;
-
-  private:
-    // What the list reports as its selection now.
-    int SelectionNow();
-    void ReportSelection();
+    int NativeSelectedItem() override;
 };
 
 } // namespace vandro

@@ -109,13 +109,9 @@ void TWindowsComboBox::RemoveNativeItem(int index) {
 }
 
 void TWindowsComboBox::ShowItemState(int index, int state) {
-    int current = CurrentItem();
-    if (state & ItemStateSelected)
-        current = index;
-    else if (current == index)
-        current = -1;
+    const int chosen = ChosenAfter(CurrentItem(), index, state);
     DeSensitize();
-    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
     Sensitize();
     _selected = CurrentItem();
 }

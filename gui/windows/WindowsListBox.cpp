@@ -56,8 +56,6 @@ void TWindowsListBox::ShowIconStrip() {
                  reinterpret_cast<LPARAM>(_shownicons->_imagelist));
 }
 
-int TWindowsListBox::Class() { return ClassListBox; }
-
 int TWindowsListBox::SendItem(UINT message, int index, const String& text, int icon) {
     const std::wstring wide = Wide(text);
     LVITEMW item{};
@@ -119,21 +117,9 @@ int TWindowsListBox::NativeItemState(int index) {
     return (state & LVIS_SELECTED) ? ItemStateSelected : 0;
 }
 
-void TWindowsListBox::SettleSelection(bool report) {
-    int changed = -1;
-    if (style & ListBoxMultipleSelection) {
-        changed = SelectionChanged();
-        if (changed == -1)
-            return;
-    } else {
-        changed = static_cast<int>(
-            SendMessageW(_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-        if (changed == _selected)
-            return;
-    }
-    _selected = changed;
-    if (report)
-        PostGuiEvent(GadgetSelect, changed, 0, 0, 0, ExtraOfItem(changed));
+int TWindowsListBox::NativeSelectedItem() {
+    return static_cast<int>(
+        SendMessageW(_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 LRESULT TWindowsListBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,7 @@
 #include "WindowsIconStrip.h"
 
 #include "gui/PlatformItemGadget.h"
+#include "gui/PlatformListBox.h"
 
 namespace vandro {
 
@@ -18,25 +19,18 @@ constexpr UINT kListSelectionMessage = 0x8100;
 // 1 when it was given.
 int UseExplorerTheme(HWND hwnd);
 
-class TWindowsListBox : public TPlatformItemGadget<TWindowsGadget> {
+class TWindowsListBox : public TPlatformListBox<TPlatformItemGadget<TWindowsGadget>> {
   public:
-    // The TGadget slots it overrides, in slot order.
-    int Class() override;
-
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    // Its own: raises "GadgetSelect" when the selection differs from the one last reported.
-    void SettleSelection(bool report);
-
     // The strip shown: the blank one while there is none.
     Ref<TWindowsIconStrip> _shownicons;
-    int _selected = -1;
 
   protected:
-    // The TPlatformItemGadget hooks.
+    // The TPlatformItemGadget and TPlatformListBox hooks.
     void ShowNativeItem(int index, bool added, const String& text, const String& tip,
                         int icon) override;
     void RemoveNativeItem(int index) override;
@@ -45,6 +39,7 @@ class TWindowsListBox : public TPlatformItemGadget<TWindowsGadget> {
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
     void ShowIconStrip() override;
+    int NativeSelectedItem() override;
 
   private:
     int SendItem(UINT message, int index, const String& text, int icon);

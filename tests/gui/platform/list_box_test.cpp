@@ -80,6 +80,21 @@ TEST_F(ListBoxTest, CtrlClicksInAListOfSeveralFlipOneItemEach) {
     EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{2});
 }
 
+TEST_F(ListBoxTest, InAListOfSeveralOnlyAChangeRaisesSelectEachTime) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    TakenFrom(list);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    EXPECT_TRUE(TakenFrom(list).empty()) << "the one selected item again";
+    for (const int selected : {0, 1}) {
+        ASSERT_EQ(User().ClickItem(list, 1, 2), 1);
+        const auto events = TakenFrom(list);
+        ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+        EXPECT_EQ(events[0]->data, 1);
+        EXPECT_EQ(SelectedGadgetItems(list).size(), static_cast<std::size_t>(selected));
+    }
+}
+
 TEST_F(ListBoxTest, ADoubleClickChoosesTheItemThenRaisesActionWithIt) {
     const auto list = MakeList(0);
     ASSERT_EQ(User().DoubleClickItem(list, 2), 1);
