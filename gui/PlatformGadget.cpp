@@ -86,11 +86,13 @@ int TPlatformGadget::SetFont(const Ref<TGuiFont>& font) {
 
 int TPlatformGadget::SetColor(int red, int green, int blue) {
     _bgcolor = PackColor(red, green, blue);
+    _bgshown = 1;
     ShowBackground(1);
     return Activate(ActivateRedraw);
 }
 
 int TPlatformGadget::RemoveColor() {
+    _bgshown = 0;
     ShowBackground(0);
     return Activate(ActivateRedraw);
 }

@@ -69,6 +69,8 @@ class TPlatformGadget : public TGadget {
     int _sensitive = 0;
     int _fgcolor = -1;
     int _bgcolor = -1;
+    // 1 while the element shows _bgcolor as its background: from SetColor until RemoveColor.
+    int _bgshown = 0;
     Ref<TGuiFont> _font;
     Ref<THotKey> _hotkey;
     // What the program set; a platform whose element changes its text reads it back instead.

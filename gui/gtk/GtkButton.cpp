@@ -158,7 +158,7 @@ int TGtkButton::RefreshLook() {
     // The rectangle the program gives is the button's: no theme minimum and no padding.
     // A colour the program sets shows at once, not through the theme's transition.
     String look = u"button{padding:0;min-width:0;min-height:0;transition:none;";
-    if (_bgbrush)
+    if (_bgshown)
         look += u"background-image:none;background-color:" + CssColor(_bgcolor) +
                 u";border:none;box-shadow:inset 0 0 0 1px rgba(0,0,0,0.3);";
     look += u"}";

@@ -161,13 +161,6 @@ Ref<TGuiFont> TGtkGadget::NativeFont(const Ref<TGuiFont>& font) {
 
 int TGtkGadget::ShowFont(const Ref<TGuiFont>&) { return RefreshLook(); }
 
-int TGtkGadget::ShowBackground(int on) {
-    _bgbrush = on;
-    return 0;
-}
-
-int TGtkGadget::BgBrush() { return _bgbrush; }
-
 int TGtkGadget::Register(int gadgetClass, GtkWidget* widget, GtkWidget* container) {
     TGtkState& state = GtkDriver();
     _class = gadgetClass;
@@ -219,7 +212,7 @@ String TGtkGadget::ColorCss(bool withBackground) const {
     String css;
     if (_fgcolor >= 0)
         css += u"color:" + CssColor(_fgcolor) + u";";
-    if (withBackground && _bgbrush)
+    if (withBackground && _bgshown)
         css += u"background-image:none;background-color:" + CssColor(_bgcolor) + u";";
     return css;
 }

@@ -22,8 +22,6 @@ class TGtkGadget : public TPlatformGadget {
     // Its own operations.
     // Makes the widget inside the group; answers the gadget.
     virtual Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text);
-    // Nonzero while a background colour is set.
-    virtual int BgBrush();
     // Takes the widget (and the container its children go into, when it has one of its own):
     // registers both under new handles and listens to the widget's raw input.
     virtual int Register(int gadgetClass, GtkWidget* widget, GtkWidget* container);
@@ -49,7 +47,6 @@ class TGtkGadget : public TPlatformGadget {
     // Held by the gadget from Register to Free.
     GtkWidget* _widget = nullptr;
     GtkWidget* _client = nullptr;
-    int _bgbrush = 0;
     // The provider of the widget's look; shared, not owned.
     GtkCssProvider* _provider = nullptr;
 
@@ -61,7 +58,6 @@ class TGtkGadget : public TPlatformGadget {
     int ShowTooltip() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
     int ShowFont(const Ref<TGuiFont>& font) override;
-    int ShowBackground(int on) override;
     int ShowEnabled(int enabled) override;
 };
 

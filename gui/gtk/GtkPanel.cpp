@@ -113,7 +113,7 @@ void TGtkPanel::Paint(cairo_t* cairo) {
     const bool translucent = _alpha < 1.0f;
     if (translucent)
         cairo_push_group(cairo);
-    if (_bgbrush) {
+    if (_bgshown) {
         cairo_set_source_rgb(cairo, (_bgcolor & 255) / 255.0, ((_bgcolor >> 8) & 255) / 255.0,
                              ((_bgcolor >> 16) & 255) / 255.0);
         cairo_paint(cairo);

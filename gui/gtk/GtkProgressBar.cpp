@@ -36,7 +36,7 @@ String TGtkProgressBar::LookCss() {
     // theme has it.
     const String high = FromUtf8(std::to_string(std::max(height - 2, 0))) + u"px;";
     String css = u"progressbar trough{min-width:0;min-height:" + high;
-    if (_bgbrush)
+    if (_bgshown)
         css += u"background-image:none;background-color:" + CssColor(_bgcolor) + u";";
     css += u"} progressbar progress{min-width:0;min-height:" + high;
     if (_fgcolor >= 0)

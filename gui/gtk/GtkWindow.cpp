@@ -110,7 +110,7 @@ int TGtkWindow::ShowText(const String& text) {
 }
 
 String TGtkWindow::LookCss() {
-    return _bgbrush ? u"window{background-image:none;background-color:" + CssColor(_bgcolor) + u";}"
+    return _bgshown ? u"window{background-image:none;background-color:" + CssColor(_bgcolor) + u";}"
                     : String();
 }
 

@@ -68,13 +68,6 @@ Ref<TGuiFont> THeadlessGadget::NativeFont(const Ref<TGuiFont>& font) {
     return Cast<THeadlessFont>(font) ? font : PlatformDefaultFont();
 }
 
-int THeadlessGadget::ShowBackground(int on) {
-    _bgbrush = on;
-    return 0;
-}
-
-int THeadlessGadget::BgBrush() { return _bgbrush; }
-
 int THeadlessGadget::Register(int gadgetClass, int withClient) {
     _class = gadgetClass;
     _handle = NewNativeHandle();
@@ -86,7 +79,7 @@ Ref<TGadget> THeadlessGadget::CreateEditElement(int gadgetClass, int style) {
     this->style = style;
     Register(gadgetClass, 0);
     _bgcolor = 0xFFFFFF;
-    _bgbrush = 1;
+    _bgshown = 1;
     return Ref<TGadget>(this);
 }
 

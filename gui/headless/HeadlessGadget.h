@@ -21,8 +21,6 @@ class THeadlessGadget : public TPlatformGadget {
     // Its own operations.
     // Makes the element inside the group; answers the gadget.
     virtual Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text);
-    // Nonzero while a background colour is set.
-    virtual int BgBrush();
     // Takes the handles of the element: its own and, with a client area, that one too.
     virtual int Register(int gadgetClass, int withClient);
     int isControl() override;
@@ -51,7 +49,6 @@ class THeadlessGadget : public TPlatformGadget {
     // The numbers that stand for the element and its client area, 0 without them.
     int _handle = 0;
     int _clienthandle = 0;
-    int _bgbrush = 0;
     // What the element shows of visibility and enabling; a new element is hidden.
     int _visible = 0;
     int _nativeEnabled = 1;
@@ -68,7 +65,6 @@ class THeadlessGadget : public TPlatformGadget {
     int FreeElement() override;
     int ElementVisible() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
-    int ShowBackground(int on) override;
     int ShowEnabled(int enabled) override;
 };
 

@@ -45,11 +45,11 @@ TEST_F(ControlTest, ColoursFontAndTooltipAreWhatTheControlShows) {
     SetGadgetColor(label, 10, 20, 30);
     EXPECT_EQ(Label(label)->FgColor(), 1 + (2 << 8) + (3 << 16));
     EXPECT_EQ(Label(label)->BgColor(), 10 + (20 << 8) + (30 << 16));
-    EXPECT_NE(Label(label)->BgBrush(), 0);
+    EXPECT_NE(Label(label)->_bgshown, 0);
     SetGadgetColor(label, 4, 5, 6, 0);
     EXPECT_EQ(Label(label)->FgColor(), 4 + (5 << 8) + (6 << 16));
     RemoveGadgetColor(label);
-    EXPECT_EQ(Label(label)->BgBrush(), 0);
+    EXPECT_EQ(Label(label)->_bgshown, 0);
     EXPECT_EQ(Label(label)->BgColor(), 10 + (20 << 8) + (30 << 16));
 
     const Ref<TGuiFont> arial = LibraryFont(FontSans, 14.0, FontBold);
@@ -171,7 +171,7 @@ TEST_F(ControlTest, APanelTakesABackgroundColourAndImageButKeepsItsTextColour) {
     const auto panel = Cast<THeadlessPanel>(CreatePanel(0, 0, 100, 100, window, 0));
     SetPanelColor(panel, 10, 20, 30);
     EXPECT_EQ(panel->BgColor(), 10 + (20 << 8) + (30 << 16));
-    EXPECT_NE(panel->BgBrush(), 0);
+    EXPECT_NE(panel->_bgshown, 0);
     EXPECT_EQ(panel->FgColor(), -1);
 
     const Ref<TPixmap> image = TPixmap::Create(4, 4, 6, 4);

@@ -321,7 +321,7 @@ class TGtkUser : public TPlatformUser {
 
     int ShownBackColor(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        if (!element || !element->_widget || !element->_bgbrush)
+        if (!element || !element->_widget || !element->_bgshown)
             return -1;
         return ComputedBackColor(element->_widget);
     }
