@@ -37,7 +37,7 @@ template <class Base> class TPlatformSlider : public Base {
         _value = NativeValue();
         return 0;
     }
-    // Kept within the range.
+    // Kept within the range; the element may hold it within narrower bounds still.
     int SetProp(int value) override {
         _value = std::clamp(value, Lowest(), Highest());
         ++_busy;
@@ -49,6 +49,14 @@ template <class Base> class TPlatformSlider : public Base {
     int GetProp() override { return NativeValue(); }
 
     // Its own.
+    // The kind and direction the style gave, the range as the program gave it, and the value
+    // held within it.
+    int _slidertype = 0;
+    int _ishorizontal = 0;
+    int _visible = 0;
+    int _total = 0;
+    int _value = 0;
+
     int isTabbable() override { return _slidertype == SliderTrackBar ? 1 : 0; }
     bool KnownKind() const {
         return _slidertype == SliderScrollBar || _slidertype == SliderTrackBar ||
@@ -56,8 +64,8 @@ template <class Base> class TPlatformSlider : public Base {
     }
     int Lowest() const { return SliderRange(_slidertype, _visible, _total).lowest; }
     int Highest() const { return SliderRange(_slidertype, _visible, _total).highest; }
-    // The user moved the element to value (kept within the range). The moves the program's own
-    // changes make the element report raise nothing.
+    // The user moved the element to value, which is kept within the range: "GadgetAction" when
+    // that changed the value. What the element reports while the program changes it is no move.
     void UserMoved(int value) {
         value = std::clamp(value, Lowest(), Highest());
         if (_busy || value == _value)
@@ -65,13 +73,6 @@ template <class Base> class TPlatformSlider : public Base {
         _value = value;
         this->PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
     }
-
-    int _slidertype = 0;
-    int _ishorizontal = 0;
-    int _visible = 0;
-    int _total = 0;
-    int _value = 0;
-    int _busy = 0;
 
   protected:
     // What the platform's Create takes from the style before it makes the element.
@@ -87,6 +88,10 @@ template <class Base> class TPlatformSlider : public Base {
     virtual void ShowValue(int) {}
     // What the element holds; it may keep the value within narrower bounds than the range.
     virtual int NativeValue() { return _value; }
+
+  private:
+    // Nonzero while the program changes what the element shows.
+    int _busy = 0;
 };
 
 } // namespace vandro
