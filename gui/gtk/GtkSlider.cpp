@@ -1,9 +1,7 @@
 #include "GtkSlider.h"
 
-#include "events/EventIds.h"
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
-#include "gui/SliderRange.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +11,25 @@ namespace vandro {
 namespace {
 
 void OnValueChanged(GtkAdjustment*, gpointer data) {
-    Shielded([&] { static_cast<TGtkSlider*>(data)->Moved(); });
+    Shielded([&] {
+        auto* slider = static_cast<TGtkSlider*>(data);
+        slider->UserMoved(slider->GetProp());
+    });
 }
 
+// A stepper's arrows move the value it holds itself.
 void OnLower(GtkButton*, gpointer data) {
-    Shielded([&] { static_cast<TGtkSlider*>(data)->Step(-1); });
+    Shielded([&] {
+        auto* slider = static_cast<TGtkSlider*>(data);
+        slider->UserMoved(slider->_value - 1);
+    });
 }
 
 void OnRaise(GtkButton*, gpointer data) {
-    Shielded([&] { static_cast<TGtkSlider*>(data)->Step(1); });
+    Shielded([&] {
+        auto* slider = static_cast<TGtkSlider*>(data);
+        slider->UserMoved(slider->_value + 1);
+    });
 }
 
 GtkWidget* ArrowButton(const char* icon) {
@@ -42,12 +50,8 @@ TGtkSlider::~TGtkSlider() {
         g_object_unref(_adjustment);
 }
 
-int TGtkSlider::Class() { return ClassSlider; }
-
 Ref<TGadget> TGtkSlider::Create(const Ref<TGadget>& group, int style, const String&) {
-    this->style = style;
-    _slidertype = style & 0xFFFC;
-    _ishorizontal = style & SliderHorizontal;
+    TakeStyle(style);
     const GtkOrientation orientation =
         _ishorizontal ? GTK_ORIENTATION_HORIZONTAL : GTK_ORIENTATION_VERTICAL;
     GtkWidget* widget = nullptr;
@@ -84,26 +88,15 @@ Ref<TGadget> TGtkSlider::Create(const Ref<TGadget>& group, int style, const Stri
     return Ref<TGadget>(this);
 }
 
-int TGtkSlider::isTabbable() { return _slidertype == SliderTrackBar ? 1 : 0; }
-
-int TGtkSlider::SetRange(int visible, int total) {
-    _visible = visible;
-    _total = total;
-    const TSliderRange range = SliderRange(_slidertype, visible, total);
-    ++_busy;
+void TGtkSlider::ShowRange(int lowest, int highest) {
     if (_adjustment && _slidertype == SliderScrollBar) {
-        const int page = std::max(visible, 0);
-        gtk_adjustment_configure(_adjustment, std::clamp(_value, range.lowest, range.highest), 0,
-                                 static_cast<double>(range.highest) + page, 1, std::max(page, 1),
-                                 page);
+        const int page = std::max(_visible, 0);
+        gtk_adjustment_configure(_adjustment, _value, 0, static_cast<double>(highest) + page, 1,
+                                 std::max(page, 1), page);
     } else if (_adjustment) {
-        gtk_adjustment_configure(_adjustment, std::clamp(_value, range.lowest, range.highest),
-                                 range.lowest, range.highest, 1, 1, 0);
-        ShowTicks(range.lowest, range.highest);
+        gtk_adjustment_configure(_adjustment, _value, lowest, highest, 1, 1, 0);
+        ShowTicks(lowest, highest);
     }
-    --_busy;
-    _value = std::clamp(_value, range.lowest, range.highest);
-    return 0;
 }
 
 void TGtkSlider::ShowTicks(int lowest, int highest) {
@@ -119,36 +112,14 @@ void TGtkSlider::ShowTicks(int lowest, int highest) {
     gtk_scale_add_mark(scale, highest, side, nullptr);
 }
 
-int TGtkSlider::SetProp(int value) {
-    const TSliderRange range = SliderRange(_slidertype, _visible, _total);
-    _value = std::clamp(value, range.lowest, range.highest);
-    ++_busy;
+void TGtkSlider::ShowValue(int value) {
     if (_adjustment)
-        gtk_adjustment_set_value(_adjustment, _value);
-    --_busy;
-    return 0;
+        gtk_adjustment_set_value(_adjustment, value);
 }
 
-int TGtkSlider::GetProp() {
+int TGtkSlider::NativeValue() {
     return _adjustment ? static_cast<int>(std::lround(gtk_adjustment_get_value(_adjustment)))
                        : _value;
-}
-
-void TGtkSlider::Moved() {
-    const int value = GetProp();
-    if (_busy || value == _value)
-        return;
-    _value = value;
-    PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
-}
-
-void TGtkSlider::Step(int delta) {
-    const TSliderRange range = SliderRange(_slidertype, _visible, _total);
-    const int value = std::clamp(_value + delta, range.lowest, range.highest);
-    if (value == _value)
-        return;
-    _value = value;
-    PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
 }
 
 } // namespace vandro

@@ -2,7 +2,6 @@
 
 #include "WindowsGUIDriver.h"
 
-#include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 
 #include <algorithm>
@@ -16,9 +15,7 @@ constexpr DWORD kSliderStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 } // namespace
 
 Ref<TWindowsGadget> TWindowsSlider::Create(const Ref<TGadget>& group, int style, const String&) {
-    this->style = style;
-    _slidertype = style & 0xFFFC;
-    _ishorizontal = style & SliderHorizontal;
+    TakeStyle(style);
     const wchar_t* className = nullptr;
     DWORD native = kSliderStyle;
     DWORD exStyle = 0;
@@ -49,36 +46,30 @@ Ref<TWindowsGadget> TWindowsSlider::Create(const Ref<TGadget>& group, int style,
     return Ref<TWindowsGadget>(this);
 }
 
-int TWindowsSlider::Class() { return ClassSlider; }
-
-int TWindowsSlider::SetRange(int visible, int total) {
-    _visible = visible;
-    _total = total;
+void TWindowsSlider::ShowRange(int lowest, int highest) {
     switch (_slidertype) {
     case SliderScrollBar: {
         SCROLLINFO info{sizeof info,
                         SIF_RANGE | SIF_PAGE,
                         0,
-                        total - 1,
-                        static_cast<UINT>(std::max(visible, 0)),
+                        _total - 1,
+                        static_cast<UINT>(std::max(_visible, 0)),
                         0,
                         0};
         SendMessageW(_hwnd, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
         break;
     }
     case SliderTrackBar:
-        SendMessageW(_hwnd, TBM_SETRANGEMIN, FALSE, visible);
-        SendMessageW(_hwnd, TBM_SETRANGEMAX, TRUE, total);
+        SendMessageW(_hwnd, TBM_SETRANGEMIN, FALSE, lowest);
+        SendMessageW(_hwnd, TBM_SETRANGEMAX, TRUE, highest);
         break;
     case SliderStepper:
-        SendMessageW(_hwnd, UDM_SETRANGE32, static_cast<WPARAM>(visible), total);
+        SendMessageW(_hwnd, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
         break;
     }
-    _value = GetProp();
-    return 0;
 }
 
-int TWindowsSlider::SetProp(int value) {
+void TWindowsSlider::ShowValue(int value) {
     switch (_slidertype) {
     case SliderScrollBar:
         SendMessageW(_hwnd, SBM_SETPOS, static_cast<WPARAM>(value), TRUE);
@@ -89,15 +80,10 @@ int TWindowsSlider::SetProp(int value) {
     case SliderStepper:
         SendMessageW(_hwnd, UDM_SETPOS32, 0, value);
         break;
-    default:
-        _value = value;
-        return 0;
     }
-    _value = GetProp();
-    return 0;
 }
 
-int TWindowsSlider::GetProp() {
+int TWindowsSlider::NativeValue() {
     switch (_slidertype) {
     case SliderScrollBar:
         return static_cast<int>(SendMessageW(_hwnd, SBM_GETPOS, 0, 0));
@@ -140,11 +126,7 @@ LRESULT TWindowsSlider::OnCommand(UINT msg, WPARAM wParam) {
         return 0;
     if (_slidertype == SliderScrollBar)
         SendMessageW(_hwnd, SBM_SETPOS, static_cast<WPARAM>(ScrolledTo(LOWORD(wParam))), TRUE);
-    const int value = GetProp();
-    if (value != _value) {
-        _value = value;
-        PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
-    }
+    UserMoved(GetProp());
     return 0;
 }
 

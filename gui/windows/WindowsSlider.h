@@ -5,29 +5,23 @@
 
 #include "WindowsGadget.h"
 
+#include "gui/PlatformSlider.h"
+
 namespace vandro {
 
-class TWindowsSlider : public TWindowsGadget {
+class TWindowsSlider : public TPlatformSlider<TWindowsGadget> {
   public:
-    // The TGadget slots it overrides, in slot order.
-    int Class() override;
-    // A scroll bar runs from 0 to total - 1 with a page of visible; a trackbar or stepper from
-    // visible to total.
-    int SetRange(int visible, int total) override;
-    int SetProp(int value) override;
-    int GetProp() override;
-
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     LRESULT OnCommand(UINT msg, WPARAM wParam) override;
     // A trackbar keeps its ground until it is told to draw again.
     int RefreshLook() override;
 
-    int _slidertype = 0;
-    int _ishorizontal = 0;
-    int _visible = 0;
-    int _total = 0;
-    int _value = 0;
+  protected:
+    // A scroll bar runs from 0 to total - 1 with a page of visible.
+    void ShowRange(int lowest, int highest) override;
+    void ShowValue(int value) override;
+    int NativeValue() override;
 
   private:
     // The scroll bar's position after a scroll request; the others move themselves.

@@ -10,6 +10,7 @@ vandro_add_test(gui_driver_test
             ${CMAKE_CURRENT_LIST_DIR}/menu_gadget_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/panel_image_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/platform_driver_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/platform_slider_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/platform_text_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/status_line_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tree_node_test.cpp
