@@ -48,16 +48,10 @@ template <class Base> class TPlatformSlider : public Base {
     }
     int GetProp() override { return NativeValue(); }
 
-    // Its own.
-    // The kind and direction the style gave, the range as the program gave it, and the value
-    // held within it.
-    int _slidertype = 0;
-    int _ishorizontal = 0;
-    int _visible = 0;
-    int _total = 0;
-    int _value = 0;
-
+    // The platform gadget slots it overrides.
     int isTabbable() override { return _slidertype == SliderTrackBar ? 1 : 0; }
+
+    // Its own.
     bool KnownKind() const {
         return _slidertype == SliderScrollBar || _slidertype == SliderTrackBar ||
                _slidertype == SliderStepper;
@@ -73,6 +67,14 @@ template <class Base> class TPlatformSlider : public Base {
         _value = value;
         this->PostGuiEvent(GadgetAction, value, 0, 0, 0, {});
     }
+
+    // The kind and direction the style gave, the range as the program gave it, and the value
+    // held within it.
+    int _slidertype = 0;
+    int _ishorizontal = 0;
+    int _visible = 0;
+    int _total = 0;
+    int _value = 0;
 
   protected:
     // What the platform's Create takes from the style before it makes the element.
