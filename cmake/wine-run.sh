@@ -72,4 +72,8 @@ for attempt in 1 2 3; do
     fi
     sleep 1
 done
+# A test case that fails without a word says at least how it ended.
+if ((status != 0)); then
+    echo "$0: $(basename "$1") ended with status $status" >&2
+fi
 exit $status
