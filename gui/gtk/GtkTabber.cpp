@@ -43,8 +43,6 @@ GtkWidget* TabPart(GtkNotebook* tabs, int index, int part) {
 
 } // namespace
 
-int TGtkTabber::Class() { return ClassTabber; }
-
 Ref<TGadget> TGtkTabber::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     GtkWidget* tabs = gtk_notebook_new();
@@ -80,9 +78,7 @@ void TGtkTabber::PageAreaPlaced(int pageHeight) {
     _around = gtk_widget_get_allocated_height(_widget) - pageHeight;
 }
 
-int TGtkTabber::isTabbable() { return 1; }
-
-int TGtkTabber::CurrentTab() const {
+int TGtkTabber::NativeCurrentTab() {
     return _widget ? gtk_notebook_get_current_page(GTK_NOTEBOOK(_widget)) : -1;
 }
 
@@ -96,10 +92,8 @@ void TGtkTabber::PageSwitched(GtkWidget* page, int index) {
         TakeClientOut();
         gtk_box_pack_start(GTK_BOX(page), _client, TRUE, TRUE, 0);
     }
-    if (_busy || !HasShownItem(index) || index == _selected)
-        return;
-    _selected = index;
-    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(index));
+    if (!_busy)
+        UserChoseTab(index);
 }
 
 void TGtkTabber::RightClickedAt(int screenX, int screenY) {
@@ -150,10 +144,7 @@ void TGtkTabber::ShowTab(int index, const String& text, const String& tip, int i
                                 tip.empty() ? nullptr : ToUtf8(tip).c_str());
 }
 
-void TGtkTabber::ShowPlaceholder() {
-    AddTab(0, {}, {}, -1);
-    _selected = -1;
-}
+void TGtkTabber::ShowPlaceholder() { AddTab(0, {}, {}, -1); }
 
 void TGtkTabber::ShowNativeItem(int index, bool added, const String& text, const String& tip,
                                 int icon) {
@@ -169,7 +160,7 @@ void TGtkTabber::ShowNativeItem(int index, bool added, const String& text, const
         --_busy;
     }
     AddTab(index, text, tip, icon);
-    _selected = CurrentTab();
+    SettleCurrentTab();
 }
 
 void TGtkTabber::RemoveNativeItem(int index) {
@@ -181,20 +172,13 @@ void TGtkTabber::RemoveNativeItem(int index) {
     --_busy;
     if (ShownItemCount() == 0)
         ShowPlaceholder();
-    _selected = ShownItemCount() ? CurrentTab() : -1;
+    SettleCurrentTab();
 }
 
-void TGtkTabber::ShowItemState(int index, int state) {
-    if (!(state & ItemStateSelected))
-        return;
+void TGtkTabber::ShowCurrentTab(int index) {
     ++_busy;
     gtk_notebook_set_current_page(GTK_NOTEBOOK(_widget), index);
     --_busy;
-    _selected = CurrentTab();
-}
-
-int TGtkTabber::NativeItemState(int index) {
-    return ShownItemCount() && CurrentTab() == index ? ItemStateSelected : 0;
 }
 
 } // namespace vandro

@@ -8,20 +8,19 @@
 #include "GtkGadget.h"
 
 #include "gui/PlatformItemGadget.h"
+#include "gui/PlatformTabber.h"
 
 namespace vandro {
 
-class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
+class TGtkTabber : public TPlatformTabber<TPlatformItemGadget<TGtkGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
     // The page area: the notebook less its tab row and frame.
     int ClientWidth() override;
     int ClientHeight() override;
-    int Class() override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
 
     // Its own. GTK is about to show the page at the index.
     void PageSwitched(GtkWidget* page, int index);
@@ -32,7 +31,6 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
 
     // Above 0 while the program changes the tabs.
     int _busy = 0;
-    int _selected = -1;
     // The height the tab row and the frame take from the notebook: Adwaita's for tabs without
     // icons until GTK has laid it out.
     int _around = 37;
@@ -42,10 +40,10 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
     void ShowNativeItem(int index, bool added, const String& text, const String& tip,
                         int icon) override;
     void RemoveNativeItem(int index) override;
-    // Selecting makes the tab the current one.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
     int FreeElement() override;
+    // The TPlatformTabber hooks.
+    void ShowCurrentTab(int index) override;
+    int NativeCurrentTab() override;
 
   private:
     // Adds a tab with an empty page at the index.
@@ -54,7 +52,6 @@ class TGtkTabber : public TPlatformItemGadget<TGtkGadget> {
     void ShowPlaceholder();
     // Takes the page area out of the page that holds it.
     void TakeClientOut();
-    int CurrentTab() const;
 };
 
 } // namespace vandro

@@ -17,16 +17,9 @@ int THeadlessTabber::ClientWidth() { return std::max(width - 2 * kPageBorder, 0)
 
 int THeadlessTabber::ClientHeight() { return std::max(height - kTabRow - 2 * kPageBorder, 0); }
 
-void THeadlessTabber::ShowItemState(int index, int state) {
-    if (state & ItemStateSelected)
-        _selected = index;
-}
+void THeadlessTabber::ShowCurrentTab(int index) { _current = index; }
 
-int THeadlessTabber::NativeItemState(int index) {
-    return index == _selected ? ItemStateSelected : 0;
-}
-
-int THeadlessTabber::Class() { return ClassTabber; }
+int THeadlessTabber::NativeCurrentTab() { return _current; }
 
 Ref<TGadget> THeadlessTabber::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
@@ -34,15 +27,14 @@ Ref<TGadget> THeadlessTabber::Create(const Ref<TGadget>&, int style, const Strin
     return Ref<TGadget>(this);
 }
 
-int THeadlessTabber::isTabbable() { return 1; }
-
 void THeadlessTabber::ItemsChanged() {
     _tabcount = ShownItemCount();
     // The first tab of a row is the current one; a removed current tab hands over to the first.
     if (_tabcount == 0)
-        _selected = -1;
-    else if (_selected < 0 || _selected >= _tabcount)
-        _selected = 0;
+        _current = -1;
+    else if (_current < 0 || _current >= _tabcount)
+        _current = 0;
+    SettleCurrentTab();
     RethinkClient(0);
 }
 
@@ -58,10 +50,8 @@ std::vector<String> THeadlessTabber::ShownTabs() const {
 int THeadlessTabber::UserSelectTab(int index) {
     if (!Reachable() || !HasShownItem(index))
         return 0;
-    if (index == _selected)
-        return 1;
-    _selected = index;
-    PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
+    _current = index;
+    UserChoseTab(index);
     return 1;
 }
 

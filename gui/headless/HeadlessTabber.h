@@ -5,16 +5,16 @@
 
 #include "HeadlessItemGadget.h"
 
+#include "gui/PlatformTabber.h"
+
 namespace vandro {
 
-class THeadlessTabber : public THeadlessItemGadget {
+class THeadlessTabber : public TPlatformTabber<THeadlessItemGadget> {
   public:
     // The page area inside the tab row and the border.
     int ClientWidth() override;
     int ClientHeight() override;
-    int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
     void ItemsChanged() override;
 
     // The labels the tab row shows.
@@ -24,12 +24,13 @@ class THeadlessTabber : public THeadlessItemGadget {
     int UserRightClickTab(int index);
 
     int _tabcount = 0;
-    int _selected = -1;
+    // The tab the row shows as the current one.
+    int _current = -1;
 
   protected:
-    // Selecting an item makes it the current tab.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
+    // The TPlatformTabber hooks.
+    void ShowCurrentTab(int index) override;
+    int NativeCurrentTab() override;
 };
 
 } // namespace vandro

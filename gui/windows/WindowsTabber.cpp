@@ -80,8 +80,6 @@ void TWindowsTabber::ShowIconStrip() {
     RethinkClient(1);
 }
 
-int TWindowsTabber::Class() { return ClassTabber; }
-
 void TWindowsTabber::SendTab(UINT message, int index, const std::wstring& text, int icon) {
     TCITEMW item{};
     item.mask = TCIF_TEXT | TCIF_IMAGE;
@@ -115,7 +113,7 @@ void TWindowsTabber::ShowNativeItem(int index, bool added, const String& text, c
     }
     SendTab(added ? TCM_INSERTITEMW : TCM_SETITEMW, index, Wide(text), icon);
     if (added)
-        _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
+        SettleCurrentTab();
     RethinkClient(1);
 }
 
@@ -125,30 +123,25 @@ void TWindowsTabber::RemoveNativeItem(int index) {
     Sensitize();
     if (ShownItemCount() == 0)
         ShowPlaceholder();
-    _selected = ShownItemCount() ? static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0)) : -1;
+    SettleCurrentTab();
     RethinkClient(1);
 }
 
-void TWindowsTabber::ShowItemState(int index, int state) {
-    if (!(state & ItemStateSelected))
-        return;
+void TWindowsTabber::ShowCurrentTab(int index) {
     DeSensitize();
     SendMessageW(_hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     Sensitize();
-    _selected = index;
 }
 
-int TWindowsTabber::NativeItemState(int index) {
-    return SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0) == index ? ItemStateSelected : 0;
+int TWindowsTabber::NativeCurrentTab() {
+    return static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
 }
 
 LRESULT TWindowsTabber::OnNotify(WPARAM, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     switch (header->code) {
     case TCN_SELCHANGE:
-        _selected = static_cast<int>(SendMessageW(_hwnd, TCM_GETCURSEL, 0, 0));
-        if (ShownItemCount() > 0)
-            PostGuiEvent(GadgetAction, _selected, 0, 0, 0, ExtraOfItem(_selected));
+        UserChoseTab(NativeCurrentTab());
         return 0;
     case NM_RCLICK: {
         TCHITTESTINFO hit{};

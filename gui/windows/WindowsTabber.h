@@ -7,17 +7,17 @@
 #include "WindowsGadget.h"
 
 #include "gui/PlatformItemGadget.h"
+#include "gui/PlatformTabber.h"
 
 namespace vandro {
 
-class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
+class TWindowsTabber : public TPlatformTabber<TPlatformItemGadget<TWindowsGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
     // The page area: the control's display rectangle.
     int ClientWidth() override;
     int ClientHeight() override;
-    int Class() override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -26,7 +26,6 @@ class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
 
     std::wstring _blank;
-    int _selected = -1;
     // The tip the control is showing.
     std::wstring _tipbuffer;
 
@@ -36,10 +35,10 @@ class TWindowsTabber : public TPlatformItemGadget<TWindowsGadget> {
                         int icon) override;
     void RemoveNativeItem(int index) override;
     void ClearNativeItems() override;
-    // Selecting makes the tab the current one.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
     void ShowIconStrip() override;
+    // The TPlatformTabber hooks.
+    void ShowCurrentTab(int index) override;
+    int NativeCurrentTab() override;
 
   private:
     // In device pixels; the second in units.

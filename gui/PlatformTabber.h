@@ -1,0 +1,52 @@
+// What every platform's tabber does the same way with its current tab: the user's choice of
+// another tab raises "GadgetAction" with its index and extra, once per change; what the program
+// does to the tabs raises nothing. The platform shows and reads its control's current tab.
+//
+// A mixin over the platform's item gadget:
+//     class TGtkTabber : public TPlatformTabber<TPlatformItemGadget<TGtkGadget>> { ... };
+#pragma once
+
+#include "GadgetConstants.h"
+#include "events/EventIds.h"
+
+namespace vandro {
+
+template <class Base> class TPlatformTabber : public Base {
+  public:
+    // The TGadget slots it overrides.
+    int Class() override { return ClassTabber; }
+
+    // The platform gadget slots it overrides.
+    int isTabbable() override { return 1; }
+
+    // Its own. The user made the tab at the index the current one.
+    void UserChoseTab(int index) {
+        if (!this->HasShownItem(index) || index == _selected)
+            return;
+        _selected = index;
+        this->PostGuiEvent(GadgetAction, index, 0, 0, 0, this->ExtraOfItem(index));
+    }
+    // After the program changed the tabs: the current tab is the control's.
+    void SettleCurrentTab() { _selected = this->ShownItemCount() ? NativeCurrentTab() : -1; }
+
+    // The current tab as last read, -1 while the tabber shows only its blank tab.
+    int _selected = -1;
+
+  protected:
+    // The TPlatformItemGadget hooks it fills in: selecting makes the tab the current one.
+    void ShowItemState(int index, int state) override {
+        if (!(state & ItemStateSelected))
+            return;
+        ShowCurrentTab(index);
+        SettleCurrentTab();
+    }
+    int NativeItemState(int index) override {
+        return this->ShownItemCount() && NativeCurrentTab() == index ? ItemStateSelected : 0;
+    }
+
+    // The native half: makes the tab at the index the control's current one, and reads it.
+    virtual void ShowCurrentTab(int index) = 0;
+    virtual int NativeCurrentTab() = 0;
+};
+
+} // namespace vandro
