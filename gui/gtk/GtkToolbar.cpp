@@ -19,8 +19,6 @@ void OnToolClicked(GtkToolButton* button, gpointer data) {
 
 } // namespace
 
-int TGtkToolbar::Class() { return ClassToolbar; }
-
 Ref<TGadget> TGtkToolbar::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     GtkWidget* bar = gtk_toolbar_new();
@@ -48,11 +46,6 @@ void TGtkToolbar::Fit() {
     window->Rethink();
 }
 
-int TGtkToolbar::DoLayout() {
-    Fit();
-    return 0;
-}
-
 int TGtkToolbar::Rethink() {
     if (!Window())
         return TPlatformItemGadget::Rethink();
@@ -69,12 +62,6 @@ int TGtkToolbar::Free() {
     if (window)
         window->Rethink();
     return answer;
-}
-
-int TGtkToolbar::SetShow(int show) {
-    TPlatformItemGadget::SetShow(show);
-    Fit();
-    return 0;
 }
 
 GtkToolItem* TGtkToolbar::ItemAt(int index) const {

@@ -7,21 +7,18 @@
 #include "GtkGadget.h"
 
 #include "gui/PlatformItemGadget.h"
+#include "gui/PlatformToolbar.h"
 
 namespace vandro {
 
 class TGtkWindow;
 
-class TGtkToolbar : public TPlatformItemGadget<TGtkGadget> {
+class TGtkToolbar : public TPlatformToolbar<TPlatformItemGadget<TGtkGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
-    // Follows its window's width instead of the layout.
-    int DoLayout() override;
     // Gives the window its client area back.
     int Free() override;
     int Rethink() override;
-    int SetShow(int show) override;
-    int Class() override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -43,10 +40,10 @@ class TGtkToolbar : public TPlatformItemGadget<TGtkGadget> {
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
     void ShowIconStrip() override;
+    // The TPlatformToolbar hook: makes the window's client area room for the bar as it is now.
+    void Fit() override;
 
   private:
-    // Makes the window's client area room for the bar as it is now.
-    void Fit();
     bool IsSeparatorIcon(int icon) const;
     // A separator, a toggle button or a plain one, as the item is.
     GType ButtonType(int index, int icon);

@@ -14,11 +14,6 @@ constexpr int kButtonMargin = 10;
 
 } // namespace
 
-int THeadlessToolbar::DoLayout() {
-    Place();
-    return 0;
-}
-
 int THeadlessToolbar::Free() {
     auto* window = dynamic_cast<THeadlessWindow*>(parent);
     THeadlessItemGadget::Free();
@@ -29,15 +24,7 @@ int THeadlessToolbar::Free() {
     return 0;
 }
 
-void THeadlessToolbar::ShowIconStrip() { Place(); }
-
-int THeadlessToolbar::SetShow(int show) {
-    THeadlessItemGadget::SetShow(show);
-    Place();
-    return 0;
-}
-
-int THeadlessToolbar::Class() { return ClassToolbar; }
+void THeadlessToolbar::ShowIconStrip() { Fit(); }
 
 Ref<TGadget> THeadlessToolbar::Create(const Ref<TGadget>&, int style, const String&) {
     this->style = style;
@@ -68,7 +55,7 @@ int THeadlessToolbar::BarHeight() const {
     return icons + kButtonMargin;
 }
 
-void THeadlessToolbar::Place() {
+void THeadlessToolbar::Fit() {
     if (!parent || !Alive())
         return;
     auto* window = dynamic_cast<THeadlessWindow*>(parent);

@@ -5,16 +5,14 @@
 
 #include "HeadlessItemGadget.h"
 
+#include "gui/PlatformToolbar.h"
+
 namespace vandro {
 
-class THeadlessToolbar : public THeadlessItemGadget {
+class THeadlessToolbar : public TPlatformToolbar<THeadlessItemGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
-    // Follows its group's width instead of the layout.
-    int DoLayout() override;
     int Free() override;
-    int SetShow(int show) override;
-    int Class() override;
 
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 
@@ -26,10 +24,9 @@ class THeadlessToolbar : public THeadlessItemGadget {
 
   protected:
     void ShowIconStrip() override;
-
-  private:
-    // Spans the group and gives a window's client area the room below it.
-    void Place();
+    // The TPlatformToolbar hook: spans the group and gives a window's client area the room
+    // below it.
+    void Fit() override;
 };
 
 } // namespace vandro

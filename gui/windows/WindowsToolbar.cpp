@@ -59,11 +59,6 @@ void TWindowsToolbar::SetAside(TWindowsGadget& window, int height) {
         window.RethinkClient(1);
 }
 
-int TWindowsToolbar::DoLayout() {
-    Fit();
-    return 0;
-}
-
 int TWindowsToolbar::Free() {
     TWindowsGadget* window = Window();
     const int answer = TPlatformItemGadget::Free();
@@ -72,18 +67,10 @@ int TWindowsToolbar::Free() {
     return answer;
 }
 
-int TWindowsToolbar::SetShow(int show) {
-    TWindowsGadget::SetShow(show);
-    Fit();
-    return 0;
-}
-
 void TWindowsToolbar::ShowIconStrip() {
     SendMessageW(_hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
     Fit();
 }
-
-int TWindowsToolbar::Class() { return ClassToolbar; }
 
 void TWindowsToolbar::Renumber() {
     const int count = static_cast<int>(SendMessageW(_hwnd, TB_BUTTONCOUNT, 0, 0));

@@ -6,18 +6,15 @@
 #include "WindowsGadget.h"
 
 #include "gui/PlatformItemGadget.h"
+#include "gui/PlatformToolbar.h"
 
 namespace vandro {
 
-class TWindowsToolbar : public TPlatformItemGadget<TWindowsGadget> {
+class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
-    // Follows its window's width instead of the layout.
-    int DoLayout() override;
     // Gives the window its client area back.
     int Free() override;
-    int SetShow(int show) override;
-    int Class() override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -34,10 +31,10 @@ class TWindowsToolbar : public TPlatformItemGadget<TWindowsGadget> {
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;
     void ShowIconStrip() override;
+    // The TPlatformToolbar hook.
+    void Fit() override;
 
   private:
-    // Sizes the bar to its window and moves the window's client area below it.
-    void Fit();
     // Keeps the top rows of the window's client area for a bar this high.
     static void SetAside(TWindowsGadget& window, int height);
     // Command ids follow the indexes; tips follow the buttons' places.
