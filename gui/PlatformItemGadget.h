@@ -106,14 +106,6 @@ template <class Base> class TPlatformItemGadget : public Base {
     // The strip the items' icons index, null for none.
     Ref<TIconStrip> _icons;
 
-    // The one item a control chooses at a time (a combo box's) after the program sets an
-    // item's state: that item when it is selected, none when the chosen one is not.
-    static int ChosenAfter(int chosen, int index, int state) {
-        if (state & ItemStateSelected)
-            return index;
-        return chosen == index ? -1 : chosen;
-    }
-
   protected:
     // The native half. The index is checked, and ShownItemCount() already counts an item added
     // or removed.

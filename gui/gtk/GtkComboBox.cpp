@@ -19,8 +19,6 @@ void OnEntryChanged(GtkEditable*, gpointer data) {
 
 } // namespace
 
-int TGtkComboBox::Class() { return ClassComboBox; }
-
 Ref<TGadget> TGtkComboBox::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     NewStore();
@@ -61,8 +59,6 @@ GtkWidget* TGtkComboBox::Entry() const {
                : nullptr;
 }
 
-int TGtkComboBox::isTabbable() { return 1; }
-
 int TGtkComboBox::HasKeyFocus() {
     GtkWidget* entry = Entry();
     return _widget && gtk_widget_has_focus(entry ? entry : _widget) ? 1 : 0;
@@ -90,39 +86,33 @@ String TGtkComboBox::GetText() {
     return text;
 }
 
-int TGtkComboBox::CurrentItem() const {
+int TGtkComboBox::NativeChosenItem() {
     return _widget ? gtk_combo_box_get_active(GTK_COMBO_BOX(_widget)) : -1;
 }
 
-void TGtkComboBox::ShowItemState(int index, int state) {
+void TGtkComboBox::ShowChosenItem(int index) {
     ++_busy;
-    gtk_combo_box_set_active(GTK_COMBO_BOX(_widget), ChosenAfter(CurrentItem(), index, state));
+    gtk_combo_box_set_active(GTK_COMBO_BOX(_widget), index);
     --_busy;
-    _selected = CurrentItem();
 }
 
-int TGtkComboBox::NativeItemState(int index) {
-    return CurrentItem() == index ? ItemStateSelected : 0;
-}
-
-void TGtkComboBox::RowsChanged() { _selected = CurrentItem(); }
+void TGtkComboBox::RowsChanged() { SettleChoice(); }
 
 void TGtkComboBox::ChoiceChanged() {
-    const int current = CurrentItem();
+    const int current = NativeChosenItem();
     // Typing into the field leaves no item current; the field's own change reports it.
-    if (_busy || current < 0 || current == _selected)
+    if (_busy || current < 0)
         return;
-    _selected = current;
-    PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(current));
+    UserChoseItem(current);
 }
 
 void TGtkComboBox::EditChanged() {
     // A choice puts the item's text into the field: only the user's typing leaves no item
     // current.
-    if (_busy || CurrentItem() >= 0)
+    if (_busy || NativeChosenItem() >= 0)
         return;
-    _selected = -1;
-    PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+    SettleChoice();
+    UserEdited();
 }
 
 } // namespace vandro

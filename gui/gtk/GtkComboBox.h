@@ -6,18 +6,18 @@
 #include "GtkGadget.h"
 #include "GtkItemStore.h"
 
+#include "gui/PlatformComboBox.h"
+
 namespace vandro {
 
-class TGtkComboBox : public TGtkStoreItems<TGtkGadget> {
+class TGtkComboBox : public TPlatformComboBox<TGtkStoreItems<TGtkGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
     // The edit field's text; the chosen item's without an edit field.
     String GetText() override;
-    int Class() override;
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
     int HasKeyFocus() override;
     int ShowText(const String& text) override;
 
@@ -27,18 +27,12 @@ class TGtkComboBox : public TGtkStoreItems<TGtkGadget> {
     // The edit field, null without one.
     GtkWidget* Entry() const;
 
-    int _selected = -1;
-
   protected:
-    // The TGtkStoreItems and TPlatformItemGadget hooks.
+    // The TGtkStoreItems and TPlatformComboBox hooks.
     void RowsChanged() override;
-    // Selecting makes the item the current one; without it the current item is cleared.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
     int FreeElement() override;
-
-  private:
-    int CurrentItem() const;
+    void ShowChosenItem(int index) override;
+    int NativeChosenItem() override;
 };
 
 } // namespace vandro

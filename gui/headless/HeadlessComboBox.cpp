@@ -15,41 +15,34 @@ int THeadlessComboBox::SetText(const String& text) {
 }
 
 String THeadlessComboBox::GetText() {
-    if (Editable() || !HasShownItem(_selected))
+    if (Editable() || !HasShownItem(_current))
         return THeadlessItemGadget::GetText();
-    return Alive() ? Item(_selected).text : String();
+    return Alive() ? Item(_current).text : String();
 }
 
-void THeadlessComboBox::ShowItemState(int index, int state) {
-    _selected = ChosenAfter(_selected, index, state);
-}
+void THeadlessComboBox::ShowChosenItem(int index) { _current = index; }
 
-int THeadlessComboBox::NativeItemState(int index) {
-    return index == _selected ? ItemStateSelected : 0;
-}
-
-int THeadlessComboBox::Class() { return ClassComboBox; }
+int THeadlessComboBox::NativeChosenItem() { return _current; }
 
 Ref<TGadget> THeadlessComboBox::Create(const Ref<TGadget>&, int style, const String&) {
     return CreateEditElement(ClassComboBox, style);
 }
 
-int THeadlessComboBox::isTabbable() { return 1; }
-
 void THeadlessComboBox::ItemsChanged() {
-    if (_selected >= ShownItemCount())
-        _selected = -1;
+    if (_current >= ShownItemCount())
+        _current = -1;
+    SettleChoice();
 }
 
 int THeadlessComboBox::UserChooseItem(int index) {
     if (!Reachable() || !HasShownItem(index))
         return 0;
-    if (index == _selected)
+    if (index == _current)
         return 1;
-    _selected = index;
+    _current = index;
     if (Editable())
         _text = Item(index).text;
-    PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
+    UserChoseItem(index);
     return 1;
 }
 
@@ -65,7 +58,7 @@ int THeadlessComboBox::UserType(const String& text) {
             continue;
         _text += unit;
         ++typed;
-        PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+        UserEdited();
     }
     return typed;
 }

@@ -4,16 +4,16 @@
 
 #include "HeadlessItemGadget.h"
 
+#include "gui/PlatformComboBox.h"
+
 namespace vandro {
 
-class THeadlessComboBox : public THeadlessItemGadget {
+class THeadlessComboBox : public TPlatformComboBox<THeadlessItemGadget> {
   public:
     // The edit field's text, or the chosen item's when there is no edit field.
     int SetText(const String& text) override;
     String GetText() override;
-    int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
     void ItemsChanged() override;
 
     bool Editable() const { return (style & 1) != 0; }
@@ -21,13 +21,13 @@ class THeadlessComboBox : public THeadlessItemGadget {
     int UserChooseItem(int index);
     int UserType(const String& text);
 
-    // The current item, -1 for none.
-    int _selected = -1;
+    // The item the list shows as the chosen one, -1 for none.
+    int _current = -1;
 
   protected:
-    // Selecting an item makes it the current one; only one is.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
+    // The TPlatformComboBox hooks.
+    void ShowChosenItem(int index) override;
+    int NativeChosenItem() override;
 };
 
 } // namespace vandro

@@ -3,7 +3,6 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsIconStrip.h"
 
-#include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 
 #include <utility>
@@ -63,8 +62,6 @@ void TWindowsComboBox::ShowIconStrip() {
     SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
 }
 
-int TWindowsComboBox::Class() { return ClassComboBox; }
-
 int TWindowsComboBox::SendItem(UINT message, int index, const String& text, int icon) {
     const std::wstring wide = Wide(text);
     COMBOBOXEXITEMW item{};
@@ -83,7 +80,7 @@ int TWindowsComboBox::SendItem(UINT message, int index, const String& text, int 
     return answer;
 }
 
-int TWindowsComboBox::CurrentItem() {
+int TWindowsComboBox::NativeChosenItem() {
     return static_cast<int>(SendMessageW(_hwnd, CB_GETCURSEL, 0, 0));
 }
 
@@ -91,53 +88,42 @@ void TWindowsComboBox::ClearNativeItems() {
     DeSensitize();
     SendMessageW(_hwnd, CB_RESETCONTENT, 0, 0);
     Sensitize();
-    _selected = -1;
+    SettleChoice();
 }
 
 void TWindowsComboBox::ShowNativeItem(int index, bool added, const String& text, const String&,
                                       int icon) {
     SendItem(added ? CBEM_INSERTITEMW : CBEM_SETITEMW, index, text, icon);
     if (added)
-        _selected = CurrentItem();
+        SettleChoice();
 }
 
 void TWindowsComboBox::RemoveNativeItem(int index) {
     DeSensitize();
     SendMessageW(_hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
     Sensitize();
-    _selected = CurrentItem();
+    SettleChoice();
 }
 
-void TWindowsComboBox::ShowItemState(int index, int state) {
-    const int chosen = ChosenAfter(CurrentItem(), index, state);
+void TWindowsComboBox::ShowChosenItem(int index) {
     DeSensitize();
-    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     Sensitize();
-    _selected = CurrentItem();
-}
-
-int TWindowsComboBox::NativeItemState(int index) {
-    return CurrentItem() == index ? ItemStateSelected : 0;
 }
 
 LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
     if (msg != WM_COMMAND || !_sensitive)
         return 0;
     switch (HIWORD(wParam)) {
-    case CBN_SELCHANGE: {
-        const int current = CurrentItem();
-        if (current != _selected) {
-            _selected = current;
-            PostGuiEvent(GadgetAction, current, 0, 0, 0, ExtraOfItem(current));
-        }
+    case CBN_SELCHANGE:
+        UserChoseItem(NativeChosenItem());
         return 0;
-    }
     case CBN_EDITCHANGE:
         // The inner combo and the control both pass one edit on. Only the user's edits mark
         // the field modified (a choice or the program's text does not): the first passes.
         if (_editHwnd && SendMessageW(_editHwnd, EM_GETMODIFY, 0, 0)) {
             SendMessageW(_editHwnd, EM_SETMODIFY, FALSE, 0);
-            PostGuiEvent(GadgetAction, -1, 0, 0, 0, {});
+            UserEdited();
         }
         return 0;
     default:

@@ -6,18 +6,18 @@
 
 #include "WindowsGadget.h"
 
+#include "gui/PlatformComboBox.h"
 #include "gui/PlatformItemGadget.h"
 
 namespace vandro {
 
-class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
+class TWindowsComboBox : public TPlatformComboBox<TPlatformItemGadget<TWindowsGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
     // Forgets the inner windows too.
     int Free() override;
     // The native window is 180 high, the room of its drop-down list.
     int Rethink() override;
-    int Class() override;
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
@@ -25,7 +25,6 @@ class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
 
     HWND _editHwnd = nullptr;
     HWND _comboHwnd = nullptr;
-    int _selected = -1;
 
   protected:
     // The TPlatformItemGadget hooks.
@@ -33,14 +32,13 @@ class TWindowsComboBox : public TPlatformItemGadget<TWindowsGadget> {
                         int icon) override;
     void RemoveNativeItem(int index) override;
     void ClearNativeItems() override;
-    // Selecting makes the item the current one; without it the current item is cleared.
-    void ShowItemState(int index, int state) override;
-    int NativeItemState(int index) override;
     void ShowIconStrip() override;
+    // The TPlatformComboBox hooks.
+    void ShowChosenItem(int index) override;
+    int NativeChosenItem() override;
 
   private:
     int SendItem(UINT message, int index, const String& text, int icon);
-    int CurrentItem();
 };
 
 } // namespace vandro
