@@ -15,6 +15,10 @@
 #       whose names (<Suite>.<Case>) match LONG_CASES take far longer than the rest: ctest
 #       starts them first, so that they do not run on alone at the end.
 #
+#   vandro_tree_fixtures(<fixtures...>)
+#       Fixtures that every test of the tree made by vandro_add_test afterwards requires (the
+#       Windows tree's wineservers, say).
+#
 #   vandro_test_resources(<type> <ids...>)
 #       A pool of resources that ctest hands out to cases by their resource groups, one slot
 #       each. ctest names the one a case got in CTEST_RESOURCE_GROUP_0_<TYPE> ("id:<id>,slots:1").
@@ -104,6 +108,8 @@ function(vandro_add_test name)
     if(NOT arg_TIMEOUT)
         set(arg_TIMEOUT ${VANDRO_TEST_TIMEOUT})
     endif()
+    get_property(tree_fixtures GLOBAL PROPERTY vandro_tree_fixtures)
+    list(APPEND arg_FIXTURES ${tree_fixtures})
 
     add_executable(${name} ${arg_SOURCES})
     if(arg_PLATFORM)
@@ -177,6 +183,10 @@ function(vandro_add_test name)
         file(WRITE ${script} "${script_text}")
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
     endif()
+endfunction()
+
+function(vandro_tree_fixtures)
+    set_property(GLOBAL APPEND PROPERTY vandro_tree_fixtures ${ARGN})
 endfunction()
 
 function(vandro_test_resources type)

@@ -51,26 +51,42 @@ if [[ -n ${VANDRO_WINE_DPI:-} ]]; then
     # Held until this script ends; Wine's processes must not inherit it.
     exec 8>"$prefix.dpi-lock"
     flock 8
-    "$VANDRO_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
-        /d "$VANDRO_WINE_DPI" /f >/dev/null 8>&-
 fi
 run=("$VANDRO_WINE64" "$@")
 if [[ -n ${VANDRO_WINE_CPU:-} ]]; then
     run=(taskset -c "$VANDRO_WINE_CPU" "${run[@]}")
 fi
 
-# A wineserver that is shutting down after its last client, just as this program connects,
-# refuses it with "wine client error" before the program has run: then it is started again.
+# run_once: sets the resolution where one is asked for, then runs the program; its status.
+run_once() {
+    if [[ -n ${VANDRO_WINE_DPI:-} ]]; then
+        "$VANDRO_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+            /d "$VANDRO_WINE_DPI" /f >/dev/null 8>&- || return
+    fi
+    "${run[@]}" 8>&-
+}
+
+# A wineserver that is going away after its last client, just as this program connects, refuses
+# it with "wine client error", or the start fails without a word before the program has run:
+# then it runs again (a silent failure once, as a program that printed nothing did not start).
 errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
+output=$(mktemp)
+trap 'rm -f "$errors" "$output"' EXIT
 for attempt in 1 2 3; do
-    status=0
-    "${run[@]}" 2>"$errors" 8>&- || status=$?
+    set +e
+    run_once 2>"$errors" | tee "$output"
+    status=${PIPESTATUS[0]}
+    set -e
     cat "$errors" >&2
-    if ((status == 0)) || ! grep -q '^wine client error' "$errors"; then
+    if ((status == 0)); then
+        break
+    elif grep -q '^wine client error' "$errors"; then
+        sleep 1
+    elif ((attempt == 1)) && [[ ! -s $output && ! -s $errors ]]; then
+        echo "$0: $(basename "$1") ended with status $status before printing anything; run again" >&2
+    else
         break
     fi
-    sleep 1
 done
 # A test case that fails without a word says at least how it ended.
 if ((status != 0)); then
