@@ -63,4 +63,6 @@ POINT UnitsOfPoint(HWND hwnd, POINT pixels) {
     return POINT{ToUnits(pixels.x, dpi), ToUnits(pixels.y, dpi)};
 }
 
+float PointsFromUnits(int units) { return static_cast<float>(units) * 72.0f / kUnitDpi; }
+
 } // namespace vandro

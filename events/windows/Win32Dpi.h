@@ -25,5 +25,7 @@ RECT ToDevice(const RECT& units, int dpi);
 RECT ToUnits(const RECT& pixels, int dpi);
 // A point in a window's client pixels, in the units of the window's resolution.
 POINT UnitsOfPoint(HWND hwnd, POINT pixels);
+// Units as typographic points, 72 an inch, whatever the resolution.
+float PointsFromUnits(int units);
 
 } // namespace vandro

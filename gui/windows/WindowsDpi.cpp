@@ -100,6 +100,10 @@ void ShowFontsAgain(const Ref<TGadget>& group) {
         }
 }
 
+void SetTipWidth(HWND tooltips, int dpi) {
+    SendMessageW(tooltips, TTM_SETMAXTIPWIDTH, 0, ToDevice(300, dpi));
+}
+
 RECT FrameWidthsForDpi(DWORD style, BOOL menu, DWORD exstyle, int dpi) {
     RECT frame{0, 0, 0, 0};
     const auto& adjust = Bindings().AdjustWindowRectExForDpi;
