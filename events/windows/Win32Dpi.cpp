@@ -27,6 +27,8 @@ int SystemDpi() {
     return dpiState.system;
 }
 
+void RereadSystemDpi() { dpiState.system = 0; }
+
 int WindowDpi(HWND hwnd) {
     if (dpiState.windows.empty())
         return SystemDpi();

@@ -40,6 +40,7 @@ void StartDpiAwareness() {
     } else if (!f.SetProcessDPIAware.IsNull()) {
         f.SetProcessDPIAware();
     }
+    RereadSystemDpi();
 }
 
 void AdoptWindowDpi(HWND frame) {

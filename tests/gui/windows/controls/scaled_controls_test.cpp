@@ -145,6 +145,36 @@ LRESULT CALLBACK RecordMargins(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The screen's resolution that this process is told.
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The system's resolution as the driver has it after start-up, when it was first asked while
+// the process was not yet aware of resolutions; -1 when it was not told 96 then.
+int SystemDpiAskedEarly() {
+    // This thread stands in for a process that has not yet declared itself aware.
+    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = reinterpret_cast<SetContext>(
+        GetProcAddress(GetModuleHandleW(L"user32"), "SetThreadDpiAwarenessContext"));
+    if (!set)
+        return -1;
+    const DPI_AWARENESS_CONTEXT was = set(DPI_AWARENESS_CONTEXT_UNAWARE);
+    const int early = SystemDpi();
+    set(was);
+    StartEventQueue();
+    StartGuiDriver();
+    return early == kUnitDpi ? SystemDpi() : -1;
+}
+
+// In a process of its own, where nothing has started yet.
+TEST(ScaledControlDeathTest, TheResolutionAskedBeforeStartUpIsAskedAgainOnceAware) {
+    EXPECT_EXIT(std::exit(SystemDpiAskedEarly()), testing::ExitedWithCode(ScreenDpi()), "");
+}
+
 TEST_F(ScaledControlTest, TheTextAreasTabStopAndMarginsAreUnits) {
     auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     auto native = Cast<TWindowsTextArea>(area);
