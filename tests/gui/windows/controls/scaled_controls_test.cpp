@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace vandro {
@@ -306,7 +307,8 @@ TEST_F(ScaledControlTest, APanelsImageCoversItsUnits) {
     {
         // Units 40 to 60 across and 20 to 30 down.
         WindowCapture shot(Hwnd(window));
-        EXPECT_TRUE(shot.SavePng(BesideProgram("scaled-panel-centred.png")));
+        EXPECT_TRUE(
+            shot.SavePng(BesideProgram("scaled-panel-" + std::to_string(Dpi()) + "dpi.png")));
         EXPECT_EQ(shot.ClientPixel(at(40), at(20)), kRed);
         EXPECT_EQ(shot.ClientPixel(at(60) - 1, at(30) - 1), kRed);
         EXPECT_EQ(shot.ClientPixel(at(40) - 1, at(25)), kWhite);
