@@ -27,6 +27,8 @@ int SystemDpi() {
     return dpiState.system;
 }
 
+void RereadSystemDpi() { dpiState.system = 0; }
+
 int WindowDpi(HWND hwnd) {
     if (dpiState.windows.empty())
         return SystemDpi();
@@ -62,5 +64,7 @@ POINT UnitsOfPoint(HWND hwnd, POINT pixels) {
     const int dpi = WindowDpi(hwnd);
     return POINT{ToUnits(pixels.x, dpi), ToUnits(pixels.y, dpi)};
 }
+
+float PointsFromUnits(int units) { return static_cast<float>(units) * 72.0f / kUnitDpi; }
 
 } // namespace vandro

@@ -12,6 +12,9 @@ constexpr int kUnitDpi = 96;
 
 // The screen's resolution when the process started: what a window has until it says otherwise.
 int SystemDpi();
+// The process has declared how it is aware of resolutions: the screen's is read again when
+// next asked, as what it was told before (96 while unaware) may not be the screen's.
+void RereadSystemDpi();
 // The resolution of the top-level window around hwnd; the system's for a window not recorded.
 int WindowDpi(HWND hwnd);
 // Records the resolution of a top-level window; 0 forgets the window.
@@ -25,5 +28,7 @@ RECT ToDevice(const RECT& units, int dpi);
 RECT ToUnits(const RECT& pixels, int dpi);
 // A point in a window's client pixels, in the units of the window's resolution.
 POINT UnitsOfPoint(HWND hwnd, POINT pixels);
+// Units as typographic points, 72 an inch, whatever the resolution.
+float PointsFromUnits(int units);
 
 } // namespace vandro

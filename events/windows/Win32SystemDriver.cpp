@@ -96,12 +96,12 @@ int TWin32SystemDriver::Wait() {
 }
 
 int TWin32SystemDriver::MoveMouse(int x, int y) {
-    POINT point{x, y};
-    if (HWND active = GetActiveWindow()) {
-        const int dpi = WindowDpi(active);
-        point = POINT{ToDevice(x, dpi), ToDevice(y, dpi)};
+    // Without an active window the units are the screen's.
+    const HWND active = GetActiveWindow();
+    const int dpi = WindowDpi(active);
+    POINT point{ToDevice(x, dpi), ToDevice(y, dpi)};
+    if (active)
         ClientToScreen(active, &point);
-    }
     SetCursorPos(point.x, point.y);
     return 0;
 }

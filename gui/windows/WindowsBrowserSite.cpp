@@ -88,12 +88,13 @@ void TBrowserSite::Detach() {
     _view = nullptr;
 }
 
-void TBrowserSite::Fit(int width, int height) {
+void TBrowserSite::Fit() {
     IOleInPlaceObject* placed = nullptr;
     if (!_browser || FAILED(_browser->QueryInterface(IID_IOleInPlaceObject,
                                                      reinterpret_cast<void**>(&placed))))
         return;
-    RECT area{0, 0, width, height};
+    RECT area{};
+    GetClientRect(_host, &area);
     placed->SetObjectRects(&area, &area);
     placed->Release();
 }
@@ -171,9 +172,7 @@ STDMETHODIMP TBrowserSite::DiscardUndoState() { return S_OK; }
 STDMETHODIMP TBrowserSite::DeactivateAndUndo() { return S_OK; }
 STDMETHODIMP TBrowserSite::OnPosRectChange(LPCRECT) {
     // The view decides the browser's place: it always fills the host.
-    RECT area{};
-    GetClientRect(_host, &area);
-    Fit(area.right, area.bottom);
+    Fit();
     return S_OK;
 }
 

@@ -27,9 +27,8 @@ class TBrowserSite final : public IOleClientSite,
     int Attach(IWebBrowser2* browser);
     // Stops listening, takes the browser out of the host and forgets the view.
     void Detach();
-    // Sizes the browser to fill a host of that size, which it may not have yet: the host is
-    // moved with its siblings in one batch.
-    void Fit(int width, int height);
+    // Sizes the browser to fill the host's client area, in the host's pixels.
+    void Fit();
     // Whether the browser has a page to go back or forward to, as it last said.
     bool CanGoBack() const;
     bool CanGoForward() const;

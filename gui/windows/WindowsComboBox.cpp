@@ -3,6 +3,7 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsIconStrip.h"
 
+#include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
 
 #include <utility>
@@ -59,7 +60,8 @@ int TWindowsComboBox::Free() {
 int TWindowsComboBox::Rethink() { return QueueResize(_hwnd, xpos, ypos, width, kDropHeight); }
 
 void TWindowsComboBox::ShowIconStrip() {
-    SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
+    SendMessageW(_hwnd, CBEM_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(ImageListOf(_icons, WindowDpi(_hwnd))));
 }
 
 int TWindowsComboBox::SendItem(UINT message, int index, const String& text, int icon) {

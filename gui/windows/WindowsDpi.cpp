@@ -40,6 +40,7 @@ void StartDpiAwareness() {
     } else if (!f.SetProcessDPIAware.IsNull()) {
         f.SetProcessDPIAware();
     }
+    RereadSystemDpi();
 }
 
 void AdoptWindowDpi(HWND frame) {
@@ -98,6 +99,10 @@ void ShowFontsAgain(const Ref<TGadget>& group) {
                 gadget->SetFont(gadget->_font);
             ShowFontsAgain(gadget);
         }
+}
+
+void SetTipWidth(HWND tooltips, int dpi) {
+    SendMessageW(tooltips, TTM_SETMAXTIPWIDTH, 0, ToDevice(300, dpi));
 }
 
 RECT FrameWidthsForDpi(DWORD style, BOOL menu, DWORD exstyle, int dpi) {

@@ -30,6 +30,9 @@ void ShowStatusFont(HWND status, int dpi);
 // Every gadget inside shows its font again, made for the window's resolution now.
 void ShowFontsAgain(const Ref<TGadget>& group);
 
+// A tooltip window wraps its tips at 300 units, in the pixels of that resolution.
+void SetTipWidth(HWND tooltips, int dpi);
+
 // What AdjustWindowRectEx adds around a client area, at that resolution.
 RECT FrameWidthsForDpi(DWORD style, BOOL menu, DWORD exstyle, int dpi);
 // GetSystemMetrics at that resolution.

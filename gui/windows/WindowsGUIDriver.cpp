@@ -1,6 +1,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "WindowsDesktop.h"
+#include "WindowsDpi.h"
 
 #include "events/windows/Win32SystemDriver.h"
 #include "gui/GadgetConstants.h"
@@ -17,7 +18,7 @@ HWND MakeSharedTooltip(HWND desktop) {
     HWND tip =
         MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                    desktop, nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 300);
+    SetTipWidth(tip, SystemDpi());
     SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return tip;
 }

@@ -2,6 +2,7 @@
 // for controls with a tip per part.
 #include "WindowsGadget.h"
 
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 
 namespace vandro {
@@ -37,7 +38,7 @@ int TWindowsGadget::SetupToolTips() {
     _tooltips = MadeWindow(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP, CW_USEDEFAULT,
                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, _hwnd,
                                            nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(_tooltips, TTM_SETMAXTIPWIDTH, 0, 300);
+    SetTipWidth(_tooltips, WindowDpi(_hwnd));
     TWindowsGUIDriver::RegisterHwnd(_tooltips, Ref<TWindowsGadget>(this));
     return 0;
 }

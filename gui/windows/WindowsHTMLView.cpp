@@ -73,10 +73,9 @@ int TWindowsHTMLView::Free() {
 
 int TWindowsHTMLView::Class() { return ClassHTMLView; }
 
-int TWindowsHTMLView::Rethink() {
-    TWindowsGadget::Rethink();
+int TWindowsHTMLView::HasResized() {
     if (mshtml)
-        mshtml->Fit(width, height);
+        mshtml->Fit();
     return 0;
 }
 

@@ -29,8 +29,6 @@ class TWindowsHTMLView : public TWindowsGadget {
     int Activate(int command) override;
     // 1 while the browser is busy loading, else 0.
     int State() override;
-    // Sizes the browser with the host.
-    int Rethink() override;
     // Navigates to the address; an empty one stays where the view is.
     int SetText(const String& address) override;
     // The browser's current address; "" without a browser.
@@ -41,6 +39,9 @@ class TWindowsHTMLView : public TWindowsGadget {
 
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    // Sizes the browser with the host, once the host has its new pixels: a batch moves the host
+    // with its siblings.
+    int HasResized() override;
 
     // Its own: the document's title; raises "no document" or "no document2 interface".
     virtual String GetTitleText();

@@ -26,21 +26,38 @@ Ref<TPixmap> ScaledStrip(const Ref<TPixmap>& pixmap, int size, int count, int sc
 } // namespace
 
 TWindowsIconStrip::~TWindowsIconStrip() {
-    if (_imagelist && ImageList_Destroy(_imagelist))
-        --liveImageLists;
+    const auto destroy = [](HIMAGELIST list) {
+        if (list && ImageList_Destroy(list))
+            --liveImageLists;
+    };
+    destroy(_imagelist);
+    for (const auto& [dpi, list] : _sharper)
+        destroy(list);
 }
 
 Ref<TWindowsIconStrip> TWindowsIconStrip::Create(const Object& source) {
     auto strip = New<TWindowsIconStrip>();
     if (!strip->Cut(IconStripImage(source)))
         return {};
-    // The image holds one size only: it is drawn at the screen's resolution.
-    const int size = strip->pixmap->height;
-    const int shown = ToDevice(size, SystemDpi());
-    strip->_imagelist = BuildImageList(
-        shown == size ? strip->pixmap : ScaledStrip(strip->pixmap, size, strip->count, shown),
-        shown, strip->count);
+    strip->_imagelist = strip->ImageListFor(SystemDpi());
     return strip;
+}
+
+HIMAGELIST TWindowsIconStrip::ImageListAt(int dpi) {
+    if (dpi == SystemDpi())
+        return _imagelist;
+    HIMAGELIST& list = _sharper[dpi];
+    if (!list)
+        list = ImageListFor(dpi);
+    return list;
+}
+
+HIMAGELIST TWindowsIconStrip::ImageListFor(int dpi) {
+    // The image holds one size only: each icon covers its units at the resolution.
+    const int size = pixmap->height;
+    const int shown = ToDevice(size, dpi);
+    return BuildImageList(shown == size ? pixmap : ScaledStrip(pixmap, size, count, shown), shown,
+                          count);
 }
 
 Ref<TWindowsIconStrip> TWindowsIconStrip::CreateBlank() {
@@ -83,9 +100,9 @@ HIMAGELIST TWindowsIconStrip::BuildImageList(const Ref<TPixmap>& pixmap, int siz
 
 long TWindowsIconStrip::LiveImageLists() { return liveImageLists; }
 
-HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip) {
+HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip, int dpi) {
     const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(strip);
-    return icons ? icons->_imagelist : nullptr;
+    return icons ? icons->ImageListAt(dpi) : nullptr;
 }
 
 } // namespace vandro

@@ -6,6 +6,8 @@
 
 #include "gui/IconStrip.h"
 
+#include <map>
+
 namespace vandro {
 
 class TWindowsIconStrip : public TIconStrip {
@@ -22,11 +24,22 @@ class TWindowsIconStrip : public TIconStrip {
     static HIMAGELIST BuildImageList(const Ref<TPixmap>& pixmap, int size, int count);
     // Image lists made and not yet destroyed, over the whole process.
     static long LiveImageLists();
+    // The icons at that resolution, covering the same units as at 96 DPI: the strip's own list
+    // at the system's, another made on first use and kept with the strip.
+    HIMAGELIST ImageListAt(int dpi);
 
+    // At the system's resolution.
     HIMAGELIST _imagelist = nullptr;
+
+  private:
+    HIMAGELIST ImageListFor(int dpi);
+
+    // At the other resolutions the strip was shown at.
+    std::map<int, HIMAGELIST> _sharper;
 };
 
-// The image list of a strip this platform made, null for none or another platform's.
-HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip);
+// The image list of a strip this platform made at that resolution, null for none or another
+// platform's.
+HIMAGELIST ImageListOf(const Ref<TIconStrip>& strip, int dpi);
 
 } // namespace vandro

@@ -53,7 +53,7 @@ void TWindowsListBox::ShowIconStrip() {
     if (!_shownicons)
         _shownicons = TWindowsIconStrip::CreateBlank();
     SendMessageW(_hwnd, LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(_shownicons->_imagelist));
+                 reinterpret_cast<LPARAM>(_shownicons->ImageListAt(WindowDpi(_hwnd))));
 }
 
 int TWindowsListBox::SendItem(UINT message, int index, const String& text, int icon) {

@@ -1,9 +1,13 @@
 #include "WindowsMenu.h"
 
+#include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
+#include "graphics/Pixmaps.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace vandro {
 
@@ -58,8 +62,10 @@ void TWindowsMenu::AppendItem(TMenuGadget& above, const String& text) {
         info.hSubMenu = _hmenu;
         SetMenuItemInfoW(_pmenu, static_cast<UINT>(_item), TRUE, &info);
     }
-    if (_iconBitmap)
+    if (_icon) {
+        MakeIconBitmap(WindowDpi(TWindowsGUIDriver::GadgetWindowHwnd(Ref<TGadget>(this))));
         SetMenuItemBitmaps(_pmenu, static_cast<UINT>(_key), MF_BYCOMMAND, _iconBitmap, nullptr);
+    }
 }
 
 bool TWindowsMenu::HasNativeMenu() const { return _hmenu != nullptr; }
@@ -89,15 +95,19 @@ void TWindowsMenu::CloseNative() {
     _hmenu = nullptr;
 }
 
-void TWindowsMenu::IconChanged() {
-    if (_iconBitmap)
-        DeleteMade(_iconBitmap);
-    _iconBitmap = nullptr;
-    if (!_icon)
+void TWindowsMenu::IconChanged() { DeleteMade(std::exchange(_iconBitmap, nullptr)); }
+
+void TWindowsMenu::MakeIconBitmap(int dpi) {
+    if (_iconBitmap && _iconDpi == dpi)
         return;
-    const int w = std::min(GetSystemMetrics(SM_CXMENUCHECK), _icon->width);
-    const int h = std::min(GetSystemMetrics(SM_CYMENUCHECK), _icon->height);
-    const Ref<TPixmap> corner = _icon->Window(0, 0, w, h);
+    IconChanged();
+    _iconDpi = dpi;
+    const Ref<TPixmap> icon = dpi == kUnitDpi ? _icon
+                                              : ResizePixmap(_icon, ToDevice(_icon->width, dpi),
+                                                             ToDevice(_icon->height, dpi));
+    const int w = std::min(SystemMetricForDpi(SM_CXMENUCHECK, dpi), icon->width);
+    const int h = std::min(SystemMetricForDpi(SM_CYMENUCHECK, dpi), icon->height);
+    const Ref<TPixmap> corner = icon->Window(0, 0, w, h);
     if (TWindowsGUIDriver::CheckCommonControlVersion() >= 2) {
         _iconBitmap = TWindowsGraphic::PreMultipliedBitmapFromPixmap32(corner);
     } else {

@@ -19,8 +19,10 @@ class TWindowsMenu : public TMenuGadget {
     HMENU _hmenu = nullptr;
     // The native menu the item was appended to at its last open; _item is its place there.
     HMENU _pmenu = nullptr;
-    // Shown in place of the unchecked mark; owned by the item.
+    // Shown in place of the unchecked mark; owned by the item, made when the item is opened.
     HBITMAP _iconBitmap = nullptr;
+    // The resolution _iconBitmap was made for.
+    int _iconDpi = 0;
 
   protected:
     void NewRootMenu(int popup) override;
@@ -31,6 +33,11 @@ class TWindowsMenu : public TMenuGadget {
     void ShowEnabled(bool enabled) override;
     void CloseNative() override;
     void IconChanged() override;
+
+  private:
+    // The icon's units at that resolution, cut to the check mark's box there, unless the
+    // bitmap is made for it already.
+    void MakeIconBitmap(int dpi);
 };
 
 } // namespace vandro

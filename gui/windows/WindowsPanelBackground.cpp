@@ -6,6 +6,8 @@
 #include "WindowsGUIDriver.h"
 #include "WindowsGraphic.h"
 
+#include "events/windows/Win32Dpi.h"
+
 namespace vandro {
 
 namespace {
@@ -68,17 +70,21 @@ int TWindowsPanel::PaintBackground(HDC dc, HWND hwnd) {
 }
 
 void TWindowsPanel::DrawImage(HDC target, int panelWidth, int panelHeight) {
+    // The image covers the same units as at 96 DPI.
+    const int dpi = WindowDpi(_hwnd);
+    const int imageWidth = ToDevice(_bitmapwidth, dpi);
+    const int imageHeight = ToDevice(_bitmapheight, dpi);
     TImagePlace placed;
-    if (!PlacePanelImage(_bitmapflags & 7, panelWidth, panelHeight, _bitmapwidth, _bitmapheight,
+    if (!PlacePanelImage(_bitmapflags & 7, panelWidth, panelHeight, imageWidth, imageHeight,
                          placed))
         return;
     const HDC source = CreateCompatibleDC(target);
     const HGDIOBJ old = SelectObject(source, _bitmap);
     SetStretchBltMode(target, HALFTONE);
     if ((_bitmapflags & 7) == PanelImageTiled) {
-        for (int y = 0; y < panelHeight; y += _bitmapheight)
-            for (int x = 0; x < panelWidth; x += _bitmapwidth)
-                Blit(target, source, x, y, _bitmapwidth, _bitmapheight);
+        for (int y = 0; y < panelHeight; y += imageHeight)
+            for (int x = 0; x < panelWidth; x += imageWidth)
+                Blit(target, source, x, y, imageWidth, imageHeight);
     } else {
         Blit(target, source, placed.x, placed.y, placed.w, placed.h);
     }

@@ -76,7 +76,8 @@ int TWindowsTabber::RethinkClient(int redraw) {
 }
 
 void TWindowsTabber::ShowIconStrip() {
-    SendMessageW(_hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
+    SendMessageW(_hwnd, TCM_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(ImageListOf(_icons, WindowDpi(_hwnd))));
     RethinkClient(1);
 }
 

@@ -2,6 +2,8 @@
 // text colours, margins and the default tab stop.
 #include "WindowsTextArea.h"
 
+#include "events/windows/Win32Dpi.h"
+
 namespace vandro {
 
 void TWindowsTextArea::StyleNative(int start, int end, int color, int flags) {
@@ -46,17 +48,14 @@ int TWindowsTextArea::SetTextColor(int red, int green, int blue) {
 }
 
 int TWindowsTextArea::SetMargins(int margin) {
-    SendMessageW(_hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(margin, margin));
+    const int pixels = ToDevice(margin, WindowDpi(_hwnd));
+    SendMessageW(_hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(pixels, pixels));
     return 0;
 }
 
 int TWindowsTextArea::SetTabs(int pixels) {
-    if (!idoc)
-        return 0;
-    const HDC screen = GetDC(_hwnd);
-    const int perInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(_hwnd, screen);
-    idoc->SetDefaultTabStop(static_cast<float>(pixels) * 72.0f / static_cast<float>(perInch));
+    if (idoc)
+        idoc->SetDefaultTabStop(PointsFromUnits(pixels));
     return 0;
 }
 

@@ -68,7 +68,8 @@ int TWindowsToolbar::Free() {
 }
 
 void TWindowsToolbar::ShowIconStrip() {
-    SendMessageW(_hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(_icons)));
+    SendMessageW(_hwnd, TB_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(ImageListOf(_icons, WindowDpi(_hwnd))));
     Fit();
 }
 

@@ -67,7 +67,7 @@ int TWindowsTreeView::SetTextColor(int red, int green, int blue) {
 int TWindowsTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
     _icons = Cast<TWindowsIconStrip>(strip);
     SendMessageW(_hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL,
-                 reinterpret_cast<LPARAM>(_icons ? _icons->_imagelist : nullptr));
+                 reinterpret_cast<LPARAM>(ImageListOf(_icons, WindowDpi(_hwnd))));
     return 0;
 }
 

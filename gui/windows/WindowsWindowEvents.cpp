@@ -94,6 +94,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
             ShowFontsAgain(Ref<TGadget>(this));
             RethinkClient(1);
+            // Its items' icons too.
+            if (_menu)
+                UpdateMenu();
             return 0;
         }
         break;

@@ -5,6 +5,7 @@
 // and no window, browser or site left after a hundred views.
 #include "control_fixture.h"
 
+#include "events/windows/Win32Dpi.h"
 #include "gui/windows/WindowsBrowserSite.h"
 #include "gui/windows/WindowsHTMLView.h"
 #include "gui/windows/WindowsTextAreaOle.h"
@@ -82,16 +83,22 @@ TEST_F(HTMLViewTest, TheBrowserFillsTheHostAndFollowsItsShape) {
     PumpPending();
     HWND placed = Placed(view);
     ASSERT_TRUE(placed) << "the browser made no window in the host";
-    RECT area{};
-    GetWindowRect(placed, &area);
-    EXPECT_EQ(area.right - area.left, 300);
-    EXPECT_EQ(area.bottom - area.top, 200);
+    // The host and the browser in it cover the same pixels, the units' at this resolution.
+    const int dpi = SystemDpi();
+    const auto expectFilled = [&](int w, int h) {
+        RECT host{}, area{};
+        GetClientRect(Hwnd(view), &host);
+        GetWindowRect(placed, &area);
+        EXPECT_EQ(host.right, ToDevice(w, dpi));
+        EXPECT_EQ(host.bottom, ToDevice(h, dpi));
+        EXPECT_EQ(area.right - area.left, host.right);
+        EXPECT_EQ(area.bottom - area.top, host.bottom);
+    };
+    expectFilled(300, 200);
 
     SetGadgetShape(view, 0, 0, 240, 120);
     PumpPending();
-    GetWindowRect(placed, &area);
-    EXPECT_EQ(area.right - area.left, 240);
-    EXPECT_EQ(area.bottom - area.top, 120);
+    expectFilled(240, 120);
     FreeGadget(view);
 }
 
