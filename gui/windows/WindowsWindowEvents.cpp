@@ -142,10 +142,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT TWindowsWindow::OnCommand(UINT, WPARAM wParam) {
-    // A command carries only the low 16 bits of a menu's id: the id, not those bits, tells a
-    // menu's command (above 100) from any other.
-    const int key = TWindowsMenu::KeyFromCommand(LOWORD(wParam));
-    if (key > 100)
+    // The id, not the bits the command carries, tells a menu's command from the window's own.
+    const int key = TWindowsMenu::KeyFromCommand(wParam);
+    if (key > TMenuGadget::LastWindowCommand)
         HandleMenuEvent(key);
     return 0;
 }
