@@ -10,6 +10,26 @@
 
 namespace vandro {
 
+namespace {
+
+bool IsTabStop(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+// The arrow keys name the control after the focus in their direction inside its group, tab stop
+// or not. Past a label or a panel the step goes on that way to the next tab stop; with none, the
+// focus stays (0).
+HWND GroupTabStop(HWND dialog, HWND focus, HWND named) {
+    const bool back = named != GetNextDlgGroupItem(dialog, focus, FALSE);
+    HWND next = named;
+    do {
+        if (IsTabStop(next))
+            return next;
+        next = GetNextDlgGroupItem(dialog, next, back);
+    } while (next && next != focus && next != named);
+    return nullptr;
+}
+
+} // namespace
+
 RECT TWindowsWindow::NativeRect() {
     RECT outer{};
     GetWindowRect(_hwnd, &outer);
@@ -110,8 +130,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NEXTDLGCTL: {
         // The pump's dialog navigation asks the window around the controls to move the focus
         // (the arrow keys always do): a window is no dialog, so it does what a dialog would.
-        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                         : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+        const HWND focus = GetFocus();
+        const HWND next = LOWORD(lParam) ? GroupTabStop(hwnd, focus, reinterpret_cast<HWND>(wParam))
+                                         : GetNextDlgTabItem(hwnd, focus, wParam != 0);
         if (next)
             SetFocus(next);
         return 0;
