@@ -87,7 +87,11 @@ int TMenuGadget::Class() { return ClassMenu; }
 
 int TMenuGadget::SetNewKey() {
     ToolkitState& toolkit = Toolkit();
-    const int key = ++toolkit.menuCounter;
+    int key = ++toolkit.menuCounter;
+    // A native command may carry only the id's low 16 bits, and there 0 to 100 are the window's
+    // own commands (Enter and Escape on a control send 1 and 2): no id ends in them.
+    if ((key & 0xFFFF) <= LastWindowCommand)
+        key = toolkit.menuCounter = (key & ~0xFFFF) + LastWindowCommand + 1;
     toolkit.menus[key] = this;
     return key;
 }

@@ -41,8 +41,12 @@ class TMenuGadget : public TGadget {
     int SetHotKey(int key, int modifiers) override;
     int Class() override;
 
+    // Commands up to this one are a window's own, never a menu's.
+    static constexpr int LastWindowCommand = 100;
+
     // Its own operations.
-    // A new command id, never used before, filed under this menu.
+    // A new command id, never used before, filed under this menu. Its low 16 bits are above
+    // LastWindowCommand.
     virtual int SetNewKey();
     // The menu of a command id, or null.
     static Ref<TMenuGadget> GetMenuFromKey(int key);

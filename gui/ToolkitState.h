@@ -21,8 +21,9 @@ struct ToolkitState {
     int pickedColor = 0;
     int pointerShape = -1;
     Ref<THotKey> hotkeys;
-    // Menu command ids start at 101, above the commands a native window has of its own. Not
-    // owned: a menu leaves the table when it is freed or dies.
+    // Menu command ids start at 101 and skip those whose low 16 bits are 0 to 100, the commands
+    // a native window has of its own. Not owned: a menu leaves the table when it is freed or
+    // dies.
     int menuCounter = 100;
     std::map<int, TMenuGadget*> menus;
     Ref<TList> pendingEvents;

@@ -40,17 +40,15 @@ bool IsControlParentChild(HWND hwnd) {
 }
 
 // The window whose dialog navigation takes a message for a control: the one around the control
-// and around the panels and tab pages that hold it, so that Tab and the arrow keys go across
-// them. None for a window that is no tab stop: it takes its keys itself.
+// and around the panels and tab pages that hold it. None for a window that is no tab stop: it
+// takes its keys itself.
 HWND DialogOf(HWND hwnd) {
     HWND dialog = hwnd;
     while (dialog && IsTabStopChild(dialog))
         dialog = GetParent(dialog);
     if (dialog == hwnd)
         return nullptr;
-    while (dialog && IsControlParentChild(dialog))
-        dialog = GetParent(dialog);
-    return dialog;
+    return NavigationWindow(dialog);
 }
 
 bool IsModifierKey(WPARAM key) {
@@ -72,6 +70,12 @@ void Dispatch(MSG& message) {
 } // namespace
 
 Win32SystemState& Win32System() { return state; }
+
+HWND NavigationWindow(HWND group) {
+    while (group && IsControlParentChild(group))
+        group = GetParent(group);
+    return group;
+}
 
 Ref<TSystemDriver> NewSystemDriver() { return New<TWin32SystemDriver>(); }
 

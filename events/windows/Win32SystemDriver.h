@@ -56,4 +56,9 @@ int RunOnMainThread(MainThreadCallback fn, const Object& object, void* argument)
 // The desktop's size, colour depth and refresh rate.
 int DesktopMetric(int index);
 
+// The window whose dialog navigation moves the focus among the controls in group: group itself,
+// or the one around the panels and tab pages that hold it, so that Tab and the arrow keys go
+// across them.
+HWND NavigationWindow(HWND group);
+
 } // namespace vandro

@@ -20,6 +20,21 @@ void AddTabStop(HWND hwnd) {
     SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_TABSTOP);
 }
 
+bool IsListKey(WPARAM key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT || key == VK_F4;
+}
+
+// The field hands the keys of the list to the inner combo, which chooses with them or opens
+// its list, as the field of a plain combo box does; the field would keep them to itself.
+LRESULT CALLBACK PassListKeys(HWND field, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR combo) {
+    if (msg == WM_KEYDOWN && IsListKey(wParam))
+        return SendMessageW(reinterpret_cast<HWND>(combo), msg, wParam, lParam);
+    if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(field, PassListKeys, 0);
+    return DefSubclassProc(field, msg, wParam, lParam);
+}
+
 } // namespace
 
 Ref<TWindowsGadget> TWindowsComboBox::Create(const Ref<TGadget>& group, int style,
@@ -43,6 +58,7 @@ Ref<TWindowsGadget> TWindowsComboBox::Create(const Ref<TGadget>& group, int styl
     if (_editHwnd) {
         AddTabStop(_editHwnd);
         TWindowsGUIDriver::RegisterHwnd(_editHwnd, self);
+        SetWindowSubclass(_editHwnd, PassListKeys, 0, reinterpret_cast<DWORD_PTR>(_comboHwnd));
     }
     SetColor(255, 255, 255);
     return self;
@@ -127,6 +143,12 @@ LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
             SendMessageW(_editHwnd, EM_SETMODIFY, FALSE, 0);
             UserEdited();
         }
+        return 0;
+    case CBN_CLOSEUP:
+        // Opening the list took the focus from the field to the inner combo: typing goes on in
+        // the field.
+        if (_editHwnd && GetFocus() == _comboHwnd)
+            SetFocus(_editHwnd);
         return 0;
     default:
         return 0;

@@ -1,7 +1,7 @@
 // Gadget class 6: a drop-down list of items with icons, with an edit field on top when style
 // bit 1 makes it editable. Choosing another item raises "GadgetAction" with its index; typing
 // in the field raises "GadgetAction" with -1. Its inner combo and edit windows are filed under
-// this gadget, so their messages find it.
+// this gadget, so their messages find it; the field hands the keys of the list to the combo.
 #pragma once
 
 #include "WindowsGadget.h"

@@ -2,6 +2,7 @@
 
 #include "WindowsGUIDriver.h"
 #include "events/windows/Win32Dpi.h"
+#include "events/windows/Win32SystemDriver.h"
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"
@@ -163,13 +164,15 @@ int TWindowsGadget::Activate(int command) {
         }
         SetFocus(_hwnd);
         return 0;
-    // The window around the control moves the focus, as it does for Tab and Shift+Tab.
+    // The window around the control moves the focus to the tab stop before or after it, as it
+    // does for Shift+Tab and Tab; the focus itself may be in another window.
     case ActivateBack:
-        SendMessageW(GetParent(_hwnd), WM_NEXTDLGCTL, 1, 0);
+    case ActivateForward: {
+        const HWND dialog = NavigationWindow(GetParent(_hwnd));
+        if (const HWND next = GetNextDlgTabItem(dialog, _hwnd, command == ActivateBack))
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), 1);
         return 0;
-    case ActivateForward:
-        SendMessageW(GetParent(_hwnd), WM_NEXTDLGCTL, 0, 0);
-        return 0;
+    }
     case ActivateRedraw:
         RefreshLook();
         RedrawWindow(_hwnd, nullptr, nullptr,

@@ -34,11 +34,14 @@ void StyleSubmenu(HMENU menu) {
 
 } // namespace
 
-int TWindowsMenu::KeyFromCommand(int command) {
-    int key = command;
+int TWindowsMenu::KeyFromCommand(WPARAM command) {
+    if (command > 0xFFFF && command <= 0x7FFFFFFF && GetMenuFromKey(static_cast<int>(command)))
+        return static_cast<int>(command);
+    const int bits = LOWORD(command);
+    int key = bits;
     // In the order of the ids: the last one that matches is the newest.
     for (const auto& [id, menu] : Keys())
-        if ((id & 0xFFFF) == command)
+        if ((id & 0xFFFF) == bits)
             key = id;
     return key;
 }

@@ -11,9 +11,10 @@ namespace vandro {
 
 class TWindowsMenu : public TMenuGadget {
   public:
-    // The command id that a WM_COMMAND's 16 bits stand for: the newest menu's whose id ends
-    // in them (ids pass 0xFFFF in a long session), or the bits themselves when none does.
-    static int KeyFromCommand(int command);
+    // The command id that a menu's command stands for: the command itself when it is a menu's
+    // id past 16 bits (Wine passes the whole id), else the newest menu's whose id ends in its
+    // low 16 bits (all Windows passes; ids pass 0xFFFF in a long session), else those bits.
+    static int KeyFromCommand(WPARAM command);
 
     // The native menu this node owns (a root's bar or pop-up, an item's submenu); 0 closed.
     HMENU _hmenu = nullptr;

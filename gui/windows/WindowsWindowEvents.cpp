@@ -10,6 +10,26 @@
 
 namespace vandro {
 
+namespace {
+
+bool IsTabStop(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+// The arrow keys name the control after the focus in their direction inside its group, tab stop
+// or not. Past a label or a panel the step goes on that way to the next tab stop; with none, the
+// focus stays (0).
+HWND GroupTabStop(HWND dialog, HWND focus, HWND named) {
+    const bool back = named != GetNextDlgGroupItem(dialog, focus, FALSE);
+    HWND next = named;
+    do {
+        if (IsTabStop(next))
+            return next;
+        next = GetNextDlgGroupItem(dialog, next, back);
+    } while (next && next != focus && next != named);
+    return nullptr;
+}
+
+} // namespace
+
 RECT TWindowsWindow::NativeRect() {
     RECT outer{};
     GetWindowRect(_hwnd, &outer);
@@ -113,8 +133,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NEXTDLGCTL: {
         // The pump's dialog navigation asks the window around the controls to move the focus
         // (the arrow keys always do): a window is no dialog, so it does what a dialog would.
-        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                         : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+        const HWND focus = GetFocus();
+        const HWND next = LOWORD(lParam) ? GroupTabStop(hwnd, focus, reinterpret_cast<HWND>(wParam))
+                                         : GetNextDlgTabItem(hwnd, focus, wParam != 0);
         if (next)
             SetFocus(next);
         return 0;
@@ -145,10 +166,9 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT TWindowsWindow::OnCommand(UINT, WPARAM wParam) {
-    // A command carries only the low 16 bits of a menu's id: the id, not those bits, tells a
-    // menu's command (above 100) from any other.
-    const int key = TWindowsMenu::KeyFromCommand(LOWORD(wParam));
-    if (key > 100)
+    // The id, not the bits the command carries, tells a menu's command from the window's own.
+    const int key = TWindowsMenu::KeyFromCommand(wParam);
+    if (key > TMenuGadget::LastWindowCommand)
         HandleMenuEvent(key);
     return 0;
 }

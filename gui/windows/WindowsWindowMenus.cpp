@@ -22,7 +22,7 @@ void TWindowsWindow::TrackPopup(TWindowsMenu& popup) {
     const int command =
         ::TrackPopupMenu(popup._hmenu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, _hwnd, nullptr);
     if (command)
-        HandleMenuEvent(command);
+        HandleMenuEvent(TWindowsMenu::KeyFromCommand(static_cast<WPARAM>(command)));
 }
 
 void TWindowsWindow::ShowStatusText(const String& shown) {

@@ -7,6 +7,7 @@
 #include "gui/GadgetFunctions.h"
 #include "gui/HotKey.h"
 #include "gui/ToolkitStart.h"
+#include "gui/WindowFunctions.h"
 #include "gui/windows/WindowsGUIDriver.h"
 
 namespace vandro {
@@ -152,6 +153,24 @@ TEST_F(GadgetBaseTest, PreviousAndNextTabStopMoveTheFocus) {
     EXPECT_EQ(GetFocus(), NativeHandle(last));
 }
 
+// A step goes from the gadget it is asked of, wherever the focus is: here in another window.
+TEST_F(GadgetBaseTest, PreviousAndNextTabStopStepFromTheGadgetNotFromTheFocus) {
+    const Ref<TGadget> first = CreateButton(u"1", 10, 10, 80, 24, window, 0);
+    const Ref<TGadget> middle = CreateButton(u"2", 10, 40, 80, 24, window, 0);
+    const Ref<TGadget> last = CreateButton(u"3", 10, 70, 80, 24, window, 0);
+    const Ref<TGadget> other = CreateWindow(u"Andere", 500, 60, 200, 120, {}, WindowTitleBar);
+    const Ref<TGadget> away = CreateButton(u"A", 10, 10, 80, 24, other, 0);
+    CreateButton(u"B", 10, 40, 80, 24, other, 0);
+    for (const auto& [command, reached] : std::initializer_list<std::pair<int, Ref<TGadget>>>{
+             {ActivateForward, last}, {ActivateBack, first}}) {
+        BringToFront(NativeHandle(other));
+        SetFocus(NativeHandle(away));
+        middle->Activate(command);
+        EXPECT_EQ(GetFocus(), NativeHandle(reached)) << "command " << command;
+    }
+    FreeGadget(other);
+}
+
 // The arrow keys go from control to control inside a panel as they do in the window.
 TEST_F(GadgetBaseTest, ArrowKeysMoveBetweenTheButtonsOfAPanel) {
     const Ref<TGadget> panel = CreatePanel(10, 10, 200, 40, window, 0, u"");
@@ -162,6 +181,37 @@ TEST_F(GadgetBaseTest, ArrowKeysMoveBetweenTheButtonsOfAPanel) {
     EXPECT_EQ(GetFocus(), NativeHandle(right));
     TypeKey(VK_LEFT);
     EXPECT_EQ(GetFocus(), NativeHandle(left));
+}
+
+// The arrows move only between the tab stops that are shown and enabled: past a label, a panel,
+// a hidden and a disabled button, and round from the last to the first. Space then presses
+// the button they reached.
+TEST_F(GadgetBaseTest, ArrowKeysPassOverLabelsPanelsAndWhatCannotTakeTheFocus) {
+    const Ref<TGadget> first = CreateButton(u"1", 10, 10, 80, 24, window, 0);
+    CreateLabel(u"Text", 100, 10, 80, 24, window, 0);
+    const Ref<TGadget> second = CreateButton(u"2", 190, 10, 80, 24, window, 0);
+    CreatePanel(10, 40, 80, 24, window, 0, u"");
+    HideGadget(CreateButton(u"versteckt", 100, 40, 80, 24, window, 0));
+    DisableGadget(CreateButton(u"aus", 190, 40, 80, 24, window, 0));
+    const Ref<TGadget> last = CreateButton(u"3", 10, 70, 80, 24, window, 0);
+    CreateLabel(u"Ende", 100, 70, 80, 24, window, 0);
+    SetFocus(NativeHandle(first));
+    for (const auto& [key, reached] :
+         std::initializer_list<std::pair<WORD, Ref<TGadget>>>{{VK_RIGHT, second},
+                                                              {VK_DOWN, last},
+                                                              {VK_RIGHT, first},
+                                                              {VK_LEFT, last},
+                                                              {VK_UP, second},
+                                                              {VK_LEFT, first},
+                                                              {VK_RIGHT, second}}) {
+        TypeKey(key);
+        ASSERT_EQ(GetFocus(), NativeHandle(reached)) << "key " << key;
+    }
+    recorder.Take();
+    TypeKey(VK_SPACE);
+    PumpUntilQuiet();
+    EXPECT_EQ(Taken({GadgetAction}),
+              (std::vector<SeenEvent>{{GadgetAction, 0, 0, 0, 0, Object(second)}}));
 }
 
 TEST_F(GadgetBaseTest, ColourBrushIsReplacedAndRemovedWhileTheColourIsKept) {

@@ -45,69 +45,83 @@ TEST_F(MenuTest, CommandIdsFollowOneAnotherAndAreNeverReused) {
     EXPECT_EQ(TWindowsMenu::GetMenuFromKey(first->_key), first);
 }
 
+// The first menu made whose command id is `least` or above; the ones made before it are freed.
+Ref<TWindowsMenu> MenuFrom(int least) {
+    for (;;) {
+        const Ref<TWindowsMenu> menu = New<TWindowsMenu>();
+        if (menu->_key >= least)
+            return menu;
+        menu->Free();
+    }
+}
+
 TEST_F(MenuTest, CommandIdsPastSixteenBitsStillReachTheirMenu) {
     const Ref<TGadget> root = GetWindowMenu(window);
     const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
     const auto early = Menu(CreateMenu(u"Früh", 5, game));
     // A long session: ids run past what a WM_COMMAND carries (the menus made and freed).
-    for (int key = 0; key < early->_key + 0xFFFF;) {
-        const Ref<TWindowsMenu> spent = New<TWindowsMenu>();
-        key = spent->_key;
-        spent->Free();
-    }
-    const auto late = Menu(CreateMenu(u"Spät", 6, game));
+    const auto late = MenuFrom(early->_key + 0x10000);
+    late->Create(game, 6, u"Spät");
+    const auto latest = MenuFrom(late->_key + 0x10000);
+    latest->Create(game, 7, u"Zuletzt");
     ASSERT_EQ(late->_key & 0xFFFF, early->_key & 0xFFFF);
+    ASSERT_EQ(latest->_key & 0xFFFF, early->_key & 0xFFFF);
     RefreshWindowMenu(window);
     recorder.Take();
-    ASSERT_EQ(PlatformUser()->ChooseMenu(late), 1);
-    std::vector<Ref<TEvent>> events = recorder.Take();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0]->source, late);
-    EXPECT_EQ(events[0]->data, 6);
-    // With both alive the newest wins; alone, the earlier one is found by its 16 bits too.
-    FreeMenu(late);
-    SendMessageW(Hwnd(window), WM_COMMAND, static_cast<WPARAM>(early->_key), 0);
-    events = recorder.Take();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0]->source, early);
-}
-
-// Makes and frees menus until the next menu made takes an id past 16 bits whose low 16 bits
-// are `low`.
-void SpendIdsUntil(int low) {
-    int key = 0;
-    do {
-        const Ref<TWindowsMenu> spent = New<TWindowsMenu>();
-        key = spent->_key;
-        spent->Free();
-    } while (key < 0xFFFF || ((key + 1) & 0xFFFF) != low);
-}
-
-TEST_F(MenuTest, CommandsWhoseSixteenBitsLookLikeNoMenusStillReachTheirMenu) {
-    const Ref<TGadget> root = GetWindowMenu(window);
-    const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
-    // 0 to 100 is where a raw 16-bit command would be taken for no menu's.
-    std::vector<Ref<TWindowsMenu>> items;
-    for (int low : {0, 50, 100}) {
-        SpendIdsUntil(low);
-        items.push_back(Menu(CreateMenu(u"Eintrag", 1000 + low, game)));
-        ASSERT_EQ(items.back()->_key & 0xFFFF, low);
-    }
-    RefreshWindowMenu(window);
-    recorder.Take();
-    for (const auto& item : items) {
-        SCOPED_TRACE(item->_key);
+    // Wine's command carries the whole id: each item is found by it, newer ones or not.
+    for (const auto& item : {late, latest}) {
         ASSERT_EQ(PlatformUser()->ChooseMenu(item), 1);
-        // Wine's menu passes the whole id on; Windows' command carries its low 16 bits only.
-        SendMessageW(Hwnd(window), WM_COMMAND, MAKEWPARAM(item->_key & 0xFFFF, 0), 0);
         const std::vector<Ref<TEvent>> events = recorder.Take();
-        ASSERT_EQ(events.size(), 2u);
-        for (const Ref<TEvent>& event : events) {
-            EXPECT_EQ(event->id, MenuAction);
-            EXPECT_EQ(event->source, item);
-            EXPECT_EQ(event->data, item->_tag);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0]->source, item);
+        EXPECT_EQ(events[0]->data, item->_tag);
+    }
+    // Windows' carries the low 16 bits: they find the newest menu that ends in them, and once
+    // it is gone the next newest.
+    for (const auto& [freed, found] :
+         std::initializer_list<std::pair<Ref<TWindowsMenu>, Ref<TWindowsMenu>>>{
+             {nullptr, latest}, {latest, late}, {late, early}}) {
+        if (freed)
+            FreeMenu(freed);
+        SendMessageW(Hwnd(window), WM_COMMAND, MAKEWPARAM(early->_key & 0xFFFF, 0), 0);
+        const std::vector<Ref<TEvent>> events = recorder.Take();
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0]->source, found);
+    }
+}
+
+// The window's own commands end in 0 to 100: its placeholder item sends 0, and the dialog
+// navigation answers Enter on a control with 1 and Escape with 2. No menu's id ends in them,
+// so none of these chooses a menu, however many ids a long session has spent.
+TEST_F(MenuTest, EnterEscapeAndThePlaceholderChooseNoMenu) {
+    const Ref<TWindowsMenu> probe = New<TWindowsMenu>();
+    const int wrap = (probe->_key | 0xFFFF) + 1;
+    probe->Free();
+    std::vector<Ref<TWindowsMenu>> live;
+    for (int low : {0, 1, 2, 100})
+        live.push_back(MenuFrom(wrap + low));
+    for (std::size_t made = 0; made < live.size(); ++made)
+        EXPECT_EQ(live[made]->_key, wrap + 101 + static_cast<int>(made));
+    const Ref<TGadget> card = CreateButton(u"Karte", 10, 10, 80, 24, window, ButtonPush);
+    const Ref<TGadget> field = CreateTextField(10, 40, 120, 22, window, 0);
+    SetForegroundWindow(Hwnd(window));
+    PumpFor(20);
+    recorder.Take();
+    for (const Ref<TGadget>& control : {card, field}) {
+        for (WORD key : {VK_RETURN, VK_ESCAPE}) {
+            SetFocus(Hwnd(control));
+            TypeKey(key);
+            PumpFor(30);
         }
     }
+    const HMENU placeholder = GetMenu(Hwnd(window));
+    ASSERT_EQ(GetMenuItemID(placeholder, 0), 0u);
+    RECT item{};
+    ASSERT_TRUE(GetMenuItemRect(Hwnd(window), placeholder, 0, &item));
+    ClickAt(Hwnd(window), POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    PumpFor(50);
+    for (const Ref<TEvent>& event : recorder.Take())
+        EXPECT_NE(event->id, MenuAction) << "from the menu with the tag " << event->data;
 }
 
 TEST_F(MenuTest, TheTreeBecomesTheMenuBarWithSeparatorsAndSubmenus) {
@@ -288,6 +302,32 @@ TEST_F(MenuTest, APopupMenuRaisesItsChoiceWithTheExtra) {
     EXPECT_EQ(StringOf(events[0]->extra), u"extra");
     EXPECT_EQ(popup->_hmenu, nullptr);
     EXPECT_EQ(Cast<TWindowsWindow>(window)->popupextra, nullptr);
+}
+
+// A pop-up's choice comes back as a command too: one past 16 bits reaches its item.
+TEST_F(MenuTest, APopupMenusChoicePastSixteenBitsReachesItsItem) {
+    const auto popup = Menu(CreateMenu(u"", 0, {}));
+    const Ref<TWindowsMenu> probe = New<TWindowsMenu>();
+    const int wrap = (probe->_key | 0xFFFF) + 1;
+    probe->Free();
+    const auto first = MenuFrom(wrap + 0x1234);
+    first->Create(popup, 21, u"Eins");
+    const auto second = Menu(CreateMenu(u"Zwei", 22, popup));
+    SetForegroundWindow(Hwnd(window));
+    recorder.Take();
+    for (const auto& [downs, chosen] :
+         std::initializer_list<std::pair<int, Ref<TWindowsMenu>>>{{1, first}, {2, second}}) {
+        for (int down = 0; down < downs; ++down)
+            TypeKey(VK_DOWN);
+        TypeKey(VK_RETURN);
+        PopupWindowMenu(window, popup, {});
+        PumpFor(20);
+        const std::vector<Ref<TEvent>> events = recorder.Take();
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0]->source, chosen);
+        EXPECT_EQ(events[0]->data, chosen->_tag);
+    }
+    EXPECT_GT(second->_key, 0xFFFF);
 }
 
 TEST_F(MenuTest, OpeningUnderAParentWithoutAHandleIsAnError) {

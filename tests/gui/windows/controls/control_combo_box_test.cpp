@@ -90,6 +90,44 @@ TEST_F(ComboBoxTest, EditableOneReportsTypingAndFilesItsInnerWindows) {
     EXPECT_EQ(TWindowsGUIDriver::GadgetFromHwnd(edit), nullptr);
 }
 
+// The field of an editable combo box keeps the keys of its list: the arrows and the page keys
+// choose, F4 opens and closes the list; Tab still leaves for the next control.
+TEST_F(ComboBoxTest, TheListsKeysInTheFieldChooseOrOpenItAndTabLeaves) {
+    auto combo = ComboOfThree(window, ComboBoxEditable);
+    auto next = CreateButton(u"Weiter", 10, 50, 80, 24, window, 0);
+    SelectGadgetItem(combo, 0);
+    auto native = Cast<TWindowsComboBox>(combo);
+    SetForegroundWindow(Hwnd(window));
+    SetFocus(native->_editHwnd);
+    PumpPending();
+    events.Take();
+    for (const auto& [key, chosen] : std::initializer_list<std::pair<WORD, int>>{
+             {VK_DOWN, 1}, {VK_NEXT, 2}, {VK_UP, 1}, {VK_PRIOR, 0}}) {
+        SCOPED_TRACE(key);
+        TypeKey(key);
+        PumpFor(50);
+        EXPECT_EQ(GetFocus(), native->_editHwnd);
+        const auto actions = Taken({GadgetAction});
+        ASSERT_EQ(actions.size(), 1u);
+        EXPECT_EQ(actions[0]->data, chosen);
+        EXPECT_EQ(SelectedGadgetItem(combo), chosen);
+    }
+    EXPECT_EQ(GadgetText(combo), u"Rot");
+    TypeKey(VK_F4);
+    PumpFor(50);
+    EXPECT_TRUE(SendMessageW(native->_comboHwnd, CB_GETDROPPEDSTATE, 0, 0));
+    TypeKey(VK_F4);
+    PumpFor(50);
+    EXPECT_FALSE(SendMessageW(native->_comboHwnd, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(GetFocus(), native->_editHwnd) << "typing goes on in the field";
+    EXPECT_TRUE(Taken({GadgetAction}).empty());
+    TypeKey(VK_TAB);
+    PumpFor(50);
+    EXPECT_EQ(GetFocus(), Hwnd(next));
+    FreeGadget(next);
+    FreeGadget(combo);
+}
+
 // Opens the list with a click on the drop-down button and clicks the item.
 void ChooseWithTheMouse(HWND combo, int index) {
     RECT box{};

@@ -9,6 +9,7 @@
 #include "gui/windows/WindowsTextArea.h"
 
 #include <cstring>
+#include <utility>
 
 namespace vandro {
 namespace {
@@ -45,6 +46,34 @@ int SwallowQ(const Ref<TEvent>& event, const Object&) {
     areaFilterSeen.emplace_back(event->id, event->data);
     return (event->data == 'Q' || event->data == 'q') ? 0 : 1;
 }
+
+// Counts the layout requests (EM_SETTARGETDEVICE) sent to one window while it lives.
+class LayoutRequests {
+  public:
+    explicit LayoutRequests(HWND hwnd)
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Seen, nullptr, GetCurrentThreadId())) {
+        watched_ = hwnd;
+        count_ = 0;
+    }
+    ~LayoutRequests() { UnhookWindowsHookEx(hook_); }
+    LayoutRequests(const LayoutRequests&) = delete;
+    LayoutRequests& operator=(const LayoutRequests&) = delete;
+
+    // The requests since the last call.
+    int Take() { return std::exchange(count_, 0); }
+
+  private:
+    static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->hwnd == watched_ && sent->message == EM_SETTARGETDEVICE)
+            ++count_;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline HWND watched_ = nullptr;
+    static inline int count_ = 0;
+    HHOOK hook_;
+};
 
 Ref<TGadget> Area(const Ref<TGadget>& window, int style = 0) {
     return CreateTextArea(10, 10, 300, 200, window, style);
@@ -208,6 +237,22 @@ TEST_F(TextAreaTest, StyledRangeShowsItsColourAndFlags) {
     SendMessageW(Hwnd(area), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     SendMessageW(Hwnd(area), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
+    FreeGadget(area);
+}
+
+// Only a change of text lays the text out again (the line width switched there and back); a
+// style, over one character or to the end, changes no line.
+TEST_F(TextAreaTest, AStyledRangeAsksForNoNewLayout) {
+    auto area = Area(window, TextAreaWordWrap);
+    LayoutRequests requests(Hwnd(area));
+    SetGadgetText(area, u"Zeile eins\nZeile zwei");
+    EXPECT_EQ(requests.Take(), 2);
+    FormatTextAreaText(area, 0, 0, 255, 2, 0, 1);
+    FormatTextAreaText(area, 0, 128, 0, 1 | 8, 6, -1);
+    FormatTextAreaText(area, 10, 20, 30, 0, 1, 1, TextLines);
+    EXPECT_EQ(requests.Take(), 0);
+    AddTextAreaText(area, u"!");
+    EXPECT_EQ(requests.Take(), 2);
     FreeGadget(area);
 }
 
