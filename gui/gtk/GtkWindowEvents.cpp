@@ -33,7 +33,7 @@ gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
 }
 
 void OnClientAllocated(GtkWidget*, GdkRectangle*, gpointer data) {
-    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
+    WindowOf(data)->ClientAllocated();
 }
 
 void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {

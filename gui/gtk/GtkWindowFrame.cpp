@@ -1,8 +1,11 @@
 // A window's frame: the heights of its menu bar, toolbar and status line around the client area,
 // where it is on the screen, its size limits, and the events its moves and sizes raise.
+#include "GtkDesktop.h"
 #include "GtkWindow.h"
 
+#include "events/System.h"
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetCreation.h"
 #include "gui/WindowFunctions.h"
 
 #include <algorithm>
@@ -62,6 +65,7 @@ int TGtkWindow::Rethink() {
         return 0;
     int x = xpos, y = ypos, w = width, h = height;
     ConvertToContainerDimensions(x, y, w, h);
+    KeepOnWorkArea(x, y, w, h);
     GtkWindow* shell = GTK_WINDOW(_widget);
     gtk_window_move(shell, x, y);
     if (style & WindowResizable) {
@@ -76,6 +80,38 @@ int TGtkWindow::Rethink() {
 }
 
 int TGtkWindow::RethinkClient(int) { return LayoutKids(); }
+
+// Without a window manager nothing else keeps a frame on the screen: a client area placed near
+// the top would have the menu bar and the toolbar above the screen's edge.
+void TGtkWindow::KeepOnWorkArea(int& x, int& y, int w, int h) {
+    const auto desktop = Cast<TGtkDesktop>(Desktop());
+    if (!desktop)
+        return;
+    const GdkRectangle area = desktop->WorkArea();
+    const int onX = std::max(std::min(x, area.x + area.width - w), area.x);
+    const int onY = std::max(std::min(y, area.y + area.height - h), area.y);
+    xpos += onX - x;
+    ypos += onY - y;
+    x = onX;
+    y = onY;
+}
+
+void TGtkWindow::ClientAllocated() {
+    // GTK may drop what the gadgets ask for while their container is being allocated (an HTML
+    // view that asks for its size again meanwhile is enough): they are laid out for the new
+    // size once GTK is done.
+    if (_allocated)
+        return;
+    _allocated = g_idle_add_full(
+        G_PRIORITY_HIGH,
+        [](gpointer data) {
+            auto* window = static_cast<TGtkWindow*>(data);
+            window->_allocated = 0;
+            Shielded([&] { window->TakeNativeRect(); });
+            return G_SOURCE_REMOVE;
+        },
+        this, nullptr);
+}
 
 void TGtkWindow::TakeNativeRect() {
     GdkWindow* window = _widget ? gtk_widget_get_window(_widget) : nullptr;
