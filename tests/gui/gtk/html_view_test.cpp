@@ -153,6 +153,25 @@ TEST_F(GtkHTMLViewTest, APageLoadsAndRaisesDoneOnceAndAnEmptyAddressStays) {
     EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
 }
 
+// The page written into an about: address, as programs for the Windows browser control give it;
+// the blank page's address stays the name of the empty page.
+TEST_F(GtkHTMLViewTest, AnAboutAddressHoldingAPageShowsThatPage) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    const String page =
+        u"about:<title>Ansicht</title><p id=p style='font:9pt sans-serif'>Eine <b>HTML</b>-Seite";
+    NavigateHTMLView(view, page);
+    ASSERT_EQ(Ids(Await(1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewRun(view, u"document.title"), u"Ansicht");
+    EXPECT_EQ(HTMLViewRun(view, u"p.innerHTML"), u"Eine <b>HTML</b>-Seite");
+    EXPECT_EQ(HTMLViewAddress(view), page);
+
+    NavigateHTMLView(view, u"about:blank");
+    ASSERT_EQ(Ids(Await(1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewRun(view, u"document.documentElement.outerHTML"),
+              u"<html><head></head><body></body></html>");
+    EXPECT_EQ(HTMLViewAddress(view), u"about:blank");
+}
+
 TEST_F(GtkHTMLViewTest, WithoutStyleBitTwoAScriptsNavigationIsFollowed) {
     const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
     EXPECT_EQ(Ids(Load(view, "moves.html", 2)), (std::vector<int>{GadgetDone, GadgetDone}));
