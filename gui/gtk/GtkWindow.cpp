@@ -46,8 +46,6 @@ int TGtkWindow::Free() {
     const Ref<TGadget> self(this);
     if (_reveal)
         g_source_remove(std::exchange(_reveal, 0));
-    if (_allocated)
-        g_source_remove(std::exchange(_allocated, 0));
     if (_menu)
         _menu->Close();
     if (GtkDriver().activeWindow == this)

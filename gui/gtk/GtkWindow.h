@@ -48,8 +48,6 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // Takes where the platform put the window and raises "WindowMove" and "WindowSize" for
     // what changed.
     void TakeNativeRect();
-    // The client area was given a new rectangle: taken once GTK is done allocating.
-    void ClientAllocated();
     // This window became active (or stopped being active).
     void ActiveChanged();
     // A key went down: a hot key of the window's takes it first. Answers whether the key is
@@ -98,8 +96,6 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // A window shown for the first time maps its client area when GTK next runs, with all the
     // program put in it meanwhile, rather than each gadget as it comes; 0 once it is mapped.
     guint _reveal = 0;
-    // The client area's new rectangle waits to be taken; 0 when none does.
-    guint _allocated = 0;
 };
 
 } // namespace vandro

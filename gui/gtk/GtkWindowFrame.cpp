@@ -3,7 +3,6 @@
 #include "GtkDesktop.h"
 #include "GtkWindow.h"
 
-#include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/WindowFunctions.h"
@@ -96,23 +95,6 @@ void TGtkWindow::KeepOnWorkArea(int& x, int& y, int w, int h) {
     y = onY;
 }
 
-void TGtkWindow::ClientAllocated() {
-    // GTK may drop what the gadgets ask for while their container is being allocated (an HTML
-    // view that asks for its size again meanwhile is enough): they are laid out for the new
-    // size once GTK is done.
-    if (_allocated)
-        return;
-    _allocated = g_idle_add_full(
-        G_PRIORITY_HIGH,
-        [](gpointer data) {
-            auto* window = static_cast<TGtkWindow*>(data);
-            window->_allocated = 0;
-            Shielded([&] { window->TakeNativeRect(); });
-            return G_SOURCE_REMOVE;
-        },
-        this, nullptr);
-}
-
 void TGtkWindow::TakeNativeRect() {
     GdkWindow* window = _widget ? gtk_widget_get_window(_widget) : nullptr;
     if (!window || !gtk_widget_get_mapped(_widget) || (State() & StateMinimized))
@@ -121,12 +103,12 @@ void TGtkWindow::TakeNativeRect() {
     gdk_window_get_origin(window, &x, &y);
     int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
     if (style & WindowClientCoords) {
-        GtkAllocation client;
-        gtk_widget_get_allocation(_client, &client);
-        x += client.x;
-        y += client.y;
-        w = client.width;
-        h = client.height;
+        // Measured as AddFrame measures it, not by the client area's allocation: that lags behind
+        // the frame until GTK lays the window out, and gadgets moved while GTK allocates their
+        // container may stay where they were.
+        const int above = MenuHeight() + ToolbarHeight();
+        y += above;
+        h -= above + StatusHeight();
     }
     TakeFrameRect(x, y, w, h);
 }
