@@ -17,7 +17,8 @@ class TGtkDesktop : public TPlatformDesktop<TGtkGadget> {
     int ClientHeight() override;
     int State() override;
 
-  private:
+    // Its own.
+    // The primary monitor's work area, in the screen's coordinates.
     GdkRectangle WorkArea() const;
 };
 

@@ -9,6 +9,8 @@
 #include "runtime/Text.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace vandro {
@@ -76,7 +78,20 @@ template <class Go> void TGtkHTMLView::Navigate(Go go) {
 int TGtkHTMLView::SetText(const String& address) {
     if (!_widget || address.empty())
         return 0;
-    Navigate([&](GtkWidget* view) { WebKit().loadUri(view, ToUtf8(address).c_str()); });
+    const std::string uri = ToUtf8(address);
+    // An about: address other than the blank page's holds the page itself, as programs written
+    // for the Windows browser control give it; WebKit would show its error page for it, and
+    // shows the page as the blank one's.
+    const std::string about = "about:";
+    const bool holdsPage = uri.compare(0, about.size(), about) == 0 && uri != "about:blank";
+    if (holdsPage || uri == "about:blank")
+        _page = holdsPage ? address : String();
+    Navigate([&](GtkWidget* view) {
+        if (holdsPage)
+            WebKit().loadHtml(view, uri.c_str() + about.size(), nullptr);
+        else
+            WebKit().loadUri(view, uri.c_str());
+    });
     return 0;
 }
 
@@ -111,7 +126,9 @@ String TGtkHTMLView::GetText() {
     if (!_widget)
         return {};
     const char* uri = WebKit().uri(_widget);
-    return uri ? FromUtf8(uri) : String(u"about:blank");
+    if (!uri || std::string_view(uri) == "about:blank")
+        return _page.empty() ? String(u"about:blank") : _page;
+    return FromUtf8(uri);
 }
 
 int TGtkHTMLView::State() { return _widget && WebKit().isLoading(_widget) ? 1 : 0; }

@@ -25,7 +25,8 @@ class TGtkHTMLView : public TGtkGadget {
     int State() override;
     // Navigates to the address; an empty one stays where the view is.
     int SetText(const String& address) override;
-    // The address shown, "about:blank" before the first page, "" once freed.
+    // The address shown, "about:blank" before the first page, "" once freed; the page an about:
+    // address held is answered as that address.
     String GetText() override;
     int Class() override;
     // The script's result when it is a string; "" for any other result, an error or no view.
@@ -52,6 +53,9 @@ class TGtkHTMLView : public TGtkGadget {
     std::vector<String> _held;
     // The page's navigation was cancelled: the end of its load is not a loaded page.
     bool _cancelled = false;
+    // The about: address of the page the program gave last, which WebKit shows as the blank
+    // page; "" when the blank page is the blank one.
+    String _page;
 };
 
 } // namespace vandro

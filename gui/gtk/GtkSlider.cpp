@@ -1,5 +1,7 @@
 #include "GtkSlider.h"
 
+#include "GtkStepper.h"
+
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
 
@@ -21,14 +23,14 @@ void OnValueChanged(GtkAdjustment*, gpointer data) {
 void OnLower(GtkButton*, gpointer data) {
     Shielded([&] {
         auto* slider = static_cast<TGtkSlider*>(data);
-        slider->UserMoved(slider->_value - 1);
+        slider->MoveStepper(slider->_value - 1);
     });
 }
 
 void OnRaise(GtkButton*, gpointer data) {
     Shielded([&] {
         auto* slider = static_cast<TGtkSlider*>(data);
-        slider->UserMoved(slider->_value + 1);
+        slider->MoveStepper(slider->_value + 1);
     });
 }
 
@@ -70,7 +72,7 @@ Ref<TGadget> TGtkSlider::Create(const Ref<TGadget>& group, int style, const Stri
         break;
     case SliderStepper:
         // The raising arrow comes first where it is on top, last where it is on the right.
-        widget = gtk_box_new(orientation, 0);
+        widget = NewStepperWidget(orientation);
         _arrows[0] = ArrowButton(_ishorizontal ? "pan-start-symbolic" : "pan-down-symbolic");
         _arrows[1] = ArrowButton(_ishorizontal ? "pan-end-symbolic" : "pan-up-symbolic");
         gtk_box_pack_start(GTK_BOX(widget), _arrows[_ishorizontal ? 0 : 1], TRUE, TRUE, 0);
@@ -88,7 +90,15 @@ Ref<TGadget> TGtkSlider::Create(const Ref<TGadget>& group, int style, const Stri
     return Ref<TGadget>(this);
 }
 
+void TGtkSlider::MoveStepper(int value) {
+    UserMoved(value);
+    if (_widget)
+        AnnounceStepperValue(_widget);
+}
+
 void TGtkSlider::ShowRange(int lowest, int highest) {
+    if (!_adjustment && _widget)
+        AnnounceStepperValue(_widget);
     if (_adjustment && _slidertype == SliderScrollBar) {
         const int page = std::max(_visible, 0);
         gtk_adjustment_configure(_adjustment, _value, 0, static_cast<double>(highest) + page, 1,
@@ -115,6 +125,8 @@ void TGtkSlider::ShowTicks(int lowest, int highest) {
 void TGtkSlider::ShowValue(int value) {
     if (_adjustment)
         gtk_adjustment_set_value(_adjustment, value);
+    else if (_widget)
+        AnnounceStepperValue(_widget);
 }
 
 int TGtkSlider::NativeValue() {

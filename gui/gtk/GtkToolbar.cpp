@@ -77,6 +77,10 @@ void TGtkToolbar::ShowButton(GtkToolItem* button, const String& text, const Stri
     if (!GTK_IS_TOOL_BUTTON(button))
         return;
     gtk_tool_button_set_label(GTK_TOOL_BUTTON(button), ToUtf8(text).c_str());
+    // The bar shows icons only, and a screen reader names a button by what its tip says.
+    if (GtkWidget* inner = gtk_bin_get_child(GTK_BIN(button)))
+        atk_object_set_name(gtk_widget_get_accessible(inner),
+                            ToUtf8(tip.empty() ? text : tip).c_str());
     ShowIcon(button, icon);
 }
 

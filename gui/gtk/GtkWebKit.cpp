@@ -30,6 +30,7 @@ TWebKit Load() {
     const std::pair<const char*, void*> functions[] = {
         {"webkit_web_view_new", &webkit.newView},
         {"webkit_web_view_load_uri", &webkit.loadUri},
+        {"webkit_web_view_load_html", &webkit.loadHtml},
         {"webkit_web_view_get_uri", &webkit.uri},
         {"webkit_web_view_is_loading", &webkit.isLoading},
         {"webkit_web_view_can_go_back", &webkit.canGoBack},

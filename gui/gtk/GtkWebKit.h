@@ -19,6 +19,7 @@ enum WebKitPrintResponse : int { WebKitPrintStarted = 0 };
 struct TWebKit {
     GtkWidget* (*newView)();
     void (*loadUri)(GtkWidget* view, const char* uri);
+    void (*loadHtml)(GtkWidget* view, const char* content, const char* baseUri);
     const char* (*uri)(GtkWidget* view);
     gboolean (*isLoading)(GtkWidget* view);
     gboolean (*canGoBack)(GtkWidget* view);

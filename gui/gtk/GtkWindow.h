@@ -90,6 +90,8 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     int StatusHeight() const;
     void WaitUntilActive();
     void Present();
+    // Moves the frame at (x, y) onto the desktop's work area, and the window's position with it.
+    void KeepOnWorkArea(int& x, int& y, int w, int h);
 
     // A window shown for the first time maps its client area when GTK next runs, with all the
     // program put in it meanwhile, rather than each gadget as it comes; 0 once it is mapped.

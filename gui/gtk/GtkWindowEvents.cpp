@@ -32,10 +32,6 @@ gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
     return FALSE;
 }
 
-void OnClientAllocated(GtkWidget*, GdkRectangle*, gpointer data) {
-    Shielded([&] { WindowOf(data)->TakeNativeRect(); });
-}
-
 void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {
     Shielded([&] { WindowOf(data)->ActiveChanged(); });
 }
@@ -63,7 +59,6 @@ void TGtkWindow::ListenToEvents(GtkWidget* window, GtkWidget* client) {
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
     g_signal_connect(window, "notify::is-active", G_CALLBACK(OnActiveChanged), this);
-    g_signal_connect(client, "size-allocate", G_CALLBACK(OnClientAllocated), this);
     if (style & WindowAcceptsFiles) {
         gtk_drag_dest_set(client, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);
         gtk_drag_dest_add_uri_targets(client);

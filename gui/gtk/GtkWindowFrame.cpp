@@ -1,8 +1,10 @@
 // A window's frame: the heights of its menu bar, toolbar and status line around the client area,
 // where it is on the screen, its size limits, and the events its moves and sizes raise.
+#include "GtkDesktop.h"
 #include "GtkWindow.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetCreation.h"
 #include "gui/WindowFunctions.h"
 
 #include <algorithm>
@@ -62,6 +64,7 @@ int TGtkWindow::Rethink() {
         return 0;
     int x = xpos, y = ypos, w = width, h = height;
     ConvertToContainerDimensions(x, y, w, h);
+    KeepOnWorkArea(x, y, w, h);
     GtkWindow* shell = GTK_WINDOW(_widget);
     gtk_window_move(shell, x, y);
     if (style & WindowResizable) {
@@ -77,6 +80,21 @@ int TGtkWindow::Rethink() {
 
 int TGtkWindow::RethinkClient(int) { return LayoutKids(); }
 
+// Without a window manager nothing else keeps a frame on the screen: a client area placed near
+// the top would have the menu bar and the toolbar above the screen's edge.
+void TGtkWindow::KeepOnWorkArea(int& x, int& y, int w, int h) {
+    const auto desktop = Cast<TGtkDesktop>(Desktop());
+    if (!desktop)
+        return;
+    const GdkRectangle area = desktop->WorkArea();
+    const int onX = std::max(std::min(x, area.x + area.width - w), area.x);
+    const int onY = std::max(std::min(y, area.y + area.height - h), area.y);
+    xpos += onX - x;
+    ypos += onY - y;
+    x = onX;
+    y = onY;
+}
+
 void TGtkWindow::TakeNativeRect() {
     GdkWindow* window = _widget ? gtk_widget_get_window(_widget) : nullptr;
     if (!window || !gtk_widget_get_mapped(_widget) || (State() & StateMinimized))
@@ -85,12 +103,12 @@ void TGtkWindow::TakeNativeRect() {
     gdk_window_get_origin(window, &x, &y);
     int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
     if (style & WindowClientCoords) {
-        GtkAllocation client;
-        gtk_widget_get_allocation(_client, &client);
-        x += client.x;
-        y += client.y;
-        w = client.width;
-        h = client.height;
+        // Measured as AddFrame measures it, not by the client area's allocation: that lags behind
+        // the frame until GTK lays the window out, and gadgets moved while GTK allocates their
+        // container may stay where they were.
+        const int above = MenuHeight() + ToolbarHeight();
+        y += above;
+        h -= above + StatusHeight();
     }
     TakeFrameRect(x, y, w, h);
 }

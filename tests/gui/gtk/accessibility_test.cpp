@@ -1,17 +1,21 @@
 // The game window as a screen reader reads it over AT-SPI, on a private accessibility bus: every
 // card is a push button named "?" while covered and by its symbol once uncovered, the players'
 // labels and the status line read as they are shown, and the menu holds its items with their
-// check marks. No name or description anywhere gives a covered card's face away.
+// check marks. No name or description anywhere gives a covered card's face away. Among the other
+// gadgets, a stepper is a spin button with its value and range, and a toolbar's icon buttons
+// are named by their tips.
 #include "BoardFixture.h"
 
 #include "tests/support/gtk/AccessibilityBus.h"
 
+#include "gui/gtk/GtkSlider.h"
 #include "runtime/Text.h"
 
 #include <atspi/atspi.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace vandro {
@@ -23,6 +27,12 @@ struct TNode {
     std::string name;
     std::string description;
     bool checked = false;
+    bool focusable = false;
+    bool focused = false;
+    // A value's, NaN for an accessible without one.
+    double value = NAN;
+    double minimum = NAN;
+    double maximum = NAN;
     AtspiRect extents{};
     std::vector<TNode> kids;
 };
@@ -40,7 +50,15 @@ TNode Read(AtspiAccessible* accessible) {
     node.description = Taken(atspi_accessible_get_description(accessible, nullptr));
     if (AtspiStateSet* states = atspi_accessible_get_state_set(accessible)) {
         node.checked = atspi_state_set_contains(states, ATSPI_STATE_CHECKED);
+        node.focusable = atspi_state_set_contains(states, ATSPI_STATE_FOCUSABLE);
+        node.focused = atspi_state_set_contains(states, ATSPI_STATE_FOCUSED);
         g_object_unref(states);
+    }
+    if (AtspiValue* value = atspi_accessible_get_value_iface(accessible)) {
+        node.value = atspi_value_get_current_value(value, nullptr);
+        node.minimum = atspi_value_get_minimum_value(value, nullptr);
+        node.maximum = atspi_value_get_maximum_value(value, nullptr);
+        g_object_unref(value);
     }
     if (AtspiComponent* component = atspi_accessible_get_component_iface(accessible)) {
         if (AtspiRect* extents =
@@ -106,6 +124,14 @@ std::vector<std::string> Telling(const TNode& node, const std::string& text) {
     return found;
 }
 
+// The tree once the reader sees it as wanted, letting GTK run meanwhile (the bridge sends its
+// changes as it runs); the last one read when that takes too long.
+TNode ReadWhen(const std::function<bool(const TNode&)>& wanted) {
+    TNode tree;
+    PumpUntil([&] { return wanted(tree = ReadThisProgram()); }, 3000);
+    return tree;
+}
+
 std::string Face(const Ref<TCard>& card) {
     return ToUtf8(CharText(static_cast<char16_t>(card->symbol->code)));
 }
@@ -122,14 +148,6 @@ class GtkAccessibilityTest : public GtkBoardTest {
         static const int reader = atspi_init();
         ASSERT_GE(reader, 0);
         WaitUntilDrawn();
-    }
-
-    // The tree once the reader sees it as wanted, letting GTK run meanwhile (the bridge sends
-    // its changes as it runs); the last one read when that takes too long.
-    static TNode ReadWhen(const std::function<bool(const TNode&)>& wanted) {
-        TNode tree;
-        PumpUntil([&] { return wanted(tree = ReadThisProgram()); }, 3000);
-        return tree;
     }
 
     // The card's button as read: the push button where the card is on the screen.
@@ -267,6 +285,121 @@ TEST_F(GtkAccessibilityTest, TheMenuHoldsItsItemsWithTheirMarks) {
     EXPECT_EQ(names,
               (std::vector<std::string>{"1 Spieler", "2 Spieler", "3 Spieler", "4 Spieler"}));
     EXPECT_EQ(checked, std::vector<std::string>{"1 Spieler"});
+}
+
+class GtkGadgetReaderTest : public GtkWindowTest {
+  protected:
+    void SetUp() override {
+        if (!AccessibilityBus().Failure().empty())
+            GTEST_SKIP() << AccessibilityBus().Failure();
+        GtkWindowTest::SetUp();
+        if (IsSkipped())
+            return;
+        static const int reader = atspi_init();
+        ASSERT_GE(reader, 0);
+    }
+
+    // Named apart from the game's window, which the cases before may have left.
+    Ref<TGadget> MakeWindow() override { return CreateWindow(u"Leser", 0, 0, 420, 330, {}, 557); }
+
+    // The window as read, in the program's tree; an empty node before the reader sees it.
+    static TNode Window(const TNode& tree) {
+        for (const TNode* frame : All(tree, ATSPI_ROLE_FRAME))
+            if (frame->name == "Leser")
+                return *frame;
+        return {};
+    }
+    static TNode ReadWindowWhen(const std::function<bool(const TNode&)>& wanted) {
+        return Window(ReadWhen([&](const TNode& read) { return wanted(Window(read)); }));
+    }
+    // The one spin button in the window; null for none or more.
+    static const TNode* Spin(const TNode& window) {
+        const auto spins = All(window, ATSPI_ROLE_SPIN_BUTTON);
+        return spins.size() == 1 ? spins[0] : nullptr;
+    }
+};
+
+TEST_F(GtkGadgetReaderTest, AStepperIsASpinButtonThatTheKeysAndTheReaderMove) {
+    const auto before = CreateButton(u"Vorher", 10, 10, 80, 24, window, 0);
+    const auto stepper = CreateSlider(100, 10, 20, 40, window, SliderStepper);
+    SetSliderRange(stepper, 2, 9);
+    SetSliderValue(stepper, 8);
+    TNode tree =
+        ReadWindowWhen([](const TNode& read) { return Spin(read) && Spin(read)->value == 8; });
+    const TNode* spin = Spin(tree);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->value, 8);
+    EXPECT_EQ(spin->minimum, 2);
+    EXPECT_EQ(spin->maximum, 9);
+    EXPECT_TRUE(spin->focusable);
+    EXPECT_TRUE(spin->kids.empty());
+    // The arrows are no unnamed buttons beside it: the one push button is the other gadget.
+    EXPECT_EQ(Names(All(tree, ATSPI_ROLE_PUSH_BUTTON)), std::vector<std::string>{"Vorher"});
+
+    // Tab from the button: the keys step it, up to the top of its range and no further.
+    FocusGadget(before);
+    Drain();
+    TypeKey(0x09, 0);
+    ASSERT_TRUE(
+        PumpUntil([&] { return gtk_widget_has_focus(Cast<TGtkSlider>(stepper)->_widget); }, 1000));
+    std::vector<int> moves;
+    for (const int key : {0x26, 0x26, 0x28, 0x28, 0x28}) {
+        TypeKey(key, 0);
+        for (const auto& event : DrainAfterInput())
+            if (event->id == GadgetAction && event->source == stepper)
+                moves.push_back(event->data);
+    }
+    EXPECT_EQ(moves, (std::vector<int>{9, 8, 7, 6}));
+    tree = ReadWindowWhen([](const TNode& read) { return Spin(read) && Spin(read)->value == 6; });
+    ASSERT_NE(Spin(tree), nullptr);
+    EXPECT_EQ(Spin(tree)->value, 6);
+    EXPECT_TRUE(Spin(tree)->focused);
+
+    // The reader sets a value, as the user does through it; beyond the range it is held at the
+    // range's end.
+    AtspiAccessible* desktop = atspi_get_desktop(0);
+    AtspiValue* value = nullptr;
+    const auto find = [&](AtspiAccessible* at, const auto& self) -> void {
+        if (value)
+            return;
+        if (atspi_accessible_get_role(at, nullptr) == ATSPI_ROLE_SPIN_BUTTON &&
+            atspi_accessible_get_process_id(at, nullptr) == static_cast<guint>(getpid()))
+            value = atspi_accessible_get_value_iface(at);
+        const int count = atspi_accessible_get_child_count(at, nullptr);
+        for (int i = 0; i < count && !value; ++i)
+            if (AtspiAccessible* kid = atspi_accessible_get_child_at_index(at, i, nullptr)) {
+                self(kid, self);
+                g_object_unref(kid);
+            }
+    };
+    find(desktop, find);
+    g_object_unref(desktop);
+    ASSERT_NE(value, nullptr);
+    moves.clear();
+    for (const double wanted : {3.0, 40.0}) {
+        atspi_value_set_current_value(value, wanted, nullptr);
+        for (const auto& event : DrainAfterInput())
+            if (event->id == GadgetAction && event->source == stepper)
+                moves.push_back(event->data);
+    }
+    g_object_unref(value);
+    EXPECT_EQ(moves, (std::vector<int>{3, 9}));
+    EXPECT_EQ(SliderValue(stepper), 9);
+}
+
+TEST_F(GtkGadgetReaderTest, AToolbarsIconButtonsAreNamedByTheirTips) {
+    // Three icons, each with a dot of its own colour, so that none is blank.
+    auto pixmap = TPixmap::Create(48, 16, 6, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFFFFFFFFu));
+    for (int icon = 0; icon < 3; ++icon)
+        pixmap->WritePixel(icon * 16 + 8, 8, static_cast<int>(0xFF000000u + icon));
+    const auto toolbar = CreateToolbar(pixmap, 0, 0, 0, 0, window, 0);
+    ModifyGadgetItem(toolbar, 0, u"", 0, 0, u"Neu");
+    ModifyGadgetItem(toolbar, 2, u"", 0, 2, u"\u00d6ffnen");
+    const std::vector<std::string> named = {"Neu", "", ToUtf8(u"\u00d6ffnen")};
+    const TNode tree = ReadWindowWhen(
+        [&](const TNode& read) { return Names(All(read, ATSPI_ROLE_PUSH_BUTTON)) == named; });
+    EXPECT_EQ(Names(All(tree, ATSPI_ROLE_PUSH_BUTTON)), named);
 }
 
 } // namespace

@@ -2,13 +2,16 @@
 // one "GadgetDone"; with style bit 2 a navigation the program did not start (a script's, a link
 // clicked) is reported with its address and not followed, while the program's own navigations
 // and history steps go through, and so do a frame's; a page's new window is refused; cut, copy,
-// paste, print and script run in the page; a freed view leaves nothing.
+// paste, print and script run in the page; a freed view leaves nothing; the gadgets beside a view
+// follow the window's size.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkHTMLView.h"
 #include "runtime/Boxed.h"
 #include "runtime/Text.h"
 
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
 #include <glib/gstdio.h>
 
 #include <string>
@@ -150,6 +153,25 @@ TEST_F(GtkHTMLViewTest, APageLoadsAndRaisesDoneOnceAndAnEmptyAddressStays) {
     EXPECT_EQ(HTMLViewAddress(view), Address("plain.html"));
 }
 
+// The page written into an about: address, as programs for the Windows browser control give it;
+// the blank page's address stays the name of the empty page.
+TEST_F(GtkHTMLViewTest, AnAboutAddressHoldingAPageShowsThatPage) {
+    const auto view = CreateHTMLView(0, 0, 400, 300, window, HTMLViewBlockNavigation);
+    const String page =
+        u"about:<title>Ansicht</title><p id=p style='font:9pt sans-serif'>Eine <b>HTML</b>-Seite";
+    NavigateHTMLView(view, page);
+    ASSERT_EQ(Ids(Await(1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewRun(view, u"document.title"), u"Ansicht");
+    EXPECT_EQ(HTMLViewRun(view, u"p.innerHTML"), u"Eine <b>HTML</b>-Seite");
+    EXPECT_EQ(HTMLViewAddress(view), page);
+
+    NavigateHTMLView(view, u"about:blank");
+    ASSERT_EQ(Ids(Await(1)), std::vector<int>{GadgetDone});
+    EXPECT_EQ(HTMLViewRun(view, u"document.documentElement.outerHTML"),
+              u"<html><head></head><body></body></html>");
+    EXPECT_EQ(HTMLViewAddress(view), u"about:blank");
+}
+
 TEST_F(GtkHTMLViewTest, WithoutStyleBitTwoAScriptsNavigationIsFollowed) {
     const auto view = CreateHTMLView(0, 0, 400, 300, window, 0);
     EXPECT_EQ(Ids(Load(view, "moves.html", 2)), (std::vector<int>{GadgetDone, GadgetDone}));
@@ -283,6 +305,46 @@ TEST_F(GtkHTMLViewTest, ANewWindowIsRefused) {
     ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
     EXPECT_EQ(StringOf(events[0]->extra), Address("plain.html") + u"?refused");
     EXPECT_EQ(Windows(), before);
+}
+
+// A view asks for its size again while it is allocated, which GTK took as the answer to the
+// gadgets' own requests, made while the window's client area was allocated: they stayed put.
+TEST_F(GtkHTMLViewTest, TheGadgetsBesideAViewFollowEveryResizeFromOutside) {
+    const auto sized = CreateWindow(u"Vandro", 100, 100, 300, 200, {},
+                                    WindowTitleBar | WindowResizable | WindowMenuBar |
+                                        WindowStatusBar | WindowClientCoords);
+    CreateHTMLView(10, 100, 50, 20, sized, 0);
+    const auto list = CreateListBox(100, 50, 100, 100, sized, 0);
+    GtkWidget* shown = Cast<TGtkGadget>(list)->_widget;
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_mapped(shown); }, 2000));
+    GdkWindow* shell = gtk_widget_get_window(Cast<TGtkGadget>(sized)->_widget);
+    const int frame = gdk_window_get_height(shell) - 200;
+    Drain();
+    // Client sizes, and where the list's corner goes for them: its centre stays at the same
+    // fraction of the client area.
+    const int steps[][4] = {{600, 400, 250, 150}, {450, 300, 175, 100}, {302, 202, 101, 51}};
+    for (const auto& [w, h, x, y] : steps) {
+        SCOPED_TRACE(w);
+        // Another X client, as a window manager or xdotool is.
+        Display* other = XOpenDisplay(nullptr);
+        ASSERT_NE(other, nullptr);
+        XResizeWindow(other, GDK_WINDOW_XID(shell), static_cast<unsigned>(w),
+                      static_cast<unsigned>(h + frame));
+        XCloseDisplay(other);
+        const auto events = Await(1);
+        ASSERT_EQ(Ids(events), std::vector<int>{WindowSize});
+        EXPECT_EQ(events[0]->x, w);
+        EXPECT_EQ(events[0]->y, h);
+        GtkAllocation at;
+        gtk_widget_get_allocation(shown, &at);
+        EXPECT_EQ(at.x, x);
+        EXPECT_EQ(at.y, y);
+        EXPECT_EQ(at.width, 100);
+        EXPECT_EQ(at.height, 100);
+        EXPECT_EQ(GadgetX(list), x);
+        EXPECT_EQ(GadgetY(list), y);
+    }
+    FreeGadget(sized);
 }
 
 TEST_F(GtkHTMLViewTest, AFreedViewLeavesNothingAliveAndRaisesNothingMore) {

@@ -1,6 +1,6 @@
 // Windows on GTK are where the program puts them, with the client area it asks for: the menu
 // bar above and the status line below are outside it, and showing a window raises no move or
-// size of its own.
+// size of its own. A frame that would leave the work area is moved onto it.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkWindow.h"
@@ -121,6 +121,57 @@ TEST_F(GtkWindowGeometryTest,
     EXPECT_EQ(events[0]->y, 50);
     EXPECT_EQ(GadgetX(window), 40);
     FreeGadget(window);
+}
+
+// No window manager runs on the test's display: nothing but the platform keeps the frame on the
+// screen, also when a toolbar comes above a client area that stays where it was asked for.
+TEST_F(GtkWindowGeometryTest, AFrameOffTheWorkAreaIsPlacedOnItWithoutAMove) {
+    const int style = WindowTitleBar | WindowMenuBar | WindowStatusBar | WindowClientCoords;
+    const auto high = CreateWindow(u"Oben", 40, 30, 300, 200, {}, style);
+    WaitUntilAllocated(high, 300, 200);
+    const auto gtk = Cast<TGtkWindow>(high);
+    const int bar = gtk_widget_get_allocated_height(gtk->MenuBar());
+    ASSERT_GT(bar, 10);
+    ASSERT_LT(bar, 30);
+    int x = 0, y = 0;
+    gdk_window_get_origin(gtk_widget_get_window(gtk->_widget), &x, &y);
+    EXPECT_EQ(y, 30 - bar);
+    EXPECT_EQ(GadgetY(high), 30);
+
+    auto icon = TPixmap::Create(16, 16, 6, 4);
+    icon->ClearPixels(static_cast<int>(0xFFFFFFFFu));
+    icon->WritePixel(8, 8, static_cast<int>(0xFF000000u));
+    CreateToolbar(icon, 0, 0, 0, 0, high, 0);
+    const int above = bar + gtk->ToolbarHeight();
+    ASSERT_GT(above, 30);
+    PumpUntil(
+        [&] {
+            gdk_window_get_origin(gtk_widget_get_window(gtk->_client), &x, &y);
+            return y == above;
+        },
+        2000);
+    gdk_window_get_origin(gtk_widget_get_window(gtk->_widget), &x, &y);
+    EXPECT_EQ(x, 40);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(GadgetX(high), 40);
+    EXPECT_EQ(GadgetY(high), above);
+    gdk_window_get_origin(gtk_widget_get_window(gtk->_client), &x, &y);
+    EXPECT_EQ(y, above);
+
+    // Past the right and bottom edges of Xvfb's 1280 x 1024.
+    const auto low =
+        CreateWindow(u"Unten", 1200, 1000, 300, 200, {}, WindowTitleBar | WindowClientCoords);
+    WaitUntilAllocated(low, 300, 200);
+    gdk_window_get_origin(gtk_widget_get_window(Cast<TGtkWindow>(low)->_widget), &x, &y);
+    EXPECT_EQ(x, 980);
+    EXPECT_EQ(y, 824);
+    EXPECT_EQ(GadgetX(low), 980);
+    EXPECT_EQ(GadgetY(low), 824);
+    PumpUntil([] { return false; }, 100);
+    for (const auto& event : Drain())
+        EXPECT_NE(event->id, WindowMove);
+    FreeGadget(high);
+    FreeGadget(low);
 }
 
 TEST_F(GtkWindowGeometryTest, AStatusTextIsSplitAtTabsIntoLeftCentreAndRightFields) {
