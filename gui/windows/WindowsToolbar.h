@@ -35,7 +35,9 @@ class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadg
     void Fit() override;
 
   private:
-    // Keeps the top rows of the window's client area for a bar this high.
+    // The buttons' size for the icons and the padding at the window's resolution.
+    void ScalePadding();
+    // Keeps the top rows of the window's client area for a bar this high, in device pixels.
     static void SetAside(TWindowsGadget& window, int height);
     // Command ids follow the indexes; tips follow the buttons' places.
     void Renumber();

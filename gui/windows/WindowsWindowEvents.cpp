@@ -8,6 +8,8 @@
 #include "gui/WindowFunctions.h"
 #include "runtime/Boxed.h"
 
+#include <utility>
+
 namespace vandro {
 
 RECT TWindowsWindow::NativeRect() {
@@ -20,11 +22,14 @@ RECT TWindowsWindow::NativeRect() {
     RECT client{};
     GetClientRect(_hwnd, &client);
     const RECT frame = FrameWidths(_hmenu != nullptr);
-    const int clientX = ToDevice(_clientX, dpi);
-    const int clientY = ToDevice(_clientY, dpi);
-    return UnitsFromPlacement(outer.left - frame.left + clientX, outer.top - frame.top + clientY,
-                              client.right - client.left - clientX,
-                              client.bottom - client.top - StatusHeight() - clientY, dpi);
+    return UnitsFromPlacement(outer.left - frame.left + _clientX, outer.top - frame.top + _clientY,
+                              client.right - client.left - _clientX,
+                              client.bottom - client.top - StatusHeight() - _clientY, dpi);
+}
+
+void TWindowsWindow::TakeNativeRect() {
+    const RECT now = NativeRect();
+    TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
 }
 
 void TWindowsWindow::TakeNewDpiFrame(const RECT* suggested) {
@@ -37,9 +42,8 @@ void TWindowsWindow::TakeNewDpiFrame(const RECT* suggested) {
         // The suggestion scales the old frame, whose status line grows otherwise: the program's
         // client area, at the new resolution, inside the frame as it is drawn now.
         const int dpi = WindowDpi(_hwnd);
-        w = outer.right - outer.left - client.right + ToDevice(_clientX, dpi) +
-            ToDevice(width, dpi);
-        h = outer.bottom - outer.top - client.bottom + StatusHeight() + ToDevice(_clientY, dpi) +
+        w = outer.right - outer.left - client.right + _clientX + ToDevice(width, dpi);
+        h = outer.bottom - outer.top - client.bottom + StatusHeight() + _clientY +
             ToDevice(height, dpi);
     }
     SetWindowPos(_hwnd, nullptr, place.left, place.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -61,8 +65,14 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         if (hwnd == _hwnd && wParam != SIZE_MINIMIZED) {
             if (_status)
                 SendMessageW(_status, WM_SIZE, 0, 0);
-            const RECT now = NativeRect();
-            TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
+            if (wParam == SIZE_RESTORED && _restoredGrowth) {
+                RECT outer{};
+                GetWindowRect(_hwnd, &outer);
+                SetWindowPos(_hwnd, nullptr, 0, 0, outer.right - outer.left,
+                             outer.bottom - outer.top + std::exchange(_restoredGrowth, 0),
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            TakeNativeRect();
         }
         break;
     case WM_MOVE:

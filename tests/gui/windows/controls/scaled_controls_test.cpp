@@ -63,8 +63,7 @@ TEST_F(ScaledControlTest, TheToolbarsRoomAndTheTabbersPageAreUnits) {
     // The room above the client area is the bar's height in units; the area starts below it.
     const int room = ToUnits(shownBar.bottom - shownBar.top, Dpi());
     EXPECT_EQ(GadgetClientHeight(window), clientHeight - room);
-    EXPECT_EQ(shownClient.top, ToDevice(room, Dpi()));
-    EXPECT_GE(shownClient.top, shownBar.bottom);
+    EXPECT_EQ(shownClient.top, shownBar.bottom);
     EXPECT_EQ(shownClient.bottom - shownClient.top, ToDevice(clientHeight - room, Dpi()));
     // The tabber's page as the control places it, in units.
     const HWND page = HandleFrom<HWND>(tabber->Query(2));
@@ -74,6 +73,84 @@ TEST_F(ScaledControlTest, TheToolbarsRoomAndTheTabbersPageAreUnits) {
     EXPECT_LT(GadgetClientHeight(tabber), 200 - 10);
     FreeGadget(tabber);
     FreeGadget(bar);
+}
+
+// Two icons of 16 units, each with a white diagonal.
+Ref<TPixmap> TwoIcons() {
+    const int size = 16;
+    auto pixmap = TPixmap::Create(2 * size, size, 4, 4);
+    pixmap->ClearPixels(static_cast<int>(0xFF3070C0u));
+    for (int i = 0; i < size; ++i) {
+        pixmap->WritePixel(i, i, static_cast<int>(0xFFFFFFFFu));
+        pixmap->WritePixel(size + i, i, static_cast<int>(0xFFFFFFFFu));
+    }
+    return pixmap;
+}
+
+TEST_F(ScaledControlTest, TheToolbarsButtonsKeepTheirProportionsAtEveryResolution) {
+    auto bar = CreateToolbar(TwoIcons(), 0, 0, 0, 0, window, 0);
+    PumpPending();
+    // 23 x 22 at 96 DPI: the padding round the icon grows with it.
+    const auto size = static_cast<DWORD>(SendMessageW(Hwnd(bar), TB_GETBUTTONSIZE, 0, 0));
+    EXPECT_EQ(LOWORD(size), ToDevice(23, Dpi()));
+    EXPECT_EQ(HIWORD(size), ToDevice(22, Dpi()));
+    RECT button{};
+    SendMessageW(Hwnd(bar), TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&button));
+    EXPECT_EQ(button.right - button.left, ToDevice(23, Dpi()));
+    EXPECT_EQ(button.bottom - button.top, ToDevice(22, Dpi()));
+    const RECT shownBar = RectIn(Hwnd(bar), Hwnd(window));
+    EXPECT_GE(shownBar.bottom - shownBar.top, ToDevice(22, Dpi()));
+    EXPECT_EQ(RectIn(HandleFrom<HWND>(window->Query(2)), Hwnd(window)).top, shownBar.bottom);
+    FreeGadget(bar);
+}
+
+TEST_F(ScaledControlTest, BetweenToolbarAndStatusLineNoRowIsLostOrShownTwice) {
+    for (const int coords : {0, static_cast<int>(WindowClientCoords)}) {
+        SCOPED_TRACE(coords);
+        auto framed = CreateWindow(u"beide", 40, 60, 301, 201, nullptr,
+                                   WindowTitleBar | WindowResizable | WindowStatusBar | coords);
+        auto bar = CreateToolbar(TwoIcons(), 0, 0, 0, 0, framed, 0);
+        PumpPending();
+        events.Take();
+        const SIZE shown = ShownClientBetweenBarAndStatusLine(framed, bar);
+        if (coords) {
+            EXPECT_EQ(shown.cx, ToDevice(301, Dpi()));
+            EXPECT_EQ(shown.cy, ToDevice(201, Dpi()));
+        }
+        // Odd pixels, which no unit holds whole at 144 DPI.
+        ResizeFrameBy(framed, 41, 31);
+        ExpectClientBetweenBarAndStatusLine(framed, bar, shown.cx + 41, shown.cy + 31);
+        ResizeFrameBy(framed, -3, -1);
+        ExpectClientBetweenBarAndStatusLine(framed, bar, shown.cx + 38, shown.cy + 30);
+        FreeGadget(framed);
+    }
+}
+
+TEST_F(ScaledControlTest, AWindowTheSystemCutsToTheScreenIsLaidOutAsItIsShown) {
+    // Larger than the screen: the system makes the frame no larger than it allows.
+    const int wide = ToUnits(GetSystemMetrics(SM_CXSCREEN), Dpi()) + 200;
+    const int high = ToUnits(GetSystemMetrics(SM_CYSCREEN), Dpi()) + 200;
+    auto framed =
+        CreateWindow(u"gross", 0, 0, wide, high, nullptr,
+                     WindowTitleBar | WindowResizable | WindowStatusBar | WindowClientCoords);
+    PumpPending();
+    RECT cut{};
+    GetWindowRect(Hwnd(framed), &cut);
+    ASSERT_LT(GadgetHeight(framed), high) << "the system kept the frame on the screen";
+    events.Take();
+    // Its toolbar would grow the frame further, which the system refuses as well.
+    auto bar = CreateToolbar(TwoIcons(), 0, 0, 0, 0, framed, 0);
+    PumpPending();
+    RECT outer{};
+    GetWindowRect(Hwnd(framed), &outer);
+    EXPECT_EQ(outer.bottom - outer.top, cut.bottom - cut.top);
+    const SIZE shown = ShownClientBetweenBarAndStatusLine(framed, bar);
+    EXPECT_EQ(GadgetHeight(framed), ToUnits(shown.cy, Dpi()));
+    const auto sizes = Taken({WindowSize});
+    ASSERT_EQ(sizes.size(), 1u);
+    EXPECT_EQ(sizes[0]->x, GadgetWidth(framed));
+    EXPECT_EQ(sizes[0]->y, GadgetHeight(framed));
+    FreeGadget(framed);
 }
 
 // The height of the status line's font, in device pixels.
