@@ -53,13 +53,26 @@ void TWindowsToolbar::Fit() {
         SetAside(*window, height);
 }
 
-void TWindowsToolbar::ScalePadding() {
-    const int dpi = WindowDpi(_hwnd);
+SIZE TWindowsToolbar::ButtonSize(int dpi) const {
     int w = ToDevice(kIconSize, dpi), h = w;
     if (const HIMAGELIST icons = ImageListOf(_icons))
         ImageList_GetIconSize(icons, &w, &h);
-    SendMessageW(_hwnd, TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(w + ToDevice(kPaddingX, dpi), h + ToDevice(kPaddingY, dpi)));
+    return SIZE{w + ToDevice(kPaddingX, dpi), h + ToDevice(kPaddingY, dpi)};
+}
+
+void TWindowsToolbar::ScalePadding() {
+    const SIZE button = ButtonSize(WindowDpi(_hwnd));
+    SendMessageW(_hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
+}
+
+int TWindowsToolbar::HeightForDpi(int dpi) {
+    if (!(GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE))
+        return 0;
+    // The bar's own edges stay as they are; its buttons follow the resolution.
+    RECT bar{};
+    GetWindowRect(_hwnd, &bar);
+    const auto now = static_cast<DWORD>(SendMessageW(_hwnd, TB_GETBUTTONSIZE, 0, 0));
+    return static_cast<int>(bar.bottom - bar.top) - HIWORD(now) + ButtonSize(dpi).cy;
 }
 
 void TWindowsToolbar::SetAside(TWindowsGadget& window, int height) {

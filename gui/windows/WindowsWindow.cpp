@@ -299,10 +299,11 @@ int TWindowsWindow::StatusHeight() const {
     return line.bottom - line.top;
 }
 
-RECT TWindowsWindow::FrameWidths(BOOL menu) const {
+RECT TWindowsWindow::FrameWidths(BOOL menu) const { return FrameWidths(menu, WindowDpi(_hwnd)); }
+
+RECT TWindowsWindow::FrameWidths(BOOL menu, int dpi) const {
     return FrameWidthsForDpi(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)), menu,
-                             static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)),
-                             WindowDpi(_hwnd));
+                             static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)), dpi);
 }
 
 } // namespace vandro

@@ -61,6 +61,8 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // Device pixels the frame grows by once restored: its toolbar came, went or changed height
     // while the system kept the window maximised or minimised.
     int _restoredGrowth = 0;
+    // While WM_DPICHANGED resizes the window for the new resolution.
+    bool _changingDpi = false;
 
   protected:
     // The TPlatformWindow hooks.
@@ -81,10 +83,15 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     RECT NativeRect();
     // Takes the native rectangle as the gadget's, with the events for what changed.
     void TakeNativeRect();
-    // After WM_DPICHANGED, with the frame the system suggests (if any).
+    // After WM_DPICHANGED, at the place the system suggests (if any).
     void TakeNewDpiFrame(const RECT* suggested);
+    // The frame's size for the gadget's client area at that resolution, in its device pixels:
+    // the caption, menu bar and borders, the toolbar and the status line as they are there.
+    SIZE FrameSizeForDpi(int dpi);
+    int StatusHeightForDpi(int dpi);
     // The frame's widths around the client area at the window's resolution, in device pixels.
     RECT FrameWidths(BOOL menu) const;
+    RECT FrameWidths(BOOL menu, int dpi) const;
 };
 
 } // namespace vandro

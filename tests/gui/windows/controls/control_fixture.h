@@ -34,6 +34,12 @@ class WindowsControlTest : public testing::Test {
         CreatePanel(0, 0, 10, 10, warm, 0, u"");
         CreateMenu(u"m", 1, GetWindowMenu(warm));
         RefreshWindowMenu(warm);
+        // And the fonts for 96 DPI more, which a move to another resolution makes.
+        RECT outer{};
+        GetWindowRect(HandleFrom<HWND>(warm->Query(1)), &outer);
+        for (const int dpi : {SystemDpi() + 96, SystemDpi()})
+            SendMessageW(HandleFrom<HWND>(warm->Query(1)), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&outer));
         FreeGadget(warm);
         PumpPending();
         Drain();

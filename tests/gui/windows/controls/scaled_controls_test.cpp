@@ -188,5 +188,90 @@ TEST_F(ScaledControlTest, TheStatusLinesFontFollowsTheWindowsResolution) {
     FreeGadget(framed);
 }
 
+// The frame's size the window asks for at that resolution, which the system then suggests.
+SIZE AskedSize(HWND frame, int dpi) {
+    RECT outer{};
+    GetWindowRect(frame, &outer);
+    const int from = WindowDpi(frame);
+    SIZE size{MulDiv(outer.right - outer.left, dpi, from),
+              MulDiv(outer.bottom - outer.top, dpi, from)};
+    EXPECT_EQ(SendMessageW(frame, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)), TRUE);
+    return size;
+}
+
+// Sent by the test, with the place and size the system would suggest.
+void MoveToResolution(HWND frame, int dpi, SIZE size) {
+    RECT outer{};
+    GetWindowRect(frame, &outer);
+    RECT suggested{outer.left + 10, outer.top + 10, outer.left + 10 + size.cx,
+                   outer.top + 10 + size.cy};
+    SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    PumpPending();
+}
+
+TEST_F(ScaledControlTest, AMoveToAnotherResolutionKeepsTheClientAreaBetweenToolbarAndStatusLine) {
+    auto framed = CreateWindow(u"Zeile", 40, 60, 301, 151, nullptr,
+                               WindowTitleBar | WindowResizable | WindowMenuBar | WindowStatusBar |
+                                   WindowClientCoords);
+    auto bar = CreateToolbar(TwoIcons(), 0, 0, 0, 0, framed, 0);
+    PumpPending();
+    const HWND frame = Hwnd(framed);
+    const auto iconSize = [&] {
+        int w = 0, h = 0;
+        ImageList_GetIconSize(
+            reinterpret_cast<HIMAGELIST>(SendMessageW(Hwnd(bar), TB_GETIMAGELIST, 0, 0)), &w, &h);
+        return h;
+    };
+    events.Take();
+    // One step of 96 DPI up, which the screen still holds the window at, and back.
+    for (const int dpi : {Dpi() + 96, Dpi()}) {
+        SCOPED_TRACE(dpi);
+        const SIZE asked = AskedSize(frame, dpi);
+        MoveToResolution(frame, dpi, asked);
+        EXPECT_EQ(WindowDpi(frame), dpi);
+        // The bar's buttons and the client area in the new resolution's pixels.
+        const auto button = static_cast<DWORD>(SendMessageW(Hwnd(bar), TB_GETBUTTONSIZE, 0, 0));
+        EXPECT_EQ(HIWORD(button), iconSize() + ToDevice(6, dpi));
+        ExpectClientBetweenBarAndStatusLine(framed, bar, ToDevice(301, dpi), ToDevice(151, dpi));
+        EXPECT_EQ(GadgetWidth(framed), 301);
+        EXPECT_EQ(GadgetHeight(framed), 151);
+        EXPECT_TRUE(Taken({WindowSize}).empty());
+        // What the window asked for: that area, toolbar and status line in the frame the
+        // system draws at that resolution.
+        RECT bars{}, status{}, edges{};
+        GetWindowRect(Hwnd(bar), &bars);
+        GetWindowRect(FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr), &status);
+        AdjustWindowRectExForDpi(&edges, GetWindowLongW(frame, GWL_STYLE), TRUE,
+                                 GetWindowLongW(frame, GWL_EXSTYLE), dpi);
+        EXPECT_EQ(asked.cx, ToDevice(301, dpi) + edges.right - edges.left);
+        EXPECT_EQ(asked.cy, ToDevice(151, dpi) + bars.bottom - bars.top + status.bottom -
+                                status.top + edges.bottom - edges.top);
+    }
+    FreeGadget(framed);
+}
+
+TEST_F(ScaledControlTest, AMaximisedWindowStaysMaximisedOnAnotherResolution) {
+    auto framed =
+        CreateWindow(u"gross", 40, 60, 300, 200, nullptr,
+                     WindowTitleBar | WindowResizable | WindowStatusBar | WindowClientCoords);
+    auto bar = CreateToolbar(TwoIcons(), 0, 0, 0, 0, framed, 0);
+    MaximizeWindow(framed);
+    PumpPending();
+    const HWND frame = Hwnd(framed);
+    RECT maximised{}, now{};
+    GetWindowRect(frame, &maximised);
+    MoveToResolution(frame, Dpi() + 96, SIZE{400, 300});
+    EXPECT_TRUE(IsZoomed(frame));
+    GetWindowRect(frame, &now);
+    EXPECT_TRUE(EqualRect(&now, &maximised)) << "moved out of its maximised place";
+    const SIZE shown = ShownClientBetweenBarAndStatusLine(framed, bar);
+    EXPECT_EQ(GadgetHeight(framed), ToUnits(shown.cy, Dpi() + 96));
+    MoveToResolution(frame, Dpi(), SIZE{400, 300});
+    EXPECT_TRUE(IsZoomed(frame));
+    GetWindowRect(frame, &now);
+    EXPECT_TRUE(EqualRect(&now, &maximised));
+    FreeGadget(framed);
+}
+
 } // namespace
 } // namespace vandro
