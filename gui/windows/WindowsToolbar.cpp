@@ -7,7 +7,6 @@
 #include "events/EventIds.h"
 #include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
-#include "gui/WindowFunctions.h"
 
 namespace vandro {
 
