@@ -76,12 +76,14 @@ class TWindowsGadget : public TPlatformGadget {
     // The tip as the native tooltip shows it, lines separated by CR LF; empty when none.
     std::wstring _wstrTooltip;
     int _toolAdded = 0;
+    // Where the client area starts inside the gadget's own, in device pixels: a pixel measure
+    // kept in units would come back a pixel off at other resolutions.
     int _clientX = 0;
     int _clientY = 0;
     HDWP hdwpStruct = nullptr;
 
   protected:
-    // The client area inside the gadget's rectangle, as the native window measures it.
+    // The client area inside the gadget's rectangle, as the native window measures it, in units.
     RECT ClientArea();
     int NativeHandle(int client) override;
     int FreeElement() override;

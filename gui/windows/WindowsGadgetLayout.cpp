@@ -66,17 +66,19 @@ RECT TWindowsGadget::ClientArea() {
     const int dpi = WindowDpi(hwnd);
     RECT area = ToDevice(RECT{xpos, ypos, xpos + width, ypos + height}, dpi);
     SendMessageW(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&area));
+    area.left += _clientX;
+    area.top += _clientY;
     return ToUnits(area, dpi);
 }
 
 int TWindowsGadget::ClientWidth() {
     const RECT area = ClientArea();
-    return area.right - area.left - _clientX;
+    return area.right - area.left;
 }
 
 int TWindowsGadget::ClientHeight() {
     const RECT area = ClientArea();
-    return area.bottom - area.top - _clientY;
+    return area.bottom - area.top;
 }
 
 } // namespace vandro

@@ -96,8 +96,8 @@ Ref<TCanvasPainter> TWindowsPanel::NewPainter() {
 int TWindowsPanel::RethinkClient(int repaint) {
     if (_type != PanelGroup)
         return 0;
-    const int x = _clientX + 4, y = _clientY + 16;
-    const RECT area = ToDevice(RECT{x, y, x + ClientWidth(), y + ClientHeight()}, WindowDpi(_hwnd));
+    RECT area = ToDevice(RECT{4, 16, 4 + ClientWidth(), 16 + ClientHeight()}, WindowDpi(_hwnd));
+    OffsetRect(&area, _clientX, _clientY);
     MoveWindow(_hwndclient, area.left, area.top, area.right - area.left, area.bottom - area.top,
                repaint);
     return 0;

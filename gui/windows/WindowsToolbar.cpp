@@ -7,7 +7,6 @@
 #include "events/EventIds.h"
 #include "events/windows/Win32Dpi.h"
 #include "gui/GadgetConstants.h"
-#include "gui/WindowFunctions.h"
 
 namespace vandro {
 
@@ -17,6 +16,11 @@ namespace {
 constexpr DWORD kBarStyle = 0x44008800;
 constexpr DWORD kBarExStyle = WS_EX_TOOLWINDOW | WS_EX_NOPARENTNOTIFY;
 constexpr int kSeparatorIcon = -2;
+// At 96 DPI: the icon without a strip, and the padding round it, the system's own there. The
+// padding grows with the resolution, as the icons do.
+constexpr int kIconSize = 16;
+constexpr int kPaddingX = 7;
+constexpr int kPaddingY = 6;
 
 } // namespace
 
@@ -35,6 +39,7 @@ Ref<TWindowsGadget> TWindowsToolbar::Create(const Ref<TGadget>& group, int style
 TWindowsGadget* TWindowsToolbar::Window() const { return dynamic_cast<TWindowsGadget*>(parent); }
 
 void TWindowsToolbar::Fit() {
+    ScalePadding();
     SendMessageW(_hwnd, TB_AUTOSIZE, 0, 0);
     TWindowsGadget* window = Window();
     if (!window)
@@ -42,21 +47,40 @@ void TWindowsToolbar::Fit() {
     RECT bar{};
     GetWindowRect(_hwnd, &bar);
     const bool shown = (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-    // The window keeps the room in units, as it keeps the rest of its client area.
-    const int height =
-        shown ? ToUnits(static_cast<int>(bar.bottom - bar.top), WindowDpi(_hwnd)) : 0;
+    const int height = shown ? static_cast<int>(bar.bottom - bar.top) : 0;
     if (window->_clientY != height)
         SetAside(*window, height);
 }
 
+SIZE TWindowsToolbar::ButtonSize(int dpi) const {
+    int w = ToDevice(kIconSize, dpi), h = w;
+    if (const HIMAGELIST icons = ImageListOf(_icons))
+        ImageList_GetIconSize(icons, &w, &h);
+    return SIZE{w + ToDevice(kPaddingX, dpi), h + ToDevice(kPaddingY, dpi)};
+}
+
+void TWindowsToolbar::ScalePadding() {
+    const SIZE button = ButtonSize(WindowDpi(_hwnd));
+    SendMessageW(_hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
+}
+
+int TWindowsToolbar::HeightForDpi(int dpi) {
+    if (!(GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE))
+        return 0;
+    // The bar's own edges stay as they are; its buttons follow the resolution.
+    RECT bar{};
+    GetWindowRect(_hwnd, &bar);
+    const auto now = static_cast<DWORD>(SendMessageW(_hwnd, TB_GETBUTTONSIZE, 0, 0));
+    return static_cast<int>(bar.bottom - bar.top) - HIWORD(now) + ButtonSize(dpi).cy;
+}
+
 void TWindowsToolbar::SetAside(TWindowsGadget& window, int height) {
+    if (auto* frame = dynamic_cast<TWindowsWindow*>(&window)) {
+        frame->SetToolbarRoom(height);
+        return;
+    }
     window._clientY = height;
-    // A window placed by its client area keeps that area whole: its frame grows instead.
-    const auto* frame = dynamic_cast<TWindowsWindow*>(&window);
-    if (frame && (frame->style & WindowClientCoords))
-        window.Rethink();
-    else
-        window.RethinkClient(1);
+    window.RethinkClient(1);
 }
 
 int TWindowsToolbar::Free() {

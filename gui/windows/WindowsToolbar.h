@@ -21,6 +21,9 @@ class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadg
     LRESULT OnCommand(UINT msg, WPARAM wParam) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
 
+    // The bar's height, in device pixels, once fitted at that resolution.
+    int HeightForDpi(int dpi);
+
   protected:
     // The TPlatformItemGadget hooks.
     void ShowNativeItem(int index, bool added, const String& text, const String& tip,
@@ -35,7 +38,11 @@ class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadg
     void Fit() override;
 
   private:
-    // Keeps the top rows of the window's client area for a bar this high.
+    // The buttons' size for the icons and the padding at that resolution.
+    SIZE ButtonSize(int dpi) const;
+    // The buttons take that size at the window's resolution.
+    void ScalePadding();
+    // Keeps the top rows of the window's client area for a bar this high, in device pixels.
     static void SetAside(TWindowsGadget& window, int height);
     // Command ids follow the indexes; tips follow the buttons' places.
     void Renumber();

@@ -47,27 +47,64 @@ bool Usable(HWND hwnd, HWND window) {
 } // namespace
 
 int TWindowsWindow::Rethink() {
-    int x = xpos, y = ypos, w = width, h = height;
-    ConvertToContainerDimensions(x, y, w, h);
-    MoveWindow(_hwnd, x, y, w, h, TRUE);
+    if (IsIconic(_hwnd))
+        return RethinkClient(1);
+    // The system keeps a maximised window in its place, whatever it is asked: moved, it would
+    // still report maximised, and Restore would bring back a size from before.
+    if (!IsZoomed(_hwnd)) {
+        int x = xpos, y = ypos, w = width, h = height;
+        ConvertToContainerDimensions(x, y, w, h);
+        MoveWindow(_hwnd, x, y, w, h, TRUE);
+    }
+    // The system may not have made the frame as large as asked (not larger than the screen),
+    // and may not even have sized it: the gadget takes what the window is now.
+    TakeNativeRect();
     return RethinkClient(1);
+}
+
+void TWindowsWindow::SetToolbarRoom(int room) {
+    const int grown = room - _clientY;
+    _clientY = room;
+    if (!(style & WindowClientCoords)) {
+        RethinkClient(1);
+        return;
+    }
+    // The client area stays whole: the frame grows by the bar, at once or, while the system
+    // keeps the window maximised or minimised, once it is restored.
+    if (IsZoomed(_hwnd) || IsIconic(_hwnd))
+        _restoredGrowth += grown;
+    Rethink();
 }
 
 int TWindowsWindow::ClientWidth() {
     if (style & WindowClientCoords)
         return width;
-    RECT client{};
-    GetClientRect(_hwnd, &client);
-    return std::max(0, ToUnits(client.right - client.left, WindowDpi(_hwnd)) - _clientX);
+    return ToUnits(static_cast<int>(ClientPixels().cx), WindowDpi(_hwnd));
 }
 
 int TWindowsWindow::ClientHeight() {
     if (style & WindowClientCoords)
         return height;
-    const RECT frame = FrameWidths(_hmenu != nullptr);
-    const int nonclient = frame.bottom - frame.top;
+    return ToUnits(static_cast<int>(ClientPixels().cy), WindowDpi(_hwnd));
+}
+
+SIZE TWindowsWindow::ClientPixels() {
+    if (!IsIconic(_hwnd)) {
+        RECT client{};
+        GetClientRect(_hwnd, &client);
+        return SIZE{std::max(0L, client.right - _clientX),
+                    std::max(0L, client.bottom - _clientY - StatusHeight())};
+    }
+    // A minimised window has no client area: the one it comes back with, from the gadget's
+    // rectangle.
     const int dpi = WindowDpi(_hwnd);
-    return std::max(0, ToUnits(ToDevice(height, dpi) - nonclient - StatusHeight(), dpi) - _clientY);
+    int w = ToDevice(width, dpi), h = ToDevice(height, dpi);
+    if (!(style & WindowClientCoords)) {
+        const RECT frame = FrameWidths(_hmenu != nullptr);
+        w -= frame.right - frame.left + _clientX;
+        h -= frame.bottom - frame.top + _clientY + StatusHeight();
+    }
+    return SIZE{std::max(0, w), std::max(0, h)};
 }
 
 int TWindowsWindow::Activate(int command) {
@@ -218,12 +255,10 @@ Ref<TWindowsGadget> TWindowsWindow::Create(const Ref<TGadget>& group, int style,
 }
 
 int TWindowsWindow::RethinkClient(int redraw) {
+    // In pixels, so that no row is lost or doubled between the toolbar and the status line.
     if (_hwndclient) {
-        const RECT client =
-            ToDevice(RECT{_clientX, _clientY, _clientX + ClientWidth(), _clientY + ClientHeight()},
-                     WindowDpi(_hwnd));
-        MoveWindow(_hwndclient, client.left, client.top, client.right - client.left,
-                   client.bottom - client.top, redraw ? TRUE : FALSE);
+        const SIZE client = ClientPixels();
+        MoveWindow(_hwndclient, _clientX, _clientY, client.cx, client.cy, redraw ? TRUE : FALSE);
     }
     return LayoutKids();
 }
@@ -247,14 +282,11 @@ int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h)
 }
 
 void TWindowsWindow::AddFrame(int& x, int& y, int& w, int& h) {
-    const int dpi = WindowDpi(_hwnd);
-    const int clientX = ToDevice(_clientX, dpi);
-    const int clientY = ToDevice(_clientY, dpi);
-    h += StatusHeight() + clientY;
-    w += clientX;
+    h += StatusHeight() + _clientY;
+    w += _clientX;
     const RECT frame = FrameWidths(::GetMenu(_hwnd) ? TRUE : FALSE);
-    x += frame.left - clientX;
-    y += frame.top - clientY;
+    x += frame.left - _clientX;
+    y += frame.top - _clientY;
     w += frame.right - frame.left;
     h += frame.bottom - frame.top;
 }
@@ -267,10 +299,11 @@ int TWindowsWindow::StatusHeight() const {
     return line.bottom - line.top;
 }
 
-RECT TWindowsWindow::FrameWidths(BOOL menu) const {
+RECT TWindowsWindow::FrameWidths(BOOL menu) const { return FrameWidths(menu, WindowDpi(_hwnd)); }
+
+RECT TWindowsWindow::FrameWidths(BOOL menu, int dpi) const {
     return FrameWidthsForDpi(static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_STYLE)), menu,
-                             static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)),
-                             WindowDpi(_hwnd));
+                             static_cast<DWORD>(GetWindowLongW(_hwnd, GWL_EXSTYLE)), dpi);
 }
 
 } // namespace vandro

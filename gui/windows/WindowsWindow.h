@@ -45,14 +45,24 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // The rectangle in the window's device pixels, the frame's for one given by its client area.
     int ConvertToContainerDimensions(int& x, int& y, int& w, int& h) override;
 
+    // Gives the top rows of the client area, in device pixels, to a toolbar.
+    void SetToolbarRoom(int room);
     // The status line's height in device pixels, 0 without one.
     int StatusHeight() const;
+    // The client area the program lays its gadgets out in, between the toolbar's room and the
+    // status line, in device pixels.
+    SIZE ClientPixels();
 
     DWORD _wstyle = 0;
     DWORD _xstyle = 0;
     // The menu bar made with the window, until the first UpdateMenu replaces it.
     HMENU _hmenu = nullptr;
     HWND _status = nullptr;
+    // Device pixels the frame grows by once restored: its toolbar came, went or changed height
+    // while the system kept the window maximised or minimised.
+    int _restoredGrowth = 0;
+    // While WM_DPICHANGED resizes the window for the new resolution.
+    bool _changingDpi = false;
 
   protected:
     // The TPlatformWindow hooks.
@@ -71,10 +81,17 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     // The frame's rectangle for the gadget's, with style 0x20 the client's, as the window
     // reports it now, in the toolkit's units.
     RECT NativeRect();
-    // After WM_DPICHANGED, with the frame the system suggests (if any).
+    // Takes the native rectangle as the gadget's, with the events for what changed.
+    void TakeNativeRect();
+    // After WM_DPICHANGED, at the place the system suggests (if any).
     void TakeNewDpiFrame(const RECT* suggested);
+    // The frame's size for the gadget's client area at that resolution, in its device pixels:
+    // the caption, menu bar and borders, the toolbar and the status line as they are there.
+    SIZE FrameSizeForDpi(int dpi);
+    int StatusHeightForDpi(int dpi);
     // The frame's widths around the client area at the window's resolution, in device pixels.
     RECT FrameWidths(BOOL menu) const;
+    RECT FrameWidths(BOOL menu, int dpi) const;
 };
 
 } // namespace vandro

@@ -4,9 +4,13 @@
 
 #include "WindowsDpi.h"
 #include "WindowsGUIDriver.h"
+#include "WindowsToolbar.h"
 
 #include "gui/WindowFunctions.h"
 #include "runtime/Boxed.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace vandro {
 
@@ -40,29 +44,65 @@ RECT TWindowsWindow::NativeRect() {
     RECT client{};
     GetClientRect(_hwnd, &client);
     const RECT frame = FrameWidths(_hmenu != nullptr);
-    const int clientX = ToDevice(_clientX, dpi);
-    const int clientY = ToDevice(_clientY, dpi);
-    return UnitsFromPlacement(outer.left - frame.left + clientX, outer.top - frame.top + clientY,
-                              client.right - client.left - clientX,
-                              client.bottom - client.top - StatusHeight() - clientY, dpi);
+    return UnitsFromPlacement(outer.left - frame.left + _clientX, outer.top - frame.top + _clientY,
+                              client.right - client.left - _clientX,
+                              client.bottom - client.top - StatusHeight() - _clientY, dpi);
+}
+
+void TWindowsWindow::TakeNativeRect() {
+    // Halfway through a change of resolution, the frame's pixels are not yet the new one's.
+    if (_changingDpi)
+        return;
+    const RECT now = NativeRect();
+    TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
+}
+
+SIZE TWindowsWindow::FrameSizeForDpi(int dpi) {
+    const RECT frame = FrameWidths(::GetMenu(_hwnd) ? TRUE : FALSE, dpi);
+    int room = 0;
+    for (const Object& kid : kids->ToArray())
+        if (auto bar = Cast<TWindowsToolbar>(kid))
+            room = std::max(room, bar->HeightForDpi(dpi));
+    return SIZE{ToDevice(width, dpi) + _clientX + frame.right - frame.left,
+                ToDevice(height, dpi) + room + StatusHeightForDpi(dpi) + frame.bottom - frame.top};
+}
+
+int TWindowsWindow::StatusHeightForDpi(int dpi) {
+    if (!_status || dpi == WindowDpi(_hwnd))
+        return StatusHeight();
+    // The line measures itself in that resolution's font, then takes its own back.
+    ShowStatusFont(_status, dpi);
+    const int height = StatusHeight();
+    ShowStatusFont(_status, WindowDpi(_hwnd));
+    return height;
 }
 
 void TWindowsWindow::TakeNewDpiFrame(const RECT* suggested) {
-    RECT outer{}, client{};
-    GetWindowRect(_hwnd, &outer);
-    GetClientRect(_hwnd, &client);
-    const RECT place = suggested ? *suggested : outer;
-    int w = place.right - place.left, h = place.bottom - place.top;
-    if (style & WindowClientCoords) {
-        // The suggestion scales the old frame, whose status line grows otherwise: the program's
-        // client area, at the new resolution, inside the frame as it is drawn now.
-        const int dpi = WindowDpi(_hwnd);
-        w = outer.right - outer.left - client.right + ToDevice(_clientX, dpi) +
-            ToDevice(width, dpi);
-        h = outer.bottom - outer.top - client.bottom + StatusHeight() + ToDevice(_clientY, dpi) +
-            ToDevice(height, dpi);
+    // A maximised or minimised window stays as the system keeps it.
+    if (IsZoomed(_hwnd) || IsIconic(_hwnd))
+        return;
+    RECT place{};
+    GetWindowRect(_hwnd, &place);
+    if (suggested)
+        place = *suggested;
+    if (!(style & WindowClientCoords)) {
+        SetWindowPos(_hwnd, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
     }
-    SetWindowPos(_hwnd, nullptr, place.left, place.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The program's client area at the new resolution, in the frame, toolbar and status line
+    // of that resolution.
+    const int dpi = WindowDpi(_hwnd);
+    const SIZE frame = FrameSizeForDpi(dpi);
+    SetWindowPos(_hwnd, nullptr, place.left, place.top, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // A system that draws the caption and menu bar at another resolution than the window's
+    // leaves the client area off by as much.
+    const SIZE client = ClientPixels();
+    const int dx = ToDevice(width, dpi) - client.cx, dy = ToDevice(height, dpi) - client.cy;
+    if (dx || dy)
+        SetWindowPos(_hwnd, nullptr, 0, 0, frame.cx + dx, frame.cy + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -81,8 +121,14 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         if (hwnd == _hwnd && wParam != SIZE_MINIMIZED) {
             if (_status)
                 SendMessageW(_status, WM_SIZE, 0, 0);
-            const RECT now = NativeRect();
-            TakeFrameRect(now.left, now.top, now.right - now.left, now.bottom - now.top);
+            if (wParam == SIZE_RESTORED && _restoredGrowth) {
+                RECT outer{};
+                GetWindowRect(_hwnd, &outer);
+                SetWindowPos(_hwnd, nullptr, 0, 0, outer.right - outer.left,
+                             outer.bottom - outer.top + std::exchange(_restoredGrowth, 0),
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            TakeNativeRect();
         }
         break;
     case WM_MOVE:
@@ -106,18 +152,32 @@ LRESULT TWindowsWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         break;
     case WM_DPICHANGED:
         if (hwnd == _hwnd) {
+            // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
             if (const int dpi = ChangeWindowDpi(hwnd, wParam)) {
+                _changingDpi = true;
                 if (_status)
                     ShowStatusFont(_status, dpi);
+                ShowFontsAgain(Ref<TGadget>(this));
+                // The toolbar takes its height at the new resolution.
+                LayoutKids();
                 TakeNewDpiFrame(reinterpret_cast<const RECT*>(lParam));
+                _changingDpi = false;
+                TakeNativeRect();
             }
-            // The program's sizes are unchanged; the gadgets take the new resolution's pixels.
-            ShowFontsAgain(Ref<TGadget>(this));
             RethinkClient(1);
             // Its items' icons too.
             if (_menu)
                 UpdateMenu();
             return 0;
+        }
+        break;
+    case WM_GETDPISCALEDSIZE:
+        // The size the window wants at the new resolution, which the system then suggests
+        // with WM_DPICHANGED: scaled as a whole, the frame around a client area would come
+        // out another size, and the window could cross back to the monitor it came from.
+        if (hwnd == _hwnd && (style & WindowClientCoords) && !IsZoomed(hwnd) && LOWORD(wParam)) {
+            *reinterpret_cast<SIZE*>(lParam) = FrameSizeForDpi(LOWORD(wParam));
+            return TRUE;
         }
         break;
     case WM_NCDESTROY:

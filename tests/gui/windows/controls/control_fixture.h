@@ -6,6 +6,7 @@
 #include "../../EventRecorder.h"
 
 #include "events/EventQueue.h"
+#include "events/windows/Win32Dpi.h"
 #include "gui/Toolkit.h"
 #include "gui/ToolkitStart.h"
 #include "gui/windows/WindowsGUIDriver.h"
@@ -33,6 +34,12 @@ class WindowsControlTest : public testing::Test {
         CreatePanel(0, 0, 10, 10, warm, 0, u"");
         CreateMenu(u"m", 1, GetWindowMenu(warm));
         RefreshWindowMenu(warm);
+        // And the fonts for 96 DPI more, which a move to another resolution makes.
+        RECT outer{};
+        GetWindowRect(HandleFrom<HWND>(warm->Query(1)), &outer);
+        for (const int dpi : {SystemDpi() + 96, SystemDpi()})
+            SendMessageW(HandleFrom<HWND>(warm->Query(1)), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&outer));
         FreeGadget(warm);
         PumpPending();
         Drain();
@@ -88,10 +95,11 @@ class WindowsControlTest : public testing::Test {
 
     static HWND Hwnd(const Ref<TGadget>& gadget) { return HandleFrom<HWND>(gadget->Query(1)); }
 
-    // The window's client area is w x h and shows wholly between its toolbar and its status
-    // line, across the frame's whole width.
-    static void ExpectClientBetweenBarAndStatusLine(const Ref<TGadget>& window,
-                                                    const Ref<TGadget>& bar, int w, int h) {
+    // The window's client area in device pixels: it shows wholly between the window's toolbar
+    // and its status line, across the frame's whole width, and is the size the window reports
+    // in units.
+    static SIZE ShownClientBetweenBarAndStatusLine(const Ref<TGadget>& window,
+                                                   const Ref<TGadget>& bar) {
         const HWND top = Hwnd(window);
         const auto inFrame = [top](HWND hwnd) {
             RECT rect{};
@@ -104,14 +112,23 @@ class WindowsControlTest : public testing::Test {
         const RECT status = inFrame(FindWindowExW(top, nullptr, STATUSCLASSNAMEW, nullptr));
         RECT frame{};
         GetClientRect(top, &frame);
-        EXPECT_EQ(GadgetClientWidth(window), w);
-        EXPECT_EQ(GadgetClientHeight(window), h);
-        EXPECT_EQ(client.right - client.left, w);
-        EXPECT_EQ(client.bottom - client.top, h);
         EXPECT_EQ(client.left, 0);
         EXPECT_EQ(client.right, frame.right);
         EXPECT_EQ(client.top, toolbar.bottom);
         EXPECT_EQ(client.bottom, status.top) << "rows under the status line";
+        const SIZE shown{client.right - client.left, client.bottom - client.top};
+        const int dpi = WindowDpi(top);
+        EXPECT_EQ(GadgetClientWidth(window), ToUnits(shown.cx, dpi));
+        EXPECT_EQ(GadgetClientHeight(window), ToUnits(shown.cy, dpi));
+        return shown;
+    }
+
+    // The same, of w x h device pixels.
+    static void ExpectClientBetweenBarAndStatusLine(const Ref<TGadget>& window,
+                                                    const Ref<TGadget>& bar, int w, int h) {
+        const SIZE shown = ShownClientBetweenBarAndStatusLine(window, bar);
+        EXPECT_EQ(shown.cx, w);
+        EXPECT_EQ(shown.cy, h);
     }
 
     // The user's resize of the window's frame by (dx, dy), as the end of a border drag sets it.

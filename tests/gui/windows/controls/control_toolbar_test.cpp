@@ -98,6 +98,66 @@ TEST_F(ToolbarTest, WithAStatusLineTheClientAreaShowsWholeAndFollowsAResize) {
     }
 }
 
+TEST_F(ToolbarTest, AMaximisedWindowStaysInItsRectangleAndRestoresGrownByTheBar) {
+    auto framed =
+        CreateWindow(u"gross", 40, 60, 300, 200, nullptr,
+                     WindowTitleBar | WindowResizable | WindowStatusBar | WindowClientCoords);
+    PumpPending();
+    const HWND frame = Hwnd(framed);
+    RECT restored{}, maximised{}, now{};
+    GetWindowRect(frame, &restored);
+    MaximizeWindow(framed);
+    PumpPending();
+    ASSERT_TRUE(IsZoomed(frame));
+    GetWindowRect(frame, &maximised);
+    const int x = GadgetX(framed), y = GadgetY(framed);
+    const int w = GadgetWidth(framed), h = GadgetHeight(framed);
+    events.Take();
+    auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, framed, 0);
+    PumpPending();
+    EXPECT_TRUE(IsWindowMaximized(framed));
+    GetWindowRect(frame, &now);
+    EXPECT_TRUE(EqualRect(&now, &maximised)) << "moved out of its maximised place";
+    RECT shownBar{};
+    GetWindowRect(Hwnd(bar), &shownBar);
+    const int height = shownBar.bottom - shownBar.top;
+    // The client area starts below the bar and is shorter by it.
+    ExpectClientBetweenBarAndStatusLine(framed, bar, w, h - height);
+    const auto changes = Taken({WindowMove, WindowSize});
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0]->id, WindowMove);
+    EXPECT_EQ(changes[0]->x, x);
+    EXPECT_EQ(changes[0]->y, y + height);
+    EXPECT_EQ(changes[1]->id, WindowSize);
+    EXPECT_EQ(changes[1]->x, w);
+    EXPECT_EQ(changes[1]->y, h - height);
+
+    RestoreWindow(framed);
+    PumpPending();
+    EXPECT_FALSE(IsZoomed(frame));
+    GetWindowRect(frame, &now);
+    EXPECT_EQ(now.left, restored.left);
+    EXPECT_EQ(now.top, restored.top);
+    EXPECT_EQ(now.right, restored.right);
+    EXPECT_EQ(now.bottom, restored.bottom + height);
+    ExpectClientBetweenBarAndStatusLine(framed, bar, 300, 200);
+
+    // Without the bar again, maximised: Restore brings back the first frame.
+    MaximizeWindow(framed);
+    PumpPending();
+    FreeGadget(bar);
+    PumpPending();
+    GetWindowRect(frame, &now);
+    EXPECT_TRUE(EqualRect(&now, &maximised));
+    RestoreWindow(framed);
+    PumpPending();
+    GetWindowRect(frame, &now);
+    EXPECT_TRUE(EqualRect(&now, &restored));
+    EXPECT_EQ(GadgetClientWidth(framed), 300);
+    EXPECT_EQ(GadgetClientHeight(framed), 200);
+    FreeGadget(framed);
+}
+
 TEST_F(ToolbarTest, ClickRaisesTheIndexAndStatesReadBack) {
     auto bar = CreateToolbar(FourIcons(), 0, 0, 0, 0, window, 0);
     InsertGadgetItem(bar, 0, {}, 0, -2, {}, Box(String(u"sep")));
