@@ -39,7 +39,7 @@ Ref<TWindowsGadget> TWindowsToolbar::Create(const Ref<TGadget>& group, int style
 TWindowsGadget* TWindowsToolbar::Window() const { return dynamic_cast<TWindowsGadget*>(parent); }
 
 void TWindowsToolbar::Fit() {
-    ScalePadding();
+    ScaleButtons();
     SendMessageW(_hwnd, TB_AUTOSIZE, 0, 0);
     TWindowsGadget* window = Window();
     if (!window)
@@ -54,13 +54,18 @@ void TWindowsToolbar::Fit() {
 
 SIZE TWindowsToolbar::ButtonSize(int dpi) const {
     int w = ToDevice(kIconSize, dpi), h = w;
-    if (const HIMAGELIST icons = ImageListOf(_icons))
+    if (const HIMAGELIST icons = ImageListOf(_icons, dpi))
         ImageList_GetIconSize(icons, &w, &h);
     return SIZE{w + ToDevice(kPaddingX, dpi), h + ToDevice(kPaddingY, dpi)};
 }
 
-void TWindowsToolbar::ScalePadding() {
-    const SIZE button = ButtonSize(WindowDpi(_hwnd));
+void TWindowsToolbar::ScaleButtons() {
+    // The window may have moved to a monitor of another resolution since the icons were shown.
+    const int dpi = WindowDpi(_hwnd);
+    const HIMAGELIST icons = ImageListOf(_icons, dpi);
+    if (reinterpret_cast<HIMAGELIST>(SendMessageW(_hwnd, TB_GETIMAGELIST, 0, 0)) != icons)
+        SendMessageW(_hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
+    const SIZE button = ButtonSize(dpi);
     SendMessageW(_hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
 }
 
@@ -91,11 +96,7 @@ int TWindowsToolbar::Free() {
     return answer;
 }
 
-void TWindowsToolbar::ShowIconStrip() {
-    SendMessageW(_hwnd, TB_SETIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(ImageListOf(_icons, WindowDpi(_hwnd))));
-    Fit();
-}
+void TWindowsToolbar::ShowIconStrip() { Fit(); }
 
 void TWindowsToolbar::Renumber() {
     const int count = static_cast<int>(SendMessageW(_hwnd, TB_BUTTONCOUNT, 0, 0));

@@ -40,8 +40,8 @@ class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadg
   private:
     // The buttons' size for the icons and the padding at that resolution.
     SIZE ButtonSize(int dpi) const;
-    // The buttons take that size at the window's resolution.
-    void ScalePadding();
+    // The buttons take the icons and that size at the window's resolution.
+    void ScaleButtons();
     // Keeps the top rows of the window's client area for a bar this high, in device pixels.
     static void SetAside(TWindowsGadget& window, int height);
     // Command ids follow the indexes; tips follow the buttons' places.
