@@ -4,8 +4,11 @@
 #include "events/windows/Win32.h"
 #include "tests/support/windows/WindowsUserDesktop.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -130,6 +133,39 @@ bool Start(const std::string& program, PROCESS_INFORMATION& process, HANDLE erro
                           nullptr, &startup, &process);
 }
 
+// The program file's manifest resource, as written into it.
+std::string ManifestOf(const std::string& program) {
+    const HMODULE module =
+        LoadLibraryExW(WindowsPath(program).c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module)
+        return {};
+    std::string manifest;
+    if (const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        manifest.assign(bytes, SizeofResource(module, found));
+    }
+    FreeLibrary(module);
+    return manifest;
+}
+
+// The folder of the common controls library the process has loaded, in lower case.
+std::wstring CommonControlsFolderOf(DWORD process) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+    std::wstring folder;
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof(module);
+    for (BOOL more = Module32FirstW(snapshot, &module); more;
+         more = Module32NextW(snapshot, &module))
+        if (_wcsicmp(module.szModule, L"comctl32.dll") == 0)
+            folder = module.szExePath;
+    CloseHandle(snapshot);
+    folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
+    for (wchar_t& c : folder)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return folder;
+}
+
 TEST(ProgramProcessTest, TheProgramShowsItsBoardTakesAClickAndAMenuCommandAndClosesWithZero) {
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(Start(VANDRO_PROGRAM, process)) << GetLastError();
@@ -205,6 +241,26 @@ TEST(ProgramProcessTest, TheGalleryClosesWithZeroAndNothingOnStandardError) {
     }
     CloseHandle(reading);
     EXPECT_EQ(errors, "");
+}
+
+// The assembly of common controls 6, which the manifest asks for, loads from the side-by-side
+// store; version 5 is the system folder's.
+TEST(ProgramProcessTest, TheGalleryHasTheGamesManifestAndRunsOnCommonControls6) {
+    const std::string manifest = ManifestOf(VANDRO_PROGRAM);
+    ASSERT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_EQ(ManifestOf(VANDRO_GALLERY), manifest);
+
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(Start(VANDRO_GALLERY, process)) << GetLastError();
+    const ProcessGuard guard{process};
+    const HWND window = AwaitWindow(process.dwProcessId, nullptr, L"Vandro: alle Gadgets");
+    ASSERT_NE(window, nullptr);
+    const std::wstring folder = CommonControlsFolderOf(process.dwProcessId);
+    const std::wstring store =
+        L"\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6.";
+    EXPECT_NE(folder.find(store), std::wstring::npos) << std::string(folder.begin(), folder.end());
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
 }
 
 } // namespace
