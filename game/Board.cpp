@@ -6,6 +6,8 @@
 #include "gui/Toolkit.h"
 #include "runtime/Text.h"
 
+#include <algorithm>
+
 namespace vandro {
 
 namespace {
@@ -59,7 +61,7 @@ void CreateMenus(TGameState& game) {
 // Players 1 and 2 above the grid, 3 and 4 below it; the right-hand ones right-aligned.
 void CreatePlayerLabels(TGameState& game) {
     const TColour& faded = game.palette.fadedtextcolor;
-    const int w = kCardSize * game.columns / 2;
+    const int w = game.cardsize * game.columns / 2;
     int x = 0;
     int y = 0;
     for (int slot = 0; slot < kMaxPlayers; ++slot) {
@@ -72,9 +74,37 @@ void CreatePlayerLabels(TGameState& game) {
         x += w;
         if (x > w) {
             x = 0;
-            y += kCardSize * game.rows + kLabelHeight;
+            y += game.cardsize * game.rows + kLabelHeight;
         }
     }
+}
+
+// The game window for the board's card size, with its menus.
+void MakeWindow(TGameState& game, int x, int y, int style) {
+    game.gamewindow = CreateWindow(u"Vandro", x, y, game.cardsize * game.columns,
+                                   game.cardsize * game.rows + 2 * kLabelHeight, nullptr, style);
+    CreateMenus(game);
+}
+
+// Where the window, frame and all, does not fit the desktop's work area, the largest cards
+// that fit, and the place of a client area for them that centres the frame on the work area
+// (the centred client area would leave the caption above the screen). Answers whether the
+// cards shrink.
+bool ShrinkToWorkArea(TGameState& game, int& x, int& y) {
+    const Ref<TGadget> desktop = Desktop();
+    const int across = std::min(desktop->GetWidth(), desktop->ClientWidth());
+    const int down = std::min(desktop->GetHeight(), desktop->ClientHeight());
+    // What the frame adds around the client area, and where it begins left of and above it.
+    int left = 0, top = 0, frameW = 0, frameH = 0;
+    WindowFrameRect(game.gamewindow, left, top, frameW, frameH);
+    const int fits =
+        std::min((across - frameW) / game.columns, (down - frameH - 2 * kLabelHeight) / game.rows);
+    if (fits >= kCardSize)
+        return false;
+    game.cardsize = std::max(fits, 1);
+    x = (across - frameW - game.cardsize * game.columns) / 2 - left;
+    y = (down - frameH - game.cardsize * game.rows - 2 * kLabelHeight) / 2 - top;
+    return true;
 }
 
 } // namespace
@@ -86,9 +116,18 @@ int SetupBoard() {
         FreeGadget(game.gamewindow);
         ReleaseOldGame(game);
     }
-    game.gamewindow = CreateWindow(u"Vandro", 0, 0, kCardSize * game.columns,
-                                   kCardSize * game.rows + 2 * kLabelHeight, nullptr, kWindowStyle);
-    CreateMenus(game);
+    game.cardsize = kCardSize;
+    MakeWindow(game, 0, 0, kWindowStyle);
+    // With its menu bar the window has its whole frame. Drawn only once the program waits, it
+    // is made again at once where smaller cards must fit.
+    int x = 0, y = 0;
+    if (ShrinkToWorkArea(game, x, y)) {
+        FreeGadget(game.gamewindow);
+        MakeWindow(game, x, y, kWindowStyle & ~StyleCentred);
+    }
+    game.boardfont = game.cardfont && game.cardsize < kCardSize
+                         ? LibraryFont(FontSans, kCardFontSize * game.cardsize / kCardSize, 0)
+                         : game.cardfont;
     CreatePlayerLabels(game);
     TDeck::PrepareDeck();
     game.currentplayer = 0;

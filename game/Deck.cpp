@@ -32,10 +32,11 @@ Ref<TCard> DealCard(int column, int row, const Ref<TSymbol>& symbol) {
     card->xpos = column;
     card->ypos = row;
     card->symbol = symbol;
-    card->gadget = CreateButton(u"", kCardSize * column, kCardSize * row + kLabelHeight, kCardSize,
-                                kCardSize, game.gamewindow, kCardButtonStyle);
-    if (game.cardfont)
-        card->gadget->SetFont(game.cardfont);
+    const int size = game.cardsize;
+    card->gadget = CreateButton(u"", size * column, size * row + kLabelHeight, size, size,
+                                game.gamewindow, kCardButtonStyle);
+    if (game.boardfont)
+        card->gadget->SetFont(game.boardfont);
     card->Cover();
     card->gadget->extra = card;
     return card;

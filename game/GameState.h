@@ -13,9 +13,11 @@
 
 namespace vandro {
 
-// Cards are squares of this many pixels; the rows of player labels above and below the grid
-// are kLabelHeight high.
+// Cards are squares of this many pixels, their symbols drawn at kCardFontSize points, where the
+// board fits the screen's work area; the rows of player labels above and below the grid are
+// kLabelHeight high.
 constexpr int kCardSize = 58;
+constexpr double kCardFontSize = 36.0;
 constexpr int kLabelHeight = 24;
 constexpr int kMaxPlayers = 4;
 
@@ -24,6 +26,8 @@ struct TGameState {
     int columns = 5;
     int rows = 4;
     int players = 1;
+    // The side of this board's cards: kCardSize, or what fits the screen's work area.
+    int cardsize = kCardSize;
     int currentplayer = 0;
     std::array<int, kMaxPlayers> scores{};
     // The cards uncovered in this turn, in the order they were uncovered.
@@ -45,6 +49,8 @@ struct TGameState {
 
     Ref<TGuiFont> labelfont;
     Ref<TGuiFont> cardfont;
+    // The card font at this board's card size.
+    Ref<TGuiFont> boardfont;
     TPalette palette;
 };
 

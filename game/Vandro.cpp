@@ -24,7 +24,7 @@ TColour ToolkitColour(int index) {
 void MakeLooks(TGameState& game) {
     game.playerlabels = {};
     game.labelfont = LibraryFont(FontSans, 14.0, FontBold);
-    game.cardfont = LibraryFont(FontSans, 36.0, 0);
+    game.cardfont = LibraryFont(FontSans, kCardFontSize, 0);
     const TColour face = ToolkitColour(ColorWindowBackground);
     const TColour text = ToolkitColour(ColorGadgetText);
     game.palette = MakePalette(face, text);

@@ -55,6 +55,9 @@ class TPlatformGadget : public TGadget {
     virtual int BgColor();
     // 1 for a control inside a group, 0 for a window or the desktop.
     virtual int isControl() = 0;
+    // A top-level window turns a client rectangle in units into its frame's and answers 1;
+    // any other gadget leaves it and answers 0.
+    virtual int AddWindowFrame(int&, int&, int&, int&) { return 0; }
     // 1 for a control that the tab key moves the focus to.
     virtual int isTabbable();
     // The first shown gadget inside the group that takes the focus by tabbing, depth first.

@@ -84,8 +84,13 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
         return 0;
     }
 
-    // The TPlatformGadget slot it overrides.
+    // The TPlatformGadget slots it overrides.
     int isControl() override { return 0; }
+    // A platform whose frame is measured in other units converts.
+    int AddWindowFrame(int& x, int& y, int& w, int& h) override {
+        AddFrame(x, y, w, h);
+        return 1;
+    }
 
     // Its own.
     // A menu command of the window's menus: "MenuAction" with the menu's tag, whatever the

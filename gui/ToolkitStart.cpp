@@ -10,20 +10,23 @@ namespace vandro {
 
 namespace {
 
-ToolkitState toolkit;
-
 String LocalizeThroughEngine(const String& text) {
     return TVellumLocalizationEngine::LocalizeString(text);
 }
 
 void DelocalizeFreedGadget(const Ref<TGadget>& gadget) {
-    if (toolkit.driver)
-        toolkit.driver->DelocalizeGadget(gadget);
+    if (const Ref<TVellumDriver>& driver = Toolkit().driver)
+        driver->DelocalizeGadget(gadget);
 }
 
 } // namespace
 
-ToolkitState& Toolkit() { return toolkit; }
+// Never destroyed: when the program ends, the queue's events and a platform's handle registry
+// let go of their gadgets in no set order, and a menu that dies then still leaves its table.
+ToolkitState& Toolkit() {
+    static ToolkitState& toolkit = *new ToolkitState;
+    return toolkit;
+}
 
 void StartToolkit() {
     StartGadgetCore();
@@ -32,6 +35,7 @@ void StartToolkit() {
 }
 
 void StartDriverInterface() {
+    ToolkitState& toolkit = Toolkit();
     if (toolkit.driverInterfaceStarted)
         return;
     toolkit.driverInterfaceStarted = true;
@@ -42,6 +46,7 @@ void StartDriverInterface() {
 }
 
 void StartGadgetEvents() {
+    ToolkitState& toolkit = Toolkit();
     if (toolkit.gadgetEventsStarted)
         return;
     toolkit.gadgetEventsStarted = true;
@@ -50,6 +55,7 @@ void StartGadgetEvents() {
 }
 
 void StartPlatformDriver(Ref<TVellumDriver> (*newDriver)()) {
+    ToolkitState& toolkit = Toolkit();
     if (toolkit.platformStarted)
         return;
     toolkit.platformStarted = true;
@@ -57,9 +63,10 @@ void StartPlatformDriver(Ref<TVellumDriver> (*newDriver)()) {
     SetCurrentDriver(newDriver());
 }
 
-const Ref<TVellumDriver>& CurrentDriver() { return toolkit.driver; }
+const Ref<TVellumDriver>& CurrentDriver() { return Toolkit().driver; }
 
 void SetCurrentDriver(Ref<TVellumDriver> driver) {
+    ToolkitState& toolkit = Toolkit();
     toolkit.driver = std::move(driver);
     // The menus of a new driver count their command ids from 101 again.
     toolkit.menuCounter = 100;

@@ -1,7 +1,9 @@
 #include "WindowFunctions.h"
 
 #include "GadgetConstants.h"
+#include "GadgetCreation.h"
 #include "GadgetFunctions.h"
+#include "PlatformGadget.h"
 
 namespace vandro {
 
@@ -68,6 +70,10 @@ int SetWindowStatusText(const Ref<TGadget>& window, const String& text) {
     return 0;
 }
 
+int WindowFrameRect(const Ref<TGadget>& window, int& x, int& y, int& w, int& h) {
+    const auto native = Cast<TPlatformGadget>(RealGadget(window));
+    return native ? native->AddWindowFrame(x, y, w, h) : 0;
+}
 int SetWindowMinSize(const Ref<TGadget>& window, int width, int height) {
     window->SetMinimumSize(width, height);
     return 0;

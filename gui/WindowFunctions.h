@@ -41,6 +41,9 @@ int IsWindowMinimized(const Ref<TGadget>& window);
 int IsWindowMaximized(const Ref<TGadget>& window);
 String WindowStatusText(const Ref<TGadget>& window);
 int SetWindowStatusText(const Ref<TGadget>& window, const String& text);
+// Turns a client rectangle of the window, in units, into its frame's: what its caption, menu
+// bar, borders, toolbar and status line add. Answers 0, leaving it, for any other gadget.
+int WindowFrameRect(const Ref<TGadget>& window, int& x, int& y, int& w, int& h);
 int SetWindowMinSize(const Ref<TGadget>& window, int width, int height);
 int SetWindowMaxSize(const Ref<TGadget>& window, int width, int height);
 // -1 indeterminate, 1 checked, 0 otherwise.

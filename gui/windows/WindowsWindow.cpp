@@ -281,6 +281,17 @@ int TWindowsWindow::ConvertToContainerDimensions(int& x, int& y, int& w, int& h)
     return TPlatformWindow::ConvertToContainerDimensions(x, y, w, h);
 }
 
+int TWindowsWindow::AddWindowFrame(int& x, int& y, int& w, int& h) {
+    int left = 0, top = 0, across = 0, down = 0;
+    AddFrame(left, top, across, down);
+    const int dpi = WindowDpi(_hwnd);
+    x += ToUnits(left, dpi);
+    y += ToUnits(top, dpi);
+    w += ToUnits(across, dpi);
+    h += ToUnits(down, dpi);
+    return 1;
+}
+
 void TWindowsWindow::AddFrame(int& x, int& y, int& w, int& h) {
     h += StatusHeight() + _clientY;
     w += _clientX;

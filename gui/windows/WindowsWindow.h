@@ -44,6 +44,8 @@ class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> {
     static BOOL CALLBACK EnumChildProc(HWND hwnd, LPARAM lParam);
     // The rectangle in the window's device pixels, the frame's for one given by its client area.
     int ConvertToContainerDimensions(int& x, int& y, int& w, int& h) override;
+    // The frame measured in pixels, added in units.
+    int AddWindowFrame(int& x, int& y, int& w, int& h) override;
 
     // Gives the top rows of the client area, in device pixels, to a toolbar.
     void SetToolbarRoom(int room);

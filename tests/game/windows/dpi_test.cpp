@@ -32,11 +32,13 @@ SIZE SizeOf(HWND hwnd) {
     return SIZE{area.right - area.left, area.bottom - area.top};
 }
 
-// What the 5 x 4 board measures on the screen at each resolution these cases run at.
+// What the 5 x 4 board measures on the screen at each resolution these cases run at, and the
+// side in units of the 11 x 10 board's cards on a 1024 x 768 screen.
 struct Scaled {
-    int dpi, clientWidth, clientHeight, card;
+    int dpi, clientWidth, clientHeight, card, largestBoardCard;
 };
-constexpr Scaled kScales[] = {{96, 290, 280, 58}, {144, 435, 420, 87}, {192, 580, 560, 116}};
+constexpr Scaled kScales[] = {
+    {96, 290, 280, 58, 58}, {144, 435, 420, 87, 40}, {192, 580, 560, 116, 27}};
 
 const Scaled* ScaleOf(int dpi) {
     for (const Scaled& scale : kScales)
@@ -167,6 +169,37 @@ TEST_F(ScaledBoardTest, AClickAtACardsDevicePixelCentreUncoversThatCard) {
     GetWindowTextW(Hwnd(card->gadget), face, 4);
     EXPECT_GE(face[0], 0x2600);
     EXPECT_LE(face[0], 0x266E);
+}
+
+// On a 1024 x 768 screen the 11 x 10 board of 58-unit cards, 638 x 628 units and its frame,
+// fits at 96 DPI. At 144 DPI the screen has 512 units down, the frame (caption, menu bar, status
+// line, borders) takes 61 and the labels 48: rows of 40 fit. At 192 DPI 384 units, 59 and 48:
+// rows of 27. The whole window lies on the work area.
+TEST_F(ScaledBoardTest, TheCardsOfTheLargestBoardAreTheLargestThatFitTheWorkArea) {
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    const Scaled* scale = ScaleOf(SystemDpi());
+    ASSERT_NE(scale, nullptr) << "no figures for " << SystemDpi() << " DPI";
+    NewGame(11, 10, 1);
+    const int dpi = scale->dpi;
+    RECT area{}, frame{}, client{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0));
+    GetWindowRect(GameFrame(), &frame);
+    GetClientRect(GameClient(), &client);
+    EXPECT_GE(frame.left, area.left);
+    EXPECT_GE(frame.top, area.top);
+    EXPECT_LE(frame.right, area.right);
+    EXPECT_LE(frame.bottom, area.bottom);
+    const int card = GameState().cardsize;
+    EXPECT_EQ(card, scale->largestBoardCard);
+    EXPECT_TRUE(AllSquare(CardSizes(), ToDevice(card, dpi)));
+    EXPECT_EQ(client.right, ToDevice(11 * card, dpi));
+    EXPECT_EQ(client.bottom, ToDevice(10 * card + 48, dpi));
+    RECT last{};
+    GetWindowRect(Hwnd(CardAt(10, 9)->gadget), &last);
+    MapWindowPoints(nullptr, GameClient(), reinterpret_cast<POINT*>(&last), 2);
+    EXPECT_EQ(last.right, ToDevice(11 * card, dpi));
+    EXPECT_EQ(last.bottom, ToDevice(24 + 10 * card, dpi));
 }
 
 TEST_F(ScaledBoardTest, TheCardsTextIsDrawnAtTheResolutionNotStretched) {

@@ -64,6 +64,38 @@ TEST_F(GtkScaleTest, TheBoardKeepsItsUnitsAndTakesTwiceTheServersPixels) {
     EXPECT_EQ(frame.height, kScale * gdk_window_get_height(window));
 }
 
+// 11 x 10 cards of 58 units and their window need more than the 640 x 512 units of a 1280 x 1024
+// screen at twice the pixels. The cards shrink to 41, (512 - 47 of menu bar and status line - 2 x
+// 24 of labels) / 10 rows, and the frame of 451 x 505 units lies centred on the screen.
+TEST_F(GtkScaleTest, TheLargestBoardShrinksItsCardsToFitTheScreen) {
+    NewGame(11, 10, 1);
+    WaitUntilDrawn();
+    ASSERT_EQ(gdk_window_get_width(gdk_get_default_root_window()), 640);
+    ASSERT_EQ(gdk_window_get_height(gdk_get_default_root_window()), 512);
+    int left = 0, top = 0, frameW = 0, frameH = 0;
+    ASSERT_EQ(WindowFrameRect(GameState().gamewindow, left, top, frameW, frameH), 1);
+    ASSERT_EQ(frameH, 47);
+    EXPECT_EQ(GameState().cardsize, 41);
+    GdkWindow* window = gtk_widget_get_window(Window()->_widget);
+    EXPECT_EQ(gdk_window_get_width(window), 451);
+    EXPECT_EQ(gdk_window_get_height(window), 505);
+    const GdkRectangle frame = ServerFrame();
+    EXPECT_EQ(frame.x, kScale * ((640 - 451) / 2));
+    EXPECT_EQ(frame.y, kScale * ((512 - 505) / 2));
+    EXPECT_EQ(GadgetClientWidth(GameState().gamewindow), 451);
+    EXPECT_EQ(GadgetClientHeight(GameState().gamewindow), 458);
+    for (int column = 0; column < 11; ++column)
+        for (int row = 0; row < 10; ++row) {
+            SCOPED_TRACE(testing::Message() << "card " << column << ", " << row);
+            const GdkRectangle card = Placed(Button(column, row)->_widget);
+            EXPECT_EQ(card.x, 41 * column);
+            EXPECT_EQ(card.y, 24 + 41 * row);
+            EXPECT_EQ(card.width, 41);
+            EXPECT_EQ(card.height, 41);
+        }
+    EXPECT_EQ(Placed(Cast<TGtkLabel>(GameState().playerlabels[3])->_widget).y, 24 + 410);
+}
+
 TEST_F(GtkScaleTest, AClickAtACardsCentreInTheServersPixelsUncoversThatCard) {
     WaitUntilDrawn();
     const Ref<TCard> card = CardAt(3, 2);
