@@ -66,8 +66,14 @@ int TGtkComboBox::HasKeyFocus() {
 
 int TGtkComboBox::ShowText(const String& text) {
     if (GtkWidget* entry = Entry()) {
+        // The combo would let go of its chosen item on any change of the field's text; only
+        // the user's typing does that.
         ++_busy;
+        g_signal_handlers_block_matched(entry, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr,
+                                        _widget);
         gtk_entry_set_text(GTK_ENTRY(entry), ToUtf8(text).c_str());
+        g_signal_handlers_unblock_matched(entry, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr,
+                                          _widget);
         --_busy;
     }
     return 0;
@@ -76,14 +82,7 @@ int TGtkComboBox::ShowText(const String& text) {
 String TGtkComboBox::GetText() {
     if (GtkWidget* entry = Entry())
         return FromUtf8(gtk_entry_get_text(GTK_ENTRY(entry)));
-    GtkTreeIter row;
-    if (!_widget || !gtk_combo_box_get_active_iter(GTK_COMBO_BOX(_widget), &row))
-        return {};
-    gchar* shown = nullptr;
-    gtk_tree_model_get(GTK_TREE_MODEL(_store), &row, ColumnText, &shown, -1);
-    const String text = FromUtf8(shown ? shown : "");
-    g_free(shown);
-    return text;
+    return TPlatformComboBox::GetText();
 }
 
 int TGtkComboBox::NativeChosenItem() {

@@ -13,7 +13,7 @@ namespace vandro {
 class TGtkComboBox : public TPlatformComboBox<TGtkStoreItems<TGtkGadget>> {
   public:
     // The TGadget slots it overrides, in slot order.
-    // The edit field's text; the chosen item's without an edit field.
+    // The edit field's text.
     String GetText() override;
 
     // The TGtkGadget slots it overrides.

@@ -55,7 +55,9 @@ Ref<TGadget> TGtkTabber::Create(const Ref<TGadget>& group, int style, const Stri
     if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
         gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), tabs, 0, 0);
     Register(ClassTabber, tabs, client);
-    g_signal_connect(tabs, "switch-page", G_CALLBACK(OnSwitchPage), this);
+    // After GTK's own handler, which makes the page the current one: the program reads the new
+    // tab in its handler, and a tab it chooses there stays chosen.
+    g_signal_connect_after(tabs, "switch-page", G_CALLBACK(OnSwitchPage), this);
     g_signal_connect(client, "size-allocate", G_CALLBACK(OnPageAreaPlaced), this);
     g_signal_connect(tabs, "button-press-event", G_CALLBACK(OnTabsPress), this);
     ShowPlaceholder();

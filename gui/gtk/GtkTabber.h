@@ -22,7 +22,7 @@ class TGtkTabber : public TPlatformTabber<TPlatformItemGadget<TGtkGadget>> {
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 
-    // Its own. GTK is about to show the page at the index.
+    // Its own. GTK has made the page at the index the current one.
     void PageSwitched(GtkWidget* page, int index);
     // A right click at the screen point: "GadgetMenu" for the tab there.
     void RightClickedAt(int screenX, int screenY);

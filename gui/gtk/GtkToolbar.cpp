@@ -39,6 +39,9 @@ void TGtkToolbar::Fit() {
     TGtkWindow* window = Window();
     if (!window || !_widget)
         return;
+    int natural = 0;
+    gtk_widget_get_preferred_height(_widget, nullptr, &natural);
+    TakeBarSize(window->ClientWidth(), natural);
     const int room = window->ToolbarHeight();
     if (room == _room)
         return;
@@ -148,10 +151,10 @@ void TGtkToolbar::ShowItemState(int index, int state) {
     ++_busy;
     if (GTK_IS_TOGGLE_TOOL_BUTTON(button))
         gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(button), in);
-    else if (GtkWidget* inner = gtk_bin_get_child(GTK_BIN(button)); inner && in)
-        gtk_widget_set_state_flags(inner, GTK_STATE_FLAG_CHECKED, FALSE);
-    else if (inner)
-        gtk_widget_unset_state_flags(inner, GTK_STATE_FLAG_CHECKED);
+    else if (in)
+        gtk_widget_set_state_flags(CheckedPart(button), GTK_STATE_FLAG_CHECKED, FALSE);
+    else
+        gtk_widget_unset_state_flags(CheckedPart(button), GTK_STATE_FLAG_CHECKED);
     --_busy;
 }
 
@@ -159,13 +162,19 @@ int TGtkToolbar::NativeItemState(int index) {
     GtkToolItem* button = ItemAt(index);
     if (!button)
         return 0;
-    // A plain button shows the state on the button inside it, where the theme looks.
-    GtkWidget* inner = gtk_bin_get_child(GTK_BIN(button));
-    const bool in = GTK_IS_TOGGLE_TOOL_BUTTON(button)
-                        ? gtk_toggle_tool_button_get_active(GTK_TOGGLE_TOOL_BUTTON(button))
-                        : inner && (gtk_widget_get_state_flags(inner) & GTK_STATE_FLAG_CHECKED);
+    const bool in =
+        GTK_IS_TOGGLE_TOOL_BUTTON(button)
+            ? gtk_toggle_tool_button_get_active(GTK_TOGGLE_TOOL_BUTTON(button))
+            : (gtk_widget_get_state_flags(CheckedPart(button)) & GTK_STATE_FLAG_CHECKED) != 0;
     return (gtk_widget_get_sensitive(GTK_WIDGET(button)) ? 0 : ItemStateDisabled) |
            (in ? ItemStateSelected : 0);
+}
+
+GtkWidget* TGtkToolbar::CheckedPart(GtkToolItem* item) {
+    // A plain button shows the state on the button inside it, where the theme looks; a
+    // separator has none and keeps it itself until it is a button again.
+    GtkWidget* inner = gtk_bin_get_child(GTK_BIN(item));
+    return inner ? inner : GTK_WIDGET(item);
 }
 
 void TGtkToolbar::ShowIconStrip() {

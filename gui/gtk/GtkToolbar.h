@@ -52,6 +52,8 @@ class TGtkToolbar : public TPlatformToolbar<TPlatformItemGadget<TGtkGadget>> {
     void ShowButton(GtkToolItem* button, const String& text, const String& tip, int icon);
     // The strip's icon on a button; none for -1.
     void ShowIcon(GtkToolItem* button, int icon);
+    // The widget whose checked flag shows the item selected.
+    static GtkWidget* CheckedPart(GtkToolItem* item);
     TGtkWindow* Window() const;
     // The height the window last set aside for the bar.
     int _room = 0;

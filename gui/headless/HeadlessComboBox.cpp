@@ -14,12 +14,6 @@ int THeadlessComboBox::SetText(const String& text) {
     return THeadlessItemGadget::SetText(text);
 }
 
-String THeadlessComboBox::GetText() {
-    if (Editable() || !HasShownItem(_current))
-        return THeadlessItemGadget::GetText();
-    return Alive() ? Item(_current).text : String();
-}
-
 void THeadlessComboBox::ShowChosenItem(int index) { _current = index; }
 
 int THeadlessComboBox::NativeChosenItem() { return _current; }
@@ -57,6 +51,7 @@ int THeadlessComboBox::UserType(const String& text) {
         if (!KeyFilterPasses(Ref<TGadget>(this), KeyChar, unit, 0))
             continue;
         _text += unit;
+        _current = -1;
         ++typed;
         UserEdited();
     }

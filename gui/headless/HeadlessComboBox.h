@@ -10,9 +10,8 @@ namespace vandro {
 
 class THeadlessComboBox : public TPlatformComboBox<THeadlessItemGadget> {
   public:
-    // The edit field's text, or the chosen item's when there is no edit field.
+    // Only an edit field takes a text.
     int SetText(const String& text) override;
-    String GetText() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     void ItemsChanged() override;
 

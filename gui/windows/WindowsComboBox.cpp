@@ -129,6 +129,24 @@ void TWindowsComboBox::ShowChosenItem(int index) {
     Sensitize();
 }
 
+void TWindowsComboBox::LetGoOfChoice() {
+    if (NativeChosenItem() < 0)
+        return;
+    // The control clears the field along with its choice: the typed text goes back in.
+    const int length = GetWindowTextLengthW(_editHwnd);
+    std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(_editHwnd, typed.data(), length + 1);
+    DWORD start = 0, end = 0;
+    SendMessageW(_editHwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    DeSensitize();
+    SendMessageW(_hwnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetWindowTextW(_editHwnd, typed.c_str());
+    SendMessageW(_editHwnd, EM_SETSEL, start, end);
+    SendMessageW(_editHwnd, EM_SETMODIFY, FALSE, 0);
+    Sensitize();
+}
+
 LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
     if (msg != WM_COMMAND || !_sensitive)
         return 0;
@@ -141,6 +159,7 @@ LRESULT TWindowsComboBox::OnCommand(UINT msg, WPARAM wParam) {
         // the field modified (a choice or the program's text does not): the first passes.
         if (_editHwnd && SendMessageW(_editHwnd, EM_GETMODIFY, 0, 0)) {
             SendMessageW(_editHwnd, EM_SETMODIFY, FALSE, 0);
+            LetGoOfChoice();
             UserEdited();
         }
         return 0;

@@ -38,6 +38,8 @@ class TWindowsComboBox : public TPlatformComboBox<TPlatformItemGadget<TWindowsGa
     int NativeChosenItem() override;
 
   private:
+    // The user typed over the chosen item's text: no item is chosen, the field keeps the text.
+    void LetGoOfChoice();
     int SendItem(UINT message, int index, const String& text, int icon);
 };
 

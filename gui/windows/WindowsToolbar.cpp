@@ -46,8 +46,10 @@ void TWindowsToolbar::Fit() {
         return;
     RECT bar{};
     GetWindowRect(_hwnd, &bar);
+    const int pixels = static_cast<int>(bar.bottom - bar.top);
+    TakeBarSize(window->ClientWidth(), ToUnits(pixels, WindowDpi(_hwnd)));
     const bool shown = (GetWindowLongW(_hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-    const int height = shown ? static_cast<int>(bar.bottom - bar.top) : 0;
+    const int height = shown ? pixels : 0;
     if (window->_clientY != height)
         SetAside(*window, height);
 }
@@ -128,23 +130,36 @@ void TWindowsToolbar::ClearNativeItems() {
     Fit();
 }
 
+bool TWindowsToolbar::IsSeparatorIcon(int icon) const {
+    const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
+    return icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
+}
+
 void TWindowsToolbar::ShowNativeItem(int index, bool added, const String&, const String&,
                                      int icon) {
-    if (!added) {
-        TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
-        info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
-        info.iImage = icon < 0 ? I_IMAGENONE : icon;
-        SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&info));
-        Renumber();
-        return;
-    }
     TBBUTTON button{};
-    const Ref<TWindowsIconStrip> icons = Cast<TWindowsIconStrip>(_icons);
-    const bool separator = icon == kSeparatorIcon || (icons && icons->IsBlankIcon(icon));
+    button.fsState = TBSTATE_ENABLED;
+    if (!added) {
+        SendMessageW(_hwnd, TB_GETBUTTON, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&button));
+        if (((button.fsStyle & BTNS_SEP) != 0) == IsSeparatorIcon(icon)) {
+            TBBUTTONINFOW info{sizeof(TBBUTTONINFOW)};
+            info.dwMask = TBIF_IMAGE | TBIF_BYINDEX;
+            info.iImage = icon < 0 ? I_IMAGENONE : icon;
+            SendMessageW(_hwnd, TB_SETBUTTONINFOW, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&info));
+            Renumber();
+            return;
+        }
+        // The control cannot turn a button into a separator or back: a new one with the same
+        // states takes its place.
+        DeSensitize();
+        SendMessageW(_hwnd, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+        Sensitize();
+    }
+    const bool separator = IsSeparatorIcon(icon);
     button.iBitmap = separator ? 0 : icon;
     button.idCommand = index + 1;
-    button.fsState = TBSTATE_ENABLED;
     button.fsStyle = separator ? BTNS_SEP : BTNS_BUTTON;
     DeSensitize();
     SendMessageW(_hwnd, TB_INSERTBUTTONW, static_cast<WPARAM>(index),

@@ -38,6 +38,8 @@ class TWindowsToolbar : public TPlatformToolbar<TPlatformItemGadget<TWindowsGadg
     void Fit() override;
 
   private:
+    // An icon of -2, or one the strip marks blank, makes its item a separator.
+    bool IsSeparatorIcon(int icon) const;
     // The buttons' size for the icons and the padding at that resolution.
     SIZE ButtonSize(int dpi) const;
     // The buttons take the icons and that size at the window's resolution.

@@ -94,7 +94,8 @@ class TPlatformItemUser : public TObject {
     virtual int PressToolbarItem(const Ref<TGadget>& toolbar, int index) = 0;
     // Clicks a tabber's tab and waits until it is the current one.
     virtual int ChooseTab(const Ref<TGadget>& tabber, int index) = 0;
-    // The texts of the items a list or a combo box shows, in order.
+    // The texts of the items a list or a combo box shows, in order; the labels of a tabber's
+    // tabs (an empty one for the blank tab of a tabber without items).
     virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
 };
 

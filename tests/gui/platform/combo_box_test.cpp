@@ -74,5 +74,120 @@ TEST_F(ComboBoxTest, EachLetterTypedIntoAnEditableOneRaisesActionWithMinusOne) {
     EXPECT_TRUE(TakenFrom(combo).empty()) << "the program's own text";
 }
 
+TEST_F(ComboBoxTest, APlainOnesTextIsTheChosenItems) {
+    const auto combo = MakeCombo(0);
+    EXPECT_EQ(GadgetText(combo), u"");
+    SelectGadgetItem(combo, 1);
+    EXPECT_EQ(GadgetText(combo), u"Grün");
+    ASSERT_EQ(User().ChooseComboItem(combo, 2), 1);
+    EXPECT_EQ(GadgetText(combo), u"Blau");
+    ModifyGadgetItem(combo, 2, u"Braun");
+    EXPECT_EQ(GadgetText(combo), u"Braun");
+    EXPECT_EQ(SelectedGadgetItem(combo), 2);
+    DeselectGadgetItem(combo, 2);
+    EXPECT_EQ(GadgetText(combo), u"");
+}
+
+TEST_F(ComboBoxTest, ItemsAddedOrRemovedBeforeTheChosenOneKeepIt) {
+    const auto combo = MakeCombo(0);
+    SelectGadgetItem(combo, 1);
+    InsertGadgetItem(combo, 0, u"Gelb");
+    EXPECT_EQ(SelectedGadgetItem(combo), 2);
+    EXPECT_EQ(GadgetText(combo), u"Grün");
+    InsertGadgetItem(combo, 3, u"Weiß");
+    EXPECT_EQ(SelectedGadgetItem(combo), 2) << "an item after it";
+    RemoveGadgetItem(combo, 1);
+    EXPECT_EQ(SelectedGadgetItem(combo), 1);
+    RemoveGadgetItem(combo, 2);
+    EXPECT_EQ(SelectedGadgetItem(combo), 1);
+    EXPECT_EQ(GadgetText(combo), u"Grün");
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, RemovingTheChosenItemLeavesNoneChosen) {
+    const auto combo = MakeCombo(0);
+    SelectGadgetItem(combo, 1);
+    RemoveGadgetItem(combo, 1);
+    EXPECT_EQ(SelectedGadgetItem(combo), -1);
+    EXPECT_EQ(GadgetText(combo), u"");
+    EXPECT_EQ(User().ShownItems(combo), (std::vector<String>{u"Rot", u"Blau"}));
+    EXPECT_TRUE(TakenFrom(combo).empty());
+    ASSERT_EQ(User().ChooseComboItem(combo, 1), 1);
+    const auto events = TakenFrom(combo);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(StringOf(events[0]->extra), u"Blau");
+}
+
+TEST_F(ComboBoxTest, ClearingTheItemsLeavesNoneChosen) {
+    const auto combo = MakeCombo(0);
+    SelectGadgetItem(combo, 2);
+    ClearGadgetItems(combo);
+    EXPECT_EQ(SelectedGadgetItem(combo), -1);
+    EXPECT_EQ(CountGadgetItems(combo), 0);
+    EXPECT_TRUE(User().ShownItems(combo).empty());
+    EXPECT_EQ(GadgetText(combo), u"");
+    EXPECT_EQ(User().ChooseComboItem(combo, 0), 0) << "nothing to choose";
+    AddGadgetItem(combo, u"Neu");
+    EXPECT_EQ(SelectedGadgetItem(combo), -1) << "a new item is not chosen by itself";
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, TheProgramsChoiceShowsTheItemInTheField) {
+    const auto combo = MakeCombo(ComboBoxEditable);
+    SelectGadgetItem(combo, 2);
+    EXPECT_EQ(GadgetText(combo), u"Blau");
+    EXPECT_EQ(SelectedGadgetItem(combo), 2);
+    SelectGadgetItem(combo, 0);
+    EXPECT_EQ(GadgetText(combo), u"Rot");
+    DeselectGadgetItem(combo, 0);
+    EXPECT_EQ(SelectedGadgetItem(combo), -1);
+    EXPECT_EQ(GadgetText(combo), u"");
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, ChoosingTheItemAgainAfterTypingRaisesAction) {
+    const auto combo = MakeCombo(ComboBoxEditable);
+    ASSERT_EQ(User().ChooseComboItem(combo, 0), 1);
+    EXPECT_EQ(Ids(TakenFrom(combo)), std::vector<int>{GadgetAction});
+    ASSERT_EQ(User().TypeIntoCombo(combo, u"x"), 1);
+    EXPECT_EQ(GadgetText(combo), u"Rotx");
+    EXPECT_EQ(SelectedGadgetItem(combo), -1) << "the field no longer shows the item";
+    EXPECT_EQ(Ids(TakenFrom(combo)), std::vector<int>{GadgetAction});
+    ASSERT_EQ(User().ChooseComboItem(combo, 0), 1);
+    const auto events = TakenFrom(combo);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(StringOf(events[0]->extra), u"Rot");
+    EXPECT_EQ(GadgetText(combo), u"Rot");
+    EXPECT_EQ(SelectedGadgetItem(combo), 0);
+}
+
+TEST_F(ComboBoxTest, TheProgramsTextKeepsTheChoice) {
+    const auto combo = MakeCombo(ComboBoxEditable);
+    SelectGadgetItem(combo, 0);
+    SetGadgetText(combo, u"Rot");
+    EXPECT_EQ(SelectedGadgetItem(combo), 0);
+    EXPECT_EQ(GadgetText(combo), u"Rot");
+    SetGadgetText(combo, u"Grün");
+    EXPECT_EQ(SelectedGadgetItem(combo), 0) << "another item's text chooses nothing";
+    EXPECT_EQ(GadgetText(combo), u"Grün");
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, AHiddenOrDisabledOneCannotBeChosen) {
+    const auto combo = MakeCombo(0);
+    DisableGadget(combo);
+    EXPECT_EQ(User().ChooseComboItem(combo, 1), 0);
+    EnableGadget(combo);
+    HideGadget(combo);
+    EXPECT_EQ(User().ChooseComboItem(combo, 1), 0);
+    EXPECT_EQ(SelectedGadgetItem(combo), -1);
+    EXPECT_TRUE(TakenFrom(combo).empty());
+    ShowGadget(combo);
+    ASSERT_EQ(User().ChooseComboItem(combo, 1), 1);
+    EXPECT_EQ(Ids(TakenFrom(combo)), std::vector<int>{GadgetAction});
+}
+
 } // namespace
 } // namespace vandro

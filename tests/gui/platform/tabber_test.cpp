@@ -3,6 +3,8 @@
 // blank tab, and a page area inside it for the gadgets.
 #include "ItemFixture.h"
 
+#include "events/Hook.h"
+
 #include "gui/GadgetFunctions.h"
 #include "gui/GadgetItemFunctions.h"
 #include "runtime/Boxed.h"
@@ -64,6 +66,92 @@ TEST_F(TabberTest, ThePageAreaLiesInsideTheTabber) {
     const auto button = CreateButton(u"Mischen", 5, 5, 100, 30, tabber, 0);
     ASSERT_EQ(User().ChooseTab(tabber, 1), 1);
     EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+}
+
+TEST_F(TabberTest, TabsAddedOrRemovedBeforeTheCurrentOneKeepIt) {
+    const auto tabber = MakeTabber();
+    SelectGadgetItem(tabber, 1);
+    InsertGadgetItem(tabber, 0, u"Neu");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 2);
+    InsertGadgetItem(tabber, 3, u"Hilfe");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 2) << "a tab after it";
+    RemoveGadgetItem(tabber, 0);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    EXPECT_EQ(User().ShownItems(tabber),
+              (std::vector<String>{u"Spiel", u"Karten", u"Hilfe", u"Regeln"}));
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+TEST_F(TabberTest, RemovingTheCurrentTabMakesTheOneInItsPlaceCurrent) {
+    const auto tabber = MakeTabber();
+    SelectGadgetItem(tabber, 1);
+    RemoveGadgetItem(tabber, 1);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    EXPECT_EQ(GadgetItemText(tabber, 1), u"Regeln");
+    RemoveGadgetItem(tabber, 1);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0) << "the last tab hands over to the one before";
+    RemoveGadgetItem(tabber, 0);
+    EXPECT_EQ(SelectedGadgetItem(tabber), -1);
+    EXPECT_EQ(User().ShownItems(tabber), std::vector<String>{u""}) << "the blank tab";
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+Ref<TGadget> watched;
+int seenInHook = -2;
+int chosenByHook = -1;
+
+Object ReadTabInHook(int, Object data, Object) {
+    const auto event = Cast<TEvent>(data);
+    if (event && event->id == GadgetAction && event->source == Object(watched)) {
+        seenInHook = SelectedGadgetItem(watched);
+        if (chosenByHook >= 0)
+            SelectGadgetItem(watched, chosenByHook);
+    }
+    return data;
+}
+
+TEST_F(TabberTest, TheProgramSeesTheNewTabWhileTheEventIsRaised) {
+    watched = MakeTabber();
+    seenInHook = -2;
+    chosenByHook = -1;
+    AddHook(EmitEventHook(), ReadTabInHook, {}, 10);
+    EXPECT_EQ(User().ChooseTab(watched, 2), 1);
+    EXPECT_EQ(seenInHook, 2);
+    EXPECT_EQ(Ids(TakenFrom(watched)), std::vector<int>{GadgetAction});
+    chosenByHook = 0;
+    User().ChooseTab(watched, 1);
+    RemoveHook(EmitEventHook(), ReadTabInHook, {});
+    EXPECT_EQ(seenInHook, 1);
+    EXPECT_EQ(SelectedGadgetItem(watched), 0) << "the program's choice in the handler holds";
+    const auto events = TakenFrom(watched);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 1);
+    watched = nullptr;
+}
+
+TEST_F(TabberTest, TheLabelsShowTheItemsTexts) {
+    const auto tabber = MakeTabber();
+    EXPECT_EQ(User().ShownItems(tabber), (std::vector<String>{u"Spiel", u"Karten", u"Regeln"}));
+    ModifyGadgetItem(tabber, 1, u"Stapel");
+    AddGadgetItem(tabber, u"Ende");
+    EXPECT_EQ(User().ShownItems(tabber),
+              (std::vector<String>{u"Spiel", u"Stapel", u"Regeln", u"Ende"}));
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+TEST_F(TabberTest, AHiddenOrDisabledTabberCannotBeChosen) {
+    const auto tabber = MakeTabber();
+    DisableGadget(tabber);
+    EXPECT_EQ(User().ChooseTab(tabber, 1), 0);
+    EnableGadget(tabber);
+    HideGadget(tabber);
+    EXPECT_EQ(User().ChooseTab(tabber, 1), 0);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+    ShowGadget(tabber);
+    ASSERT_EQ(User().ChooseTab(tabber, 1), 1);
+    EXPECT_EQ(Ids(TakenFrom(tabber)), std::vector<int>{GadgetAction});
 }
 
 } // namespace

@@ -16,13 +16,16 @@ namespace {
 class ToolbarTest : public ItemTest {
   protected:
     // Four 16 px icons; the third is blank.
-    Ref<TGadget> MakeToolbar() {
+    static Ref<TPixmap> Strip() {
         auto strip = TPixmap::Create(64, 16, 6, 4);
         strip->ClearPixels(static_cast<int>(0xFFC0C0C0u));
         for (int icon : {0, 1, 3})
             for (int at = 3; at < 13; ++at)
                 strip->WritePixel(icon * 16 + at, at, static_cast<int>(0xFF2040A0u));
-        const auto toolbar = CreateToolbar(strip, 0, 0, 0, 0, window, 0);
+        return strip;
+    }
+    Ref<TGadget> MakeToolbar() {
+        const auto toolbar = CreateToolbar(Strip(), 0, 0, 0, 0, window, 0);
         Drain();
         return toolbar;
     }
@@ -85,6 +88,64 @@ TEST_F(ToolbarTest, TheWindowsClientAreaStartsBelowTheBar) {
     FreeGadget(toolbar);
     Drain();
     EXPECT_EQ(GadgetClientHeight(window), whole);
+}
+
+TEST_F(ToolbarTest, AnItemMadeASeparatorCannotBeClickedUntilItIsAButtonAgain) {
+    const auto toolbar = MakeToolbar();
+    ModifyGadgetItem(toolbar, 0, {}, 0, -2);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    ModifyGadgetItem(toolbar, 3, {}, 0, 2);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 3), 0) << "a blank icon";
+    EXPECT_TRUE(TakenFrom(toolbar).empty());
+    ModifyGadgetItem(toolbar, 0, {}, 0, 1);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    ModifyGadgetItem(toolbar, 2, {}, 0, 3);
+    EXPECT_EQ(PressedIndex(toolbar, 2), 2);
+    EXPECT_EQ(PressedIndex(toolbar, 1), 1) << "the buttons beside it keep their indexes";
+}
+
+TEST_F(ToolbarTest, AnItemKeepsItsStatesThroughASeparatorAndBack) {
+    const auto toolbar = MakeToolbar();
+    ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0);
+    SelectGadgetItem(toolbar, 0);
+    DisableGadgetItem(toolbar, 3);
+    for (int index : {0, 3})
+        ModifyGadgetItem(toolbar, index, {}, GadgetItemFlags(toolbar, index), -2);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), std::vector<int>{0});
+    ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0);
+    ModifyGadgetItem(toolbar, 3, {}, 0, 3);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), std::vector<int>{0});
+    EXPECT_EQ(toolbar->ItemState(3), ItemStateDisabled);
+    EXPECT_EQ(toolbar->ItemState(0), ItemStateSelected);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 3), 0);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_TRUE(SelectedGadgetItems(toolbar).empty());
+}
+
+TEST_F(ToolbarTest, TheBarHasItsPlaceAndSizeOnceMade) {
+    const int whole = GadgetClientHeight(window);
+    const auto toolbar = CreateToolbar(Strip(), 0, 0, 0, 0, window, 0);
+    const int room = whole - GadgetClientHeight(window);
+    EXPECT_GT(room, 16);
+    EXPECT_EQ(GadgetX(toolbar), 0);
+    EXPECT_EQ(GadgetY(toolbar), 0);
+    EXPECT_EQ(GadgetWidth(toolbar), GadgetClientWidth(window));
+    EXPECT_EQ(GadgetHeight(toolbar), room);
+    Drain();
+    EXPECT_EQ(GadgetWidth(toolbar), GadgetClientWidth(window)) << "read again later";
+    EXPECT_EQ(GadgetHeight(toolbar), whole - GadgetClientHeight(window));
+}
+
+TEST_F(ToolbarTest, AHiddenBarGivesItsRoomBack) {
+    const int whole = GadgetClientHeight(window);
+    const auto toolbar = MakeToolbar();
+    const int below = GadgetClientHeight(window);
+    HideGadget(toolbar);
+    EXPECT_EQ(GadgetClientHeight(window), whole);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    ShowGadget(toolbar);
+    EXPECT_EQ(GadgetClientHeight(window), below);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
 }
 
 } // namespace

@@ -140,6 +140,22 @@ int RightClick(const TRowPlace& place, const Ref<TGadget>& gadget) {
 }
 
 // The menu a combo box pops up its items in, once it shows; null when none does.
+// The text of the label in each tab's label box, in order.
+std::vector<String> TabLabels(GtkNotebook* tabs) {
+    std::vector<String> labels;
+    for (int index = 0; index < gtk_notebook_get_n_pages(tabs); ++index) {
+        GtkWidget* box = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
+        GList* parts = box ? gtk_container_get_children(GTK_CONTAINER(box)) : nullptr;
+        String text;
+        for (GList* part = parts; part; part = part->next)
+            if (GTK_IS_LABEL(part->data))
+                text = FromUtf8(gtk_label_get_text(GTK_LABEL(part->data)));
+        g_list_free(parts);
+        labels.push_back(text);
+    }
+    return labels;
+}
+
 GtkWidget* ComboPopup(GtkWidget* combo) {
     GtkWidget* shown = nullptr;
     PumpUntil(
@@ -319,6 +335,8 @@ class TGtkItemUser : public TPlatformItemUser {
         SingleClickAt(x, y, 1);
         if (!PumpUntil([entry] { return gtk_widget_has_focus(entry); }, kActionTimeout))
             return 0;
+        // The field may hold its text selected from a choice: the letters go after it.
+        TypeKey(kEndKey, 0);
         const String before = FromUtf8(gtk_entry_get_text(GTK_ENTRY(entry)));
         for (char16_t letter : letters)
             TypeKey(letter - u'a' + 'A', 0);
@@ -367,6 +385,8 @@ class TGtkItemUser : public TPlatformItemUser {
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
         const Ref<TGadget> real = RealGadget(list);
+        if (const auto tabber = Cast<TGtkTabber>(real); tabber && tabber->_widget)
+            return TabLabels(GTK_NOTEBOOK(tabber->_widget));
         GtkTreeModel* model = nullptr;
         if (const auto element = Cast<TGtkListBox>(real); element && element->_view)
             model = gtk_tree_view_get_model(GTK_TREE_VIEW(element->_view));

@@ -31,7 +31,6 @@ constexpr int kMenuSettleMs = 520;
 constexpr int kSettleMs = 60;
 // How far past a slider's end a drag goes.
 constexpr int kPastEnd = 40;
-constexpr int kEndKey = 35;
 constexpr int kCtrl = 2;
 
 void OnSignalSeen(GtkWidget*, gpointer data) { *static_cast<bool*>(data) = true; }

@@ -13,6 +13,8 @@ namespace vandro {
 
 // How long the user waits for the program to react to an action, in milliseconds.
 constexpr int kActionTimeout = 3000;
+// The virtual-key code of the End key, as TypeKey takes it.
+constexpr int kEndKey = 35;
 
 // Runs GTK's main loop until done answers true or the time is up; answers done().
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);

@@ -1,6 +1,7 @@
 // The headless user of the item gadgets: the simulated user's clicks, and the rows the
 // headless elements keep.
 #include "gui/headless/HeadlessListBox.h"
+#include "gui/headless/HeadlessTabber.h"
 #include "gui/headless/HeadlessTreeView.h"
 #include "gui/headless/HeadlessUser.h"
 
@@ -91,6 +92,8 @@ class THeadlessItemUser : public TPlatformItemUser {
     }
 
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
+        if (const auto tabber = Cast<THeadlessTabber>(RealGadget(list)))
+            return tabber->ShownTabs();
         std::vector<String> texts;
         if (const auto element = Cast<THeadlessItemGadget>(RealGadget(list)))
             for (const NativeItem& item : element->_items)

@@ -300,6 +300,8 @@ class TWindowsItemUser : public TPlatformItemUser {
         ClickAt(GetAncestor(edit, GA_ROOT), point);
         if (!PumpWhile([edit] { return GetFocus() == edit; }))
             return 0;
+        // The field may hold its text selected from a choice: the letters go after it.
+        TypeKey(VK_END);
         const auto shown = [edit] {
             wchar_t text[256] = {};
             GetWindowTextW(edit, text, 256);
@@ -352,6 +354,21 @@ class TWindowsItemUser : public TPlatformItemUser {
 
     std::vector<String> ShownItems(const Ref<TGadget>& list) override {
         std::vector<String> texts;
+        if (const auto tabber = Cast<TWindowsTabber>(RealGadget(list))) {
+            const HWND tabs = tabber->_hwnd;
+            const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+            for (int index = 0; index < count; ++index) {
+                wchar_t text[1024] = {};
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = text;
+                item.cchTextMax = 1024;
+                SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&item));
+                texts.push_back(FromWide(text));
+            }
+            return texts;
+        }
         if (const auto combo = Cast<TWindowsComboBox>(RealGadget(list))) {
             const HWND inner = combo->_comboHwnd;
             const int count = inner ? static_cast<int>(SendMessageW(inner, CB_GETCOUNT, 0, 0)) : 0;
