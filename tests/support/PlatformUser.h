@@ -97,6 +97,11 @@ class TPlatformItemUser : public TObject {
     // The texts of the items a list or a combo box shows, in order; the labels of a tabber's
     // tabs (an empty one for the blank tab of a tabber without items).
     virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
+
+    // Right-clicks a tabber's tab.
+    virtual int RightClickTab(const Ref<TGadget>& tabber, int index) = 0;
+    // The tip a toolbar's button or a tabber's tab shows, "" for none.
+    virtual String ShownItemTip(const Ref<TGadget>& gadget, int index) = 0;
 };
 
 const Ref<TPlatformItemUser>& PlatformItemUser();

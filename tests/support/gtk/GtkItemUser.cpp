@@ -139,7 +139,6 @@ int RightClick(const TRowPlace& place, const Ref<TGadget>& gadget) {
     return raised ? 1 : 0;
 }
 
-// The menu a combo box pops up its items in, once it shows; null when none does.
 // The text of the label in each tab's label box, in order.
 std::vector<String> TabLabels(GtkNotebook* tabs) {
     std::vector<String> labels;
@@ -156,6 +155,7 @@ std::vector<String> TabLabels(GtkNotebook* tabs) {
     return labels;
 }
 
+// The menu a combo box pops up its items in, once it shows; null when none does.
 GtkWidget* ComboPopup(GtkWidget* combo) {
     GtkWidget* shown = nullptr;
     PumpUntil(
@@ -401,6 +401,44 @@ class TGtkItemUser : public TPlatformItemUser {
             g_free(text);
         }
         return texts;
+    }
+
+    int RightClickTab(const Ref<TGadget>& tabber, int index) override {
+        const auto element = Cast<TGtkTabber>(RealGadget(tabber));
+        if (!element || !element->HasShownItem(index))
+            return 0;
+        GtkNotebook* tabs = GTK_NOTEBOOK(element->_widget);
+        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
+        PumpUntil([label] { return gtk_widget_get_allocated_width(label) > 1; }, kActionTimeout);
+        int x = 0, y = 0;
+        if (!Usable(label) || !ScreenCentre(label, x, y))
+            return 0;
+        const bool raised = DoAndAwaitEvent(
+            GadgetMenu, FindOutermostGadget(tabber), [x, y] { SingleClickAt(x, y, 3); },
+            kActionTimeout);
+        PumpPending();
+        return raised ? 1 : 0;
+    }
+
+    String ShownItemTip(const Ref<TGadget>& gadget, int index) override {
+        const Ref<TGadget> real = RealGadget(gadget);
+        GtkWidget* shower = nullptr;
+        if (const auto bar = Cast<TGtkToolbar>(real))
+            if (GtkToolItem* item = bar->ItemAt(index))
+                shower = GTK_WIDGET(item);
+        if (const auto tabber = Cast<TGtkTabber>(real); tabber && tabber->HasShownItem(index)) {
+            GtkNotebook* tabs = GTK_NOTEBOOK(tabber->_widget);
+            shower = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
+        }
+        if (!shower)
+            return {};
+        // A tool button keeps its tip on the button inside it.
+        if (GTK_IS_TOOL_BUTTON(shower) && gtk_bin_get_child(GTK_BIN(shower)))
+            shower = gtk_bin_get_child(GTK_BIN(shower));
+        gchar* tip = gtk_widget_get_tooltip_text(shower);
+        const String text = FromUtf8(tip ? tip : "");
+        g_free(tip);
+        return text;
     }
 };
 

@@ -100,6 +100,18 @@ class THeadlessItemUser : public TPlatformItemUser {
                 texts.push_back(item.text);
         return texts;
     }
+
+    int RightClickTab(const Ref<TGadget>& tabber, int index) override {
+        const auto element = Cast<THeadlessTabber>(RealGadget(tabber));
+        return element ? element->UserRightClickTab(index) : 0;
+    }
+
+    String ShownItemTip(const Ref<TGadget>& gadget, int index) override {
+        const auto element = Cast<THeadlessItemGadget>(RealGadget(gadget));
+        if (!element || !element->HasShownItem(index))
+            return {};
+        return element->_items[static_cast<std::size_t>(index)].tip;
+    }
 };
 
 } // namespace

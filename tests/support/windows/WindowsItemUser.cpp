@@ -4,6 +4,7 @@
 
 #include "gui/windows/WindowsComboBox.h"
 #include "gui/windows/WindowsTabber.h"
+#include "gui/windows/WindowsToolbar.h"
 #include "gui/windows/WindowsTreeView.h"
 
 #include "events/EventIds.h"
@@ -395,6 +396,45 @@ class TWindowsItemUser : public TPlatformItemUser {
             texts.push_back(FromWide(text));
         }
         return texts;
+    }
+
+    int RightClickTab(const Ref<TGadget>& tabber, int index) override {
+        const auto element = Cast<TWindowsTabber>(RealGadget(tabber));
+        const HWND tabs = ElementOf(tabber);
+        RECT rect{};
+        if (!element || !element->HasShownItem(index) || !tabs || !Reachable(tabs) ||
+            !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&rect)))
+            return 0;
+        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(tabs, &centre);
+        AwaitSingleClick();
+        RightClickAt(GetAncestor(tabs, GA_ROOT), centre);
+        return PumpUntilEmitted(GadgetMenu, tabber) ? 1 : 0;
+    }
+
+    String ShownItemTip(const Ref<TGadget>& gadget, int index) override {
+        // The tip is what the tooltip control is handed when it asks, as it does on showing it;
+        // a toolbar's button without a tip has no tool at all.
+        const auto element = Cast<TWindowsGadget>(RealGadget(gadget));
+        if (!element || !element->_tooltips || index < 0)
+            return {};
+        UINT_PTR id = static_cast<UINT_PTR>(index);
+        if (Cast<TWindowsToolbar>(element)) {
+            TOOLINFOW tool{sizeof(TOOLINFOW)};
+            tool.hwnd = element->_hwnd;
+            tool.uId = ++id;
+            if (!SendMessageW(element->_tooltips, TTM_GETTOOLINFOW, 0,
+                              reinterpret_cast<LPARAM>(&tool)))
+                return {};
+        } else if (!Cast<TWindowsTabber>(element) ||
+                   !Cast<TWindowsTabber>(element)->HasShownItem(index)) {
+            return {};
+        }
+        NMTTDISPINFOW info{};
+        info.hdr = NMHDR{element->_tooltips, id, static_cast<UINT>(TTN_GETDISPINFOW)};
+        SendMessageW(GetParent(element->_hwnd), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? FromWide(info.lpszText) : String();
     }
 };
 

@@ -1,6 +1,5 @@
 // Tabbers on Win32: the empty placeholder tab, items in the control, the page area in the
-// display rectangle, a real click raising one "GadgetAction", the program's own choice raising
-// nothing, tab tips from item tips, and tear-down.
+// display rectangle, tab tips from item tips, and tear-down.
 #include "control_fixture.h"
 
 #include "gui/windows/WindowsTabber.h"
@@ -18,15 +17,6 @@ String TabText(HWND tabs, int index) {
     item.cchTextMax = 64;
     SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return FromWide(text);
-}
-
-POINT TabCentre(HWND tabs, int index) {
-    RECT rect{};
-    SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&rect));
-    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(tabs, &point);
-    return point;
 }
 
 Ref<TGadget> TabberOfTwo(const Ref<TGadget>& window) {
@@ -78,23 +68,6 @@ TEST_F(TabberTest, PageAreaIsTheDisplayRectangle) {
     EXPECT_EQ(GadgetClientHeight(tabber), display.bottom - display.top);
     auto inside = CreateButton(u"Knopf", 0, 0, 80, 24, tabber, 0);
     EXPECT_EQ(GetParent(Hwnd(inside)), native->_hwndclient);
-    FreeGadget(tabber);
-}
-
-TEST_F(TabberTest, ClickOnATabRaisesOneActionProgramChoiceNone) {
-    auto tabber = TabberOfTwo(window);
-    PumpPending();
-    events.Take();
-    SelectGadgetItem(tabber, 0);
-    PumpPending();
-    EXPECT_TRUE(Taken({GadgetAction}).empty());
-    ClickAt(Hwnd(window), TabCentre(Hwnd(tabber), 1));
-    PumpFor(50);
-    const auto actions = Taken({GadgetAction});
-    ASSERT_EQ(actions.size(), 1u);
-    EXPECT_EQ(actions[0]->data, 1);
-    EXPECT_EQ(StringOf(actions[0]->extra), u"b");
-    EXPECT_EQ(SelectedGadgetItem(tabber), 1);
     FreeGadget(tabber);
 }
 
