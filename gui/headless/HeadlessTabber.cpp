@@ -29,7 +29,7 @@ Ref<TGadget> THeadlessTabber::Create(const Ref<TGadget>&, int style, const Strin
 
 void THeadlessTabber::ItemsChanged() {
     _tabcount = ShownItemCount();
-    // The first tab of a row is the current one; a removed current tab hands over to the first.
+    // A row with tabs has a current one among them; which one after a change is the core's rule.
     if (_tabcount == 0)
         _current = -1;
     else if (_current < 0 || _current >= _tabcount)

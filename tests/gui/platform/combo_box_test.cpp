@@ -239,5 +239,16 @@ TEST_F(ComboBoxTest, AFreedOneAnswersNothing) {
     }
 }
 
+TEST_F(ComboBoxTest, AChoiceAfterTheProgramAddedItemsReportsTheItemsNewIndex) {
+    const auto combo = MakeCombo(0);
+    InsertGadgetItem(combo, 0, u"Gelb", 0, -1, {}, Box(u"Gelb"));
+    ASSERT_EQ(User().ChooseComboItem(combo, 3), 1);
+    const auto events = TakenFrom(combo);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 3);
+    EXPECT_EQ(StringOf(events[0]->extra), u"Blau");
+    EXPECT_EQ(GadgetText(combo), u"Blau");
+}
+
 } // namespace
 } // namespace vandro

@@ -221,5 +221,27 @@ TEST_F(TabberTest, TheTabsShowTheirItemsTips) {
     EXPECT_EQ(User().ShownItemTip(tabber, 2), u"Alle Karten");
 }
 
+TEST_F(TabberTest, AChoiceAfterTheProgramAddedTabsReportsTheTabsNewIndex) {
+    const auto tabber = MakeTabber();
+    InsertGadgetItem(tabber, 0, u"Start", 0, -1, {}, Box(u"Start"));
+    ASSERT_EQ(User().ChooseTab(tabber, 3), 1);
+    const auto events = TakenFrom(tabber);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 3);
+    EXPECT_EQ(StringOf(events[0]->extra), u"Regeln");
+    EXPECT_EQ(SelectedGadgetItem(tabber), 3);
+}
+
+TEST_F(TabberTest, AFreedTabberAnswersNothing) {
+    const auto tabber = MakeTabber();
+    SelectGadgetItem(tabber, 1);
+    FreeGadget(tabber);
+    EXPECT_EQ(PlatformUser()->Exists(tabber), 0);
+    EXPECT_EQ(SelectedGadgetItem(tabber), -1);
+    EXPECT_EQ(CountGadgetItems(tabber), 0);
+    EXPECT_EQ(User().ChooseTab(tabber, 0), 0);
+    EXPECT_TRUE(TakenFrom(tabber).empty());
+}
+
 } // namespace
 } // namespace vandro

@@ -207,5 +207,28 @@ TEST_F(ToolbarTest, TheButtonsShowTheirTips) {
     EXPECT_EQ(User().ShownItemTip(toolbar, 2), u"Ende");
 }
 
+TEST_F(ToolbarTest, AClickReportsTheButtonsExtra) {
+    const auto toolbar = MakeToolbar();
+    ModifyGadgetItem(toolbar, 1, {}, 0, 1, {}, Box(u"Öffnen"));
+    ASSERT_EQ(User().PressToolbarItem(toolbar, 1), 1);
+    auto events = TakenFrom(toolbar);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(StringOf(events[0]->extra), u"Öffnen");
+    ASSERT_EQ(User().PressToolbarItem(toolbar, 0), 1);
+    events = TakenFrom(toolbar);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->extra, nullptr) << "a button without an extra";
+}
+
+TEST_F(ToolbarTest, AFreedToolbarAnswersNothing) {
+    const auto toolbar = MakeToolbar();
+    FreeGadget(toolbar);
+    EXPECT_EQ(PlatformUser()->Exists(toolbar), 0);
+    EXPECT_EQ(CountGadgetItems(toolbar), 0);
+    EXPECT_TRUE(SelectedGadgetItems(toolbar).empty());
+    EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
+    EXPECT_TRUE(TakenFrom(toolbar).empty());
+}
+
 } // namespace
 } // namespace vandro
