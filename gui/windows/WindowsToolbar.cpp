@@ -151,8 +151,8 @@ void TWindowsToolbar::ShowNativeItem(int index, bool added, const String&, const
             Renumber();
             return;
         }
-        // The control cannot turn a button into a separator or back: a new one with the same
-        // states takes its place.
+        // A separator keeps its width where a button keeps its image: a new button of the other
+        // kind, with the same states, takes its place.
         DeSensitize();
         SendMessageW(_hwnd, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
         Sensitize();
