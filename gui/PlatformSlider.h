@@ -28,6 +28,8 @@ template <class Base> class TPlatformSlider : public Base {
     // A scroll bar takes (visible, total) and runs from 0 to total - visible with a page of
     // visible; a trackbar or a stepper takes (low, high). The value moves into the new range.
     int SetRange(int visible, int total) override {
+        if (!HasElement())
+            return 0;
         _visible = visible;
         _total = total;
         _value = std::clamp(_value, Lowest(), Highest());
@@ -39,6 +41,8 @@ template <class Base> class TPlatformSlider : public Base {
     }
     // Kept within the range; the element may hold it within narrower bounds still.
     int SetProp(int value) override {
+        if (!HasElement())
+            return 0;
         _value = std::clamp(value, Lowest(), Highest());
         ++_busy;
         ShowValue(_value);
@@ -46,7 +50,8 @@ template <class Base> class TPlatformSlider : public Base {
         _value = NativeValue();
         return 0;
     }
-    int GetProp() override { return NativeValue(); }
+    // A slider without its element, freed or never made, answers 0 and takes nothing.
+    int GetProp() override { return HasElement() ? NativeValue() : 0; }
 
     // The platform gadget slots it overrides.
     int isTabbable() override { return _slidertype == SliderTrackBar ? 1 : 0; }
@@ -90,6 +95,8 @@ template <class Base> class TPlatformSlider : public Base {
     virtual void ShowValue(int) {}
     // What the element holds; it may keep the value within narrower bounds than the range.
     virtual int NativeValue() { return _value; }
+
+    bool HasElement() { return this->NativeHandle(0) != 0; }
 
   private:
     // Nonzero while the program changes what the element shows.

@@ -80,6 +80,21 @@ TEST_F(SliderTest, AHorizontalStepperRaisesWithItsRightArrow) {
     EXPECT_EQ(events[0]->data, -1);
 }
 
+TEST_F(SliderTest, AFreedSliderAnswersZeroAndTakesNoValue) {
+    for (const int kind : {SliderScrollBar, SliderTrackBar, SliderStepper}) {
+        const auto slider = CreateSlider(10, 10, 40, 100, window, kind);
+        SetSliderRange(slider, 10, 20);
+        SetSliderValue(slider, 5);
+        ASSERT_EQ(SliderValue(slider), 5 + (kind == SliderScrollBar ? 0 : 5));
+        FreeGadget(slider);
+        EXPECT_EQ(SliderValue(slider), 0);
+        SetSliderRange(slider, 0, 100);
+        SetSliderValue(slider, 7);
+        EXPECT_EQ(SliderValue(slider), 0);
+    }
+    EXPECT_EQ(Take().size(), 0u);
+}
+
 TEST_F(SliderTest, AProgressBarShowsWholePercentsWithinTheBar) {
     const auto bar = CreateProgressBar(10, 10, 200, 20, window, 0);
     SetProgressValue(bar, 0.456f);

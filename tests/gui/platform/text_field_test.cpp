@@ -7,11 +7,6 @@ namespace {
 
 using TextFieldTest = KindTest;
 
-class TCount : public TObject {
-  public:
-    int value = 0;
-};
-
 // Lets every character through but "x"; counts the characters it was asked about.
 int RefuseX(const Ref<TEvent>& event, const Object& context) {
     if (event->id == KeyChar)

@@ -305,7 +305,8 @@ class TGtkUser : public TPlatformUser {
                           static_cast<char16_t>(gtk_entry_get_invisible_char(entry)));
         }
         GtkWidget* text = TextWidget(element);
-        if (!GTK_IS_LABEL(text))
+        // A label hidden behind an image shows nothing.
+        if (!GTK_IS_LABEL(text) || !gtk_widget_get_visible(text))
             return {};
         if (gtk_label_get_use_underline(GTK_LABEL(text)))
             return ProgramText(gtk_label_get_label(GTK_LABEL(text)));
