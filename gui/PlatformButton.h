@@ -84,10 +84,13 @@ template <class Base> class TPlatformButton : public Base {
         return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
     }
     // The press the element reported: "GadgetAction" with -1 indeterminate, 1 checked, else 0.
-    // A radio button the user checks unchecks the other radio buttons of its container.
+    // A press checks a radio button and unchecks the other radio buttons of its container, and
+    // those only: a group frame beside it holds a group of its own.
     void RaiseAction() {
-        if (Kind() == ButtonRadio && (State() & StateChecked))
+        if (Kind() == ButtonRadio) {
+            ShowCheck(1);
             UncheckOtherRadios();
+        }
         const int state = State();
         const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
         this->PostGuiEvent(GadgetAction, data, 0, 0, 0, {});

@@ -199,6 +199,21 @@ TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
     EXPECT_EQ(IdsFrom(area), std::vector<int>{});
 }
 
+TEST_F(TextAreaTest, ARightClickRaisesMenuEvenWhileTheProgramHoldsTheAreaLocked) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"eins zwei drei");
+    Drain();
+    ASSERT_EQ(PlatformUser()->RightClickText(area), 1);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetMenu), 1);
+    LockTextArea(area);
+    ASSERT_EQ(PlatformUser()->RightClickText(area), 1);
+    const auto ids = IdsFrom(area);
+    UnlockTextArea(area);
+    EXPECT_EQ(Count(ids, GadgetMenu), 1);
+    EXPECT_EQ(Count(ids, GadgetSelect), 0);
+    EXPECT_EQ(TextAreaText(area), u"eins zwei drei");
+}
+
 TEST_F(TextAreaTest, AFreedAreaHasNoTextAndTakesNone) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     SetTextAreaText(area, u"weg\nda");

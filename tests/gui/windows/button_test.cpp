@@ -54,7 +54,7 @@ TEST_F(ButtonTest, EachKindHasItsNativeStyleAndControlId) {
     EXPECT_EQ(Kind(box), BS_3STATE);
     EXPECT_EQ(Kind(pushedBox), BS_3STATE);
     EXPECT_TRUE(Style(pushedBox) & BS_PUSHLIKE);
-    EXPECT_EQ(Kind(radio), BS_AUTORADIOBUTTON);
+    EXPECT_EQ(Kind(radio), BS_RADIOBUTTON);
     EXPECT_EQ(Kind(ok), BS_DEFPUSHBUTTON);
     EXPECT_EQ(GetDlgCtrlID(ElementOf(ok)), IDOK);
     EXPECT_EQ(GetDlgCtrlID(ElementOf(cancel)), IDCANCEL);

@@ -460,6 +460,25 @@ class TGtkUser : public TPlatformUser {
         return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
     }
 
+    void AwaitDrawing(const Ref<TGadget>& gadget) override {
+        if (const auto element = Element(gadget); element && element->_widget)
+            AfterNextFrame(element->_widget);
+        PumpPending();
+    }
+    int RightClickText(const Ref<TGadget>& area) override {
+        const auto element = Cast<TGtkTextArea>(RealGadget(area));
+        GtkWidget* view = element ? element->View() : nullptr;
+        if (!view || !Usable(view))
+            return 0;
+        gtk_window_present(GTK_WINDOW(gtk_widget_get_toplevel(view)));
+        PumpUntil([view] { return Allocated(view); }, kActionTimeout);
+        int x = 0, y = 0;
+        ScreenCentre(view, x, y);
+        ClickAt(x, y, 3, 0);
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+
   private:
     // Leaves the menus of the bar closed, as after a choice.
     static void CloseMenus(const Ref<TGtkMenu>& entry) {

@@ -133,6 +133,12 @@ class THeadlessPlatformUser : public TPlatformUser {
     String ClipboardText() override { return Headless().clipboard; }
     void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
     Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
+
+    void AwaitDrawing(const Ref<TGadget>&) override { HeadlessSystem()->Poll(); }
+    int RightClickText(const Ref<TGadget>& area) override {
+        const auto element = Cast<THeadlessTextArea>(RealGadget(area));
+        return element ? element->UserRightClick(8, 8) : 0;
+    }
 };
 
 } // namespace
