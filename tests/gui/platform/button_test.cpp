@@ -147,6 +147,16 @@ TEST_F(ButtonTest, ADisabledHiddenOrFreedButtonCannotBePressed) {
     EXPECT_EQ(Take().size(), 0u);
 }
 
+TEST_F(ButtonTest, TheProgramsTextShowsAsGivenAndRaisesNothing) {
+    const auto button = CreateButton(u"Alt", 10, 10, 120, 40, window, ButtonCheckBox);
+    SetGadgetText(button, u"Neu & mehr");
+    EXPECT_EQ(GadgetText(button), u"Neu & mehr");
+    EXPECT_EQ(PlatformUser()->ShownText(button), u"Neu & mehr");
+    SetGadgetText(button, u"");
+    EXPECT_EQ(PlatformUser()->ShownText(button), u"");
+    EXPECT_EQ(Take().size(), 0u);
+}
+
 TEST_F(ButtonTest, AnImageOnlyButtonKeepsItsTextForWhenItShowsTextAgain) {
     const auto button = CreateButton(u"Bild", 10, 10, 80, 40, window, ButtonPushLike);
     const Ref<TPixmap> image = TPixmap::Create(16, 16, 6, 4);

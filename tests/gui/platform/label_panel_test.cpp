@@ -53,6 +53,42 @@ TEST_F(LabelPanelTest, ASeparatorIsTwoPixelsAcrossAndKeepsNoText) {
     EXPECT_EQ(GadgetHeight(wide), 2);
 }
 
+TEST_F(LabelPanelTest, ALabelShowsTheColoursTheProgramSets) {
+    const auto label = CreateLabel(u"Spieler 1", 10, 10, 150, 24, window, 0);
+    SetGadgetTextColor(label, 255, 255, 255);
+    SetGadgetColor(label, 0, 0, 128);
+    EXPECT_EQ(PlatformUser()->ShownTextColor(label), 0xFFFFFF);
+    EXPECT_EQ(PlatformUser()->ShownBackColor(label), 128 << 16);
+    SetGadgetColor(label, 0, 128, 0, 0);
+    EXPECT_EQ(PlatformUser()->ShownTextColor(label), 128 << 8);
+    EXPECT_EQ(Take().size(), 0u);
+}
+
+TEST_F(LabelPanelTest, AHiddenLabelShowsNothingAndAFreedOneIsGone) {
+    const auto label = CreateLabel(u"weg", 10, 10, 150, 24, window, LabelSunkenFrame);
+    HideGadget(label);
+    EXPECT_EQ(PlatformUser()->ShownState(label) & StateHidden, StateHidden);
+    ShowGadget(label);
+    EXPECT_EQ(PlatformUser()->ShownState(label) & StateHidden, 0);
+    FreeGadget(label);
+    EXPECT_EQ(PlatformUser()->Exists(label), 0);
+    EXPECT_EQ(PlatformUser()->ShownText(label), u"");
+    SetGadgetText(label, u"neu");
+    EXPECT_EQ(PlatformUser()->Exists(label), 0);
+}
+
+TEST_F(LabelPanelTest, AnActivePanelTakesTheMouseAndKeysAndAPlainOneNeither) {
+    const auto active = CreatePanel(10, 10, 100, 100, window, PanelActive);
+    const auto plain = CreatePanel(120, 10, 100, 100, window, PanelSunkenBorder);
+    const auto group = CreatePanel(10, 120, 200, 100, window, PanelGroupFrame, u"G");
+    EXPECT_EQ(GadgetSensitivity(active), 3);
+    EXPECT_EQ(GadgetSensitivity(plain), 0);
+    EXPECT_EQ(GadgetSensitivity(group), 0);
+    EXPECT_EQ(GadgetClass(active), ClassPanel);
+    EXPECT_EQ(GadgetClass(group), ClassPanel);
+    Drain();
+}
+
 TEST_F(LabelPanelTest, APanelsImageIsTakenAndAnsweredWithZero) {
     const auto panel = CreatePanel(10, 10, 100, 100, window, 0);
     const Ref<TPixmap> image = TPixmap::Create(4, 4, 6, 4);

@@ -95,6 +95,80 @@ TEST_F(SliderTest, AFreedSliderAnswersZeroAndTakesNoValue) {
     EXPECT_EQ(Take().size(), 0u);
 }
 
+TEST_F(SliderTest, AScrollBarRunsToTotalLessVisibleAndTheProgramsValuesRaiseNothing) {
+    const auto bar = CreateSlider(10, 10, 20, 200, window, SliderScrollBar);
+    SetSliderRange(bar, 20, 100);
+    SetSliderValue(bar, 90);
+    EXPECT_EQ(SliderValue(bar), 80);
+    SetSliderValue(bar, -3);
+    EXPECT_EQ(SliderValue(bar), 0);
+    SetSliderValue(bar, 80);
+    // A smaller range moves the value into it.
+    SetSliderRange(bar, 10, 50);
+    EXPECT_EQ(SliderValue(bar), 40);
+    EXPECT_EQ(Take().size(), 0u);
+}
+
+TEST_F(SliderTest, ANewRangeMovesATrackbarsValueIntoItAndRaisesNothing) {
+    const auto track = CreateSlider(10, 10, 200, 40, window, SliderTrackBar | SliderHorizontal);
+    SetSliderRange(track, 0, 100);
+    SetSliderValue(track, 70);
+    SetSliderRange(track, 0, 50);
+    EXPECT_EQ(SliderValue(track), 50);
+    SetSliderRange(track, 60, 80);
+    EXPECT_EQ(SliderValue(track), 60);
+    SetSliderValue(track, 80);
+    EXPECT_EQ(SliderValue(track), 80);
+    EXPECT_EQ(Take().size(), 0u);
+}
+
+TEST_F(SliderTest, ADisabledOrHiddenSliderCannotBeMoved) {
+    const auto track = CreateSlider(10, 10, 200, 40, window, SliderTrackBar | SliderHorizontal);
+    const auto stepper = CreateSlider(10, 60, 20, 40, window, SliderStepper);
+    SetSliderRange(track, 0, 10);
+    SetSliderRange(stepper, 0, 10);
+    Drain();
+    DisableGadget(track);
+    DisableGadget(stepper);
+    EXPECT_EQ(PlatformUser()->DragSlider(track, 1), 0);
+    EXPECT_EQ(PlatformUser()->PressSliderArrow(stepper, 1), 0);
+    EnableGadget(stepper);
+    HideGadget(stepper);
+    EXPECT_EQ(PlatformUser()->PressSliderArrow(stepper, 1), 0);
+    EXPECT_EQ(SliderValue(track), 0);
+    EXPECT_EQ(SliderValue(stepper), 0);
+    EXPECT_EQ(Take().size(), 0u);
+}
+
+TEST_F(SliderTest, AStepperRunsBelowZeroAndStopsAtItsLowEnd) {
+    const auto stepper = CreateSlider(10, 10, 20, 40, window, SliderStepper);
+    SetSliderRange(stepper, -2, 3);
+    SetSliderValue(stepper, -1);
+    Drain();
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 0), 1);
+    auto events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->source, stepper);
+    EXPECT_EQ(events[0]->data, -2);
+    ASSERT_EQ(PlatformUser()->PressSliderArrow(stepper, 0), 1);
+    EXPECT_EQ(Take().size(), 0u);
+    EXPECT_EQ(SliderValue(stepper), -2);
+}
+
+TEST_F(SliderTest, AProgressBarsValueRaisesNothingAndAFreedBarShowsNone) {
+    const auto bar = CreateProgressBar(10, 10, 200, 20, window, 0);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 0);
+    SetProgressValue(bar, 0.999f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 99);
+    SetProgressValue(bar, 0.5f);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 50);
+    EXPECT_EQ(Take().size(), 0u);
+    FreeGadget(bar);
+    SetProgressValue(bar, 0.75f);
+    EXPECT_EQ(PlatformUser()->Exists(bar), 0);
+    EXPECT_EQ(PlatformUser()->ShownProgress(bar), 0);
+}
+
 TEST_F(SliderTest, AProgressBarShowsWholePercentsWithinTheBar) {
     const auto bar = CreateProgressBar(10, 10, 200, 20, window, 0);
     SetProgressValue(bar, 0.456f);

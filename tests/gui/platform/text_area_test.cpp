@@ -214,6 +214,21 @@ TEST_F(TextAreaTest, ARightClickRaisesMenuEvenWhileTheProgramHoldsTheAreaLocked)
     EXPECT_EQ(TextAreaText(area), u"eins zwei drei");
 }
 
+TEST_F(TextAreaTest, StylingAndMarginsChangeNoTextAndRaiseNothing) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaWordWrap);
+    SetTextAreaText(area, u"rot\nblau");
+    SelectTextAreaText(area, 1, 2);
+    Drain();
+    FormatTextAreaText(area, 255, 0, 0, 1, 0, 3);
+    FormatTextAreaText(area, 0, 0, 255, 2 | 4, 1, 1, TextLines);
+    SetTextAreaTabs(area, 40);
+    SetTextAreaMargins(area, 6);
+    EXPECT_EQ(TextAreaText(area), u"rot\nblau");
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
 TEST_F(TextAreaTest, AFreedAreaHasNoTextAndTakesNone) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     SetTextAreaText(area, u"weg\nda");

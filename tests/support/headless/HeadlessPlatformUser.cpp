@@ -128,7 +128,7 @@ class THeadlessPlatformUser : public TPlatformUser {
     }
     int ShownProgress(const Ref<TGadget>& bar) override {
         const auto element = Cast<THeadlessProgressBar>(RealGadget(bar));
-        return element ? element->_position : 0;
+        return element && element->Alive() ? element->_position : 0;
     }
     String ClipboardText() override { return Headless().clipboard; }
     void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
