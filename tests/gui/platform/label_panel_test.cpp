@@ -32,6 +32,10 @@ TEST_F(LabelPanelTest, ALabelShowsTheAlignmentAndFrameOfItsStyle) {
         EXPECT_EQ(PlatformUser()->ShownLabelStyle(label), style) << style;
         FreeGadget(label);
     }
+    // A plain frame takes a pixel from each side of the room inside.
+    const auto framed = CreateLabel(u"Text", 10, 40, 100, 24, window, LabelPlainFrame);
+    EXPECT_EQ(GadgetClientWidth(framed), 98);
+    EXPECT_EQ(GadgetClientHeight(framed), 22);
     // Both alignment bits are a left-aligned label.
     const auto both = CreateLabel(u"Text", 10, 10, 100, 24, window, 24 | LabelSunkenFrame);
     EXPECT_EQ(PlatformUser()->ShownLabelStyle(both), LabelLeftAligned | LabelSunkenFrame);
