@@ -113,6 +113,43 @@ TEST_F(ButtonTest, AClickOnARadioButtonUnchecksTheOthersOfItsContainerOnly) {
     EXPECT_EQ(ButtonState(second), 1);
 }
 
+TEST_F(ButtonTest, EachGroupFrameHoldsARadioGroupOfItsOwn) {
+    const auto left = CreatePanel(10, 10, 150, 100, window, PanelGroupFrame, u"Links");
+    const auto right = CreatePanel(170, 10, 150, 100, window, PanelGroupFrame, u"Rechts");
+    const auto a = CreateButton(u"A", 5, 5, 100, 26, left, ButtonRadio);
+    const auto b = CreateButton(u"B", 5, 40, 100, 26, left, ButtonRadio);
+    const auto c = CreateButton(u"C", 5, 5, 100, 26, right, ButtonRadio);
+    const auto d = CreateButton(u"D", 5, 40, 100, 26, right, ButtonRadio);
+    Drain();
+    ASSERT_EQ(PlatformUser()->PressButton(a), 1);
+    ASSERT_EQ(PlatformUser()->PressButton(d), 1);
+    ASSERT_EQ(PlatformUser()->PressButton(b), 1);
+    EXPECT_EQ(ButtonState(a), 0);
+    EXPECT_EQ(ButtonState(b), 1);
+    EXPECT_EQ(ButtonState(c), 0);
+    EXPECT_EQ(ButtonState(d), 1);
+    std::vector<Ref<TGadget>> sources;
+    for (const auto& event : Take())
+        sources.push_back(Cast<TGadget>(event->source));
+    EXPECT_EQ(sources, (std::vector<Ref<TGadget>>{a, d, b}));
+}
+
+TEST_F(ButtonTest, AClickUnchecksABoxTheProgramChecked) {
+    const auto box = CreateButton(u"An", 10, 10, 120, 26, window, ButtonCheckBox);
+    const auto pushLike =
+        CreateButton(u"Halb", 10, 40, 120, 26, window, ButtonCheckBox | ButtonPushLike);
+    SetButtonState(box, 1);
+    SetButtonState(pushLike, -1);
+    EXPECT_EQ(ButtonState(pushLike), -1);
+    Drain();
+    ASSERT_EQ(PlatformUser()->PressButton(box), 1);
+    const auto events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(ButtonState(box), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(box) & StateChecked, 0);
+}
+
 TEST_F(ButtonTest, APushLikeCheckBoxAndRadioButtonKeepTheirStates) {
     const auto box = CreateButton(u"Ein", 10, 10, 80, 26, window, ButtonCheckBox | ButtonPushLike);
     const auto radio = CreateButton(u"Wahl", 10, 40, 80, 26, window, ButtonRadio | ButtonPushLike);

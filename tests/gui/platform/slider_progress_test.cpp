@@ -49,6 +49,23 @@ TEST_F(SliderTest, DraggingATrackbarToAnEndRaisesTheEndsValue) {
     EXPECT_EQ(SliderValue(track), 20);
 }
 
+TEST_F(SliderTest, DraggingAHorizontalTrackbarToItsLowEndRaisesTheLowValue) {
+    const auto track = CreateSlider(10, 10, 220, 40, window, SliderTrackBar | SliderHorizontal);
+    SetSliderRange(track, 10, 20);
+    SetSliderValue(track, 15);
+    Drain();
+    ASSERT_EQ(PlatformUser()->DragSlider(track, 0), 1);
+    const auto events = Take();
+    ASSERT_FALSE(events.empty());
+    for (const auto& event : events) {
+        EXPECT_EQ(event->source, track);
+        EXPECT_LT(event->data, 15);
+        EXPECT_GE(event->data, 10);
+    }
+    EXPECT_EQ(events.back()->data, 10);
+    EXPECT_EQ(SliderValue(track), 10);
+}
+
 TEST_F(SliderTest, AStepperMovesByOneWithinItsRange) {
     const auto stepper = CreateSlider(10, 10, 20, 40, window, SliderStepper);
     SetSliderRange(stepper, 0, 2);

@@ -229,6 +229,32 @@ TEST_F(TextAreaTest, StylingAndMarginsChangeNoTextAndRaiseNothing) {
     EXPECT_EQ(IdsFrom(area), std::vector<int>{});
 }
 
+TEST_F(TextAreaTest, ACutWithNothingSelectedChangesNothing) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abc");
+    PlatformUser()->PutOnClipboard(u"vorher");
+    SelectTextAreaText(area, 2, 0);
+    Drain();
+    area->Activate(ActivateCut);
+    area->Activate(ActivateCopy);
+    EXPECT_EQ(TextAreaText(area), u"abc");
+    EXPECT_EQ(PlatformUser()->ClipboardText(), u"vorher");
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+}
+
+TEST_F(TextAreaTest, AReadOnlyAreaTakesTheProgramsText) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaReadOnly);
+    Drain();
+    SetTextAreaText(area, u"eins\n");
+    AddTextAreaText(area, u"zwei");
+    SetTextAreaText(area, u"EINS", 0, 4);
+    EXPECT_EQ(TextAreaText(area), u"EINS\nzwei");
+    EXPECT_EQ(TextAreaLength(area, TextLines), 2);
+    EXPECT_EQ(TextAreaCursor(area), 9);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
 TEST_F(TextAreaTest, AFreedAreaHasNoTextAndTakesNone) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     SetTextAreaText(area, u"weg\nda");
