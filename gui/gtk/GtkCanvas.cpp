@@ -72,7 +72,8 @@ void TGtkCanvas::FitBuffer() {
 void TGtkCanvas::BufferChanged() {
     if (!_widget)
         return;
-    _showingDrawn = true;
+    // A hidden canvas is drawn when shown, and asks for a paint then.
+    _showingDrawn = gtk_widget_is_drawable(ChildContainer());
     gtk_widget_queue_draw(ChildContainer());
 }
 

@@ -109,6 +109,11 @@ TEST_F(SliderTest, AFreedSliderAnswersZeroAndTakesNoValue) {
         SetSliderValue(slider, 7);
         EXPECT_EQ(SliderValue(slider), 0);
     }
+    // A slider of no known kind has no element to free, and keeps its value.
+    const auto none = CreateSlider(10, 10, 40, 100, window, 12);
+    SetSliderRange(none, 0, 5);
+    SetSliderValue(none, 4);
+    EXPECT_EQ(SliderValue(none), 4);
     EXPECT_EQ(Take().size(), 0u);
 }
 
