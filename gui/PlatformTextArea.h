@@ -30,15 +30,16 @@ template <class Base> class TPlatformTextArea : public Base {
     // and answer 0 or "".
     int Activate(int command) override {
         switch (command) {
+        // Cut and copy take a selection only: with none they leave the clipboard as it is. A
+        // cut from a read-only area must not lose the text: it only copies.
         case ActivateCut:
-            // A cut from a read-only area must not lose the text: it only copies.
-            if (HasElement() && ReadOnly())
+            if (HasSelection() && ReadOnly())
                 CopyNative();
-            else if (HasElement())
+            else if (HasSelection())
                 CutNative();
             return 1;
         case ActivateCopy:
-            if (HasElement())
+            if (HasSelection())
                 CopyNative();
             return 1;
         case ActivatePaste:
@@ -214,6 +215,12 @@ template <class Base> class TPlatformTextArea : public Base {
     virtual void ThawDisplay() {}
 
     bool HasElement() { return this->NativeHandle(0) != 0; }
+    bool HasSelection() {
+        int start = 0, length = 0;
+        if (HasElement())
+            NativeSelection(start, length);
+        return length > 0;
+    }
 
   private:
     TTextSpan Span(int position, int length, int units) {

@@ -212,9 +212,15 @@ TEST_F(PlatformTextTest, APasteLeavesTheClipboardsFinalLineFeedAsACarriageReturn
     EXPECT_EQ(area->text, u"ax\n\nc");
     area->clipboardHeld = false;
     area->Activate(ActivatePaste);
+    // With nothing selected there is nothing to cut or copy.
     area->Activate(ActivateCut);
     area->Activate(ActivateCopy);
-    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Paste none", u"Cut", u"Copy"}));
+    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Paste none"}));
+    area->SetSelection(0, 1, TextChars);
+    TakeCalls();
+    area->Activate(ActivateCut);
+    area->Activate(ActivateCopy);
+    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Cut", u"Copy"}));
 }
 
 TEST_F(PlatformTextTest, WithoutAnElementTheAreaChangesNothingAndAnswersNothing) {
