@@ -66,9 +66,12 @@ template <class Base> class TPlatformButton : public Base {
             return 0;
         return ShowImage(pixmap, (flags & 16) != 0);
     }
-    // 0 unchecked, -1 indeterminate (check boxes only), anything else checked.
+    // 0 unchecked, -1 indeterminate (check boxes only), anything else checked. Only check boxes
+    // and radio buttons hold a state, and a radio button's own only: its group is the user's.
     int SetSelected(int state) override {
-        ShowCheck(state == 0 ? 0 : state == -1 && Kind() == ButtonCheckBox ? 2 : 1);
+        const int kind = Kind();
+        if (kind == ButtonCheckBox || kind == ButtonRadio)
+            ShowCheck(state == 0 ? 0 : state == -1 && kind == ButtonCheckBox ? 2 : 1);
         return 0;
     }
     int Class() override { return ClassButton; }
@@ -81,7 +84,13 @@ template <class Base> class TPlatformButton : public Base {
         return kind == 1 || kind == 6 || kind == 7 ? ButtonPush : kind;
     }
     // The press the element reported: "GadgetAction" with -1 indeterminate, 1 checked, else 0.
+    // A press checks a radio button and unchecks the other radio buttons of its container, and
+    // those only: a group frame beside it holds a group of its own.
     void RaiseAction() {
+        if (Kind() == ButtonRadio) {
+            ShowCheck(1);
+            UncheckOtherRadios();
+        }
         const int state = State();
         const int data = (state & StateIndeterminate) ? -1 : (state & StateChecked) ? 1 : 0;
         this->PostGuiEvent(GadgetAction, data, 0, 0, 0, {});
@@ -90,6 +99,17 @@ template <class Base> class TPlatformButton : public Base {
     String _strButtonText;
 
   protected:
+    void UncheckOtherRadios() {
+        if (!this->parent)
+            return;
+        for (const Object& kid : *this->parent->kids) {
+            const auto other = Cast<TGadget>(kid);
+            if (other && other.get() != this && other->Class() == ClassButton &&
+                (other->style & 7) == ButtonRadio)
+                other->SetSelected(0);
+        }
+    }
+
     // The native half. The mark: 0 none, 1 checked, 2 indeterminate.
     virtual int NativeCheck() = 0;
     virtual void ShowCheck(int check) = 0;

@@ -10,6 +10,7 @@
 #include "GadgetConstants.h"
 #include "GadgetFunctions.h"
 #include "PlatformGadget.h"
+#include "graphics/Pixmap.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -39,6 +40,15 @@ template <class Base> class TPlatformPanel : public Base {
         _alpha = alpha;
         return this->Activate(ActivateRedraw);
     }
+    // The background image (null: none) with its layout in the low three bits of flags; without
+    // an image the last layout stays. The panel is drawn again; the answer is always 0.
+    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override {
+        if (pixmap)
+            _bitmapflags = flags;
+        ShowBackground(pixmap);
+        this->Activate(ActivateRedraw);
+        return 0;
+    }
 
     // Its own: the kind a style makes, style 3 a group frame, bit 8 a canvas.
     static int TypeOfStyle(int style) {
@@ -51,6 +61,10 @@ template <class Base> class TPlatformPanel : public Base {
     float _alpha = 1.0f;
     // The image layout in the low three bits.
     int _bitmapflags = 0;
+
+  protected:
+    // The native half: takes the image the background shows, null for none.
+    virtual void ShowBackground(const Ref<TPixmap>& pixmap) = 0;
 };
 
 } // namespace vandro

@@ -28,6 +28,8 @@ template <class Base> class TPlatformSlider : public Base {
     // A scroll bar takes (visible, total) and runs from 0 to total - visible with a page of
     // visible; a trackbar or a stepper takes (low, high). The value moves into the new range.
     int SetRange(int visible, int total) override {
+        if (Freed())
+            return 0;
         _visible = visible;
         _total = total;
         _value = std::clamp(_value, Lowest(), Highest());
@@ -39,6 +41,8 @@ template <class Base> class TPlatformSlider : public Base {
     }
     // Kept within the range; the element may hold it within narrower bounds still.
     int SetProp(int value) override {
+        if (Freed())
+            return 0;
         _value = std::clamp(value, Lowest(), Highest());
         ++_busy;
         ShowValue(_value);
@@ -46,7 +50,9 @@ template <class Base> class TPlatformSlider : public Base {
         _value = NativeValue();
         return 0;
     }
-    int GetProp() override { return NativeValue(); }
+    // A freed slider answers 0 and takes nothing, as its element would; one of an unknown kind,
+    // which never had an element, keeps its value all the same.
+    int GetProp() override { return Freed() ? 0 : NativeValue(); }
 
     // The platform gadget slots it overrides.
     int isTabbable() override { return _slidertype == SliderTrackBar ? 1 : 0; }
@@ -90,6 +96,8 @@ template <class Base> class TPlatformSlider : public Base {
     virtual void ShowValue(int) {}
     // What the element holds; it may keep the value within narrower bounds than the range.
     virtual int NativeValue() { return _value; }
+
+    bool Freed() { return KnownKind() && this->NativeHandle(0) == 0; }
 
   private:
     // Nonzero while the program changes what the element shows.

@@ -30,12 +30,16 @@ template <class Base> class TPlatformTextArea : public Base {
     // and answer 0 or "".
     int Activate(int command) override {
         switch (command) {
+        // Cut and copy take a selection only: with none they leave the clipboard as it is. A
+        // cut from a read-only area must not lose the text: it only copies.
         case ActivateCut:
-            if (HasElement())
+            if (HasSelection() && ReadOnly())
+                CopyNative();
+            else if (HasSelection())
                 CutNative();
             return 1;
         case ActivateCopy:
-            if (HasElement())
+            if (HasSelection())
                 CopyNative();
             return 1;
         case ActivatePaste:
@@ -158,14 +162,23 @@ template <class Base> class TPlatformTextArea : public Base {
         if (!Quiet())
             this->PostGuiEvent(GadgetSelect, 0, 0, 0, 0, {});
     }
-    // Puts text in place of the selection as the user's one change.
+    // Puts text in place of the selection as the user's one change, the caret after it.
     void PasteText(const String& text) {
         int start = 0, length = 0;
         NativeSelection(start, length);
+        const String lines = LineFeedsOnly(text);
+        const int end = start + static_cast<int>(lines.size());
         ++busy;
-        ReplaceNative(start, start + length, LineFeedsOnly(text));
+        ReplaceNative(start, start + length, lines);
+        SelectNative(end, end, true);
         --busy;
         ReportChange();
+    }
+    // A read-only area lets through only the keys that move or select, Ctrl+A and Ctrl+C: the
+    // others never reach the program's key filter. Keys are virtual key codes, mods bit 2 Ctrl.
+    bool ReadOnlyLets(int key, int mods) const {
+        return !ReadOnly() || (key >= 0x21 && key <= 0x28) ||
+               ((mods & 2) && (key == 'A' || key == 'C'));
     }
 
     int _locked = 0;
@@ -194,22 +207,30 @@ template <class Base> class TPlatformTextArea : public Base {
     // The clipboard's text, false when it holds none; puts text there in the form it was in.
     virtual bool ReadClipboard(String& text) = 0;
     virtual void WriteClipboard(const String& text) = 0;
-    // Pastes the clipboard, whose text (null for none) the paste rule has rewritten.
+    // Pastes the clipboard, whose text (null for none: nothing to paste) the paste rule has
+    // rewritten.
     virtual void PasteNative(const String* text) = 0;
     // Stops showing changes until ThawDisplay; once per LockText, UnlockText.
     virtual void FreezeDisplay() {}
     virtual void ThawDisplay() {}
 
     bool HasElement() { return this->NativeHandle(0) != 0; }
+    bool HasSelection() {
+        int start = 0, length = 0;
+        if (HasElement())
+            NativeSelection(start, length);
+        return length > 0;
+    }
 
   private:
     TTextSpan Span(int position, int length, int units) {
         return TextSpan(position, length, units, NativeLength(),
                         [this](int line) { return this->CharAt(line); });
     }
+    // An empty clipboard pastes nothing and leaves the selection.
     void Paste() {
         String text;
-        const bool held = ReadClipboard(text);
+        const bool held = ReadClipboard(text) && !text.empty();
         if (held) {
             text = WithFinalReturn(text);
             WriteClipboard(text);

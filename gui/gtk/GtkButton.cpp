@@ -6,6 +6,8 @@
 #include "gui/GadgetConstants.h"
 #include "runtime/Text.h"
 
+#include <utility>
+
 namespace vandro {
 
 namespace {
@@ -28,26 +30,12 @@ gboolean DrawOnButton(GtkWidget* content, cairo_t* cr, gpointer data) {
     return TRUE;
 }
 
-// The radio button made last in the same container, whose group a new one joins.
-GtkWidget* RadioGroupOf(GtkWidget* container) {
-    if (!container)
-        return nullptr;
-    GtkWidget* found = nullptr;
-    GList* children = gtk_container_get_children(GTK_CONTAINER(container));
-    for (GList* item = children; item; item = item->next)
-        if (GTK_IS_RADIO_BUTTON(item->data))
-            found = GTK_WIDGET(item->data);
-    g_list_free(children);
-    return found;
-}
-
-GtkWidget* NewButtonWidget(int kind, int style, GtkWidget* container) {
+GtkWidget* NewButtonWidget(int kind, int style, GtkWidget* standIn) {
     switch (kind) {
     case ButtonCheckBox:
         return (style & ButtonPushLike) ? gtk_toggle_button_new() : gtk_check_button_new();
     case ButtonRadio: {
-        GtkWidget* radio =
-            gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(RadioGroupOf(container)));
+        GtkWidget* radio = gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(standIn));
         if (style & ButtonPushLike)
             gtk_toggle_button_set_mode(GTK_TOGGLE_BUTTON(radio), FALSE);
         return radio;
@@ -103,15 +91,41 @@ void TGtkButton::SetCheckState(bool active, bool inconsistent) {
 }
 
 void TGtkButton::ShowCheck(int check) {
-    if (IsToggle())
-        SetCheckState(check != 0, check == 2);
+    if (!IsToggle())
+        return;
+    // A radio button is unchecked by checking its stand-in.
+    if (_standIn && check == 0) {
+        g_signal_handlers_block_by_func(_widget, reinterpret_cast<gpointer>(OnClicked), this);
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(_standIn), TRUE);
+        g_signal_handlers_unblock_by_func(_widget, reinterpret_cast<gpointer>(OnClicked), this);
+        return;
+    }
+    SetCheckState(check != 0, check == 2);
+}
+
+int TGtkButton::FreeElement() {
+    const int answer = TGtkGadget::FreeElement();
+    if (_standIn)
+        g_object_unref(std::exchange(_standIn, nullptr));
+    return answer;
+}
+
+TGtkButton::~TGtkButton() {
+    if (_standIn)
+        g_object_unref(_standIn);
 }
 
 Ref<TGadget> TGtkButton::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
     const auto outer = Cast<TGtkGadget>(group);
     GtkWidget* container = outer ? outer->ChildContainer() : nullptr;
-    GtkWidget* button = NewButtonWidget(Kind(), style, container);
+    // GTK keeps one radio button of a group checked, checks the first one and unchecks the
+    // others itself. Each radio button has a group of its own with a hidden stand-in that is
+    // checked while the button is not, so that the program sets each one alone; which others
+    // a click unchecks is the toolkit's rule.
+    if (Kind() == ButtonRadio)
+        _standIn = GTK_WIDGET(g_object_ref_sink(gtk_radio_button_new(nullptr)));
+    GtkWidget* button = NewButtonWidget(Kind(), style, _standIn);
     // The label is the button's content until an image joins it: a board of cards makes and
     // styles one widget fewer for each.
     _label = gtk_label_new(nullptr);
@@ -178,9 +192,6 @@ void TGtkButton::Clicked() {
         const bool was = gtk_toggle_button_get_inconsistent(GTK_TOGGLE_BUTTON(_widget));
         if (was)
             SetCheckState(true, false);
-    } else if (kind == ButtonRadio && !gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(_widget))) {
-        // The one a click unchecks reports nothing.
-        return;
     }
     RaiseAction();
 }

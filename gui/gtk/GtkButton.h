@@ -10,6 +10,8 @@ namespace vandro {
 
 class TGtkButton : public TPlatformButton<TGtkGadget> {
   public:
+    ~TGtkButton() override;
+
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     int isTabbable() override { return 1; }
@@ -25,8 +27,11 @@ class TGtkButton : public TPlatformButton<TGtkGadget> {
     GtkWidget* _label = nullptr;
     GtkWidget* _image = nullptr;
     GtkCssProvider* _labelProvider = nullptr;
+    // A radio button's hidden partner in its group of two.
+    GtkWidget* _standIn = nullptr;
 
   protected:
+    int FreeElement() override;
     // The TPlatformButton slots it overrides; the colours show through the look.
     int NativeCheck() override;
     void ShowCheck(int check) override;

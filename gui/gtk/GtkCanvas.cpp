@@ -34,10 +34,12 @@ Ref<TCanvasPainter> TGtkCanvas::NewPainter() { return TGtkCanvasPainter::Attach(
 
 void TGtkCanvas::Paint(cairo_t* cairo) {
     FitBuffer();
-    if (_invalid) {
-        _invalid = 0;
+    // Every draw GTK asks for is a paint request, but the one that only shows what the program
+    // drew: the program's drawing would otherwise ask for itself.
+    if (_invalid || !_showingDrawn)
         PostGuiEvent(GadgetPaint, 0, 0, 0, 0, {});
-    }
+    _invalid = 0;
+    _showingDrawn = false;
     cairo_set_source_surface(cairo, _buffer, 0, 0);
     cairo_paint(cairo);
 }
@@ -68,8 +70,11 @@ void TGtkCanvas::FitBuffer() {
 }
 
 void TGtkCanvas::BufferChanged() {
-    if (_widget)
-        gtk_widget_queue_draw(ChildContainer());
+    if (!_widget)
+        return;
+    // A hidden canvas is drawn when shown, and asks for a paint then.
+    _showingDrawn = gtk_widget_is_drawable(ChildContainer());
+    gtk_widget_queue_draw(ChildContainer());
 }
 
 void TGtkCanvas::DropBuffer() {

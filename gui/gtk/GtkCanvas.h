@@ -34,6 +34,8 @@ class TGtkCanvas : public TGtkPanel {
     cairo_surface_t* _buffer = nullptr;
     // The program has not painted since the buffer was made or a redraw was asked for.
     int _invalid = 1;
+    // The next draw is asked for by the program's own drawing.
+    bool _showingDrawn = false;
 
   protected:
     // Cairo into the buffer.

@@ -36,12 +36,10 @@ TGtkPanel::~TGtkPanel() {
         g_object_unref(_background);
 }
 
-int TGtkPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+void TGtkPanel::ShowBackground(const Ref<TPixmap>& pixmap) {
     if (_background)
         g_object_unref(_background);
     _background = PixbufFromPixmap(pixmap);
-    _bitmapflags = flags;
-    return Activate(13);
 }
 
 int TGtkPanel::Class() { return ClassPanel; }

@@ -17,8 +17,6 @@ class TGtkPanel : public TPlatformPanel<TGtkGadget> {
     ~TGtkPanel() override;
 
     // The TGadget slots it overrides, in slot order.
-    // The background image with its layout in bits 0 to 2 of flags.
-    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
 
     // The TGtkGadget slots it overrides.
@@ -37,6 +35,9 @@ class TGtkPanel : public TPlatformPanel<TGtkGadget> {
     GdkPixbuf* _background = nullptr;
     // A group panel's frame, inside the widget.
     GtkWidget* _frame = nullptr;
+
+  protected:
+    void ShowBackground(const Ref<TPixmap>& pixmap) override;
 };
 
 } // namespace vandro

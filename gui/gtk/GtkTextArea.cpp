@@ -4,6 +4,7 @@
 
 #include "events/EventIds.h"
 #include "events/System.h"
+#include "events/gtk/GtkKeyCodes.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "runtime/Text.h"
@@ -14,8 +15,31 @@ namespace {
 
 constexpr int kRightButton = 3;
 
+// Typing moves the caret without setting a mark: the selection is looked at after each change.
 void OnAreaChanged(GtkTextBuffer*, gpointer data) {
-    Shielded([&] { static_cast<TGtkTextArea*>(data)->ReportChange(); });
+    Shielded([&] {
+        auto* area = static_cast<TGtkTextArea*>(data);
+        area->ReportChange();
+        area->ReportSelection();
+    });
+}
+
+// GTK drops the selection of an insensitive text view whenever its state changes. The frame
+// turns insensitive before the view inside it: the selection is kept there and given back
+// after each change of the view's state until the view is sensitive again.
+void OnFrameStateChanged(GtkWidget* frame, GtkStateFlags old, gpointer data) {
+    if (!(old & GTK_STATE_FLAG_INSENSITIVE) && !gtk_widget_is_sensitive(frame))
+        Shielded([&] { static_cast<TGtkTextArea*>(data)->KeepSelection(); });
+}
+
+void OnViewStateChanged(GtkWidget*, GtkStateFlags, gpointer data) {
+    Shielded([&] { static_cast<TGtkTextArea*>(data)->GiveSelectionBack(); });
+}
+
+// The keys a read-only area keeps from the program's filter and from the view.
+gboolean OnReadOnlyKey(GtkWidget*, GdkEventKey* key, gpointer data) {
+    const auto* area = static_cast<TGtkTextArea*>(data);
+    return area->ReadOnlyLets(VirtualKeyOf(*key), ModifiersFromState(key->state)) ? FALSE : TRUE;
 }
 
 void OnAreaMarkSet(GtkTextBuffer* buffer, GtkTextIter*, GtkTextMark* mark, gpointer data) {
@@ -58,7 +82,10 @@ Ref<TGadget> TGtkTextArea::Create(const Ref<TGadget>& group, int style, const St
     if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
         gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), scrolled, 0, 0);
     Register(ClassTextArea, scrolled, nullptr);
+    g_signal_connect(_view, "key-press-event", G_CALLBACK(OnReadOnlyKey), this);
     FilterKeysOf(_view, this);
+    g_signal_connect(scrolled, "state-flags-changed", G_CALLBACK(OnFrameStateChanged), this);
+    g_signal_connect(_view, "state-flags-changed", G_CALLBACK(OnViewStateChanged), this);
     GtkTextBuffer* buffer = Buffer();
     g_signal_connect(buffer, "changed", G_CALLBACK(OnAreaChanged), this);
     g_signal_connect(buffer, "mark-set", G_CALLBACK(OnAreaMarkSet), this);
@@ -161,5 +188,23 @@ void TGtkTextArea::RightClick(int x, int y, bool release) {
 }
 
 void TGtkTextArea::FocusLost() { PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {}); }
+
+void TGtkTextArea::KeepSelection() {
+    if (_keeping)
+        return;
+    NativeSelection(_keptPos, _keptLen);
+    _keeping = true;
+    ++busy;
+}
+
+void TGtkTextArea::GiveSelectionBack() {
+    if (!_keeping)
+        return;
+    SelectNative(_keptPos, _keptPos + _keptLen, false);
+    if (gtk_widget_is_sensitive(_view)) {
+        _keeping = false;
+        --busy;
+    }
+}
 
 } // namespace vandro

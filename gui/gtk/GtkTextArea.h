@@ -36,6 +36,10 @@ class TGtkTextArea : public TPlatformTextArea<TGtkGadget> {
     // What the view reports.
     void RightClick(int x, int y, bool release);
     void FocusLost();
+    // Around the view turning insensitive, which drops the selection: the selection is kept,
+    // and the change raises nothing.
+    void KeepSelection();
+    void GiveSelectionBack();
 
     GtkWidget* View() const { return _view; }
     GtkTextBuffer* Buffer() const;
@@ -62,6 +66,10 @@ class TGtkTextArea : public TPlatformTextArea<TGtkGadget> {
     void PasteNative(const String* text) override;
 
   private:
+    bool _keeping = false;
+    int _keptPos = 0;
+    int _keptLen = 0;
+
     // Those before the iterator.
     int UnitsBefore(const GtkTextIter& at) const;
     // The iterator at a position in UTF-16 units (past a character it would split).

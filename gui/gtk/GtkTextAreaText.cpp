@@ -80,6 +80,11 @@ void TGtkTextArea::NativeSelection(int& start, int& length) {
 }
 
 void TGtkTextArea::SelectNative(int start, int end, bool scroll) {
+    // What the program selects while the view is insensitive is the selection to keep.
+    if (_keeping) {
+        _keptPos = start;
+        _keptLen = end - start;
+    }
     GtkTextIter from = IterAt(start), to = IterAt(end);
     gtk_text_buffer_select_range(Buffer(), &to, &from);
     if (scroll)

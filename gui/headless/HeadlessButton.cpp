@@ -27,11 +27,6 @@ int THeadlessButton::UserPress() {
     if (kind == ButtonCheckBox) {
         SetSelected(_check == 1 ? 0 : 1);
     } else if (kind == ButtonRadio) {
-        // The platform's automatic radio buttons uncheck the others of their group.
-        if (parent)
-            for (const Object& kid : *parent->kids)
-                if (auto other = Cast<THeadlessButton>(kid); other && other->Kind() == ButtonRadio)
-                    other->_check = 0;
         _check = 1;
     }
     RaiseAction();

@@ -11,11 +11,17 @@ class THeadlessCanvas : public THeadlessPanel {
   public:
     // Redrawing asks for a paint without erasing.
     int Activate(int command) override;
+    // Showing the canvas or changing its size asks for a paint.
+    int SetShow(int show) override;
+    int Rethink() override;
     int Class() override;
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
 
     // The platform asks the canvas to paint, as after it was uncovered or redrawn.
     int UserPaint();
+    // What the platform does when the program next looks for input: a canvas that asked for
+    // a paint and is shown paints.
+    void PaintIfAsked();
 
     // A paint has been asked for and not yet done.
     int _invalid = 0;
@@ -23,6 +29,11 @@ class THeadlessCanvas : public THeadlessPanel {
   protected:
     // One that records what the program draws.
     Ref<TCanvasPainter> NewPainter() override;
+
+  private:
+    // The platform paints the canvas at the next pump; requests until then are one.
+    void AskForPaint();
+    bool _paintQueued = false;
 };
 
 } // namespace vandro

@@ -9,14 +9,6 @@ int THeadlessPanel::Free() {
     return THeadlessGadget::Free();
 }
 
-int THeadlessPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
-    _background = pixmap;
-    if (pixmap)
-        _bitmapflags = flags;
-    Activate(ActivateRedraw);
-    return 1;
-}
-
 int THeadlessPanel::Class() { return ClassPanel; }
 
 Object THeadlessPanel::AttachGraphics(int flags) {

@@ -14,8 +14,6 @@ class THeadlessPanel : public TPlatformPanel<THeadlessGadget> {
   public:
     // The TGadget slots it overrides, in slot order.
     int Free() override;
-    // The background image; its flags' low three bits choose the layout.
-    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
     // Keeps the flags; a plain panel has no painter (a canvas has).
     Object AttachGraphics(int flags) override;
@@ -27,6 +25,9 @@ class THeadlessPanel : public TPlatformPanel<THeadlessGadget> {
 
     Ref<TPixmap> _background;
     int _graphicsflags = 0;
+
+  protected:
+    void ShowBackground(const Ref<TPixmap>& pixmap) override { _background = pixmap; }
 };
 
 } // namespace vandro

@@ -6,7 +6,8 @@
 namespace vandro {
 
 int THeadlessProgressBar::SetValue(float value) {
-    _position = ProgressPercent(value);
+    if (Alive())
+        _position = ProgressPercent(value);
     return 0;
 }
 

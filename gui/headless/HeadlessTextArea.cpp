@@ -73,6 +73,7 @@ int THeadlessTextArea::UserType(const String& text) {
         _sellen = 0;
         ++typed;
         ReportChange();
+        ReportSelection();
     }
     return typed;
 }
@@ -90,8 +91,8 @@ int THeadlessTextArea::UserSelect(int position, int length) {
 int THeadlessTextArea::UserRightClick(int x, int y) {
     if (!Reachable())
         return 0;
-    if (!Quiet())
-        PostGuiEvent(GadgetMenu, 0, 0, x, y, {});
+    // The user's request for a menu is no echo of the program's changes: a lock keeps it.
+    PostGuiEvent(GadgetMenu, 0, 0, x, y, {});
     return 1;
 }
 
@@ -126,6 +127,7 @@ void THeadlessTextArea::CutNative() {
         return;
     CopyNative();
     ReplaceNative(_selstart, _selstart + _sellen, {});
+    _sellen = 0;
     ReportChange();
 }
 
@@ -141,6 +143,9 @@ bool THeadlessTextArea::ReadClipboard(String& text) {
 
 void THeadlessTextArea::WriteClipboard(const String& text) { Headless().clipboard = text; }
 
-void THeadlessTextArea::PasteNative(const String* text) { PasteText(*text); }
+void THeadlessTextArea::PasteNative(const String* text) {
+    if (text)
+        PasteText(*text);
+}
 
 } // namespace vandro

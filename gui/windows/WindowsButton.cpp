@@ -116,7 +116,8 @@ Ref<TWindowsGadget> TWindowsButton::Create(const Ref<TGadget>& group, int style,
         native |= BS_3STATE | ((style & ButtonPushLike) ? BS_PUSHLIKE : 0);
         break;
     case ButtonRadio:
-        native |= BS_AUTORADIOBUTTON | ((style & ButtonPushLike) ? BS_PUSHLIKE : 0);
+        // Not an automatic one: its automatic group would reach into the panels beside it.
+        native |= BS_RADIOBUTTON | ((style & ButtonPushLike) ? BS_PUSHLIKE : 0);
         break;
     case ButtonOk:
         native |= BS_DEFPUSHBUTTON;

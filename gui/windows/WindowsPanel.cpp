@@ -69,7 +69,7 @@ int TWindowsPanel::Activate(int command) {
     return TWindowsGadget::Activate(command);
 }
 
-int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+void TWindowsPanel::ShowBackground(const Ref<TPixmap>& pixmap) {
     DeleteMade(std::exchange(_bitmap, nullptr));
     if (pixmap) {
         _hasalpha = 0;
@@ -79,12 +79,9 @@ int TWindowsPanel::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
         }
         if (!_bitmap)
             _bitmap = TWindowsGraphic::BitmapFromPixmap(pixmap, 0);
-        _bitmapflags = flags;
         _bitmapwidth = pixmap->width;
         _bitmapheight = pixmap->height;
     }
-    Activate(ActivateRedraw);
-    return 0;
 }
 
 int TWindowsPanel::Class() { return _type == PanelCanvas ? ClassCanvas : ClassPanel; }

@@ -19,8 +19,6 @@ class TWindowsPanel : public TPlatformPanel<TWindowsGadget> {
     int Free() override;
     // A canvas's redraw asks for a paint without erasing.
     int Activate(int command) override;
-    // Null removes the image and keeps the last flags and size.
-    int SetPixmap(const Ref<TPixmap>& pixmap, int flags) override;
     int Class() override;
 
     // The TWindowsGadget slots it overrides.
@@ -39,6 +37,8 @@ class TWindowsPanel : public TPlatformPanel<TWindowsGadget> {
     int _hasalpha = 0;
 
   protected:
+    // Null removes the image and keeps the last size.
+    void ShowBackground(const Ref<TPixmap>& pixmap) override;
     // The canvas graphics, bound to the panel's window.
     Ref<TCanvasPainter> NewPainter() override;
 

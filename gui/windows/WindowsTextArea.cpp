@@ -131,8 +131,7 @@ LRESULT TWindowsTextArea::FilterMessage(MSGFILTER& filter) {
             return 1;
         if (ctrl && Held(VK_SHIFT) && (key == VK_OEM_COMMA || key == VK_OEM_PERIOD))
             return 1;
-        if (ReadOnly() && !(key >= VK_PRIOR && key <= VK_DOWN) &&
-            !(ctrl && (key == 'A' || key == 'C')))
+        if (!ReadOnlyLets(key, ctrl ? 2 : 0))
             return 1;
         return PassesKeyFilter(self, filter.msg, filter.wParam) ? 0 : 1;
     }

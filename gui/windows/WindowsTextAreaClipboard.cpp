@@ -70,8 +70,9 @@ void TWindowsTextArea::WriteClipboard(const String& text) {
     CloseClipboard();
 }
 
-void TWindowsTextArea::PasteNative(const String*) {
-    SendMessageW(_hwnd, WM_PASTE, 0, 0);
+void TWindowsTextArea::PasteNative(const String* text) {
+    if (text)
+        SendMessageW(_hwnd, WM_PASTE, 0, 0);
     SetFocus(_hwnd);
 }
 

@@ -21,6 +21,10 @@ namespace {
 class TSliderElement : public TPlatformGadget {
   public:
     int isControl() override { return 1; }
+
+  protected:
+    // The element exists from the start.
+    int NativeHandle(int) override { return 1; }
 };
 
 class TMemorySlider : public TPlatformSlider<TSliderElement> {

@@ -176,9 +176,10 @@ TEST_F(PlatformTextTest, ALockKeepsTheAreaQuietAndGivesTheSelectionItSavedBack) 
     area->PasteText(u"Z");
     EXPECT_EQ(area->UnlockText(), 0);
     EXPECT_EQ(area->UnlockText(), 0);
-    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Freeze", u"Freeze", u"Thaw", u"Select 2 5 0",
-                                                u"Replace 0 0 \"Z\"", u"Select 1 1 0", u"Thaw",
-                                                u"Select 2 5 0", u"Thaw", u"Select 2 5 0"}));
+    EXPECT_EQ(TakeCalls(),
+              (std::vector<String>{u"Freeze", u"Freeze", u"Thaw", u"Select 2 5 0",
+                                   u"Replace 0 0 \"Z\"", u"Select 1 1 0", u"Select 1 1 1", u"Thaw",
+                                   u"Select 2 5 0", u"Thaw", u"Select 2 5 0"}));
     EXPECT_EQ(TakeIds(), std::vector<int>{});
     // The caret the paste moves is part of its one change.
     area->PasteText(u"Y");
@@ -204,15 +205,22 @@ TEST_F(PlatformTextTest, APasteLeavesTheClipboardsFinalLineFeedAsACarriageReturn
     area->clipboard = u"x\n\n";
     TakeCalls();
     EXPECT_EQ(area->Activate(ActivatePaste), 1);
-    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"WriteClipboard \"x\n\r\"", u"Paste \"x\n\r\"",
-                                                u"Replace 1 2 \"x\n\n\"", u"Select 4 4 0"}));
+    EXPECT_EQ(TakeCalls(),
+              (std::vector<String>{u"WriteClipboard \"x\n\r\"", u"Paste \"x\n\r\"",
+                                   u"Replace 1 2 \"x\n\n\"", u"Select 4 4 0", u"Select 4 4 1"}));
     EXPECT_EQ(TakeIds(), std::vector<int>{GadgetAction});
     EXPECT_EQ(area->text, u"ax\n\nc");
     area->clipboardHeld = false;
     area->Activate(ActivatePaste);
+    // With nothing selected there is nothing to cut or copy.
     area->Activate(ActivateCut);
     area->Activate(ActivateCopy);
-    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Paste none", u"Cut", u"Copy"}));
+    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Paste none"}));
+    area->SetSelection(0, 1, TextChars);
+    TakeCalls();
+    area->Activate(ActivateCut);
+    area->Activate(ActivateCopy);
+    EXPECT_EQ(TakeCalls(), (std::vector<String>{u"Cut", u"Copy"}));
 }
 
 TEST_F(PlatformTextTest, WithoutAnElementTheAreaChangesNothingAndAnswersNothing) {

@@ -62,6 +62,13 @@ class TPlatformUser : public TObject {
     virtual void PutOnClipboard(const String& text) = 0;
     // The window the platform activated last, while it exists.
     virtual Ref<TGadget> ActiveWindow() = 0;
+
+    // Buttons, panels, canvases and text areas.
+    // Returns once the platform has drawn what it had to draw of the gadget's window, and
+    // raised what drawing raises.
+    virtual void AwaitDrawing(const Ref<TGadget>& gadget) = 0;
+    // Right-clicks a text area at its centre.
+    virtual int RightClickText(const Ref<TGadget>& area) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

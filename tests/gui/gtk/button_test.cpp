@@ -11,16 +11,6 @@ namespace {
 
 using GtkButtonTest = GtkWindowTest;
 
-TEST_F(GtkButtonTest, AClickRaisesOneActionFromTheButton) {
-    const auto button = CreateButton(u"&Los", 10, 10, 80, 30, window, ButtonPush);
-    Drain();
-    ASSERT_EQ(PlatformUser()->PressButton(button), 1);
-    const auto events = Drain();
-    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
-    EXPECT_EQ(events[0]->source, button);
-    EXPECT_EQ(events[0]->data, 0);
-}
-
 TEST_F(GtkButtonTest, ClicksFollowOneAnotherOnTheSameButton) {
     const auto button = CreateButton(u"?", 58, 24, 58, 58, window, ButtonPushLike);
     Drain();

@@ -29,34 +29,6 @@ class GtkLabelPanelTest : public GtkWindowTest {
     }
 };
 
-TEST_F(GtkLabelPanelTest, LabelsShowTheirAlignmentAndFrame) {
-    const auto left = CreateLabel(u"a & b", 0, 0, 100, 24, window, LabelLeftAligned);
-    const auto right =
-        CreateLabel(u"b", 0, 30, 100, 24, window, LabelRightAligned | LabelPlainFrame);
-    const auto centred = CreateLabel(u"c", 0, 60, 100, 24, window, LabelCentred | LabelSunkenFrame);
-    const auto both = CreateLabel(u"d", 0, 90, 100, 24, window, 24);
-    EXPECT_EQ(PlatformUser()->ShownLabelStyle(left), LabelLeftAligned | LabelNoFrame);
-    EXPECT_EQ(PlatformUser()->ShownLabelStyle(right), LabelRightAligned | LabelPlainFrame);
-    EXPECT_EQ(PlatformUser()->ShownLabelStyle(centred), LabelCentred | LabelSunkenFrame);
-    EXPECT_EQ(PlatformUser()->ShownLabelStyle(both), LabelLeftAligned);
-    // An ampersand is shown as it is.
-    EXPECT_EQ(PlatformUser()->ShownText(left), u"a & b");
-    // A frame takes a pixel from each side of the client area.
-    EXPECT_EQ(GadgetClientWidth(right), 98);
-    EXPECT_EQ(GadgetClientHeight(right), 22);
-}
-
-TEST_F(GtkLabelPanelTest, ASeparatorIsTwoPixelsAcrossAndTakesNoText) {
-    const auto line = CreateLabel(u"x", 10, 10, 100, 20, window, LabelSeparator);
-    const auto upright = CreateLabel(u"x", 150, 10, 3, 50, window, LabelSeparator);
-    EXPECT_EQ(GadgetHeight(line), 2);
-    EXPECT_EQ(GadgetWidth(line), 100);
-    EXPECT_EQ(GadgetWidth(upright), 2);
-    EXPECT_EQ(PlatformUser()->ShownLabelStyle(line), LabelSeparator);
-    SetGadgetText(line, u"y");
-    EXPECT_EQ(GadgetText(line), u"");
-}
-
 TEST_F(GtkLabelPanelTest, ALabelDrawsWithTheFontAndColoursItIsGiven) {
     const auto label = CreateLabel(u"Spieler 1: 0", 0, 0, 145, 24, window, 0);
     const auto font = LibraryFont(FontSans, 14.0, FontBold);

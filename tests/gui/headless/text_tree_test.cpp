@@ -3,7 +3,6 @@
 #include "HeadlessFixture.h"
 
 #include "gui/headless/HeadlessCanvas.h"
-#include "gui/headless/HeadlessProgressBar.h"
 #include "gui/headless/HeadlessTextArea.h"
 #include "gui/headless/HeadlessTextField.h"
 #include "gui/headless/HeadlessTreeView.h"
@@ -83,7 +82,8 @@ TEST_F(TextTreeTest, ATextAreaCountsInCharactersOrLines) {
 TEST_F(TextTreeTest, ATextAreaRaisesChangesAndSelectionsExceptWhileLocked) {
     const Ref<TGadget> area = CreateTextArea(0, 0, 200, 100, window, 0);
     UserTypeText(area, u"hi");
-    EXPECT_EQ(events.TakeIds(), (std::vector<int>{GadgetAction, GadgetAction}));
+    EXPECT_EQ(events.TakeIds(),
+              (std::vector<int>{GadgetAction, GadgetSelect, GadgetAction, GadgetSelect}));
     LockTextArea(area);
     UserTypeText(area, u"!");
     Cast<THeadlessTextArea>(area)->UserSelect(0, 1);
@@ -176,17 +176,6 @@ TEST_F(TextTreeTest, SlidersKeepTheirValueInTheirRange) {
     const Ref<TGadget> none = CreateSlider(0, 60, 100, 20, window, 12);
     EXPECT_EQ(QueryGadget(none, 1), 0);
     EXPECT_EQ(UserMoveSlider(none, 1), 0);
-}
-
-TEST_F(TextTreeTest, AProgressBarShowsWholePercentsWithinTheBar) {
-    const Ref<TGadget> bar = CreateProgressBar(0, 0, 100, 20, window, 0);
-    const auto shown = Cast<THeadlessProgressBar>(bar);
-    SetProgressValue(bar, 0.456f);
-    EXPECT_EQ(shown->_position, 45);
-    SetProgressValue(bar, 7.0f);
-    EXPECT_EQ(shown->_position, 100);
-    SetProgressValue(bar, -1.0f);
-    EXPECT_EQ(shown->_position, 0);
 }
 
 TEST_F(TextTreeTest, AWebViewReportsLoadsAndBlockedLinks) {

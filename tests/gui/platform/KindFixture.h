@@ -14,6 +14,12 @@
 
 namespace vandro {
 
+// What a key filter or an event hook counted.
+class TCount : public TObject {
+  public:
+    int value = 0;
+};
+
 class KindTest : public PlatformTest {
   protected:
     void SetUp() override {

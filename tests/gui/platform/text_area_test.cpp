@@ -10,6 +10,13 @@ namespace {
 
 using TextAreaTest = KindTest;
 
+// Lets every key through; counts the characters it was asked about.
+int CountCharacters(const Ref<TEvent>& event, const Object& context) {
+    if (event->id == KeyChar)
+        ++Cast<TCount>(context)->value;
+    return 1;
+}
+
 TEST_F(TextAreaTest, TypedLinesAreKeptWithLineFeedsAndRaiseActions) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     Drain();
@@ -98,6 +105,83 @@ TEST_F(TextAreaTest, CutCopyAndPasteGoThroughTheClipboardWhosePastedFinalLineFee
     EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
 }
 
+TEST_F(TextAreaTest, AReadOnlyAreasCutOnlyCopiesAndItsFilterSeesNoTypedCharacter) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaReadOnly);
+    const auto asked = New<TCount>();
+    SetGadgetFilter(area, &CountCharacters, asked);
+    SetTextAreaText(area, u"fest");
+    SelectTextAreaText(area, 1, 2);
+    Drain();
+    area->Activate(ActivateCut);
+    EXPECT_EQ(TextAreaText(area), u"fest");
+    EXPECT_EQ(PlatformUser()->ClipboardText(), u"es");
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+    // The keys that would change the text never reach the program.
+    PlatformUser()->TypeText(area, u"xy");
+    EXPECT_EQ(asked->value, 0);
+    EXPECT_EQ(TextAreaText(area), u"fest");
+}
+
+TEST_F(TextAreaTest, ACutLeavesTheCaretWhereTheTextWasAndAPasteAfterThePastedText) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abcdef");
+    SelectTextAreaText(area, 2, 3);
+    Drain();
+    area->Activate(ActivateCut);
+    EXPECT_EQ(TextAreaText(area), u"abf");
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(TextAreaSelectionLength(area), 0);
+    PlatformUser()->PutOnClipboard(u"XYZ");
+    SelectTextAreaText(area, 1, 1);
+    area->Activate(ActivatePaste);
+    EXPECT_EQ(TextAreaText(area), u"aXYZf");
+    EXPECT_EQ(TextAreaCursor(area), 4);
+    EXPECT_EQ(TextAreaSelectionLength(area), 0);
+}
+
+TEST_F(TextAreaTest, PastingAnEmptyClipboardLeavesTheSelection) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abcdef");
+    SelectTextAreaText(area, 1, 2);
+    PlatformUser()->PutOnClipboard(u"");
+    Drain();
+    area->Activate(ActivatePaste);
+    EXPECT_EQ(TextAreaText(area), u"abcdef");
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+}
+
+TEST_F(TextAreaTest, EachTypedCharacterMovesTheCaretAndRaisesSelect) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    Drain();
+    ASSERT_EQ(PlatformUser()->TypeText(area, u"abc"), 1);
+    const auto ids = IdsFrom(area);
+    EXPECT_EQ(Count(ids, GadgetSelect), 3);
+    EXPECT_GE(Count(ids, GadgetAction), 1);
+    EXPECT_EQ(TextAreaCursor(area), 3);
+}
+
+TEST_F(TextAreaTest, DisablingAndEnablingAnAreaRaisesNothingAndKeepsTheSelection) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abcdef");
+    ASSERT_EQ(PlatformUser()->TypeText(area, u"g"), 1);
+    SelectTextAreaText(area, 2, 3);
+    Drain();
+    // The focus leaves the disabled area, which may say so; its selection is no change.
+    DisableGadget(area);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetSelect), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(area) & StateDisabled, StateDisabled);
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(TextAreaSelectionLength(area), 3);
+    EnableGadget(area);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(TextAreaSelectionLength(area), 3);
+}
+
 TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
     const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
     SetTextAreaText(area, u"abcdef");
@@ -112,6 +196,62 @@ TEST_F(TextAreaTest, ALockedAreaRaisesNothingAndGetsItsSelectionBack) {
     EXPECT_EQ(TextAreaText(area), u"XYbcdef");
     EXPECT_EQ(TextAreaCursor(area), 2);
     EXPECT_EQ(TextAreaSelectionLength(area), 3);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
+TEST_F(TextAreaTest, ARightClickRaisesMenuEvenWhileTheProgramHoldsTheAreaLocked) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"eins zwei drei");
+    Drain();
+    ASSERT_EQ(PlatformUser()->RightClickText(area), 1);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetMenu), 1);
+    LockTextArea(area);
+    ASSERT_EQ(PlatformUser()->RightClickText(area), 1);
+    const auto ids = IdsFrom(area);
+    UnlockTextArea(area);
+    EXPECT_EQ(Count(ids, GadgetMenu), 1);
+    EXPECT_EQ(Count(ids, GadgetSelect), 0);
+    EXPECT_EQ(TextAreaText(area), u"eins zwei drei");
+}
+
+TEST_F(TextAreaTest, StylingAndMarginsChangeNoTextAndRaiseNothing) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaWordWrap);
+    SetTextAreaText(area, u"rot\nblau");
+    SelectTextAreaText(area, 1, 2);
+    Drain();
+    FormatTextAreaText(area, 255, 0, 0, 1, 0, 3);
+    FormatTextAreaText(area, 0, 0, 255, 2 | 4, 1, 1, TextLines);
+    SetTextAreaTabs(area, 40);
+    SetTextAreaMargins(area, 6);
+    EXPECT_EQ(TextAreaText(area), u"rot\nblau");
+    EXPECT_EQ(TextAreaCursor(area), 1);
+    EXPECT_EQ(TextAreaSelectionLength(area), 2);
+    EXPECT_EQ(IdsFrom(area), std::vector<int>{});
+}
+
+TEST_F(TextAreaTest, ACutWithNothingSelectedChangesNothing) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, 0);
+    SetTextAreaText(area, u"abc");
+    PlatformUser()->PutOnClipboard(u"vorher");
+    SelectTextAreaText(area, 2, 0);
+    Drain();
+    area->Activate(ActivateCut);
+    area->Activate(ActivateCopy);
+    EXPECT_EQ(TextAreaText(area), u"abc");
+    EXPECT_EQ(PlatformUser()->ClipboardText(), u"vorher");
+    EXPECT_EQ(TextAreaCursor(area), 2);
+    EXPECT_EQ(Count(IdsFrom(area), GadgetAction), 0);
+}
+
+TEST_F(TextAreaTest, AReadOnlyAreaTakesTheProgramsText) {
+    const auto area = CreateTextArea(10, 10, 300, 150, window, TextAreaReadOnly);
+    Drain();
+    SetTextAreaText(area, u"eins\n");
+    AddTextAreaText(area, u"zwei");
+    SetTextAreaText(area, u"EINS", 0, 4);
+    EXPECT_EQ(TextAreaText(area), u"EINS\nzwei");
+    EXPECT_EQ(TextAreaLength(area, TextLines), 2);
+    EXPECT_EQ(TextAreaCursor(area), 9);
     EXPECT_EQ(IdsFrom(area), std::vector<int>{});
 }
 

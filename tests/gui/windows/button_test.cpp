@@ -54,7 +54,7 @@ TEST_F(ButtonTest, EachKindHasItsNativeStyleAndControlId) {
     EXPECT_EQ(Kind(box), BS_3STATE);
     EXPECT_EQ(Kind(pushedBox), BS_3STATE);
     EXPECT_TRUE(Style(pushedBox) & BS_PUSHLIKE);
-    EXPECT_EQ(Kind(radio), BS_AUTORADIOBUTTON);
+    EXPECT_EQ(Kind(radio), BS_RADIOBUTTON);
     EXPECT_EQ(Kind(ok), BS_DEFPUSHBUTTON);
     EXPECT_EQ(GetDlgCtrlID(ElementOf(ok)), IDOK);
     EXPECT_EQ(GetDlgCtrlID(ElementOf(cancel)), IDCANCEL);
@@ -121,29 +121,6 @@ TEST_F(ButtonTest, ADisabledOwnerDrawnButtonDrawsItsTextInTheSystemGrey) {
         5);
 }
 
-TEST_F(ButtonTest, ACheckBoxCyclesOnRealClicksAndReportsTheStateAfterEach) {
-    const Ref<TGadget> box = CreateButton(u"Box", 10, 10, 100, 24, window, ButtonCheckBox);
-    const Ref<TGadget> push = CreateButton(u"Push", 10, 40, 100, 24, window, ButtonPush);
-    const auto click = [this](const Ref<TGadget>& button) {
-        recorder.Take();
-        EXPECT_EQ(PlatformUser()->PressButton(button), 1);
-        const std::vector<Ref<TEvent>> events = recorder.Take();
-        EXPECT_EQ(events.size(), 1u);
-        return events.empty() ? -99 : events[0]->data;
-    };
-    EXPECT_EQ(click(box), 1);
-    EXPECT_EQ(ButtonState(box), 1);
-    EXPECT_EQ(click(box), 0);
-    EXPECT_EQ(ButtonState(box), 0);
-    SetButtonState(box, -1);
-    EXPECT_EQ(box->State() & (StateChecked | StateIndeterminate),
-              StateChecked | StateIndeterminate);
-    EXPECT_EQ(click(box), 1);
-    EXPECT_EQ(box->State() & StateIndeterminate, 0);
-    EXPECT_EQ(click(push), 0);
-    EXPECT_EQ(click(push), 0);
-}
-
 TEST_F(ButtonTest, ADoubleClickIsTwoPresses) {
     const Ref<TGadget> button = CreateButton(u"Twice", 10, 10, 100, 40, window, ButtonPush);
     SetGadgetColor(button, 200, 200, 255);
@@ -173,23 +150,15 @@ TEST_F(ButtonTest, TheMouseOverAButtonIsTrackedUntilItLeaves) {
     EXPECT_EQ(native->_mouseoverbutton, 0);
 }
 
-TEST_F(ButtonTest, AnImageOnlyButtonKeepsItsTextForLater) {
+TEST_F(ButtonTest, AnImageOnlyButtonShowsItsImageAsABitmapButton) {
     const Ref<TGadget> button =
         CreateButton(u"Bild", 10, 10, 60, 40, window, ButtonPush | ButtonPushLike);
     const Ref<TPixmap> image = TPixmap::Create(16, 16, 6, 4);
     image->ClearPixels(static_cast<int>(0xFFFF0000));
     EXPECT_EQ(SetGadgetPixmap(button, image, 8 | 16), 1);
     EXPECT_TRUE(Style(button) & BS_BITMAP);
-    EXPECT_EQ(PlatformUser()->ShownText(button), u"");
-    SetGadgetText(button, u"Neu");
-    EXPECT_EQ(PlatformUser()->ShownText(button), u"");
-    EXPECT_EQ(GadgetText(button), u"Neu");
     EXPECT_EQ(SetGadgetPixmap(button, image, 8), 1);
     EXPECT_FALSE(Style(button) & BS_BITMAP);
-    EXPECT_EQ(PlatformUser()->ShownText(button), u"Neu");
-    // Plain push buttons take no image.
-    const Ref<TGadget> plain = CreateButton(u"p", 80, 10, 60, 40, window, ButtonPush);
-    EXPECT_EQ(SetGadgetPixmap(plain, image, 8), 0);
 }
 
 } // namespace

@@ -304,7 +304,8 @@ class TGtkUser : public TPlatformUser {
                           static_cast<char16_t>(gtk_entry_get_invisible_char(entry)));
         }
         GtkWidget* text = TextWidget(element);
-        if (!GTK_IS_LABEL(text))
+        // A label hidden behind an image shows nothing.
+        if (!GTK_IS_LABEL(text) || !gtk_widget_get_visible(text))
             return {};
         if (gtk_label_get_use_underline(GTK_LABEL(text)))
             return ProgramText(gtk_label_get_label(GTK_LABEL(text)));
@@ -456,6 +457,25 @@ class TGtkUser : public TPlatformUser {
     Ref<TGadget> ActiveWindow() override {
         TGtkWindow* window = GtkDriver().activeWindow;
         return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+    }
+
+    void AwaitDrawing(const Ref<TGadget>& gadget) override {
+        if (const auto element = Element(gadget); element && element->_widget)
+            AfterNextFrame(element->_widget);
+        PumpPending();
+    }
+    int RightClickText(const Ref<TGadget>& area) override {
+        const auto element = Cast<TGtkTextArea>(RealGadget(area));
+        GtkWidget* view = element ? element->View() : nullptr;
+        if (!view || !Usable(view))
+            return 0;
+        gtk_window_present(GTK_WINDOW(gtk_widget_get_toplevel(view)));
+        PumpUntil([view] { return Allocated(view); }, kActionTimeout);
+        int x = 0, y = 0;
+        ScreenCentre(view, x, y);
+        ClickAt(x, y, 3, 0);
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
     }
 
   private:

@@ -128,11 +128,17 @@ class THeadlessPlatformUser : public TPlatformUser {
     }
     int ShownProgress(const Ref<TGadget>& bar) override {
         const auto element = Cast<THeadlessProgressBar>(RealGadget(bar));
-        return element ? element->_position : 0;
+        return element && element->Alive() ? element->_position : 0;
     }
     String ClipboardText() override { return Headless().clipboard; }
     void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
     Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
+
+    void AwaitDrawing(const Ref<TGadget>&) override { HeadlessSystem()->Poll(); }
+    int RightClickText(const Ref<TGadget>& area) override {
+        const auto element = Cast<THeadlessTextArea>(RealGadget(area));
+        return element ? element->UserRightClick(8, 8) : 0;
+    }
 };
 
 } // namespace

@@ -301,6 +301,14 @@ class TWindowsPlatformUser : public TPlatformUser {
         const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
         return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
     }
+
+    void AwaitDrawing(const Ref<TGadget>& gadget) override {
+        if (const HWND hwnd = ElementOf(gadget))
+            RedrawWindow(GetAncestor(hwnd, GA_ROOT), nullptr, nullptr,
+                         RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpPending();
+    }
+    int RightClickText(const Ref<TGadget>& area) override { return RightClickIntoText(area); }
 };
 
 } // namespace

@@ -71,6 +71,15 @@ int TypeIntoText(const Ref<TGadget>& gadget, const String& text) {
     return 1;
 }
 
+int RightClickIntoText(const Ref<TGadget>& area) {
+    const HWND hwnd = ElementOf(area);
+    if (!hwnd || !Reachable(hwnd))
+        return 0;
+    RightClickAt(GetAncestor(hwnd, GA_ROOT), CentreOf(hwnd));
+    PumpFor(kSettleMs);
+    return 1;
+}
+
 int DragSliderThumb(const Ref<TGadget>& slider, int toHigh) {
     const auto element = Cast<TWindowsSlider>(RealGadget(slider));
     if (!element || element->_slidertype == SliderStepper || !Reachable(element->_hwnd))

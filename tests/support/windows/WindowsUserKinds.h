@@ -8,6 +8,8 @@ namespace vandro {
 
 // Clicks into the field or area, goes to its end with Ctrl+End and types the text key by key.
 int TypeIntoText(const Ref<TGadget>& gadget, const String& text);
+// A right click at the centre of a text area.
+int RightClickIntoText(const Ref<TGadget>& area);
 // Drags a scroll bar's or trackbar's thumb past one end.
 int DragSliderThumb(const Ref<TGadget>& slider, int toHigh);
 // Clicks one arrow of a stepper.
