@@ -194,6 +194,7 @@ int TPlatformGadget::NativeHandle(int) { return 0; }
 int TPlatformGadget::FreeElement() { return 0; }
 int TPlatformGadget::ElementVisible() { return 0; }
 int TPlatformGadget::ShowElement(int) { return 0; }
+int TPlatformGadget::FocusElement() { return 0; }
 int TPlatformGadget::ShowText(const String&) { return 0; }
 int TPlatformGadget::ShowTooltip() { return 0; }
 Ref<TGuiFont> TPlatformGadget::NativeFont(const Ref<TGuiFont>& font) { return font; }
@@ -211,7 +212,8 @@ int GadgetWindowHandle(const Ref<TGadget>& gadget) {
 int TPlatformGadget::isTabbable() { return 0; }
 
 bool TPlatformGadget::HoldsFocus() {
-    const Ref<TGadget> focused = CurrentDriver()->ActiveGadget();
+    const Ref<TVellumDriver>& driver = CurrentDriver();
+    const Ref<TGadget> focused = driver ? driver->ActiveGadget() : nullptr;
     return focused && (focused.get() == this || HasDescendant(focused));
 }
 

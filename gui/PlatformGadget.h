@@ -79,8 +79,8 @@ class TPlatformGadget : public TGadget {
     // The keyboard focus is on the gadget or on one inside it.
     bool HoldsFocus();
     // The element itself takes the keyboard focus, a tab stop or not (a window: none of its
-    // controls has it).
-    virtual int FocusElement() = 0;
+    // controls has it). Nothing where there is no element.
+    virtual int FocusElement();
     // Opens the event gate: from now on the element raises events.
     virtual int Sensitize();
     virtual int DeSensitize();

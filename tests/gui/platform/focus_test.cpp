@@ -68,6 +68,31 @@ TEST_F(FocusTest, TheProgramsOwnMoveRaisesLostFocusOnTheFieldItLeaves) {
     EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{});
 }
 
+TEST_F(FocusTest, TheTextAreaTheUserLeavesRaisesLostFocus) {
+    const auto area = CreateTextArea(10, 10, 200, 80, window, 0);
+    const auto field = Field(100);
+    Drain();
+    ASSERT_EQ(PlatformUser()->TypeText(area, u"a"), 1);
+    Take();
+    ASSERT_EQ(PlatformUser()->TypeText(field, u"b"), 1);
+    EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{area});
+    ExpectFocus(field);
+}
+
+TEST_F(FocusTest, FocusingAControlOfAnotherWindowActivatesThatWindow) {
+    const auto here = Field(10);
+    const auto other = CreateWindow(u"Andere", 420, 40, 200, 120, Desktop(), 557);
+    const auto there = CreateTextField(10, 10, 150, 24, other, 0);
+    Drain();
+    FocusGadget(here);
+    EXPECT_EQ(PlatformUser()->ActiveWindow(), window);
+    FocusGadget(there);
+    EXPECT_EQ(PlatformUser()->ActiveWindow(), other);
+    ExpectFocus(there);
+    FreeGadget(other);
+    Drain();
+}
+
 TEST_F(FocusTest, FocusWindowTakesTheFirstShownEnabledTabStopInTheOrderMade) {
     const auto disabled = CreateButton(u"Aus", 10, 10, 80, 24, window, ButtonPush);
     DisableGadget(disabled);
@@ -105,13 +130,18 @@ TEST_F(FocusTest, TheFocusGoesToTheControlThatTakesTheKeysNotItsFrame) {
 TEST_F(FocusTest, FocusWindowLooksInsidePanelsInTheOrderMade) {
     const auto panel = CreatePanel(10, 100, 200, 100, window, PanelGroupFrame, u"Gruppe");
     const auto inner = Field(20, panel);
-    Field(10);
+    const auto outer = Field(10);
     Drain();
     FocusWindow(window);
     ExpectFocus(inner);
+    // What a disabled or hidden panel holds is passed over.
     DisableGadget(panel);
     FocusWindow(window);
-    EXPECT_NE(FocusedGadget(), inner);
+    ExpectFocus(outer);
+    EnableGadget(panel);
+    HideGadget(panel);
+    FocusWindow(window);
+    ExpectFocus(outer);
 }
 
 TEST_F(FocusTest, FocusWindowWithoutTabStopsFocusesTheWindowItself) {
@@ -268,6 +298,18 @@ TEST_F(FocusTest, FreeingTheFocusedFieldRaisesLostFocusAndFocusesTheWindow) {
     FreeGadget(field);
     ExpectFocus(window);
     EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{field});
+}
+
+TEST_F(FocusTest, FreeingAPanelWithTheFocusInsideGivesTheFocusToTheWindow) {
+    const auto panel = CreatePanel(10, 10, 200, 100, window, PanelGroupFrame, u"Gruppe");
+    const auto inner = Field(20, panel);
+    Field(130);
+    Drain();
+    FocusGadget(inner);
+    Take();
+    FreeGadget(panel);
+    ExpectFocus(window);
+    EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{inner});
 }
 
 TEST_F(FocusTest, EnterInAFieldMovesTheFocusToItsGroupAndKeepsTheText) {
