@@ -3,6 +3,8 @@
 #include "GadgetConstants.h"
 #include "GadgetEvents.h"
 #include "GadgetFunctions.h"
+#include "ToolkitStart.h"
+#include "VellumDriver.h"
 #include "events/EventIds.h"
 
 #include <algorithm>
@@ -21,6 +23,14 @@ String TooltipText(const String& tip) {
         text += unit;
     }
     return text;
+}
+
+// The window around the gadget, or the gadget itself when it is one; null outside any.
+TPlatformGadget* WindowAround(TGadget* gadget) {
+    for (TGadget* at = gadget; at; at = at->parent)
+        if (auto* window = dynamic_cast<TPlatformGadget*>(at); window && !window->isControl())
+            return window;
+    return nullptr;
 }
 
 } // namespace
@@ -51,6 +61,7 @@ int TPlatformGadget::Free() {
     if (_painter)
         _painter->Detach();
     _painter = nullptr;
+    GiveFocusToWindow();
     FreeElement();
     UnbindHotKey(_hotkey);
     _hotkey = nullptr;
@@ -109,9 +120,21 @@ int TPlatformGadget::SetTooltip(const String& tip) {
 
 String TPlatformGadget::GetTooltip() { return _tooltip; }
 
+int TPlatformGadget::SetShow(int show) {
+    if (show)
+        return ShowElement(1);
+    const bool hadFocus = isControl() && parent && HoldsFocus();
+    ShowElement(0);
+    if (hadFocus)
+        parent->Activate(ActivateFocus);
+    return 0;
+}
+
 int TPlatformGadget::SetEnabled(int enabled) {
     _enabled = enabled;
     const int effective = _forcedisable ? 0 : (enabled ? 1 : 0);
+    if (!effective)
+        GiveFocusToWindow();
     if (!ShowEnabled(effective))
         return 0;
     for (const Object& kid : kids->ToArray()) {
@@ -170,6 +193,8 @@ int TPlatformGadget::PostGuiEvent(int id, int data, int mods, int x, int y, cons
 int TPlatformGadget::NativeHandle(int) { return 0; }
 int TPlatformGadget::FreeElement() { return 0; }
 int TPlatformGadget::ElementVisible() { return 0; }
+int TPlatformGadget::ShowElement(int) { return 0; }
+int TPlatformGadget::FocusElement() { return 0; }
 int TPlatformGadget::ShowText(const String&) { return 0; }
 int TPlatformGadget::ShowTooltip() { return 0; }
 Ref<TGuiFont> TPlatformGadget::NativeFont(const Ref<TGuiFont>& font) { return font; }
@@ -186,17 +211,71 @@ int GadgetWindowHandle(const Ref<TGadget>& gadget) {
 
 int TPlatformGadget::isTabbable() { return 0; }
 
-Ref<TPlatformGadget> TPlatformGadget::FirstTabStop(const TGadget& group) {
+bool TPlatformGadget::HoldsFocus() {
+    const Ref<TVellumDriver>& driver = CurrentDriver();
+    const Ref<TGadget> focused = driver ? driver->ActiveGadget() : nullptr;
+    return focused && (focused.get() == this || HasDescendant(focused));
+}
+
+void TPlatformGadget::GiveFocusToWindow() {
+    if (!isControl() || !HoldsFocus())
+        return;
+    if (TPlatformGadget* window = WindowAround(parent))
+        window->FocusElement();
+}
+
+bool TPlatformGadget::ShownAndEnabled() { return ElementVisible() && _enabled && !_forcedisable; }
+
+std::vector<Ref<TPlatformGadget>> TPlatformGadget::TabStops(const TGadget& group) {
+    std::vector<Ref<TPlatformGadget>> stops;
     for (const Object& kid : *group.kids) {
         auto child = Cast<TPlatformGadget>(kid);
-        if (!child || !child->ElementVisible())
+        if (!child || !child->ShownAndEnabled())
             continue;
-        if (child->isTabbable())
-            return child;
-        if (auto inner = FirstTabStop(*child))
-            return inner;
+        if (child->isTabbable()) {
+            stops.push_back(child);
+            continue;
+        }
+        const auto inner = TabStops(*child);
+        stops.insert(stops.end(), inner.begin(), inner.end());
     }
-    return {};
+    return stops;
+}
+
+Ref<TPlatformGadget> TPlatformGadget::FirstTabStop(const TGadget& group) {
+    const auto stops = TabStops(group);
+    return stops.empty() ? Ref<TPlatformGadget>() : stops.front();
+}
+
+Ref<TPlatformGadget> TPlatformGadget::NextTabStop(const Ref<TGadget>& from, int back) {
+    TPlatformGadget* window = WindowAround(from.get());
+    if (!window)
+        return {};
+    const auto stops = TabStops(*window);
+    if (stops.empty())
+        return {};
+    const auto at = std::find(stops.begin(), stops.end(), Cast<TPlatformGadget>(from));
+    if (at == stops.end())
+        return back ? stops.back() : stops.front();
+    const std::size_t count = stops.size();
+    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
+    return stops[(here + (back ? count - 1 : 1)) % count];
+}
+
+Ref<TPlatformGadget> TPlatformGadget::SiblingTabStop(const Ref<TGadget>& from, int forward) {
+    if (!from || !from->parent)
+        return {};
+    std::vector<Ref<TPlatformGadget>> stops;
+    for (const Object& kid : *from->parent->kids)
+        if (auto child = Cast<TPlatformGadget>(kid);
+            child && child->isTabbable() && child->ShownAndEnabled())
+            stops.push_back(child);
+    const auto at = std::find(stops.begin(), stops.end(), Cast<TPlatformGadget>(from));
+    if (at == stops.end())
+        return {};
+    const std::size_t count = stops.size();
+    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
+    return stops[(here + (forward ? 1 : count - 1)) % count];
 }
 
 } // namespace vandro

@@ -9,6 +9,8 @@
 #include "GuiFont.h"
 #include "HotKey.h"
 
+#include <vector>
+
 namespace vandro {
 
 class TPlatformGadget : public TGadget {
@@ -19,7 +21,8 @@ class TPlatformGadget : public TGadget {
     int SetArea(int x, int y, int w, int h) override;
     // 1 the element's handle, 2 its client handle (the element's own where it has none).
     int Query(int which) override;
-    // Releases the element, the hot key and the font, and leaves the group.
+    // Releases the element, the hot key and the font, and leaves the group. A focus inside goes
+    // to the window first, so the field that had it raises GadgetLostFocus while it exists.
     int Free() override;
     // What the border leaves of the rectangle.
     int ClientWidth() override;
@@ -37,8 +40,11 @@ class TPlatformGadget : public TGadget {
     // empty tip removes it.
     int SetTooltip(const String& tip) override;
     String GetTooltip() override;
+    // Hidden, the gadget gives a focus inside it to its group, which then passes over it.
+    int SetShow(int show) override;
     // What the element shows passes on to the gadgets inside it: each is forced off while it is
-    // off, and a control shows its own state again once it is on.
+    // off, and a control shows its own state again once it is on. A focus inside a control
+    // that goes off goes to its window first.
     int SetEnabled(int enabled) override;
     // A gadget's key raises GadgetAction on it in its window; key 0 only removes it.
     int SetHotKey(int key, int modifiers) override;
@@ -60,8 +66,21 @@ class TPlatformGadget : public TGadget {
     virtual int AddWindowFrame(int&, int&, int&, int&) { return 0; }
     // 1 for a control that the tab key moves the focus to.
     virtual int isTabbable();
-    // The first shown gadget inside the group that takes the focus by tabbing, depth first.
+    // The gadgets inside the group that take the focus by tabbing, in the order they were made,
+    // depth first: each shown and enabled, and so is every group around it.
+    static std::vector<Ref<TPlatformGadget>> TabStops(const TGadget& group);
     static Ref<TPlatformGadget> FirstTabStop(const TGadget& group);
+    // The tab stop of the gadget's window after it (back 0) or before it, round the window; the
+    // first or the last when the gadget is none; null when the window has none.
+    static Ref<TPlatformGadget> NextTabStop(const Ref<TGadget>& from, int back);
+    // The shown, enabled tab stop among the gadget's own siblings after it (forward 1) or before
+    // it, round the group, as the arrow keys move among push buttons; null when it is none.
+    static Ref<TPlatformGadget> SiblingTabStop(const Ref<TGadget>& from, int forward);
+    // The keyboard focus is on the gadget or on one inside it.
+    bool HoldsFocus();
+    // The element itself takes the keyboard focus, a tab stop or not (a window: none of its
+    // controls has it). Nothing where there is no element.
+    virtual int FocusElement();
     // Opens the event gate: from now on the element raises events.
     virtual int Sensitize();
     virtual int DeSensitize();
@@ -87,6 +106,11 @@ class TPlatformGadget : public TGadget {
     Ref<TCanvasPainter> _painter;
 
   protected:
+    // A control that holds the focus gives it to the window around it.
+    void GiveFocusToWindow();
+    // The element is shown, and enabled by the program and by every group around it.
+    bool ShownAndEnabled();
+
     // The native half. The handle number of the element (client 0) or of the client area its
     // children go into (client 1, 0 where that is the element itself); 0 without an element.
     virtual int NativeHandle(int client);
@@ -94,6 +118,8 @@ class TPlatformGadget : public TGadget {
     virtual int FreeElement();
     // 1 while the element exists and is shown.
     virtual int ElementVisible();
+    // Shows or hides the element.
+    virtual int ShowElement(int show);
     virtual int ShowText(const String& text);
     virtual int ShowTooltip();
     // The font the element takes for the one asked for: the font itself when this platform made

@@ -48,6 +48,12 @@ template <class Base> class TPlatformTextField : public Base {
             CollapseSelection();
         this->PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {});
     }
+    // Enter ends the input: the group around the field takes the focus, and the field raises
+    // GadgetLostFocus as it goes.
+    void ReportEnter() {
+        if (auto* group = dynamic_cast<TPlatformGadget*>(this->parent))
+            group->FocusElement();
+    }
 
     // Non-zero while the program changes the text.
     int _busy = 0;

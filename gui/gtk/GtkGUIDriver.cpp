@@ -58,8 +58,11 @@ Ref<TGadget> TGtkGUIDriver::ActiveGadget() {
     GList* windows = gtk_window_list_toplevels();
     GtkWidget* focus = nullptr;
     for (GList* item = windows; item && !focus; item = item->next)
-        if (gtk_window_is_active(GTK_WINDOW(item->data)))
-            focus = gtk_window_get_focus(GTK_WINDOW(item->data));
+        if (gtk_window_is_active(GTK_WINDOW(item->data))) {
+            // An active window none of whose widgets has the focus has it itself.
+            GtkWidget* inside = gtk_window_get_focus(GTK_WINDOW(item->data));
+            focus = inside ? inside : GTK_WIDGET(item->data);
+        }
     g_list_free(windows);
     for (GtkWidget* at = focus; at; at = gtk_widget_get_parent(at))
         if (auto gadget = GadgetFromWidget(at))

@@ -1,6 +1,7 @@
 #include "GtkGadget.h"
 
 #include "GtkGUIDriver.h"
+#include "GtkWindow.h"
 
 #include "events/System.h"
 #include "events/gtk/GtkSystemDriver.h"
@@ -56,6 +57,12 @@ void ListenToRawInput(GtkWidget* widget, TGtkGadget* gadget) {
 
 void WidgetFinalized(gpointer, GObject*) { --GtkDriver().liveWidgets; }
 
+void ActivateWindowOf(GtkWidget* widget) {
+    if (const auto window = Cast<TGtkWindow>(GadgetFromWidget(gtk_widget_get_toplevel(widget)));
+        window && gtk_widget_get_visible(window->_widget))
+        window->WaitUntilActive();
+}
+
 } // namespace
 
 int TGtkGadget::NativeHandle(int client) { return client ? _hwndclient : _hwnd; }
@@ -100,13 +107,16 @@ int TGtkGadget::Activate(int command) {
     if (!_widget)
         return 0;
     switch (command) {
-    case 0:
-        gtk_widget_grab_focus(_widget);
+    case ActivateFocus:
+        if (isTabbable())
+            GrabFocus(_widget);
+        else
+            FocusElement();
         return isTabbable();
-    case 10:
-    case 11:
-        gtk_widget_child_focus(gtk_widget_get_toplevel(_widget),
-                               command == 10 ? GTK_DIR_TAB_BACKWARD : GTK_DIR_TAB_FORWARD);
+    case ActivateBack:
+    case ActivateForward:
+        if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
+            next->Activate(ActivateFocus);
         return 0;
     case 13:
         RefreshLook();
@@ -119,20 +129,26 @@ int TGtkGadget::Activate(int command) {
 
 int TGtkGadget::ElementVisible() { return _widget && gtk_widget_get_visible(_widget) ? 1 : 0; }
 
-int TGtkGadget::SetShow(int show) {
-    if (!_widget)
-        return 0;
-    if (show) {
-        gtk_widget_show(_widget);
-        return 0;
-    }
-    // The focus leaves first, to the group, so that it does not vanish with the widget.
-    if (parent &&
-        gtk_widget_is_ancestor(
-            gtk_window_get_focus(GTK_WINDOW(gtk_widget_get_toplevel(_widget))) ?: _widget, _widget))
-        parent->Activate(0);
-    gtk_widget_hide(_widget);
+int TGtkGadget::ShowElement(int show) {
+    if (_widget)
+        gtk_widget_set_visible(_widget, show ? TRUE : FALSE);
     return 0;
+}
+
+int TGtkGadget::FocusElement() {
+    GtkWidget* target = ChildContainer();
+    if (!target)
+        return 0;
+    gtk_widget_set_can_focus(target, TRUE);
+    // A label that cannot be selected refuses the focus in its own grab; the widget's takes it.
+    GTK_WIDGET_CLASS(g_type_class_peek(GTK_TYPE_WIDGET))->grab_focus(target);
+    ActivateWindowOf(target);
+    return 0;
+}
+
+void TGtkGadget::GrabFocus(GtkWidget* widget) {
+    gtk_widget_grab_focus(widget);
+    ActivateWindowOf(widget);
 }
 
 int TGtkGadget::ShowEnabled(int enabled) {

@@ -16,8 +16,8 @@ class TGtkGadget : public TPlatformGadget {
   public:
     // The TGadget slots it overrides, in slot order.
     int Rethink() override;
+    // 10 and 11 move the focus to the tab stop before or after the gadget.
     int Activate(int command) override;
-    int SetShow(int show) override;
 
     // Its own operations.
     // Makes the widget inside the group; answers the gadget.
@@ -26,6 +26,9 @@ class TGtkGadget : public TPlatformGadget {
     // registers both under new handles and listens to the widget's raw input.
     virtual int Register(int gadgetClass, GtkWidget* widget, GtkWidget* container);
     int isControl() override;
+    // The client area, or the widget without one, takes the focus even where GTK would not
+    // give it one.
+    int FocusElement() override;
     virtual int RethinkClient(int redraw);
     // Applies the colours and the font to the widget as its own CSS.
     virtual int RefreshLook();
@@ -33,6 +36,10 @@ class TGtkGadget : public TPlatformGadget {
     virtual String LookCss();
     // Whether the keys typed now go to this gadget.
     virtual int HasKeyFocus();
+    // The widget (the gadget's own or a part of it) takes the keyboard focus, and the window
+    // around it becomes the active one, as a window does on the other platforms when one of
+    // its controls is focused.
+    void GrabFocus(GtkWidget* widget);
 
     // The container a child of this gadget goes into; null for none.
     GtkWidget* ChildContainer() const { return _client ? _client : _widget; }
@@ -55,6 +62,7 @@ class TGtkGadget : public TPlatformGadget {
     // Destroys the widget; a second Free does nothing more.
     int FreeElement() override;
     int ElementVisible() override;
+    int ShowElement(int show) override;
     int ShowTooltip() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
     int ShowFont(const Ref<TGuiFont>& font) override;

@@ -16,6 +16,8 @@ class TGtkListBox : public TPlatformListBox<TGtkStoreItems<TGtkRowView<TGtkGadge
   public:
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    // A list is a tab stop; a tree is not.
+    int isTabbable() override { return 1; }
 
     // Its own. GTK changed the selection: it is worked out once GTK is done.
     void SelectionMoved();

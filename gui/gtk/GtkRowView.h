@@ -19,12 +19,11 @@ template <class Base> class TGtkRowView : public Base {
     // 0 puts the keyboard focus on the rows.
     int Activate(int command) override {
         if (command == 0 && _view) {
-            gtk_widget_grab_focus(_view);
+            this->GrabFocus(_view);
             return 1;
         }
         return Base::Activate(command);
     }
-    int isTabbable() override { return 1; }
     int HasKeyFocus() override { return _view && gtk_widget_has_focus(_view) ? 1 : 0; }
     int RefreshLook() override {
         if (!_view)

@@ -112,7 +112,6 @@ int TGtkTextArea::FreeElement() {
     return answer;
 }
 
-int TGtkTextArea::isTabbable() { return 1; }
 int TGtkTextArea::BorderWidth() { return 1; }
 
 int TGtkTextArea::HasKeyFocus() { return _view && gtk_widget_has_focus(_view) ? 1 : 0; }
@@ -132,8 +131,8 @@ int TGtkTextArea::Activate(int command) {
         return TPlatformTextArea::Activate(command);
     if (!_view)
         return 0;
-    gtk_widget_grab_focus(_view);
-    return 1;
+    GrabFocus(_view);
+    return 0;
 }
 
 GtkClipboard* TGtkTextArea::Clipboard() const {

@@ -27,7 +27,6 @@ class TGtkTextArea : public TPlatformTextArea<TGtkGadget> {
 
     // The TGtkGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
     String LookCss() override;
     int RefreshLook() override;
     int HasKeyFocus() override;

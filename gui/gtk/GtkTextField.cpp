@@ -16,6 +16,10 @@ void OnFieldChanged(GtkEditable*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextField*>(data)->ReportChange(); });
 }
 
+void OnFieldEnter(GtkEntry*, gpointer data) {
+    Shielded([&] { static_cast<TGtkTextField*>(data)->ReportEnter(); });
+}
+
 gboolean OnFieldFocusOut(GtkWidget*, GdkEvent*, gpointer data) {
     Shielded([&] { static_cast<TGtkTextField*>(data)->ReportFocusLost(); });
     return FALSE;
@@ -40,6 +44,7 @@ Ref<TGadget> TGtkTextField::Create(const Ref<TGadget>& group, int style, const S
     FilterKeysOf(entry, this);
     g_signal_connect(entry, "changed", G_CALLBACK(OnFieldChanged), this);
     g_signal_connect(entry, "focus-out-event", G_CALLBACK(OnFieldFocusOut), this);
+    g_signal_connect(entry, "activate", G_CALLBACK(OnFieldEnter), this);
     return Ref<TGadget>(this);
 }
 

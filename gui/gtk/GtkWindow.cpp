@@ -114,6 +114,12 @@ String TGtkWindow::LookCss() {
                     : String();
 }
 
+int TGtkWindow::FocusElement() {
+    if (_widget)
+        gtk_window_set_focus(GTK_WINDOW(_widget), nullptr);
+    return 0;
+}
+
 int TGtkWindow::HasKeyFocus() {
     return _widget && gtk_window_is_active(GTK_WINDOW(_widget)) &&
                    !gtk_window_get_focus(GTK_WINDOW(_widget))
@@ -127,10 +133,10 @@ int TGtkWindow::Activate(int command) {
     GtkWindow* shell = GTK_WINDOW(_widget);
     switch (command) {
     case 0:
-        if (auto target = Cast<TGtkGadget>(FirstTabStop(*this)))
-            gtk_widget_grab_focus(target->_widget);
+        if (const auto target = FirstTabStop(*this))
+            target->Activate(ActivateFocus);
         else
-            gtk_window_set_focus(shell, nullptr);
+            FocusElement();
         if (gtk_widget_get_visible(_widget))
             WaitUntilActive();
         return 0;
@@ -211,8 +217,6 @@ int TGtkWindow::SetShow(int show) {
     return 0;
 }
 
-// The platform makes a shown window the active one before it goes on, as the Windows
-// platform does; a window manager that refuses the focus lets it go on after half a second.
 void TGtkWindow::WaitUntilActive() {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(500);

@@ -41,6 +41,8 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     String LookCss() override;
     // The window takes the keys while it is active and none of its gadgets has the focus.
     int HasKeyFocus() override;
+    // None of its gadgets has the focus.
+    int FocusElement() override;
 
     // Its own operations.
     // Connects the window's signals: the handlers in GtkWindowEvents.cpp.
@@ -55,6 +57,12 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     bool HotKeyPressed(const GdkEventKey& key);
     // An arrow key on a push button moves the focus to the next or the previous one.
     bool ArrowPressed(const GdkEventKey& key);
+    // Tab and Shift+Tab move the focus round the window's tab stops in the order they were
+    // made, not the order GTK would give them by place.
+    bool TabPressed(const GdkEventKey& key);
+    // The platform makes the window the active one before it goes on, as the Windows platform
+    // does; a window manager that refuses the focus lets it go on after half a second.
+    void WaitUntilActive();
     // Files dropped at (x, y) of the client area.
     void FilesDropped(const gchar* const* uris, int x, int y);
     // The labels of the status line's fields, null without one.
@@ -88,7 +96,6 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
   private:
     int MenuHeight() const;
     int StatusHeight() const;
-    void WaitUntilActive();
     void Present();
     // Moves the frame at (x, y) onto the desktop's work area, and the window's position with it.
     void KeepOnWorkArea(int& x, int& y, int w, int h);

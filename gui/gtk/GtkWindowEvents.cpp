@@ -38,7 +38,12 @@ void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* key, gpointer data) {
     TGtkWindow* window = WindowOf(data);
-    return Shielded([&] { return window->HotKeyPressed(*key) || window->ArrowPressed(*key); }, true)
+    return Shielded(
+               [&] {
+                   return window->HotKeyPressed(*key) || window->ArrowPressed(*key) ||
+                          window->TabPressed(*key);
+               },
+               true)
                ? TRUE
                : FALSE;
 }
@@ -94,20 +99,29 @@ bool TGtkWindow::ArrowPressed(const GdkEventKey& key) {
     // and down to the next, left and up to the one before, round within their group.
     GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(_widget));
     const auto button = focus ? Cast<TGtkButton>(GadgetFromWidget(focus)) : Ref<TGtkButton>();
-    if (!button || !button->parent || button->Kind() == ButtonRadio)
+    if (!button || button->Kind() == ButtonRadio)
         return false;
-    std::vector<Ref<TGtkGadget>> stops;
-    for (const Object& kid : *button->parent->kids)
-        if (auto gadget = Cast<TGtkGadget>(kid);
-            gadget && gadget->isTabbable() && gadget->_widget &&
-            gtk_widget_is_visible(gadget->_widget) && gtk_widget_is_sensitive(gadget->_widget))
-            stops.push_back(gadget);
-    const auto at = std::find(stops.begin(), stops.end(), Ref<TGtkGadget>(button));
-    if (at == stops.end())
+    const auto next = SiblingTabStop(button, code == 0x27 || code == 0x28);
+    if (!next)
         return false;
-    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
-    const std::size_t step = code == 0x27 || code == 0x28 ? 1 : stops.size() - 1;
-    gtk_widget_grab_focus(stops[(here + step) % stops.size()]->_widget);
+    next->Activate(ActivateFocus);
+    return true;
+}
+
+bool TGtkWindow::TabPressed(const GdkEventKey& key) {
+    if (key.keyval != GDK_KEY_Tab && key.keyval != GDK_KEY_ISO_Left_Tab)
+        return false;
+    // A text view takes the tab as a character, and Ctrl or Alt make it another key.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(_widget));
+    if ((focus && GTK_IS_TEXT_VIEW(focus)) || (ModifiersFromState(key.state) & ~1))
+        return false;
+    Ref<TGadget> from(this);
+    for (GtkWidget* at = focus; at && from.get() == this; at = gtk_widget_get_parent(at))
+        if (const auto gadget = GadgetFromWidget(at))
+            from = gadget;
+    if (const auto next =
+            NextTabStop(from, key.keyval == GDK_KEY_ISO_Left_Tab || (key.state & GDK_SHIFT_MASK)))
+        next->Activate(ActivateFocus);
     return true;
 }
 

@@ -38,6 +38,11 @@ int THeadlessGadget::Activate(int command) {
         FocusNative(Ref<TGadget>(this));
         return isTabbable();
     }
+    if (command == ActivateBack || command == ActivateForward) {
+        if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
+            next->Activate(ActivateFocus);
+        return 0;
+    }
     if (command == ActivateRedraw)
         ++_redraws;
     return 0;
@@ -45,13 +50,19 @@ int THeadlessGadget::Activate(int command) {
 
 int THeadlessGadget::ElementVisible() { return Alive() && _visible ? 1 : 0; }
 
-int THeadlessGadget::SetShow(int show) {
-    if (!Alive())
-        return 0;
-    _visible = show ? 1 : 0;
-    // Hidden first, so that the parent's search for a tab stop passes over this group.
-    if (!show && parent && Headless().focus && HasDescendant(Headless().focus))
-        parent->Activate(ActivateFocus);
+int THeadlessGadget::ShowTooltip() {
+    _nativeTip = Alive() ? _tooltip : String();
+    return 0;
+}
+
+int THeadlessGadget::ShowElement(int show) {
+    if (Alive())
+        _visible = show ? 1 : 0;
+    return 0;
+}
+
+int THeadlessGadget::FocusElement() {
+    FocusNative(Ref<TGadget>(this));
     return 0;
 }
 

@@ -15,8 +15,8 @@ class THeadlessGadget : public TPlatformGadget {
     // The TGadget slots it overrides, in slot order.
     // The children follow when the element's size changes.
     int Rethink() override;
+    // 10 and 11 move the focus to the tab stop before or after the gadget.
     int Activate(int command) override;
-    int SetShow(int show) override;
 
     // Its own operations.
     // Makes the element inside the group; answers the gadget.
@@ -24,6 +24,7 @@ class THeadlessGadget : public TPlatformGadget {
     // Takes the handles of the element: its own and, with a client area, that one too.
     virtual int Register(int gadgetClass, int withClient);
     int isControl() override;
+    int FocusElement() override;
     virtual int RethinkClient(int redraw);
     // The sunken edge of text fields, text areas, list boxes and tree views.
     static constexpr int kClientEdge = 2;
@@ -58,12 +59,16 @@ class THeadlessGadget : public TPlatformGadget {
     int _nativeW = 0;
     int _nativeH = 0;
     int _redraws = 0;
+    // The tip the element shows.
+    String _nativeTip;
 
   protected:
     int NativeHandle(int client) override;
     // Releases the element and those inside it; a second Free does nothing more.
     int FreeElement() override;
     int ElementVisible() override;
+    int ShowElement(int show) override;
+    int ShowTooltip() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
     int ShowEnabled(int enabled) override;
 };

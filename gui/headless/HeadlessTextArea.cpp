@@ -58,6 +58,8 @@ Ref<TGadget> THeadlessTextArea::Create(const Ref<TGadget>&, int style, const Str
 
 int THeadlessTextArea::BorderWidth() { return kClientEdge; }
 
+int THeadlessTextArea::FocusLost() { return PostGuiEvent(GadgetLostFocus, 0, 0, 0, 0, {}); }
+
 int THeadlessTextArea::UserType(const String& text) {
     if (!Reachable() || ReadOnly())
         return 0;

@@ -37,6 +37,7 @@ class THeadlessTextArea : public TPlatformTextArea<THeadlessGadget> {
 
     // What the user does; each answers 1 when the area let it happen.
     int UserType(const String& text);
+    int FocusLost() override;
     int UserSelect(int position, int length);
     int UserRightClick(int x, int y);
 

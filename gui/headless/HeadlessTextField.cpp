@@ -28,6 +28,10 @@ int THeadlessTextField::UserType(const String& text) {
         FocusNative(Ref<TGadget>(this));
     int typed = 0;
     for (char16_t unit : text) {
+        if (unit == u'\n') {
+            ReportEnter();
+            break;
+        }
         ReportKey(KeyChar, unit, 0);
         if (!KeyFilterPasses(Ref<TGadget>(this), KeyChar, unit, 0))
             continue;

@@ -12,8 +12,6 @@ Ref<TGadget> THeadlessTreeView::Create(const Ref<TGadget>&, int style, const Str
     return Ref<TGadget>(this);
 }
 
-int THeadlessTreeView::isTabbable() { return 1; }
-
 int THeadlessTreeView::BorderWidth() { return kClientEdge; }
 
 int THeadlessTreeView::ReleaseNative() {

@@ -14,7 +14,6 @@ namespace vandro {
 class THeadlessTreeView : public TPlatformTreeView<THeadlessGadget, THeadlessTreeNode> {
   public:
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override;
     int BorderWidth() override;
     int ReleaseNative() override;
 

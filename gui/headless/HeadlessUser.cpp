@@ -48,6 +48,48 @@ int ForegroundHwnd() {
     return window && window->Alive() && window->_visible ? window->Query(1) : 0;
 }
 
+constexpr int kTabKey = 0x09;
+constexpr int kEnterKey = 0x0D;
+constexpr int kFirstArrow = 0x25;
+constexpr int kLastArrow = 0x28;
+
+// The character a key gives without Ctrl or Alt, 0 for one that gives none.
+char16_t KeyCharacter(int key, int mods) {
+    if (mods & ~1)
+        return 0;
+    if (key == kEnterKey)
+        return u'\n';
+    if (key == ' ' || (key >= '0' && key <= '9'))
+        return static_cast<char16_t>(key);
+    if (key >= 'A' && key <= 'Z')
+        return static_cast<char16_t>((mods & 1) ? key : key - 'A' + 'a');
+    return 0;
+}
+
+// What the platform's controls do with a key no hot key took: Tab and Shift+Tab move the focus
+// round the window, the arrows move it among push buttons, and a text gadget takes the
+// character.
+void ControlsTakeKey(const Ref<THeadlessGadget>& focused, int key, int mods) {
+    if (key == kTabKey && (mods & ~1) == 0) {
+        Ref<TGadget> from = focused;
+        if (!from && Headless().activeWindow)
+            from = Ref<TGadget>(Headless().activeWindow);
+        if (const auto next = TPlatformGadget::NextTabStop(from, mods & 1))
+            next->Activate(ActivateFocus);
+        return;
+    }
+    if (key >= kFirstArrow && key <= kLastArrow && mods == 0) {
+        const auto button = Cast<THeadlessButton>(focused);
+        if (!button || button->Kind() == ButtonRadio)
+            return;
+        if (const auto next = TPlatformGadget::SiblingTabStop(focused, key >= kFirstArrow + 2))
+            next->Activate(ActivateFocus);
+        return;
+    }
+    if (const char16_t character = KeyCharacter(key, mods); character && focused)
+        UserTypeText(focused, String(1, character));
+}
+
 } // namespace
 
 int UserPressButton(const Ref<TGadget>& button) {
@@ -114,6 +156,8 @@ int UserPressKey(int key, int mods) {
     const bool swallowed = FireHotKey(FindHotKeyEvent(key, mods, ForegroundHwnd()));
     if (focused && !swallowed)
         focused->ReportKey(KeyDown, key, mods);
+    if (!swallowed)
+        ControlsTakeKey(focused, key, mods);
     if (focused)
         focused->ReportKey(KeyUp, key, mods);
     return 1;

@@ -133,20 +133,13 @@ LRESULT TWindowsGadget::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-int TWindowsGadget::SetShow(int show) {
-    if (show) {
-        ShowWindow(_hwnd, SW_SHOW);
-        return 0;
-    }
-    const Ref<TGadget> focused = parent ? CurrentDriver()->ActiveGadget() : nullptr;
-    const bool hadFocus = focused && (focused.get() == this || HasDescendant(focused));
-    if (hadFocus)
-        parent->Activate(ActivateFocus);
-    ShowWindow(_hwnd, SW_HIDE);
-    // The parent may have handed the focus straight back inside: a hidden control keeps no focus.
-    HWND focus = GetFocus();
-    if (hadFocus && focus && (focus == _hwnd || IsChild(_hwnd, focus)))
-        SetFocus(HandleFrom<HWND>(parent->Query(2)));
+int TWindowsGadget::ShowElement(int show) {
+    ShowWindow(_hwnd, show ? SW_SHOW : SW_HIDE);
+    return 0;
+}
+
+int TWindowsGadget::FocusElement() {
+    SetFocus(_hwnd);
     return 0;
 }
 

@@ -24,7 +24,6 @@ class TWindowsGadget : public TPlatformGadget {
     int Activate(int command) override;
     // The window's text, which the native control may have changed since the program set it.
     String GetText() override;
-    int SetShow(int show) override;
 
     // Makes the native window(s) inside the group's client handle and registers them.
     virtual Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style,
@@ -38,6 +37,7 @@ class TWindowsGadget : public TPlatformGadget {
     virtual int SetupToolTips();
     int isTabbable() override;
     int isControl() override;
+    int FocusElement() override;
     virtual int RethinkClient(int redraw);
     virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     virtual LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -88,6 +88,7 @@ class TWindowsGadget : public TPlatformGadget {
     int NativeHandle(int client) override;
     int FreeElement() override;
     int ElementVisible() override;
+    int ShowElement(int show) override;
     int ShowText(const String& text) override;
     int ShowTooltip() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;

@@ -67,6 +67,8 @@ class TStepDriver : public TPlatformDriver {
         _desktop = desktop;
         _defaultFont = font;
     }
+    // Nothing here takes the keyboard focus.
+    Ref<TGadget> ActiveGadget() override { return {}; }
     Ref<TGadget> GadgetInstanceFromClass(int gadgetClass, const Ref<TGadget>&, int style,
                                          const String& text) override {
         journal.push_back(u"Instance(" + IntText(gadgetClass) + u", " + text + u")");

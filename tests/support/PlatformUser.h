@@ -69,6 +69,16 @@ class TPlatformUser : public TObject {
     virtual void AwaitDrawing(const Ref<TGadget>& gadget) = 0;
     // Right-clicks a text area at its centre.
     virtual int RightClickText(const Ref<TGadget>& area) = 0;
+
+    // The keyboard.
+    // Presses and releases a key (a virtual-key code) with the modifier keys (1 Shift, 2 Ctrl,
+    // 4 Alt) held, in the window that has the keyboard focus.
+    virtual int PressKey(int key, int modifiers) = 0;
+    // The gadget whose element has the platform's keyboard focus: a control, or the window
+    // itself when none of its controls has it; null when no element of the program has it.
+    virtual Ref<TGadget> FocusedElement() = 0;
+    // The tip the platform holds for the element, its lines separated by LF; "" when none.
+    virtual String ShownTooltip(const Ref<TGadget>& gadget) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

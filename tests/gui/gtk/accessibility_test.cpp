@@ -336,10 +336,10 @@ TEST_F(GtkGadgetReaderTest, AStepperIsASpinButtonThatTheKeysAndTheReaderMove) {
     // The arrows are no unnamed buttons beside it: the one push button is the other gadget.
     EXPECT_EQ(Names(All(tree, ATSPI_ROLE_PUSH_BUTTON)), std::vector<std::string>{"Vorher"});
 
-    // Tab from the button: the keys step it, up to the top of its range and no further.
-    FocusGadget(before);
+    // Focused (a stepper is no tab stop, as on the other platforms), the keys step it, up to
+    // the top of its range and no further.
+    FocusGadget(stepper);
     Drain();
-    TypeKey(0x09, 0);
     ASSERT_TRUE(
         PumpUntil([&] { return gtk_widget_has_focus(Cast<TGtkSlider>(stepper)->_widget); }, 1000));
     std::vector<int> moves;

@@ -117,29 +117,6 @@ TEST_F(ControlTest, AGroupPassesItsDisabledStateOnWithoutTouchingTheControls) {
     EXPECT_EQ(IsGadgetDisabled(own, 0), 1);
 }
 
-TEST_F(ControlTest, HidingAGroupMovesTheFocusOutOfIt) {
-    const Ref<TGadget> panel = CreatePanel(0, 0, 100, 100, window, 0);
-    const Ref<TGadget> button = CreateButton(u"b", 0, 0, 50, 20, panel, 0);
-    FocusGadget(button);
-    EXPECT_EQ(FocusedGadget(), button);
-    HideGadget(panel);
-    EXPECT_EQ(FocusedGadget(), window);
-}
-
-TEST_F(ControlTest, AButtonHotKeyIsLimitedToItsWindowAndFiresItsAction) {
-    const Ref<TGadget> button = CreateButton(u"b", 0, 0, 50, 20, window, 0);
-    SetGadgetHotKey(button, 0x42, 0);
-    EXPECT_EQ(UserPressKey(0x42, 0), 1);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->source, button);
-    const Ref<TGadget> other = CreateWindow(u"o", 0, 0, 10, 10, nullptr, 0);
-    events.Take();
-    UserPressKey(0x42, 0);
-    EXPECT_TRUE(events.Take().empty());
-    FreeGadget(other);
-    SetGadgetHotKey(button, 0, 0);
-    EXPECT_EQ(FindHotKeyEvent(0x42, 0, QueryGadget(window, 1)), nullptr);
-}
-
 TEST_F(ControlTest, KeysAndMouseReachOnlyGadgetsThatAskedForThem) {
     const Ref<TGadget> panel = CreatePanel(0, 0, 100, 100, window, 4);
     const Ref<TGadget> quiet = CreatePanel(0, 0, 100, 100, window, 0);

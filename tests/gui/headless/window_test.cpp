@@ -216,18 +216,5 @@ TEST_F(WindowTest, TranslucencyTakesTheAlphaByte) {
     FreeGadget(window);
 }
 
-TEST_F(WindowTest, FocusingAWindowFocusesItsFirstTabStop) {
-    const Ref<TGadget> window = CreateWindow(u"w", 0, 0, 200, 100, nullptr, 0);
-    FocusWindow(window);
-    EXPECT_EQ(FocusedGadget(), window);
-    CreateLabel(u"l", 0, 0, 50, 20, window, 0);
-    const Ref<TGadget> panel = CreatePanel(0, 30, 100, 50, window, 0);
-    const Ref<TGadget> button = CreateButton(u"b", 0, 0, 50, 20, panel, 0);
-    FocusWindow(window);
-    EXPECT_EQ(FocusedGadget(), button);
-    FreeGadget(window);
-    EXPECT_EQ(FocusedGadget(), nullptr);
-}
-
 } // namespace
 } // namespace vandro

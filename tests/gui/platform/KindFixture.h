@@ -10,6 +10,7 @@
 #include "gui/GadgetItemFunctions.h"
 #include "gui/TextAreaFunctions.h"
 
+#include <ostream>
 #include <vector>
 
 namespace vandro {
@@ -19,6 +20,15 @@ class TCount : public TObject {
   public:
     int value = 0;
 };
+
+// A gadget in a failure's message: its class and place.
+inline void PrintTo(const Ref<TGadget>& gadget, std::ostream* out) {
+    if (!gadget) {
+        *out << "null";
+        return;
+    }
+    *out << "class " << gadget->Class() << " at " << gadget->xpos << "," << gadget->ypos;
+}
 
 class KindTest : public PlatformTest {
   protected:
@@ -54,6 +64,17 @@ class KindTest : public PlatformTest {
     }
 
     Ref<TGadget> window;
+
+    // The keys the user presses, as virtual-key codes, and the modifier bits.
+    static constexpr int kTab = 0x09;
+    static constexpr int kEnter = 0x0D;
+    static constexpr int kLeft = 0x25;
+    static constexpr int kUp = 0x26;
+    static constexpr int kRight = 0x27;
+    static constexpr int kDown = 0x28;
+    static constexpr int kF5 = 0x74;
+    static constexpr int kShift = 1;
+    static constexpr int kCtrl = 2;
 };
 
 } // namespace vandro

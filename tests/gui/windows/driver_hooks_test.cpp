@@ -20,59 +20,12 @@ class HooksTest : public WindowsTest {
         SetFocus(edit);
         return edit;
     }
-    static String EditText(HWND edit) {
-        wchar_t text[64] = L"";
-        GetWindowTextW(edit, text, 64);
-        return FromWide(text);
-    }
 };
 
 TEST_F(HooksTest, ReturnInAnEditMovesTheFocusToItsParent) {
     HWND edit = MakeEdit();
     TypeKey(VK_RETURN);
     EXPECT_EQ(GetFocus(), GetParent(edit));
-}
-
-TEST_F(HooksTest, HotkeyWithModifiersIsSwallowed) {
-    const Ref<TGadget> button = CreateButton(u"Go", 10, 10, 80, 24, window, 0);
-    HWND edit = MakeEdit();
-    SetGadgetHotKey(button, 'K', 2);
-    recorder.Take();
-    PressKey(VK_CONTROL);
-    TypeKey('K');
-    ReleaseKey(VK_CONTROL);
-    EXPECT_EQ(Taken({GadgetAction}), (std::vector<SeenEvent>{{GadgetAction, 0, 0, 0, 0, button}}));
-    TypeKey('X');
-    // The edit saw the X but not the K.
-    EXPECT_EQ(EditText(edit), u"x");
-}
-
-TEST_F(HooksTest, HotkeyWithoutModifiersStillReachesTheControl) {
-    const Ref<TGadget> button = CreateButton(u"Go", 10, 10, 80, 24, window, 0);
-    HWND edit = MakeEdit();
-    SetGadgetHotKey(button, 'J', 0);
-    recorder.Take();
-    TypeKey('J');
-    EXPECT_EQ(Taken({GadgetAction}), (std::vector<SeenEvent>{{GadgetAction, 0, 0, 0, 0, button}}));
-    EXPECT_EQ(EditText(edit), u"j");
-}
-
-TEST_F(HooksTest, HotkeyOfADisabledGadgetDoesNotFire) {
-    const Ref<TGadget> button = CreateButton(u"Go", 10, 10, 80, 24, window, 0);
-    HWND edit = MakeEdit();
-    SetGadgetHotKey(button, 'K', 2);
-    DisableGadget(button);
-    recorder.Take();
-    PressKey(VK_CONTROL);
-    TypeKey('K');
-    ReleaseKey(VK_CONTROL);
-    EXPECT_EQ(Taken({GadgetAction}), std::vector<SeenEvent>{});
-    EnableGadget(button);
-    PressKey(VK_CONTROL);
-    TypeKey('K');
-    ReleaseKey(VK_CONTROL);
-    EXPECT_EQ(Taken({GadgetAction}).size(), 1u);
-    SetFocus(edit);
 }
 
 TEST_F(HooksTest, ShiftAloneLooksUpLeftShiftWithoutTheShiftBit) {

@@ -196,22 +196,6 @@ TEST_F(WindowTest, ThreeDroppedFilesRaiseThreeAcceptsInOrderAtOnePoint) {
     FreeGadget(target);
 }
 
-TEST_F(WindowTest, FocusGoesToTheFirstShownTabStopOrElseToTheWindow) {
-    SetForegroundWindow(Hwnd(window));
-    FocusWindow(window);
-    EXPECT_EQ(GetFocus(), Hwnd(window));
-    const Ref<TGadget> label = CreateLabel(u"l", 0, 0, 50, 20, window, 0);
-    const Ref<TGadget> hidden = CreateButton(u"h", 0, 30, 50, 20, window, 0);
-    HideGadget(hidden);
-    // A button inside a hidden panel is hidden from the user too.
-    const Ref<TGadget> panel = CreatePanel(60, 0, 100, 50, window, 0, u"");
-    CreateButton(u"p", 0, 0, 50, 20, panel, 0);
-    HideGadget(panel);
-    const Ref<TGadget> shown = CreateButton(u"s", 0, 60, 50, 20, window, 0);
-    FocusWindow(window);
-    EXPECT_EQ(GetFocus(), Hwnd(shown));
-}
-
 TEST_F(WindowTest, TheDesktopIsTheWorkAreaAndIsNeverFreed) {
     const Ref<TGadget> desktop = Desktop();
     RECT area{};

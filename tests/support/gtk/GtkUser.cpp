@@ -477,6 +477,39 @@ class TGtkUser : public TPlatformUser {
         PumpUntil([] { return false; }, kSettleMs);
         return 1;
     }
+    int PressKey(int key, int modifiers) override {
+        const auto window = Cast<TGtkWindow>(ActiveWindow());
+        if (!window || !gtk_window_is_active(GTK_WINDOW(window->_widget)))
+            return 0;
+        TypeKey(key, modifiers);
+        PumpPending();
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+    Ref<TGadget> FocusedElement() override {
+        GList* windows = gtk_window_list_toplevels();
+        GtkWidget* focus = nullptr;
+        GtkWidget* active = nullptr;
+        for (GList* item = windows; item && !active; item = item->next)
+            if (gtk_window_is_active(GTK_WINDOW(item->data))) {
+                active = GTK_WIDGET(item->data);
+                focus = gtk_window_get_focus(GTK_WINDOW(active));
+            }
+        g_list_free(windows);
+        for (GtkWidget* at = focus ? focus : active; at; at = gtk_widget_get_parent(at))
+            if (auto gadget = GadgetFromWidget(at))
+                return FindOutermostGadget(gadget);
+        return {};
+    }
+    String ShownTooltip(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        if (!element || !element->_widget)
+            return {};
+        gchar* tip = gtk_widget_get_tooltip_text(element->_widget);
+        const String shown = FromUtf8(tip ? tip : "");
+        g_free(tip);
+        return shown;
+    }
 
   private:
     // Leaves the menus of the bar closed, as after a choice.

@@ -31,6 +31,14 @@ int RunWaitingAction(Object context) {
     return 0;
 }
 
+String WithoutCarriageReturns(const String& text) {
+    String lines;
+    for (char16_t unit : text)
+        if (unit != u'\r')
+            lines += unit;
+    return lines;
+}
+
 Ref<THeadlessGadget> Element(const Ref<TGadget>& gadget) {
     return Cast<THeadlessGadget>(RealGadget(gadget));
 }
@@ -101,7 +109,12 @@ class THeadlessPlatformUser : public TPlatformUser {
         if (auto menu = Cast<THeadlessMenu>(gadget))
             return menu->_nativeState;
         const auto element = Element(gadget);
-        return element ? element->State() : StateHidden;
+        if (!element)
+            return StateHidden;
+        // What the element shows: a group around it may have disabled it.
+        return (element->State() & ~(StateHidden | StateDisabled)) |
+               (element->Alive() && element->_visible ? 0 : StateHidden) |
+               (element->_nativeEnabled ? 0 : StateDisabled);
     }
     int ShownLabelStyle(const Ref<TGadget>& label) override {
         const auto element = Cast<THeadlessLabel>(RealGadget(label));
@@ -138,6 +151,12 @@ class THeadlessPlatformUser : public TPlatformUser {
     int RightClickText(const Ref<TGadget>& area) override {
         const auto element = Cast<THeadlessTextArea>(RealGadget(area));
         return element ? element->UserRightClick(8, 8) : 0;
+    }
+    int PressKey(int key, int modifiers) override { return UserPressKey(key, modifiers); }
+    Ref<TGadget> FocusedElement() override { return Headless().focus; }
+    String ShownTooltip(const Ref<TGadget>& gadget) override {
+        const auto element = Element(gadget);
+        return element ? WithoutCarriageReturns(element->_nativeTip) : String();
     }
 };
 

@@ -24,6 +24,9 @@ namespace vandro {
 
 namespace {
 
+// What the platform is given to take a key stroke before the user looks.
+constexpr int kKeySettleMs = 40;
+
 // What the user does once the program next waits, one action a wait.
 struct WaitingActions {
     std::deque<std::function<void()>> actions;
@@ -309,6 +312,44 @@ class TWindowsPlatformUser : public TPlatformUser {
         PumpPending();
     }
     int RightClickText(const Ref<TGadget>& area) override { return RightClickIntoText(area); }
+    int PressKey(int key, int modifiers) override {
+        // The keys go to the window in the foreground: the user looks at the one with the focus.
+        if (const HWND focus = GetFocus();
+            focus && GetForegroundWindow() != GetAncestor(focus, GA_ROOT)) {
+            SetForegroundWindow(GetAncestor(focus, GA_ROOT));
+            PumpPending();
+        }
+        TypeKey(static_cast<WORD>(key), modifiers);
+        PumpFor(kKeySettleMs);
+        return 1;
+    }
+    Ref<TGadget> FocusedElement() override {
+        for (HWND hwnd = GetFocus(); hwnd; hwnd = GetParent(hwnd))
+            if (const auto gadget = TWindowsGUIDriver::GadgetFromHwnd(hwnd))
+                return FindOutermostGadget(gadget);
+        return {};
+    }
+    String ShownTooltip(const Ref<TGadget>& gadget) override {
+        const auto element = Cast<TWindowsGadget>(RealGadget(gadget));
+        if (!element || !element->_hwnd)
+            return {};
+        wchar_t text[1024] = L"";
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = GetParent(element->_hwnd);
+        tool.uId = reinterpret_cast<UINT_PTR>(element->_hwnd);
+        tool.lpszText = text;
+        const HWND shared = WindowsDriver().ToolTipHwnd;
+        if (!SendMessageW(shared, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+            return {};
+        tool.lpszText = text;
+        SendMessageW(shared, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+        String shown;
+        for (const wchar_t* at = text; *at; ++at)
+            if (*at != L'\r')
+                shown += static_cast<char16_t>(*at);
+        return shown;
+    }
 };
 
 } // namespace
