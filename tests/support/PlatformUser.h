@@ -62,6 +62,10 @@ class TPlatformUser : public TObject {
     virtual void PutOnClipboard(const String& text) = 0;
     // The window the platform activated last, while it exists.
     virtual Ref<TGadget> ActiveWindow() = 0;
+
+    // Follows a link of the HTML view's page to the address, as the user's click on it does:
+    // the browser navigates without the program asking.
+    virtual int FollowLink(const Ref<TGadget>& view, const String& address) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -3,12 +3,14 @@
 #include "GtkUserInput.h"
 #include "gui/gtk/GtkButton.h"
 #include "gui/gtk/GtkGUIDriver.h"
+#include "gui/gtk/GtkHTMLView.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkMenu.h"
 #include "gui/gtk/GtkProgressBar.h"
 #include "gui/gtk/GtkSlider.h"
 #include "gui/gtk/GtkTextArea.h"
 #include "gui/gtk/GtkTextField.h"
+#include "gui/gtk/GtkWebKit.h"
 #include "gui/gtk/GtkWindow.h"
 
 #include "events/Event.h"
@@ -457,6 +459,17 @@ class TGtkUser : public TPlatformUser {
     Ref<TGadget> ActiveWindow() override {
         TGtkWindow* window = GtkDriver().activeWindow;
         return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+    }
+
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const auto element = Cast<TGtkHTMLView>(RealGadget(view));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        const TWebKit& webkit = WebKit();
+        webkit.loadUri(element->_widget, ToUtf8(address).c_str());
+        // Blocked or followed, the view is done with the navigation once WebKit stops loading.
+        PumpUntil([&] { return !webkit.isLoading(element->_widget); }, kActionTimeout);
+        return 1;
     }
 
   private:

@@ -101,7 +101,19 @@ class THeadlessPlatformUser : public TPlatformUser {
         if (auto menu = Cast<THeadlessMenu>(gadget))
             return menu->_nativeState;
         const auto element = Element(gadget);
-        return element ? element->State() : StateHidden;
+        if (!element || !element->Alive())
+            return StateHidden;
+        // What the element shows, not what the program asked of the gadget.
+        int state = (element->_visible ? 0 : StateHidden) |
+                    (element->_nativeEnabled ? 0 : StateDisabled);
+        if (const auto button = Cast<THeadlessButton>(element))
+            state |= button->_check == 1   ? StateChecked
+                     : button->_check == 2 ? StateChecked | StateIndeterminate
+                                           : 0;
+        if (const auto frame = Cast<THeadlessWindow>(element))
+            state |= (frame->_minimized ? StateMinimized : 0) |
+                     (frame->_maximized ? StateMaximized : 0);
+        return state;
     }
     int ShownLabelStyle(const Ref<TGadget>& label) override {
         const auto element = Cast<THeadlessLabel>(RealGadget(label));
@@ -133,6 +145,10 @@ class THeadlessPlatformUser : public TPlatformUser {
     String ClipboardText() override { return Headless().clipboard; }
     void PutOnClipboard(const String& text) override { Headless().clipboard = text; }
     Ref<TGadget> ActiveWindow() override { return vandro::ActiveWindow(); }
+
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        return UserFollowLink(view, address);
+    }
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "gui/windows/WindowsButton.h"
 #include "gui/windows/WindowsGUIDriver.h"
+#include "gui/windows/WindowsHTMLView.h"
 #include "gui/windows/WindowsLabel.h"
 #include "gui/windows/WindowsMenu.h"
 #include "gui/windows/WindowsWindow.h"
@@ -300,6 +301,24 @@ class TWindowsPlatformUser : public TPlatformUser {
     Ref<TGadget> ActiveWindow() override {
         const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
         return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
+    }
+
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const auto element = Real<TWindowsHTMLView>(view);
+        // The browser's own window covers the host, so the host is not what a click meets.
+        if (!element || !element->browser || !IsWindowVisible(element->_hwnd) ||
+            !IsWindowEnabled(element->_hwnd))
+            return 0;
+        // The browser navigates by itself, as for a click in its page, not through the view.
+        BSTR url = SysAllocString(Wide(address).c_str());
+        VARIANT target{};
+        target.vt = VT_BSTR;
+        target.bstrVal = url;
+        VARIANT empty{};
+        element->browser->Navigate2(&target, &empty, &empty, &empty, &empty);
+        SysFreeString(url);
+        PumpFor(300);
+        return 1;
     }
 };
 
