@@ -66,6 +66,8 @@ class TPlatformUser : public TObject {
     // Follows a link of the HTML view's page to the address, as the user's click on it does:
     // the browser navigates without the program asking.
     virtual int FollowLink(const Ref<TGadget>& view, const String& address) = 0;
+    // Chooses the item from the next pop-up menu the program opens, once it shows.
+    virtual void PickFromNextPopup(const Ref<TGadget>& item) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -5,6 +5,7 @@
 #include "KindFixture.h"
 
 #include "gui/WindowFunctions.h"
+#include "runtime/Boxed.h"
 
 namespace vandro {
 namespace {
@@ -136,6 +137,23 @@ TEST_F(MenuTest, ItemsMadeAfterSixteenBitsOfIdsReachTheirOwnItem) {
         EXPECT_EQ(events[0]->source, item);
         EXPECT_EQ(events[0]->data, tag);
     }
+}
+
+TEST_F(MenuTest, APopupMenuRaisesTheChoiceWithItsExtraFromTheItem) {
+    const auto popup = CreateMenu(u"", 0, nullptr);
+    CreateMenu(u"&Kopieren", 7, popup);
+    const auto paste = CreateMenu(u"&Einf\u00fcgen", 8, popup);
+    Drain();
+    const Object context = Box(u"Zeile 3");
+    PlatformUser()->PickFromNextPopup(paste);
+    PopupWindowMenu(window, popup, context);
+    const auto events = Take();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]->id, MenuAction);
+    EXPECT_EQ(events[0]->source, paste);
+    EXPECT_EQ(events[0]->data, 8);
+    EXPECT_EQ(events[0]->extra, context);
+    FreeMenu(popup);
 }
 
 } // namespace

@@ -472,6 +472,34 @@ class TGtkUser : public TPlatformUser {
         return 1;
     }
 
+    void PickFromNextPopup(const Ref<TGadget>& item) override {
+        struct TPick {
+            Ref<TGtkMenu> item;
+            gint64 since = 0;
+            gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+        };
+        // Polled while the program's pop-up runs its own loop: the click waits until the item
+        // has shown for as long as GTK takes a release for the end of the opening click.
+        g_timeout_add(
+            20,
+            +[](gpointer data) -> gboolean {
+                auto* pick = static_cast<TPick*>(data);
+                const gint64 now = g_get_monotonic_time();
+                GtkWidget* widget = pick->item ? pick->item->_itemWidget : nullptr;
+                int x = 0, y = 0;
+                const bool shown = widget && gtk_widget_get_mapped(widget);
+                if (shown && !pick->since)
+                    pick->since = now;
+                if (now < pick->deadline && (!shown || now - pick->since < kMenuSettleMs * 1000))
+                    return G_SOURCE_CONTINUE;
+                if (shown && ScreenCentre(widget, x, y))
+                    ClickAt(x, y, 1, 0);
+                delete pick;
+                return G_SOURCE_REMOVE;
+            },
+            new TPick{Cast<TGtkMenu>(item)});
+    }
+
   private:
     // Leaves the menus of the bar closed, as after a choice.
     static void CloseMenus(const Ref<TGtkMenu>& entry) {

@@ -104,15 +104,15 @@ class THeadlessPlatformUser : public TPlatformUser {
         if (!element || !element->Alive())
             return StateHidden;
         // What the element shows, not what the program asked of the gadget.
-        int state = (element->_visible ? 0 : StateHidden) |
-                    (element->_nativeEnabled ? 0 : StateDisabled);
+        int state =
+            (element->_visible ? 0 : StateHidden) | (element->_nativeEnabled ? 0 : StateDisabled);
         if (const auto button = Cast<THeadlessButton>(element))
             state |= button->_check == 1   ? StateChecked
                      : button->_check == 2 ? StateChecked | StateIndeterminate
                                            : 0;
         if (const auto frame = Cast<THeadlessWindow>(element))
-            state |= (frame->_minimized ? StateMinimized : 0) |
-                     (frame->_maximized ? StateMaximized : 0);
+            state |=
+                (frame->_minimized ? StateMinimized : 0) | (frame->_maximized ? StateMaximized : 0);
         return state;
     }
     int ShownLabelStyle(const Ref<TGadget>& label) override {
@@ -149,6 +149,7 @@ class THeadlessPlatformUser : public TPlatformUser {
     int FollowLink(const Ref<TGadget>& view, const String& address) override {
         return UserFollowLink(view, address);
     }
+    void PickFromNextPopup(const Ref<TGadget>& item) override { UserPickFromPopup(item); }
 };
 
 } // namespace

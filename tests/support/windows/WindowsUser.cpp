@@ -320,6 +320,24 @@ class TWindowsPlatformUser : public TPlatformUser {
         PumpFor(300);
         return 1;
     }
+
+    void PickFromNextPopup(const Ref<TGadget>& item) override {
+        const auto chosen = Cast<TWindowsMenu>(item);
+        if (!chosen || !chosen->parent)
+            return;
+        // The keys wait in the queue for the pop-up's own loop: each Down moves to the next
+        // item that can be chosen (past separators), Return chooses.
+        int downs = 1;
+        for (const Object& kid : chosen->parent->kids->ToArray()) {
+            if (kid == Object(chosen))
+                break;
+            if (!Cast<TGadget>(kid)->GetText().empty())
+                ++downs;
+        }
+        for (int down = 0; down < downs; ++down)
+            TypeKey(VK_DOWN);
+        TypeKey(VK_RETURN);
+    }
 };
 
 } // namespace
