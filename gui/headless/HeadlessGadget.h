@@ -58,6 +58,11 @@ class THeadlessGadget : public TPlatformGadget {
     int _nativeW = 0;
     int _nativeH = 0;
     int _redraws = 0;
+    // What the element paints with: its font, its text colour as of its last redraw, and its
+    // background (-1 for none of its own).
+    Ref<TGuiFont> _shownfont;
+    int _shownfgcolor = -1;
+    int _shownbgcolor = -1;
 
   protected:
     int NativeHandle(int client) override;
@@ -65,6 +70,8 @@ class THeadlessGadget : public TPlatformGadget {
     int FreeElement() override;
     int ElementVisible() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
+    int ShowFont(const Ref<TGuiFont>& font) override;
+    int ShowBackground(int on) override;
     int ShowEnabled(int enabled) override;
 };
 

@@ -85,17 +85,18 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto element = Element(gadget);
         return element && element->Alive() ? element->_text : String();
     }
+    // What the element paints with, not what the program asked of the gadget.
     int ShownTextColor(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? element->_fgcolor : -1;
+        return element && element->Alive() ? element->_shownfgcolor : -1;
     }
     int ShownBackColor(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? element->_bgcolor : -1;
+        return element && element->Alive() ? element->_shownbgcolor : -1;
     }
     Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? Ref<TGuiFont>(element->_font) : nullptr;
+        return element && element->Alive() ? element->_shownfont : nullptr;
     }
     int ShownState(const Ref<TGadget>& gadget) override {
         if (auto menu = Cast<THeadlessMenu>(gadget))
