@@ -136,6 +136,20 @@ Ref<TGadget> ItemOfWidget(const TGtkMenu& node, GtkWidget* widget) {
     return {};
 }
 
+// The program's window whose widget this is, at or below the group.
+Ref<TGadget> WindowOfWidget(const TGadget& group, GtkWidget* widget) {
+    for (const Object& kid : *group.kids) {
+        const auto window = Cast<TGtkWindow>(kid);
+        if (!window)
+            continue;
+        if (window->_widget == widget)
+            return window;
+        if (auto inner = WindowOfWidget(*window, widget))
+            return inner;
+    }
+    return {};
+}
+
 String MenuItemText(const TGtkMenu& item) {
     GtkWidget* child = item._itemWidget ? gtk_bin_get_child(GTK_BIN(item._itemWidget)) : nullptr;
     if (!child)
@@ -457,8 +471,14 @@ class TGtkUser : public TPlatformUser {
     }
 
     Ref<TGadget> ActiveWindow() override {
-        TGtkWindow* window = GtkDriver().activeWindow;
-        return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+        // The window GTK has active, not the one the driver last heard of.
+        GList* tops = gtk_window_list_toplevels();
+        GtkWidget* active = nullptr;
+        for (GList* top = tops; top; top = top->next)
+            if (gtk_window_is_active(GTK_WINDOW(top->data)))
+                active = GTK_WIDGET(top->data);
+        g_list_free(tops);
+        return active ? WindowOfWidget(*Desktop(), active) : Ref<TGadget>();
     }
 
     int FollowLink(const Ref<TGadget>& view, const String& address) override {

@@ -299,8 +299,10 @@ class TWindowsPlatformUser : public TPlatformUser {
     void PutOnClipboard(const String& text) override { HoldOnClipboard(text); }
 
     Ref<TGadget> ActiveWindow() override {
-        const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
-        return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
+        // The platform's active window, not the one the driver last heard of.
+        const auto active =
+            Cast<TWindowsWindow>(TWindowsGUIDriver::GadgetFromHwnd(GetActiveWindow()));
+        return active ? Ref<TGadget>(active) : nullptr;
     }
 
     int FollowLink(const Ref<TGadget>& view, const String& address) override {
