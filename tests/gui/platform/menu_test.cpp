@@ -1,5 +1,6 @@
 // Menus alike on every platform: the bar shows the program's tree once it is refreshed, a
-// choice raises one "MenuAction" with the item's tag from the item, submenus, separators and
+// choice raises one "MenuAction" with the item's tag from the item and moves no check mark,
+// the program's pop-up menu raises its choice with its extra, submenus, separators and
 // greyed items cannot be chosen, check and enable state show on the open menu at once, items
 // added and removed show at the next refresh, and ids past 16 bits still reach their item.
 #include "KindFixture.h"
@@ -38,9 +39,11 @@ TEST_F(MenuTest, TheBarShowsTheTreeOnceItIsRefreshed) {
     Drain();
     EXPECT_EQ(Items(GetWindowMenu(window)), std::vector<Ref<TGadget>>{});
     EXPECT_EQ(PlatformUser()->Exists(restart), 0);
+    const auto quit = CreateMenu(u"Ende && Aus", 400, game);
     RefreshWindowMenu(window);
     EXPECT_EQ(Items(GetWindowMenu(window)), std::vector<Ref<TGadget>>{game});
-    EXPECT_EQ(Items(game), (std::vector<Ref<TGadget>>{sizes, line, restart}));
+    EXPECT_EQ(Items(game), (std::vector<Ref<TGadget>>{sizes, line, restart, quit}));
+    EXPECT_EQ(PlatformUser()->ShownText(quit), u"Ende && Aus");
     EXPECT_EQ(Items(sizes), (std::vector<Ref<TGadget>>{small, large}));
     EXPECT_EQ(PlatformUser()->ShownText(game), u"&Spiel");
     EXPECT_EQ(PlatformUser()->ShownText(sizes), u"&Gr\u00f6\u00dfe");
@@ -49,7 +52,8 @@ TEST_F(MenuTest, TheBarShowsTheTreeOnceItIsRefreshed) {
     EXPECT_EQ(PlatformUser()->Exists(restart), 1);
 }
 
-TEST_F(MenuTest, AChoiceRaisesOneMenuActionWithTheTagFromTheItem) {
+TEST_F(MenuTest, AChoiceRaisesOneMenuActionWithTheTagFromTheItemAndMovesNoMark) {
+    CheckMenu(small);
     RefreshWindowMenu(window);
     Drain();
     for (const auto& [item, tag] :
@@ -63,6 +67,9 @@ TEST_F(MenuTest, AChoiceRaisesOneMenuActionWithTheTagFromTheItem) {
         EXPECT_EQ(events[0]->extra, nullptr);
         EXPECT_EQ(PlatformUser()->MenuTag(item), tag);
     }
+    // The mark is the program's to move: choosing an item did not check it.
+    EXPECT_EQ(PlatformUser()->ShownState(large), 0);
+    EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
 }
 
 TEST_F(MenuTest, SubmenusSeparatorsAndGreyedItemsCannotBeChosen) {
