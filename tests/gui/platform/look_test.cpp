@@ -1,9 +1,11 @@
-// Fonts and colours as the platform shows them: a label draws with the text colour and the
-// background it is given, keeps its own background again once the colour is removed, and a
-// gadget draws with the font it is given while it exists.
+// Fonts, colours and texts as the platform shows them: a label draws with the text colour and
+// the background it is given, keeps its own background again once the colour is removed, and
+// shows the alignment and frame it was made with; a gadget draws with the font it is given
+// while it exists; a window's status line shows its three fields.
 #include "KindFixture.h"
 
 #include "gui/DriverFunctions.h"
+#include "gui/WindowFunctions.h"
 
 namespace vandro {
 namespace {
@@ -46,6 +48,27 @@ TEST_F(LookTest, AGadgetDrawsWithTheFontItIsGivenWhileItExists) {
     EXPECT_EQ(PlatformUser()->ShownFont(label), small);
     FreeGadget(label);
     EXPECT_EQ(PlatformUser()->ShownFont(label), nullptr);
+}
+
+TEST_F(LookTest, ALabelShowsItsAlignmentAndFrame) {
+    for (const int style :
+         std::initializer_list<int>{LabelLeftAligned, LabelRightAligned | LabelPlainFrame,
+                                    LabelCentred | LabelSunkenFrame, LabelSeparator}) {
+        const auto label = CreateLabel(u"Am Zug", 10, 10, 120, 20, window, style);
+        EXPECT_EQ(PlatformUser()->ShownLabelStyle(label), style) << "style " << style;
+        FreeGadget(label);
+    }
+}
+
+TEST_F(LookTest, TheStatusLineShowsItsThreeFields) {
+    SetWindowStatusText(window, u"Spieler 2 am Zug\t\t18 Karten");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 0), u"Spieler 2 am Zug");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 1), u"");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 2), u"18 Karten");
+    SetWindowStatusText(window, u"links\tMitte\trechts");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 0), u"links");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 1), u"Mitte");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 2), u"rechts");
 }
 
 } // namespace
