@@ -1,6 +1,6 @@
 // The driver's services alike on every platform: the five system colours come from the platform
 // and any other index is left to the program, and the system font is a face with whole points
-// that takes the size and style asked for.
+// that takes the size and style asked for, as every font keeps the whole points of its size.
 #include "PlatformFixture.h"
 
 #include "gui/DriverFunctions.h"
@@ -45,6 +45,8 @@ TEST_F(ServicesTest, TheSystemFontHasWholePointsAndTakesTheSizeAndStyleAskedFor)
     EXPECT_EQ(FontName(asked), FontName(font));
     EXPECT_EQ(FontSize(asked), 12.0);
     EXPECT_EQ(FontStyle(asked), 1 | 2);
+    EXPECT_EQ(FontSize(LoadGuiFont(u"Arial", 8.9)), 8.0);
+    EXPECT_EQ(FontSize(LibraryFont(FontSans, 36.0)), 36.0);
 }
 
 } // namespace
