@@ -125,8 +125,9 @@ void TGtkHTMLView::Loaded() {
 String TGtkHTMLView::GetText() {
     if (!_widget)
         return {};
+    // A blocked first navigation leaves WebKit's address empty: the view stays on the blank page.
     const char* uri = WebKit().uri(_widget);
-    if (!uri || std::string_view(uri) == "about:blank")
+    if (!uri || !*uri || std::string_view(uri) == "about:blank")
         return _page.empty() ? String(u"about:blank") : _page;
     return FromUtf8(uri);
 }

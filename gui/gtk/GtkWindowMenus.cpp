@@ -51,7 +51,15 @@ void TGtkWindow::TrackPopup(TGtkMenu& popup) {
     gtk_widget_show_all(shell);
     bool open = true;
     g_signal_connect(shell, "deactivate", G_CALLBACK(OnPopupHidden), &open);
-    gtk_menu_popup_at_pointer(GTK_MENU(shell), nullptr);
+    // At the pointer, as the platform's menus open; the program opens it from its own loop,
+    // after the click that asked for it, so there is no current event to place it by.
+    GdkWindow* window = gtk_widget_get_window(_widget);
+    GdkDevice* pointer =
+        gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(window)));
+    GdkRectangle at{0, 0, 1, 1};
+    gdk_window_get_device_position(window, pointer, &at.x, &at.y, nullptr);
+    gtk_menu_popup_at_rect(GTK_MENU(shell), window, &at, GDK_GRAVITY_NORTH_WEST,
+                           GDK_GRAVITY_NORTH_WEST, nullptr);
     // The choice is handled before this returns.
     while (open && gtk_widget_get_visible(shell))
         gtk_main_iteration_do(TRUE);

@@ -43,8 +43,10 @@ int THeadlessGadget::Activate(int command) {
             next->Activate(ActivateFocus);
         return 0;
     }
-    if (command == ActivateRedraw)
+    if (command == ActivateRedraw) {
         ++_redraws;
+        _shownfgcolor = FgColor();
+    }
     return 0;
 }
 
@@ -73,6 +75,18 @@ int THeadlessGadget::ShowEnabled(int enabled) {
     return 1;
 }
 
+int THeadlessGadget::ShowFont(const Ref<TGuiFont>&) {
+    if (Alive())
+        _shownfont = _font;
+    return 0;
+}
+
+int THeadlessGadget::ShowBackground(int on) {
+    if (Alive())
+        _shownbgcolor = on ? BgColor() : -1;
+    return 0;
+}
+
 Ref<TGadget> THeadlessGadget::Create(const Ref<TGadget>&, int, const String&) { AbstractMethod(); }
 
 Ref<TGuiFont> THeadlessGadget::NativeFont(const Ref<TGuiFont>& font) {
@@ -91,6 +105,7 @@ Ref<TGadget> THeadlessGadget::CreateEditElement(int gadgetClass, int style) {
     Register(gadgetClass, 0);
     _bgcolor = 0xFFFFFF;
     _bgshown = 1;
+    ShowBackground(1);
     return Ref<TGadget>(this);
 }
 

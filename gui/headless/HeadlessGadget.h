@@ -61,6 +61,11 @@ class THeadlessGadget : public TPlatformGadget {
     int _redraws = 0;
     // The tip the element shows.
     String _nativeTip;
+    // What the element paints with: its font, its text colour as of its last redraw, and its
+    // background (-1 for none of its own).
+    Ref<TGuiFont> _shownfont;
+    int _shownfgcolor = -1;
+    int _shownbgcolor = -1;
 
   protected:
     int NativeHandle(int client) override;
@@ -70,6 +75,8 @@ class THeadlessGadget : public TPlatformGadget {
     int ShowElement(int show) override;
     int ShowTooltip() override;
     Ref<TGuiFont> NativeFont(const Ref<TGuiFont>& font) override;
+    int ShowFont(const Ref<TGuiFont>& font) override;
+    int ShowBackground(int on) override;
     int ShowEnabled(int enabled) override;
 };
 

@@ -1,9 +1,31 @@
 #include "HeadlessHTMLView.h"
 
+#include "events/headless/HeadlessSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
+#include "runtime/Boxed.h"
+
+#include <utility>
 
 namespace vandro {
+
+namespace {
+
+// The load's view and number, carried through the system driver's input queue.
+class TPendingLoad : public TObject {
+  public:
+    TPendingLoad(Ref<THeadlessHTMLView> view, int load) : view(std::move(view)), load(load) {}
+    Ref<THeadlessHTMLView> view;
+    int load;
+};
+
+int FinishPendingLoad(Object context) {
+    const auto pending = Cast<TPendingLoad>(context);
+    pending->view->FinishLoad(pending->load);
+    return 0;
+}
+
+} // namespace
 
 int THeadlessHTMLView::Activate(int command) {
     if (!Alive())
@@ -19,7 +41,7 @@ int THeadlessHTMLView::Activate(int command) {
     if (to < 0 || to >= static_cast<int>(_history.size()))
         return 0;
     _current = to;
-    Loaded();
+    StartLoad();
     return 0;
 }
 
@@ -29,7 +51,7 @@ int THeadlessHTMLView::SetText(const String& address) {
     _history.resize(static_cast<std::size_t>(_current + 1));
     _history.push_back(address);
     ++_current;
-    Loaded();
+    StartLoad();
     return 0;
 }
 
@@ -38,6 +60,8 @@ String THeadlessHTMLView::GetText() {
         return {};
     return _current < 0 ? String(u"about:blank") : _history[static_cast<std::size_t>(_current)];
 }
+
+int THeadlessHTMLView::State() { return Alive() ? _loading : 0; }
 
 int THeadlessHTMLView::Class() { return ClassHTMLView; }
 
@@ -57,6 +81,17 @@ int THeadlessHTMLView::UserFollowLink(const String& address) {
     return 1;
 }
 
-void THeadlessHTMLView::Loaded() { PostGuiEvent(GadgetDone, 0, 0, 0, 0, {}); }
+void THeadlessHTMLView::StartLoad() {
+    _loading = 1;
+    HeadlessSystem()->QueueInput(FinishPendingLoad,
+                                 New<TPendingLoad>(Ref<THeadlessHTMLView>(this), ++_load));
+}
+
+void THeadlessHTMLView::FinishLoad(int load) {
+    if (load != _load || !_loading || !Alive())
+        return;
+    _loading = 0;
+    PostGuiEvent(GadgetDone, 0, 0, 0, 0, {});
+}
 
 } // namespace vandro

@@ -79,6 +79,13 @@ class TPlatformUser : public TObject {
     virtual Ref<TGadget> FocusedElement() = 0;
     // The tip the platform holds for the element, its lines separated by LF; "" when none.
     virtual String ShownTooltip(const Ref<TGadget>& gadget) = 0;
+
+    // HTML views and pop-up menus.
+    // Follows a link of the HTML view's page to the address, as the user's click on it does:
+    // the browser navigates without the program asking.
+    virtual int FollowLink(const Ref<TGadget>& view, const String& address) = 0;
+    // Chooses the item from the next pop-up menu the program opens, once it shows.
+    virtual void PickFromNextPopup(const Ref<TGadget>& item) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -34,11 +34,6 @@ TEST_F(GtkFontTest, AFaceThatIsNotInstalledCarriesTheNameOfTheOneObtained) {
     EXPECT_EQ(CurrentDriver()->LoadFont(u"DejaVu Sans", 10, 0)->name, u"DejaVu Sans");
 }
 
-TEST_F(GtkFontTest, AFractionalSizeKeepsItsWholePoints) {
-    EXPECT_EQ(CurrentDriver()->LoadFontWithDouble(u"Sans", 8.9, 0)->size, 8);
-    EXPECT_EQ(LibraryFont(FontSans, 36.0, 0)->size, 36);
-}
-
 TEST_F(GtkFontTest, TheSystemFontIsTheDesktopsInterfaceFont) {
     gchar* setting = nullptr;
     g_object_get(gtk_settings_get_default(), "gtk-font-name", &setting, nullptr);

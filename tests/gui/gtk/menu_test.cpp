@@ -1,6 +1,5 @@
-// Menus on GTK: the tree becomes the window's menu bar with mnemonics, right-hand columns,
-// check marks and greyed items; a click through the X server on an item in a submenu raises
-// its "MenuAction", and an item's shortcut works from the keyboard.
+// Menus on GTK: only a checked item draws a mark, the texts of every item stay in line, and an
+// item's shortcut works from the keyboard.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkMenu.h"
@@ -29,38 +28,6 @@ class GtkMenuTest : public GtkWindowTest {
     Ref<TGadget> file, open, sizes, small, large, quit;
 };
 
-std::vector<String> Texts(const std::vector<Ref<TGadget>>& items) {
-    std::vector<String> texts;
-    for (const auto& item : items)
-        texts.push_back(PlatformUser()->ShownText(item));
-    return texts;
-}
-
-TEST_F(GtkMenuTest, TheBarShowsTheTreeWithItsTextsMarksAndShortcut) {
-    const auto bar = PlatformUser()->ShownMenuItems(GetWindowMenu(window));
-    ASSERT_EQ(bar.size(), 1u);
-    EXPECT_EQ(PlatformUser()->ShownText(bar[0]), u"&Datei");
-    EXPECT_EQ(Texts(PlatformUser()->ShownMenuItems(file)),
-              (std::vector<String>{u"\u00d6&ffnen", u"&Grösse", u"", u"Ende && Aus"}));
-    EXPECT_EQ(Texts(PlatformUser()->ShownMenuItems(sizes)),
-              (std::vector<String>{u"5 x &4\t10 Symbole", u"11 x &10\t55 Symbole"}));
-    EXPECT_EQ(PlatformUser()->ShownShortcut(open), u"\tCtrl+O");
-    EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
-    EXPECT_EQ(PlatformUser()->ShownState(large), 0);
-    EXPECT_EQ(PlatformUser()->ShownState(quit), StateDisabled);
-}
-
-TEST_F(GtkMenuTest, AClickOnAnItemInASubmenuRaisesItsActionAndKeepsTheMarksAsTheProgramSetThem) {
-    ASSERT_EQ(PlatformUser()->ChooseMenu(large), 1);
-    const auto events = Drain();
-    ASSERT_EQ(Ids(events), std::vector<int>{MenuAction});
-    EXPECT_EQ(events[0]->source, large);
-    EXPECT_EQ(events[0]->data, 110);
-    // The mark is the program's to move: choosing the item did not check it.
-    EXPECT_EQ(PlatformUser()->ShownState(large), 0);
-    EXPECT_EQ(PlatformUser()->ShownState(small), StateChecked);
-}
-
 TEST_F(GtkMenuTest, OnlyACheckedItemShowsAMarkAndTheTextsStayInLine) {
     ASSERT_TRUE(OpenByClick(file));
     ASSERT_TRUE(OpenByClick(sizes));
@@ -86,11 +53,6 @@ TEST_F(GtkMenuTest, OnlyACheckedItemShowsAMarkAndTheTextsStayInLine) {
     EXPECT_EQ(PlatformUser()->ShownState(small), 0);
     EXPECT_EQ(PlatformUser()->ShownState(large), StateChecked);
     gtk_menu_shell_deactivate(GTK_MENU_SHELL(Cast<TGtkMenu>(GetWindowMenu(window))->_shell));
-}
-
-TEST_F(GtkMenuTest, AGreyedItemCannotBeChosen) {
-    EXPECT_EQ(PlatformUser()->ChooseMenu(quit), 0);
-    EXPECT_TRUE(Drain().empty());
 }
 
 TEST_F(GtkMenuTest, TheShortcutChoosesTheItemFromTheKeyboard) {

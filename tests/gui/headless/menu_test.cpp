@@ -1,9 +1,7 @@
-// Menus: the tree a window's menu bar is built from, check marks, separators, submenus, tags
-// coming back as "MenuAction" data, pop-up menus, and shortcuts through the hot-key registry.
+// Menus on the headless platform: command ids, and shortcuts through the hot-key registry.
 #include "HeadlessFixture.h"
 
 #include "gui/headless/HeadlessMenu.h"
-#include "gui/headless/HeadlessWindow.h"
 
 namespace vandro {
 namespace {
@@ -20,22 +18,16 @@ class GameMenuTest : public HeadlessTest {
         HeadlessTest::SetUp();
         window = CreateWindow(u"Vandro", 0, 0, 290, 280, nullptr, 557);
         game = CreateMenu(u"&Spiel", 0, GetWindowMenu(window));
-        size = CreateMenu(u"&Gr\u00f6sse", 100, game);
-        separator = CreateMenu(u"", 0, game);
-        restart = CreateMenu(u"Spiel &neustarten", 300, game);
-        small = CreateMenu(u"5 x &4\t10 Symbole", 104, size);
-        large = CreateMenu(u"6 x &5\t15 Symbole", 105, size);
-        CheckMenu(small);
         events.Take();
     }
     void TearDown() override {
-        window = game = size = separator = restart = small = large = nullptr;
+        window = game = nullptr;
         HeadlessTest::TearDown();
     }
     // Frees the window with everything on it, as the program does when it quits.
     void FreeAll() { FreeGadget(window); }
 
-    Ref<TGadget> window, game, size, separator, restart, small, large;
+    Ref<TGadget> window, game;
 };
 
 TEST_F(MenuTest, CommandIdsCountFrom101AndAreNotReused) {
@@ -51,105 +43,6 @@ TEST_F(MenuTest, CommandIdsCountFrom101AndAreNotReused) {
     EXPECT_EQ(THeadlessMenu::GetMenuFromKey(102), nullptr);
     EXPECT_EQ(Item(CreateMenu(u"b", 3, root))->_key, 104);
     FreeGadget(window);
-}
-
-TEST_F(GameMenuTest, TheMenuBarShowsTheTreeOnlyAfterARefresh) {
-    const auto frame = Cast<THeadlessWindow>(window);
-    EXPECT_EQ(frame->_menubar, MenuBarPlaceholder);
-    EXPECT_FALSE(Item(game)->NativeShown());
-    RefreshWindowMenu(window);
-    EXPECT_EQ(frame->_menubar, MenuBarTree);
-    const auto bar = Item(GetWindowMenu(window))->ShownItems();
-    ASSERT_EQ(bar.size(), 1u);
-    EXPECT_EQ(bar[0], game);
-    EXPECT_EQ(bar[0]->_nativeText, u"&Spiel");
-
-    const auto drop = Item(game)->ShownItems();
-    ASSERT_EQ(drop.size(), 3u);
-    EXPECT_EQ(drop[1]->_item, 1);
-    EXPECT_TRUE(drop[1]->IsSeparator());
-    EXPECT_NE(drop[1]->_key, 0);
-    EXPECT_EQ(drop[2]->_nativeText, u"Spiel &neustarten");
-    EXPECT_NE(drop[0]->_handle, 0);
-    EXPECT_EQ(drop[2]->_handle, 0);
-    FreeAll();
-}
-
-TEST_F(GameMenuTest, CheckMarksShowOnTheOpenMenuAndSurviveARebuild) {
-    EXPECT_EQ(IsMenuChecked(small), 1);
-    EXPECT_EQ(IsMenuChecked(large), 0);
-    EXPECT_EQ(Item(small)->_nativeState, 0);
-    RefreshWindowMenu(window);
-    EXPECT_EQ(Item(small)->_nativeState, StateChecked);
-    UncheckMenu(small);
-    CheckMenu(large);
-    EXPECT_EQ(Item(small)->_nativeState, 0);
-    EXPECT_EQ(Item(large)->_nativeState, StateChecked);
-    RefreshWindowMenu(window);
-    EXPECT_EQ(Item(large)->_nativeState, StateChecked);
-    EXPECT_EQ(IsMenuChecked(small), 0);
-    FreeAll();
-}
-
-TEST_F(GameMenuTest, ChoosingAnItemRaisesMenuActionWithItsTag) {
-    EXPECT_EQ(UserChooseMenu(restart), 0);
-    RefreshWindowMenu(window);
-    EXPECT_EQ(UserChooseMenu(restart), 1);
-    const auto choice = OnlyEvent(MenuAction);
-    EXPECT_EQ(choice->source, restart);
-    EXPECT_EQ(choice->data, 300);
-    EXPECT_EQ(choice->extra, nullptr);
-    EXPECT_EQ(choice->ToString(), u"MenuAction: data=300, mods=0, x=0, y=0, extra=\"\"");
-    EXPECT_EQ(UserChooseMenu(small), 1);
-    EXPECT_EQ(OnlyEvent(MenuAction)->data, 104);
-    FreeAll();
-}
-
-TEST_F(GameMenuTest, SubmenusSeparatorsAndDisabledItemsCannotBeChosen) {
-    RefreshWindowMenu(window);
-    EXPECT_EQ(UserChooseMenu(size), 0);
-    EXPECT_EQ(UserChooseMenu(separator), 0);
-    DisableMenu(restart);
-    EXPECT_EQ(IsMenuEnabled(restart), 0);
-    EXPECT_EQ(UserChooseMenu(restart), 0);
-    DisableMenu(size);
-    EXPECT_EQ(UserChooseMenu(small), 0);
-    EnableMenu(size);
-    EnableMenu(restart);
-    EXPECT_EQ(UserChooseMenu(restart), 1);
-    events.Take();
-    DisableGadget(window);
-    EXPECT_EQ(UserChooseMenu(restart), 0);
-    EXPECT_TRUE(events.Take().empty());
-    FreeAll();
-}
-
-TEST_F(GameMenuTest, ATextChangeShowsAtTheNextRebuild) {
-    RefreshWindowMenu(window);
-    SetMenuText(restart, u"Neu");
-    EXPECT_EQ(MenuText(restart), u"Neu");
-    EXPECT_EQ(Item(restart)->_nativeText, u"Spiel &neustarten");
-    RefreshWindowMenu(window);
-    EXPECT_EQ(Item(restart)->_nativeText, u"Neu");
-    FreeAll();
-}
-
-TEST_F(GameMenuTest, PopupMenusRaiseTheChoiceWithTheirExtra) {
-    const Ref<TGadget> popup = CreateMenu(u"", 0, nullptr);
-    const Ref<TGadget> copy = CreateMenu(u"Copy", 7, popup);
-    const Object context = Box(u"row 3");
-    UserPickFromPopup(copy);
-    PopupWindowMenu(window, popup, context);
-    const auto choice = OnlyEvent(MenuAction);
-    EXPECT_EQ(choice->data, 7);
-    EXPECT_EQ(choice->extra, context);
-    EXPECT_EQ(Cast<THeadlessWindow>(window)->popupextra, nullptr);
-    EXPECT_EQ(Item(popup)->_handle, 0);
-
-    PopupWindowMenu(window, popup, context);
-    EXPECT_TRUE(events.Take().empty());
-    FreeMenu(popup);
-    FreeAll();
 }
 
 TEST_F(GameMenuTest, ShortcutsNameTheirKeysAndFireThroughTheHotKeys) {

@@ -111,16 +111,6 @@ TEST_F(ProxyTest, StatusTextReachesTheWindowButIsNotReadBack) {
     front->SetProxy(nullptr);
 }
 
-TEST_F(ProxyTest, APressIsReportedAsTheOutermostProxy) {
-    ASSERT_EQ(UserPressButton(outer), 1);
-    const auto pressed = OnlyEvent(GadgetAction);
-    EXPECT_EQ(pressed->source, outer);
-    // Without the outer proxy the inner one is the outermost.
-    outer->SetProxy(nullptr);
-    ASSERT_EQ(UserPressButton(button), 1);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->source, inner);
-}
-
 TEST_F(ProxyTest, AProxyAsGroupStandsForItsInnermostTarget) {
     const auto front = New<TProxyGadget>();
     const auto back = New<TProxyGadget>();
@@ -181,17 +171,6 @@ TEST_F(ProxyTest, APairNothingElseHoldsIsReleased) {
         EXPECT_GT(TObject::LiveObjects(), before);
     }
     EXPECT_EQ(TObject::LiveObjects(), before);
-}
-
-TEST_F(ProxyTest, ATargetOutlivingItsProxyNoLongerReportsThroughIt) {
-    {
-        const auto front = New<TProxyGadget>();
-        front->SetProxy(button);
-    }
-    EXPECT_EQ(button->source, nullptr);
-    inner->SetProxy(button);
-    ASSERT_EQ(UserPressButton(button), 1);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->source, outer);
 }
 
 } // namespace

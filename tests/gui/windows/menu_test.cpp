@@ -7,7 +7,6 @@
 #include "gui/LocalizationEngine.h"
 #include "gui/MenuShortcut.h"
 #include "gui/windows/WindowsMenu.h"
-#include "gui/windows/WindowsWindow.h"
 #include "runtime/Exceptions.h"
 
 #include <string>
@@ -263,48 +262,6 @@ TEST_F(MenuTest, AShortcutFiresFromTheKeyboardUnlessItsItemIsDisabled) {
     EXPECT_FALSE(PumpUntilEmitted(MenuAction, item, 300));
 }
 
-TEST_F(MenuTest, ChoosingTheItemOnTheMenuBarRaisesItsTag) {
-    const Ref<TGadget> root = GetWindowMenu(window);
-    const auto game = Menu(CreateMenu(u"&Spiel", 0, root));
-    const auto sizes = Menu(CreateMenu(u"&Grösse", 100, game));
-    const auto big = Menu(CreateMenu(u"11 x &10", 110, sizes));
-    RefreshWindowMenu(window);
-    recorder.Take();
-    ASSERT_EQ(PlatformUser()->ChooseMenu(big), 1);
-    std::vector<Ref<TEvent>> events = recorder.Take();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0]->id, MenuAction);
-    EXPECT_EQ(events[0]->data, 110);
-    EXPECT_EQ(events[0]->source, big);
-    // A submenu opens instead of being chosen; a greyed item cannot be chosen.
-    EXPECT_EQ(PlatformUser()->ChooseMenu(sizes), 0);
-    DisableMenu(sizes);
-    EXPECT_EQ(PlatformUser()->ChooseMenu(big), 0);
-    EXPECT_TRUE(recorder.Take().empty());
-}
-
-TEST_F(MenuTest, APopupMenuRaisesItsChoiceWithTheExtra) {
-    const auto popup = Menu(CreateMenu(u"", 0, {}));
-    const auto item = Menu(CreateMenu(u"Eins", 11, popup));
-    Menu(CreateMenu(u"Zwei", 12, popup));
-    recorder.Take();
-    // The keys wait in the queue for the pop-up's own loop: Down selects the first item,
-    // Return chooses it.
-    SetForegroundWindow(Hwnd(window));
-    TypeKey(VK_DOWN);
-    TypeKey(VK_RETURN);
-    PopupWindowMenu(window, popup, Box(u"extra"));
-    PumpFor(20);
-    std::vector<Ref<TEvent>> events = recorder.Take();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0]->data, 11);
-    EXPECT_EQ(events[0]->source, item);
-    EXPECT_EQ(StringOf(events[0]->extra), u"extra");
-    EXPECT_EQ(popup->_hmenu, nullptr);
-    EXPECT_EQ(Cast<TWindowsWindow>(window)->popupextra, nullptr);
-}
-
-// A pop-up's choice comes back as a command too: one past 16 bits reaches its item.
 TEST_F(MenuTest, APopupMenusChoicePastSixteenBitsReachesItsItem) {
     const auto popup = Menu(CreateMenu(u"", 0, {}));
     const Ref<TWindowsMenu> probe = New<TWindowsMenu>();

@@ -3,12 +3,14 @@
 #include "GtkUserInput.h"
 #include "gui/gtk/GtkButton.h"
 #include "gui/gtk/GtkGUIDriver.h"
+#include "gui/gtk/GtkHTMLView.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkMenu.h"
 #include "gui/gtk/GtkProgressBar.h"
 #include "gui/gtk/GtkSlider.h"
 #include "gui/gtk/GtkTextArea.h"
 #include "gui/gtk/GtkTextField.h"
+#include "gui/gtk/GtkWebKit.h"
 #include "gui/gtk/GtkWindow.h"
 
 #include "events/Event.h"
@@ -130,6 +132,20 @@ Ref<TGadget> ItemOfWidget(const TGtkMenu& node, GtkWidget* widget) {
     for (const Object& kid : *node.kids)
         if (const auto item = Cast<TGtkMenu>(kid); item && item->_itemWidget == widget)
             return item;
+    return {};
+}
+
+// The program's window whose widget this is, at or below the group.
+Ref<TGadget> WindowOfWidget(const TGadget& group, GtkWidget* widget) {
+    for (const Object& kid : *group.kids) {
+        const auto window = Cast<TGtkWindow>(kid);
+        if (!window)
+            continue;
+        if (window->_widget == widget)
+            return window;
+        if (auto inner = WindowOfWidget(*window, widget))
+            return inner;
+    }
     return {};
 }
 
@@ -455,8 +471,53 @@ class TGtkUser : public TPlatformUser {
     }
 
     Ref<TGadget> ActiveWindow() override {
-        TGtkWindow* window = GtkDriver().activeWindow;
-        return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+        // The window GTK has active, not the one the driver last heard of.
+        GList* tops = gtk_window_list_toplevels();
+        GtkWidget* active = nullptr;
+        for (GList* top = tops; top; top = top->next)
+            if (gtk_window_is_active(GTK_WINDOW(top->data)))
+                active = GTK_WIDGET(top->data);
+        g_list_free(tops);
+        return active ? WindowOfWidget(*Desktop(), active) : Ref<TGadget>();
+    }
+
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const auto element = Cast<TGtkHTMLView>(RealGadget(view));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        const TWebKit& webkit = WebKit();
+        webkit.loadUri(element->_widget, ToUtf8(address).c_str());
+        // Blocked or followed, the view is done with the navigation once WebKit stops loading.
+        PumpUntil([&] { return !webkit.isLoading(element->_widget); }, kActionTimeout);
+        return 1;
+    }
+
+    void PickFromNextPopup(const Ref<TGadget>& item) override {
+        struct TPick {
+            Ref<TGtkMenu> item;
+            gint64 since = 0;
+            gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+        };
+        // Polled while the program's pop-up runs its own loop: the click waits until the item
+        // has shown for as long as GTK takes a release for the end of the opening click.
+        g_timeout_add(
+            20,
+            +[](gpointer data) -> gboolean {
+                auto* pick = static_cast<TPick*>(data);
+                const gint64 now = g_get_monotonic_time();
+                GtkWidget* widget = pick->item ? pick->item->_itemWidget : nullptr;
+                int x = 0, y = 0;
+                const bool shown = widget && gtk_widget_get_mapped(widget);
+                if (shown && !pick->since)
+                    pick->since = now;
+                if (now < pick->deadline && (!shown || now - pick->since < kMenuSettleMs * 1000))
+                    return G_SOURCE_CONTINUE;
+                if (shown && ScreenCentre(widget, x, y))
+                    ClickAt(x, y, 1, 0);
+                delete pick;
+                return G_SOURCE_REMOVE;
+            },
+            new TPick{Cast<TGtkMenu>(item)});
     }
 
     void AwaitDrawing(const Ref<TGadget>& gadget) override {

@@ -93,28 +93,36 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto element = Element(gadget);
         return element && element->Alive() ? element->_text : String();
     }
+    // What the element paints with, not what the program asked of the gadget.
     int ShownTextColor(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? element->_fgcolor : -1;
+        return element && element->Alive() ? element->_shownfgcolor : -1;
     }
     int ShownBackColor(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? element->_bgcolor : -1;
+        return element && element->Alive() ? element->_shownbgcolor : -1;
     }
     Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
         const auto element = Element(gadget);
-        return element ? Ref<TGuiFont>(element->_font) : nullptr;
+        return element && element->Alive() ? element->_shownfont : nullptr;
     }
     int ShownState(const Ref<TGadget>& gadget) override {
         if (auto menu = Cast<THeadlessMenu>(gadget))
             return menu->_nativeState;
         const auto element = Element(gadget);
-        if (!element)
+        if (!element || !element->Alive())
             return StateHidden;
-        // What the element shows: a group around it may have disabled it.
-        return (element->State() & ~(StateHidden | StateDisabled)) |
-               (element->Alive() && element->_visible ? 0 : StateHidden) |
-               (element->_nativeEnabled ? 0 : StateDisabled);
+        // What the element shows, not what the program asked of the gadget.
+        int state =
+            (element->_visible ? 0 : StateHidden) | (element->_nativeEnabled ? 0 : StateDisabled);
+        if (const auto button = Cast<THeadlessButton>(element))
+            state |= button->_check == 1   ? StateChecked
+                     : button->_check == 2 ? StateChecked | StateIndeterminate
+                                           : 0;
+        if (const auto frame = Cast<THeadlessWindow>(element))
+            state |=
+                (frame->_minimized ? StateMinimized : 0) | (frame->_maximized ? StateMaximized : 0);
+        return state;
     }
     int ShownLabelStyle(const Ref<TGadget>& label) override {
         const auto element = Cast<THeadlessLabel>(RealGadget(label));
@@ -158,6 +166,10 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto element = Element(gadget);
         return element ? WithoutCarriageReturns(element->_nativeTip) : String();
     }
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        return UserFollowLink(view, address);
+    }
+    void PickFromNextPopup(const Ref<TGadget>& item) override { UserPickFromPopup(item); }
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "gui/windows/WindowsButton.h"
 #include "gui/windows/WindowsGUIDriver.h"
+#include "gui/windows/WindowsHTMLView.h"
 #include "gui/windows/WindowsLabel.h"
 #include "gui/windows/WindowsMenu.h"
 #include "gui/windows/WindowsWindow.h"
@@ -301,8 +302,46 @@ class TWindowsPlatformUser : public TPlatformUser {
     void PutOnClipboard(const String& text) override { HoldOnClipboard(text); }
 
     Ref<TGadget> ActiveWindow() override {
-        const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
-        return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
+        // The platform's active window, not the one the driver last heard of.
+        const auto active =
+            Cast<TWindowsWindow>(TWindowsGUIDriver::GadgetFromHwnd(GetActiveWindow()));
+        return active ? Ref<TGadget>(active) : nullptr;
+    }
+
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const auto element = Real<TWindowsHTMLView>(view);
+        // The browser's own window covers the host, so the host is not what a click meets.
+        if (!element || !element->browser || !IsWindowVisible(element->_hwnd) ||
+            !IsWindowEnabled(element->_hwnd))
+            return 0;
+        // The browser navigates by itself, as for a click in its page, not through the view.
+        BSTR url = SysAllocString(Wide(address).c_str());
+        VARIANT target{};
+        target.vt = VT_BSTR;
+        target.bstrVal = url;
+        VARIANT empty{};
+        element->browser->Navigate2(&target, &empty, &empty, &empty, &empty);
+        SysFreeString(url);
+        PumpFor(300);
+        return 1;
+    }
+
+    void PickFromNextPopup(const Ref<TGadget>& item) override {
+        const auto chosen = Cast<TWindowsMenu>(item);
+        if (!chosen || !chosen->parent)
+            return;
+        // The keys wait in the queue for the pop-up's own loop: each Down moves to the next
+        // item that can be chosen (past separators), Return chooses.
+        int downs = 1;
+        for (const Object& kid : chosen->parent->kids->ToArray()) {
+            if (kid == Object(chosen))
+                break;
+            if (!Cast<TGadget>(kid)->GetText().empty())
+                ++downs;
+        }
+        for (int down = 0; down < downs; ++down)
+            TypeKey(VK_DOWN);
+        TypeKey(VK_RETURN);
     }
 
     void AwaitDrawing(const Ref<TGadget>& gadget) override {

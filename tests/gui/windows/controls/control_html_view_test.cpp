@@ -27,17 +27,6 @@ class HTMLViewTest : public WindowsControlTest {
         return native ? native->browser : nullptr;
     }
 
-    // Navigates the browser directly, as a link the user follows does: not through the view.
-    static void FollowLink(IWebBrowser2* browser, const wchar_t* address) {
-        BSTR url = NewBstr(address);
-        VARIANT target{};
-        target.vt = VT_BSTR;
-        target.bstrVal = url;
-        VARIANT empty{};
-        browser->Navigate2(&target, &empty, &empty, &empty, &empty);
-        FreeBstr(url);
-    }
-
     // The window the browser made inside the host, or null.
     static HWND Placed(const Ref<TGadget>& view) { return GetWindow(Hwnd(view), GW_CHILD); }
 };
@@ -100,34 +89,6 @@ TEST_F(HTMLViewTest, TheBrowserFillsTheHostAndFollowsItsShape) {
     PumpPending();
     expectFilled(240, 120);
     FreeGadget(view);
-}
-
-TEST_F(HTMLViewTest, StyleBitTwoReportsTheNavigationsTheProgramDidNotStart) {
-    auto guarded = CreateHTMLView(0, 0, 200, 100, window, 2);
-    auto open = CreateHTMLView(0, 100, 200, 100, window, 0);
-    if (!BrowserOf(guarded))
-        GTEST_SKIP() << "no browser object on this system";
-    PumpPending();
-    events.Take();
-    const String before = HTMLViewAddress(guarded);
-
-    // The program's own navigations and history steps pass.
-    NavigateHTMLView(guarded, u"about:blank");
-    HTMLViewBack(guarded);
-    HTMLViewForward(guarded);
-    PumpPending();
-    EXPECT_TRUE(Taken({GadgetAction}).empty());
-
-    FollowLink(BrowserOf(guarded), L"http://vandro.invalid/rules.html");
-    FollowLink(BrowserOf(open), L"http://vandro.invalid/rules.html");
-    PumpPending();
-    const auto reported = Taken({GadgetAction});
-    ASSERT_EQ(reported.size(), 1u);
-    EXPECT_EQ(reported[0]->source, guarded);
-    EXPECT_EQ(StringOf(reported[0]->extra), u"http://vandro.invalid/rules.html");
-    EXPECT_EQ(HTMLViewAddress(guarded), before);
-    FreeGadget(open);
-    FreeGadget(guarded);
 }
 
 // The browser's events as it sends them, arguments last first, to the view's site: what each
