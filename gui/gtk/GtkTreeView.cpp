@@ -27,11 +27,18 @@ void OnRowCollapsed(GtkTreeView*, GtkTreeIter* row, GtkTreePath*, gpointer data)
     Shielded([&] { ViewOf(data)->RowToggled(row, false); });
 }
 
-void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer data) {
+// Enter acts on the chosen node; GTK's own activation keys (Space among them) do nothing here.
+gboolean OnTreeKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
+    const guint key = event->keyval;
+    if (key != GDK_KEY_Return && key != GDK_KEY_KP_Enter && key != GDK_KEY_ISO_Enter)
+        return FALSE;
     Shielded([&] { ViewOf(data)->RowActivated(); });
+    return TRUE;
 }
 
 gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    if (event->type == GDK_2BUTTON_PRESS && event->button == GDK_BUTTON_PRIMARY)
+        Shielded([&] { ViewOf(data)->RowActivated(); });
     if (event->type != GDK_BUTTON_PRESS)
         return FALSE;
     return Shielded([&] { return ViewOf(data)->Pressed(*event); }, false) ? TRUE : FALSE;
@@ -58,7 +65,7 @@ Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const St
     g_signal_connect(selection, "changed", G_CALLBACK(OnSelectionChanged), this);
     g_signal_connect(_view, "row-expanded", G_CALLBACK(OnRowExpanded), this);
     g_signal_connect(_view, "row-collapsed", G_CALLBACK(OnRowCollapsed), this);
-    g_signal_connect(_view, "row-activated", G_CALLBACK(OnRowActivated), this);
+    g_signal_connect(_view, "key-press-event", G_CALLBACK(OnTreeKeyPress), this);
     g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
     g_signal_connect(_view, "button-release-event", G_CALLBACK(OnButtonRelease), this);
     g_signal_connect(_view, "motion-notify-event", G_CALLBACK(OnMotion), this);

@@ -1,6 +1,7 @@
 // A list box: one column of items, one selected or (style bit 1) several. The user's clicks
 // raise "GadgetSelect" when the selection they report changed, a double click
-// "GadgetAction", a right click "GadgetMenu", each with the item's index.
+// "GadgetAction", a right click "GadgetMenu" and then selects the item, each with the item's
+// index (-1 below the items).
 #pragma once
 
 #include "HeadlessItemGadget.h"
@@ -22,6 +23,7 @@ class THeadlessListBox : public TPlatformListBox<THeadlessItemGadget> {
     int UserClickItem(int index, int mods);
     // A click below the items clears the selection.
     int UserClickEmpty();
+    // Index -1 is below the items.
     int UserDoubleClickItem(int index);
     int UserRightClickItem(int index);
 
@@ -29,6 +31,10 @@ class THeadlessListBox : public TPlatformListBox<THeadlessItemGadget> {
     // A single-selection list lets go of the item selected before.
     void ShowItemState(int index, int state) override;
     int NativeSelectedItem() override;
+
+  private:
+    // Only the item selected; -1 none.
+    void SelectOnly(int index);
 };
 
 } // namespace vandro

@@ -112,8 +112,11 @@ int UserTypeText(const Ref<TGadget>& gadget, const String& text) {
 int UserPressKey(int key, int mods) {
     const auto focused = Cast<THeadlessGadget>(Headless().focus);
     const bool swallowed = FireHotKey(FindHotKeyEvent(key, mods, ForegroundHwnd()));
-    if (focused && !swallowed)
+    if (focused && !swallowed) {
         focused->ReportKey(KeyDown, key, mods);
+        if (const auto tree = Cast<THeadlessTreeView>(focused))
+            tree->UserKey(key);
+    }
     if (focused)
         focused->ReportKey(KeyUp, key, mods);
     return 1;

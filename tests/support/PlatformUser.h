@@ -96,6 +96,12 @@ class TPlatformItemUser : public TObject {
     virtual int ChooseTab(const Ref<TGadget>& tabber, int index) = 0;
     // The texts of the items a list or a combo box shows, in order.
     virtual std::vector<String> ShownItems(const Ref<TGadget>& list) = 0;
+
+    // Double-clicks a list box below its items.
+    virtual int DoubleClickBelowItems(const Ref<TGadget>& list) = 0;
+    // Presses a key (a virtual-key code: 13 Enter, 16 Shift, 32 Space) in a tree or list that
+    // the program gave the keyboard focus; 0 while it has not got it.
+    virtual int PressKeyIn(const Ref<TGadget>& gadget, int key) = 0;
 };
 
 const Ref<TPlatformItemUser>& PlatformItemUser();

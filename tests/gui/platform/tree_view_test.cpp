@@ -76,22 +76,53 @@ TEST_F(TreeViewTest, ChoosingANodeRaisesOneSelectWithIt) {
     EXPECT_EQ(SelectedTreeNode(tree), second);
     ASSERT_EQ(User().ChooseNode(second), 1);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "choosing the chosen node again changes nothing";
+}
+
+TEST_F(TreeViewTest, TheProgramsOwnChoiceRaisesNothing) {
+    const auto first = AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    const auto inner = AddTreeNode(u"Innen", second, -1, {});
     SelectTreeNode(first);
-    Drain();
+    EXPECT_TRUE(TakenFrom(tree).empty());
     EXPECT_EQ(SelectedTreeNode(tree), first);
-    ASSERT_EQ(User().ChooseNode(second), 1);
-    events = TakenFrom(tree);
+    SelectTreeNode(inner);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "nor the opening that shows the node";
+    EXPECT_EQ(SelectedTreeNode(tree), inner);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"Erster", u"Zweiter", u"  Innen"}));
+    ASSERT_EQ(User().ChooseNode(first), 1);
+    const auto events = TakenFrom(tree);
     ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(first));
+}
+
+TEST_F(TreeViewTest, EnterRaisesActionWithTheChosenNodeAndSpaceNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    TakenFrom(tree);
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 32), 1);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().PressKeyIn(tree, 13), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
     EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), second);
+}
+
+TEST_F(TreeViewTest, TakingTheFocusChoosesNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    AddTreeNode(u"Zweiter", root, -1, {});
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 16), 1) << "the tree has the focus (Shift)";
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
 }
 
 TEST_F(TreeViewTest, OpeningAndClosingANodeRaisesOpenAndCloseWithIt) {
     const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
     const auto kid = AddTreeNode(u"Kind", parentNode, -1, {});
-    const auto neighbour = AddTreeNode(u"Nachbar", root, -1, {});
-    // A tree without a choice may choose its first node as it takes the focus (Win32 does).
-    SelectTreeNode(neighbour);
-    Drain();
+    AddTreeNode(u"Nachbar", root, -1, {});
     EXPECT_EQ(User().ChooseNode(kid), 0) << "a node inside a closed one is out of reach";
     ASSERT_EQ(User().ToggleNode(parentNode), 1);
     auto events = TakenFrom(tree);
@@ -106,7 +137,7 @@ TEST_F(TreeViewTest, OpeningAndClosingANodeRaisesOpenAndCloseWithIt) {
     ExpandTreeNode(parentNode);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own opening raises nothing";
     EXPECT_EQ(User().ShownNodes(tree).size(), 3u);
-    EXPECT_EQ(SelectedTreeNode(tree), neighbour) << "opening and closing leave the choice";
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr) << "opening and closing choose nothing";
 }
 
 TEST_F(TreeViewTest, ADoubleClickChoosesTheNodeThenRaisesActionWithIt) {

@@ -4,6 +4,7 @@
 #include "gui/headless/HeadlessTreeView.h"
 #include "gui/headless/HeadlessUser.h"
 
+#include "gui/DriverFunctions.h"
 #include "gui/GadgetCreation.h"
 
 #include "tests/support/PlatformUser.h"
@@ -96,6 +97,17 @@ class THeadlessItemUser : public TPlatformItemUser {
             for (const NativeItem& item : element->_items)
                 texts.push_back(item.text);
         return texts;
+    }
+
+    // The first click of the two lets go of the selection.
+    int DoubleClickBelowItems(const Ref<TGadget>& list) override {
+        return UserClickEmpty(list) ? UserDoubleClickItem(list, -1) : 0;
+    }
+
+    int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
+        if (!gadget || RealGadget(FocusedGadget()) != RealGadget(gadget))
+            return 0;
+        return UserPressKey(key, 0);
     }
 };
 
