@@ -71,6 +71,23 @@ int TWindowsTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
     return 0;
 }
 
+LRESULT TWindowsTreeView::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_SETFOCUS || hwnd != _hwnd || Caret())
+        return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    // The control chooses its first node as it takes the focus without a choice; a choice the
+    // user did not make would surprise the program, so the tree keeps choosing nothing.
+    _focusing = true;
+    const LRESULT result = TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    if (Caret())
+        SendMessageW(_hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
+    _focusing = false;
+    return result;
+}
+
+HTREEITEM TWindowsTreeView::Caret() {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(_hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
 Ref<TWindowsTreeNode> TWindowsTreeView::NodeUnderPointer(POINT& client) {
     ::GetCursorPos(&client);
     ScreenToClient(_hwnd, &client);
@@ -100,7 +117,7 @@ LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
     const auto& change = *reinterpret_cast<const NMTREEVIEWW*>(lParam);
     switch (header->code) {
     case TVN_SELCHANGEDW:
-        if (!_sensitive)
+        if (!_sensitive || _focusing)
             return 0;
         _selected = NodeOf(change.itemNew);
         PostGuiEvent(GadgetSelect, 0, 0, 0, 0, _selected);
