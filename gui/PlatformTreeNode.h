@@ -129,7 +129,8 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     // Inserts the item (text name, icon _icon) under above's at position, 0 first and above's
     // child count last; answers whether it made one.
     virtual bool InsertNativeItem(View& tree, Node& above, int position) = 0;
-    // Removes the item and those under it from the control, raising nothing.
+    // Removes the item and those under it from the control, raising nothing; with no node of
+    // the tree chosen any more, the control shows none chosen either.
     virtual void RemoveNativeItem(View& tree) = 0;
     // Lets go of what the node holds of its item, once for each node of a branch that goes,
     // the root's too.

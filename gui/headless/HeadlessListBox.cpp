@@ -2,6 +2,8 @@
 
 #include "gui/GadgetConstants.h"
 
+#include <algorithm>
+
 namespace vandro {
 
 void THeadlessListBox::ShowItemState(int index, int state) {
@@ -27,10 +29,17 @@ void THeadlessListBox::ItemsChanged() { SettleSelection(false); }
 int THeadlessListBox::UserClickItem(int index, int mods) {
     if (!Reachable() || !HasShownItem(index))
         return 0;
-    if (MultiSelect() && (mods & 2))
+    if (MultiSelect() && (mods & 1) && HasShownItem(_anchor)) {
+        SelectOnly(-1);
+        for (int i = std::min(_anchor, index); i <= std::max(_anchor, index); ++i)
+            Item(i).state |= ItemStateSelected;
+    } else if (MultiSelect() && (mods & 2)) {
         Item(index).state ^= ItemStateSelected;
-    else
+        _anchor = index;
+    } else {
         SelectOnly(index);
+        _anchor = index;
+    }
     SettleSelection(true);
     return 1;
 }

@@ -19,7 +19,8 @@ class THeadlessListBox : public TPlatformListBox<THeadlessItemGadget> {
 
     bool MultiSelect() const { return (style & 1) != 0; }
 
-    // A click on the item; with Ctrl (mods 2) a multi-selection list toggles it instead.
+    // A click on the item; in a multi-selection list Ctrl (mods 2) toggles it instead, and
+    // Shift (mods 1) selects the items from the one clicked last without Shift to it.
     int UserClickItem(int index, int mods);
     // A click below the items clears the selection.
     int UserClickEmpty();
@@ -35,6 +36,9 @@ class THeadlessListBox : public TPlatformListBox<THeadlessItemGadget> {
   private:
     // Only the item selected; -1 none.
     void SelectOnly(int index);
+
+    // Where a Shift click's range starts.
+    int _anchor = -1;
 };
 
 } // namespace vandro

@@ -102,6 +102,8 @@ class TPlatformItemUser : public TObject {
     // Presses a key (a virtual-key code: 13 Enter, 16 Shift, 32 Space) in a tree or list that
     // the program gave the keyboard focus; 0 while it has not got it.
     virtual int PressKeyIn(const Ref<TGadget>& gadget, int key) = 0;
+    // Drags a node with the left button and lets go over the middle of the target gadget.
+    virtual int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) = 0;
 };
 
 const Ref<TPlatformItemUser>& PlatformItemUser();

@@ -5,24 +5,11 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetItemFunctions.h"
-#include "runtime/Boxed.h"
 
 namespace vandro {
 namespace {
 
-class ListBoxTest : public ItemTest {
-  protected:
-    // A list of four items, each with its name as its extra.
-    Ref<TGadget> MakeList(int style) {
-        const auto list = CreateListBox(10, 10, 200, 200, window, style);
-        for (const char16_t* name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
-            AddGadgetItem(list, name, 0, -1, {}, Box(name));
-        Drain();
-        return list;
-    }
-
-    static String ExtraText(const Ref<TEvent>& event) { return StringOf(event->extra); }
-};
+using ListBoxTest = ItemTest;
 
 TEST_F(ListBoxTest, ItemsShowInTheProgramsOrderAndItsChangesRaiseNothing) {
     const auto list = MakeList(0);
@@ -93,6 +80,45 @@ TEST_F(ListBoxTest, InAListOfSeveralOnlyAChangeRaisesSelectEachTime) {
         EXPECT_EQ(events[0]->data, 1);
         EXPECT_EQ(SelectedGadgetItems(list).size(), static_cast<std::size_t>(selected));
     }
+}
+
+TEST_F(ListBoxTest, AShiftClickSelectsTheItemsFromTheLastClickToIt) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    TakenFrom(list);
+    ASSERT_EQ(User().ClickItem(list, 3, 1), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 2) << "the first item whose selection changed";
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(User().ClickItem(list, 0, 1), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{0, 1})) << "from the same item";
+}
+
+TEST_F(ListBoxTest, ADoubleClickInAListOfSeveralChoosesOnlyThatItemThenActs) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    SelectGadgetItem(list, 0);
+    SelectGadgetItem(list, 1);
+    ASSERT_EQ(User().DoubleClickItem(list, 3), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(events[1]->data, 3);
+    EXPECT_EQ(ExtraText(events[1]), u"Dora");
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{3});
+}
+
+TEST_F(ListBoxTest, ADoubleClickOnTheChosenItemRaisesOnlyAction) {
+    const auto list = MakeList(0);
+    SelectGadgetItem(list, 1);
+    ASSERT_EQ(User().DoubleClickItem(list, 1), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Bert");
 }
 
 TEST_F(ListBoxTest, ADoubleClickChoosesTheItemThenRaisesActionWithIt) {

@@ -4,6 +4,7 @@
 #include "ItemFixture.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetCore.h"
 #include "gui/GadgetItemFunctions.h"
 #include "runtime/Exceptions.h"
 
@@ -165,6 +166,107 @@ TEST_F(TreeViewTest, ARightClickRaisesMenuWithTheNodeAndLeavesTheChoice) {
     EXPECT_GE(events[0]->y, 0);
     EXPECT_LT(events[0]->y, 240);
     EXPECT_EQ(SelectedTreeNode(tree), first);
+}
+
+TEST_F(TreeViewTest, ARightClickInATreeWithoutAChoiceChoosesNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    ASSERT_EQ(User().RightClickNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, ANodeInsideAnOpenedOneIsChosenWithItself) {
+    const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
+    AddTreeNode(u"Kind", parentNode, -1, {});
+    const auto second = AddTreeNode(u"Zweites", parentNode, -1, {});
+    ExpandTreeNode(parentNode);
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), second);
+}
+
+TEST_F(TreeViewTest, NodesAddedAndChangedAroundTheChoiceKeepIt) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    SelectTreeNode(a);
+    const auto before = InsertTreeNode(0, u"vor", root, -1, {});
+    AddTreeNode(u"a1", a, -1, {});
+    ExpandTreeNode(a);
+    ModifyTreeNode(a, u"A", -1);
+    EXPECT_EQ(SelectedTreeNode(tree), a);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"vor", u"A", u"  a1"}));
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(before), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(before));
+}
+
+TEST_F(TreeViewTest, ADoubleClickOnTheChosenNodeRaisesOnlyAction) {
+    const auto node = AddTreeNode(u"Knoten", root, -1, {});
+    SelectTreeNode(node);
+    ASSERT_EQ(User().DoubleClickNode(node), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->extra, Object(node));
+}
+
+TEST_F(TreeViewTest, AfterTheChosenNodeIsFreedChoosingAnotherRaisesSelect) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    const auto b = AddTreeNode(u"b", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(a), 1);
+    TakenFrom(tree);
+    FreeTreeNode(a);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(b), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(b));
+    EXPECT_EQ(SelectedTreeNode(tree), b);
+}
+
+TEST_F(TreeViewTest, ANodeDraggedOntoAnotherGadgetIsDroppedThereAndNotChosen) {
+    FreeGadget(tree);
+    tree = CreateTreeView(10, 10, 140, 240, window, TreeViewDragAndDrop);
+    AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
+    const auto two = AddTreeNode(u"Zwei", TreeViewRoot(tree), -1, {});
+    const auto target = CreateListBox(170, 10, 120, 150, window, 0);
+    Drain();
+    ASSERT_EQ(User().DragNode(two, target), 1);
+    std::vector<Ref<TEvent>> events;
+    while (PollEvent() != 0)
+        if (CurrentEvent()->source == Object(tree) || CurrentEvent()->source == Object(target))
+            events.push_back(CurrentEvent());
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetDrag, GadgetDrop}));
+    EXPECT_EQ(events[0]->source, Object(tree));
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(events[0]->extra, Object(two));
+    EXPECT_EQ(events[1]->source, Object(target));
+    EXPECT_EQ(events[1]->data, 1);
+    EXPECT_EQ(events[1]->extra, Object(two));
+    EXPECT_GE(events[1]->x, 0);
+    EXPECT_LT(events[1]->x, 120);
+    EXPECT_GE(events[1]->y, 0);
+    EXPECT_LT(events[1]->y, 150);
+    EXPECT_EQ(DragSource(1), nullptr);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, WithoutDraggingAllowedANodeIsNotDragged) {
+    const auto node = AddTreeNode(u"Eins", root, -1, {});
+    const auto target = CreateListBox(170, 10, 120, 150, window, 0);
+    Drain();
+    EXPECT_EQ(User().DragNode(node, target), 0);
+    while (PollEvent() != 0) {
+        EXPECT_NE(CurrentEvent()->id, GadgetDrag);
+        EXPECT_NE(CurrentEvent()->source, Object(target));
+    }
+    EXPECT_EQ(DragSource(1), nullptr);
 }
 
 TEST_F(TreeViewTest, FreeingNodesTakesTheirRowsAndForgetsTheChoice) {

@@ -409,6 +409,21 @@ class TGtkItemUser : public TPlatformItemUser {
         return 1;
     }
 
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        TRowPlace place;
+        const auto element = Cast<TGtkGadget>(RealGadget(target));
+        int toX = 0, toY = 0;
+        if (!FindRow(node, place) || !element || !Usable(element->_widget) ||
+            !ScreenCentre(element->_widget, toX, toY))
+            return 0;
+        const int x = place.X(8), y = place.Y();
+        const bool dropped = DoAndAwaitEvent(
+            GadgetDrop, FindOutermostGadget(target), [=] { DragFromTo(x, y, toX, toY); },
+            kActionTimeout);
+        PumpPending();
+        return dropped ? 1 : 0;
+    }
+
   private:
     // A point on the screen below a list's items, inside it; false when there is none.
     static bool PointBelowItems(const Ref<TGadget>& list, int& x, int& y) {

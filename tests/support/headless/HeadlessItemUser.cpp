@@ -109,6 +109,15 @@ class THeadlessItemUser : public TPlatformItemUser {
             return 0;
         return UserPressKey(key, 0);
     }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        THeadlessTreeView* tree = TreeOf(node);
+        const Ref<TGadget> real = RealGadget(target);
+        if (!tree || !real ||
+            !tree->UserBeginDrag(Cast<THeadlessTreeNode>(node), 1, tree->width / 2, 8))
+            return 0;
+        return UserClick(target, 1, real->width / 2, real->height / 2);
+    }
 };
 
 } // namespace

@@ -206,11 +206,15 @@ class TWindowsItemUser : public TPlatformItemUser {
         // With Ctrl a click flips the item in a list of several; otherwise it chooses it.
         const bool wanted = (modifiers & 2) ? !ItemSelected(hwnd, index) : true;
         AwaitSingleClick();
+        if (modifiers & 1)
+            HoldKey(VK_SHIFT, true);
         if (modifiers & 2)
             HoldKey(VK_CONTROL, true);
         ClickAt(GetAncestor(hwnd, GA_ROOT), screen);
         if (modifiers & 2)
             HoldKey(VK_CONTROL, false);
+        if (modifiers & 1)
+            HoldKey(VK_SHIFT, false);
         const bool done = PumpWhile([&] { return ItemSelected(hwnd, index) == wanted; });
         PumpFor(20);
         return done ? 1 : 0;
@@ -399,6 +403,18 @@ class TWindowsItemUser : public TPlatformItemUser {
         // What the key raises, if anything, comes within this time.
         PumpFor(100);
         return 1;
+    }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        TItemPlace place;
+        const HWND to = ElementOf(target);
+        if (!FindItem(node, place) || !to || !Reachable(to))
+            return 0;
+        AwaitSingleClick();
+        DragFromTo(Top(place), place.Centre(), CentreOf(to));
+        const bool dropped = PumpUntilEmitted(GadgetDrop, target);
+        PumpFor(20);
+        return dropped ? 1 : 0;
     }
 
   private:
