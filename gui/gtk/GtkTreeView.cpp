@@ -173,16 +173,22 @@ void TGtkTreeView::MenuAt(int x, int y) {
 }
 
 // A right click opens the program's menu, and a click on a node's expander opens or closes
-// the node; neither changes the selection. A press on a node may begin its drag.
+// the node; neither changes the selection. A press on a node may begin its drag, which chooses
+// nothing: the node is chosen at the release when no drag began.
 bool TGtkTreeView::Pressed(const GdkEventButton& event) {
     const int x = static_cast<int>(event.x), y = static_cast<int>(event.y);
     const int rootX = static_cast<int>(event.x_root), rootY = static_cast<int>(event.y_root);
     const bool drags = style & TreeViewDragAndDrop;
     if (event.button == GDK_BUTTON_PRIMARY) {
-        const bool toggled = ToggleAt(x, y);
-        if (drags && !toggled)
-            _press = {1, x, y, rootX, rootY, NodeAt(x, y)};
-        return toggled;
+        if (ToggleAt(x, y))
+            return true;
+        if (!drags)
+            return false;
+        _press = {1, x, y, rootX, rootY, NodeAt(x, y)};
+        if (!_press.node)
+            return false;
+        gtk_widget_grab_focus(_view);
+        return true;
     }
     if (event.button != GDK_BUTTON_SECONDARY)
         return false;
@@ -218,6 +224,10 @@ bool TGtkTreeView::Released(const GdkEventButton& event) {
         Drop(event, button);
     else if (button == 2)
         MenuAt(press.x, press.y);
+    else if (GtkTreePath* path = RowPathAt(_view, press.x, press.y)) {
+        gtk_tree_view_set_cursor(GTK_TREE_VIEW(_view), path, nullptr, FALSE);
+        gtk_tree_path_free(path);
+    }
     return button == 2;
 }
 
