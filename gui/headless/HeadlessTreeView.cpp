@@ -52,6 +52,8 @@ int THeadlessTreeView::UserExpandNode(const Ref<THeadlessTreeNode>& node) {
 int THeadlessTreeView::UserCollapseNode(const Ref<THeadlessTreeNode>& node) {
     if (!Reachable() || !Shows(node) || !node->_expanded)
         return 0;
+    if (node->HoldsChoiceBelow(*this))
+        SelectNode(node, true);
     node->_expanded = 0;
     PostGuiEvent(GadgetClose, 0, 0, 0, 0, node);
     return 1;

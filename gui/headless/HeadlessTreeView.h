@@ -1,7 +1,8 @@
 // A tree view. The user's choice of a node raises "GadgetSelect", expanding and collapsing one
-// "GadgetOpen" and "GadgetClose", a double click or Enter "GadgetAction" with the selected node
-// and a right click "GadgetMenu", each with the node as the event's extra. With style bit 1 nodes
-// can be dragged: "GadgetDrag" when a drag starts, "GadgetDrop" where it ends.
+// "GadgetOpen" and "GadgetClose" (collapsing the branch of the choice chooses its node first), a
+// double click or Enter "GadgetAction" with the selected node and a right click "GadgetMenu", each
+// with the node as the event's extra. With style bit 1 nodes can be dragged: "GadgetDrag" when a
+// drag starts, "GadgetDrop" where it ends.
 #pragma once
 
 #include "HeadlessGadget.h"

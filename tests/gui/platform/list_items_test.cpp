@@ -118,6 +118,38 @@ TEST_F(ListItemsTest, LocalizedItemsFollowTheLanguageAndPlainOnesKeepTheirText) 
     EXPECT_TRUE(TakenFrom(list).empty());
 }
 
+TEST_F(ListItemsTest, AnItemInsertedToBeSelectedIsChosenQuietly) {
+    const auto list = MakeList(0);
+    SelectGadgetItem(list, 0);
+    InsertGadgetItem(list, 2, u"Neu", ItemFlagSelect);
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{2});
+    EXPECT_EQ(User().ShownItems(list)[2], u"Neu");
+    EXPECT_TRUE(TakenFrom(list).empty());
+}
+
+TEST_F(ListItemsTest, AChangedItemsEventsCarryItsNewExtra) {
+    const auto list = MakeList(0);
+    ModifyGadgetItem(list, 1, u"Bruno", 0, -1, {}, Box(u"neu"));
+    ASSERT_EQ(User().DoubleClickItem(list, 1), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(ExtraText(events[0]), u"neu");
+    EXPECT_EQ(ExtraText(events[1]), u"neu");
+    EXPECT_EQ(GadgetItemText(list, 1), u"Bruno");
+}
+
+TEST_F(ListItemsTest, IndexesOutsideTheItemsAreRefusedAndChangeNothing) {
+    const auto list = MakeList(0);
+    EXPECT_ANY_THROW(InsertGadgetItem(list, 5, u"weit"));
+    EXPECT_ANY_THROW(ModifyGadgetItem(list, 4, u"x"));
+    EXPECT_ANY_THROW(RemoveGadgetItem(list, -2));
+    EXPECT_ANY_THROW(SelectGadgetItem(list, 4));
+    EXPECT_EQ(User().ShownItems(list), (std::vector<String>{u"Anna", u"Bert", u"Cleo", u"Dora"}));
+    EXPECT_EQ(SelectedGadgetItem(list), -1);
+    EXPECT_EQ(list->ListItemState(99), 0);
+    EXPECT_TRUE(TakenFrom(list).empty());
+}
+
 TEST_F(ListItemsTest, ItemsChangedWhileTheListIsHiddenShowWhenItIsShown) {
     const auto list = MakeList(0);
     HideGadget(list);

@@ -31,7 +31,9 @@ TEST_F(TreeViewTest, NodesGoWhereTheirIndexPutsThem) {
     InsertTreeNode(-5, u"Wein", root, -1, {});
     const auto birne = AddTreeNode(u"Birne", obst, -1, {});
     InsertTreeNode(0, u"Apfel", obst, -1, {});
-    AddTreeNode(u"Kern", birne, -1, {});
+    const auto kern = AddTreeNode(u"Kern", birne, -1, {});
+    InsertTreeNode(3, u"Tief", kern, -1, {});
+    InsertTreeNode(1, u"Tiefer", kern, -1, {});
     EXPECT_EQ(User().ShownNodes(tree),
               (std::vector<String>{u"Brot", u"Eier", u"Obst", u"Zucker", u"Wein"}));
     ExpandTreeNode(obst);
@@ -41,11 +43,15 @@ TEST_F(TreeViewTest, NodesGoWhereTheirIndexPutsThem) {
                                    u"Zucker", u"Wein"}));
     EXPECT_EQ(CountTreeNodes(root), 5);
     EXPECT_EQ(CountTreeNodes(obst), 2);
+    ExpandTreeNode(kern);
+    EXPECT_EQ(User().ShownNodes(tree)[6], u"      Tief") << "first under a leaf";
+    EXPECT_EQ(User().ShownNodes(tree)[7], u"      Tiefer");
     EXPECT_EQ(GadgetText(birne), u"Birne");
     EXPECT_EQ(GadgetText(root), u"");
     ModifyTreeNode(birne, u"Quitte", -1);
     EXPECT_EQ(GadgetText(birne), u"Quitte");
     EXPECT_EQ(User().ShownNodes(tree)[4], u"  Quitte");
+    EXPECT_EQ(tree->CountKids(), 5);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own changes raise nothing";
 }
 
@@ -109,6 +115,49 @@ TEST_F(TreeViewTest, EnterRaisesActionWithTheChosenNodeAndSpaceNothing) {
     ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
     EXPECT_EQ(events[0]->extra, Object(second));
     EXPECT_EQ(SelectedTreeNode(tree), second);
+}
+
+TEST_F(TreeViewTest, EnterWithoutAChoiceRaisesActionWithNone) {
+    AddTreeNode(u"Erster", root, -1, {});
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 13), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->extra, nullptr);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, ALeafNeitherOpensNorIsChosenThroughTheRoot) {
+    const auto leaf = AddTreeNode(u"Blatt", root, -1, {});
+    EXPECT_EQ(User().ToggleNode(leaf), 0) << "a leaf has no button";
+    ExpandTreeNode(leaf);
+    SelectTreeNode(root);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_EQ(User().ShownNodes(tree), std::vector<String>{u"Blatt"});
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(leaf), 1);
+    EXPECT_EQ(Ids(TakenFrom(tree)), std::vector<int>{GadgetSelect});
+}
+
+TEST_F(TreeViewTest, ClosingTheBranchOfTheChoiceChoosesItsNode) {
+    const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
+    const auto kid = AddTreeNode(u"Kind", parentNode, -1, {});
+    const auto other = AddTreeNode(u"Andere", root, -1, {});
+    SelectTreeNode(kid);
+    CollapseTreeNode(parentNode);
+    EXPECT_EQ(SelectedTreeNode(tree), parentNode) << "the program's closing";
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(parentNode), 1);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "the node is the choice already";
+    SelectTreeNode(kid);
+    ASSERT_EQ(User().ToggleNode(parentNode), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetClose}));
+    EXPECT_EQ(events[0]->extra, Object(parentNode));
+    EXPECT_EQ(events[1]->extra, Object(parentNode));
+    EXPECT_EQ(SelectedTreeNode(tree), parentNode) << "the user's closing";
+    ASSERT_EQ(User().ChooseNode(other), 1);
+    EXPECT_EQ(Ids(TakenFrom(tree)), std::vector<int>{GadgetSelect});
 }
 
 TEST_F(TreeViewTest, TakingTheFocusChoosesNothing) {

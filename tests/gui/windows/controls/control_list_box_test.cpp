@@ -1,5 +1,5 @@
 // List boxes on Win32: the selection mode as the control's style, the right click's
-// notification, tips cut to the control's buffer, bad indexes refused, and tear-down.
+// notification, tips cut to the control's buffer, and tear-down.
 #include "control_fixture.h"
 
 #include "gui/windows/WindowsListBox.h"
@@ -68,16 +68,6 @@ TEST_F(ListBoxTest, TipsAreCutToTheControlsBuffer) {
     buffer[0] = L'?';
     SendMessageW(GetParent(Hwnd(list)), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     EXPECT_EQ(buffer[0], L'?') << "no item, no tip";
-    FreeGadget(list);
-}
-
-TEST_F(ListBoxTest, BadIndexesAreRefusedWithoutACrash) {
-    auto list = ListOfThree(window, 0);
-    EXPECT_ANY_THROW(InsertGadgetItem(list, 7, u"weit"));
-    EXPECT_ANY_THROW(ModifyGadgetItem(list, 3, u"x"));
-    EXPECT_ANY_THROW(RemoveGadgetItem(list, -2));
-    EXPECT_EQ(SendMessageW(Hwnd(list), LVM_GETITEMCOUNT, 0, 0), 3);
-    EXPECT_EQ(list->ListItemState(99), 0);
     FreeGadget(list);
 }
 
