@@ -127,6 +127,15 @@ LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
         const bool open = (change.action & TVE_EXPAND) != 0;
         if (node)
             node->_expanded = open ? 1 : 0;
+        // The user closed the branch of the choice: its node becomes the choice, whether or not
+        // the control said so.
+        if (node && !open && _sensitive && node->HoldsChoiceBelow(*this)) {
+            DeSensitize();
+            SendMessageW(_hwnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node->_item));
+            Sensitize();
+            _selected = node;
+            PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
+        }
         PostGuiEvent(open ? GadgetOpen : GadgetClose, 0, 0, 0, 0, node);
         return 0;
     }
