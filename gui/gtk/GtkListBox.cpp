@@ -3,6 +3,8 @@
 #include "events/System.h"
 #include "runtime/Text.h"
 
+#include <vector>
+
 namespace vandro {
 
 namespace {
@@ -80,6 +82,25 @@ int TGtkListBox::NativeItemState(int index) {
 }
 
 void TGtkListBox::RowsChanged() { SettleSelection(false); }
+
+void TGtkListBox::RemoveNativeItem(int index) {
+    // The view chooses the row after a chosen one that goes; the others keep their states.
+    std::vector<int> kept;
+    for (int i = 0; i <= ShownItemCount(); ++i)
+        if (i != index && NativeItemState(i))
+            kept.push_back(i < index ? i : i - 1);
+    TGtkStoreItems::RemoveNativeItem(index);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
+    ++_busy;
+    gtk_tree_selection_unselect_all(selection);
+    for (const int i : kept) {
+        GtkTreePath* path = gtk_tree_path_new_from_indices(i, -1);
+        gtk_tree_selection_select_path(selection, path);
+        gtk_tree_path_free(path);
+    }
+    --_busy;
+    RowsChanged();
+}
 
 void TGtkListBox::SelectionMoved() {
     // One click may change the selection in several steps; the program hears of it once.

@@ -31,6 +31,7 @@ class TGtkListBox : public TPlatformListBox<TGtkStoreItems<TGtkRowView<TGtkGadge
   protected:
     // The TGtkStoreItems, TPlatformItemGadget and TPlatformListBox hooks.
     void RowsChanged() override;
+    void RemoveNativeItem(int index) override;
     // Selecting an item scrolls it into view.
     void ShowItemState(int index, int state) override;
     int NativeItemState(int index) override;

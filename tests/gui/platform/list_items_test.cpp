@@ -150,6 +150,42 @@ TEST_F(ListItemsTest, IndexesOutsideTheItemsAreRefusedAndChangeNothing) {
     EXPECT_TRUE(TakenFrom(list).empty());
 }
 
+TEST_F(ListItemsTest, AfterTheItemsAreClearedTheUsersChangeIsCountedFromNone) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    SelectGadgetItem(list, 1);
+    SelectGadgetItem(list, 2);
+    ClearGadgetItems(list);
+    AddGadgetItem(list, u"Emil");
+    AddGadgetItem(list, u"Fritz");
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{1});
+}
+
+TEST_F(ListItemsTest, TheItemThatTakesTheChosenOnesPlaceCanBeChosen) {
+    const auto list = MakeList(0);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    TakenFrom(list);
+    RemoveGadgetItem(list, 1);
+    EXPECT_EQ(SelectedGadgetItem(list), -1);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Cleo");
+}
+
+TEST_F(ListItemsTest, ItemTextsShowAsGiven) {
+    const auto list = CreateListBox(10, 10, 200, 200, window, 0);
+    AddGadgetItem(list, u"");
+    AddGadgetItem(list, u"Grüße € ♥");
+    AddGadgetItem(list, u"a & b < c");
+    EXPECT_EQ(User().ShownItems(list), (std::vector<String>{u"", u"Grüße € ♥", u"a & b < c"}));
+    EXPECT_EQ(CountGadgetItems(list), 3);
+}
+
 TEST_F(ListItemsTest, ItemsChangedWhileTheListIsHiddenShowWhenItIsShown) {
     const auto list = MakeList(0);
     HideGadget(list);

@@ -318,6 +318,20 @@ TEST_F(TreeViewTest, WithoutDraggingAllowedANodeIsNotDragged) {
     EXPECT_EQ(DragSource(1), nullptr);
 }
 
+TEST_F(TreeViewTest, AfterTheTreeIsClearedANewNodeIsChosenWithSelect) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(a), 1);
+    TakenFrom(tree);
+    ClearTreeView(tree);
+    const auto fresh = AddTreeNode(u"neu", root, -1, {});
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(fresh), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(fresh));
+}
+
 TEST_F(TreeViewTest, FreeingNodesTakesTheirRowsAndForgetsTheChoice) {
     const auto a = AddTreeNode(u"a", root, -1, {});
     AddTreeNode(u"a1", a, -1, {});
