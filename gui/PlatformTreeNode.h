@@ -49,6 +49,12 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
         case ActivateCollapse:
             ActivateNativeItem(*tree, command);
             _expanded = command == ActivateExpand && kids->Count() > 0 ? 1 : 0;
+            // A closed branch cannot show the choice: its node becomes the choice, as the
+            // controls make it.
+            if (command == ActivateCollapse && HoldsChoiceBelow(*tree)) {
+                ActivateNativeItem(*tree, ActivateSelectNode);
+                tree->_selected = Ref<Node>(static_cast<Node*>(this));
+            }
             return 0;
         case ActivateRedraw:
             ActivateNativeItem(*tree, command);
@@ -117,6 +123,10 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
         return dynamic_cast<View*>(node->parent);
     }
     bool IsRoot() const { return _root; }
+    // Whether the tree's choice is a node under this one.
+    bool HoldsChoiceBelow(View& tree) {
+        return tree._selected && tree._selected.get() != this && HasDescendant(tree._selected);
+    }
     // True while the node has its item, or is the root of a tree.
     bool HasItem() const { return _live; }
 
@@ -129,7 +139,8 @@ template <class Node, class View> class TPlatformTreeNode : public TGadget {
     // Inserts the item (text name, icon _icon) under above's at position, 0 first and above's
     // child count last; answers whether it made one.
     virtual bool InsertNativeItem(View& tree, Node& above, int position) = 0;
-    // Removes the item and those under it from the control, raising nothing.
+    // Removes the item and those under it from the control, raising nothing; with no node of
+    // the tree chosen any more, the control shows none chosen either.
     virtual void RemoveNativeItem(View& tree) = 0;
     // Lets go of what the node holds of its item, once for each node of a branch that goes,
     // the root's too.

@@ -3,6 +3,8 @@
 #include "events/System.h"
 #include "runtime/Text.h"
 
+#include <vector>
+
 namespace vandro {
 
 namespace {
@@ -17,20 +19,18 @@ gboolean SettleNow(gpointer data) {
 
 void OnListSelection(GtkTreeSelection*, gpointer data) { ListOf(data)->SelectionMoved(); }
 
-void OnListRowActivated(GtkTreeView*, GtkTreePath* path, GtkTreeViewColumn*, gpointer data) {
-    Shielded([&] { ListOf(data)->RowActivated(path); });
-}
-
 gboolean OnListButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
     // The selection a click changed is worked out before the next click is handled.
     Shielded([&] { ListOf(data)->SettlePending(); });
+    const int x = static_cast<int>(event->x), y = static_cast<int>(event->y);
+    const int button = static_cast<int>(event->button);
+    if (event->type == GDK_2BUTTON_PRESS && button == GDK_BUTTON_PRIMARY) {
+        Shielded([&] { ListOf(data)->DoubleClickedAt(x, y); });
+        return FALSE;
+    }
     if (event->type != GDK_BUTTON_PRESS)
         return FALSE;
-    const int x = static_cast<int>(event->x), y = static_cast<int>(event->y);
-    return Shielded([&] { return ListOf(data)->PressedAt(static_cast<int>(event->button), x, y); },
-                    false)
-               ? TRUE
-               : FALSE;
+    return Shielded([&] { return ListOf(data)->PressedAt(button, x, y); }, false) ? TRUE : FALSE;
 }
 
 int IndexOf(GtkTreePath* path) { return path ? gtk_tree_path_get_indices(path)[0] : -1; }
@@ -47,7 +47,6 @@ Ref<TGadget> TGtkListBox::Create(const Ref<TGadget>& group, int style, const Str
                                                ? GTK_SELECTION_MULTIPLE
                                                : GTK_SELECTION_SINGLE);
     g_signal_connect(selection, "changed", G_CALLBACK(OnListSelection), this);
-    g_signal_connect(_view, "row-activated", G_CALLBACK(OnListRowActivated), this);
     g_signal_connect(_view, "button-press-event", G_CALLBACK(OnListButtonPress), this);
     return Ref<TGadget>(this);
 }
@@ -84,6 +83,25 @@ int TGtkListBox::NativeItemState(int index) {
 
 void TGtkListBox::RowsChanged() { SettleSelection(false); }
 
+void TGtkListBox::RemoveNativeItem(int index) {
+    // The view chooses the row after a chosen one that goes; the others keep their states.
+    std::vector<int> kept;
+    for (int i = 0; i <= ShownItemCount(); ++i)
+        if (i != index && NativeItemState(i))
+            kept.push_back(i < index ? i : i - 1);
+    TGtkStoreItems::RemoveNativeItem(index);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
+    ++_busy;
+    gtk_tree_selection_unselect_all(selection);
+    for (const int i : kept) {
+        GtkTreePath* path = gtk_tree_path_new_from_indices(i, -1);
+        gtk_tree_selection_select_path(selection, path);
+        gtk_tree_path_free(path);
+    }
+    --_busy;
+    RowsChanged();
+}
+
 void TGtkListBox::SelectionMoved() {
     // One click may change the selection in several steps; the program hears of it once.
     if (_busy || !_sensitive || _settling)
@@ -111,25 +129,42 @@ int TGtkListBox::NativeSelectedItem() {
     return index;
 }
 
-void TGtkListBox::RowActivated(GtkTreePath* path) {
-    const int index = IndexOf(path);
-    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(index));
-}
-
-bool TGtkListBox::PressedAt(int button, int x, int y) {
+int TGtkListBox::IndexAt(int x, int y) {
     GtkTreePath* path = RowPathAt(_view, x, y);
     const int index = IndexOf(path);
     if (path)
         gtk_tree_path_free(path);
+    return index;
+}
+
+void TGtkListBox::DoubleClickedAt(int x, int y) {
+    const int index = IndexAt(x, y);
+    PostGuiEvent(GadgetAction, index, 0, 0, 0, ExtraOfItem(index));
+}
+
+bool TGtkListBox::PressedAt(int button, int x, int y) {
+    const int index = IndexAt(x, y);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(_view));
     if (button == GDK_BUTTON_SECONDARY) {
         int wx = x, wy = y;
         gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(_view), x, y, &wx, &wy);
         PostGuiEvent(GadgetMenu, index, 0, wx, wy, ExtraOfItem(index));
+        // The item clicked becomes the selection, after the menu's event; a selection it lies in
+        // stays.
+        if (index >= 0 && !NativeItemState(index)) {
+            GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
+            ++_busy;
+            gtk_tree_selection_unselect_all(selection);
+            gtk_tree_selection_select_path(selection, path);
+            --_busy;
+            gtk_tree_path_free(path);
+            SettleSelection(true);
+        }
         return true;
     }
     // A click below the items lets go of the selection.
     if (button == GDK_BUTTON_PRIMARY && index < 0)
-        gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(GTK_TREE_VIEW(_view)));
+        gtk_tree_selection_unselect_all(selection);
     return false;
 }
 

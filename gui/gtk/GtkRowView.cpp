@@ -30,4 +30,33 @@ GtkTreePath* RowPathAt(GtkWidget* view, int x, int y) {
     return path;
 }
 
+namespace {
+
+// Set while a view that had no selection takes the focus.
+constexpr char kFocusWithoutChoice[] = "vandro-focus-without-choice";
+
+void BeforeFocus(GtkWidget* view, gpointer data) {
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(view));
+    if (gtk_tree_selection_count_selected_rows(selection) > 0)
+        return;
+    g_object_set_data(G_OBJECT(view), kFocusWithoutChoice, view);
+    g_signal_handlers_block_matched(selection, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, data);
+}
+
+void AfterFocus(GtkWidget* view, gpointer data) {
+    if (!g_object_get_data(G_OBJECT(view), kFocusWithoutChoice))
+        return;
+    g_object_set_data(G_OBJECT(view), kFocusWithoutChoice, nullptr);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(view));
+    gtk_tree_selection_unselect_all(selection);
+    g_signal_handlers_unblock_matched(selection, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, data);
+}
+
+} // namespace
+
+void KeepNoChoiceOnFocus(GtkWidget* view, gpointer data) {
+    g_signal_connect(view, "grab-focus", G_CALLBACK(BeforeFocus), data);
+    g_signal_connect_after(view, "grab-focus", G_CALLBACK(AfterFocus), data);
+}
+
 } // namespace vandro

@@ -13,6 +13,10 @@ namespace vandro {
 GtkWidget* NewRowView(GtkTreeModel* model, int iconColumn, int textColumn, GtkWidget*& view);
 // The row at (x, y) of the view's rows' area as its path (freed by the caller); null for none.
 GtkTreePath* RowPathAt(GtkWidget* view, int x, int y);
+// GTK selects the first row of a view without a selection as it takes the focus; a choice the
+// user did not make would surprise the program, so the view keeps choosing nothing, and the
+// handlers of its selection that have the data do not hear of it.
+void KeepNoChoiceOnFocus(GtkWidget* view, gpointer data);
 
 template <class Base> class TGtkRowView : public Base {
   public:
@@ -41,6 +45,7 @@ template <class Base> class TGtkRowView : public Base {
     void MakeRowView(const Ref<TGadget>& group, int gadgetClass, GtkTreeModel* model,
                      int iconColumn, int textColumn) {
         GtkWidget* frame = NewRowView(model, iconColumn, textColumn, _view);
+        KeepNoChoiceOnFocus(_view, this);
         if (const auto outer = Cast<TGtkGadget>(group); outer && outer->ChildContainer())
             gtk_fixed_put(GTK_FIXED(outer->ChildContainer()), frame, 0, 0);
         this->Register(gadgetClass, frame, nullptr);

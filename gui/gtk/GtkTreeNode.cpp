@@ -30,7 +30,12 @@ bool TGtkTreeNode::InsertNativeItem(TGtkTreeView& tree, TGtkTreeNode& above, int
 }
 
 void TGtkTreeNode::RemoveNativeItem(TGtkTreeView& tree) {
-    tree.Quietly([&] { gtk_tree_store_remove(tree._store, &_row); });
+    // The view chooses a neighbour of a chosen row that goes; the program chose none.
+    tree.Quietly([&] {
+        gtk_tree_store_remove(tree._store, &_row);
+        if (!tree._selected)
+            gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(GTK_TREE_VIEW(tree._view)));
+    });
 }
 
 void TGtkTreeNode::ShowNativeItem(TGtkTreeView& tree) {

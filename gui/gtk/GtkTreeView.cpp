@@ -27,11 +27,18 @@ void OnRowCollapsed(GtkTreeView*, GtkTreeIter* row, GtkTreePath*, gpointer data)
     Shielded([&] { ViewOf(data)->RowToggled(row, false); });
 }
 
-void OnRowActivated(GtkTreeView*, GtkTreePath*, GtkTreeViewColumn*, gpointer data) {
+// Enter acts on the chosen node; GTK's own activation keys (Space among them) do nothing here.
+gboolean OnTreeKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
+    const guint key = event->keyval;
+    if (key != GDK_KEY_Return && key != GDK_KEY_KP_Enter && key != GDK_KEY_ISO_Enter)
+        return FALSE;
     Shielded([&] { ViewOf(data)->RowActivated(); });
+    return TRUE;
 }
 
 gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    if (event->type == GDK_2BUTTON_PRESS && event->button == GDK_BUTTON_PRIMARY)
+        Shielded([&] { ViewOf(data)->RowActivated(); });
     if (event->type != GDK_BUTTON_PRESS)
         return FALSE;
     return Shielded([&] { return ViewOf(data)->Pressed(*event); }, false) ? TRUE : FALSE;
@@ -58,7 +65,7 @@ Ref<TGadget> TGtkTreeView::Create(const Ref<TGadget>& group, int style, const St
     g_signal_connect(selection, "changed", G_CALLBACK(OnSelectionChanged), this);
     g_signal_connect(_view, "row-expanded", G_CALLBACK(OnRowExpanded), this);
     g_signal_connect(_view, "row-collapsed", G_CALLBACK(OnRowCollapsed), this);
-    g_signal_connect(_view, "row-activated", G_CALLBACK(OnRowActivated), this);
+    g_signal_connect(_view, "key-press-event", G_CALLBACK(OnTreeKeyPress), this);
     g_signal_connect(_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
     g_signal_connect(_view, "button-release-event", G_CALLBACK(OnButtonRelease), this);
     g_signal_connect(_view, "motion-notify-event", G_CALLBACK(OnMotion), this);
@@ -166,16 +173,22 @@ void TGtkTreeView::MenuAt(int x, int y) {
 }
 
 // A right click opens the program's menu, and a click on a node's expander opens or closes
-// the node; neither changes the selection. A press on a node may begin its drag.
+// the node; neither changes the selection. A press on a node may begin its drag, which chooses
+// nothing: the node is chosen at the release when no drag began.
 bool TGtkTreeView::Pressed(const GdkEventButton& event) {
     const int x = static_cast<int>(event.x), y = static_cast<int>(event.y);
     const int rootX = static_cast<int>(event.x_root), rootY = static_cast<int>(event.y_root);
     const bool drags = style & TreeViewDragAndDrop;
     if (event.button == GDK_BUTTON_PRIMARY) {
-        const bool toggled = ToggleAt(x, y);
-        if (drags && !toggled)
-            _press = {1, x, y, rootX, rootY, NodeAt(x, y)};
-        return toggled;
+        if (ToggleAt(x, y))
+            return true;
+        if (!drags)
+            return false;
+        _press = {1, x, y, rootX, rootY, NodeAt(x, y)};
+        if (!_press.node)
+            return false;
+        gtk_widget_grab_focus(_view);
+        return true;
     }
     if (event.button != GDK_BUTTON_SECONDARY)
         return false;
@@ -211,6 +224,10 @@ bool TGtkTreeView::Released(const GdkEventButton& event) {
         Drop(event, button);
     else if (button == 2)
         MenuAt(press.x, press.y);
+    else if (GtkTreePath* path = RowPathAt(_view, press.x, press.y)) {
+        gtk_tree_view_set_cursor(GTK_TREE_VIEW(_view), path, nullptr, FALSE);
+        gtk_tree_path_free(path);
+    }
     return button == 2;
 }
 

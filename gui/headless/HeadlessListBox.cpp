@@ -2,6 +2,8 @@
 
 #include "gui/GadgetConstants.h"
 
+#include <algorithm>
+
 namespace vandro {
 
 void THeadlessListBox::ShowItemState(int index, int state) {
@@ -27,37 +29,38 @@ void THeadlessListBox::ItemsChanged() { SettleSelection(false); }
 int THeadlessListBox::UserClickItem(int index, int mods) {
     if (!Reachable() || !HasShownItem(index))
         return 0;
-    NativeItem& clicked = Item(index);
-    if (MultiSelect() && (mods & 2)) {
-        clicked.state ^= ItemStateSelected;
+    if (MultiSelect() && (mods & 1) && HasShownItem(_anchor)) {
+        SelectOnly(-1);
+        for (int i = std::min(_anchor, index); i <= std::max(_anchor, index); ++i)
+            Item(i).state |= ItemStateSelected;
+    } else if (MultiSelect() && (mods & 2)) {
+        Item(index).state ^= ItemStateSelected;
+        _anchor = index;
     } else {
-        for (NativeItem& item : _items)
-            item.state &= ~ItemStateSelected;
-        clicked.state |= ItemStateSelected;
+        SelectOnly(index);
+        _anchor = index;
     }
     SettleSelection(true);
     return 1;
 }
 
+void THeadlessListBox::SelectOnly(int index) {
+    for (NativeItem& item : _items)
+        item.state &= ~ItemStateSelected;
+    if (index >= 0)
+        Item(index).state |= ItemStateSelected;
+}
+
 int THeadlessListBox::UserClickEmpty() {
     if (!Reachable())
         return 0;
-    bool had = false;
-    for (NativeItem& item : _items) {
-        had = had || (item.state & ItemStateSelected);
-        item.state &= ~ItemStateSelected;
-    }
-    if (!had)
-        return 1;
-    if (MultiSelect())
-        SelectionChanged();
-    _selected = -1;
-    PostGuiEvent(GadgetSelect, -1, 0, 0, 0, {});
+    SelectOnly(-1);
+    SettleSelection(true);
     return 1;
 }
 
 int THeadlessListBox::UserDoubleClickItem(int index) {
-    if (!Reachable() || !HasShownItem(index))
+    if (!Reachable() || (index != -1 && !HasShownItem(index)))
         return 0;
     PostGuiEvent(GadgetAction, index, 0, 0, 0, ItemExtra(index));
     return 1;
@@ -67,6 +70,10 @@ int THeadlessListBox::UserRightClickItem(int index) {
     if (!Reachable() || !HasShownItem(index))
         return 0;
     PostGuiEvent(GadgetMenu, index, 0, 0, 0, ItemExtra(index));
+    if (!(Item(index).state & ItemStateSelected)) {
+        SelectOnly(index);
+        SettleSelection(true);
+    }
     return 1;
 }
 

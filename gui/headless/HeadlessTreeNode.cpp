@@ -12,7 +12,7 @@ bool THeadlessTreeNode::InsertNativeItem(THeadlessTreeView&, THeadlessTreeNode&,
 
 int THeadlessTreeNode::ActivateNativeItem(THeadlessTreeView& tree, int command) {
     if (command == ActivateSelectNode)
-        return tree.SelectNode(Ref<THeadlessTreeNode>(this));
+        return tree.SelectNode(Ref<THeadlessTreeNode>(this), false);
     if (command == ActivateRedraw)
         tree.Activate(ActivateRedraw);
     return 0;

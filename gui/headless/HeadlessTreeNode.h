@@ -18,7 +18,8 @@ class THeadlessTreeNode : public TPlatformTreeNode<THeadlessTreeNode, THeadlessT
     void ForgetNativeItem() override { _item = 0; }
     void ShowNativeItem(THeadlessTreeView&) override {}
     String NativeText(THeadlessTreeView&) override { return name; }
-    // Selects the node as the view does, with its event, and redraws the view.
+    // Selects the node as the view does, without an event (the program's own choice), and
+    // redraws the view.
     int ActivateNativeItem(THeadlessTreeView& tree, int command) override;
 };
 

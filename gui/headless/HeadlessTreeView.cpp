@@ -19,7 +19,7 @@ int THeadlessTreeView::ReleaseNative() {
     return THeadlessGadget::ReleaseNative();
 }
 
-int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node) {
+int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node, bool report) {
     if (!Belongs(node) || node == _selected)
         return 0;
     // Selecting a node brings it into view.
@@ -27,14 +27,15 @@ int THeadlessTreeView::SelectNode(const Ref<THeadlessTreeNode>& node) {
          above = dynamic_cast<THeadlessTreeNode*>(above->parent))
         above->_expanded = 1;
     _selected = node;
-    PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
+    if (report)
+        PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
     return 1;
 }
 
 int THeadlessTreeView::UserSelectNode(const Ref<THeadlessTreeNode>& node) {
     if (!Reachable() || !Shows(node))
         return 0;
-    SelectNode(node);
+    SelectNode(node, true);
     return 1;
 }
 
@@ -49,6 +50,8 @@ int THeadlessTreeView::UserExpandNode(const Ref<THeadlessTreeNode>& node) {
 int THeadlessTreeView::UserCollapseNode(const Ref<THeadlessTreeNode>& node) {
     if (!Reachable() || !Shows(node) || !node->_expanded)
         return 0;
+    if (node->HoldsChoiceBelow(*this))
+        SelectNode(node, true);
     node->_expanded = 0;
     PostGuiEvent(GadgetClose, 0, 0, 0, 0, node);
     return 1;
@@ -56,6 +59,13 @@ int THeadlessTreeView::UserCollapseNode(const Ref<THeadlessTreeNode>& node) {
 
 int THeadlessTreeView::UserDoubleClick() {
     if (!Reachable() || !_selected)
+        return 0;
+    PostGuiEvent(GadgetAction, 0, 0, 0, 0, _selected);
+    return 1;
+}
+
+int THeadlessTreeView::UserKey(int key) {
+    if (!Reachable() || key != 13)
         return 0;
     PostGuiEvent(GadgetAction, 0, 0, 0, 0, _selected);
     return 1;

@@ -78,6 +78,10 @@ void ControlsTakeKey(const Ref<THeadlessGadget>& focused, int key, int mods) {
             next->Activate(ActivateFocus);
         return;
     }
+    if (const auto tree = Cast<THeadlessTreeView>(focused)) {
+        tree->UserKey(key);
+        return;
+    }
     if (key >= kFirstArrow && key <= kLastArrow && mods == 0) {
         const auto button = Cast<THeadlessButton>(focused);
         if (!button || button->Kind() == ButtonRadio)

@@ -30,6 +30,7 @@ int UserPressKey(int key, int mods);
 // A list box's click (mods 2 toggles in a multi-selection list), a combo box's choice, a
 // tabber's tab, a toolbar's button.
 int UserSelectItem(const Ref<TGadget>& gadget, int index, int mods = 0);
+// Index -1 double-clicks a list box below its items.
 int UserDoubleClickItem(const Ref<TGadget>& gadget, int index);
 int UserRightClickItem(const Ref<TGadget>& gadget, int index);
 // A click below a list box's items.

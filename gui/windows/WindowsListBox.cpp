@@ -8,6 +8,7 @@
 #include "gui/GadgetConstants.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vandro {
 
@@ -123,11 +124,38 @@ int TWindowsListBox::NativeSelectedItem() {
 }
 
 LRESULT TWindowsListBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == kListSelectionMessage && hwnd == _hwnd) {
-        SettleSelection(true);
+    if (hwnd != _hwnd)
+        return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case kListSelectionMessage:
+        if (_rightclick)
+            _heldsettle = true;
+        else
+            SettleSelection(true);
         return 0;
+    case WM_RBUTTONDOWN: {
+        // The control selects the item under the pointer before it reports the click; the
+        // program hears of the menu first, then of the selection.
+        _rightclick = true;
+        const LRESULT result = TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+        if (!(GetKeyState(VK_RBUTTON) & 0x8000))
+            EndRightClick();
+        return result;
     }
-    return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    case WM_RBUTTONUP: {
+        const LRESULT result = TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+        EndRightClick();
+        return result;
+    }
+    default:
+        return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+void TWindowsListBox::EndRightClick() {
+    _rightclick = false;
+    if (std::exchange(_heldsettle, false))
+        SettleSelection(true);
 }
 
 LRESULT TWindowsListBox::OnNotify(WPARAM, LPARAM lParam) {
@@ -156,6 +184,7 @@ LRESULT TWindowsListBox::OnNotify(WPARAM, LPARAM lParam) {
         const auto* click = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
         const POINT at = UnitsOfPoint(_hwnd, click->ptAction);
         PostGuiEvent(GadgetMenu, click->iItem, 0, at.x, at.y, ExtraOfItem(click->iItem));
+        EndRightClick();
         return 0;
     }
     case LVN_GETINFOTIPW: {

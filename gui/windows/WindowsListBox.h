@@ -1,7 +1,8 @@
 // Gadget class 7: a list of items with icons, in a report view with one column and no header
 // (several selected at once with style bit 1). The selection is worked out once the control
 // has finished changing it, so the program hears one "GadgetSelect" per actual change; a
-// double click raises "GadgetAction" and a right click "GadgetMenu", both with the item's index.
+// double click raises "GadgetAction" and a right click "GadgetMenu", both with the item's index
+// (-1 below the items), the right click before the selection it makes.
 #pragma once
 
 #include "WindowsGadget.h"
@@ -44,6 +45,12 @@ class TWindowsListBox : public TPlatformListBox<TPlatformItemGadget<TWindowsGadg
   private:
     int SendItem(UINT message, int index, const String& text, int icon);
     void FitColumn();
+    // Works out a selection held while the right button was down.
+    void EndRightClick();
+
+    // While the right button is down on the list, and whether a selection waits meanwhile.
+    bool _rightclick = false;
+    bool _heldsettle = false;
 };
 
 } // namespace vandro

@@ -75,6 +75,9 @@ bool TWindowsTreeNode::InsertNativeItem(TWindowsTreeView& tree, TWindowsTreeNode
 void TWindowsTreeNode::RemoveNativeItem(TWindowsTreeView& tree) {
     Quiet quiet(tree);
     SendMessageW(tree._hwnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(_item));
+    // The control chooses a neighbour of a chosen item that goes; the program chose none.
+    if (!tree._selected)
+        SendMessageW(tree._hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
 }
 
 void TWindowsTreeNode::ForgetNativeItem() {

@@ -71,6 +71,23 @@ int TWindowsTreeView::SetIconStrip(const Ref<TIconStrip>& strip) {
     return 0;
 }
 
+LRESULT TWindowsTreeView::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_SETFOCUS || hwnd != _hwnd || Caret())
+        return TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    // The control chooses its first node as it takes the focus without a choice; a choice the
+    // user did not make would surprise the program, so the tree keeps choosing nothing.
+    _focusing = true;
+    const LRESULT result = TWindowsGadget::WndProc(hwnd, msg, wParam, lParam);
+    if (Caret())
+        SendMessageW(_hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
+    _focusing = false;
+    return result;
+}
+
+HTREEITEM TWindowsTreeView::Caret() {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(_hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
 Ref<TWindowsTreeNode> TWindowsTreeView::NodeUnderPointer(POINT& client) {
     ::GetCursorPos(&client);
     ScreenToClient(_hwnd, &client);
@@ -100,7 +117,7 @@ LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
     const auto& change = *reinterpret_cast<const NMTREEVIEWW*>(lParam);
     switch (header->code) {
     case TVN_SELCHANGEDW:
-        if (!_sensitive)
+        if (!_sensitive || _focusing)
             return 0;
         _selected = NodeOf(change.itemNew);
         PostGuiEvent(GadgetSelect, 0, 0, 0, 0, _selected);
@@ -110,6 +127,15 @@ LRESULT TWindowsTreeView::OnNotify(WPARAM, LPARAM lParam) {
         const bool open = (change.action & TVE_EXPAND) != 0;
         if (node)
             node->_expanded = open ? 1 : 0;
+        // The user closed the branch of the choice: its node becomes the choice, whether or not
+        // the control said so.
+        if (node && !open && _sensitive && node->HoldsChoiceBelow(*this)) {
+            DeSensitize();
+            SendMessageW(_hwnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node->_item));
+            Sensitize();
+            _selected = node;
+            PostGuiEvent(GadgetSelect, 0, 0, 0, 0, node);
+        }
         PostGuiEvent(open ? GadgetOpen : GadgetClose, 0, 0, 0, 0, node);
         return 0;
     }

@@ -24,6 +24,8 @@ class TWindowsTreeView : public TPlatformTreeView<TWindowsGadget, TWindowsTreeNo
     // The TWindowsGadget slots it overrides.
     Ref<TWindowsGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+    // Taking the focus chooses no node.
+    LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     // Its own: the "Explorer" look, when the driver asks for it and themes are there.
     virtual int UseExplorerTheme();
@@ -31,8 +33,13 @@ class TWindowsTreeView : public TPlatformTreeView<TWindowsGadget, TWindowsTreeNo
     Ref<TWindowsIconStrip> _icons;
 
   private:
+    // The chosen item, null for none.
+    HTREEITEM Caret();
     Ref<TWindowsTreeNode> NodeUnderPointer(POINT& client);
     void StartDrag(int button, const NMTREEVIEWW& drag);
+
+    // While the tree takes the focus without a choice.
+    bool _focusing = false;
 };
 
 } // namespace vandro

@@ -126,6 +126,14 @@ class TPlatformItemUser : public TObject {
     virtual int RightClickTab(const Ref<TGadget>& tabber, int index) = 0;
     // The tip a toolbar's button or a tabber's tab shows, "" for none.
     virtual String ShownItemTip(const Ref<TGadget>& gadget, int index) = 0;
+
+    // Double-clicks a list box below its items.
+    virtual int DoubleClickBelowItems(const Ref<TGadget>& list) = 0;
+    // Presses a key (a virtual-key code: 13 Enter, 16 Shift, 32 Space) in a tree or list that
+    // the program gave the keyboard focus; 0 while it has not got it.
+    virtual int PressKeyIn(const Ref<TGadget>& gadget, int key) = 0;
+    // Drags a node with the left button and lets go over the middle of the target gadget.
+    virtual int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) = 0;
 };
 
 const Ref<TPlatformItemUser>& PlatformItemUser();

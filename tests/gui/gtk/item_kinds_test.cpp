@@ -249,44 +249,6 @@ TEST_F(GtkItemKindsTest, TreeNodesShowTheirIconsFromTheStripTheTreeHasNow) {
     EXPECT_EQ(shown(plain), nullptr);
 }
 
-// Dragged with the left button, a node is chosen as a click chooses it, raises "GadgetDrag" with
-// the place it was pressed in the tree's view and is dropped on the gadget under the pointer
-// at the release, at the place there; a tree without style bit 1 lets nothing be dragged.
-TEST_F(GtkItemKindsTest, ANodeDraggedOntoAnotherGadgetIsDroppedThere) {
-    const auto tree = CreateTreeView(10, 10, 130, 150, window, TreeViewDragAndDrop);
-    AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
-    const auto two = AddTreeNode(u"Zwei", TreeViewRoot(tree), -1, {});
-    const auto list = CreateListBox(160, 10, 120, 150, window, 0);
-    Drain();
-    int x = 0, y = 0, toX = 0, toY = 0, treeX = 0, treeY = 0, listX = 0, listY = 0;
-    RowPoint(two, x, y);
-    ASSERT_TRUE(ScreenCentre(Cast<TGtkListBox>(list)->_widget, toX, toY));
-    Cast<TGtkTreeView>(tree)->ScreenOrigin(treeX, treeY);
-    Cast<TGtkListBox>(list)->ScreenOrigin(listX, listY);
-    DragFromTo(x, y, toX, toY);
-    const auto events = EventsUntil(GadgetDrop);
-    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetDrag, GadgetDrop}));
-    EXPECT_EQ(events[1]->source, tree);
-    EXPECT_EQ(events[1]->data, 1);
-    EXPECT_EQ(events[1]->x, x - treeX);
-    EXPECT_EQ(events[1]->y, y - treeY);
-    EXPECT_EQ(events[1]->extra, two);
-    EXPECT_EQ(events[2]->source, list);
-    EXPECT_EQ(events[2]->data, 1);
-    EXPECT_EQ(events[2]->x, toX - listX);
-    EXPECT_EQ(events[2]->y, toY - listY);
-    EXPECT_EQ(events[2]->extra, two);
-    EXPECT_EQ(DragSource(1), nullptr);
-
-    FreeGadget(tree);
-    const auto fixed = CreateTreeView(10, 10, 130, 150, window, 0);
-    const auto one = AddTreeNode(u"Eins", TreeViewRoot(fixed), -1, {});
-    Drain();
-    RowPoint(one, x, y);
-    DragFromTo(x, y, toX, toY);
-    EXPECT_EQ(Ids(EventsUntil(GadgetDrop)), std::vector<int>{GadgetSelect});
-}
-
 // Dragged with the right button, a node raises "GadgetDrag" with button 2 and no menu, and is
 // dropped on its own tree; a right click without a drag still raises the menu, at its release.
 TEST_F(GtkItemKindsTest, ARightButtonDragRaisesNoMenuAndARightClickStillDoes) {

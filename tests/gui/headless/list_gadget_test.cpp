@@ -2,8 +2,6 @@
 // choices raise.
 #include "HeadlessFixture.h"
 
-#include "gui/headless/HeadlessListBox.h"
-#include "gui/headless/HeadlessTabber.h"
 #include "gui/headless/HeadlessToolbar.h"
 #include "gui/headless/HeadlessWindow.h"
 
@@ -18,58 +16,6 @@ class ListTest : public HeadlessWindowTest {
         AddGadgetItem(gadget, u"blue", 0, -1, u"", Box(u"B"));
     }
 };
-
-TEST_F(ListTest, AListBoxShowsItsItemsAndReportsEachChangeOfSelectionOnce) {
-    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
-    Fill(list);
-    const auto shown = Cast<THeadlessListBox>(list);
-    ASSERT_EQ(shown->_items.size(), 3u);
-    EXPECT_EQ(shown->_items[1].text, u"green");
-
-    EXPECT_EQ(UserSelectItem(list, 1), 1);
-    const auto select = OnlyEvent(GadgetSelect);
-    EXPECT_EQ(select->data, 1);
-    EXPECT_EQ(StringOf(select->extra), u"G");
-    EXPECT_EQ(SelectedGadgetItem(list), 1);
-    UserSelectItem(list, 1);
-    EXPECT_TRUE(events.Take().empty());
-    UserSelectItem(list, 2);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 2);
-    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{2}));
-
-    UserClickEmpty(list);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, -1);
-    UserClickEmpty(list);
-    EXPECT_TRUE(events.Take().empty());
-    EXPECT_EQ(SelectedGadgetItem(list), -1);
-
-    UserDoubleClickItem(list, 0);
-    EXPECT_EQ(OnlyEvent(GadgetAction)->data, 0);
-    UserRightClickItem(list, 2);
-    EXPECT_EQ(OnlyEvent(GadgetMenu)->data, 2);
-    EXPECT_EQ(UserSelectItem(list, 3), 0);
-}
-
-TEST_F(ListTest, AProgramSelectionRaisesNothingAndASingleListKeepsOne) {
-    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
-    Fill(list);
-    SelectGadgetItem(list, 0);
-    SelectGadgetItem(list, 2);
-    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{2}));
-    EXPECT_TRUE(events.Take().empty());
-    UserSelectItem(list, 2);
-    EXPECT_TRUE(events.Take().empty());
-}
-
-TEST_F(ListTest, AMultiSelectionListTogglesWithCtrlAndReportsTheChangedIndex) {
-    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 1);
-    Fill(list);
-    UserSelectItem(list, 0);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 0);
-    UserSelectItem(list, 2, 2);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->data, 2);
-    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{0, 2}));
-}
 
 TEST_F(ListTest, ToggleItemsFlipTheirSelectionAndIconWhenActivated) {
     const Ref<TGadget> toolbar = CreateToolbar(nullptr, 0, 0, 0, 0, window, 0);
@@ -114,26 +60,6 @@ TEST_F(ListTest, ATabbersPageAreaLiesInsideItsBorderAndTabRow) {
     const Ref<TGadget> tabber = CreateTabber(0, 0, 200, 100, window, 0);
     EXPECT_EQ(GadgetClientWidth(tabber), 192);
     EXPECT_EQ(GadgetClientHeight(tabber), 68);
-}
-
-TEST_F(ListTest, LocalizedItemsFollowTheLanguageAndPlainOnesKeepTheirText) {
-    auto english = New<TVellumLanguage>()->Create(u"English");
-    english->DefineToken(u"colour", u"Colour");
-    auto german = New<TVellumLanguage>()->Create(u"Deutsch");
-    german->DefineToken(u"colour", u"Farbe");
-    SelectLanguage(english);
-    SelectLocalizationMode(1);
-    const Ref<TGadget> list = CreateListBox(0, 0, 100, 100, window, 0);
-    AddGadgetItem(list, u"{{colour}}", ItemFlagLocalized);
-    AddGadgetItem(list, u"{{colour}}", 0);
-    LocalizeGadget(list, u"", u"");
-    const auto shown = Cast<THeadlessListBox>(list);
-    EXPECT_EQ(shown->_items[0].text, u"Colour");
-    EXPECT_EQ(shown->_items[1].text, u"{{colour}}");
-    SelectLanguage(german);
-    EXPECT_EQ(shown->_items[0].text, u"Farbe");
-    EXPECT_EQ(shown->_items[1].text, u"{{colour}}");
-    EXPECT_EQ(GadgetItemText(list, 0), u"{{colour}}");
 }
 
 TEST_F(ListTest, ASelectedLocalizedToggleItemKeepsItsSelectedIconWhenTheLanguageChanges) {

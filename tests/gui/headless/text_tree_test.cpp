@@ -1,11 +1,10 @@
-// Text fields and areas, tree views, sliders, progress bars, web views and canvases: what they
-// keep and the events the user's actions raise.
+// Text fields and areas, sliders, progress bars, web views and canvases: what they keep and
+// the events the user's actions raise.
 #include "HeadlessFixture.h"
 
 #include "gui/headless/HeadlessCanvas.h"
 #include "gui/headless/HeadlessTextArea.h"
 #include "gui/headless/HeadlessTextField.h"
-#include "gui/headless/HeadlessTreeView.h"
 
 #include "gui/GadgetCore.h"
 
@@ -100,64 +99,6 @@ TEST_F(TextTreeTest, ATextAreaRaisesChangesAndSelectionsExceptWhileLocked) {
     const Ref<TGadget> readOnly = CreateTextArea(0, 0, 200, 100, window, 2);
     EXPECT_EQ(UserTypeText(readOnly, u"no"), 0);
     EXPECT_EQ(TextAreaText(readOnly), u"");
-}
-
-TEST_F(TextTreeTest, TreeNodesRaiseSelectOpenAndCloseWithTheNodeAsExtra) {
-    const Ref<TGadget> tree = CreateTreeView(0, 0, 200, 200, window, 0);
-    const Ref<TGadget> root = TreeViewRoot(tree);
-    const Ref<TGadget> fruit = AddTreeNode(u"Fruit", root, -1, Box(u"f"));
-    const Ref<TGadget> apple = AddTreeNode(u"Apple", fruit, 0, nullptr);
-    const Ref<TGadget> first = InsertTreeNode(0, u"First", root, -1, nullptr);
-    EXPECT_EQ(CountTreeNodes(tree), 2);
-    EXPECT_EQ(root->kids->ValueAtIndex(0), first);
-    EXPECT_EQ(StringOf(GadgetExtra(fruit)), u"f");
-    EXPECT_EQ(GadgetClass(apple), ClassTreeNode);
-
-    EXPECT_EQ(UserSelectTreeNode(apple), 0);
-    EXPECT_EQ(UserExpandTreeNode(fruit), 1);
-    EXPECT_EQ(OnlyEvent(GadgetOpen)->extra, fruit);
-    EXPECT_EQ(UserSelectTreeNode(apple), 1);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->extra, apple);
-    EXPECT_EQ(SelectedTreeNode(tree), apple);
-    EXPECT_EQ(UserCollapseTreeNode(fruit), 1);
-    EXPECT_EQ(OnlyEvent(GadgetClose)->extra, fruit);
-
-    SelectTreeNode(first);
-    EXPECT_EQ(OnlyEvent(GadgetSelect)->extra, first);
-    ModifyTreeNode(first, u"Renamed", 3);
-    EXPECT_EQ(GadgetText(first), u"Renamed");
-
-    ClearTreeView(tree);
-    EXPECT_EQ(CountTreeNodes(tree), 0);
-    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
-    EXPECT_EQ(GadgetText(apple), u"");
-}
-
-TEST_F(TextTreeTest, ANodeCanOnlyBeMadeUnderANode) {
-    const Ref<TGadget> panel = CreatePanel(0, 0, 10, 10, window, 0);
-    try {
-        CurrentDriver()->CreateGadget(ClassTreeNode, u"n", 0, 0, 0, 0, panel, 0);
-        ADD_FAILURE() << "a node was made under a panel";
-    } catch (const TKestrelException& failure) {
-        EXPECT_EQ(failure.ToString(),
-                  u"Parent isn't a treeview node. Use TreeViewRoot() when creating a root node.");
-    }
-}
-
-TEST_F(TextTreeTest, DraggingANodeEndsInADropOnTheGadgetUnderTheMouse) {
-    const Ref<TGadget> tree = CreateTreeView(0, 0, 200, 200, window, 1);
-    const Ref<TGadget> node = AddTreeNode(u"n", TreeViewRoot(tree), -1, nullptr);
-    const Ref<TGadget> target = CreatePanel(200, 0, 100, 100, window, 0);
-    EXPECT_EQ(Cast<THeadlessTreeView>(tree)->UserBeginDrag(Cast<THeadlessTreeNode>(node), 1, 3, 4),
-              1);
-    EXPECT_EQ(DragSource(1), node);
-    EXPECT_EQ(OnlyEvent(GadgetDrag)->data, 1);
-    UserClick(target, 1, 7, 8);
-    const auto drop = OnlyEvent(GadgetDrop);
-    EXPECT_EQ(drop->source, target);
-    EXPECT_EQ(drop->extra, node);
-    EXPECT_EQ(drop->x, 7);
-    EXPECT_EQ(DragSource(1), nullptr);
 }
 
 TEST_F(TextTreeTest, SlidersKeepTheirValueInTheirRange) {

@@ -5,6 +5,8 @@
 #include "PlatformFixture.h"
 
 #include "events/Event.h"
+#include "gui/GadgetItemFunctions.h"
+#include "runtime/Boxed.h"
 
 #include <vector>
 
@@ -36,6 +38,17 @@ class ItemTest : public PlatformTest {
     }
 
     static TPlatformItemUser& User() { return *PlatformItemUser(); }
+
+    // A list box of four items, each with its name as its extra.
+    Ref<TGadget> MakeList(int style) {
+        const auto list = CreateListBox(10, 10, 200, 200, window, style);
+        for (const char16_t* name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
+            AddGadgetItem(list, name, 0, -1, {}, Box(name));
+        Drain();
+        return list;
+    }
+
+    static String ExtraText(const Ref<TEvent>& event) { return StringOf(event->extra); }
 
     Ref<TGadget> window;
 };

@@ -5,24 +5,11 @@
 
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetItemFunctions.h"
-#include "runtime/Boxed.h"
 
 namespace vandro {
 namespace {
 
-class ListBoxTest : public ItemTest {
-  protected:
-    // A list of four items, each with its name as its extra.
-    Ref<TGadget> MakeList(int style) {
-        const auto list = CreateListBox(10, 10, 200, 200, window, style);
-        for (const char16_t* name : {u"Anna", u"Bert", u"Cleo", u"Dora"})
-            AddGadgetItem(list, name, 0, -1, {}, Box(name));
-        Drain();
-        return list;
-    }
-
-    static String ExtraText(const Ref<TEvent>& event) { return StringOf(event->extra); }
-};
+using ListBoxTest = ItemTest;
 
 TEST_F(ListBoxTest, ItemsShowInTheProgramsOrderAndItsChangesRaiseNothing) {
     const auto list = MakeList(0);
@@ -95,6 +82,45 @@ TEST_F(ListBoxTest, InAListOfSeveralOnlyAChangeRaisesSelectEachTime) {
     }
 }
 
+TEST_F(ListBoxTest, AShiftClickSelectsTheItemsFromTheLastClickToIt) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+    TakenFrom(list);
+    ASSERT_EQ(User().ClickItem(list, 3, 1), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 2) << "the first item whose selection changed";
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(User().ClickItem(list, 0, 1), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{0, 1})) << "from the same item";
+}
+
+TEST_F(ListBoxTest, ADoubleClickInAListOfSeveralChoosesOnlyThatItemThenActs) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    SelectGadgetItem(list, 0);
+    SelectGadgetItem(list, 1);
+    ASSERT_EQ(User().DoubleClickItem(list, 3), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(events[0]->data, 0);
+    EXPECT_EQ(events[1]->data, 3);
+    EXPECT_EQ(ExtraText(events[1]), u"Dora");
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{3});
+}
+
+TEST_F(ListBoxTest, ADoubleClickOnTheChosenItemRaisesOnlyAction) {
+    const auto list = MakeList(0);
+    SelectGadgetItem(list, 1);
+    ASSERT_EQ(User().DoubleClickItem(list, 1), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Bert");
+}
+
 TEST_F(ListBoxTest, ADoubleClickChoosesTheItemThenRaisesActionWithIt) {
     const auto list = MakeList(0);
     ASSERT_EQ(User().DoubleClickItem(list, 2), 1);
@@ -104,16 +130,92 @@ TEST_F(ListBoxTest, ADoubleClickChoosesTheItemThenRaisesActionWithIt) {
     EXPECT_EQ(ExtraText(events[1]), u"Cleo");
 }
 
-TEST_F(ListBoxTest, ARightClickRaisesMenuWithTheItem) {
+TEST_F(ListBoxTest, ARightClickRaisesMenuWithTheItemThenChoosesIt) {
     const auto list = MakeList(0);
     SelectGadgetItem(list, 1);
-    Drain();
     ASSERT_EQ(User().RightClickItem(list, 1), 1);
-    const auto events = TakenFrom(list);
-    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu}) << "the chosen item stays chosen";
     EXPECT_EQ(events[0]->data, 1);
     EXPECT_EQ(ExtraText(events[0]), u"Bert");
-    EXPECT_EQ(SelectedGadgetItem(list), 1);
+    ASSERT_EQ(User().RightClickItem(list, 3), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetMenu, GadgetSelect}));
+    EXPECT_EQ(events[0]->data, 3);
+    EXPECT_EQ(ExtraText(events[0]), u"Dora");
+    EXPECT_EQ(events[1]->data, 3);
+    EXPECT_EQ(ExtraText(events[1]), u"Dora");
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{3});
+}
+
+TEST_F(ListBoxTest, ARightClickInAListOfSeveralKeepsASelectionItFallsOn) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    SelectGadgetItem(list, 1);
+    SelectGadgetItem(list, 2);
+    ASSERT_EQ(User().RightClickItem(list, 2), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(SelectedGadgetItems(list), (std::vector<int>{1, 2}));
+    ASSERT_EQ(User().RightClickItem(list, 3), 1);
+    events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetMenu, GadgetSelect}));
+    EXPECT_EQ(events[0]->data, 3);
+    EXPECT_EQ(events[1]->data, 1) << "the first item whose selection changed";
+    EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{3});
+}
+
+TEST_F(ListBoxTest, AClickBelowTheItemsOfAListOfSeveralNamesTheFirstItLetGo) {
+    const auto list = MakeList(ListBoxMultipleSelection);
+    SelectGadgetItem(list, 1);
+    SelectGadgetItem(list, 3);
+    ASSERT_EQ(User().ClickBelowItems(list), 1);
+    auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(ExtraText(events[0]), u"Bert");
+    EXPECT_TRUE(SelectedGadgetItems(list).empty());
+    ASSERT_EQ(User().ClickBelowItems(list), 1);
+    EXPECT_TRUE(TakenFrom(list).empty()) << "nothing left to let go";
+}
+
+TEST_F(ListBoxTest, ADoubleClickBelowTheItemsRaisesActionWithNone) {
+    const auto list = MakeList(0);
+    SelectGadgetItem(list, 2);
+    ASSERT_EQ(User().DoubleClickBelowItems(list), 1);
+    const auto events = TakenFrom(list);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetAction}));
+    EXPECT_EQ(events[0]->data, -1);
+    EXPECT_EQ(events[1]->data, -1);
+    EXPECT_EQ(events[1]->extra, nullptr);
+}
+
+TEST_F(ListBoxTest, EnterAndSpaceInAListRaiseNoAction) {
+    for (const int style : {0, static_cast<int>(ListBoxMultipleSelection)}) {
+        const auto list = MakeList(style);
+        ASSERT_EQ(User().ClickItem(list, 1, 0), 1);
+        TakenFrom(list);
+        FocusGadget(list);
+        for (const int key : {13, 32}) {
+            ASSERT_EQ(User().PressKeyIn(list, key), 1) << key;
+            EXPECT_TRUE(TakenFrom(list).empty()) << "key " << key << ", style " << style;
+        }
+        EXPECT_EQ(SelectedGadgetItems(list), std::vector<int>{1});
+        FreeGadget(list);
+    }
+}
+
+TEST_F(ListBoxTest, TakingTheFocusChoosesNothing) {
+    for (const int style : {0, static_cast<int>(ListBoxMultipleSelection)}) {
+        const auto list = MakeList(style);
+        FocusGadget(list);
+        ASSERT_EQ(User().PressKeyIn(list, 16), 1) << "the list has the focus (Shift)";
+        EXPECT_TRUE(TakenFrom(list).empty()) << "style " << style;
+        EXPECT_TRUE(SelectedGadgetItems(list).empty());
+        ASSERT_EQ(User().ClickBelowItems(list), 1);
+        EXPECT_TRUE(TakenFrom(list).empty()) << "a click on nothing, style " << style;
+        EXPECT_TRUE(SelectedGadgetItems(list).empty());
+        FreeGadget(list);
+    }
 }
 
 TEST_F(ListBoxTest, ADisabledOrHiddenListCannotBeUsed) {

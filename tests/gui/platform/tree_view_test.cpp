@@ -4,6 +4,7 @@
 #include "ItemFixture.h"
 
 #include "gui/GadgetConstants.h"
+#include "gui/GadgetCore.h"
 #include "gui/GadgetItemFunctions.h"
 #include "runtime/Exceptions.h"
 
@@ -30,7 +31,9 @@ TEST_F(TreeViewTest, NodesGoWhereTheirIndexPutsThem) {
     InsertTreeNode(-5, u"Wein", root, -1, {});
     const auto birne = AddTreeNode(u"Birne", obst, -1, {});
     InsertTreeNode(0, u"Apfel", obst, -1, {});
-    AddTreeNode(u"Kern", birne, -1, {});
+    const auto kern = AddTreeNode(u"Kern", birne, -1, {});
+    InsertTreeNode(3, u"Tief", kern, -1, {});
+    InsertTreeNode(1, u"Tiefer", kern, -1, {});
     EXPECT_EQ(User().ShownNodes(tree),
               (std::vector<String>{u"Brot", u"Eier", u"Obst", u"Zucker", u"Wein"}));
     ExpandTreeNode(obst);
@@ -40,11 +43,15 @@ TEST_F(TreeViewTest, NodesGoWhereTheirIndexPutsThem) {
                                    u"Zucker", u"Wein"}));
     EXPECT_EQ(CountTreeNodes(root), 5);
     EXPECT_EQ(CountTreeNodes(obst), 2);
+    ExpandTreeNode(kern);
+    EXPECT_EQ(User().ShownNodes(tree)[6], u"      Tief") << "first under a leaf";
+    EXPECT_EQ(User().ShownNodes(tree)[7], u"      Tiefer");
     EXPECT_EQ(GadgetText(birne), u"Birne");
     EXPECT_EQ(GadgetText(root), u"");
     ModifyTreeNode(birne, u"Quitte", -1);
     EXPECT_EQ(GadgetText(birne), u"Quitte");
     EXPECT_EQ(User().ShownNodes(tree)[4], u"  Quitte");
+    EXPECT_EQ(tree->CountKids(), 5);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own changes raise nothing";
 }
 
@@ -76,22 +83,96 @@ TEST_F(TreeViewTest, ChoosingANodeRaisesOneSelectWithIt) {
     EXPECT_EQ(SelectedTreeNode(tree), second);
     ASSERT_EQ(User().ChooseNode(second), 1);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "choosing the chosen node again changes nothing";
+}
+
+TEST_F(TreeViewTest, TheProgramsOwnChoiceRaisesNothing) {
+    const auto first = AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    const auto inner = AddTreeNode(u"Innen", second, -1, {});
     SelectTreeNode(first);
-    Drain();
+    EXPECT_TRUE(TakenFrom(tree).empty());
     EXPECT_EQ(SelectedTreeNode(tree), first);
-    ASSERT_EQ(User().ChooseNode(second), 1);
-    events = TakenFrom(tree);
+    SelectTreeNode(inner);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "nor the opening that shows the node";
+    EXPECT_EQ(SelectedTreeNode(tree), inner);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"Erster", u"Zweiter", u"  Innen"}));
+    ASSERT_EQ(User().ChooseNode(first), 1);
+    const auto events = TakenFrom(tree);
     ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(first));
+}
+
+TEST_F(TreeViewTest, EnterRaisesActionWithTheChosenNodeAndSpaceNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    TakenFrom(tree);
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 32), 1);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().PressKeyIn(tree, 13), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
     EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), second);
+}
+
+TEST_F(TreeViewTest, EnterWithoutAChoiceRaisesActionWithNone) {
+    AddTreeNode(u"Erster", root, -1, {});
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 13), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->extra, nullptr);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, ALeafNeitherOpensNorIsChosenThroughTheRoot) {
+    const auto leaf = AddTreeNode(u"Blatt", root, -1, {});
+    EXPECT_EQ(User().ToggleNode(leaf), 0) << "a leaf has no button";
+    ExpandTreeNode(leaf);
+    SelectTreeNode(root);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_EQ(User().ShownNodes(tree), std::vector<String>{u"Blatt"});
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(leaf), 1);
+    EXPECT_EQ(Ids(TakenFrom(tree)), std::vector<int>{GadgetSelect});
+}
+
+TEST_F(TreeViewTest, ClosingTheBranchOfTheChoiceChoosesItsNode) {
+    const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
+    const auto kid = AddTreeNode(u"Kind", parentNode, -1, {});
+    const auto other = AddTreeNode(u"Andere", root, -1, {});
+    SelectTreeNode(kid);
+    CollapseTreeNode(parentNode);
+    EXPECT_EQ(SelectedTreeNode(tree), parentNode) << "the program's closing";
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(parentNode), 1);
+    EXPECT_TRUE(TakenFrom(tree).empty()) << "the node is the choice already";
+    SelectTreeNode(kid);
+    ASSERT_EQ(User().ToggleNode(parentNode), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetSelect, GadgetClose}));
+    EXPECT_EQ(events[0]->extra, Object(parentNode));
+    EXPECT_EQ(events[1]->extra, Object(parentNode));
+    EXPECT_EQ(SelectedTreeNode(tree), parentNode) << "the user's closing";
+    ASSERT_EQ(User().ChooseNode(other), 1);
+    EXPECT_EQ(Ids(TakenFrom(tree)), std::vector<int>{GadgetSelect});
+}
+
+TEST_F(TreeViewTest, TakingTheFocusChoosesNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    AddTreeNode(u"Zweiter", root, -1, {});
+    FocusGadget(tree);
+    ASSERT_EQ(User().PressKeyIn(tree, 16), 1) << "the tree has the focus (Shift)";
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
 }
 
 TEST_F(TreeViewTest, OpeningAndClosingANodeRaisesOpenAndCloseWithIt) {
     const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
     const auto kid = AddTreeNode(u"Kind", parentNode, -1, {});
-    const auto neighbour = AddTreeNode(u"Nachbar", root, -1, {});
-    // A tree without a choice may choose its first node as it takes the focus (Win32 does).
-    SelectTreeNode(neighbour);
-    Drain();
+    AddTreeNode(u"Nachbar", root, -1, {});
     EXPECT_EQ(User().ChooseNode(kid), 0) << "a node inside a closed one is out of reach";
     ASSERT_EQ(User().ToggleNode(parentNode), 1);
     auto events = TakenFrom(tree);
@@ -106,7 +187,7 @@ TEST_F(TreeViewTest, OpeningAndClosingANodeRaisesOpenAndCloseWithIt) {
     ExpandTreeNode(parentNode);
     EXPECT_TRUE(TakenFrom(tree).empty()) << "the program's own opening raises nothing";
     EXPECT_EQ(User().ShownNodes(tree).size(), 3u);
-    EXPECT_EQ(SelectedTreeNode(tree), neighbour) << "opening and closing leave the choice";
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr) << "opening and closing choose nothing";
 }
 
 TEST_F(TreeViewTest, ADoubleClickChoosesTheNodeThenRaisesActionWithIt) {
@@ -134,6 +215,121 @@ TEST_F(TreeViewTest, ARightClickRaisesMenuWithTheNodeAndLeavesTheChoice) {
     EXPECT_GE(events[0]->y, 0);
     EXPECT_LT(events[0]->y, 240);
     EXPECT_EQ(SelectedTreeNode(tree), first);
+}
+
+TEST_F(TreeViewTest, ARightClickInATreeWithoutAChoiceChoosesNothing) {
+    AddTreeNode(u"Erster", root, -1, {});
+    const auto second = AddTreeNode(u"Zweiter", root, -1, {});
+    ASSERT_EQ(User().RightClickNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetMenu});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, ANodeInsideAnOpenedOneIsChosenWithItself) {
+    const auto parentNode = AddTreeNode(u"Eltern", root, -1, {});
+    AddTreeNode(u"Kind", parentNode, -1, {});
+    const auto second = AddTreeNode(u"Zweites", parentNode, -1, {});
+    ExpandTreeNode(parentNode);
+    ASSERT_EQ(User().ChooseNode(second), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(second));
+    EXPECT_EQ(SelectedTreeNode(tree), second);
+}
+
+TEST_F(TreeViewTest, NodesAddedAndChangedAroundTheChoiceKeepIt) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    SelectTreeNode(a);
+    const auto before = InsertTreeNode(0, u"vor", root, -1, {});
+    AddTreeNode(u"a1", a, -1, {});
+    ExpandTreeNode(a);
+    ModifyTreeNode(a, u"A", -1);
+    EXPECT_EQ(SelectedTreeNode(tree), a);
+    EXPECT_EQ(User().ShownNodes(tree), (std::vector<String>{u"vor", u"A", u"  a1"}));
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(before), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(before));
+}
+
+TEST_F(TreeViewTest, ADoubleClickOnTheChosenNodeRaisesOnlyAction) {
+    const auto node = AddTreeNode(u"Knoten", root, -1, {});
+    SelectTreeNode(node);
+    ASSERT_EQ(User().DoubleClickNode(node), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetAction});
+    EXPECT_EQ(events[0]->extra, Object(node));
+}
+
+TEST_F(TreeViewTest, AfterTheChosenNodeIsFreedChoosingAnotherRaisesSelect) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    const auto b = AddTreeNode(u"b", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(a), 1);
+    TakenFrom(tree);
+    FreeTreeNode(a);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(b), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(b));
+    EXPECT_EQ(SelectedTreeNode(tree), b);
+}
+
+TEST_F(TreeViewTest, ANodeDraggedOntoAnotherGadgetIsDroppedThereAndNotChosen) {
+    FreeGadget(tree);
+    tree = CreateTreeView(10, 10, 140, 240, window, TreeViewDragAndDrop);
+    AddTreeNode(u"Eins", TreeViewRoot(tree), -1, {});
+    const auto two = AddTreeNode(u"Zwei", TreeViewRoot(tree), -1, {});
+    const auto target = CreateListBox(170, 10, 120, 150, window, 0);
+    Drain();
+    ASSERT_EQ(User().DragNode(two, target), 1);
+    std::vector<Ref<TEvent>> events;
+    while (PollEvent() != 0)
+        if (CurrentEvent()->source == Object(tree) || CurrentEvent()->source == Object(target))
+            events.push_back(CurrentEvent());
+    ASSERT_EQ(Ids(events), (std::vector<int>{GadgetDrag, GadgetDrop}));
+    EXPECT_EQ(events[0]->source, Object(tree));
+    EXPECT_EQ(events[0]->data, 1);
+    EXPECT_EQ(events[0]->extra, Object(two));
+    EXPECT_EQ(events[1]->source, Object(target));
+    EXPECT_EQ(events[1]->data, 1);
+    EXPECT_EQ(events[1]->extra, Object(two));
+    EXPECT_GE(events[1]->x, 0);
+    EXPECT_LT(events[1]->x, 120);
+    EXPECT_GE(events[1]->y, 0);
+    EXPECT_LT(events[1]->y, 150);
+    EXPECT_EQ(DragSource(1), nullptr);
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+}
+
+TEST_F(TreeViewTest, WithoutDraggingAllowedANodeIsNotDragged) {
+    const auto node = AddTreeNode(u"Eins", root, -1, {});
+    const auto target = CreateListBox(170, 10, 120, 150, window, 0);
+    Drain();
+    EXPECT_EQ(User().DragNode(node, target), 0);
+    while (PollEvent() != 0) {
+        EXPECT_NE(CurrentEvent()->id, GadgetDrag);
+        EXPECT_NE(CurrentEvent()->source, Object(target));
+    }
+    EXPECT_EQ(DragSource(1), nullptr);
+}
+
+TEST_F(TreeViewTest, AfterTheTreeIsClearedANewNodeIsChosenWithSelect) {
+    const auto a = AddTreeNode(u"a", root, -1, {});
+    ASSERT_EQ(User().ChooseNode(a), 1);
+    TakenFrom(tree);
+    ClearTreeView(tree);
+    const auto fresh = AddTreeNode(u"neu", root, -1, {});
+    EXPECT_EQ(SelectedTreeNode(tree), nullptr);
+    EXPECT_TRUE(TakenFrom(tree).empty());
+    ASSERT_EQ(User().ChooseNode(fresh), 1);
+    const auto events = TakenFrom(tree);
+    ASSERT_EQ(Ids(events), std::vector<int>{GadgetSelect});
+    EXPECT_EQ(events[0]->extra, Object(fresh));
 }
 
 TEST_F(TreeViewTest, FreeingNodesTakesTheirRowsAndForgetsTheChoice) {

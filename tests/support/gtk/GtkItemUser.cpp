@@ -17,6 +17,9 @@ namespace vandro {
 
 namespace {
 
+// How long a key's effects may take to show.
+constexpr int kKeySettleMs = 100;
+
 // Where the user meets one node's row: its tree's widget and the row's area on the screen.
 struct TRowPlace {
     GtkTreeView* view = nullptr;
@@ -259,24 +262,12 @@ class TGtkItemUser : public TPlatformItemUser {
     }
 
     int ClickBelowItems(const Ref<TGadget>& list) override {
-        const auto element = ListOf(list);
-        if (!element || !Usable(element->_view))
+        int x = 0, y = 0;
+        if (!PointBelowItems(list, x, y))
             return 0;
-        GtkTreeView* view = GTK_TREE_VIEW(element->_view);
-        int y = 0;
-        if (const int count = element->ShownItemCount()) {
-            TRowPlace last;
-            if (!FindItem(list, count - 1, last))
-                return 0;
-            y = last.cell.y + last.cell.height;
-        }
-        GdkWindow* rows = gtk_tree_view_get_bin_window(view);
-        if (y + 10 >= gdk_window_get_height(rows))
-            return 0;
-        int x = 0, top = 0;
-        gdk_window_get_origin(rows, &x, &top);
-        GtkTreeSelection* selection = gtk_tree_view_get_selection(view);
-        SingleClickAt(x + 20, top + y + 10, 1);
+        GtkTreeSelection* selection =
+            gtk_tree_view_get_selection(GTK_TREE_VIEW(ListOf(list)->_view));
+        SingleClickAt(x, y, 1);
         const bool done = PumpUntil(
             [selection] { return gtk_tree_selection_count_selected_rows(selection) == 0; },
             kActionTimeout);
@@ -439,6 +430,78 @@ class TGtkItemUser : public TPlatformItemUser {
         const String text = FromUtf8(tip ? tip : "");
         g_free(tip);
         return text;
+    }
+
+    int DoubleClickBelowItems(const Ref<TGadget>& list) override {
+        int x = 0, y = 0;
+        if (!PointBelowItems(list, x, y))
+            return 0;
+        const bool raised = DoAndAwaitEvent(
+            GadgetAction, FindOutermostGadget(list),
+            [x, y] {
+                SingleClickAt(x, y, 1);
+                ClickAt(x, y, 1, 0);
+            },
+            kActionTimeout);
+        PumpPending();
+        return raised ? 1 : 0;
+    }
+
+    int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
+        const Ref<TGadget> real = RealGadget(gadget);
+        GtkWidget* view = nullptr;
+        if (const auto list = Cast<TGtkListBox>(real))
+            view = list->_view;
+        if (const auto tree = Cast<TGtkTreeView>(real))
+            view = tree->_view;
+        if (!view || !gtk_widget_is_focus(view))
+            return 0;
+        GtkWindow* window = GTK_WINDOW(gtk_widget_get_toplevel(view));
+        gtk_window_present(window);
+        if (!PumpUntil([view] { return gtk_widget_has_focus(view); }, kActionTimeout))
+            return 0;
+        TypeKey(key, 0);
+        // What the key raises, if anything, comes within the settling time.
+        PumpUntil([] { return false; }, kKeySettleMs);
+        AwaitSettled(gadget);
+        return 1;
+    }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        TRowPlace place;
+        const auto element = Cast<TGtkGadget>(RealGadget(target));
+        int toX = 0, toY = 0;
+        if (!FindRow(node, place) || !element || !Usable(element->_widget) ||
+            !ScreenCentre(element->_widget, toX, toY))
+            return 0;
+        const int x = place.X(8), y = place.Y();
+        const bool dropped = DoAndAwaitEvent(
+            GadgetDrop, FindOutermostGadget(target), [=] { DragFromTo(x, y, toX, toY); },
+            kActionTimeout);
+        PumpPending();
+        return dropped ? 1 : 0;
+    }
+
+  private:
+    // A point on the screen below a list's items, inside it; false when there is none.
+    static bool PointBelowItems(const Ref<TGadget>& list, int& x, int& y) {
+        const auto element = ListOf(list);
+        if (!element || !Usable(element->_view))
+            return false;
+        int below = 0;
+        if (const int count = element->ShownItemCount()) {
+            TRowPlace last;
+            if (!FindItem(list, count - 1, last))
+                return false;
+            below = last.cell.y + last.cell.height;
+        }
+        GdkWindow* rows = gtk_tree_view_get_bin_window(GTK_TREE_VIEW(element->_view));
+        if (below + 10 >= gdk_window_get_height(rows))
+            return false;
+        gdk_window_get_origin(rows, &x, &y);
+        x += 20;
+        y += below + 10;
+        return true;
     }
 };
 

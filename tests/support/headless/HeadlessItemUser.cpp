@@ -5,6 +5,7 @@
 #include "gui/headless/HeadlessTreeView.h"
 #include "gui/headless/HeadlessUser.h"
 
+#include "gui/DriverFunctions.h"
 #include "gui/GadgetCreation.h"
 
 #include "tests/support/PlatformUser.h"
@@ -111,6 +112,26 @@ class THeadlessItemUser : public TPlatformItemUser {
         if (!element || !element->HasShownItem(index))
             return {};
         return element->_items[static_cast<std::size_t>(index)].tip;
+    }
+
+    // The first click of the two lets go of the selection.
+    int DoubleClickBelowItems(const Ref<TGadget>& list) override {
+        return UserClickEmpty(list) ? UserDoubleClickItem(list, -1) : 0;
+    }
+
+    int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
+        if (!gadget || RealGadget(FocusedGadget()) != RealGadget(gadget))
+            return 0;
+        return UserPressKey(key, 0);
+    }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        THeadlessTreeView* tree = TreeOf(node);
+        const Ref<TGadget> real = RealGadget(target);
+        if (!tree || !real ||
+            !tree->UserBeginDrag(Cast<THeadlessTreeNode>(node), 1, tree->width / 2, 8))
+            return 0;
+        return UserClick(target, 1, real->width / 2, real->height / 2);
     }
 };
 

@@ -207,11 +207,15 @@ class TWindowsItemUser : public TPlatformItemUser {
         // With Ctrl a click flips the item in a list of several; otherwise it chooses it.
         const bool wanted = (modifiers & 2) ? !ItemSelected(hwnd, index) : true;
         AwaitSingleClick();
+        if (modifiers & 1)
+            HoldKey(VK_SHIFT, true);
         if (modifiers & 2)
             HoldKey(VK_CONTROL, true);
         ClickAt(GetAncestor(hwnd, GA_ROOT), screen);
         if (modifiers & 2)
             HoldKey(VK_CONTROL, false);
+        if (modifiers & 1)
+            HoldKey(VK_SHIFT, false);
         const bool done = PumpWhile([&] { return ItemSelected(hwnd, index) == wanted; });
         PumpFor(20);
         return done ? 1 : 0;
@@ -234,19 +238,17 @@ class TWindowsItemUser : public TPlatformItemUser {
             return 0;
         AwaitSingleClick();
         RightClickAt(GetAncestor(hwnd, GA_ROOT), screen);
-        return PumpUntilEmitted(GadgetMenu, list) ? 1 : 0;
+        // The selection the click changed is worked out after the menu's event.
+        const bool raised = PumpUntilEmitted(GadgetMenu, list);
+        PumpFor(20);
+        return raised ? 1 : 0;
     }
 
     int ClickBelowItems(const Ref<TGadget>& list) override {
         const HWND hwnd = ListOf(list);
-        if (!hwnd || !Reachable(hwnd))
+        POINT point{};
+        if (!PointBelowItems(hwnd, point))
             return 0;
-        RECT client{}, last{};
-        GetClientRect(hwnd, &client);
-        POINT point{20, ItemRect(hwnd, ItemCount(hwnd) - 1, last) ? last.bottom + 10 : 10};
-        if (point.y >= client.bottom)
-            return 0;
-        ClientToScreen(hwnd, &point);
         AwaitSingleClick();
         ClickAt(GetAncestor(hwnd, GA_ROOT), point);
         const bool done =
@@ -435,6 +437,55 @@ class TWindowsItemUser : public TPlatformItemUser {
         info.hdr = NMHDR{element->_tooltips, id, static_cast<UINT>(TTN_GETDISPINFOW)};
         SendMessageW(GetParent(element->_hwnd), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
         return info.lpszText ? FromWide(info.lpszText) : String();
+    }
+
+    int DoubleClickBelowItems(const Ref<TGadget>& list) override {
+        const HWND hwnd = ListOf(list);
+        POINT point{};
+        if (!PointBelowItems(hwnd, point))
+            return 0;
+        AwaitSingleClick();
+        DoubleClickAt(GetAncestor(hwnd, GA_ROOT), point);
+        const bool raised = PumpUntilEmitted(GadgetAction, list);
+        PumpFor(20);
+        return raised ? 1 : 0;
+    }
+
+    int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
+        const HWND hwnd = ElementOf(gadget);
+        if (!hwnd || GetFocus() != hwnd)
+            return 0;
+        SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
+        TypeKey(static_cast<WORD>(key));
+        // What the key raises, if anything, comes within this time.
+        PumpFor(100);
+        return 1;
+    }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        TItemPlace place;
+        const HWND to = ElementOf(target);
+        if (!FindItem(node, place) || !to || !Reachable(to))
+            return 0;
+        AwaitSingleClick();
+        DragFromTo(Top(place), place.Centre(), CentreOf(to));
+        const bool dropped = PumpUntilEmitted(GadgetDrop, target);
+        PumpFor(20);
+        return dropped ? 1 : 0;
+    }
+
+  private:
+    // A point on the screen below a list's items, inside it; false when there is none.
+    static bool PointBelowItems(HWND list, POINT& point) {
+        if (!list || !Reachable(list))
+            return false;
+        RECT client{}, last{};
+        GetClientRect(list, &client);
+        point = POINT{20, ItemRect(list, ItemCount(list) - 1, last) ? last.bottom + 10 : 10};
+        if (point.y >= client.bottom)
+            return false;
+        ClientToScreen(list, &point);
+        return true;
     }
 };
 
