@@ -357,16 +357,11 @@ class TGtkItemUser : public TPlatformItemUser {
     }
 
     int ChooseTab(const Ref<TGadget>& tabber, int index) override {
-        const auto element = Cast<TGtkTabber>(RealGadget(tabber));
-        if (!element || !element->HasShownItem(index))
-            return 0;
-        GtkNotebook* tabs = GTK_NOTEBOOK(element->_widget);
-        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
-        PumpUntil([label] { return gtk_widget_get_allocated_width(label) > 1; }, kActionTimeout);
         int x = 0, y = 0;
-        if (!Usable(label) || !ScreenCentre(label, x, y))
+        if (!TabCentre(tabber, index, x, y))
             return 0;
         SingleClickAt(x, y, 1);
+        GtkNotebook* tabs = GTK_NOTEBOOK(Cast<TGtkTabber>(RealGadget(tabber))->_widget);
         const bool chosen = PumpUntil(
             [tabs, index] { return gtk_notebook_get_current_page(tabs) == index; }, kActionTimeout);
         PumpPending();
@@ -395,14 +390,8 @@ class TGtkItemUser : public TPlatformItemUser {
     }
 
     int RightClickTab(const Ref<TGadget>& tabber, int index) override {
-        const auto element = Cast<TGtkTabber>(RealGadget(tabber));
-        if (!element || !element->HasShownItem(index))
-            return 0;
-        GtkNotebook* tabs = GTK_NOTEBOOK(element->_widget);
-        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
-        PumpUntil([label] { return gtk_widget_get_allocated_width(label) > 1; }, kActionTimeout);
         int x = 0, y = 0;
-        if (!Usable(label) || !ScreenCentre(label, x, y))
+        if (!TabCentre(tabber, index, x, y))
             return 0;
         const bool raised = DoAndAwaitEvent(
             GadgetMenu, FindOutermostGadget(tabber), [x, y] { SingleClickAt(x, y, 3); },
@@ -483,6 +472,18 @@ class TGtkItemUser : public TPlatformItemUser {
     }
 
   private:
+    // A tab's centre on the screen once it is laid out; false for the blank tab of an empty
+    // tabber (no item) and a tab that is not shown.
+    static bool TabCentre(const Ref<TGadget>& tabber, int index, int& x, int& y) {
+        const auto element = Cast<TGtkTabber>(RealGadget(tabber));
+        if (!element || !element->HasShownItem(index))
+            return false;
+        GtkNotebook* tabs = GTK_NOTEBOOK(element->_widget);
+        GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, index));
+        PumpUntil([label] { return gtk_widget_get_allocated_width(label) > 1; }, kActionTimeout);
+        return Usable(label) && ScreenCentre(label, x, y);
+    }
+
     // A point on the screen below a list's items, inside it; false when there is none.
     static bool PointBelowItems(const Ref<TGadget>& list, int& x, int& y) {
         const auto element = ListOf(list);

@@ -337,16 +337,10 @@ class TWindowsItemUser : public TPlatformItemUser {
     }
 
     int ChooseTab(const Ref<TGadget>& tabber, int index) override {
-        // The blank tab of an empty tabber is no item.
-        const auto element = Cast<TWindowsTabber>(RealGadget(tabber));
-        const HWND tabs = ElementOf(tabber);
-        RECT rect{};
-        if (!element || !element->HasShownItem(index) || !tabs || !Reachable(tabs) ||
-            !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
-                          reinterpret_cast<LPARAM>(&rect)))
+        HWND tabs = nullptr;
+        POINT centre{};
+        if (!TabCentre(tabber, index, tabs, centre))
             return 0;
-        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ClientToScreen(tabs, &centre);
         AwaitSingleClick();
         ClickAt(GetAncestor(tabs, GA_ROOT), centre);
         const bool chosen =
@@ -401,15 +395,10 @@ class TWindowsItemUser : public TPlatformItemUser {
     }
 
     int RightClickTab(const Ref<TGadget>& tabber, int index) override {
-        const auto element = Cast<TWindowsTabber>(RealGadget(tabber));
-        const HWND tabs = ElementOf(tabber);
-        RECT rect{};
-        if (!element || !element->HasShownItem(index) || !tabs || !Reachable(tabs) ||
-            !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
-                          reinterpret_cast<LPARAM>(&rect)))
+        HWND tabs = nullptr;
+        POINT centre{};
+        if (!TabCentre(tabber, index, tabs, centre))
             return 0;
-        POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ClientToScreen(tabs, &centre);
         AwaitSingleClick();
         RightClickAt(GetAncestor(tabs, GA_ROOT), centre);
         return PumpUntilEmitted(GadgetMenu, tabber) ? 1 : 0;
@@ -475,6 +464,21 @@ class TWindowsItemUser : public TPlatformItemUser {
     }
 
   private:
+    // The tabber's control and the centre of a tab on the screen; false for the blank tab of an
+    // empty tabber (no item) and a tab that is not shown.
+    static bool TabCentre(const Ref<TGadget>& tabber, int index, HWND& tabs, POINT& centre) {
+        const auto element = Cast<TWindowsTabber>(RealGadget(tabber));
+        tabs = ElementOf(tabber);
+        RECT rect{};
+        if (!element || !element->HasShownItem(index) || !tabs || !Reachable(tabs) ||
+            !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&rect)))
+            return false;
+        centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(tabs, &centre);
+        return true;
+    }
+
     // A point on the screen below a list's items, inside it; false when there is none.
     static bool PointBelowItems(HWND list, POINT& point) {
         if (!list || !Reachable(list))
