@@ -14,6 +14,8 @@
 #include "events/Event.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetCreation.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
 
@@ -29,6 +31,8 @@ namespace {
 constexpr int kMenuSettleMs = 520;
 // What GTK is given to take the last of the keys or a drag before the user looks.
 constexpr int kSettleMs = 60;
+// How long a window manager takes at most to place, size or change the state of a window.
+constexpr int kWindowSettleMs = 250;
 // How far past a slider's end a drag goes.
 constexpr int kPastEnd = 40;
 constexpr int kEndKey = 35;
@@ -457,6 +461,57 @@ class TGtkUser : public TPlatformUser {
     Ref<TGadget> ActiveWindow() override {
         TGtkWindow* window = GtkDriver().activeWindow;
         return window && window->_widget ? Ref<TGadget>(window) : Ref<TGadget>();
+    }
+
+    // A window manager answers within a few frames.
+    void Settle() override {
+        PumpUntil([] { return false; }, kWindowSettleMs);
+    }
+
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        int w = GadgetWidth(element), h = GadgetHeight(element);
+        if (element->style & WindowClientCoords)
+            WindowFrameRect(element, x, y, w, h);
+        return DoAndAwaitEvent(
+                   WindowMove, element, [&] { MoveFrameTo(element->_widget, x, y); },
+                   kActionTimeout)
+                   ? 1
+                   : 0;
+    }
+
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        int x = GadgetX(element), y = GadgetY(element);
+        if (element->style & WindowClientCoords)
+            WindowFrameRect(element, x, y, w, h);
+        SizeFrameTo(element->_widget, w, h);
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return {};
+        const GdkRectangle frame = FrameOnScreen(element->_widget);
+        return {frame.x, frame.y, frame.width, frame.height};
+    }
+
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        GdkWindow* client = element && element->_client && gtk_widget_get_realized(element->_client)
+                                ? gtk_widget_get_window(element->_client)
+                                : nullptr;
+        if (!client)
+            return {};
+        int x = 0, y = 0;
+        gdk_window_get_origin(client, &x, &y);
+        return {x, y, gdk_window_get_width(client), gdk_window_get_height(client)};
     }
 
   private:

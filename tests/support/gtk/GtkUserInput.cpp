@@ -184,4 +184,27 @@ void RequestClose(GtkWidget* window) {
     XFlush(display);
 }
 
+GdkRectangle FrameOnScreen(GtkWidget* window) {
+    GdkRectangle frame{};
+    gdk_window_get_frame_extents(gtk_widget_get_window(window), &frame);
+    return frame;
+}
+
+// The X window is the frame less the decorations; with north-west gravity the window manager
+// puts the frame's corner where the window is asked to be.
+void MoveFrameTo(GtkWidget* window, int x, int y) {
+    XMoveWindow(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(window)), x, y);
+    XFlush(XDisplay());
+}
+
+void SizeFrameTo(GtkWidget* window, int w, int h) {
+    GdkWindow* native = gtk_widget_get_window(window);
+    const GdkRectangle frame = FrameOnScreen(window);
+    const int decoratedW = frame.width - gdk_window_get_width(native);
+    const int decoratedH = frame.height - gdk_window_get_height(native);
+    XResizeWindow(XDisplay(), GDK_WINDOW_XID(native), static_cast<unsigned>(w - decoratedW),
+                  static_cast<unsigned>(h - decoratedH));
+    XFlush(XDisplay());
+}
+
 } // namespace vandro

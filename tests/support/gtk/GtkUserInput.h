@@ -45,5 +45,12 @@ bool TypeCharacter(char16_t character);
 void DragFromTo(int x, int y, int toX, int toY, int button = 1);
 // Asks the window to close, as a window manager's close box does.
 void RequestClose(GtkWidget* window);
+// The frame of a top-level window on the screen, the window manager's decorations included:
+// x, y, width, height.
+GdkRectangle FrameOnScreen(GtkWidget* window);
+// Asks for the window's frame at (x, y) of the screen, or w x h in size, as the window manager
+// asks when the user drags its title bar or border.
+void MoveFrameTo(GtkWidget* window, int x, int y);
+void SizeFrameTo(GtkWidget* window, int w, int h);
 
 } // namespace vandro
