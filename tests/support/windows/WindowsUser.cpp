@@ -16,6 +16,8 @@
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/WindowFunctions.h"
 #include "tests/support/PlatformUser.h"
 
 #include <deque>
@@ -54,6 +56,13 @@ void CALLBACK RunWhenWaiting(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 template <class T> Ref<T> Real(const Ref<TGadget>& gadget) { return Cast<T>(RealGadget(gadget)); }
+
+std::array<int, 4> ScreenRect(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return {static_cast<int>(rect.left), static_cast<int>(rect.top),
+            static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
 
 // The colours a label's parent gives it to paint with: the text colour, and the background
 // when the brush is a solid colour (a transparent-looking label paints its parent's pattern).
@@ -300,6 +309,45 @@ class TWindowsPlatformUser : public TPlatformUser {
     Ref<TGadget> ActiveWindow() override {
         const Ref<TWindowsGadget>& active = WindowsDriver().ActiveWindow;
         return active && active->_hwnd && IsWindow(active->_hwnd) ? Ref<TGadget>(active) : nullptr;
+    }
+
+    // The system raises what a window's change raises before the call that made it returns;
+    // what it posts comes within a few messages.
+    void Settle() override { PumpFor(50); }
+
+    // Where the system puts the frame at the end of the user's drag.
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !Reachable(frame->_hwnd))
+            return 0;
+        int w = GadgetWidth(frame), h = GadgetHeight(frame);
+        if (frame->style & WindowClientCoords)
+            WindowFrameRect(frame, x, y, w, h);
+        SetWindowPos(frame->_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpUntilEmitted(WindowMove, frame);
+        return 1;
+    }
+
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !Reachable(frame->_hwnd))
+            return 0;
+        int x = GadgetX(frame), y = GadgetY(frame);
+        if (frame->style & WindowClientCoords)
+            WindowFrameRect(frame, x, y, w, h);
+        SetWindowPos(frame->_hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpPending();
+        return 1;
+    }
+
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        return frame && frame->_hwnd ? ScreenRect(frame->_hwnd) : std::array<int, 4>{};
+    }
+
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        return frame && frame->_hwndclient ? ScreenRect(frame->_hwndclient) : std::array<int, 4>{};
     }
 };
 
