@@ -18,6 +18,7 @@
 #include "events/EventIds.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 namespace vandro {
@@ -118,6 +119,13 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
             this->PostGuiEvent(WindowMove, 0, 0, this->xpos, this->ypos, {});
         if (sized)
             this->PostGuiEvent(WindowSize, 0, 0, this->width, this->height, {});
+    }
+    // The alpha byte a window of this opacity is shown with; out of 0 to 1 it is clamped, where
+    // the byte would wrap round.
+    static int AlphaByte(float alpha) {
+        if (!(alpha > 0))
+            return 0;
+        return static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255;
     }
     // A frame size held to the size limits, as the platform holds the window's.
     void ClampToSizeLimits(int& w, int& h) {

@@ -173,7 +173,7 @@ void TGtkWindow::StateChanged(const GdkEventWindowState& change) {
 int TGtkWindow::SetAlpha(float alpha) {
     _alpha = alpha;
     if (_widget)
-        gtk_widget_set_opacity(_widget, alpha > 0 ? (alpha < 1 ? alpha : 1) : 0);
+        gtk_widget_set_opacity(_widget, AlphaByte(alpha) / 255.0);
     return Activate(13);
 }
 
@@ -197,6 +197,10 @@ int TGtkWindow::SetShow(int show) {
         gtk_widget_hide(_widget);
         return 0;
     }
+    // Hidden, it stopped being active (while it stays the last window activated): coming back
+    // activates it again.
+    if (!gtk_widget_get_mapped(_widget) && GtkDriver().activeWindow == this)
+        GtkDriver().activeWindow = nullptr;
     const bool first = _client && !_reveal && !gtk_widget_get_mapped(_widget);
     if (first)
         gtk_widget_set_child_visible(_client, FALSE);

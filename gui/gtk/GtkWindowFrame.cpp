@@ -164,7 +164,7 @@ int TGtkWindow::Rethink() {
     _askedUntil = _framed && NativeFrame() == _asked
                       ? std::chrono::steady_clock::time_point()
                       : std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-    if (style & WindowResizable) {
+    if (gtk_window_get_resizable(shell)) {
         const auto [left, right, top, bottom] = Decorations();
         gtk_widget_set_size_request(_client, -1, -1);
         gtk_window_resize(shell, std::max(w - left - right, 1), std::max(h - top - bottom, 1));
@@ -267,7 +267,12 @@ void TGtkWindow::ApplySizeLimits(bool) {
     hints.max_height -= top + bottom;
     GtkWindow* shell = GTK_WINDOW(_widget);
     gtk_window_set_geometry_hints(shell, nullptr, &hints, GdkWindowHints(mask));
-    gtk_window_set_resizable(shell, !FixedSize() && (style & WindowResizable));
+    const bool resizable = !FixedSize() && (style & WindowResizable);
+    if (resizable != static_cast<bool>(gtk_window_get_resizable(shell))) {
+        gtk_window_set_resizable(shell, resizable);
+        // A window that cannot be resized keeps the size of what it holds.
+        Rethink();
+    }
 }
 
 } // namespace vandro

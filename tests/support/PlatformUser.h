@@ -76,6 +76,11 @@ class TPlatformUser : public TObject {
     // x, y, width, height.
     virtual std::array<int, 4> ShownFrame(const Ref<TGadget>& window) = 0;
     virtual std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) = 0;
+    // The opacity the window is shown with, 0 (clear) to 255 (opaque).
+    virtual int ShownAlpha(const Ref<TGadget>& window) = 0;
+    // The widths of the icons the window offers as its own (the platform may add sizes it
+    // scaled them to); none when it shows the platform's.
+    virtual std::vector<int> ShownIconWidths(const Ref<TGadget>& window) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

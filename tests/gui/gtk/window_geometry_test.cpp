@@ -1,6 +1,6 @@
-// Windows on GTK are where the program puts them, with the client area it asks for: the menu
-// bar above and the status line below are outside it, and showing a window raises no move or
-// size of its own. A frame that would leave the work area is moved onto it.
+// Windows on GTK: the client area is the widget the gadgets sit in, with the menu bar above and
+// the status line below it in the X window, and a frame that would leave the work area is moved
+// onto it.
 #include "GtkFixture.h"
 
 #include "gui/gtk/GtkWindow.h"
@@ -68,61 +68,6 @@ TEST_F(GtkWindowGeometryTest, Style557WithAClientOf290By280HasExactlyThatClientA
     FreeGadget(window);
 }
 
-TEST_F(GtkWindowGeometryTest, ACentredClientAreaIsCentredOnTheWorkArea) {
-    const auto window = CreateWindow(u"Vandro", 0, 0, 290, 280, {}, kGameStyle);
-    WaitUntilAllocated(window, 290, 280);
-    // Xvfb's screen is 1280 x 1024 and, without a panel, all of it is work area.
-    EXPECT_EQ(GadgetClientWidth(Desktop()), 1280);
-    EXPECT_EQ(GadgetClientHeight(Desktop()), 1024);
-    EXPECT_EQ(GadgetX(window), (1280 - 290) / 2);
-    EXPECT_EQ(GadgetY(window), (1024 - 280) / 2);
-    int x = 0, y = 0;
-    gdk_window_get_origin(gtk_widget_get_window(Cast<TGtkWindow>(window)->_client), &x, &y);
-    EXPECT_EQ(x, GadgetX(window));
-    EXPECT_EQ(y, GadgetY(window));
-    FreeGadget(window);
-}
-
-TEST_F(GtkWindowGeometryTest, ShowingAWindowActivatesItAndRaisesNoMoveOrSize) {
-    const auto window = CreateWindow(u"Vandro", 0, 0, 290, 280, {}, kGameStyle);
-    WaitUntilAllocated(window, 290, 280);
-    const auto events = Drain();
-    for (const auto& event : events) {
-        EXPECT_NE(event->id, WindowMove);
-        EXPECT_NE(event->id, WindowSize);
-    }
-    int activations = 0;
-    for (const auto& event : events)
-        if (event->id == WindowActivate && event->source == window)
-            ++activations;
-    EXPECT_EQ(activations, 1);
-    EXPECT_TRUE(gtk_window_is_active(GTK_WINDOW(Cast<TGtkWindow>(window)->_widget)));
-    FreeGadget(window);
-}
-
-TEST_F(GtkWindowGeometryTest,
-       MovingAWindowFromTheProgramRaisesNothingMovingItAsTheUserDoesRaisesWindowMove) {
-    const auto window = CreateWindow(u"Vandro", 100, 120, 200, 150, {}, 1 | 0x20);
-    WaitUntilAllocated(window, 200, 150);
-    Drain();
-    SetGadgetShape(window, 300, 200, 200, 150);
-    PumpUntil([] { return false; }, 100);
-    EXPECT_TRUE(Drain().empty());
-    int x = 0, y = 0;
-    gdk_window_get_origin(gtk_widget_get_window(Cast<TGtkWindow>(window)->_client), &x, &y);
-    EXPECT_EQ(x, 300);
-    EXPECT_EQ(y, 200);
-    // A move the program did not make: the window reports where it is now.
-    GdkWindow* frame = gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
-    XMoveWindow(GDK_DISPLAY_XDISPLAY(gdk_display_get_default()), GDK_WINDOW_XID(frame), 40, 50);
-    const auto events = DrainAfterInput();
-    ASSERT_EQ(Ids(events), std::vector<int>{WindowMove});
-    EXPECT_EQ(events[0]->x, 40);
-    EXPECT_EQ(events[0]->y, 50);
-    EXPECT_EQ(GadgetX(window), 40);
-    FreeGadget(window);
-}
-
 // No window manager runs on the test's display: nothing but the platform keeps the frame on the
 // screen, also when a toolbar comes above a client area that stays where it was asked for.
 TEST_F(GtkWindowGeometryTest, AFrameOffTheWorkAreaIsPlacedOnItWithoutAMove) {
@@ -172,27 +117,6 @@ TEST_F(GtkWindowGeometryTest, AFrameOffTheWorkAreaIsPlacedOnItWithoutAMove) {
         EXPECT_NE(event->id, WindowMove);
     FreeGadget(high);
     FreeGadget(low);
-}
-
-TEST_F(GtkWindowGeometryTest, AStatusTextIsSplitAtTabsIntoLeftCentreAndRightFields) {
-    const auto window = CreateWindow(u"Vandro", 0, 0, 290, 280, {}, kGameStyle);
-    SetWindowStatusText(window, u"Spieler 2\t\tKarten: 18 / 20");
-    const auto gtk = Cast<TGtkWindow>(window);
-    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(gtk->StatusLabel(0))), "Spieler 2");
-    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(gtk->StatusLabel(1))), "");
-    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(gtk->StatusLabel(2))), "Karten: 18 / 20");
-    EXPECT_EQ(WindowStatusText(window), u"Spieler 2\t\tKarten: 18 / 20");
-    FreeGadget(window);
-}
-
-TEST_F(GtkWindowGeometryTest, AResizableWindowPadsItsStatusTextButAnswersItAsSet) {
-    const auto window = CreateWindow(u"Vandro", 0, 0, 290, 280, {}, kGameStyle | 2);
-    SetWindowStatusText(window, u"a\tb\tc");
-    const auto gtk = Cast<TGtkWindow>(window);
-    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(gtk->StatusLabel(1))), "b");
-    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(gtk->StatusLabel(2))), "c     ");
-    EXPECT_EQ(WindowStatusText(window), u"a\tb\tc");
-    FreeGadget(window);
 }
 
 } // namespace

@@ -287,6 +287,200 @@ TEST_F(WindowTest, TheStatusLineShowsItsFieldsAtTheTabsAndAnswersTheTextAsSet) {
     EXPECT_EQ(Ids(Settled()), std::vector<int>{});
 }
 
+TEST_F(WindowTest, ATitleIsShownAsTheProgramSetsIt) {
+    const auto window = Shown(100, 120, 200, 150, kClientStyle);
+    EXPECT_EQ(PlatformUser()->ShownText(window), u"Fenster");
+    SetGadgetText(window, u"Neues Spiel – Runde 2");
+    EXPECT_EQ(GadgetText(window), u"Neues Spiel – Runde 2");
+    EXPECT_EQ(PlatformUser()->ShownText(window), u"Neues Spiel – Runde 2");
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+}
+
+TEST_F(WindowTest, HidingAWindowRaisesNothingAndShowingItAgainActivatesIt) {
+    const auto window = Shown(100, 120, 200, 150, kClientStyle);
+    HideGadget(window);
+    EXPECT_EQ(IsGadgetHidden(window, 0), 1);
+    EXPECT_NE(PlatformUser()->ShownState(window) & StateHidden, 0);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+    ShowGadget(window);
+    EXPECT_EQ(PlatformUser()->ShownState(window) & StateHidden, 0);
+    const auto events = Settled();
+    ASSERT_EQ(Ids(events), std::vector<int>{WindowActivate});
+    EXPECT_EQ(events[0]->source, window);
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{100, 120, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{100, 120, 200, 150}));
+}
+
+TEST_F(WindowTest, AHiddenWindowReshapedIsShownWithTheNewShape) {
+    const auto window = Make(100, 120, 200, 150, kSizableStyle | WindowHidden);
+    SetGadgetShape(window, 220, 240, 260, 180);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+    ShowGadget(window);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{WindowActivate});
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{220, 240, 260, 180}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{220, 240, 260, 180}));
+}
+
+TEST_F(WindowTest, AWindowWithoutTitleBarHasNoFrameAroundItsClientArea) {
+    const auto client = Make(100, 120, 200, 150, WindowClientCoords);
+    const auto framed = Make(400, 300, 200, 150, 0);
+    EXPECT_EQ(Ids(Settled()), (std::vector<int>{WindowActivate, WindowActivate}));
+    EXPECT_EQ(PlatformUser()->ShownFrame(client), (std::array<int, 4>{100, 120, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(client), (std::array<int, 4>{100, 120, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownFrame(framed), (std::array<int, 4>{400, 300, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(framed), (std::array<int, 4>{400, 300, 200, 150}));
+    EXPECT_EQ(GadgetClientWidth(framed), 200);
+    EXPECT_EQ(GadgetClientHeight(framed), 150);
+}
+
+TEST_F(WindowTest, AToolWindowIsWhereTheProgramPutIt) {
+    const auto window = Make(100, 120, 200, 150, kClientStyle | WindowTool);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{WindowActivate});
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{100, 120, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{100, 120, 200, 150}));
+}
+
+TEST_F(WindowTest, TheUsersMoveOfAFrameReportsItsOuterCorner) {
+    const auto window = Shown(100, 120, 300, 200, WindowTitleBar | WindowResizable);
+    ASSERT_EQ(PlatformUser()->MoveWindowFrame(window, 150, 160), 1);
+    const auto events = Settled();
+    ASSERT_EQ(Ids(events), std::vector<int>{WindowMove});
+    EXPECT_EQ(events[0]->x, 150);
+    EXPECT_EQ(events[0]->y, 160);
+    EXPECT_EQ(PlatformUser()->ShownFrame(window), (std::array<int, 4>{150, 160, 300, 200}));
+}
+
+TEST_F(WindowTest, TheUsersResizeOfAFrameLeavesTheClientAreaInsideIt) {
+    const auto window = Shown(100, 120, 300, 200, WindowTitleBar | WindowResizable);
+    const int borderW = 300 - GadgetClientWidth(window);
+    const int borderH = 200 - GadgetClientHeight(window);
+    ASSERT_EQ(PlatformUser()->SizeWindowFrame(window, 320, 240), 1);
+    const auto events = Settled();
+    ASSERT_EQ(Ids(events), std::vector<int>{WindowSize});
+    EXPECT_EQ(events[0]->x, 320);
+    EXPECT_EQ(events[0]->y, 240);
+    EXPECT_EQ(PlatformUser()->ShownFrame(window), (std::array<int, 4>{100, 120, 320, 240}));
+    EXPECT_EQ(GadgetClientWidth(window), 320 - borderW);
+    EXPECT_EQ(GadgetClientHeight(window), 240 - borderH);
+    const auto client = PlatformUser()->ShownClientArea(window);
+    EXPECT_EQ(client[2], 320 - borderW);
+    EXPECT_EQ(client[3], 240 - borderH);
+}
+
+TEST_F(WindowTest, TheLimitsOfAWindowGivenByItsClientAreaAreClientSizes) {
+    const auto window = Shown(100, 120, 300, 200, (kGameStyle & ~kCentred) | WindowResizable);
+    SetWindowMinSize(window, 200, 150);
+    SetGadgetShape(window, 100, 120, 100, 100);
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{100, 120, 200, 150}));
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{WindowSize});
+    EXPECT_EQ(GadgetClientWidth(window), 200);
+    EXPECT_EQ(GadgetClientHeight(window), 150);
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{100, 120, 200, 150}));
+}
+
+TEST_F(WindowTest, EqualLimitsLeaveTheUserNoSizeToChange) {
+    const auto window = Shown(100, 120, 250, 180, kSizableStyle);
+    SetWindowMinSize(window, 250, 180);
+    SetWindowMaxSize(window, 250, 180);
+    Settled();
+    PlatformUser()->SizeWindowFrame(window, 400, 300);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{100, 120, 250, 180}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{100, 120, 250, 180}));
+}
+
+TEST_F(WindowTest, MaximisingAMinimisedWindowLeavesItMaximisedOnly) {
+    const auto window = Shown(100, 120, 200, 150, kSizableStyle);
+    MinimizeWindow(window);
+    Settled();
+    MaximizeWindow(window);
+    EXPECT_EQ(IsWindowMaximized(window), 1);
+    EXPECT_EQ(IsWindowMinimized(window), 0);
+    Settled();
+    EXPECT_EQ(IsWindowMaximized(window), 1);
+    EXPECT_EQ(IsWindowMinimized(window), 0);
+    EXPECT_GT(GadgetWidth(window), 200);
+    RestoreWindow(window);
+    Settled();
+    EXPECT_EQ(IsWindowMaximized(window), 0);
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{100, 120, 200, 150}));
+}
+
+TEST_F(WindowTest, TheWindowShownLastIsTheActiveOne) {
+    const auto first = Make(100, 120, 200, 150, kClientStyle);
+    const auto second = Make(400, 120, 200, 150, kClientStyle);
+    const auto events = Settled();
+    ASSERT_EQ(Ids(events), (std::vector<int>{WindowActivate, WindowActivate}));
+    EXPECT_EQ(events[0]->source, first);
+    EXPECT_EQ(events[1]->source, second);
+    EXPECT_EQ(PlatformUser()->ActiveWindow(), second);
+}
+
+TEST_F(WindowTest, AWindowOwnedByAnotherGoesWithIt) {
+    const auto owner = CreateWindow(u"Besitzer", 100, 120, 300, 200, {}, kClientStyle);
+    const auto owned = CreateWindow(u"Dialog", 150, 160, 200, 100, owner, kClientStyle);
+    Settled();
+    EXPECT_EQ(GadgetGroup(owned), owner);
+    EXPECT_EQ(PlatformUser()->Exists(owned), 1);
+    EXPECT_EQ(Rect(owned), (std::array<int, 4>{150, 160, 200, 100}));
+    FreeGadget(owner);
+    EXPECT_EQ(PlatformUser()->Exists(owner), 0);
+    EXPECT_EQ(PlatformUser()->Exists(owned), 0);
+}
+
+TEST_F(WindowTest, AWindowTheProgramFreesOnItsCloseIsGone) {
+    const auto window = CreateWindow(u"Fenster", 100, 120, 200, 150, {}, kClientStyle);
+    Settled();
+    ASSERT_EQ(PlatformUser()->CloseWindow(window), 1);
+    ASSERT_EQ(PollEvent(), WindowClose);
+    FreeGadget(window);
+    EXPECT_EQ(PlatformUser()->Exists(window), 0);
+    EXPECT_EQ(PlatformUser()->CloseWindow(window), 0);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+}
+
+TEST_F(WindowTest, AStatusTextWithoutTabsIsAllOnTheLeft) {
+    const auto window = Shown(100, 120, 290, 280, kGameStyle & ~kCentred);
+    SetWindowStatusText(window, u"Spieler 1 ist am Zug");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 0), u"Spieler 1 ist am Zug");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 1), u"");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 2), u"");
+    SetWindowStatusText(window, u"");
+    EXPECT_EQ(WindowStatusText(window), u"");
+    EXPECT_EQ(PlatformUser()->ShownStatusField(window, 0), u"");
+}
+
+TEST_F(WindowTest, TranslucencyIsShownAsAnAlphaByteAndOneIsOpaqueAgain) {
+    const auto window = Shown(100, 120, 200, 150, kClientStyle);
+    EXPECT_EQ(PlatformUser()->ShownAlpha(window), 255);
+    SetGadgetAlpha(window, 0.5f);
+    EXPECT_EQ(PlatformUser()->ShownAlpha(window), 127);
+    SetGadgetAlpha(window, 0.25f);
+    EXPECT_EQ(PlatformUser()->ShownAlpha(window), 63);
+    SetGadgetAlpha(window, 1.0f);
+    EXPECT_EQ(PlatformUser()->ShownAlpha(window), 255);
+    EXPECT_EQ(Ids(Settled()), std::vector<int>{});
+}
+
+TEST_F(WindowTest, AnIconIsShownUntilTheProgramTakesItAway) {
+    const auto window = Shown(100, 120, 200, 150, kClientStyle);
+    // 24 pixels is no size a platform's own icon comes in.
+    const auto offers24 = [&] {
+        const auto widths = PlatformUser()->ShownIconWidths(window);
+        return std::find(widths.begin(), widths.end(), 24) != widths.end();
+    };
+    EXPECT_FALSE(offers24());
+    auto icon = TPixmap::Create(24, 24, 6, 4);
+    icon->ClearPixels(static_cast<int>(0xFF2080C0u));
+    EXPECT_EQ(SetGadgetPixmap(window, icon, 8), 1);
+    EXPECT_TRUE(offers24());
+    // Only the icon flag means anything to a window.
+    EXPECT_EQ(SetGadgetPixmap(window, {}, 1), 0);
+    EXPECT_TRUE(offers24());
+    EXPECT_EQ(SetGadgetPixmap(window, {}, 8), 1);
+    EXPECT_FALSE(offers24());
+}
+
 TEST_F(WindowTest, TheDesktopIsTheScreenAroundItsWorkAreaAndIsNeverFreed) {
     const Ref<TGadget> desktop = Desktop();
     EXPECT_EQ(GadgetClass(desktop), ClassDesktop);

@@ -514,6 +514,27 @@ class TGtkUser : public TPlatformUser {
         return {x, y, gdk_window_get_width(client), gdk_window_get_height(client)};
     }
 
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return 0;
+        // What the window manager is told: 0xFFFFFFFF is opaque, none is opaque too.
+        const auto opacity = WindowCardinals(element->_widget, "_NET_WM_WINDOW_OPACITY", 1);
+        return opacity.empty() ? 255 : static_cast<int>(opacity[0] / 0x01010101ul);
+    }
+
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return {};
+        // What the window manager is given: width, height and the pixels of each icon in turn.
+        const auto icons = WindowCardinals(element->_widget, "_NET_WM_ICON", 1 << 20);
+        std::vector<int> widths;
+        for (std::size_t at = 0; at + 1 < icons.size(); at += 2 + icons[at] * icons[at + 1])
+            widths.push_back(static_cast<int>(icons[at]));
+        return widths;
+    }
+
   private:
     // Leaves the menus of the bar closed, as after a choice.
     static void CloseMenus(const Ref<TGtkMenu>& entry) {

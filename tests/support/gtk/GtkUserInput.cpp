@@ -207,4 +207,22 @@ void SizeFrameTo(GtkWidget* window, int w, int h) {
     XFlush(XDisplay());
 }
 
+std::vector<unsigned long> WindowCardinals(GtkWidget* window, const char* property, long count) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(window)),
+                           XInternAtom(XDisplay(), property, False), 0, count, False,
+                           AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+        data && format == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + items);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
 } // namespace vandro

@@ -8,6 +8,7 @@
 #include <gtk/gtk.h>
 
 #include <functional>
+#include <vector>
 
 namespace vandro {
 
@@ -52,5 +53,8 @@ GdkRectangle FrameOnScreen(GtkWidget* window);
 // asks when the user drags its title bar or border.
 void MoveFrameTo(GtkWidget* window, int x, int y);
 void SizeFrameTo(GtkWidget* window, int w, int h);
+// The first values of a 32-bit property of a top-level window's X window; none when it has
+// no such property.
+std::vector<unsigned long> WindowCardinals(GtkWidget* window, const char* property, long count);
 
 } // namespace vandro

@@ -153,6 +153,14 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto frame = Cast<THeadlessWindow>(RealGadget(window));
         return frame ? frame->ClientOnScreen() : std::array<int, 4>{};
     }
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame ? frame->_alpha : 0;
+    }
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame && frame->_icon ? std::vector<int>{frame->_icon->width} : std::vector<int>{};
+    }
 };
 
 } // namespace

@@ -57,6 +57,21 @@ void CALLBACK RunWhenWaiting(HWND, UINT, UINT_PTR, DWORD) {
 
 template <class T> Ref<T> Real(const Ref<TGadget>& gadget) { return Cast<T>(RealGadget(gadget)); }
 
+// The width of the window's icon of that kind, 0 without one.
+int IconWidth(HWND hwnd, WPARAM kind) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, kind, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
 std::array<int, 4> ScreenRect(HWND hwnd) {
     RECT rect{};
     GetWindowRect(hwnd, &rect);
@@ -348,6 +363,28 @@ class TWindowsPlatformUser : public TPlatformUser {
     std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
         const auto frame = Real<TWindowsWindow>(window);
         return frame && frame->_hwndclient ? ScreenRect(frame->_hwndclient) : std::array<int, 4>{};
+    }
+
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !frame->_hwnd)
+            return 0;
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if ((GetWindowLongW(frame->_hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+            GetLayeredWindowAttributes(frame->_hwnd, nullptr, &alpha, &flags) &&
+            (flags & LWA_ALPHA))
+            return alpha;
+        return 255;
+    }
+
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        std::vector<int> widths;
+        for (const WPARAM kind : {ICON_SMALL, ICON_BIG})
+            if (const int width = frame && frame->_hwnd ? IconWidth(frame->_hwnd, kind) : 0)
+                widths.push_back(width);
+        return widths;
     }
 };
 
