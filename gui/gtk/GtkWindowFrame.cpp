@@ -87,9 +87,17 @@ std::array<int, 4> TGtkWindow::Decorations() {
     GdkWindow* native = _widget ? gtk_widget_get_window(_widget) : nullptr;
     if (!native || !GDK_IS_X11_WINDOW(native))
         return {};
+    // The manager measures in the server's pixels, the window in GTK's; a part of one of GTK's
+    // pixels counts whole.
+    const int scale = gdk_window_get_scale_factor(native);
+    const auto inUnits = [scale](std::array<int, 4> extents) {
+        for (int& side : extents)
+            side = (side + scale - 1) / scale;
+        return extents;
+    };
     Display* display = GDK_WINDOW_XDISPLAY(native);
     if (const auto extents = FrameExtents(display, GDK_WINDOW_XID(native)))
-        return *extents;
+        return inUnits(*extents);
     if (_askedDecorations || !gdk_x11_screen_supports_net_wm_hint(
                                  gdk_window_get_screen(native),
                                  gdk_atom_intern_static_string("_NET_REQUEST_FRAME_EXTENTS")))
@@ -100,7 +108,7 @@ std::array<int, 4> TGtkWindow::Decorations() {
     const auto deadline = Clock::now() + std::chrono::milliseconds(200);
     while (Clock::now() < deadline) {
         if (const auto extents = FrameExtents(display, GDK_WINDOW_XID(native)))
-            return *extents;
+            return inUnits(*extents);
         g_usleep(1000);
     }
     return {};

@@ -91,18 +91,20 @@ bool ScreenCentre(GtkWidget* widget, int& x, int& y) {
     GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
     if (!window || !gtk_widget_get_mapped(widget))
         return false;
+    // The top-level window's corner in the server's pixels: at twice the pixels a window
+    // manager's one-pixel border puts it between two of GTK's.
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    int inTopX = 0, inTopY = 0;
+    if (!gtk_widget_translate_coordinates(widget, top, 0, 0, &inTopX, &inTopY))
+        return false;
+    Window child = 0;
+    XTranslateCoordinates(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(top)),
+                          DefaultRootWindow(XDisplay()), 0, 0, &x, &y, &child);
     GtkAllocation allocation;
     gtk_widget_get_allocation(widget, &allocation);
-    gdk_window_get_origin(window, &x, &y);
-    if (!gtk_widget_get_has_window(widget)) {
-        x += allocation.x;
-        y += allocation.y;
-    }
-    x += allocation.width / 2;
-    y += allocation.height / 2;
     const int scale = gtk_widget_get_scale_factor(widget);
-    x *= scale;
-    y *= scale;
+    x += scale * (inTopX + allocation.width / 2);
+    y += scale * (inTopY + allocation.height / 2);
     return true;
 }
 
