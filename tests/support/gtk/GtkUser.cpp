@@ -223,8 +223,12 @@ class TGtkUser : public TPlatformUser {
             target = area->View();
         if (!target || !Usable(target))
             return 0;
-        gtk_window_present(GTK_WINDOW(gtk_widget_get_toplevel(target)));
-        PumpUntil([target] { return Allocated(target); }, kActionTimeout);
+        // A window manager gives the window the focus a little later, and an entry that gets
+        // it selects its text: the keys go in once the window has it.
+        GtkWindow* top = GTK_WINDOW(gtk_widget_get_toplevel(target));
+        gtk_window_present(top);
+        PumpUntil([target, top] { return Allocated(target) && gtk_window_is_active(top); },
+                  kActionTimeout);
         int x = 0, y = 0;
         ScreenCentre(target, x, y);
         ClickAt(x, y, 1, 0);
