@@ -8,7 +8,8 @@
 // control has chosen.
 //
 // A mixin over the platform's item gadget:
-//     class TWindowsComboBox : public TPlatformComboBox<TPlatformItemGadget<TWindowsGadget>> { ... };
+//     class TWindowsComboBox : public TPlatformComboBox<TPlatformItemGadget<TWindowsGadget>> { ...
+//     };
 #pragma once
 
 #include "GadgetConstants.h"

@@ -18,6 +18,7 @@
 #include "events/EventIds.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 namespace vandro {
@@ -118,6 +119,36 @@ template <class Base, class Menu> class TPlatformWindow : public Base {
             this->PostGuiEvent(WindowMove, 0, 0, this->xpos, this->ypos, {});
         if (sized)
             this->PostGuiEvent(WindowSize, 0, 0, this->width, this->height, {});
+    }
+    // The alpha byte a window of this opacity is shown with; out of 0 to 1 it is clamped, where
+    // the byte would wrap round.
+    static int AlphaByte(float alpha) {
+        if (!(alpha > 0))
+            return 0;
+        return static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255;
+    }
+    // A frame size held to the size limits, as the platform holds the window's.
+    void ClampToSizeLimits(int& w, int& h) {
+        int minW = 0, minH = 0, maxW = 0, maxH = 0;
+        const bool bounded = FrameSizeLimits(minW, minH, maxW, maxH);
+        w = std::max(w, minW);
+        h = std::max(h, minH);
+        if (bounded) {
+            w = std::min(w, maxW);
+            h = std::min(h, maxH);
+        }
+    }
+    // The program's own shape held to the size limits at once, for a platform that holds the
+    // window to them only later: the gadget answers the size the window gets, and "WindowSize"
+    // says that it is not the size asked for.
+    void HoldToSizeLimits() {
+        int x = 0, y = 0, w = this->width, h = this->height;
+        ConvertToContainerDimensions(x, y, w, h);
+        int heldW = w, heldH = h;
+        ClampToSizeLimits(heldW, heldH);
+        if (heldW != w || heldH != h)
+            TakeFrameRect(this->xpos, this->ypos, this->width + heldW - w,
+                          this->height + heldH - h);
     }
     // A maximum is kept only when it is not below the minimum.
     bool HasMaximumSize() const { return _maxwidth >= _minwidth && _maxheight >= _minheight; }

@@ -9,12 +9,13 @@ VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-ming
                       fonts-wine fonts-dejavu-core xvfb xauth python3)
 # Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
-# xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb.
+# xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb; openbox manages
+# the tests' Xvfb displays, so that frames, placement, minimising and maximising are real.
 # dpkg-dev (dpkg-shlibdeps) lets cpack make the Debian package; desktop-file-utils and lintian
 # check it. WebKitGTK is loaded at run time by the HTML view only, which the game has none of.
 # The accessibility tests read the windows over AT-SPI in a D-Bus session of their own.
 VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
-                      libclang-rt-14-dev xdotool libxtst-dev imagemagick dpkg-dev
+                      libclang-rt-14-dev xdotool libxtst-dev imagemagick openbox dpkg-dev
                       desktop-file-utils lintian libwebkit2gtk-4.1-0 at-spi2-core
                       libatspi2.0-dev dbus)
 

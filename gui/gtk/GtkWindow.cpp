@@ -141,13 +141,16 @@ int TGtkWindow::Activate(int command) {
             WaitUntilActive();
         return 0;
     case 4:
+        _windowstate |= StateMinimized;
         gtk_window_iconify(shell);
         return 0;
     case 5:
+        _windowstate = StateMaximized;
         gtk_window_deiconify(shell);
         gtk_window_maximize(shell);
         return 0;
     case 6:
+        _windowstate = 0;
         gtk_window_deiconify(shell);
         gtk_window_unmaximize(shell);
         return 0;
@@ -158,22 +161,25 @@ int TGtkWindow::Activate(int command) {
     }
 }
 
-int TGtkWindow::State() {
-    int state = TGtkGadget::State();
-    if (GdkWindow* window = _widget ? gtk_widget_get_window(_widget) : nullptr) {
-        const GdkWindowState shown = gdk_window_get_state(window);
-        if (shown & GDK_WINDOW_STATE_ICONIFIED)
-            state |= StateMinimized;
-        if (shown & GDK_WINDOW_STATE_MAXIMIZED)
-            state |= StateMaximized;
-    }
-    return state;
+int TGtkWindow::State() { return TGtkGadget::State() | _windowstate; }
+
+void TGtkWindow::StateChanged(const GdkEventWindowState& change) {
+    // Only what changed: a report of another change may still carry the state from before the
+    // program's request.
+    if (change.changed_mask & GDK_WINDOW_STATE_ICONIFIED)
+        _windowstate = (change.new_window_state & GDK_WINDOW_STATE_ICONIFIED)
+                           ? _windowstate | StateMinimized
+                           : _windowstate & ~StateMinimized;
+    if (change.changed_mask & GDK_WINDOW_STATE_MAXIMIZED)
+        _windowstate = (change.new_window_state & GDK_WINDOW_STATE_MAXIMIZED)
+                           ? _windowstate | StateMaximized
+                           : _windowstate & ~StateMaximized;
 }
 
 int TGtkWindow::SetAlpha(float alpha) {
     _alpha = alpha;
     if (_widget)
-        gtk_widget_set_opacity(_widget, alpha > 0 ? (alpha < 1 ? alpha : 1) : 0);
+        gtk_widget_set_opacity(_widget, AlphaByte(alpha) / 255.0);
     return Activate(13);
 }
 
@@ -193,9 +199,14 @@ int TGtkWindow::SetShow(int show) {
     if (!_widget)
         return 0;
     if (!show) {
+        _framed = false;
         gtk_widget_hide(_widget);
         return 0;
     }
+    // Hidden, it stopped being active (while it stays the last window activated): coming back
+    // activates it again.
+    if (!gtk_widget_get_mapped(_widget) && GtkDriver().activeWindow == this)
+        GtkDriver().activeWindow = nullptr;
     const bool first = _client && !_reveal && !gtk_widget_get_mapped(_widget);
     if (first)
         gtk_widget_set_child_visible(_client, FALSE);

@@ -10,6 +10,7 @@
 #include "gui/PlatformWindow.h"
 
 #include <array>
+#include <chrono>
 
 namespace vandro {
 
@@ -50,6 +51,8 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // Takes where the platform put the window and raises "WindowMove" and "WindowSize" for
     // what changed.
     void TakeNativeRect();
+    // The window manager minimised, maximised or restored the window.
+    void StateChanged(const GdkEventWindowState& change);
     // This window became active (or stopped being active).
     void ActiveChanged();
     // A key went down: a hot key of the window's takes it first. Answers whether the key is
@@ -94,6 +97,15 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     void AddFrame(int& x, int& y, int& w, int& h) override;
 
   private:
+    // What the window manager's frame adds around the window: left, right, top, bottom; none
+    // without a window manager.
+    std::array<int, 4> Decorations();
+    // The window manager, when there is one, has put its frame around the window.
+    static bool Framed(GdkWindow* native);
+    // Where the realised window's frame is now: x, y, width, height.
+    std::array<int, 4> NativeFrame();
+    // The frame reported is a step towards the one the program asked for.
+    bool OnItsWay(const std::array<int, 4>& frame);
     int MenuHeight() const;
     int StatusHeight() const;
     void Present();
@@ -103,6 +115,17 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // A window shown for the first time maps its client area when GTK next runs, with all the
     // program put in it meanwhile, rather than each gadget as it comes; 0 once it is mapped.
     guint _reveal = 0;
+    // StateMinimized and StateMaximized as the program set them or the window manager last
+    // reported them: the manager carries a request out later, the program reads it back at once.
+    int _windowstate = 0;
+    // The window manager was asked for the frame it will put around the window.
+    bool _askedDecorations = false;
+    // The window manager framed the shown window, which then reports its real places and sizes.
+    bool _framed = false;
+    // The frame the program asked for last, and until when the window may still be on its way
+    // there.
+    std::array<int, 4> _asked{};
+    std::chrono::steady_clock::time_point _askedUntil;
 };
 
 } // namespace vandro

@@ -32,6 +32,11 @@ gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
     return FALSE;
 }
 
+gboolean OnStateChanged(GtkWidget*, GdkEventWindowState* change, gpointer data) {
+    Shielded([&] { WindowOf(data)->StateChanged(*change); });
+    return FALSE;
+}
+
 void OnActiveChanged(GObject*, GParamSpec*, gpointer data) {
     Shielded([&] { WindowOf(data)->ActiveChanged(); });
 }
@@ -63,6 +68,7 @@ void TGtkWindow::ListenToEvents(GtkWidget* window, GtkWidget* client) {
     g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
+    g_signal_connect(window, "window-state-event", G_CALLBACK(OnStateChanged), this);
     g_signal_connect(window, "notify::is-active", G_CALLBACK(OnActiveChanged), this);
     if (style & WindowAcceptsFiles) {
         gtk_drag_dest_set(client, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);

@@ -17,10 +17,8 @@ constexpr int kButtonMargin = 10;
 int THeadlessToolbar::Free() {
     auto* window = dynamic_cast<THeadlessWindow*>(parent);
     THeadlessItemGadget::Free();
-    if (window && window->_clientY != 0) {
-        window->_clientY = 0;
-        window->RethinkClient(0);
-    }
+    if (window)
+        window->SetToolbarRoom(0);
     return 0;
 }
 
@@ -63,11 +61,7 @@ void THeadlessToolbar::Fit() {
     SetArea(0, 0, across, BarHeight());
     if (!window)
         return;
-    const int room = _visible ? height : 0;
-    if (window->_clientY == room)
-        return;
-    window->_clientY = room;
-    window->RethinkClient(0);
+    window->SetToolbarRoom(_visible ? height : 0);
 }
 
 } // namespace vandro

@@ -7,20 +7,7 @@
 #include "gui/GadgetFunctions.h"
 #include "gui/WindowFunctions.h"
 
-#include <cmath>
-
 namespace vandro {
-
-namespace {
-
-// The alpha byte of an opacity from 0 to 1; outside that range it is clamped.
-int AlphaByte(float alpha) {
-    if (!(alpha > 0))
-        return 0;
-    return static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255;
-}
-
-} // namespace
 
 THeadlessWindow::~THeadlessWindow() {
     if (Headless().activeWindow == this)
@@ -79,8 +66,13 @@ int THeadlessWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
 int THeadlessWindow::SetShow(int show) {
     const bool appears = show && Alive() && !_visible;
     THeadlessGadget::SetShow(show);
-    if (appears)
-        BecomeActive();
+    if (!appears)
+        return 0;
+    // Hidden, it stopped being active (while it stays the last window activated): coming back
+    // activates it again.
+    if (Headless().activeWindow == this)
+        Headless().activeWindow = nullptr;
+    BecomeActive();
     return 0;
 }
 

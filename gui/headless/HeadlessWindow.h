@@ -13,6 +13,8 @@
 #include "graphics/Pixmap.h"
 #include "gui/PlatformWindow.h"
 
+#include <array>
+
 namespace vandro {
 
 // What the window shows as its menu bar.
@@ -57,6 +59,11 @@ class THeadlessWindow : public TPlatformWindow<THeadlessGadget, THeadlessMenu> {
     String StatusField(int field) const;
     // This window becomes the active one, raising "WindowActivate" when it was not.
     int BecomeActive();
+    // A toolbar takes this much of the top: from the client area, or, where the program gives
+    // the client area's rectangle, from a frame that grows around it.
+    void SetToolbarRoom(int room);
+    // Where the client area is on the screen inside the frame: x, y, width, height.
+    std::array<int, 4> ClientOnScreen() const;
 
     int _menubar = MenuBarNone;
     String _shownStatus;
@@ -95,7 +102,6 @@ class THeadlessWindow : public TPlatformWindow<THeadlessGadget, THeadlessMenu> {
     // Moves the frame as the platform would, within the minimum and maximum sizes, then takes
     // the rectangle it reports back as the gadget's and raises the events for what changed.
     void MoveFrame(int x, int y, int w, int h);
-    void ClampToSizeLimits(int& w, int& h);
     void TakeNativeRect();
     void Maximize();
     void Restore();

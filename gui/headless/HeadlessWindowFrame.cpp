@@ -54,6 +54,16 @@ int THeadlessWindow::ClientHeight() {
 
 int THeadlessWindow::RethinkClient(int) { return LayoutKids(); }
 
+void THeadlessWindow::SetToolbarRoom(int room) {
+    if (_clientY == room)
+        return;
+    _clientY = room;
+    if (style & WindowClientCoords)
+        Rethink();
+    else
+        RethinkClient(0);
+}
+
 void THeadlessWindow::AddFrame(int& x, int& y, int& w, int& h) {
     const int top = Border() + Caption() + MenuHeight();
     x -= _clientX + Border();
@@ -74,17 +84,6 @@ void THeadlessWindow::ApplySizeLimits(bool maximum) {
         Rethink();
 }
 
-void THeadlessWindow::ClampToSizeLimits(int& w, int& h) {
-    int minW = 0, minH = 0, maxW = 0, maxH = 0;
-    const bool bounded = FrameSizeLimits(minW, minH, maxW, maxH);
-    w = std::max(w, minW);
-    h = std::max(h, minH);
-    if (!bounded)
-        return;
-    w = std::min(w, maxW);
-    h = std::min(h, maxH);
-}
-
 void THeadlessWindow::MoveFrame(int x, int y, int w, int h) {
     ClampToSizeLimits(w, h);
     _nativeX = x;
@@ -98,15 +97,19 @@ void THeadlessWindow::MoveFrame(int x, int y, int w, int h) {
 void THeadlessWindow::TakeNativeRect() {
     if (_minimized)
         return;
-    int x = _nativeX, y = _nativeY, w = _nativeW, h = _nativeH;
     if (style & WindowClientCoords) {
-        const int top = Border() + Caption() + MenuHeight();
-        x += Border() + _clientX;
-        y += top + _clientY;
-        w -= 2 * Border() + _clientX;
-        h -= top + Border() + StatusHeight() + _clientY;
+        const auto [x, y, w, h] = ClientOnScreen();
+        TakeFrameRect(x, y, w, h);
+    } else {
+        TakeFrameRect(_nativeX, _nativeY, _nativeW, _nativeH);
     }
-    TakeFrameRect(x, y, w, h);
+}
+
+std::array<int, 4> THeadlessWindow::ClientOnScreen() const {
+    const int top = Border() + Caption() + MenuHeight();
+    return {_nativeX + Border() + _clientX, _nativeY + top + _clientY,
+            _nativeW - 2 * Border() - _clientX,
+            _nativeH - top - Border() - StatusHeight() - _clientY};
 }
 
 void THeadlessWindow::Maximize() {

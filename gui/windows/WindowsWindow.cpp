@@ -10,7 +10,6 @@
 #include "gui/WindowFunctions.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vandro {
 
@@ -21,13 +20,6 @@ constexpr DWORD kClientWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | W
 constexpr UINT kStatusLineOnTop = 0x213;
 // The same with SWP_NOZORDER and SWP_FRAMECHANGED: the frame is drawn anew.
 constexpr UINT kFrameChanged = 0x237;
-
-// The alpha byte of an opacity; out of 0 to 1 it is clamped, where the byte would wrap round.
-BYTE AlphaByte(float alpha) {
-    if (!(alpha > 0))
-        return 0;
-    return static_cast<BYTE>(static_cast<int>(std::fmin(alpha, 1.0f) * 255) & 255);
-}
 
 struct TabStopSearch {
     HWND window = nullptr;
@@ -166,7 +158,7 @@ int TWindowsWindow::SetAlpha(float alpha) {
     } else {
         if (!(extended & WS_EX_LAYERED))
             SetWindowLongW(_hwnd, GWL_EXSTYLE, extended | WS_EX_LAYERED);
-        layered(_hwnd, 0, AlphaByte(alpha), LWA_ALPHA);
+        layered(_hwnd, 0, static_cast<BYTE>(AlphaByte(alpha)), LWA_ALPHA);
     }
     return Activate(13);
 }

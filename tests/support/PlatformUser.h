@@ -9,6 +9,7 @@
 #include "gui/Gadget.h"
 #include "gui/GuiFont.h"
 
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -86,6 +87,24 @@ class TPlatformUser : public TObject {
     virtual int FollowLink(const Ref<TGadget>& view, const String& address) = 0;
     // Chooses the item from the next pop-up menu the program opens, once it shows.
     virtual void PickFromNextPopup(const Ref<TGadget>& item) = 0;
+
+    // Windows and what the window manager does with them.
+    // Waits as long as the platform takes to deliver what is still on its way (a window
+    // manager's answer to a request), so that a look after it sees all a step raised.
+    virtual void Settle() = 0;
+    // Moves a window to (x, y), or sizes it to w x h, in the window's own measure (its client
+    // area's with WindowClientCoords), as the user's drag of its title bar or border does.
+    virtual int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) = 0;
+    virtual int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) = 0;
+    // Where the window's frame, decorations included, and its client area are on the screen:
+    // x, y, width, height.
+    virtual std::array<int, 4> ShownFrame(const Ref<TGadget>& window) = 0;
+    virtual std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) = 0;
+    // The opacity the window is shown with, 0 (clear) to 255 (opaque).
+    virtual int ShownAlpha(const Ref<TGadget>& window) = 0;
+    // The widths of the icons the window offers as its own (the platform may add sizes it
+    // scaled them to); none when it shows the platform's.
+    virtual std::vector<int> ShownIconWidths(const Ref<TGadget>& window) = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -183,7 +183,7 @@ TEST_F(GtkItemKindsTest, ATabbersPageAreaIsTheCurrentPageOfANotebook) {
 
 TEST_F(GtkItemKindsTest, AWindowWithToolbarAndTabberLooksNative) {
     FreeGadget(window);
-    window = CreateWindow(u"Vandro", 40, 40, 340, 240, Desktop(), WindowTitleBar | WindowMenuBar);
+    window = CreateWindow(u"Vandro", 40, 40, 340, 260, Desktop(), WindowTitleBar | WindowMenuBar);
     CreateMenu(u"&Spiel", 1, GetWindowMenu(window));
     CreateMenu(u"&Hilfe", 2, GetWindowMenu(window));
     RefreshWindowMenu(window);

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -58,37 +59,58 @@ bool Start(const char* path, Started& started) {
     return failed == 0;
 }
 
+// The top-level windows: the root's children, and under a window manager, which puts each in a
+// frame of its own, the clients it manages.
+std::vector<Window> TopLevels(Display* display) {
+    std::vector<Window> windows;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    windows.assign(children, children + count);
+    if (children)
+        XFree(children);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* clients = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display),
+                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
+                           XA_WINDOW, &type, &format, &items, &left, &clients) == Success &&
+        clients && format == 32) {
+        const auto* managed = reinterpret_cast<const unsigned long*>(clients);
+        windows.insert(windows.end(), managed, managed + items);
+    }
+    if (clients)
+        XFree(clients);
+    return windows;
+}
+
 // The shown top-level window of that process with that title; 0 after 20 s.
 Window AwaitWindow(Display* display, pid_t pid, const std::string& title) {
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
     for (int tries = 0; tries < 400; ++tries) {
-        Window root = 0, parent = 0, *children = nullptr;
-        unsigned count = 0;
         Window found = 0;
-        XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-        for (unsigned i = 0; i < count && !found; ++i) {
+        for (const Window window : TopLevels(display)) {
             Atom type = 0;
             int format = 0;
             unsigned long items = 0, left = 0;
             unsigned char* owner = nullptr;
             char* name = nullptr;
             XWindowAttributes attributes{};
-            if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
+            if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type,
                                    &format, &items, &left, &owner) == Success &&
                 items == 1 && *reinterpret_cast<unsigned long*>(owner) == unsigned(pid) &&
-                XFetchName(display, children[i], &name) && title == name &&
-                XGetWindowAttributes(display, children[i], &attributes) &&
+                XFetchName(display, window, &name) && title == name &&
+                XGetWindowAttributes(display, window, &attributes) &&
                 attributes.map_state == IsViewable)
-                found = children[i];
+                found = window;
             if (owner)
                 XFree(owner);
             if (name)
                 XFree(name);
+            if (found)
+                return found;
         }
-        if (children)
-            XFree(children);
-        if (found)
-            return found;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return 0;

@@ -65,35 +65,43 @@ TEST_F(GtkScaleTest, TheBoardKeepsItsUnitsAndTakesTwiceTheServersPixels) {
 }
 
 // 11 x 10 cards of 58 units and their window need more than the 640 x 512 units of a 1280 x 1024
-// screen at twice the pixels. The cards shrink to 41, (512 - 47 of menu bar and status line - 2 x
-// 24 of labels) / 10 rows, and the frame of 451 x 505 units lies centred on the screen.
+// screen at twice the pixels. The cards shrink to fit what the window manager's decorations, the
+// menu bar and status line (47) and the two rows of labels (2 x 24) leave of the 512: 41 without
+// decorations, and the frame lies on the screen.
 TEST_F(GtkScaleTest, TheLargestBoardShrinksItsCardsToFitTheScreen) {
     NewGame(11, 10, 1);
     WaitUntilDrawn();
     ASSERT_EQ(gdk_window_get_width(gdk_get_default_root_window()), 640);
     ASSERT_EQ(gdk_window_get_height(gdk_get_default_root_window()), 512);
+    GdkWindow* window = gtk_widget_get_window(Window()->_widget);
+    GdkRectangle decorated{};
+    gdk_window_get_frame_extents(window, &decorated);
+    const int decorationH = decorated.height - gdk_window_get_height(window);
     int left = 0, top = 0, frameW = 0, frameH = 0;
     ASSERT_EQ(WindowFrameRect(GameState().gamewindow, left, top, frameW, frameH), 1);
-    ASSERT_EQ(frameH, 47);
-    EXPECT_EQ(GameState().cardsize, 41);
-    GdkWindow* window = gtk_widget_get_window(Window()->_widget);
-    EXPECT_EQ(gdk_window_get_width(window), 451);
-    EXPECT_EQ(gdk_window_get_height(window), 505);
-    const GdkRectangle frame = ServerFrame();
-    EXPECT_EQ(frame.x, kScale * ((640 - 451) / 2));
-    EXPECT_EQ(frame.y, kScale * ((512 - 505) / 2));
-    EXPECT_EQ(GadgetClientWidth(GameState().gamewindow), 451);
-    EXPECT_EQ(GadgetClientHeight(GameState().gamewindow), 458);
+    ASSERT_EQ(frameH, 47 + decorationH);
+    const int card = (512 - frameH - 2 * 24) / 10;
+    EXPECT_EQ(GameState().cardsize, card);
+    EXPECT_LE(card, 41);
+    EXPECT_EQ(gdk_window_get_width(window), 11 * card);
+    EXPECT_EQ(gdk_window_get_height(window), 47 + 2 * 24 + 10 * card);
+    gdk_window_get_frame_extents(window, &decorated);
+    EXPECT_GE(decorated.x, 0);
+    EXPECT_GE(decorated.y, 0);
+    EXPECT_LE(decorated.x + decorated.width, 640);
+    EXPECT_LE(decorated.y + decorated.height, 512);
+    EXPECT_EQ(GadgetClientWidth(GameState().gamewindow), 11 * card);
+    EXPECT_EQ(GadgetClientHeight(GameState().gamewindow), 2 * 24 + 10 * card);
     for (int column = 0; column < 11; ++column)
         for (int row = 0; row < 10; ++row) {
             SCOPED_TRACE(testing::Message() << "card " << column << ", " << row);
-            const GdkRectangle card = Placed(Button(column, row)->_widget);
-            EXPECT_EQ(card.x, 41 * column);
-            EXPECT_EQ(card.y, 24 + 41 * row);
-            EXPECT_EQ(card.width, 41);
-            EXPECT_EQ(card.height, 41);
+            const GdkRectangle placed = Placed(Button(column, row)->_widget);
+            EXPECT_EQ(placed.x, card * column);
+            EXPECT_EQ(placed.y, 24 + card * row);
+            EXPECT_EQ(placed.width, card);
+            EXPECT_EQ(placed.height, card);
         }
-    EXPECT_EQ(Placed(Cast<TGtkLabel>(GameState().playerlabels[3])->_widget).y, 24 + 410);
+    EXPECT_EQ(Placed(Cast<TGtkLabel>(GameState().playerlabels[3])->_widget).y, 24 + 10 * card);
 }
 
 TEST_F(GtkScaleTest, AClickAtACardsCentreInTheServersPixelsUncoversThatCard) {

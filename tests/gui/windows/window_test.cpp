@@ -1,6 +1,6 @@
 // Top-level windows and the desktop on real native windows: frame and client geometry, the
-// status line's tabs, the window events and the ones that must not come, size limits,
-// translucency, dropped files, the focus search.
+// status line's drawing, the styles size limits leave, translucency, dropped files, the focus
+// search.
 #include "window_fixture.h"
 
 #include "gui/windows/WindowsDesktop.h"
@@ -42,7 +42,7 @@ TEST_F(WindowTest, StyleFiveFiveSevenKeepsTheClientSizeAndGrowsTheFrame) {
     EXPECT_NEAR(GadgetX(window) + 145, (area.left + area.right) / 2, 1);
 }
 
-TEST_F(WindowTest, TextAfterTwoTabsIsShownRightAlignedAndPaddedOnAResizableWindow) {
+TEST_F(WindowTest, TextAfterTwoTabsIsDrawnInTheRightHalfOfTheStatusLine) {
     SetWindowStatusText(window, u"\t\tKarten: 18");
     EXPECT_EQ(PlatformUser()->ShownStatusField(window, 2), u"Karten: 18");
     EXPECT_EQ(PlatformUser()->ShownStatusField(window, 0), u"");
@@ -60,56 +60,6 @@ TEST_F(WindowTest, TextAfterTwoTabsIsShownRightAlignedAndPaddedOnAResizableWindo
                 (x < strip.right / 2 ? left : right) += 1;
     EXPECT_EQ(left, 0);
     EXPECT_GT(right, 10);
-
-    const Ref<TGadget> resizable = CreateWindow(u"R", 0, 0, 200, 100, {}, 1 | 2 | 8 | 32);
-    SetWindowStatusText(resizable, u"\t\tKarten: 18");
-    EXPECT_EQ(WindowStatusText(resizable), u"\t\tKarten: 18");
-    EXPECT_EQ(PlatformUser()->ShownStatusField(resizable, 2), u"Karten: 18     ");
-    FreeGadget(resizable);
-}
-
-TEST_F(WindowTest, TheCloseBoxRaisesWindowCloseAndTheWindowStays) {
-    SendMessageW(Hwnd(window), WM_CLOSE, 0, 0);
-    EXPECT_EQ(Ids(), std::vector<int>{WindowClose});
-    EXPECT_TRUE(IsWindow(Hwnd(window)));
-    EXPECT_TRUE(IsWindowVisible(Hwnd(window)));
-}
-
-TEST_F(WindowTest, MinimisingRaisesNeitherSizeNorMoveAndRestoringNothingWhenUnchanged) {
-    const int x = GadgetX(window), w = GadgetWidth(window), h = GadgetHeight(window);
-    MinimizeWindow(window);
-    PumpFor(30);
-    for (const int id : Ids())
-        EXPECT_TRUE(id != WindowSize && id != WindowMove) << id;
-    EXPECT_TRUE(IsWindowMinimized(window));
-    EXPECT_EQ(GadgetWidth(window), w);
-    RestoreWindow(window);
-    PumpFor(30);
-    for (const int id : Ids())
-        EXPECT_TRUE(id != WindowSize && id != WindowMove) << id;
-    EXPECT_EQ(GadgetX(window), x);
-    EXPECT_EQ(GadgetHeight(window), h);
-}
-
-TEST_F(WindowTest, MovingAndSizingRaiseTheirEventsWithClientCoordinates) {
-    const Ref<TGadget> resizable = CreateWindow(u"R", 40, 50, 200, 100, {}, 1 | 2 | 8 | 32);
-    PumpFor(30);
-    Ids();
-    RECT frame{};
-    GetWindowRect(Hwnd(resizable), &frame);
-    SetWindowPos(Hwnd(resizable), nullptr, frame.left + 10, frame.top + 5,
-                 frame.right - frame.left + 20, frame.bottom - frame.top + 30,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const std::vector<Ref<TEvent>> events = recorder.Take();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0]->id, WindowMove);
-    EXPECT_EQ(events[0]->x, 50);
-    EXPECT_EQ(events[0]->y, 55);
-    EXPECT_EQ(events[1]->id, WindowSize);
-    EXPECT_EQ(events[1]->x, 220);
-    EXPECT_EQ(events[1]->y, 130);
-    EXPECT_EQ(GadgetClientHeight(resizable), 130);
-    FreeGadget(resizable);
 }
 
 TEST_F(WindowTest, EqualMinimumAndMaximumRemoveTheSizingBorderAndAMaximumTheMaximiseBox) {

@@ -16,6 +16,8 @@
 #include "events/Event.h"
 #include "events/gtk/GtkSystemDriver.h"
 #include "gui/GadgetCreation.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
 
@@ -31,6 +33,8 @@ namespace {
 constexpr int kMenuSettleMs = 520;
 // What GTK is given to take the last of the keys or a drag before the user looks.
 constexpr int kSettleMs = 60;
+// How long a window manager takes at most to place, size or change the state of a window.
+constexpr int kWindowSettleMs = 250;
 // How far past a slider's end a drag goes.
 constexpr int kPastEnd = 40;
 constexpr int kCtrl = 2;
@@ -234,8 +238,12 @@ class TGtkUser : public TPlatformUser {
             target = area->View();
         if (!target || !Usable(target))
             return 0;
-        gtk_window_present(GTK_WINDOW(gtk_widget_get_toplevel(target)));
-        PumpUntil([target] { return Allocated(target); }, kActionTimeout);
+        // A window manager gives the window the focus a little later, and an entry that gets
+        // it selects its text: the keys go in once the window has it.
+        GtkWindow* top = GTK_WINDOW(gtk_widget_get_toplevel(target));
+        gtk_window_present(top);
+        PumpUntil([target, top] { return Allocated(target) && gtk_window_is_active(top); },
+                  kActionTimeout);
         int x = 0, y = 0;
         ScreenCentre(target, x, y);
         ClickAt(x, y, 1, 0);
@@ -570,6 +578,78 @@ class TGtkUser : public TPlatformUser {
         const String shown = FromUtf8(tip ? tip : "");
         g_free(tip);
         return shown;
+    }
+
+    // A window manager answers within a few frames.
+    void Settle() override {
+        PumpUntil([] { return false; }, kWindowSettleMs);
+    }
+
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        int w = GadgetWidth(element), h = GadgetHeight(element);
+        if (element->style & WindowClientCoords)
+            WindowFrameRect(element, x, y, w, h);
+        return DoAndAwaitEvent(
+                   WindowMove, element, [&] { MoveFrameTo(element->_widget, x, y); },
+                   kActionTimeout)
+                   ? 1
+                   : 0;
+    }
+
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !Usable(element->_widget))
+            return 0;
+        int x = GadgetX(element), y = GadgetY(element);
+        if (element->style & WindowClientCoords)
+            WindowFrameRect(element, x, y, w, h);
+        SizeFrameTo(element->_widget, w, h);
+        PumpUntil([] { return false; }, kSettleMs);
+        return 1;
+    }
+
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return {};
+        const GdkRectangle frame = FrameOnScreen(element->_widget);
+        return {frame.x, frame.y, frame.width, frame.height};
+    }
+
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        GdkWindow* client = element && element->_client && gtk_widget_get_realized(element->_client)
+                                ? gtk_widget_get_window(element->_client)
+                                : nullptr;
+        if (!client)
+            return {};
+        int x = 0, y = 0;
+        gdk_window_get_origin(client, &x, &y);
+        return {x, y, gdk_window_get_width(client), gdk_window_get_height(client)};
+    }
+
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return 0;
+        // What the window manager is told: 0xFFFFFFFF is opaque, none is opaque too.
+        const auto opacity = WindowCardinals(element->_widget, "_NET_WM_WINDOW_OPACITY", 1);
+        return opacity.empty() ? 255 : static_cast<int>(opacity[0] / 0x01010101ul);
+    }
+
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        if (!element || !element->_widget || !gtk_widget_get_realized(element->_widget))
+            return {};
+        // What the window manager is given: width, height and the pixels of each icon in turn.
+        const auto icons = WindowCardinals(element->_widget, "_NET_WM_ICON", 1 << 20);
+        std::vector<int> widths;
+        for (std::size_t at = 0; at + 1 < icons.size(); at += 2 + icons[at] * icons[at + 1])
+            widths.push_back(static_cast<int>(icons[at]));
+        return widths;
     }
 
   private:

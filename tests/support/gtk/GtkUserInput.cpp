@@ -91,18 +91,20 @@ bool ScreenCentre(GtkWidget* widget, int& x, int& y) {
     GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
     if (!window || !gtk_widget_get_mapped(widget))
         return false;
+    // The top-level window's corner in the server's pixels: at twice the pixels a window
+    // manager's one-pixel border puts it between two of GTK's.
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    int inTopX = 0, inTopY = 0;
+    if (!gtk_widget_translate_coordinates(widget, top, 0, 0, &inTopX, &inTopY))
+        return false;
+    Window child = 0;
+    XTranslateCoordinates(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(top)),
+                          DefaultRootWindow(XDisplay()), 0, 0, &x, &y, &child);
     GtkAllocation allocation;
     gtk_widget_get_allocation(widget, &allocation);
-    gdk_window_get_origin(window, &x, &y);
-    if (!gtk_widget_get_has_window(widget)) {
-        x += allocation.x;
-        y += allocation.y;
-    }
-    x += allocation.width / 2;
-    y += allocation.height / 2;
     const int scale = gtk_widget_get_scale_factor(widget);
-    x *= scale;
-    y *= scale;
+    x += scale * (inTopX + allocation.width / 2);
+    y += scale * (inTopY + allocation.height / 2);
     return true;
 }
 
@@ -182,6 +184,47 @@ void RequestClose(GtkWidget* window) {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XFlush(display);
+}
+
+GdkRectangle FrameOnScreen(GtkWidget* window) {
+    GdkRectangle frame{};
+    gdk_window_get_frame_extents(gtk_widget_get_window(window), &frame);
+    return frame;
+}
+
+// The X window is the frame less the decorations; with north-west gravity the window manager
+// puts the frame's corner where the window is asked to be.
+void MoveFrameTo(GtkWidget* window, int x, int y) {
+    XMoveWindow(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(window)), x, y);
+    XFlush(XDisplay());
+}
+
+void SizeFrameTo(GtkWidget* window, int w, int h) {
+    GdkWindow* native = gtk_widget_get_window(window);
+    const GdkRectangle frame = FrameOnScreen(window);
+    const int decoratedW = frame.width - gdk_window_get_width(native);
+    const int decoratedH = frame.height - gdk_window_get_height(native);
+    XResizeWindow(XDisplay(), GDK_WINDOW_XID(native), static_cast<unsigned>(w - decoratedW),
+                  static_cast<unsigned>(h - decoratedH));
+    XFlush(XDisplay());
+}
+
+std::vector<unsigned long> WindowCardinals(GtkWidget* window, const char* property, long count) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(XDisplay(), GDK_WINDOW_XID(gtk_widget_get_window(window)),
+                           XInternAtom(XDisplay(), property, False), 0, count, False,
+                           AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+        data && format == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + items);
+    }
+    if (data)
+        XFree(data);
+    return values;
 }
 
 } // namespace vandro

@@ -8,6 +8,7 @@
 #include <gtk/gtk.h>
 
 #include <functional>
+#include <vector>
 
 namespace vandro {
 
@@ -47,5 +48,15 @@ bool TypeCharacter(char16_t character);
 void DragFromTo(int x, int y, int toX, int toY, int button = 1);
 // Asks the window to close, as a window manager's close box does.
 void RequestClose(GtkWidget* window);
+// The frame of a top-level window on the screen, the window manager's decorations included:
+// x, y, width, height.
+GdkRectangle FrameOnScreen(GtkWidget* window);
+// Asks for the window's frame at (x, y) of the screen, or w x h in size, as the window manager
+// asks when the user drags its title bar or border.
+void MoveFrameTo(GtkWidget* window, int x, int y);
+void SizeFrameTo(GtkWidget* window, int w, int h);
+// The first values of a 32-bit property of a top-level window's X window; none when it has
+// no such property.
+std::vector<unsigned long> WindowCardinals(GtkWidget* window, const char* property, long count);
 
 } // namespace vandro

@@ -9,6 +9,7 @@
 #include "gui/headless/HeadlessTextArea.h"
 #include "gui/headless/HeadlessTextField.h"
 #include "gui/headless/HeadlessUser.h"
+#include "gui/headless/HeadlessWindow.h"
 
 #include "events/headless/HeadlessSystemDriver.h"
 #include "gui/GadgetConstants.h"
@@ -170,6 +171,33 @@ class THeadlessPlatformUser : public TPlatformUser {
         return UserFollowLink(view, address);
     }
     void PickFromNextPopup(const Ref<TGadget>& item) override { UserPickFromPopup(item); }
+
+    // The headless platform delivers everything before a call returns.
+    void Settle() override {}
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        return UserMoveWindow(window, x, y);
+    }
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        return UserResizeWindow(window, w, h);
+    }
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame ? std::array<int, 4>{frame->_nativeX, frame->_nativeY, frame->_nativeW,
+                                          frame->_nativeH}
+                     : std::array<int, 4>{};
+    }
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame ? frame->ClientOnScreen() : std::array<int, 4>{};
+    }
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame ? frame->_alpha : 0;
+    }
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto frame = Cast<THeadlessWindow>(RealGadget(window));
+        return frame && frame->_icon ? std::vector<int>{frame->_icon->width} : std::vector<int>{};
+    }
 };
 
 } // namespace

@@ -17,6 +17,8 @@
 #include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/WindowFunctions.h"
 #include "tests/support/PlatformUser.h"
 
 #include <deque>
@@ -58,6 +60,28 @@ void CALLBACK RunWhenWaiting(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 template <class T> Ref<T> Real(const Ref<TGadget>& gadget) { return Cast<T>(RealGadget(gadget)); }
+
+// The width of the window's icon of that kind, 0 without one.
+int IconWidth(HWND hwnd, WPARAM kind) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, kind, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+std::array<int, 4> ScreenRect(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return {static_cast<int>(rect.left), static_cast<int>(rect.top),
+            static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
 
 // The colours a label's parent gives it to paint with: the text colour, and the background
 // when the brush is a solid colour (a transparent-looking label paints its parent's pattern).
@@ -388,6 +412,67 @@ class TWindowsPlatformUser : public TPlatformUser {
             if (*at != L'\r')
                 shown += static_cast<char16_t>(*at);
         return shown;
+    }
+
+    // The system raises what a window's change raises before the call that made it returns;
+    // what it posts comes within a few messages.
+    void Settle() override { PumpFor(50); }
+
+    // Where the system puts the frame at the end of the user's drag.
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !Reachable(frame->_hwnd))
+            return 0;
+        int w = GadgetWidth(frame), h = GadgetHeight(frame);
+        if (frame->style & WindowClientCoords)
+            WindowFrameRect(frame, x, y, w, h);
+        SetWindowPos(frame->_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpUntilEmitted(WindowMove, frame);
+        return 1;
+    }
+
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !Reachable(frame->_hwnd))
+            return 0;
+        int x = GadgetX(frame), y = GadgetY(frame);
+        if (frame->style & WindowClientCoords)
+            WindowFrameRect(frame, x, y, w, h);
+        SetWindowPos(frame->_hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpPending();
+        return 1;
+    }
+
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        return frame && frame->_hwnd ? ScreenRect(frame->_hwnd) : std::array<int, 4>{};
+    }
+
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        return frame && frame->_hwndclient ? ScreenRect(frame->_hwndclient) : std::array<int, 4>{};
+    }
+
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        if (!frame || !frame->_hwnd)
+            return 0;
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if ((GetWindowLongW(frame->_hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+            GetLayeredWindowAttributes(frame->_hwnd, nullptr, &alpha, &flags) &&
+            (flags & LWA_ALPHA))
+            return alpha;
+        return 255;
+    }
+
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const auto frame = Real<TWindowsWindow>(window);
+        std::vector<int> widths;
+        for (const WPARAM kind : {ICON_SMALL, ICON_BIG})
+            if (const int width = frame && frame->_hwnd ? IconWidth(frame->_hwnd, kind) : 0)
+                widths.push_back(width);
+        return widths;
     }
 };
 
