@@ -1,8 +1,8 @@
 #include "PlatformGadget.h"
 
-#include "GadgetConstants.h"
-#include "GadgetEvents.h"
-#include "GadgetFunctions.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetEvents.h"
+#include "gui/GadgetFunctions.h"
 #include "events/EventIds.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 //     class TWindowsComboBox : public TPlatformComboBox<TPlatformItemGadget<TWindowsGadget>> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
 
 namespace vandro {
