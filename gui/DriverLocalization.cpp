@@ -3,7 +3,7 @@
 #include "VellumDriver.h"
 
 #include "GadgetConstants.h"
-#include "LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "ToolkitState.h"
 
 #include <algorithm>

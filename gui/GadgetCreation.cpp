@@ -3,7 +3,7 @@
 #include "DriverFunctions.h"
 #include "GadgetConstants.h"
 #include "GadgetItemFunctions.h"
-#include "LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "ProxyGadget.h"
 #include "ToolkitStart.h"
 

@@ -2,9 +2,9 @@
 
 #include "GadgetConstants.h"
 #include "GadgetEvents.h"
-#include "LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "MenuShortcut.h"
-#include "PlatformGadget.h"
+#include "gui/kinds/PlatformGadget.h"
 #include "ToolkitStart.h"
 #include "ToolkitState.h"
 

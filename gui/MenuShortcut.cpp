@@ -1,6 +1,6 @@
 #include "MenuShortcut.h"
 
-#include "LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "runtime/Text.h"
 
 namespace vandro {

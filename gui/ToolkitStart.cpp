@@ -1,7 +1,7 @@
 #include "ToolkitStart.h"
 
 #include "GadgetCore.h"
-#include "LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "ToolkitState.h"
 
 #include "events/System.h"

@@ -6,7 +6,7 @@
 #include "Gadget.h"
 #include "GuiFont.h"
 #include "IconStrip.h"
-#include "Language.h"
+#include "gui/localization/Language.h"
 
 #include "runtime/Map.h"
 

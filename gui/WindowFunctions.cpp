@@ -3,7 +3,7 @@
 #include "GadgetConstants.h"
 #include "GadgetCreation.h"
 #include "GadgetFunctions.h"
-#include "PlatformGadget.h"
+#include "gui/kinds/PlatformGadget.h"
 
 namespace vandro {
 

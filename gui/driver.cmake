@@ -11,19 +11,9 @@ target_sources(vandro_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GuiFont.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HotKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IconStrip.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/KeyFilter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LocalizationFunctions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuGadget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuShortcut.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/NavigationGate.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PanelImage.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PlatformDriver.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PlatformGadget.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProgressPercent.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SliderRange.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/StatusLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextAreaFunctions.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TextAreaRules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolkitStart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VellumDriver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFunctions.cpp

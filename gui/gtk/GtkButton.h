@@ -4,7 +4,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformButton.h"
+#include "gui/kinds/PlatformButton.h"
 
 namespace vandro {
 

@@ -6,7 +6,7 @@
 #include "GtkGadget.h"
 #include "GtkItemStore.h"
 
-#include "gui/PlatformComboBox.h"
+#include "gui/kinds/PlatformComboBox.h"
 
 namespace vandro {
 

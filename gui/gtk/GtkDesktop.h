@@ -4,7 +4,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformDesktop.h"
+#include "gui/kinds/PlatformDesktop.h"
 
 namespace vandro {
 

@@ -7,7 +7,7 @@
 #include "GtkFont.h"
 #include "GtkIconStrip.h"
 
-#include "gui/PlatformDriver.h"
+#include "gui/kinds/PlatformDriver.h"
 
 #include <gtk/gtk.h>
 

@@ -6,7 +6,7 @@
 
 #include "GtkFont.h"
 
-#include "gui/PlatformGadget.h"
+#include "gui/kinds/PlatformGadget.h"
 
 #include <gtk/gtk.h>
 

@@ -8,7 +8,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/NavigationGate.h"
+#include "gui/kinds/NavigationGate.h"
 
 #include <vector>
 

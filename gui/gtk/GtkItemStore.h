@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gui/IconStrip.h"
-#include "gui/PlatformItemGadget.h"
+#include "gui/kinds/PlatformItemGadget.h"
 #include "runtime/Text.h"
 
 #include <gtk/gtk.h>

@@ -3,7 +3,7 @@
 #include "events/EventIds.h"
 #include "events/System.h"
 #include "events/gtk/GtkKeyCodes.h"
-#include "gui/KeyFilter.h"
+#include "gui/kinds/KeyFilter.h"
 
 namespace vandro {
 

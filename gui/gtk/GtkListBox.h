@@ -8,7 +8,7 @@
 #include "GtkItemStore.h"
 #include "GtkRowView.h"
 
-#include "gui/PlatformListBox.h"
+#include "gui/kinds/PlatformListBox.h"
 
 namespace vandro {
 

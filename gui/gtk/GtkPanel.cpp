@@ -5,7 +5,7 @@
 #include "events/System.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/PanelImage.h"
+#include "gui/kinds/PanelImage.h"
 #include "runtime/Text.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformPanel.h"
+#include "gui/kinds/PlatformPanel.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 

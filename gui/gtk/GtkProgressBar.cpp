@@ -1,7 +1,7 @@
 #include "GtkProgressBar.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/ProgressPercent.h"
+#include "gui/kinds/ProgressPercent.h"
 #include "runtime/Text.h"
 
 #include <algorithm>

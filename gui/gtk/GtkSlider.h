@@ -7,7 +7,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformSlider.h"
+#include "gui/kinds/PlatformSlider.h"
 
 namespace vandro {
 

@@ -7,8 +7,8 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformItemGadget.h"
-#include "gui/PlatformTabber.h"
+#include "gui/kinds/PlatformItemGadget.h"
+#include "gui/kinds/PlatformTabber.h"
 
 namespace vandro {
 

@@ -6,7 +6,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformTextArea.h"
+#include "gui/kinds/PlatformTextArea.h"
 
 namespace vandro {
 

@@ -4,7 +4,7 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformTextField.h"
+#include "gui/kinds/PlatformTextField.h"
 
 namespace vandro {
 

@@ -6,8 +6,8 @@
 
 #include "GtkGadget.h"
 
-#include "gui/PlatformItemGadget.h"
-#include "gui/PlatformToolbar.h"
+#include "gui/kinds/PlatformItemGadget.h"
+#include "gui/kinds/PlatformToolbar.h"
 
 namespace vandro {
 

@@ -2,7 +2,7 @@
 // has none).
 #pragma once
 
-#include "gui/PlatformTreeNode.h"
+#include "gui/kinds/PlatformTreeNode.h"
 
 #include <gtk/gtk.h>
 

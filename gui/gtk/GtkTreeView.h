@@ -13,7 +13,7 @@
 #include "GtkRowView.h"
 #include "GtkTreeNode.h"
 
-#include "gui/PlatformTreeView.h"
+#include "gui/kinds/PlatformTreeView.h"
 
 namespace vandro {
 

@@ -7,7 +7,7 @@
 #include "GtkMenu.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/PlatformWindow.h"
+#include "gui/kinds/PlatformWindow.h"
 
 #include <array>
 #include <chrono>

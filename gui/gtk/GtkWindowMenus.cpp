@@ -3,7 +3,7 @@
 #include "GtkMenu.h"
 #include "GtkWindow.h"
 
-#include "gui/StatusLine.h"
+#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
 #include "runtime/Text.h"
 

@@ -3,7 +3,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformButton.h"
+#include "gui/kinds/PlatformButton.h"
 
 namespace vandro {
 

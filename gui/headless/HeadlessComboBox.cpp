@@ -4,7 +4,7 @@
 #include "HeadlessTextField.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/KeyFilter.h"
+#include "gui/kinds/KeyFilter.h"
 
 namespace vandro {
 

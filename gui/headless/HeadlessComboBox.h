@@ -4,7 +4,7 @@
 
 #include "HeadlessItemGadget.h"
 
-#include "gui/PlatformComboBox.h"
+#include "gui/kinds/PlatformComboBox.h"
 
 namespace vandro {
 

@@ -4,7 +4,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformDesktop.h"
+#include "gui/kinds/PlatformDesktop.h"
 
 namespace vandro {
 

@@ -6,7 +6,7 @@
 
 #include "HeadlessFont.h"
 
-#include "gui/PlatformDriver.h"
+#include "gui/kinds/PlatformDriver.h"
 
 #include <array>
 #include <deque>

@@ -6,7 +6,7 @@
 #include "HeadlessFont.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/PlatformGadget.h"
+#include "gui/kinds/PlatformGadget.h"
 
 namespace vandro {
 

@@ -4,7 +4,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformItemGadget.h"
+#include "gui/kinds/PlatformItemGadget.h"
 
 #include <vector>
 

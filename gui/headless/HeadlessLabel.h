@@ -3,7 +3,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformLabel.h"
+#include "gui/kinds/PlatformLabel.h"
 
 namespace vandro {
 

@@ -6,7 +6,7 @@
 
 #include "HeadlessItemGadget.h"
 
-#include "gui/PlatformListBox.h"
+#include "gui/kinds/PlatformListBox.h"
 
 namespace vandro {
 

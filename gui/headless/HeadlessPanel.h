@@ -6,7 +6,7 @@
 #include "HeadlessGadget.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/PlatformPanel.h"
+#include "gui/kinds/PlatformPanel.h"
 
 namespace vandro {
 

@@ -1,7 +1,7 @@
 #include "HeadlessProgressBar.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/ProgressPercent.h"
+#include "gui/kinds/ProgressPercent.h"
 
 namespace vandro {
 

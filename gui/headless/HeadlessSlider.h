@@ -5,7 +5,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformSlider.h"
+#include "gui/kinds/PlatformSlider.h"
 
 namespace vandro {
 

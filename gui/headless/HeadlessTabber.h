@@ -5,7 +5,7 @@
 
 #include "HeadlessItemGadget.h"
 
-#include "gui/PlatformTabber.h"
+#include "gui/kinds/PlatformTabber.h"
 
 namespace vandro {
 

@@ -2,7 +2,7 @@
 
 #include "HeadlessGUIDriver.h"
 
-#include "gui/KeyFilter.h"
+#include "gui/kinds/KeyFilter.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformTextArea.h"
+#include "gui/kinds/PlatformTextArea.h"
 
 #include <vector>
 

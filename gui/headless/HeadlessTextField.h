@@ -4,7 +4,7 @@
 
 #include "HeadlessGadget.h"
 
-#include "gui/PlatformTextField.h"
+#include "gui/kinds/PlatformTextField.h"
 
 namespace vandro {
 

@@ -5,7 +5,7 @@
 
 #include "HeadlessItemGadget.h"
 
-#include "gui/PlatformToolbar.h"
+#include "gui/kinds/PlatformToolbar.h"
 
 namespace vandro {
 

@@ -1,7 +1,7 @@
 // A node of a tree view, kept in memory: its item is a handle number.
 #pragma once
 
-#include "gui/PlatformTreeNode.h"
+#include "gui/kinds/PlatformTreeNode.h"
 
 namespace vandro {
 

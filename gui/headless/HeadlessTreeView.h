@@ -8,7 +8,7 @@
 #include "HeadlessGadget.h"
 #include "HeadlessTreeNode.h"
 
-#include "gui/PlatformTreeView.h"
+#include "gui/kinds/PlatformTreeView.h"
 
 namespace vandro {
 

@@ -11,7 +11,7 @@
 #include "HeadlessMenu.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/PlatformWindow.h"
+#include "gui/kinds/PlatformWindow.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include "HeadlessGUIDriver.h"
 #include "HeadlessMenu.h"
 
-#include "gui/StatusLine.h"
+#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {

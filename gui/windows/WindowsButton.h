@@ -5,7 +5,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformButton.h"
+#include "gui/kinds/PlatformButton.h"
 
 namespace vandro {
 

@@ -6,8 +6,8 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformComboBox.h"
-#include "gui/PlatformItemGadget.h"
+#include "gui/kinds/PlatformComboBox.h"
+#include "gui/kinds/PlatformItemGadget.h"
 
 namespace vandro {
 

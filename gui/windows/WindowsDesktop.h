@@ -4,7 +4,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformDesktop.h"
+#include "gui/kinds/PlatformDesktop.h"
 
 namespace vandro {
 

@@ -12,7 +12,7 @@
 #include "WindowsIconStrip.h"
 #include "events/windows/Win32.h"
 
-#include "gui/PlatformDriver.h"
+#include "gui/kinds/PlatformDriver.h"
 #include "runtime/Map.h"
 
 #include <array>

@@ -8,7 +8,7 @@
 #include "WindowsFont.h"
 #include "events/windows/Win32.h"
 
-#include "gui/PlatformGadget.h"
+#include "gui/kinds/PlatformGadget.h"
 
 #include <string>
 

@@ -9,7 +9,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/NavigationGate.h"
+#include "gui/kinds/NavigationGate.h"
 
 #include <exdisp.h>
 

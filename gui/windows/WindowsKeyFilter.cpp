@@ -3,7 +3,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "events/EventIds.h"
-#include "gui/KeyFilter.h"
+#include "gui/kinds/KeyFilter.h"
 
 namespace vandro {
 

@@ -3,7 +3,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformLabel.h"
+#include "gui/kinds/PlatformLabel.h"
 
 namespace vandro {
 

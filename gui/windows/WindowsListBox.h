@@ -8,8 +8,8 @@
 #include "WindowsGadget.h"
 #include "WindowsIconStrip.h"
 
-#include "gui/PlatformItemGadget.h"
-#include "gui/PlatformListBox.h"
+#include "gui/kinds/PlatformItemGadget.h"
+#include "gui/kinds/PlatformListBox.h"
 
 namespace vandro {
 

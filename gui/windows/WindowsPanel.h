@@ -8,8 +8,8 @@
 #include "WindowsGadget.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/PanelImage.h"
-#include "gui/PlatformPanel.h"
+#include "gui/kinds/PanelImage.h"
+#include "gui/kinds/PlatformPanel.h"
 
 namespace vandro {
 

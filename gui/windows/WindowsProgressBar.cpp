@@ -3,7 +3,7 @@
 #include "WindowsGUIDriver.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/ProgressPercent.h"
+#include "gui/kinds/ProgressPercent.h"
 
 namespace vandro {
 

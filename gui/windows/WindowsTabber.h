@@ -6,8 +6,8 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformItemGadget.h"
-#include "gui/PlatformTabber.h"
+#include "gui/kinds/PlatformItemGadget.h"
+#include "gui/kinds/PlatformTabber.h"
 
 namespace vandro {
 

@@ -6,7 +6,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformTextArea.h"
+#include "gui/kinds/PlatformTextArea.h"
 
 #include <richedit.h>
 #include <richole.h>

@@ -4,7 +4,7 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformTextField.h"
+#include "gui/kinds/PlatformTextField.h"
 
 namespace vandro {
 

@@ -5,8 +5,8 @@
 
 #include "WindowsGadget.h"
 
-#include "gui/PlatformItemGadget.h"
-#include "gui/PlatformToolbar.h"
+#include "gui/kinds/PlatformItemGadget.h"
+#include "gui/kinds/PlatformToolbar.h"
 
 namespace vandro {
 

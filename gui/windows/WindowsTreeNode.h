@@ -4,7 +4,7 @@
 
 #include "events/windows/Win32.h"
 
-#include "gui/PlatformTreeNode.h"
+#include "gui/kinds/PlatformTreeNode.h"
 
 namespace vandro {
 

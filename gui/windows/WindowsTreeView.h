@@ -8,7 +8,7 @@
 #include "WindowsIconStrip.h"
 #include "WindowsTreeNode.h"
 
-#include "gui/PlatformTreeView.h"
+#include "gui/kinds/PlatformTreeView.h"
 
 namespace vandro {
 

@@ -8,7 +8,7 @@
 #include "WindowsGadget.h"
 #include "WindowsMenu.h"
 
-#include "gui/PlatformWindow.h"
+#include "gui/kinds/PlatformWindow.h"
 
 namespace vandro {
 

@@ -2,7 +2,7 @@
 #include "WindowsMenu.h"
 #include "WindowsWindow.h"
 
-#include "gui/StatusLine.h"
+#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {

@@ -2,7 +2,7 @@
 // must leave no object of its own alive.
 #pragma once
 
-#include "gui/LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // code 0.
 #pragma once
 
-#include "gui/Language.h"
+#include "gui/localization/Language.h"
 
 #include "runtime/Text.h"
 

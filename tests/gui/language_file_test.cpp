@@ -1,7 +1,7 @@
 #include "LocalizationFixture.h"
 #include "TrickyLanguage.h"
 
-#include "gui/LanguageFunctions.h"
+#include "gui/localization/LanguageFunctions.h"
 
 #include "io/StreamExceptions.h"
 #include "io/StreamFunctions.h"

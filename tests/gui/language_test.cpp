@@ -1,7 +1,7 @@
 #include "LocalizationFixture.h"
 #include "TrickyLanguage.h"
 
-#include "gui/LanguageSyntax.h"
+#include "gui/localization/LanguageSyntax.h"
 
 #include "runtime/Boxed.h"
 #include "runtime/Text.h"

@@ -1,6 +1,6 @@
 #include "LocalizationFixture.h"
 
-#include "gui/TokenExpansion.h"
+#include "gui/localization/TokenExpansion.h"
 
 #include "runtime/Application.h"
 #include "runtime/Boxed.h"

@@ -1,5 +1,5 @@
 // Where a panel's background image goes by its layout, and the opacity it is drawn with.
-#include "gui/PanelImage.h"
+#include "gui/kinds/PanelImage.h"
 
 #include <gtest/gtest.h>
 

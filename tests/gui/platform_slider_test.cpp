@@ -4,7 +4,7 @@
 // its value once, never for a move that leaves the value where it was.
 #include "EventRecorder.h"
 
-#include "gui/PlatformSlider.h"
+#include "gui/kinds/PlatformSlider.h"
 #include "gui/ToolkitStart.h"
 
 #include "runtime/Text.h"

@@ -4,8 +4,8 @@
 // report per selection change, the paste's rewritten clipboard, and a field's focus and text.
 #include "EventRecorder.h"
 
-#include "gui/PlatformTextArea.h"
-#include "gui/PlatformTextField.h"
+#include "gui/kinds/PlatformTextArea.h"
+#include "gui/kinds/PlatformTextField.h"
 #include "gui/ToolkitStart.h"
 
 #include "runtime/Text.h"

@@ -1,5 +1,5 @@
 // The status line's fields and its room for the sizing grip, the same on every platform.
-#include "gui/StatusLine.h"
+#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "DriverFixture.h"
 
 #include "gui/GadgetFunctions.h"
-#include "gui/PlatformTreeNode.h"
+#include "gui/kinds/PlatformTreeNode.h"
 #include "runtime/Exceptions.h"
 
 namespace vandro {

@@ -1,6 +1,6 @@
 // Any bytes as a language file: reading never fails, localizing with what was read ends in
 // bounded time and memory, and what was read is written and read back unchanged.
-#include "gui/LocalizationEngine.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include "runtime/Boxed.h"
 

@@ -3,7 +3,7 @@
 #include "GtkFixture.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/PanelImage.h"
+#include "gui/kinds/PanelImage.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkPanel.h"
 #include "gui/gtk/GtkWindow.h"

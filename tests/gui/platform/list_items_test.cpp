@@ -4,8 +4,8 @@
 #include "ItemFixture.h"
 
 #include "gui/GadgetConstants.h"
-#include "gui/LanguageFunctions.h"
-#include "gui/LocalizationFunctions.h"
+#include "gui/localization/LanguageFunctions.h"
+#include "gui/localization/LocalizationFunctions.h"
 
 namespace vandro {
 namespace {

@@ -1,8 +1,8 @@
 // A menu item's shortcut shows the same words on every platform, in the program's language.
 #include "PlatformFixture.h"
 
-#include "gui/LanguageFunctions.h"
-#include "gui/LocalizationFunctions.h"
+#include "gui/localization/LanguageFunctions.h"
+#include "gui/localization/LocalizationFunctions.h"
 #include "gui/WindowFunctions.h"
 
 namespace vandro {

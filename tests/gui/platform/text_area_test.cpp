@@ -3,7 +3,7 @@
 // clipboard's final line feed.
 #include "KindFixture.h"
 
-#include "gui/TextAreaRules.h"
+#include "gui/kinds/TextAreaRules.h"
 
 namespace vandro {
 namespace {

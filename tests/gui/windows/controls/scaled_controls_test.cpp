@@ -7,7 +7,7 @@
 
 #include "events/System.h"
 #include "events/windows/Win32Dpi.h"
-#include "gui/PanelImage.h"
+#include "gui/kinds/PanelImage.h"
 #include "gui/TextAreaFunctions.h"
 #include "gui/WindowFunctions.h"
 #include "gui/windows/WindowsDpi.h"

@@ -9,7 +9,7 @@
 //     class TWindowsSlider : public TPlatformSlider<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 #include "SliderRange.h"
 #include "events/EventIds.h"

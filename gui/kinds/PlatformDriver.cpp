@@ -1,10 +1,10 @@
 #include "PlatformDriver.h"
 
-#include "GadgetConstants.h"
-#include "LocalizationEngine.h"
+#include "gui/GadgetConstants.h"
+#include "gui/localization/LocalizationEngine.h"
 #include "PlatformGadget.h"
-#include "ToolkitStart.h"
-#include "WindowFunctions.h"
+#include "gui/ToolkitStart.h"
+#include "gui/WindowFunctions.h"
 
 #include "runtime/Exceptions.h"
 #include "runtime/Text.h"

@@ -1,6 +1,6 @@
 #include "TextAreaRules.h"
 
-#include "TextAreaFunctions.h"
+#include "gui/TextAreaFunctions.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 //     class TWindowsLabel : public TPlatformLabel<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 
 #include <type_traits>

@@ -4,8 +4,8 @@
 // its gadget object for each class, from a table.
 #pragma once
 
-#include "GadgetConstants.h"
-#include "VellumDriver.h"
+#include "gui/GadgetConstants.h"
+#include "gui/VellumDriver.h"
 
 #include <array>
 #include <utility>

@@ -7,8 +7,8 @@
 //     class TWindowsTextField : public TPlatformTextField<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
-#include "GadgetFunctions.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
 #include "events/EventIds.h"
 

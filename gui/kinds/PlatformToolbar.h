@@ -7,7 +7,7 @@
 //     class TGtkToolbar : public TPlatformToolbar<TPlatformItemGadget<TGtkGadget>> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 
 namespace vandro {
 

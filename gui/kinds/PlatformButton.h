@@ -9,7 +9,7 @@
 //     class TWindowsButton : public TPlatformButton<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 #include "events/EventIds.h"
 #include "graphics/Pixmap.h"

@@ -1,6 +1,6 @@
 #include "StatusLine.h"
 
-#include "WindowFunctions.h"
+#include "gui/WindowFunctions.h"
 
 namespace vandro {
 

@@ -1,10 +1,10 @@
 #include "PlatformGadget.h"
 
-#include "GadgetConstants.h"
-#include "GadgetEvents.h"
-#include "GadgetFunctions.h"
-#include "ToolkitStart.h"
-#include "VellumDriver.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetEvents.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/ToolkitStart.h"
+#include "gui/VellumDriver.h"
 #include "events/EventIds.h"
 
 #include <algorithm>

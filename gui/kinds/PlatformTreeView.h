@@ -5,7 +5,7 @@
 //     class TWindowsTreeView : public TPlatformTreeView<TWindowsGadget, TWindowsTreeNode> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 
 #include <type_traits>

@@ -1,6 +1,6 @@
 #include "SliderRange.h"
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 
 #include <algorithm>
 #include <climits>

@@ -9,12 +9,12 @@
 //     class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
-#include "GadgetFunctions.h"
-#include "MenuGadget.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/MenuGadget.h"
 #include "PlatformGadget.h"
 #include "StatusLine.h"
-#include "WindowFunctions.h"
+#include "gui/WindowFunctions.h"
 #include "events/EventIds.h"
 
 #include <algorithm>

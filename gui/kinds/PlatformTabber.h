@@ -9,7 +9,7 @@
 //     class TGtkTabber : public TPlatformTabber<TPlatformItemGadget<TGtkGadget>> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
 
 namespace vandro {

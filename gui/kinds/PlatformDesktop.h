@@ -7,7 +7,7 @@
 //     class TGtkDesktop : public TPlatformDesktop<TGtkGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 
 #include <type_traits>

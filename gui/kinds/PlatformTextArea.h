@@ -11,10 +11,10 @@
 //     class TWindowsTextArea : public TPlatformTextArea<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
-#include "GadgetFunctions.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
-#include "TextAreaFunctions.h"
+#include "gui/TextAreaFunctions.h"
 #include "TextAreaRules.h"
 #include "events/EventIds.h"
 

@@ -1,7 +1,7 @@
 #include "LocalizationFunctions.h"
 
 #include "LocalizationEngine.h"
-#include "ToolkitStart.h"
+#include "gui/ToolkitStart.h"
 
 namespace vandro {
 

@@ -1,6 +1,6 @@
 #include "NavigationGate.h"
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 
 #include "events/EventIds.h"
 #include "runtime/Boxed.h"

@@ -7,8 +7,8 @@
 //     class TWindowsPanel : public TPlatformPanel<TWindowsGadget> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
-#include "GadgetFunctions.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
 #include "graphics/Pixmap.h"
 

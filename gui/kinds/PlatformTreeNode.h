@@ -11,9 +11,9 @@
 //     };
 #pragma once
 
-#include "Gadget.h"
-#include "GadgetConstants.h"
-#include "GadgetFunctions.h"
+#include "gui/Gadget.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 #include "PlatformDriver.h"
 
 namespace vandro {

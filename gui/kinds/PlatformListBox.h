@@ -7,7 +7,7 @@
 //     class TWindowsListBox : public TPlatformListBox<TPlatformItemGadget<TWindowsGadget>> { ... };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
 
 namespace vandro {

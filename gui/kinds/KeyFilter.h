@@ -3,7 +3,7 @@
 // asked with that event; an answer of 0 swallows the keystroke.
 #pragma once
 
-#include "Gadget.h"
+#include "gui/Gadget.h"
 
 namespace vandro {
 

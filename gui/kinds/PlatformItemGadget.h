@@ -12,9 +12,9 @@
 // the base it is taken through).
 #pragma once
 
-#include "GadgetConstants.h"
-#include "IconStrip.h"
-#include "LocalizationFunctions.h"
+#include "gui/GadgetConstants.h"
+#include "gui/IconStrip.h"
+#include "gui/localization/LocalizationFunctions.h"
 #include "PlatformGadget.h"
 
 #include <type_traits>

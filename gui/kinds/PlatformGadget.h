@@ -4,10 +4,10 @@
 // native hooks that show it. The driver-neutral creation steps of TPlatformDriver work on it.
 #pragma once
 
-#include "CanvasPainter.h"
-#include "Gadget.h"
-#include "GuiFont.h"
-#include "HotKey.h"
+#include "gui/CanvasPainter.h"
+#include "gui/Gadget.h"
+#include "gui/GuiFont.h"
+#include "gui/HotKey.h"
 
 #include <vector>
 

@@ -12,7 +12,7 @@
 //     };
 #pragma once
 
-#include "GadgetConstants.h"
+#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
 
 namespace vandro {
