@@ -49,6 +49,8 @@ bool FindRow(GtkWidget* view, GtkTreePath* path, TRowPlace& place) {
         return false;
     place.view = GTK_TREE_VIEW(view);
     GtkTreeViewColumn* column = gtk_tree_view_get_column(place.view, 0);
+    // Rows just added have no height until the view has laid them out, which it does when idle.
+    PumpPending();
     const bool laidOut = PumpUntil(
         [&place, column] {
             gtk_tree_view_get_cell_area(place.view, place.path, column, &place.cell);
