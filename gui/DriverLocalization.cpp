@@ -3,8 +3,8 @@
 #include "VellumDriver.h"
 
 #include "GadgetConstants.h"
-#include "gui/localization/LocalizationEngine.h"
 #include "ToolkitState.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include <algorithm>
 

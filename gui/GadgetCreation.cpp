@@ -3,9 +3,9 @@
 #include "DriverFunctions.h"
 #include "GadgetConstants.h"
 #include "GadgetItemFunctions.h"
-#include "gui/localization/LocalizationEngine.h"
 #include "ProxyGadget.h"
 #include "ToolkitStart.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include <algorithm>
 

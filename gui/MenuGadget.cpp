@@ -2,11 +2,11 @@
 
 #include "GadgetConstants.h"
 #include "GadgetEvents.h"
-#include "gui/localization/LocalizationEngine.h"
 #include "MenuShortcut.h"
-#include "gui/kinds/PlatformGadget.h"
 #include "ToolkitStart.h"
 #include "ToolkitState.h"
+#include "gui/kinds/PlatformGadget.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include "runtime/Exceptions.h"
 

@@ -9,7 +9,7 @@
 #include "GadgetFunctions.h"
 #include "GadgetItemFunctions.h"
 #include "HotKey.h"
-#include "gui/localization/LocalizationFunctions.h"
 #include "TextAreaFunctions.h"
 #include "ToolkitStart.h"
 #include "WindowFunctions.h"
+#include "gui/localization/LocalizationFunctions.h"

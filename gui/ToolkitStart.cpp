@@ -1,8 +1,8 @@
 #include "ToolkitStart.h"
 
 #include "GadgetCore.h"
-#include "gui/localization/LocalizationEngine.h"
 #include "ToolkitState.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include "events/System.h"
 

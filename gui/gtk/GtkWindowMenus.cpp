@@ -3,8 +3,8 @@
 #include "GtkMenu.h"
 #include "GtkWindow.h"
 
-#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
+#include "gui/kinds/StatusLine.h"
 #include "runtime/Text.h"
 
 namespace vandro {

@@ -4,8 +4,8 @@
 #include "HeadlessGUIDriver.h"
 #include "HeadlessMenu.h"
 
-#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
+#include "gui/kinds/StatusLine.h"
 
 namespace vandro {
 

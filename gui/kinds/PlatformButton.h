@@ -9,10 +9,10 @@
 //     class TWindowsButton : public TPlatformButton<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 #include "events/EventIds.h"
 #include "graphics/Pixmap.h"
+#include "gui/GadgetConstants.h"
 
 #include <type_traits>
 #include <utility>

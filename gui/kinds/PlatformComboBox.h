@@ -12,8 +12,8 @@
 //     };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
 
 namespace vandro {
 

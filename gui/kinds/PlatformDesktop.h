@@ -7,8 +7,8 @@
 //     class TGtkDesktop : public TPlatformDesktop<TGtkGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
+#include "gui/GadgetConstants.h"
 
 #include <type_traits>
 #include <utility>

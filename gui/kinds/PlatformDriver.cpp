@@ -1,10 +1,10 @@
 #include "PlatformDriver.h"
 
-#include "gui/GadgetConstants.h"
-#include "gui/localization/LocalizationEngine.h"
 #include "PlatformGadget.h"
+#include "gui/GadgetConstants.h"
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
+#include "gui/localization/LocalizationEngine.h"
 
 #include "runtime/Exceptions.h"
 #include "runtime/Text.h"

@@ -1,11 +1,11 @@
 #include "PlatformGadget.h"
 
+#include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetEvents.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/ToolkitStart.h"
 #include "gui/VellumDriver.h"
-#include "events/EventIds.h"
 
 #include <algorithm>
 

@@ -12,10 +12,10 @@
 // the base it is taken through).
 #pragma once
 
+#include "PlatformGadget.h"
 #include "gui/GadgetConstants.h"
 #include "gui/IconStrip.h"
 #include "gui/localization/LocalizationFunctions.h"
-#include "PlatformGadget.h"
 
 #include <type_traits>
 

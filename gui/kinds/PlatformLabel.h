@@ -7,8 +7,8 @@
 //     class TWindowsLabel : public TPlatformLabel<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
+#include "gui/GadgetConstants.h"
 
 #include <type_traits>
 

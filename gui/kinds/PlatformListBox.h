@@ -7,8 +7,8 @@
 //     class TWindowsListBox : public TPlatformListBox<TPlatformItemGadget<TWindowsGadget>> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
 
 namespace vandro {
 

@@ -7,10 +7,10 @@
 //     class TWindowsPanel : public TPlatformPanel<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
 #include "graphics/Pixmap.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 
 #include <algorithm>
 #include <type_traits>

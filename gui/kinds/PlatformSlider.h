@@ -9,10 +9,10 @@
 //     class TWindowsSlider : public TPlatformSlider<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
 #include "SliderRange.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
 
 #include <algorithm>
 #include <type_traits>

@@ -9,8 +9,8 @@
 //     class TGtkTabber : public TPlatformTabber<TPlatformItemGadget<TGtkGadget>> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
 
 namespace vandro {
 

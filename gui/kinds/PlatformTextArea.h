@@ -11,12 +11,12 @@
 //     class TWindowsTextArea : public TPlatformTextArea<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
-#include "gui/TextAreaFunctions.h"
 #include "TextAreaRules.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/TextAreaFunctions.h"
 
 #include <type_traits>
 

@@ -7,10 +7,10 @@
 //     class TWindowsTextField : public TPlatformTextField<TWindowsGadget> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
-#include "gui/GadgetFunctions.h"
 #include "PlatformGadget.h"
 #include "events/EventIds.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
 
 #include <type_traits>
 

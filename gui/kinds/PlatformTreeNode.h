@@ -11,10 +11,10 @@
 //     };
 #pragma once
 
+#include "PlatformDriver.h"
 #include "gui/Gadget.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
-#include "PlatformDriver.h"
 
 namespace vandro {
 

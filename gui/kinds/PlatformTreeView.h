@@ -5,8 +5,8 @@
 //     class TWindowsTreeView : public TPlatformTreeView<TWindowsGadget, TWindowsTreeNode> { ... };
 #pragma once
 
-#include "gui/GadgetConstants.h"
 #include "PlatformGadget.h"
+#include "gui/GadgetConstants.h"
 
 #include <type_traits>
 

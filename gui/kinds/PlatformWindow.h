@@ -9,13 +9,13 @@
 //     class TWindowsWindow : public TPlatformWindow<TWindowsGadget, TWindowsMenu> { ... };
 #pragma once
 
+#include "PlatformGadget.h"
+#include "StatusLine.h"
+#include "events/EventIds.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/MenuGadget.h"
-#include "PlatformGadget.h"
-#include "StatusLine.h"
 #include "gui/WindowFunctions.h"
-#include "events/EventIds.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 #include "WindowsMenu.h"
 #include "WindowsWindow.h"
 
-#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
+#include "gui/kinds/StatusLine.h"
 
 namespace vandro {
 

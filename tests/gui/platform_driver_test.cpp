@@ -1,9 +1,9 @@
 // The creation steps every platform shares: the order in which a new gadget gets its text, its
 // group, its shape, its font, its enabled state and its visibility, with events opened last;
 // and how a platform refuses a gadget kind it has no native element for.
+#include "gui/Toolkit.h"
 #include "gui/kinds/PlatformDriver.h"
 #include "gui/kinds/PlatformGadget.h"
-#include "gui/Toolkit.h"
 
 #include "runtime/Exceptions.h"
 #include "runtime/Text.h"

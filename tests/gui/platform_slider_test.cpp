@@ -4,8 +4,8 @@
 // its value once, never for a move that leaves the value where it was.
 #include "EventRecorder.h"
 
-#include "gui/kinds/PlatformSlider.h"
 #include "gui/ToolkitStart.h"
+#include "gui/kinds/PlatformSlider.h"
 
 #include "runtime/Text.h"
 

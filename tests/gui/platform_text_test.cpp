@@ -4,9 +4,9 @@
 // report per selection change, the paste's rewritten clipboard, and a field's focus and text.
 #include "EventRecorder.h"
 
+#include "gui/ToolkitStart.h"
 #include "gui/kinds/PlatformTextArea.h"
 #include "gui/kinds/PlatformTextField.h"
-#include "gui/ToolkitStart.h"
 
 #include "runtime/Text.h"
 

@@ -1,6 +1,6 @@
 // The status line's fields and its room for the sizing grip, the same on every platform.
-#include "gui/kinds/StatusLine.h"
 #include "gui/WindowFunctions.h"
+#include "gui/kinds/StatusLine.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "GtkFixture.h"
 
 #include "graphics/Pixmap.h"
-#include "gui/kinds/PanelImage.h"
 #include "gui/gtk/GtkLabel.h"
 #include "gui/gtk/GtkPanel.h"
 #include "gui/gtk/GtkWindow.h"
+#include "gui/kinds/PanelImage.h"
 #include "tests/support/PlatformUser.h"
 
 namespace vandro {

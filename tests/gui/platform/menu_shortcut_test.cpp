@@ -1,9 +1,9 @@
 // A menu item's shortcut shows the same words on every platform, in the program's language.
 #include "PlatformFixture.h"
 
+#include "gui/WindowFunctions.h"
 #include "gui/localization/LanguageFunctions.h"
 #include "gui/localization/LocalizationFunctions.h"
-#include "gui/WindowFunctions.h"
 
 namespace vandro {
 namespace {

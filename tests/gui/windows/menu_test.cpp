@@ -3,9 +3,9 @@
 #include "window_fixture.h"
 
 #include "gui/HotKey.h"
+#include "gui/MenuShortcut.h"
 #include "gui/localization/Language.h"
 #include "gui/localization/LocalizationEngine.h"
-#include "gui/MenuShortcut.h"
 #include "gui/windows/WindowsMenu.h"
 #include "runtime/Exceptions.h"
 

@@ -7,9 +7,9 @@
 
 #include "events/System.h"
 #include "events/windows/Win32Dpi.h"
-#include "gui/kinds/PanelImage.h"
 #include "gui/TextAreaFunctions.h"
 #include "gui/WindowFunctions.h"
+#include "gui/kinds/PanelImage.h"
 #include "gui/windows/WindowsDpi.h"
 #include "gui/windows/WindowsMenu.h"
 #include "gui/windows/WindowsTextArea.h"
