@@ -86,6 +86,15 @@ class TPlatformUser : public TObject {
     virtual int FollowLink(const Ref<TGadget>& view, const String& address) = 0;
     // Chooses the item from the next pop-up menu the program opens, once it shows.
     virtual void PickFromNextPopup(const Ref<TGadget>& item) = 0;
+
+    // The driver's services as the platform shows them.
+    // The pointer shown over the window's client area, as a shape of SetMousePointer: the arrow
+    // (1) where the window shows its own.
+    virtual int ShownPointer(const Ref<TGadget>& window) = 0;
+    // The login name of the user running the program and the computer's name (or domain), as
+    // the platform itself reports them.
+    virtual String PlatformUserName() = 0;
+    virtual String PlatformComputerName() = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -170,6 +170,14 @@ class THeadlessPlatformUser : public TPlatformUser {
         return UserFollowLink(view, address);
     }
     void PickFromNextPopup(const Ref<TGadget>& item) override { UserPickFromPopup(item); }
+
+    int ShownPointer(const Ref<TGadget>& window) override {
+        if (!Cast<THeadlessWindow>(RealGadget(window)))
+            return 0;
+        return Headless().pointer ? Headless().pointer : 1;
+    }
+    String PlatformUserName() override { return Headless().userName; }
+    String PlatformComputerName() override { return Headless().computerName; }
 };
 
 } // namespace
