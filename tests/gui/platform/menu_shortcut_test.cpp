@@ -52,6 +52,7 @@ class MenuKeyTest : public KindTest {
         return actions;
     }
 
+    static constexpr int kAlt = 4;
     Ref<TGadget> field, game, restart;
 };
 
@@ -121,6 +122,34 @@ TEST_F(MenuKeyTest, AnotherWindowsShortcutRaisesNothingHere) {
     ASSERT_EQ(actions.size(), 1u);
     EXPECT_EQ(actions[0]->source, restart);
     FreeGadget(other);
+}
+
+TEST_F(MenuKeyTest, AnAltShortcutRaisesTheItemsAction) {
+    const auto quit = CreateMenu(u"&Beenden", 400, game, 'B', kAlt);
+    RefreshWindowMenu(window);
+    Drain();
+    const auto actions = Actions('B', kAlt);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0]->source, quit);
+    EXPECT_EQ(actions[0]->data, 400);
+    EXPECT_EQ(actions[0]->mods, kAlt);
+    EXPECT_EQ(TextFieldText(field), u"");
+    // The key opened no menu: the next letter still reaches the field.
+    EXPECT_EQ(Actions('A', 0).size(), 0u);
+    EXPECT_EQ(TextFieldText(field), u"a");
+}
+
+TEST_F(MenuKeyTest, APopupMenusShortcutWorksInTheWindow) {
+    const auto popup = CreateMenu(u"", 0, nullptr);
+    const auto copy = CreateMenu(u"&Kopieren", 7, popup, 'C', kCtrl | kShift);
+    Drain();
+    const auto actions = Actions('C', kCtrl | kShift);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0]->source, copy);
+    EXPECT_EQ(actions[0]->data, 7);
+    EXPECT_EQ(actions[0]->extra, nullptr);
+    FreeMenu(popup);
+    EXPECT_EQ(Actions('C', kCtrl | kShift).size(), 0u);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "gui/DriverFunctions.h"
 #include "gui/VellumDriver.h"
 #include "gui/WindowFunctions.h"
+#include "runtime/Boxed.h"
 #include "runtime/Exceptions.h"
 
 #include <climits>
@@ -170,6 +171,7 @@ TEST_F(ServicesTest, AnIconStripCutsItsImageIntoSquareIcons) {
 TEST_F(ServicesTest, AnImageNarrowerThanItIsHighIsNoStrip) {
     EXPECT_EQ(OpenIconStrip(TPixmap::Create(15, 16, 6, 4)), nullptr);
     EXPECT_EQ(OpenIconStrip(Object()), nullptr);
+    EXPECT_EQ(OpenIconStrip(Box(String(u"keine Karten.png"))), nullptr);
     // A remainder narrower than an icon is no icon.
     const auto strip = OpenIconStrip(TPixmap::Create(40, 16, 6, 4));
     ASSERT_NE(strip, nullptr);
