@@ -97,6 +97,11 @@ Ref<TGadget> TGtkWindow::Create(const Ref<TGadget>& group, int style, const Stri
         gtk_box_pack_end(GTK_BOX(_box), _status, FALSE, FALSE, 0);
     }
     gtk_widget_show_all(_box);
+    // The pointer the program set shows over windows made after it too.
+    g_signal_connect(window, "realize", G_CALLBACK(+[](GtkWidget* widget, gpointer) {
+                         gdk_window_set_cursor(gtk_widget_get_window(widget), GtkDriver().cursor);
+                     }),
+                     nullptr);
     // Before the gadget's own raw input: the window's hot keys take a key first.
     ListenToEvents(window, client);
     Register(ClassWindow, window, client);

@@ -41,8 +41,14 @@ int THeadlessGUIDriver::RunColorChooser(int red, int green, int blue) {
 
 int THeadlessGUIDriver::SetPointer(int shape) {
     headless.pointerShapes.push_back(shape);
+    // A shape the platform lacks shows the arrow.
+    headless.pointer = shape >= 0 && shape <= 14 ? shape : 1;
     return 0;
 }
+
+String THeadlessGUIDriver::LoginName() { return headless.userName; }
+
+String THeadlessGUIDriver::HostName() { return headless.computerName; }
 
 int THeadlessGUIDriver::SystemColor(int index) {
     return headless.systemColors[static_cast<std::size_t>(index)];

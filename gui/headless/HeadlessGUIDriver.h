@@ -34,6 +34,8 @@ class THeadlessGUIDriver : public TPlatformDriverOf<THeadlessFont, TIconStrip> {
     // Answers the next queued reply; cancelled when none is queued.
     int RunColorChooser(int red, int green, int blue) override;
     int SystemColor(int index) override;
+    String LoginName() override;
+    String HostName() override;
 };
 
 // What a user of the headless platform has set up and what the platform shows.
@@ -53,6 +55,11 @@ struct HeadlessState {
     // The item the user picks from the next pop-up menu; null dismisses it.
     std::deque<Ref<THeadlessMenu>> popupChoices;
     std::vector<int> pointerShapes;
+    // The pointer shown over every window, a shape from 1 to 14; 0 lets each window show its own.
+    int pointer = 0;
+    // The names the platform reports for an unset "username" and "userdomain".
+    String userName = u"spieler";
+    String computerName = u"SPIELTISCH";
     String clipboard;
     int lastColorRequest = 0;
     Ref<TGuiFont> lastFontRequest;

@@ -109,9 +109,10 @@ template <class Font, class Strip> class TPlatformDriverOf : public TPlatformDri
     }
     Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font) override { return Font::Request(font); }
     Ref<TGuiFont> LibraryFont(int kind, double size, int style) override {
+        // No size (none above 0, or not a number) is the system font's own.
         if constexpr (requires { Font::SystemFont(size, style); })
             if (kind == FontSystem)
-                return Font::SystemFont(size, style);
+                return Font::SystemFont(size > 0 ? size : 0, style);
         return TVellumDriver::LibraryFont(kind, size, style);
     }
     Ref<TIconStrip> LoadIconStrip(const Object& source) override { return Strip::Create(source); }

@@ -144,6 +144,13 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return Command(hwnd, msg, wParam, lParam);
     case WM_NOTIFY:
         return Notification(hwnd, msg, wParam, lParam);
+    case WM_SYSCOMMAND:
+        // The release of the Alt a hot key was pressed with.
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && state.AltKeyTaken) {
+            state.AltKeyTaken = false;
+            return 0;
+        }
+        break;
     case WM_SETCURSOR:
         if (state.CurrentCursor) {
             SetCursor(state.CurrentCursor);

@@ -81,6 +81,9 @@ struct WindowsDriverState {
     HHOOK KeyboardHook = nullptr;
     HHOOK MouseHook = nullptr;
     HWND ToolTipHwnd = nullptr;
+    // A hot key took a key pressed with Alt: releasing Alt then does not open the menu bar,
+    // which it would for an Alt pressed alone, since the taken key never reached the window.
+    bool AltKeyTaken = false;
     // The pointer forced on WM_SETCURSOR; 0 lets the window decide.
     HCURSOR CurrentCursor = nullptr;
     // The pointer the text area keeps while it shows its own; replaced by SetPointer.

@@ -39,7 +39,14 @@ LRESULT Keyboard(int code, WPARAM wParam, LPARAM lParam) {
     }
     if (lParam & 0x80000000)
         return 0;
-    return FireHotKey(Driver::HotkeyEventFromWp(static_cast<int>(wParam))) ? 1 : 0;
+    WindowsDriverState& state = WindowsDriver();
+    if (wParam == VK_MENU)
+        state.AltKeyTaken = false;
+    if (!FireHotKey(Driver::HotkeyEventFromWp(static_cast<int>(wParam))))
+        return 0;
+    if (GetKeyState(VK_MENU) < 0)
+        state.AltKeyTaken = true;
+    return 1;
 }
 
 struct Pressed {

@@ -105,6 +105,15 @@ class TPlatformUser : public TObject {
     // The widths of the icons the window offers as its own (the platform may add sizes it
     // scaled them to); none when it shows the platform's.
     virtual std::vector<int> ShownIconWidths(const Ref<TGadget>& window) = 0;
+
+    // The driver's services as the platform shows them.
+    // The pointer shown over the window's client area, as a shape of SetMousePointer: the arrow
+    // (1) where the window shows its own.
+    virtual int ShownPointer(const Ref<TGadget>& window) = 0;
+    // The login name of the user running the program and the computer's name (or domain), as
+    // the platform itself reports them.
+    virtual String PlatformUserName() = 0;
+    virtual String PlatformComputerName() = 0;
 };
 
 // The user of the platform this program links; its user library defines it.

@@ -21,6 +21,7 @@
 #include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
 
+#include <array>
 #include <chrono>
 #include <cmath>
 
@@ -651,6 +652,34 @@ class TGtkUser : public TPlatformUser {
             widths.push_back(static_cast<int>(icons[at]));
         return widths;
     }
+
+    int ShownPointer(const Ref<TGadget>& window) override {
+        const auto element = Cast<TGtkWindow>(RealGadget(window));
+        GdkWindow* native =
+            element && element->_widget ? gtk_widget_get_window(element->_widget) : nullptr;
+        if (!native)
+            return 0;
+        GdkCursor* shown = gdk_window_get_cursor(native);
+        if (!shown)
+            return 1;
+        // The display keeps one cursor of each name, so the name's cursor is the one shown.
+        constexpr std::array<const char*, 14> names{
+            "default",     "text",        "wait",      "crosshair", "n-resize",
+            "nwse-resize", "nesw-resize", "ew-resize", "ns-resize", "move",
+            "not-allowed", "pointer",     "progress",  "help"};
+        for (std::size_t shape = 0; shape < names.size(); ++shape) {
+            GdkCursor* named =
+                gdk_cursor_new_from_name(gdk_window_get_display(native), names[shape]);
+            const bool same = named == shown;
+            if (named)
+                g_object_unref(named);
+            if (same)
+                return static_cast<int>(shape) + 1;
+        }
+        return 0;
+    }
+    String PlatformUserName() override { return FromUtf8(g_get_user_name()); }
+    String PlatformComputerName() override { return FromUtf8(g_get_host_name()); }
 
   private:
     // Leaves the menus of the bar closed, as after a choice.

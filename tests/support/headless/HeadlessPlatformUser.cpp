@@ -198,6 +198,14 @@ class THeadlessPlatformUser : public TPlatformUser {
         const auto frame = Cast<THeadlessWindow>(RealGadget(window));
         return frame && frame->_icon ? std::vector<int>{frame->_icon->width} : std::vector<int>{};
     }
+
+    int ShownPointer(const Ref<TGadget>& window) override {
+        if (!Cast<THeadlessWindow>(RealGadget(window)))
+            return 0;
+        return Headless().pointer ? Headless().pointer : 1;
+    }
+    String PlatformUserName() override { return Headless().userName; }
+    String PlatformComputerName() override { return Headless().computerName; }
 };
 
 } // namespace

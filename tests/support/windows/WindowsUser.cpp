@@ -21,6 +21,7 @@
 #include "gui/WindowFunctions.h"
 #include "tests/support/PlatformUser.h"
 
+#include <array>
 #include <deque>
 
 namespace vandro {
@@ -473,6 +474,37 @@ class TWindowsPlatformUser : public TPlatformUser {
             if (const int width = frame && frame->_hwnd ? IconWidth(frame->_hwnd, kind) : 0)
                 widths.push_back(width);
         return widths;
+    }
+
+    int ShownPointer(const Ref<TGadget>& window) override {
+        const HWND hwnd = ElementOf(window);
+        if (!hwnd)
+            return 0;
+        // What the window sets when the pointer moves over its client area.
+        SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        const HCURSOR shown = GetCursor();
+        const std::array<LPCWSTR, 14> shapes{
+            IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,        IDC_CROSS,  IDC_UPARROW,
+            IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,      IDC_SIZENS, IDC_SIZEALL,
+            IDC_NO,       IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
+        for (std::size_t shape = 0; shape < shapes.size(); ++shape)
+            if (shown == LoadCursorW(nullptr, shapes[shape]))
+                return static_cast<int>(shape) + 1;
+        return 0;
+    }
+    String PlatformUserName() override {
+        wchar_t name[256] = L"";
+        DWORD length = 256;
+        return GetUserNameW(name, &length) ? FromWide(name) : String();
+    }
+    String PlatformComputerName() override {
+        // The domain the user logged on to; on a machine outside a domain, the machine itself.
+        wchar_t name[256] = L"";
+        if (GetEnvironmentVariableW(L"USERDOMAIN", name, 256))
+            return FromWide(name);
+        DWORD length = 256;
+        return GetComputerNameW(name, &length) ? FromWide(name) : String();
     }
 };
 
