@@ -27,7 +27,8 @@ expect() {
 
 expect "control fields" "Package: vandro
 Section: games" "$(dpkg-deb --field "$deb" Package Section)"
-# The packages of the libraries the game links, without their versions.
+# The packages of the libraries the game links, without their versions (Xlib for the window
+# manager's frame extents).
 expect "dependencies" "libatk1.0-0
 libc6
 libcairo2
@@ -37,7 +38,8 @@ libglib2.0-0
 libgtk-3-0
 libpango-1.0-0
 libpangocairo-1.0-0
-libstdc++6" "$(dpkg-deb --field "$deb" Depends | sed 's/ ([^)]*)//g' | tr -d ' ' | tr ',' '\n')"
+libstdc++6
+libx11-6" "$(dpkg-deb --field "$deb" Depends | sed 's/ ([^)]*)//g' | tr -d ' ' | tr ',' '\n')"
 
 dpkg-deb --extract "$deb" "$root"
 expect "files" "./usr/games/vandro

@@ -348,6 +348,9 @@ class TGtkItemUser : public TPlatformItemUser {
             return 0;
         GtkWidget* button = GTK_WIDGET(item);
         PumpUntil([button] { return gtk_widget_get_allocated_width(button) > 1; }, kActionTimeout);
+        if (!Usable(button))
+            return 0;
+        PresentAndAwait(button);
         int x = 0, y = 0;
         if (!Usable(button) || !ScreenCentre(button, x, y))
             return 0;

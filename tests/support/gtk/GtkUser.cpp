@@ -239,17 +239,14 @@ class TGtkUser : public TPlatformUser {
             target = area->View();
         if (!target || !Usable(target))
             return 0;
-        // A window manager gives the window the focus a little later, and an entry that gets
-        // it selects its text: the keys go in once the window has it.
-        GtkWindow* top = GTK_WINDOW(gtk_widget_get_toplevel(target));
-        gtk_window_present(top);
-        PumpUntil([target, top] { return Allocated(target) && gtk_window_is_active(top); },
-                  kActionTimeout);
+        // An entry that gets the focus selects its text: the keys go in once it has settled.
+        PresentAndAwait(target);
         int x = 0, y = 0;
         ScreenCentre(target, x, y);
         ClickAt(x, y, 1, 0);
         if (!PumpUntil([target] { return gtk_widget_has_focus(target); }, kActionTimeout))
             return 0;
+        PumpUntil([] { return false; }, kSettleMs);
         TypeKey(kEndKey, kCtrl);
         PumpPending();
         for (char16_t character : text) {

@@ -81,6 +81,16 @@ bool Usable(GtkWidget* widget) {
     return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED);
 }
 
+void PresentAndAwait(GtkWidget* widget) {
+    GtkWindow* top = GTK_WINDOW(gtk_widget_get_toplevel(widget));
+    gtk_window_present(top);
+    PumpUntil(
+        [widget, top] {
+            return gtk_widget_get_allocated_width(widget) > 1 && gtk_window_is_active(top);
+        },
+        kActionTimeout);
+}
+
 void PumpPending() {
     XSync(XDisplay(), False);
     while (gtk_events_pending())

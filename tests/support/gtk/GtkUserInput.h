@@ -28,6 +28,10 @@ bool DoAndAwaitEvent(int id, const Object& source, const std::function<void()>& 
 
 // The widget can take a click: it and everything around it shown, enabled and on the screen.
 bool Usable(GtkWidget* widget);
+// Raises the widget's window and waits until the window manager has made it the active one
+// and the widget is laid out: a window shown again is placed and given the focus a little
+// later, and a click or a key before that lands elsewhere.
+void PresentAndAwait(GtkWidget* widget);
 
 // The centre of the widget on the screen, in the X server's pixels (GTK's times the window's
 // scale); false when it is not on the screen.
