@@ -188,6 +188,7 @@ TEST_F(ToolbarTest, ADisabledOrHiddenWindowsBarCannotBeClicked) {
     HideGadget(window);
     EXPECT_EQ(User().PressToolbarItem(toolbar, 0), 0);
     ShowGadget(window);
+    PlatformUser()->Settle();
     Drain();
     EXPECT_EQ(PressedIndex(toolbar, 0), 0);
 }

@@ -347,7 +347,14 @@ class TGtkItemUser : public TPlatformItemUser {
         if (!item || !GTK_IS_TOOL_BUTTON(item))
             return 0;
         GtkWidget* button = GTK_WIDGET(item);
-        PumpUntil([button] { return gtk_widget_get_allocated_width(button) > 1; }, kActionTimeout);
+        // A window shown again is on the screen once the window manager has mapped it.
+        PumpUntil(
+            [button] {
+                return gtk_widget_get_allocated_width(button) > 1 &&
+                       (Usable(button) || !gtk_widget_is_visible(button) ||
+                        !gtk_widget_is_sensitive(button));
+            },
+            kActionTimeout);
         if (!Usable(button))
             return 0;
         PresentAndAwait(button);
