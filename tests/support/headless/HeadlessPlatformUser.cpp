@@ -14,6 +14,7 @@
 #include "events/headless/HeadlessSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
+#include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
 
 namespace vandro {
@@ -204,8 +205,15 @@ class THeadlessPlatformUser : public TPlatformUser {
             return 0;
         return Headless().pointer ? Headless().pointer : 1;
     }
-    String PlatformUserName() override { return Headless().userName; }
-    String PlatformComputerName() override { return Headless().computerName; }
+    // The headless system's names: what its environment says, its own where that is silent.
+    String PlatformUserName() override {
+        const String name = EnvironmentText("username");
+        return name.empty() ? Headless().userName : name;
+    }
+    String PlatformComputerName() override {
+        const String name = EnvironmentText("userdomain");
+        return name.empty() ? Headless().computerName : name;
+    }
 };
 
 } // namespace
