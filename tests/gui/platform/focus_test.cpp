@@ -27,6 +27,19 @@ class FocusTest : public KindTest {
     Ref<TGadget> Field(int y, const Ref<TGadget>& group = {}) {
         return CreateTextField(10, y, 150, 24, group ? group : window, 0);
     }
+    // A panel holds the focused field, another field stands beside it: what the action does to
+    // the panel gives the focus to the window, and the field raises that it lost it.
+    void ExpectPanelGivesUpTheFocus(void (*action)(const Ref<TGadget>&)) {
+        const auto panel = CreatePanel(10, 10, 200, 100, window, PanelGroupFrame, u"Gruppe");
+        const auto inner = Field(20, panel);
+        Field(130);
+        Drain();
+        FocusGadget(inner);
+        Take();
+        action(panel);
+        ExpectFocus(window);
+        EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{inner});
+    }
 };
 
 TEST_F(FocusTest, FocusGadgetPutsTheFocusOnEachKindOfControl) {
@@ -278,15 +291,7 @@ TEST_F(FocusTest, DisablingTheFocusedFieldGivesTheFocusToItsWindow) {
 }
 
 TEST_F(FocusTest, DisablingAPanelWithTheFocusInsideGivesTheFocusToTheWindow) {
-    const auto panel = CreatePanel(10, 10, 200, 100, window, PanelGroupFrame, u"Gruppe");
-    const auto inner = Field(20, panel);
-    Field(130);
-    Drain();
-    FocusGadget(inner);
-    Take();
-    DisableGadget(panel);
-    ExpectFocus(window);
-    EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{inner});
+    ExpectPanelGivesUpTheFocus([](const Ref<TGadget>& panel) { DisableGadget(panel); });
 }
 
 TEST_F(FocusTest, FreeingTheFocusedFieldRaisesLostFocusAndFocusesTheWindow) {
@@ -301,15 +306,7 @@ TEST_F(FocusTest, FreeingTheFocusedFieldRaisesLostFocusAndFocusesTheWindow) {
 }
 
 TEST_F(FocusTest, FreeingAPanelWithTheFocusInsideGivesTheFocusToTheWindow) {
-    const auto panel = CreatePanel(10, 10, 200, 100, window, PanelGroupFrame, u"Gruppe");
-    const auto inner = Field(20, panel);
-    Field(130);
-    Drain();
-    FocusGadget(inner);
-    Take();
-    FreeGadget(panel);
-    ExpectFocus(window);
-    EXPECT_EQ(LostFocusSources(), std::vector<Ref<TGadget>>{inner});
+    ExpectPanelGivesUpTheFocus([](const Ref<TGadget>& panel) { FreeGadget(panel); });
 }
 
 TEST_F(FocusTest, EnterInAFieldMovesTheFocusToItsGroupAndKeepsTheText) {
