@@ -2,18 +2,19 @@
 #
 #   vandro_add_test(<name> SOURCES <files...> LIBS <libs...> [PLATFORM <platform>]
 #                   [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value...>] [FIXTURES <fixtures...>]
-#                   [RESOURCE_GROUPS <groups...>] [LONG_CASES <regex>])
+#                   [RESOURCE_GROUPS <groups...>] [LONG_SUITES <regex>])
 #       A GoogleTest executable (gtest_main supplies main, gmock is linked too) whose cases ctest
 #       finds when it runs them: each case is a ctest test named <name>.<Suite>.<Case>, run in the
 #       test's build folder. With PLATFORM the executable runs on that platform and acts as its
-#       user (vandro_user_<platform>). In the Windows tree ctest runs it, and asks it for its
-#       cases, through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. With
-#       VANDRO_WHOLE_PROGRAMS (the Windows and sanitizer trees) a program without PLATFORM or on
-#       the headless platform is one ctest test named <name>. Resource groups
-#       ("<type>:<slots>", the test's own and its platform's) take a resource of a pool for the
-#       case alone. Cases
-#       whose names (<Suite>.<Case>) match LONG_CASES take far longer than the rest: ctest
-#       starts them first, so that they do not run on alone at the end.
+#       user (vandro_user_<platform>); on a real platform (not headless) each suite is one ctest
+#       test named <name>.<Suite> instead, as starting a program there costs more than most of
+#       its cases. In the Windows tree ctest runs it, and asks it for its cases, through
+#       CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine. With VANDRO_WHOLE_PROGRAMS (the
+#       Windows and sanitizer trees) a program without PLATFORM or on the headless platform is
+#       one ctest test named <name>. Resource groups ("<type>:<slots>", the test's own and its
+#       platform's) take a resource of a pool for the test alone. Suites whose names match
+#       LONG_SUITES take far longer than the rest: ctest starts them first, so that they do not
+#       run on alone at the end.
 #
 #   vandro_tree_fixtures(<fixtures...>)
 #       Fixtures that every test of the tree made by vandro_add_test afterwards requires (the
@@ -94,13 +95,13 @@ function(vandro_test_headers_for platform out)
 endfunction()
 
 function(vandro_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM;LONG_CASES"
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TIMEOUT;PLATFORM;LONG_SUITES"
                           "SOURCES;LIBS;ENVIRONMENT;FIXTURES;RESOURCE_GROUPS")
     set(groups ${arg_RESOURCE_GROUPS})
     if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
         message(FATAL_ERROR "vandro_add_test(${name} SOURCES <files...> LIBS <libs...> "
                             "[PLATFORM <p>] [TIMEOUT <s>] [ENVIRONMENT ...] [FIXTURES ...] "
-                            "[RESOURCE_GROUPS ...] [LONG_CASES <regex>])")
+                            "[RESOURCE_GROUPS ...] [LONG_SUITES <regex>])")
     endif()
     if(NOT VANDRO_UNIT_TESTS)
         return()
@@ -146,12 +147,18 @@ function(vandro_add_test name)
         return()
     endif()
 
-    gtest_discover_tests(${name}
-        TEST_PREFIX ${name}.
-        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-        DISCOVERY_MODE PRE_TEST
-        DISCOVERY_TIMEOUT 120
-        PROPERTIES TIMEOUT ${arg_TIMEOUT})
+    if(arg_PLATFORM AND NOT arg_PLATFORM STREQUAL "headless")
+        vandro_discover_suites(${name} ${arg_TIMEOUT})
+        set(long "^${name}\\.(${arg_LONG_SUITES})$")
+    else()
+        gtest_discover_tests(${name}
+            TEST_PREFIX ${name}.
+            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+            DISCOVERY_MODE PRE_TEST
+            DISCOVERY_TIMEOUT 120
+            PROPERTIES TIMEOUT ${arg_TIMEOUT})
+        set(long "^${name}\\.(${arg_LONG_SUITES})\\.")
+    endif()
 
     # Properties whose values are lists do not survive the discovery's own property passing:
     # ctest sets them on the discovered cases from a script that runs after it.
@@ -171,10 +178,10 @@ function(vandro_add_test name)
                                   "  set_tests_properties(\${${name}_TESTS} PROPERTIES${lists})\n"
                                   "endif()\n")
     endif()
-    if(arg_LONG_CASES)
-        string(APPEND script_text "foreach(case IN LISTS ${name}_TESTS)\n"
-                                  "  if(case MATCHES [==[^${name}\\.(${arg_LONG_CASES})]==])\n"
-                                  "    set_tests_properties(\${case} PROPERTIES COST 1000)\n"
+    if(arg_LONG_SUITES)
+        string(APPEND script_text "foreach(test IN LISTS ${name}_TESTS)\n"
+                                  "  if(test MATCHES [==[${long}]==])\n"
+                                  "    set_tests_properties(\${test} PROPERTIES COST 1000)\n"
                                   "  endif()\n"
                                   "endforeach()\n")
     endif()
@@ -183,6 +190,32 @@ function(vandro_add_test name)
         file(WRITE ${script} "${script_text}")
         set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
     endif()
+endfunction()
+
+# vandro_discover_suites(<name> <timeout>): ctest asks the program <name> for its suites when it
+# runs the tree's tests (again whenever the program is newer than its list) and makes one test of
+# each, named <name>.<Suite>; the list <name>_TESTS names them for the scripts included after it.
+function(vandro_discover_suites name timeout)
+    set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_suites.cmake)
+    set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_suites_include.cmake)
+    set(program $<TARGET_FILE:${name}>)
+    file(GENERATE OUTPUT ${include_file} CONTENT
+"if(NOT EXISTS [==[${list_file}]==] OR [==[${program}]==] IS_NEWER_THAN [==[${list_file}]==])
+  execute_process(COMMAND [==[${CMAKE_COMMAND}]==] -D [==[NAME=${name}]==] -D [==[PROGRAM=${program}]==]
+                          -D [==[EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}]==]
+                          -D [==[DIRECTORY=${CMAKE_CURRENT_BINARY_DIR}]==] -D TIMEOUT=${timeout}
+                          -D [==[OUTPUT=${list_file}]==] -P [==[${PROJECT_SOURCE_DIR}/cmake/VandroSuites.cmake]==]
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    add_test([==[${name}_NOT_LISTED]==] [==[${name}_NOT_LISTED]==])
+    file(REMOVE [==[${list_file}]==])
+  endif()
+endif()
+if(EXISTS [==[${list_file}]==])
+  include([==[${list_file}]==])
+endif()
+")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()
 
 function(vandro_tree_fixtures)

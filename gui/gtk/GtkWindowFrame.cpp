@@ -237,6 +237,15 @@ void TGtkWindow::TakeNativeRect() {
         y += above;
         h -= above + StatusHeight();
     }
+    // A size given from outside becomes the one the window asks for: GTK would otherwise give it
+    // the size of what its client area holds as soon as the gadgets move there.
+    const auto frame = NativeFrame();
+    if (gtk_window_get_resizable(GTK_WINDOW(_widget)) &&
+        (frame[2] != _asked[2] || frame[3] != _asked[3])) {
+        _asked = frame;
+        gtk_window_resize(GTK_WINDOW(_widget), gdk_window_get_width(window),
+                          gdk_window_get_height(window));
+    }
     TakeFrameRect(x, y, w, h);
 }
 

@@ -29,16 +29,6 @@ bool PumpWhile(const std::function<bool()>& done) {
     return done();
 }
 
-// A click soon after another would make a double click of the two: a single click waits until
-// the system's double-click time has passed since the last one.
-void AwaitSingleClick() {
-    static ULONGLONG last = 0;
-    const ULONGLONG due = last + GetDoubleClickTime() + 20;
-    if (GetTickCount64() < due)
-        PumpFor(static_cast<int>(due - GetTickCount64()));
-    last = GetTickCount64();
-}
-
 // Where the user meets one node: its tree control, its item and the item's text on the screen.
 struct TItemPlace {
     HWND tree = nullptr;

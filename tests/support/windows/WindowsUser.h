@@ -22,6 +22,9 @@ void PumpFor(int milliseconds);
 // A left click at a point of the screen, after bringing the top-level window to the
 // foreground (none: as things are).
 void ClickAt(HWND top, POINT screen);
+// A click soon after another at the same place would make a double click of the two: a single
+// click waits until the system's double-click time has passed since the last one.
+void AwaitSingleClick();
 // A double click there.
 void DoubleClickAt(HWND top, POINT screen);
 // Presses the left button at one point, moves to another in steps as a hand does, and lets

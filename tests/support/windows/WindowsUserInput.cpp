@@ -65,6 +65,9 @@ void Foreground(HWND top) {
     }
 }
 
+// When the last click was queued: the system stamps a click's messages as it takes them in.
+ULONGLONG lastClick = 0;
+
 void Clicks(HWND top, POINT screen, int count, DWORD down = MOUSEEVENTF_LEFTDOWN,
             DWORD up = MOUSEEVENTF_LEFTUP) {
     Foreground(top);
@@ -75,6 +78,7 @@ void Clicks(HWND top, POINT screen, int count, DWORD down = MOUSEEVENTF_LEFTDOWN
         inputs[used++] = MouseInput(up, screen);
     }
     SendInput(used, inputs, sizeof(INPUT));
+    lastClick = GetTickCount64();
 }
 
 } // namespace
@@ -126,6 +130,14 @@ void PumpFor(int milliseconds) {
 }
 
 void ClickAt(HWND top, POINT screen) { Clicks(top, screen, 1); }
+
+// Counted from when the last click was queued, not from when it was asked for: on a busy machine
+// the window comes to the front late and the click goes in later still.
+void AwaitSingleClick() {
+    const ULONGLONG due = lastClick + GetDoubleClickTime() + 20;
+    if (GetTickCount64() < due)
+        PumpFor(static_cast<int>(due - GetTickCount64()));
+}
 
 void DoubleClickAt(HWND top, POINT screen) { Clicks(top, screen, 2); }
 
