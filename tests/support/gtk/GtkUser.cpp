@@ -36,6 +36,8 @@ constexpr int kMenuSettleMs = 520;
 constexpr int kSettleMs = 60;
 // How long a window manager takes at most to place, size or change the state of a window.
 constexpr int kWindowSettleMs = 250;
+// How long a window that is not yet where the program put it is waited for when settling.
+constexpr int kWindowPlacedMs = 1000;
 // How far past a slider's end a drag goes.
 constexpr int kPastEnd = 40;
 constexpr int kCtrl = 2;
@@ -578,9 +580,31 @@ class TGtkUser : public TPlatformUser {
         return shown;
     }
 
-    // A window manager answers within a few frames.
+    // A window manager answers within a few frames. A window it framed otherwise than the
+    // window foretold asks for its size again, one more round trip, which a busy machine can
+    // stretch past those frames: that is awaited too.
     void Settle() override {
+        PumpUntil([this] { return WindowsWhereAsked(); }, kWindowPlacedMs);
         PumpUntil([] { return false; }, kWindowSettleMs);
+    }
+
+    // Every shown window of the program, neither minimised nor maximised, shows the rectangle
+    // the program gave it.
+    bool WindowsWhereAsked() {
+        GList* windows = gtk_window_list_toplevels();
+        bool all = true;
+        for (GList* item = windows; item && all; item = item->next) {
+            const auto window = Cast<TGtkWindow>(GadgetFromWidget(GTK_WIDGET(item->data)));
+            if (!window || !gtk_widget_get_mapped(window->_widget) || IsWindowMinimized(window) ||
+                IsWindowMaximized(window))
+                continue;
+            const std::array<int, 4> asked{GadgetX(window), GadgetY(window), GadgetWidth(window),
+                                           GadgetHeight(window)};
+            all = (window->style & WindowClientCoords ? ShownClientArea(window)
+                                                      : ShownFrame(window)) == asked;
+        }
+        g_list_free(windows);
+        return all;
     }
 
     int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
