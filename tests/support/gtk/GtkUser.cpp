@@ -494,6 +494,9 @@ class TGtkUser : public TPlatformUser {
         if (!element || !Usable(element->_widget))
             return 0;
         const TWebKit& webkit = WebKit();
+        // A link is followed on a page that is shown: one still loading would take the click's
+        // navigation for its own.
+        PumpUntil([&] { return !webkit.isLoading(element->_widget); }, kActionTimeout);
         webkit.loadUri(element->_widget, ToUtf8(address).c_str());
         // Blocked or followed, the view is done with the navigation once WebKit stops loading.
         PumpUntil([&] { return !webkit.isLoading(element->_widget); }, kActionTimeout);
