@@ -1,7 +1,7 @@
 #!/bin/sh
 # `cpack -G DEB` in the GTK tree, as a player runs it, makes a Debian package that holds exactly
 # the game where Debian keeps games, its desktop entry, its icon as SVG and in each size, its
-# manual page, copyright and changelog, all of the project's version; it
+# AppStream metadata, manual page, copyright and changelog, all of the project's version; it
 # declares the libraries the game needs, and lintian finds no error in it.
 # Usage: package_check.sh <tree> <scratch dir> <version>
 set -eu
@@ -56,10 +56,16 @@ expect "files" "./usr/games/vandro
 ./usr/share/icons/hicolor/48x48/apps/vandro.png
 ./usr/share/icons/hicolor/64x64/apps/vandro.png
 ./usr/share/icons/hicolor/scalable/apps/vandro.svg
-./usr/share/man/man6/vandro.6.gz" "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
+./usr/share/man/man6/vandro.6.gz
+./usr/share/metainfo/example.vandro.Vandro.metainfo.xml" "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
 test -x "$root/usr/games/vandro" || fail "usr/games/vandro is not executable"
 changelog=$root/usr/share/doc/vandro/changelog.gz
 expect "changelog version" "$version" "$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version)"
+metainfo=$root/usr/share/metainfo/example.vandro.Vandro.metainfo.xml
+expect "metainfo release" "$version" \
+    "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")"
+expect "metainfo launcher" "vandro.desktop" \
+    "$(sed -n 's/.*<launchable type="desktop-id">\([^<]*\)<.*/\1/p' "$metainfo")"
 
 entry=$root/usr/share/applications/vandro.desktop
 desktop-file-validate "$entry"
