@@ -51,9 +51,10 @@ listing() {
 # The installed programs, one "<key> <name> <version>" a line.
 entries() {
     local key
-    wine reg query "$uninstall" | tr -d '\r' | { grep '\\Uninstall\\' || true; } | while read -r key; do
-        echo "${key##*\\} $(value "$key" DisplayName) $(value "$key" DisplayVersion)"
-    done
+    wine reg query "$uninstall" | tr -d '\r' | { grep '\\Uninstall\\' || true; } |
+        while read -r key; do
+            echo "${key##*\\} $(value "$key" DisplayName) $(value "$key" DisplayVersion)"
+        done
 }
 
 # value <key> <name>: a registry value's data.
@@ -81,7 +82,8 @@ EOF
 }
 
 msiexec() {
-    wine msiexec "$1" "$(windows_path "$2")" /qn >>"$scratch/wine.log" || fail "msiexec $1 $(basename "$2") failed"
+    wine msiexec "$1" "$(windows_path "$2")" /qn >>"$scratch/wine.log" ||
+        fail "msiexec $1 $(basename "$2") failed"
 }
 
 # The prefix's services start with its first program and, under the tree's kept wineserver,
@@ -99,15 +101,19 @@ expect "installer version" "$version" \
 msiexec /i "$msi"
 expect "installed files" "vandro.exe" "$(ls "$folder")"
 expect "program version" "$version.0 $version" "$(program_version "$folder/vandro.exe")"
-shortcuts=$(cd "$drive" && ls -d users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Vandro.lnk \
-    ProgramData/Microsoft/Windows/"Start Menu"/Programs/Vandro.lnk 2>/dev/null || true)
+# Wine keeps a machine-wide install's shortcut in the user's menu.
+shortcuts=$(cd "$drive" &&
+    ls -d users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Vandro.lnk \
+        ProgramData/Microsoft/Windows/"Start Menu"/Programs/Vandro.lnk 2>/dev/null || true)
 [ "$(echo "$shortcuts" | grep -c .)" = 1 ] || fail "Start-menu shortcuts: '$shortcuts'"
 grep -qa 'Program Files\\Vandro\\vandro.exe' "$drive/$shortcuts" ||
     fail "the shortcut does not start the installed program"
 expect "uninstall entry" "$(product_code "$msi") Vandro $version" \
     "$(entries | grep -vxF "$entries_before" || true)"
 
-# The game runs from where it is installed, and its window's close ends it with 0.
+# The game runs from where it is installed, and its window's close ends it with 0. taskkill
+# sends the close to the windows on its own desktop only: the programs of the other tests have
+# desktops of their own.
 wine 'C:\Program Files\Vandro\vandro.exe' >>"$scratch/wine.log" &
 game=$!
 for ((tries = 0; tries < 40; ++tries)); do
@@ -116,6 +122,10 @@ for ((tries = 0; tries < 40; ++tries)); do
     wine taskkill /im vandro.exe >/dev/null || true
 done
 ((tries > 0)) || fail "the installed game ended before it was told"
+if kill -0 $game 2>/dev/null; then
+    kill $game
+    fail "the installed game did not end when told"
+fi
 status=0
 wait $game || status=$?
 expect "the installed game's exit code" 0 "$status"

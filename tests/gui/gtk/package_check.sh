@@ -57,7 +57,8 @@ expect "files" "./usr/games/vandro
 ./usr/share/icons/hicolor/64x64/apps/vandro.png
 ./usr/share/icons/hicolor/scalable/apps/vandro.svg
 ./usr/share/man/man6/vandro.6.gz
-./usr/share/metainfo/example.vandro.Vandro.metainfo.xml" "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
+./usr/share/metainfo/example.vandro.Vandro.metainfo.xml" \
+    "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
 test -x "$root/usr/games/vandro" || fail "usr/games/vandro is not executable"
 changelog=$root/usr/share/doc/vandro/changelog.gz
 expect "changelog version" "$version" "$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version)"
