@@ -98,6 +98,11 @@ trap '[ -f "$folder/vandro.exe" ] && { wine msiexec /x "$(windows_path "$upgrade
 
 expect "installer version" "$version" \
     "$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p')"
+# The shortcut points at the program, not at the feature: Wine resolves an advertised one when
+# it makes the link, so only the installer's table tells them apart.
+expect "shortcut target" "[#vandro.exe]" \
+    "$(msiinfo export "$msi" Shortcut | tr -d '\r' | awk -F '\t' '$1 == "StartMenuShortcut" {
+        print $5 }')"
 msiexec /i "$msi"
 expect "installed files" "vandro.exe" "$(ls "$folder")"
 expect "program version" "$version.0 $version" "$(program_version "$folder/vandro.exe")"
