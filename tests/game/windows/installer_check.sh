@@ -57,6 +57,16 @@ entries() {
         done
 }
 
+# What Windows Installer registers of the installed products and their upgrade codes.
+registrations() {
+    local key
+    for key in 'HKLM\Software\Classes\Installer\Products' \
+        'HKLM\Software\Classes\Installer\UpgradeCodes' \
+        'HKLM\Software\Microsoft\Windows\CurrentVersion\Installer\UserData\S-1-5-18\Products'; do
+        wine reg query "$key" | tr -d '\r' | grep . || true
+    done
+}
+
 # value <key> <name>: a registry value's data.
 value() {
     wine reg query "$1" /v "$2" | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
@@ -91,6 +101,7 @@ msiexec() {
 wine cmd /c exit </dev/null >/dev/null
 before=$(listing)
 entries_before=$(entries)
+registrations_before=$(registrations)
 # A run that fails half way takes its installation away again.
 upgrade=$scratch/Vandro-upgrade.msi
 trap '[ -f "$folder/vandro.exe" ] && { wine msiexec /x "$(windows_path "$upgrade")" /qn;
@@ -153,4 +164,5 @@ expect "uninstall entry after the upgrade" "$(product_code "$upgrade") Vandro $h
 msiexec /x "$upgrade"
 expect "installed programs after uninstalling" "$entries_before" "$(entries)"
 expect "folders after uninstalling" "$before" "$(listing)"
+expect "installer registrations after uninstalling" "$registrations_before" "$(registrations)"
 echo "installer: $msi"
