@@ -1,7 +1,7 @@
 # What `cmake --install` puts on a Linux system with the GTK program, and the Debian package
 # that `cpack` makes of it: the game where Debian keeps games, its desktop entry, its icon as
-# SVG and drawn in each size (the same design as the Windows icon), its manual page, copyright
-# and changelog.
+# SVG and drawn in each size (the same design as the Windows icon), its AppStream metadata for
+# software centres, its manual page, copyright and changelog.
 include(GNUInstallDirs)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
@@ -38,6 +38,25 @@ cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR}
                CALL install TARGETS vandro RUNTIME DESTINATION games)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vandro.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The metadata's release is the project's version, dated as the changelog's newest entry.
+set(vandro_changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${vandro_changelog})
+file(STRINGS ${vandro_changelog} vandro_signature REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT vandro_signature MATCHES ", ([0-9][0-9]?) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "packaging/changelog: no date in its newest entry's signature")
+endif()
+set(vandro_day ${CMAKE_MATCH_1})
+set(vandro_year ${CMAKE_MATCH_3})
+set(vandro_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND vandro_months ${CMAKE_MATCH_2} vandro_month)
+math(EXPR vandro_month "${vandro_month} + 1")
+string(REGEX REPLACE "^(.)$" "0\\1" vandro_month ${vandro_month})
+string(REGEX REPLACE "^(.)$" "0\\1" vandro_day ${vandro_day})
+set(vandro_release_date ${vandro_year}-${vandro_month}-${vandro_day})
+set(vandro_metainfo ${CMAKE_CURRENT_BINARY_DIR}/example.vandro.Vandro.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/vandro.metainfo.xml.in ${vandro_metainfo} @ONLY)
+set_property(GLOBAL PROPERTY VANDRO_METAINFO ${vandro_metainfo})
+install(FILES ${vandro_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vandro.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vandro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

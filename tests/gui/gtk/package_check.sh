@@ -1,11 +1,13 @@
 #!/bin/sh
 # `cpack -G DEB` in the GTK tree, as a player runs it, makes a Debian package that holds exactly
 # the game where Debian keeps games, its desktop entry, its icon as SVG and in each size, its
-# manual page, copyright and changelog; it declares the libraries the game needs, and lintian
-# finds no error in it.
+# AppStream metadata, manual page, copyright and changelog, all of the project's version; it
+# declares the libraries the game needs, and lintian finds no error in it.
+# Usage: package_check.sh <tree> <scratch dir> <version>
 set -eu
 tree=$1
 scratch=$2
+version=$3
 rm -rf "$scratch"
 mkdir -p "$scratch"
 if ! (cd "$tree" && cpack -G DEB -B "$scratch") >"$scratch/cpack.log" 2>&1; then
@@ -26,7 +28,8 @@ expect() {
 }
 
 expect "control fields" "Package: vandro
-Section: games" "$(dpkg-deb --field "$deb" Package Section)"
+Section: games
+Version: $version" "$(dpkg-deb --field "$deb" Package Section Version)"
 # The packages of the libraries the game links, without their versions (Xlib for the window
 # manager's frame extents).
 expect "dependencies" "libatk1.0-0
@@ -53,11 +56,17 @@ expect "files" "./usr/games/vandro
 ./usr/share/icons/hicolor/48x48/apps/vandro.png
 ./usr/share/icons/hicolor/64x64/apps/vandro.png
 ./usr/share/icons/hicolor/scalable/apps/vandro.svg
-./usr/share/man/man6/vandro.6.gz" "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
+./usr/share/man/man6/vandro.6.gz
+./usr/share/metainfo/example.vandro.Vandro.metainfo.xml" \
+    "$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
 test -x "$root/usr/games/vandro" || fail "usr/games/vandro is not executable"
 changelog=$root/usr/share/doc/vandro/changelog.gz
-expect "version" "$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version)" \
-    "$(dpkg-deb --field "$deb" Version)"
+expect "changelog version" "$version" "$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version)"
+metainfo=$root/usr/share/metainfo/example.vandro.Vandro.metainfo.xml
+expect "metainfo release" "$version" \
+    "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")"
+expect "metainfo launcher" "vandro.desktop" \
+    "$(sed -n 's/.*<launchable type="desktop-id">\([^<]*\)<.*/\1/p' "$metainfo")"
 
 entry=$root/usr/share/applications/vandro.desktop
 desktop-file-validate "$entry"
