@@ -12,3 +12,8 @@ vandro_add_fuzzer(fuzz_language
     SOURCES fuzz/language_fuzzer.cpp
     LIBS vandro_gui
     CORPUS fuzz/language_corpus)
+
+vandro_add_fuzzer(fuzz_token_expansion
+    SOURCES fuzz/token_fuzzer.cpp
+    LIBS vandro_gui
+    CORPUS fuzz/token_corpus)
