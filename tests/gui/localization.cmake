@@ -2,6 +2,7 @@
 vandro_add_test(localization_test
     SOURCES
         language_file_test.cpp
+        $<$<NOT:$<BOOL:${WIN32}>>:language_file_permission_test.cpp>
         language_test.cpp
         localize_string_test.cpp
         localized_date_time_test.cpp
