@@ -4,17 +4,16 @@
 // only over what their path opens, a plain name opens only the file of that exact name, and
 // what opens reads the file's bytes.
 #include "../MemoryStream.h"
-#include "io/StreamExceptions.h"
 #include "io/StreamFactory.h"
 #include "io/StreamFunctions.h"
 #include "io/TextStream.h"
-#include "runtime/Exceptions.h"
 #include "runtime/Text.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 using namespace vandro;
@@ -49,10 +48,13 @@ Ref<TListeningFactory> listener;
 std::filesystem::path folder;
 
 int EncodingOf(const String& protocol) {
-    const String names[] = {u"latin1", u"utf8", u"utf16be", u"utf16le"};
-    for (int i = 0; i < 4; ++i)
-        if (protocol == names[i])
-            return i + 1;
+    const std::pair<const char16_t*, int> names[] = {{u"latin1", TTextStream::LATIN1},
+                                                     {u"utf8", TTextStream::UTF8},
+                                                     {u"utf16be", TTextStream::UTF16BE},
+                                                     {u"utf16le", TTextStream::UTF16LE}};
+    for (const auto& [name, encoding] : names)
+        if (protocol == name)
+            return encoding;
     return 0;
 }
 
