@@ -52,28 +52,27 @@ int Wrapped(std::int64_t value) {
 }
 
 // Replaces each run of one of the letters by what value answers for the letter and the run's
-// length; a run it has nothing for stays. Inserted text is not scanned again.
+// length; a run it has nothing for stays. Inserted text is not scanned again. The answer is
+// built anew rather than replaced in place, so a long format costs its length, not its square.
 template <class Value>
-String ReplaceRuns(String pattern, std::u16string_view letters, const Value& value) {
-    std::size_t at = 0;
-    while (at < pattern.size()) {
+String ReplaceRuns(const String& pattern, std::u16string_view letters, const Value& value) {
+    String out;
+    out.reserve(pattern.size());
+    for (std::size_t at = 0; at < pattern.size();) {
         const char16_t letter = pattern[at];
+        const bool counted = letters.find(letter) != std::u16string_view::npos;
         std::size_t end = at + 1;
-        if (letters.find(letter) == std::u16string_view::npos) {
-            at = end;
-            continue;
-        }
-        while (end < pattern.size() && pattern[end] == letter)
+        while (counted && end < pattern.size() && pattern[end] == letter)
             ++end;
-        if (const std::optional<String> text = value(letter, end - at)) {
-            pattern.replace(at, end - at, *text);
-            at += text->size();
-        } else {
-            at = end;
-        }
+        const std::optional<String> text = counted ? value(letter, end - at) : std::nullopt;
+        if (text)
+            out += *text;
+        else
+            out.append(pattern, at, end - at);
+        at = end;
     }
-    pattern.pop_back();
-    return pattern;
+    out.pop_back();
+    return out;
 }
 
 // A case label for a run of one letter; the letters are ASCII.

@@ -4,6 +4,8 @@
 
 #include "gui/localization/LocalizationEngine.h"
 
+#include "io/StreamModule.h"
+
 #include <gtest/gtest.h>
 
 using namespace vandro;
@@ -11,6 +13,8 @@ using namespace vandro;
 class LocalizationTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The first url with a protocol makes the stream module's factory, which stays.
+        StartStreams();
         liveBefore_ = TObject::LiveObjects();
         SetTime(2026, 12, 6, 9, 5, 7);
         TVellumLocalizationEngine::SetClock([] { return now_; });

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 using LanguageFile = LocalizationTest;
 
@@ -67,7 +68,87 @@ TEST_F(LanguageFile, LoadAnswersNullWithoutASection) {
 
 TEST_F(LanguageFile, LoadOfAMissingFileRaisesTheReadException) {
     std::filesystem::remove("missing.ini");
-    EXPECT_THROW(LoadLanguageFile(u"missing.ini"), TStreamReadException);
+    try {
+        LoadLanguageFile(u"missing.ini");
+        ADD_FAILURE() << "no exception";
+    } catch (const TStreamReadException& error) {
+        EXPECT_EQ(error.ToString(), u"Error reading from stream");
+    }
+    std::filesystem::create_directory("folder.ini");
+    EXPECT_THROW(LoadLanguageFile(u"folder.ini"), TStreamReadException);
+}
+
+TEST_F(LanguageFile, AnUnknownProtocolOpensNothing) {
+    WriteBytes("known.ini", Latin1(kGerman));
+    ExpectGerman(LoadLanguageFile(u"known.ini"));
+    EXPECT_FALSE(ReadStream(u"ftp::known.ini"));
+    EXPECT_THROW(LoadLanguageFile(u"ftp::known.ini"), TStreamReadException);
+    EXPECT_THROW(LoadLanguageFile(u"::known.ini"), TStreamReadException);
+    EXPECT_THROW(SaveLanguageFile(CreateLanguage(u"English"), u"ftp::known.ini"),
+                 TStreamWriteException);
+    EXPECT_EQ(FileBytes("known.ini"), Latin1(kGerman));
+}
+
+TEST_F(LanguageFile, ATruncatedFileKeepsTheEntriesBeforeTheCut) {
+    const std::string whole = Latin1(kGerman);
+    for (const char* cut :
+         {"[LanguageDefin", "[LanguageDefinition]", "[LanguageDefinition]\r\nLanguage"}) {
+        WriteBytes("cut.ini", cut);
+        EXPECT_FALSE(LoadLanguageFile(u"cut.ini")) << cut;
+    }
+    WriteBytes("cut.ini", whole.substr(0, whole.find("ndern")));
+    auto language = LoadLanguageFile(u"cut.ini");
+    ASSERT_TRUE(language);
+    EXPECT_EQ(language->GetName(), u"Deutsch");
+    EXPECT_EQ(language->LookupToken(u"cancel"), u"Abbrechen");
+    // Without its closing quote the cut definition keeps its opening one.
+    EXPECT_EQ(language->LookupToken(u"save"), u"\"Datei \u00e4");
+
+    // Half a UTF-16 character at the cut is one replacement character.
+    const std::string utf16 = "\xFF\xFE" + Utf16(kGerman, false);
+    WriteBytes("cut.ini", utf16.substr(0, 2 + 2 * kGerman.find(u"ndern") + 1));
+    language = LoadLanguageFile(u"cut.ini");
+    ASSERT_TRUE(language);
+    EXPECT_EQ(language->LookupToken(u"save"), u"\"Datei \u00e4\uFFFD");
+}
+
+TEST_F(LanguageFile, BinaryBytesAreNoLanguage) {
+    std::mt19937 random(31);
+    std::string noise(4096, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    for (const std::string& bytes : {noise, "\xFF\xFE" + noise, "\xEF\xBB\xBF" + noise,
+                                     std::string(4096, '\0'), "\xFE\xFF" + std::string(7, '\0')}) {
+        WriteBytes("binary.ini", bytes);
+        EXPECT_FALSE(LoadLanguageFile(u"binary.ini"));
+    }
+    // Zero bytes are characters like any other.
+    WriteBytes("zeros.ini", std::string(3, '\0') + Latin1(kGerman) + "zero = a" + '\0' + "b");
+    ExpectGerman(LoadLanguageFile(u"zeros.ini"));
+    EXPECT_EQ(LoadLanguageFile(u"zeros.ini")->LookupToken(u"zero"), String(u"a\0b", 3));
+}
+
+TEST_F(LanguageFile, UndecodableBytesBecomeReplacementCharacters) {
+    // A lead byte before a space, a byte that starts nothing, a lone continuation byte and a
+    // four-byte form beyond U+10FFFF.
+    WriteBytes("utf8.ini",
+               "\xEF\xBB\xBF" + ToUtf8(kGerman) + "bad = \"a\xC3 b\xFF\x80\xF4\x90\x80\x80z\"\r\n");
+    const auto language = LoadLanguageFile(u"utf8.ini");
+    ExpectGerman(language);
+    EXPECT_EQ(language->LookupToken(u"bad"), u"a\uFFFD b\uFFFD\uFFFD\uFFFDz");
+}
+
+TEST_F(LanguageFile, LoneSurrogatesAreKeptAsWritten) {
+    const String halves = String(u"x") + char16_t(0xDC00) + u"y" + char16_t(0xD800);
+    for (bool bigEndian : {false, true}) {
+        WriteBytes("halves.ini", (bigEndian ? "\xFE\xFF" : "\xFF\xFE") +
+                                     Utf16(kGerman + u"half = \"" + halves + u"\"\r\n", bigEndian));
+        const auto language = LoadLanguageFile(u"halves.ini");
+        ExpectGerman(language);
+        EXPECT_EQ(language->LookupToken(u"half"), halves);
+        SaveLanguageFile(language, u"halves.ini");
+        EXPECT_EQ(LoadLanguageFile(u"halves.ini")->LookupToken(u"half"), halves);
+    }
 }
 
 TEST_F(LanguageFile, AFolderTargetGetsTheFirstWordOfTheName) {
