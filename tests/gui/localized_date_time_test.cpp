@@ -1,6 +1,5 @@
 #include "LocalizationFixture.h"
 
-#include <chrono>
 #include <climits>
 
 using LocalizedTime = LocalizationTest;
@@ -48,17 +47,15 @@ TEST_F(LocalizedTime, OtherRunsAndOtherLettersStay) {
     EXPECT_EQ(Time(u"at h"), u"at 9");
 }
 
-TEST_F(LocalizedTime, ALongFormatCostsItsLengthNotItsSquare) {
-    // Replacing in place would move the rest of the format at every run that shrinks or grows:
-    // minutes here, where a language may define a format this long.
+TEST_F(LocalizedTime, ALongFormatOfRunsThatShrinkAndGrowIsAnsweredWhole) {
+    // Built in place, this took minutes (the rest of the format moved at every run); the fuzz
+    // tree's time limit guards that, this case the answer.
     String format, expected;
     for (int i = 0; i < 200000; ++i) {
         format += u"hh pp ";
         expected += u"9 {{am}} ";
     }
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Time(format), expected);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(LocalizedDate, NamedFormats) {
