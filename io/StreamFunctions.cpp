@@ -8,12 +8,30 @@
 
 namespace vandro {
 
+namespace {
+
+// A factory opens the path after its protocol with OpenStream again, one level of the stack per
+// protocol: a url nested deeper than any program writes one opens nothing, rather than running
+// the stack out.
+constexpr int kDeepestProtocols = 64;
+thread_local int openingProtocols = 0;
+
+struct TProtocolLevel {
+    TProtocolLevel() { ++openingProtocols; }
+    ~TProtocolLevel() { --openingProtocols; }
+};
+
+} // namespace
+
 Ref<TStream> OpenStream(const StreamUrl& url, int readable, int writeable) {
     if (auto stream = Cast<TStream>(url.object))
         return TStreamStream::Create(stream);
     const int separator = Find(url.text, u"::");
     if (!url.text.empty() && separator < 0)
         return TCStream::OpenFile(url.text, readable, writeable);
+    if (openingProtocols >= kDeepestProtocols)
+        return nullptr;
+    const TProtocolLevel level;
     String protocol, path;
     if (separator >= 0) {
         protocol = Lower(url.text.substr(0, static_cast<std::size_t>(separator)));

@@ -82,6 +82,27 @@ TEST_F(OpenStreamUrl, TheProtocolEndsAtTheFirstSeparator) {
     EXPECT_EQ(inner->_encoding, TTextStream::UTF8);
 }
 
+TEST_F(OpenStreamUrl, ProtocolsNestSixtyFourDeepAndNoDeeper) {
+    MakeFile(u"deep.txt", BytesOf("x"));
+    String url = PathOf(u"deep.txt");
+    for (int level = 0; level < 64; ++level)
+        url = u"utf8::" + url;
+    Ref<TStream> stream = ReadStream(url);
+    for (int level = 0; level < 64; ++level) {
+        const auto text = Cast<TTextStream>(stream);
+        ASSERT_TRUE(text) << level;
+        stream = text->_stream;
+    }
+    EXPECT_TRUE(Cast<TCStream>(stream));
+    EXPECT_FALSE(ReadStream(u"utf8::" + url));
+    // Far deeper than the stack holds a level each: nothing, and no crash.
+    String hostile;
+    for (int level = 0; level < 100000; ++level)
+        hostile += u"latin1::";
+    EXPECT_FALSE(ReadStream(hostile + PathOf(u"deep.txt")));
+    EXPECT_TRUE(ReadStream(u"utf8::" + PathOf(u"deep.txt"))) << "the depth is counted per url";
+}
+
 TEST_F(OpenStreamUrl, WhatCannotBeOpenedIsNull) {
     EXPECT_FALSE(ReadStream(PathOf(u"missing.txt")));
     EXPECT_FALSE(ReadStream(u"utf8::" + PathOf(u"missing.txt")));
