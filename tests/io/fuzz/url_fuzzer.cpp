@@ -76,6 +76,9 @@ Expected Expect(String url) {
             expected.reachesFile = true;
             return expected;
         }
+        // Past 64 protocols nothing is asked any more.
+        if (expected.questions.size() == 64)
+            return expected;
         Question question{url, {}, {}};
         if (separator != String::npos) {
             question.protocol = Lower(url.substr(0, separator));
