@@ -1,14 +1,15 @@
 // Icon strips cut from pixel maps of hostile sizes and formats, as a loader may hand them over:
-// cutting ends in bounded time and memory; a strip is made exactly when one icon fits; it
-// holds width / height icons; an icon is blank exactly when all its pixels read as its
-// top-left one; and every index, however hostile, gives null, a copy of the whole strip or a
-// square window inside it.
+// cutting ends in bounded time and memory; a strip is made exactly when one icon fits and the
+// map has bytes to show; it holds width / height icons; an icon is blank exactly when all its
+// pixels read as its top-left one; and every index, however hostile, gives null, a copy of the
+// whole strip or a square window inside it.
 #include "gui/IconStrip.h"
 
-#include "runtime/Exceptions.h"
+#include "graphics/PixelFormat.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -44,15 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const int width = Size(in), height = Size(in);
     const int format = in.ConsumeIntegralInRange(-1, 13);
-    Ref<TPixmap> image;
-    try {
-        image = TPixmap::Create(width, height, format, 4);
-    } catch (const TRuntimeException&) {
+    // Maps of bytes past this would spend the run on one input, or be refused.
+    const long long pixels = static_cast<long long>(std::max(width, 0)) * std::max(height, 0);
+    if (BytesPerPixel(format) > 0 && pixels > (1 << 16))
         return 0;
-    }
-    // Maps that fit an int of bytes but would spend the run on one input.
-    if (image->capacity > (1 << 16))
-        return 0;
+    const auto image = TPixmap::Create(width, height, format, 4);
     std::vector<int> indexes;
     for (int i = in.ConsumeIntegralInRange(0, 4); i > 0; --i)
         indexes.push_back(in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, 8)
