@@ -6,6 +6,7 @@
 #include "gui/IconStrip.h"
 
 #include "graphics/PixelFormat.h"
+#include "runtime/Exceptions.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -49,7 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long pixels = static_cast<long long>(std::max(width, 0)) * std::max(height, 0);
     if (BytesPerPixel(format) > 0 && pixels > (1 << 16))
         return 0;
-    const auto image = TPixmap::Create(width, height, format, 4);
+    Ref<TPixmap> image;
+    try {
+        image = TPixmap::Create(width, height, format, 4);
+    } catch (const TRuntimeException& e) {
+        // Rows of more than 2^31 - 1 bytes, even no rows of them.
+        Require(e.error == u"Pixmap too large");
+        return 0;
+    }
     std::vector<int> indexes;
     for (int i = in.ConsumeIntegralInRange(0, 4); i > 0; --i)
         indexes.push_back(in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, 8)
