@@ -284,5 +284,7 @@ function(vandro_add_fuzzer name)
                 -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${name}- ${found} ${seeds}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     math(EXPR limit "${arg_SECONDS} + 120")
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${limit})
+    # Undefined behaviour is a finding like any other, not a line of output to scroll past.
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${limit}
+                         ENVIRONMENT "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
 endfunction()

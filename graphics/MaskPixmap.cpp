@@ -38,6 +38,8 @@ void FillFromNeighbours(const TPixmap& colours, MaskColour mask, int x, int y, s
 Ref<TPixmap> MaskPixmap(const Ref<TPixmap>& pixmap, int red, int green, int blue) {
     const auto colours = pixmap->Convert(6);
     auto result = TPixmap::Create(colours->width, colours->height, 6, 4);
+    if (result->IsEmpty())
+        return result;
     const MaskColour mask{red, green, blue};
     for (int y = 0; y < colours->height; ++y) {
         for (int x = 0; x < colours->width; ++x) {

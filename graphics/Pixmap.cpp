@@ -48,7 +48,7 @@ void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
     const long long top = std::max(0LL, -static_cast<long long>(y));
     const long long bottom =
         std::min<long long>(source->height, static_cast<long long>(height) - y);
-    if (first >= last)
+    if (first >= last || IsEmpty())
         return;
     const int left = static_cast<int>(x + first);
     for (long long i = top; i < bottom; ++i)
@@ -59,6 +59,8 @@ void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
 
 Ref<TPixmap> TPixmap::Convert(int format) const {
     auto result = Create(width, height, format, 4);
+    if (result->IsEmpty())
+        return result;
     for (int i = 0; i < height; ++i)
         ConvertPixels(PixelPtr(0, i), this->format, result->PixelPtr(0, i), format, width);
     return result;
@@ -81,9 +83,10 @@ Ref<TPixmap> TPixmap::Create(int width, int height, int format, int align) {
     align = std::max(align, 1);
     const long long row = static_cast<long long>(width) * BytesPerPixel(format);
     const long long pitch = (row + align - 1) / align * align;
-    const long long capacity = pitch * height;
-    if (pitch > INT_MAX || capacity > INT_MAX)
+    // A pitch past an int times a height past one can pass even 64 bits: test it first.
+    if (pitch > INT_MAX || pitch * height > INT_MAX)
         RuntimeError(u"Pixmap too large");
+    const long long capacity = pitch * height;
     auto pixmap = New<TPixmap>();
     pixmap->width = width;
     pixmap->height = height;

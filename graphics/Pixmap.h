@@ -42,6 +42,9 @@ class TPixmap : public TObject {
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     // Bytes one row of pixels occupies, without the padding up to pitch.
     int RowBytes() const;
+    // No byte to read or write, however many rows or columns it claims: the derived maps of
+    // such a map are made without walking them.
+    bool IsEmpty() const { return height == 0 || RowBytes() == 0; }
 
     std::uint8_t* pixels = nullptr;
     int width = 0;

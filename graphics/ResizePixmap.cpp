@@ -79,7 +79,7 @@ class FilteredRows {
 
 Ref<TPixmap> ResizePixmap(const Ref<TPixmap>& pixmap, int width, int height) {
     auto result = TPixmap::Create(width, height, pixmap->format, 4);
-    if (result->width == 0 || result->height == 0)
+    if (result->IsEmpty())
         return result;
     if (pixmap->width == 0 || pixmap->height == 0) {
         result->ClearPixels(0);

@@ -32,7 +32,7 @@ Ref<TIconStrip> TIconStrip::Create(const Object& source) {
 }
 
 bool TIconStrip::Cut(const Ref<TPixmap>& image) {
-    if (!image || image->height <= 0 || image->width < image->height)
+    if (!image || image->height <= 0 || image->width < image->height || image->IsEmpty())
         return false;
     const int side = image->height;
     pixmap = image;

@@ -18,7 +18,8 @@ class TIconStrip : public TObject {
     virtual Ref<TPixmap> ExtractIconPixmap(int index);
 
     // Takes the pixmap as its icons and finds the blank ones; false when not even one icon
-    // fits (no pixmap, or one narrower than it is high).
+    // fits (no pixmap, one narrower than it is high, or one without a byte to show, which may
+    // claim any number of icons).
     bool Cut(const Ref<TPixmap>& image);
     // An icon whose pixels all equal its top-left one, which toolbars show as a separator; 0
     // for an index outside the strip.

@@ -17,7 +17,7 @@ using vandro::testing::TMemoryStream;
 
 namespace {
 
-enum class Act { Decline, ReadAndDecline, RunOffTheEnd, Fail, Answer };
+enum class Act { Decline, ReadAndDecline, RunOffTheEnd, Fail, Answer, MakeWhatTheHeaderSays };
 
 // Which loader was asked, and at which stream position.
 using Asked = std::vector<std::pair<char, int>>;
@@ -42,6 +42,10 @@ class TScriptedLoader : public TPixmapLoader {
             return nullptr;
         case Act::Fail:
             RuntimeError(u"Loader broke");
+        case Act::MakeWhatTheHeaderSays: {
+            const int width = stream->ReadInt();
+            return TPixmap::Create(width, stream->ReadInt(), 6, 4);
+        }
         case Act::Answer:
             break;
         }
@@ -151,6 +155,29 @@ TEST_F(PixmapLoaders, OtherExceptionsPassThroughAndTheStreamIsClosed) {
     }
     EXPECT_EQ(asked, (Asked{{'N', 0}}));
     EXPECT_EQ(stream->closes, 1);
+}
+
+TEST_F(PixmapLoaders, AHeaderClaimingMoreThanAnIntOfBytesEndsInTheRefusal) {
+    Loaders().newer->act = Act::MakeWhatTheHeaderSays;
+    Loaders().older->act = Act::Answer;
+    // 65536 x 65536 pixels of four bytes: 2^34 bytes, which wrap to 0 in 32 bits.
+    auto stream = Prepare(MemoryOf({0, 0, 1, 0, 0, 0, 1, 0}));
+    try {
+        LoadPixmap(u"prepared::image");
+        ADD_FAILURE() << "a map of 16 GiB was loaded";
+    } catch (const TRuntimeException& e) {
+        EXPECT_EQ(e.error, u"Pixmap too large");
+    }
+    EXPECT_EQ(asked, (Asked{{'N', 0}}));
+    EXPECT_EQ(stream->closes, 1);
+
+    // A negative size in the header makes an empty map, not a refusal or a wrapped size.
+    Prepare(MemoryOf({0xFF, 0xFF, 0xFF, 0xFF, 3, 0, 0, 0}));
+    const auto empty = LoadPixmap(u"prepared::image");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->width, 0);
+    EXPECT_EQ(empty->height, 3);
+    EXPECT_EQ(empty->capacity, 0);
 }
 
 TEST_F(PixmapLoaders, AStreamThatCannotSeekIsNotOffered) {

@@ -77,6 +77,37 @@ TEST(CreatePixmap, MoreThanAnIntOfBytesIsRefused) {
     EXPECT_THROW(CreatePixmap(0x7FFFFFFF, 1, 6, 4), TRuntimeException);
     EXPECT_THROW(CreatePixmap(0x7FFFFFFF, 1, 1, 2), TRuntimeException);
     EXPECT_THROW(CreatePixmap(0x7FFFFFFF, 0, 1, 2), TRuntimeException);
+    // The pitch times the height passes even 64 bits here.
+    EXPECT_THROW(CreatePixmap(0x7FFFFFFF, 0x7FFFFFFF, 6, 64), TRuntimeException);
+}
+
+// Maps with no byte to hold may claim any size; their derived maps are made as quickly.
+TEST(PixmapFunctions, MapsWithoutBytesAreDerivedWithoutWalkingTheirRows) {
+    LiveCount live;
+    {
+        const int most = 0x7FFFFFFF;
+        auto tall = CreatePixmap(0, most, 6);
+        ExpectShape(tall, 0, most, 6, 0, 0);
+        ExpectShape(ConvertPixmap(tall, 5), 0, most, 5, 0, 0);
+        ExpectShape(CopyPixmap(tall), 0, most, 6, 0, 0);
+        ExpectShape(XFlipPixmap(tall), 0, most, 6, 0, 0);
+        ExpectShape(YFlipPixmap(tall), 0, most, 6, 0, 0);
+        ExpectShape(MaskPixmap(tall, 1, 2, 3), 0, most, 6, 0, 0);
+
+        auto formatless = CreatePixmap(most, most, 0);
+        ExpectShape(formatless, most, most, 0, 0, 0);
+        ExpectShape(ConvertPixmap(formatless, 13), most, most, 13, 0, 0);
+        ExpectShape(XFlipPixmap(formatless), most, most, 0, 0, 0);
+        ExpectShape(YFlipPixmap(formatless), most, most, 0, 0, 0);
+        ExpectShape(ResizePixmap(CreatePixmap(1, 1, 0), most, most), most, most, 0, 0, 0);
+
+        auto target = CreatePixmap(5, most, 0);
+        target->Paste(formatless, 0, 0);
+        ExpectShape(target, 5, most, 0, 0, 0);
+        // Working through one of them still needs memory for every pixel.
+        EXPECT_THROW(MaskPixmap(formatless, 0, 0, 0), TRuntimeException);
+    }
+    EXPECT_EQ(live.Gained(), 0);
 }
 
 TEST(CreateStaticPixmap, BorrowsTheCallersMemory) {

@@ -31,3 +31,8 @@ vandro_add_test(gui_headless_test
             ${CMAKE_CURRENT_LIST_DIR}/headless/window_test.cpp
     LIBS vandro_gui
     PLATFORM headless)
+
+vandro_add_fuzzer(fuzz_icon_strip
+    SOURCES fuzz/icon_strip_fuzzer.cpp
+    LIBS vandro_gui
+    CORPUS fuzz/icon_strip_corpus)

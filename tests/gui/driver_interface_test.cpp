@@ -138,6 +138,15 @@ TEST_F(IconStripTest, ANegativeIndexIsASeparateCopyOfTheWholeStrip) {
     EXPECT_NE(strip->pixmap->ReadPixel(0, 0), 0);
 }
 
+TEST_F(IconStripTest, AMapWithoutAByteToShowCutsNoStripWhateverWidthItClaims) {
+    const auto formatless = TPixmap::Create(0x7FFFFFFF, 1, 0, 4);
+    EXPECT_EQ(TIconStrip::Create(formatless), nullptr);
+    EXPECT_FALSE(strip->Cut(TPixmap::Create(32, 16, 0, 4)));
+    EXPECT_EQ(strip->count, 3);
+    EXPECT_TRUE(strip->Cut(TPixmap::Create(32, 16, 1, 4)));
+    EXPECT_EQ(strip->count, 2);
+}
+
 TEST_F(IconStripTest, AnIndexAtOrPastTheCountHasNoIcon) {
     EXPECT_EQ(strip->ExtractIconPixmap(3), nullptr);
     EXPECT_EQ(strip->ExtractIconPixmap(1000), nullptr);

@@ -7,3 +7,8 @@ vandro_add_test(gui_model_test
             ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/sync_data_equivalence_test.cpp
     LIBS vandro_gui vandro_system_headless)
+
+vandro_add_fuzzer(fuzz_layout
+    SOURCES fuzz/layout_fuzzer.cpp
+    LIBS vandro_gui
+    CORPUS fuzz/layout_corpus)
