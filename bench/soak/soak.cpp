@@ -1,8 +1,9 @@
 // The game played for a long time in one process, to find what grows: new boards through the
-// seven sizes and one to four players, then card presses in whole games of the largest board by
-// the memory player, each through the platform's user as a person would play. Every 1,000 steps
-// it prints the step, the toolkit's live objects and the platform's readings (Readings.h).
-// A turn is three presses, so a press line comes at the first turn that reaches the thousand.
+// seven sizes and one to four players, and card presses in whole games of the largest board by
+// the memory player through the platform's user, as a person would play, taken in turns of
+// 1,000 of each. After each 1,000 it prints the kind, the count so far, the toolkit's live
+// objects and the platform's readings (Readings.h). A turn is three presses, so a press line
+// comes at the first turn that reaches the thousand.
 //
 //   soak_<platform> [steps]   steps of each kind, 10,000 unless given
 #include "Readings.h"
@@ -16,6 +17,7 @@
 #include "events/EventQueue.h"
 #include "runtime/Random.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -44,34 +46,34 @@ int Run(int steps) {
     SetRandomSeed(2026);
     std::printf("kind step objects %s\n", ReadingNames());
     NewBoard(5, 4, 1);
-    Report("rebuilds", 0);
-    for (int step = 1; step <= steps; ++step) {
-        // Each reading is taken on the largest board, for one to compare with the next.
-        const int rows = 10 - step % kEvery % 7;
-        NewBoard(rows + 1, rows, 1 + step % 4);
-        if (step % kEvery == 0)
-            Report("rebuilds", step);
-    }
-    NewBoard(11, 10, 4);
-    Report("presses", 0);
+    Report("start", 0);
+    long rebuilds = 0;
     long presses = 0;
-    long next = kEvery;
     int refused = 0;
     int wrong = 0;
-    while (presses < steps) {
-        MemoryPlayer player;
-        while (player.left > 0 && presses < steps) {
-            const int before = player.presses;
-            player.PlayTurn();
-            presses += player.presses - before;
-            if (presses >= next) {
-                Report("presses", presses);
-                next += kEvery;
-            }
+    while (rebuilds < steps || presses < steps) {
+        for (int i = 0; i < kEvery && rebuilds < steps; ++i) {
+            ++rebuilds;
+            // Each reading is taken on the largest board, for one to compare with the next.
+            const int rows = 10 - static_cast<int>(rebuilds % kEvery % 7);
+            NewBoard(rows + 1, rows, 1 + static_cast<int>(rebuilds % 4));
         }
-        refused += player.refused;
-        wrong += player.badFaces + player.wrongStatus;
+        Report("rebuilds", rebuilds);
+        const long until = std::min<long>(presses + kEvery, steps);
         NewBoard(11, 10, 4);
+        while (presses < until) {
+            MemoryPlayer player;
+            while (player.left > 0 && presses < until) {
+                const int before = player.presses;
+                player.PlayTurn();
+                presses += player.presses - before;
+            }
+            refused += player.refused;
+            wrong += player.badFaces + player.wrongStatus;
+            // The readings are taken on a fresh board, not on one a game has half cleared.
+            NewBoard(11, 10, 4);
+        }
+        Report("presses", presses);
     }
     // A press the user could not make, or a board that showed something else, spoils the run.
     if (refused != 0 || wrong != 0) {

@@ -2,8 +2,9 @@
 //   gui_resources <pid>   prints "gdi user windows handles working_set_kib"
 // GDI and USER objects by GetGuiResources (0 under Wine, which does not count them), the
 // process's windows and the windows inside them, its kernel handles and its working set.
-#include <psapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
