@@ -22,7 +22,7 @@ std::string TakeReadings() {
     gdk_display_sync(gdk_display_get_default());
     const auto reader =
         std::filesystem::read_symlink("/proc/self/exe").parent_path() / "xres_reader";
-    const std::string command = reader.string() + " " + std::to_string(getpid());
+    const std::string command = "'" + reader.string() + "' " + std::to_string(getpid());
     std::string line = std::to_string(GtkDriver().liveWidgets);
     FILE* out = popen(command.c_str(), "r");
     char buffer[256] = {};

@@ -1,5 +1,6 @@
 // On the headless platform the soak reads its heap in-process (what the allocator has handed
-// out and not taken back) and its resident set from /proc.
+// out and not taken back; soak.sh turns glibc's thread cache off, whose blocks count as handed
+// out) and its resident set from /proc.
 #include "bench/soak/Readings.h"
 
 #include <malloc.h>
