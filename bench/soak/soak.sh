@@ -1,5 +1,5 @@
 #!/bin/bash
-# The soak, run by hand (it takes the better part of an hour; no test runs it): the game played
+# The soak, run by hand (an hour or two; no test runs it): the game played
 # for 10,000 new boards and 10,000 card presses in one process on the headless platform, on GTK
 # under a private Xvfb display with openbox, and on Win32 under Wine with the program and its
 # wineserver on one processor (VANDRO_WINE_CPU, 0 unless set). Each program prints a line every
@@ -11,7 +11,8 @@
 # pixmaps, GCs and pixmap bytes for the process, as xrestop reads them, and its resident set;
 # Win32, the driver's GDI objects and windows held, then from outside (gui_resources.exe) the
 # GDI and USER objects (0 under Wine, which does not count them), the process's windows, its
-# kernel handles and its working set.
+# kernel handles and its working set. At the end it stops the Windows tree's wineserver, as the
+# Windows benchmarks do: run it while no tests use that tree.
 # Usage: bench/soak/soak.sh [native tree] [windows tree] [steps]
 #        (build soak_headless, soak_gtk and xres_reader, and soak_windows and gui_resources)
 set -euo pipefail
