@@ -15,10 +15,11 @@ VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-ming
 # check it. WebKitGTK is loaded at run time by the HTML view only, which the game has none of.
 # The accessibility tests read the windows over AT-SPI in a D-Bus session of their own. appstream
 # validates the package's metadata; wixl makes the Windows installer and msitools reads it back.
+# The soak reads the X server's resources for the game with libXRes.
 VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
                       libclang-rt-14-dev xdotool libxtst-dev imagemagick openbox dpkg-dev
                       desktop-file-utils lintian libwebkit2gtk-4.1-0 at-spi2-core
-                      libatspi2.0-dev dbus appstream wixl msitools)
+                      libatspi2.0-dev dbus appstream wixl msitools libxres-dev)
 
 # vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
 vandro_install_packages() {
