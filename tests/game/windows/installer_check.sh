@@ -57,13 +57,15 @@ entries() {
         done
 }
 
-# What Windows Installer registers of the installed products and their upgrade codes.
+# What Windows Installer registers of the installed products and their upgrade codes: the keys
+# under each of its lists. A list Wine has not made yet holds nothing, as an empty one does.
 registrations() {
     local key
     for key in 'HKLM\Software\Classes\Installer\Products' \
         'HKLM\Software\Classes\Installer\UpgradeCodes' \
         'HKLM\Software\Microsoft\Windows\CurrentVersion\Installer\UserData\S-1-5-18\Products'; do
-        wine reg query "$key" | tr -d '\r' | grep . || true
+        wine reg query "$key" | tr -d '\r' | grep '^HKEY_' |
+            grep -vixF "HKEY_LOCAL_MACHINE${key#HKLM}" || true
     done
 }
 
