@@ -60,6 +60,8 @@ int TypeIntoText(const Ref<TGadget>& gadget, const String& text) {
     const HWND hwnd = ElementOf(gadget);
     if (!hwnd || !Reachable(hwnd))
         return 0;
+    // Typed into one field after another at the same place, the click would select a word.
+    AwaitSingleClick();
     ClickAt(GetAncestor(hwnd, GA_ROOT), CentreOf(hwnd));
     PumpFor(20);
     if (GetFocus() != hwnd)
