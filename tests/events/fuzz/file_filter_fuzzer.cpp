@@ -2,6 +2,7 @@
 // lists the file name's extension, the first such group, or 0 when none does; case and the
 // folders above the file never change it.
 #include "events/FileFilter.h"
+#include "tests/support/FuzzCheck.h"
 
 #include "runtime/Text.h"
 
@@ -11,11 +12,6 @@
 using namespace vandro;
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 std::vector<String> Split(const String& text, char16_t separator) {
     std::vector<String> parts(1);

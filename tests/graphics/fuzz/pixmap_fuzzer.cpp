@@ -12,6 +12,7 @@
 // - windows at any place stay inside the map, and pixels outside it read 0 and ignore writes.
 #include "graphics/Pixmaps.h"
 #include "runtime/Exceptions.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,18 +26,7 @@ using namespace vandro;
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-// Small sizes, and sizes at which the byte count reaches or passes 2^31 in some layout.
-int Size(FuzzedDataProvider& in) {
-    static constexpr int kHostile[] = {-1, INT_MIN, INT_MAX, 46341, 65536, 1 << 30};
-    if (in.ConsumeBool())
-        return in.ConsumeIntegralInRange(0, 24);
-    return in.PickValueInArray(kHostile);
-}
+int Size(FuzzedDataProvider& in) { return HostileSize(in, 24); }
 
 // A coordinate inside or near a map of that size, or anywhere at all.
 int Place(FuzzedDataProvider& in, int size) {

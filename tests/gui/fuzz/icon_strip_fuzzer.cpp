@@ -4,6 +4,7 @@
 // pixels read as its top-left one; and every index, however hostile, gives null, a copy of the
 // whole strip or a square window inside it.
 #include "gui/IconStrip.h"
+#include "tests/support/FuzzCheck.h"
 
 #include "graphics/PixelFormat.h"
 #include "runtime/Exceptions.h"
@@ -19,18 +20,7 @@ using namespace vandro;
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-// Small sizes, and sizes at which the byte count reaches or passes 2^31 in some layout.
-int Size(FuzzedDataProvider& in) {
-    static constexpr int kHostile[] = {-1, INT_MIN, INT_MAX, 46341, 65536, 1 << 30};
-    if (in.ConsumeBool())
-        return in.ConsumeIntegralInRange(0, 40);
-    return in.PickValueInArray(kHostile);
-}
+int Size(FuzzedDataProvider& in) { return HostileSize(in, 40); }
 
 bool Uniform(const TPixmap& image, int left, int side) {
     for (int y = 0; y < side; ++y)

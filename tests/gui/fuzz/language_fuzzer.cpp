@@ -1,6 +1,7 @@
 // Any bytes as a language file: reading never fails, localizing with what was read ends in
 // bounded time and memory, and what was read is written and read back unchanged.
 #include "gui/localization/LocalizationEngine.h"
+#include "tests/support/FuzzCheck.h"
 
 #include "runtime/Boxed.h"
 
@@ -21,11 +22,6 @@ String Decode(const std::uint8_t* data, std::size_t size) {
         text.assign(data, data + size);
     }
     return text;
-}
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 // Every definition of the one is in the other, the name entry aside.

@@ -10,6 +10,7 @@
 //   edge keeps its locked size; all of it modulo 2^32, as the arithmetic is 32-bit.
 #include "gui/Gadget.h"
 #include "gui/GadgetConstants.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -23,11 +24,6 @@
 using namespace vandro;
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 // A gadget whose client area is its rectangle less a frame, as a native container's is.
 class TFramedGadget : public TGadget {

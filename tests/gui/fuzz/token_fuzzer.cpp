@@ -3,6 +3,7 @@
 // rules answers, cycles and overruns giving "!ERROR!" at the same points.
 #include "gui/localization/LocalizationEngine.h"
 #include "gui/localization/TokenExpansion.h"
+#include "tests/support/FuzzCheck.h"
 
 #include "runtime/Application.h"
 #include "runtime/Text.h"
@@ -17,11 +18,6 @@ using namespace vandro;
 namespace {
 
 const String kError = u"!ERROR!";
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 LocalTime FixedTime() { return {2026, 12, 6, 9, 5, 7}; }
 

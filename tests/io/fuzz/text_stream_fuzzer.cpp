@@ -6,6 +6,7 @@
 #include "io/StreamExceptions.h"
 #include "io/TextFiles.h"
 #include "runtime/Exceptions.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <cstdint>
 
@@ -16,11 +17,6 @@ namespace {
 
 constexpr int kEncodings[] = {TTextStream::LATIN1, TTextStream::UTF8, TTextStream::UTF16BE,
                               TTextStream::UTF16LE};
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 bool WellFormed(const String& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "io/StreamFunctions.h"
 #include "io/TextStream.h"
 #include "runtime/Text.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,11 +24,6 @@ namespace {
 
 const Bytes kContent = {'A', 0xC3, 0xA9, '\r', '\n', 0xFF, 0xFE, '0', '1', '\n', 'z'};
 const String kFile = u"a";
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 struct Question {
     String url, protocol, path;
