@@ -16,6 +16,10 @@
 #       LONG_SUITES take far longer than the rest: ctest starts them first, so that they do not
 #       run on alone at the end.
 #
+#   vandro_add_test_objects(<name> SOURCES <files...> [LIBS <libs...>])
+#       Test sources that do not depend on the platform, compiled once for the test programs of
+#       every platform to link: vandro_add_test(... SOURCES $<TARGET_OBJECTS:<name>> ...).
+#
 #   vandro_tree_fixtures(<fixtures...>)
 #       Fixtures that every test of the tree made by vandro_add_test afterwards requires (the
 #       Windows tree's wineservers, say).
@@ -34,7 +38,7 @@
 option(VANDRO_UNIT_TESTS "Build the GoogleTest executables (off in the fuzz tree)" ON)
 # Every target of the fuzz tree replays its seeds and fuzzes on for a short while in a test run;
 # longer runs are made by hand (-DVANDRO_FUZZ_SECONDS=600, or the target itself).
-set(VANDRO_FUZZ_SECONDS 10 CACHE STRING "How long each fuzz test runs")
+set(VANDRO_FUZZ_SECONDS 5 CACHE STRING "How long each fuzz test runs")
 set(VANDRO_TEST_TIMEOUT 300 CACHE STRING "Default ctest timeout of a unit test, in seconds")
 set(vandro_whole_default OFF)
 if(CMAKE_CROSSCOMPILING)
@@ -42,13 +46,24 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 option(VANDRO_WHOLE_PROGRAMS "Run the programs that are no real platform's user as one test each"
        ${vandro_whole_default})
-set(VANDRO_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debian package googletest)")
+# The native tree tests only what the sanitizer tree cannot: the real platform. The programs that
+# are no real platform's user are still targets there, built only when named.
+option(VANDRO_PORTABLE_TESTS "Build and run the programs that are no real platform's user" ON)
+set(VANDRO_GOOGLETEST_DIR /usr/src/googletest CACHE PATH
+    "GoogleTest sources (Debian package googletest), which the Windows tree compiles")
 
 if(VANDRO_FUZZ AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(WARNING "VANDRO_FUZZ needs clang; no fuzz targets are built with ${CMAKE_CXX_COMPILER_ID}")
 endif()
 
-if(BUILD_TESTING AND VANDRO_UNIT_TESTS)
+if(BUILD_TESTING AND VANDRO_UNIT_TESTS AND NOT CMAKE_CROSSCOMPILING)
+    # Debian's libgtest-dev holds GoogleTest built for this system: no Linux tree compiles it.
+    find_package(GTest CONFIG)
+    if(NOT GTest_FOUND)
+        message(FATAL_ERROR "GoogleTest not found: install the Debian package libgtest-dev "
+                            "(tools/test does)")
+    endif()
+elseif(BUILD_TESTING AND VANDRO_UNIT_TESTS)
     if(NOT EXISTS ${VANDRO_GOOGLETEST_DIR}/CMakeLists.txt)
         message(FATAL_ERROR "GoogleTest sources not found in ${VANDRO_GOOGLETEST_DIR}: "
                             "install the Debian package googletest (tools/test does)")
@@ -58,6 +73,9 @@ if(BUILD_TESTING AND VANDRO_UNIT_TESTS)
 
     # SYSTEM: warnings inside the GoogleTest headers are not reported against our tests.
     add_subdirectory(${VANDRO_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
+
+if(BUILD_TESTING AND VANDRO_UNIT_TESTS)
     include(GoogleTest)
 
     # Test code is compiled without optimisation, three times faster than with it: the code it
@@ -114,7 +132,15 @@ function(vandro_add_test name)
     get_property(tree_fixtures GLOBAL PROPERTY vandro_tree_fixtures)
     list(APPEND arg_FIXTURES ${tree_fixtures})
 
-    add_executable(${name} ${arg_SOURCES})
+    set(portable OFF)
+    if(NOT arg_PLATFORM OR arg_PLATFORM STREQUAL "headless")
+        set(portable ON)
+    endif()
+    if(portable AND NOT VANDRO_PORTABLE_TESTS)
+        add_executable(${name} EXCLUDE_FROM_ALL ${arg_SOURCES})
+    else()
+        add_executable(${name} ${arg_SOURCES})
+    endif()
     if(arg_PLATFORM)
         target_link_libraries(${name} PRIVATE vandro_user_${arg_PLATFORM})
         get_property(fixtures GLOBAL PROPERTY vandro_test_fixtures_${arg_PLATFORM})
@@ -131,10 +157,13 @@ function(vandro_add_test name)
     target_precompile_headers(${name} REUSE_FROM ${headers})
     target_compile_options(${name} PRIVATE ${vandro_test_options})
 
+    if(portable AND NOT VANDRO_PORTABLE_TESTS)
+        return()
+    endif()
     # Under an emulator a process costs a quarter of a second to start, under the sanitizers a
     # tenth: a program that does not act as a real platform's user runs its cases in one
-    # process there, and starts early. The plain native tree still runs each case alone.
-    if(VANDRO_WHOLE_PROGRAMS AND (NOT arg_PLATFORM OR arg_PLATFORM STREQUAL "headless"))
+    # process there, and starts early. Elsewhere each case runs alone.
+    if(VANDRO_WHOLE_PROGRAMS AND portable)
         add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
         set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT} COST 1000)
         if(arg_ENVIRONMENT)
@@ -218,6 +247,20 @@ if(EXISTS [==[${list_file}]==])
 endif()
 ")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
+endfunction()
+
+function(vandro_add_test_objects name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS")
+    if(arg_UNPARSED_ARGUMENTS OR NOT arg_SOURCES)
+        message(FATAL_ERROR "vandro_add_test_objects(<name> SOURCES <files...> [LIBS <libs...>])")
+    endif()
+    if(NOT VANDRO_UNIT_TESTS)
+        return()
+    endif()
+    add_library(${name} OBJECT ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest)
+    target_precompile_headers(${name} REUSE_FROM vandro_test_headers)
+    target_compile_options(${name} PRIVATE ${vandro_test_options})
 endfunction()
 
 function(vandro_tree_fixtures)

@@ -4,9 +4,10 @@
 
 # Building the native tree on GTK 3 and the Windows tree for Wine, and running either on a
 # display or on a private Xvfb one.
-# python3 draws the Windows program's icon at build time.
-VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-mingw-w64-x86-64 wine64
-                      fonts-wine fonts-dejavu-core xvfb xauth python3)
+# python3 draws the Windows program's icon at build time. GoogleTest comes built for Linux
+# (libgtest-dev) and as sources, which the Windows tree compiles (googletest).
+VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtest-dev libgtk-3-dev
+                      g++-mingw-w64-x86-64 wine64 fonts-wine fonts-dejavu-core xvfb xauth python3)
 # Everything tools/test builds and runs: also the native, sanitizer, benchmark and fuzz trees.
 # Not fonts-liberation: its Arial lacks most card symbols and would shadow DejaVu Sans in Wine.
 # xdotool, XTest and ImageMagick drive and capture the native windows under Xvfb; openbox manages
@@ -16,7 +17,7 @@ VANDRO_PLAY_PACKAGES=(cmake make pkg-config g++ googletest libgtk-3-dev g++-ming
 # The accessibility tests read the windows over AT-SPI in a D-Bus session of their own. appstream
 # validates the package's metadata; wixl makes the Windows installer and msitools reads it back.
 # The soak reads the X server's resources for the game with libXRes.
-VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang
+VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libbenchmark-dev clang
                       libclang-rt-14-dev xdotool libxtst-dev imagemagick openbox dpkg-dev
                       desktop-file-utils lintian libwebkit2gtk-4.1-0 at-spi2-core
                       libatspi2.0-dev dbus appstream wixl msitools libxres-dev)

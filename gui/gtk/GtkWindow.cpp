@@ -46,6 +46,8 @@ int TGtkWindow::Free() {
     const Ref<TGadget> self(this);
     if (_reveal)
         g_source_remove(std::exchange(_reveal, 0));
+    if (_recheck)
+        g_source_remove(std::exchange(_recheck, 0));
     if (_menu)
         _menu->Close();
     if (GtkDriver().activeWindow == this)

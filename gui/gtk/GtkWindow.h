@@ -106,6 +106,9 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     std::array<int, 4> NativeFrame();
     // The frame reported is a step towards the one the program asked for.
     bool OnItsWay(const std::array<int, 4>& frame);
+    // Looks at the frame again once the program's own placement has had its time: the user may
+    // have moved the window meanwhile, and no further report may come.
+    void RecheckWhenDue();
     int MenuHeight() const;
     int StatusHeight() const;
     void Present();
@@ -126,6 +129,7 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // there.
     std::array<int, 4> _asked{};
     std::chrono::steady_clock::time_point _askedUntil;
+    guint _recheck = 0;
 };
 
 } // namespace vandro

@@ -218,8 +218,10 @@ void TGtkWindow::TakeNativeRect() {
             _askedUntil = {};
         return;
     }
-    if (OnItsWay(NativeFrame()))
+    if (OnItsWay(NativeFrame())) {
+        RecheckWhenDue();
         return;
+    }
     int x = 0, y = 0;
     gdk_window_get_origin(window, &x, &y);
     int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
@@ -268,6 +270,22 @@ bool TGtkWindow::OnItsWay(const std::array<int, 4>& frame) {
         return true;
     _askedUntil = {};
     return false;
+}
+
+void TGtkWindow::RecheckWhenDue() {
+    if (_recheck)
+        return;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+        _askedUntil - std::chrono::steady_clock::now());
+    _recheck = g_timeout_add(
+        static_cast<guint>(std::max<std::chrono::milliseconds::rep>(left.count(), 0) + 1),
+        [](gpointer data) -> gboolean {
+            auto* window = static_cast<TGtkWindow*>(data);
+            window->_recheck = 0;
+            window->TakeNativeRect();
+            return G_SOURCE_REMOVE;
+        },
+        this);
 }
 
 void TGtkWindow::ApplySizeLimits(bool) {

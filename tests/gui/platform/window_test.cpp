@@ -131,6 +131,19 @@ TEST_F(WindowTest, TheUsersMoveRaisesOneMoveWithTheNewPlace) {
     EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{240, 260, 200, 150}));
 }
 
+// The user's move may reach the window manager while the program's own is still on its way.
+TEST_F(WindowTest, AUsersMoveRightAfterTheProgramsOwnIsTheOneThatHolds) {
+    const auto window = Shown(100, 120, 200, 150, kClientStyle);
+    SetGadgetShape(window, 300, 200, 200, 150);
+    ASSERT_EQ(PlatformUser()->MoveWindowFrame(window, 240, 260), 1);
+    const auto events = Settled();
+    ASSERT_EQ(Ids(events), std::vector<int>{WindowMove});
+    EXPECT_EQ(events[0]->x, 240);
+    EXPECT_EQ(events[0]->y, 260);
+    EXPECT_EQ(Rect(window), (std::array<int, 4>{240, 260, 200, 150}));
+    EXPECT_EQ(PlatformUser()->ShownClientArea(window), (std::array<int, 4>{240, 260, 200, 150}));
+}
+
 TEST_F(WindowTest, TheUsersResizeRaisesOneSizeAndLaysTheChildrenOut) {
     const auto window = Shown(100, 120, 200, 100, kSizableStyle);
     const auto label = CreateLabel(u"l", 10, 10, 50, 20, window, 0);
