@@ -14,7 +14,7 @@
 # kernel handles and its working set. At the end it stops the Windows tree's wineserver, as the
 # Windows benchmarks do: run it while no tests use that tree.
 # Usage: bench/soak/soak.sh [native tree] [windows tree] [steps]
-#        (build soak_headless, soak_gtk and xres_reader, and soak_windows and gui_resources)
+#        (build each tree's target benches first)
 set -euo pipefail
 root=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../..
 native=$(realpath "${1:-$root/build/native}")

@@ -4,12 +4,13 @@
 # so start-up and set-up cancel out.
 source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../../tools/wine-env.sh"
 
-# bench_setup <build tree> <program in the tree>: the tree's prefix, headless, with no server
-# left running; sets `program`.
+# bench_setup <build tree> <program in the tree>: builds the program, then the tree's prefix,
+# headless, with no server left running; sets `program`.
 bench_setup() {
     local tree
     tree=$(realpath "$1")
     program=$tree/$2
+    cmake --build "$tree" --target "$(basename "$2" .exe)" >/dev/null
     vandro_wine_env "$tree/wineprefix"
     unset DISPLAY
     vandro_wine_stop "$WINEPREFIX"

@@ -10,6 +10,7 @@ here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 source "$here/../requests.sh"
 tree=$(realpath "$1")
 program=$tree/bench/windows/board/board_bench.exe
+cmake --build "$tree" --target board_bench >/dev/null
 prefix=$tree/wineprefix-dpi
 [[ -f $prefix/$VANDRO_WINE_READY ]] || "$here/../../../tools/wine-prefix.sh" "$prefix"
 vandro_wine_env "$prefix"
