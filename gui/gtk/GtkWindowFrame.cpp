@@ -21,6 +21,11 @@ namespace vandro {
 
 namespace {
 
+// How long the window manager may take to carry out the program's own placement: frames reported
+// meanwhile that are not the one asked are steps on the way there. A busy machine stretched it
+// past half a second.
+constexpr auto kPlacingTime = std::chrono::milliseconds(1500);
+
 int NaturalHeight(GtkWidget* widget) {
     if (!widget)
         return 0;
@@ -171,7 +176,7 @@ int TGtkWindow::Rethink() {
     _asked = {x, y, w, h};
     _askedUntil = _framed && NativeFrame() == _asked
                       ? std::chrono::steady_clock::time_point()
-                      : std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+                      : std::chrono::steady_clock::now() + kPlacingTime;
     if (gtk_window_get_resizable(shell)) {
         const auto [left, right, top, bottom] = Decorations();
         gtk_widget_set_size_request(_client, -1, -1);

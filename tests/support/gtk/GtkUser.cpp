@@ -37,7 +37,7 @@ constexpr int kSettleMs = 60;
 // How long a window manager takes at most to place, size or change the state of a window.
 constexpr int kWindowSettleMs = 250;
 // How long a window that is not yet where the program put it is waited for when settling.
-constexpr int kWindowPlacedMs = 1000;
+constexpr int kWindowPlacedMs = 2000;
 // How far past a slider's end a drag goes.
 constexpr int kPastEnd = 40;
 constexpr int kCtrl = 2;
