@@ -49,12 +49,16 @@ String TokenExpansion::Run(const String& text) {
 }
 
 void TokenExpansion::Open(String text, Then then) {
+    // A definition is taken in whether it opens a frame or closes a cycle: either costs its
+    // length, so that a long one met again and again stops at the limit.
+    if (!frames_.empty())
+        Spend(text.size());
+    if (overrun_)
+        return;
     if (open_.count(text)) {
         WarnOfCycle(text);
         return Deliver(kError, then);
     }
-    if (!frames_.empty())
-        Spend(text.size());
     open_.insert(text);
     Frame frame;
     frame.text = std::move(text);

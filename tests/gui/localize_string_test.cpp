@@ -173,6 +173,15 @@ TEST_F(LocalizeString, RunawayExpansionGivesError) {
     EXPECT_EQ(Localize(u"a{{d30}}b"), u"a" + Repeated(u"x", 1024) + u"b");
 }
 
+TEST_F(LocalizeString, ALongDefinitionMetAgainAndAgainStopsAtTheLimit) {
+    // Each of its hundred thousand tokens closes a cycle through the whole definition.
+    const String definition = Repeated(u"a{{x}}", 100000);
+    Translate(LanguageOf({{u"x", definition.c_str()}}));
+    CaptureStdout();
+    EXPECT_EQ(Localize(u"{{x}}"), u"!ERROR!");
+    EXPECT_EQ(GetCapturedStdout(), "");
+}
+
 TEST_F(LocalizeString, ExpansionStopsJustPastItsLimits) {
     Translate(nullptr);
     const int tokens = static_cast<int>(TokenExpansion::kMaxTokens);

@@ -47,10 +47,10 @@ class Reference {
     }
 
     String Localize(const String& text, bool outermost) {
-        if (std::find(open_.begin(), open_.end(), text) != open_.end())
-            return kError;
         if (!outermost)
             Spend(text.size());
+        if (std::find(open_.begin(), open_.end(), text) != open_.end())
+            return kError;
         if (open_.size() > 2000)
             throw TooDeep{};
         open_.push_back(text);
