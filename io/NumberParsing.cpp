@@ -1,6 +1,9 @@
 #include "NumberParsing.h"
 
+#include "runtime/NumberChars.h"
+
 #include <charconv>
+#include <type_traits>
 #include <string>
 
 namespace vandro {
@@ -23,9 +26,12 @@ std::string NumberPart(const String& text) {
 template <class T> T ValueOf(const String& text) {
     const std::string ascii = NumberPart(text);
     T value{};
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec != std::errc())
-        return T{};
-    return value;
+    bool parsed = false;
+    if constexpr (std::is_floating_point_v<T>)
+        parsed = ParseFloating(ascii, value);
+    else
+        parsed = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec == std::errc();
+    return parsed ? value : T{};
 }
 
 } // namespace

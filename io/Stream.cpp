@@ -2,8 +2,9 @@
 
 #include "StreamExceptions.h"
 
+#include "runtime/NumberChars.h"
+
 #include <algorithm>
-#include <bit>
 #include <string>
 
 namespace vandro {
@@ -88,15 +89,15 @@ std::int64_t TStream::ReadLong() {
 int TStream::WriteLong(std::int64_t value) {
     return WriteLittleEndian(*this, static_cast<std::uint64_t>(value));
 }
-float TStream::ReadFloat() { return std::bit_cast<float>(ReadLittleEndian<std::uint32_t>(*this)); }
+float TStream::ReadFloat() { return BitCast<float>(ReadLittleEndian<std::uint32_t>(*this)); }
 int TStream::WriteFloat(float value) {
-    return WriteLittleEndian(*this, std::bit_cast<std::uint32_t>(value));
+    return WriteLittleEndian(*this, BitCast<std::uint32_t>(value));
 }
 double TStream::ReadDouble() {
-    return std::bit_cast<double>(ReadLittleEndian<std::uint64_t>(*this));
+    return BitCast<double>(ReadLittleEndian<std::uint64_t>(*this));
 }
 int TStream::WriteDouble(double value) {
-    return WriteLittleEndian(*this, std::bit_cast<std::uint64_t>(value));
+    return WriteLittleEndian(*this, BitCast<std::uint64_t>(value));
 }
 
 String TStream::ReadLine() {

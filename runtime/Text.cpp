@@ -1,6 +1,7 @@
 #include "Text.h"
 
 #include "LowerCaseTable.h"
+#include "NumberChars.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,8 +19,8 @@ template <class T> String IntegerText(T value) {
     return Widen(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
-// The "%#.<precision>g" conversion of the C library, built on the exactly rounded
-// std::to_chars so that every platform gives the same characters.
+// The "%#.<precision>g" conversion of the C library, built on exactly rounded conversions so
+// that every platform gives the same characters.
 String AlternateGeneral(double value, int precision) {
     if (std::isnan(value))
         return std::signbit(value) ? u"-nan" : u"nan";
@@ -28,8 +29,8 @@ String AlternateGeneral(double value, int precision) {
 
     char buffer[400];
     char* end = buffer + sizeof buffer;
-    auto sci = std::to_chars(buffer, end, value, std::chars_format::scientific, precision - 1);
-    std::string_view text(buffer, static_cast<std::size_t>(sci.ptr - buffer));
+    char* sci = FloatingChars(buffer, end, value, 'e', precision - 1);
+    std::string_view text(buffer, static_cast<std::size_t>(sci - buffer));
     const std::size_t e = text.find('e');
     const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
 
@@ -40,9 +41,8 @@ String AlternateGeneral(double value, int precision) {
             out += '.';
         out.append(text.substr(e));
     } else {
-        auto fixed =
-            std::to_chars(buffer, end, value, std::chars_format::fixed, precision - 1 - exponent);
-        out.assign(buffer, fixed.ptr);
+        char* fixed = FloatingChars(buffer, end, value, 'f', precision - 1 - exponent);
+        out.assign(buffer, fixed);
         if (precision - 1 - exponent == 0)
             out += '.';
     }

@@ -1,0 +1,7 @@
+#include "WebSystemDriver.h"
+
+namespace vandro {
+
+Ref<TSystemDriver> NewSystemDriver() { return New<TWebSystemDriver>(); }
+
+} // namespace vandro

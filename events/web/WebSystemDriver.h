@@ -1,0 +1,44 @@
+// The system driver of the web platform. The program's loop waits by handing control back to
+// the browser until the user's next input arrives (the page's listeners run the gadgets'
+// handlers meanwhile and wake it); message boxes are the page's dialogs.
+#pragma once
+
+#include "events/SystemDriver.h"
+
+#include <functional>
+#include <vector>
+
+namespace vandro {
+
+class TWebSystemDriver : public TSystemDriver {
+  public:
+    // Gives the browser a turn, so that input waiting in it is handled.
+    int Poll() override;
+    // Runs what was set aside for the next wait first; otherwise yields to the browser until
+    // input arrives.
+    int Wait() override;
+    // A page cannot move the pointer; answers 0.
+    int MoveMouse(int x, int y) override;
+    int SetMouseVisible(int visible) override;
+    // No files or folders on the page yet: answers "".
+    String RequestFile(const String& text, const String& extensions, int save,
+                       const String& path) override;
+    String RequestDir(const String& text, const String& path) override;
+    // In a new tab.
+    int OpenURL(const String& url) override;
+
+    // Runs the action the next time the program waits for input.
+    void WhenWaiting(std::function<void()> action);
+
+  protected:
+    // A modal dialog over the page.
+    int ShowMessage(const String& text, int serious, MessageButtons buttons) override;
+
+  private:
+    std::vector<std::function<void()>> waiting_;
+};
+
+// The running system driver when it is the web one; else null.
+Ref<TWebSystemDriver> WebSystem();
+
+} // namespace vandro

@@ -1,0 +1,30 @@
+// A button: a <button> for push buttons, a labelled checkbox or radio <input> for the others.
+// A colour gives a push button a flat face of that colour.
+#pragma once
+
+#include "WebGadget.h"
+
+#include "gui/kinds/PlatformButton.h"
+
+namespace vandro {
+
+class TWebButton : public TPlatformButton<TWebGadget> {
+  public:
+    // The TWebGadget slots it overrides.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int isTabbable() override { return 1; }
+    int ShowText(const String& text) override;
+
+    // The user pressed the button, with the mouse, a tap or the keyboard.
+    void Pressed();
+
+  protected:
+    // The TPlatformButton slots it overrides.
+    int NativeCheck() override;
+    void ShowCheck(int check) override;
+    // No images on the page's buttons yet: not taken.
+    int ShowImage(const Ref<TPixmap>&, bool) override { return 0; }
+    bool ShowsImage() override { return false; }
+};
+
+} // namespace vandro

@@ -1,0 +1,702 @@
+// The page's half of the web platform: the elements behind the gadgets, found by the handle
+// numbers the program gives them, their look, and the listeners that hand the user's input to
+// the program (the vandro_web_* functions of WebInput.cpp) and wake it where it waits.
+var LibraryVandroDom = {
+  $VandroDom__deps: ['$VandroWake'],
+  $VandroDom: {
+    // The elements by their handles: a Map, made when the driver starts.
+    elements: null,
+    // The frame's measures in CSS pixels: border, title bar, menu bar, status line.
+    frame: [1, 28, 24, 22],
+    text: function(pointer, length) {
+      return new TextDecoder('utf-16le').decode(HEAPU8.subarray(pointer, pointer + 2 * length));
+    },
+    get: function(handle) { return VandroDom.elements.get(handle) || null; },
+    desktop: function() {
+      var desktop = document.getElementById('vandro-desktop');
+      if (!desktop) {
+        desktop = document.createElement('div');
+        desktop.id = 'vandro-desktop';
+        document.body.appendChild(desktop);
+      }
+      return desktop;
+    },
+    // Runs the program's handler of the user's input, then lets a waiting program go on.
+    deliver: function(handler) {
+      var used = handler();
+      VandroWake();
+      return used;
+    },
+    // "&" marks the letter after it as the mnemonic, "&&" is a plain "&": the letter is
+    // underlined and answered in lower case ("" for none).
+    showMnemonic: function(element, text) {
+      element.textContent = '';
+      var mnemonic = '';
+      var plain = '';
+      for (var at = 0; at < text.length; ++at) {
+        var unit = text[at];
+        if (unit === '&' && at + 1 < text.length && text[at + 1] !== '&' && !mnemonic) {
+          element.append(plain);
+          plain = '';
+          var letter = document.createElement('u');
+          letter.textContent = text[++at];
+          element.append(letter);
+          mnemonic = text[at].toLowerCase();
+        } else {
+          if (unit === '&' && text[at + 1] === '&')
+            ++at;
+          plain += unit;
+        }
+      }
+      element.append(plain);
+      return mnemonic;
+    },
+    // The text before a tab is the item's, with its mnemonic; after it, its shortcut.
+    setMenuText: function(item, text) {
+      var tab = text.indexOf('\t');
+      item.textContent = '';
+      var label = document.createElement('span');
+      item.vandroMnemonic = VandroDom.showMnemonic(label, tab < 0 ? text : text.slice(0, tab));
+      item.appendChild(label);
+      if (tab >= 0) {
+        var shortcut = document.createElement('span');
+        shortcut.className = 'vandro-shortcut';
+        shortcut.textContent = text.slice(tab + 1);
+        item.appendChild(shortcut);
+      }
+    },
+    modifiers: function(event) {
+      return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+             (event.metaKey ? 8 : 0);
+    },
+    // A window whose frame does not fit the viewport is scaled down to fit, centred; one that
+    // fits stays where the program put it, moved into view where it would stick out.
+    fit: function(frame) {
+      var width = parseFloat(frame.style.width) || 0;
+      var height = parseFloat(frame.style.height) || 0;
+      var across = document.documentElement.clientWidth;
+      var down = document.documentElement.clientHeight;
+      var scale = Math.min(1, across / Math.max(width, 1), down / Math.max(height, 1));
+      var x = +frame.dataset.x, y = +frame.dataset.y;
+      if (scale < 1) {
+        x = (across - width * scale) / 2;
+        y = (down - height * scale) / 2;
+      } else {
+        x = Math.max(0, Math.min(x, across - width));
+        y = Math.max(0, Math.min(y, down - height));
+      }
+      frame.style.left = x + 'px';
+      frame.style.top = y + 'px';
+      frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    },
+    fitAll: function() {
+      document.querySelectorAll('#vandro-desktop > .vandro-window').forEach(VandroDom.fit);
+    },
+    raise: function(frame) {
+      VandroDom.zOrder = (VandroDom.zOrder || 0) + 1;
+      frame.style.zIndex = VandroDom.zOrder;
+    },
+    // The open menus, outermost first.
+    openMenus: [],
+    closeMenus: function(depth) {
+      while (VandroDom.openMenus.length > depth) {
+        var menu = VandroDom.openMenus.pop();
+        menu.hidden = true;
+        if (menu.vandroOpener)
+          menu.vandroOpener.setAttribute('aria-expanded', 'false');
+        if (menu.classList.contains('vandro-popup'))
+          VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
+      }
+    },
+    // Opens the submenu of an item, below a bar's entry or beside a menu's item.
+    openSubmenu: function(item, focusFirst) {
+      var menu = item.vandroSubmenu;
+      var depth = VandroDom.openMenus.indexOf(item.parentElement) + 1;
+      VandroDom.closeMenus(depth);
+      var box = item.getBoundingClientRect();
+      var inBar = item.parentElement.getAttribute('role') === 'menubar';
+      menu.hidden = false;
+      menu.style.left = (inBar ? box.left : box.right) + 'px';
+      menu.style.top = (inBar ? box.bottom : box.top) + 'px';
+      menu.vandroOpener = item;
+      item.setAttribute('aria-expanded', 'true');
+      VandroDom.openMenus.push(menu);
+      if (focusFirst)
+        VandroDom.moveInMenu(menu, null, 1);
+    },
+    items: function(menu) {
+      return Array.from(menu.children).filter(function(item) {
+        return item.getAttribute('role') !== 'separator' &&
+               item.getAttribute('aria-disabled') !== 'true';
+      });
+    },
+    moveInMenu: function(menu, from, step) {
+      var items = VandroDom.items(menu);
+      if (!items.length)
+        return;
+      var at = items.indexOf(from);
+      at = at < 0 ? (step > 0 ? 0 : items.length - 1) : (at + step + items.length) % items.length;
+      items.forEach(function(item) { item.tabIndex = -1; });
+      items[at].tabIndex = 0;
+      items[at].focus();
+    },
+    chooseItem: function(item) {
+      if (item.getAttribute('aria-disabled') === 'true')
+        return;
+      if (item.vandroSubmenu) {
+        VandroDom.openSubmenu(item, true);
+        return;
+      }
+      // Chosen while its menu is open: a pop-up menu's window waits until it closes.
+      VandroDom.deliver(function() { return _vandro_web_menu_chosen(item.vandroHandle); });
+      VandroDom.closeMenus(0);
+    },
+    // The keys of a menu bar or an open menu: arrows move, Enter and Space choose, Escape
+    // closes, a mnemonic's letter chooses its item.
+    menuKey: function(event) {
+      var item = event.target.closest('[role^="menuitem"]');
+      if (!item)
+        return;
+      var menu = item.parentElement;
+      var inBar = menu.getAttribute('role') === 'menubar';
+      var key = event.key;
+      var handled = true;
+      if (key === (inBar ? 'ArrowRight' : 'ArrowDown'))
+        VandroDom.moveInMenu(menu, item, 1);
+      else if (key === (inBar ? 'ArrowLeft' : 'ArrowUp'))
+        VandroDom.moveInMenu(menu, item, -1);
+      else if ((inBar && key === 'ArrowDown') || (!inBar && key === 'ArrowRight' && item.vandroSubmenu))
+        VandroDom.openSubmenu(item, true);
+      else if (key === 'Enter' || key === ' ')
+        VandroDom.chooseItem(item);
+      else if (key === 'Escape' || (!inBar && key === 'ArrowLeft')) {
+        var opener = menu.vandroOpener;
+        VandroDom.closeMenus(Math.max(VandroDom.openMenus.indexOf(menu), 0));
+        if (opener)
+          opener.focus();
+      } else if (key.length === 1) {
+        var match = VandroDom.items(menu).find(function(other) {
+          return other.vandroMnemonic === key.toLowerCase();
+        });
+        if (match)
+          VandroDom.chooseItem(match);
+        else
+          handled = false;
+      } else
+        handled = false;
+      if (handled) {
+        event.preventDefault();
+        event.stopPropagation();
+      }
+    },
+    style: [
+      '#vandro-desktop{position:fixed;inset:0;overflow:hidden;font:13px system-ui,"DejaVu Sans",sans-serif;color:#1c1c1c;background:#3a6ea5;}',
+      '.vandro-window{position:absolute;box-sizing:border-box;display:flex;flex-direction:column;background:#f0f0f0;border:var(--vandro-border) solid #6d6d6d;box-shadow:0 4px 16px rgba(0,0,0,.35);transform-origin:0 0;}',
+      '.vandro-title{flex:none;box-sizing:border-box;height:var(--vandro-title);display:flex;align-items:center;padding-left:8px;background:#dfe4ea;font-weight:600;user-select:none;}',
+      '.vandro-window.vandro-active > .vandro-title{background:#c5d5ea;}',
+      '.vandro-title span{flex:1;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;}',
+      '.vandro-close{width:40px;height:100%;border:0;background:none;font-size:16px;cursor:default;}',
+      '.vandro-close:hover{background:#e81123;color:#fff;}',
+      '.vandro-menubar{flex:none;box-sizing:border-box;height:var(--vandro-menu);display:flex;background:#fafafa;border-bottom:1px solid #dadada;user-select:none;}',
+      '.vandro-bar{display:flex;height:100%;}',
+      '.vandro-bar > [role=menuitem]{padding:0 8px;display:flex;align-items:center;}',
+      '.vandro-menu{position:fixed;z-index:100000;min-width:160px;padding:3px 0;background:#fafafa;border:1px solid #a0a0a0;box-shadow:2px 3px 8px rgba(0,0,0,.3);user-select:none;}',
+      '.vandro-menu > [role^=menuitem]{display:flex;gap:24px;padding:3px 12px 3px 26px;position:relative;white-space:nowrap;}',
+      '.vandro-menu > [role^=menuitem] > .vandro-shortcut{margin-left:auto;}',
+      '.vandro-menu > [aria-checked=true]::before{content:"\\2713";position:absolute;left:9px;}',
+      '.vandro-menu > [aria-haspopup]::after{content:"\\25B8";position:absolute;right:6px;}',
+      '.vandro-menu > [role=separator]{height:1px;margin:3px 0;background:#d0d0d0;}',
+      '[role^=menuitem]:hover,[role^=menuitem]:focus,[role^=menuitem][aria-expanded=true]{background:#cce4f7;outline:none;}',
+      '[role^=menuitem][aria-disabled=true]{color:#8d8d8d;background:none;}',
+      '.vandro-client{flex:none;position:relative;overflow:hidden;}',
+      '#vandro-desktop.vandro-pointer .vandro-window, #vandro-desktop.vandro-pointer .vandro-window *{cursor:var(--vandro-pointer) !important;}',
+      '.vandro-status{flex:none;box-sizing:border-box;height:var(--vandro-status);display:grid;grid-template-columns:1fr auto 1fr;gap:6px;align-items:center;padding:0 6px;border-top:1px solid #dadada;white-space:nowrap;}',
+      '.vandro-status span{overflow:hidden;text-overflow:ellipsis;}',
+      '.vandro-status span:nth-child(2){text-align:center;}',
+      '.vandro-status span:nth-child(3){text-align:right;}',
+      '.vandro-client > *, .vandro-control{position:absolute;box-sizing:border-box;margin:0;}',
+      '.vandro-button{font:inherit;padding:0 4px;overflow:hidden;touch-action:manipulation;}',
+      '.vandro-button.vandro-coloured{border:1px solid #7a7a7a;border-radius:3px;}',
+      '.vandro-button.vandro-coloured:focus-visible{outline:2px solid #1a5fb4;outline-offset:-4px;}',
+      '.vandro-check{display:flex;align-items:center;gap:4px;}',
+      '.vandro-label{display:flex;align-items:flex-start;white-space:pre;overflow:hidden;text-overflow:ellipsis;}',
+      '.vandro-label.vandro-right{justify-content:flex-end;}',
+      '.vandro-label.vandro-centred{justify-content:center;}',
+      '.vandro-label.vandro-plain{border:1px solid #7a7a7a;}',
+      '.vandro-label.vandro-sunken{border:1px solid;border-color:#a0a0a0 #fff #fff #a0a0a0;}',
+      '.vandro-label.vandro-separator{border-top:1px solid #a0a0a0;border-left:1px solid #a0a0a0;background:#fff;}',
+      // Symbols that have an emoji look by default are shown as text, in the gadget's colour.
+      '.vandro-desktop-text, #vandro-desktop{font-variant-emoji:text;}',
+      'dialog.vandro-message{min-width:260px;max-width:480px;padding:16px;border:1px solid #6d6d6d;font:13px system-ui,"DejaVu Sans",sans-serif;}',
+      'dialog.vandro-message p{white-space:pre-wrap;margin:0 0 16px;}',
+      'dialog.vandro-message .vandro-buttons{display:flex;gap:8px;justify-content:flex-end;}',
+      'dialog.vandro-message button{min-width:80px;font:inherit;}'
+    ].join('\n')
+  },
+
+  vandro_dom_start__deps: ['$VandroDom'],
+  vandro_dom_start: function(border, title, menu, status) {
+    VandroDom.elements = new Map();
+    VandroDom.frame = [border, title, menu, status];
+    var style = document.createElement('style');
+    style.textContent = VandroDom.style;
+    document.head.appendChild(style);
+    var root = document.documentElement.style;
+    root.setProperty('--vandro-border', border + 'px');
+    root.setProperty('--vandro-title', title + 'px');
+    root.setProperty('--vandro-menu', menu + 'px');
+    root.setProperty('--vandro-status', status + 'px');
+    var desktop = VandroDom.desktop();
+    window.addEventListener('resize', VandroDom.fitAll);
+    // A press outside the open menus closes them. Pop-up menus open where the pointer was.
+    document.addEventListener('pointerdown', function(event) {
+      VandroDom.pointer = [event.clientX, event.clientY];
+      if (!event.target.closest('.vandro-menu, .vandro-menubar'))
+        VandroDom.closeMenus(0);
+    }, true);
+    document.addEventListener('pointermove', function(event) {
+      VandroDom.pointer = [event.clientX, event.clientY];
+    }, true);
+    desktop.addEventListener('keydown', VandroDom.menuKey);
+  },
+
+  vandro_dom_viewport__deps: ['$VandroDom'],
+  vandro_dom_viewport: function(which) {
+    return which ? document.documentElement.clientHeight : document.documentElement.clientWidth;
+  },
+
+  // A top-level window: its frame, with a title bar, a menu bar where style bit 4 asks for
+  // one, the client area (clientHandle) and a status line of three fields for bit 8.
+  vandro_dom_make_window__deps: ['$VandroDom'],
+  vandro_dom_make_window: function(handle, clientHandle, style) {
+    var frame = document.createElement('div');
+    frame.className = 'vandro-window';
+    frame.setAttribute('role', 'dialog');
+    frame.dataset.x = 0;
+    frame.dataset.y = 0;
+    frame.hidden = true;
+    if (style & 1) {
+      var title = document.createElement('div');
+      title.className = 'vandro-title';
+      var caption = document.createElement('span');
+      title.appendChild(caption);
+      var close = document.createElement('button');
+      close.className = 'vandro-close';
+      close.type = 'button';
+      close.tabIndex = -1;
+      close.setAttribute('aria-label', 'Schliessen');
+      close.textContent = '\u2715';
+      close.addEventListener('click', function() {
+        VandroDom.deliver(function() { return _vandro_web_close(handle); });
+      });
+      title.appendChild(close);
+      frame.appendChild(title);
+      frame.vandroCaption = caption;
+    }
+    if (style & 4) {
+      var bar = document.createElement('div');
+      bar.className = 'vandro-menubar';
+      frame.appendChild(bar);
+      frame.vandroMenuSlot = bar;
+    }
+    var client = document.createElement('div');
+    client.className = 'vandro-client';
+    frame.appendChild(client);
+    if (style & 8) {
+      var status = document.createElement('div');
+      status.className = 'vandro-status';
+      status.setAttribute('role', 'status');
+      status.setAttribute('aria-live', 'polite');
+      for (var field = 0; field < 3; ++field)
+        status.appendChild(document.createElement('span'));
+      frame.appendChild(status);
+      frame.vandroStatus = status;
+    }
+    frame.addEventListener('pointerdown', function() {
+      VandroDom.deliver(function() { return _vandro_web_activated(handle); });
+    }, true);
+    frame.addEventListener('focusin', function() {
+      VandroDom.deliver(function() { return _vandro_web_activated(handle); });
+    });
+    frame.addEventListener('keydown', function(event) {
+      if (event.defaultPrevented || event.target.closest('.vandro-menu, .vandro-menubar'))
+        return;
+      // Alt with a letter opens the menu of the bar's entry it marks; F10 goes to the bar.
+      var bar = frame.vandroMenuSlot && frame.vandroMenuSlot.firstChild;
+      var entries = bar ? VandroDom.items(bar) : [];
+      var entry = event.altKey && event.key.length === 1 && entries.find(function(item) {
+        return item.vandroMnemonic === event.key.toLowerCase();
+      });
+      if (entry || (event.key === 'F10' && entries.length)) {
+        event.preventDefault();
+        if (entry)
+          VandroDom.openSubmenu(entry, true);
+        else
+          entries[0].focus();
+        return;
+      }
+      var used = VandroDom.deliver(function() {
+        return _vandro_web_key(handle, event.keyCode, VandroDom.modifiers(event));
+      });
+      if (used)
+        event.preventDefault();
+    });
+    frame.vandroClient = client;
+    VandroDom.elements.set(handle, frame);
+    VandroDom.elements.set(clientHandle, client);
+    VandroDom.desktop().appendChild(frame);
+  },
+
+  // A control inside the client area of a group: kind 1 a push button, 2 a check box, 3 a radio
+  // button, 4 a label.
+  vandro_dom_make_control__deps: ['$VandroDom'],
+  vandro_dom_make_control: function(handle, group, kind) {
+    var element;
+    if (kind === 1) {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.className = 'vandro-control vandro-button';
+      element.addEventListener('click', function() {
+        VandroDom.deliver(function() { return _vandro_web_pressed(handle); });
+      });
+    } else if (kind === 2 || kind === 3) {
+      element = document.createElement('label');
+      element.className = 'vandro-control vandro-check';
+      var box = document.createElement('input');
+      box.type = kind === 2 ? 'checkbox' : 'radio';
+      box.addEventListener('change', function() {
+        VandroDom.deliver(function() { return _vandro_web_pressed(handle); });
+      });
+      element.appendChild(box);
+      element.appendChild(document.createElement('span'));
+      element.vandroBox = box;
+    } else {
+      element = document.createElement('div');
+      element.className = 'vandro-control vandro-label';
+    }
+    VandroDom.elements.set(handle, element);
+    var parent = VandroDom.get(group);
+    (parent || VandroDom.desktop()).appendChild(element);
+  },
+
+  vandro_dom_remove__deps: ['$VandroDom'],
+  vandro_dom_remove: function(handle, clientHandle) {
+    var element = VandroDom.get(handle);
+    VandroDom.elements.delete(handle);
+    VandroDom.elements.delete(clientHandle);
+    if (element)
+      element.remove();
+  },
+
+  // A window's frame goes to (x, y) of the desktop; a control to (x, y) of its group's client
+  // area; a window's client area takes the size w x h.
+  vandro_dom_place__deps: ['$VandroDom'],
+  vandro_dom_place: function(handle, x, y, w, h) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    element.style.width = w + 'px';
+    element.style.height = h + 'px';
+    if (element.classList.contains('vandro-client'))
+      return;
+    if (element.classList.contains('vandro-window')) {
+      element.dataset.x = x;
+      element.dataset.y = y;
+      VandroDom.fit(element);
+    } else {
+      element.style.left = x + 'px';
+      element.style.top = y + 'px';
+    }
+  },
+
+  vandro_dom_show__deps: ['$VandroDom'],
+  vandro_dom_show: function(handle, show) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    element.hidden = !show;
+    if (show && element.classList.contains('vandro-window')) {
+      VandroDom.fit(element);
+      VandroDom.raise(element);
+    }
+  },
+
+  // A control's text with its mnemonic; a window's title; a label's text as it stands.
+  vandro_dom_set_text__deps: ['$VandroDom'],
+  vandro_dom_set_text: function(handle, pointer, length) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    var text = VandroDom.text(pointer, length);
+    if (element.vandroCaption !== undefined) {
+      if (element.vandroCaption)
+        element.vandroCaption.textContent = text;
+      element.setAttribute('aria-label', text);
+    } else if (element.classList.contains('vandro-label')) {
+      element.textContent = text;
+    } else {
+      var target = element.vandroBox ? element.lastChild : element;
+      element.vandroMnemonic = VandroDom.showMnemonic(target, text);
+    }
+  },
+
+  vandro_dom_set_tip__deps: ['$VandroDom'],
+  vandro_dom_set_tip: function(handle, pointer, length) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    if (length)
+      element.title = VandroDom.text(pointer, length);
+    else
+      element.removeAttribute('title');
+  },
+
+  // Colours as 0xRRGGBB, -1 for the element's own; the font as CSS, "" for the element's own.
+  vandro_dom_set_look__deps: ['$VandroDom'],
+  vandro_dom_set_look: function(handle, foreground, background, font, fontLength) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    var target = element.vandroClient || element;
+    var css = function(colour) { return '#' + (0x1000000 + colour).toString(16).slice(1); };
+    target.style.color = foreground < 0 ? '' : css(foreground);
+    target.style.backgroundColor = background < 0 ? '' : css(background);
+    element.classList.toggle('vandro-coloured', background >= 0);
+    target.style.font = fontLength ? VandroDom.text(font, fontLength) : '';
+  },
+
+  vandro_dom_set_enabled__deps: ['$VandroDom'],
+  vandro_dom_set_enabled: function(handle, enabled) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    var control = element.vandroBox || element;
+    if ('disabled' in control)
+      control.disabled = !enabled;
+    else if (enabled)
+      element.removeAttribute('aria-disabled');
+    else
+      element.setAttribute('aria-disabled', 'true');
+  },
+
+  // A label's frame and alignment: 1 plain, 2 sunken, 3 separator; 8 right, 16 centred.
+  vandro_dom_set_label_style__deps: ['$VandroDom'],
+  vandro_dom_set_label_style: function(handle, frame, alignment) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    element.classList.toggle('vandro-plain', frame === 1);
+    element.classList.toggle('vandro-sunken', frame === 2);
+    element.classList.toggle('vandro-separator', frame === 3);
+    element.classList.toggle('vandro-right', alignment === 8);
+    element.classList.toggle('vandro-centred', alignment === 16);
+  },
+
+  // A check box's or radio button's mark: 0 none, 1 checked, 2 indeterminate.
+  vandro_dom_check__deps: ['$VandroDom'],
+  vandro_dom_check: function(handle, check) {
+    var element = VandroDom.get(handle);
+    if (element && element.vandroBox) {
+      element.vandroBox.checked = check !== 0;
+      element.vandroBox.indeterminate = check === 2;
+    }
+  },
+  vandro_dom_checked__deps: ['$VandroDom'],
+  vandro_dom_checked: function(handle) {
+    var element = VandroDom.get(handle);
+    if (!element || !element.vandroBox)
+      return 0;
+    return element.vandroBox.indeterminate ? 2 : element.vandroBox.checked ? 1 : 0;
+  },
+
+  vandro_dom_focus__deps: ['$VandroDom'],
+  vandro_dom_focus: function(handle) {
+    var element = VandroDom.get(handle);
+    if (!element)
+      return;
+    var target = element.vandroBox || element;
+    if (element.classList.contains('vandro-window') || element.classList.contains('vandro-label')) {
+      target.tabIndex = -1;
+      if (element.classList.contains('vandro-window'))
+        VandroDom.raise(element);
+    }
+    target.focus({preventScroll: true});
+  },
+
+  // The handle of the element that has the keyboard focus, or of the nearest one around it
+  // that has a handle; 0 when no element of the program has it.
+  vandro_dom_focused__deps: ['$VandroDom'],
+  vandro_dom_focused: function() {
+    var handles = new Map();
+    VandroDom.elements.forEach(function(element, handle) {
+      if (!element.classList.contains('vandro-client'))
+        handles.set(element, handle);
+    });
+    for (var element = document.activeElement; element; element = element.parentElement)
+      if (handles.has(element))
+        return handles.get(element);
+    return 0;
+  },
+
+  vandro_dom_set_active__deps: ['$VandroDom'],
+  vandro_dom_set_active: function(handle, active) {
+    var element = VandroDom.get(handle);
+    if (element) {
+      element.classList.toggle('vandro-active', !!active);
+      if (active)
+        VandroDom.raise(element);
+    }
+  },
+
+  vandro_dom_set_status__deps: ['$VandroDom'],
+  vandro_dom_set_status: function(handle, field, pointer, length) {
+    var element = VandroDom.get(handle);
+    if (element && element.vandroStatus)
+      element.vandroStatus.children[field].textContent = VandroDom.text(pointer, length);
+  },
+
+  vandro_dom_set_opacity__deps: ['$VandroDom'],
+  vandro_dom_set_opacity: function(handle, alpha) {
+    var element = VandroDom.get(handle);
+    if (element)
+      element.style.opacity = alpha / 255;
+  },
+
+  vandro_dom_set_pointer__deps: ['$VandroDom'],
+  vandro_dom_set_pointer: function(cursor, length) {
+    var name = VandroDom.text(cursor, length);
+    VandroDom.desktop().classList.toggle('vandro-pointer', !!name);
+    VandroDom.desktop().style.setProperty('--vandro-pointer', name || 'auto');
+  },
+
+  // The advance width of a character in a CSS font, in pixels.
+  vandro_dom_char_width__deps: ['$VandroDom'],
+  vandro_dom_char_width: function(font, fontLength, character) {
+    var canvas = VandroDom.measure || (VandroDom.measure = document.createElement('canvas'));
+    var context = canvas.getContext('2d');
+    context.font = VandroDom.text(font, fontLength);
+    return Math.round(context.measureText(String.fromCodePoint(character)).width);
+  },
+
+  // Menus. A root is a menu bar (popup 0) or a pop-up menu; an item goes into the menu of the
+  // node above it: kind 0 an entry, 1 an item that can carry a mark, 2 a separator. An item
+  // with a submenu (menuHandle nonzero) opens it.
+  vandro_dom_menu_root__deps: ['$VandroDom'],
+  vandro_dom_menu_root: function(handle, popup) {
+    var menu = document.createElement('div');
+    menu.className = popup ? 'vandro-menu' : 'vandro-bar';
+    menu.setAttribute('role', popup ? 'menu' : 'menubar');
+    if (popup) {
+      menu.hidden = true;
+      VandroDom.desktop().appendChild(menu);
+    }
+    VandroDom.elements.set(handle, menu);
+  },
+
+  vandro_dom_menu_item__deps: ['$VandroDom'],
+  vandro_dom_menu_item: function(handle, above, kind, menuHandle, pointer, length) {
+    var parent = VandroDom.get(above);
+    if (!parent)
+      return;
+    var item = document.createElement('div');
+    var inBar = parent.getAttribute('role') === 'menubar';
+    if (kind === 2) {
+      item.setAttribute('role', 'separator');
+    } else {
+      item.setAttribute('role', kind === 1 ? 'menuitemradio' : 'menuitem');
+      if (kind === 1)
+        item.setAttribute('aria-checked', 'false');
+      item.tabIndex = inBar && !parent.children.length ? 0 : -1;
+      item.vandroHandle = handle;
+      item.addEventListener('click', function(event) {
+        event.stopPropagation();
+        if (inBar && item.getAttribute('aria-expanded') === 'true')
+          VandroDom.closeMenus(0);
+        else
+          VandroDom.chooseItem(item);
+      });
+      item.addEventListener('pointerenter', function() {
+        if (inBar ? VandroDom.openMenus.length : item.vandroSubmenu)
+          VandroDom.openSubmenu(item, false);
+        else if (!inBar)
+          VandroDom.closeMenus(VandroDom.openMenus.indexOf(parent) + 1);
+      });
+    }
+    if (menuHandle) {
+      var submenu = document.createElement('div');
+      submenu.className = 'vandro-menu';
+      submenu.setAttribute('role', 'menu');
+      submenu.hidden = true;
+      VandroDom.desktop().appendChild(submenu);
+      item.vandroSubmenu = submenu;
+      item.setAttribute('aria-haspopup', 'menu');
+      item.setAttribute('aria-expanded', 'false');
+      VandroDom.elements.set(menuHandle, submenu);
+    }
+    parent.appendChild(item);
+    VandroDom.elements.set(handle, item);
+    if (kind !== 2)
+      VandroDom.setMenuText(item, VandroDom.text(pointer, length));
+  },
+
+  vandro_dom_menu_text__deps: ['$VandroDom'],
+  vandro_dom_menu_text: function(handle, pointer, length) {
+    var item = VandroDom.get(handle);
+    if (item && item.getAttribute('role') !== 'separator')
+      VandroDom.setMenuText(item, VandroDom.text(pointer, length));
+  },
+
+  vandro_dom_menu_checked__deps: ['$VandroDom'],
+  vandro_dom_menu_checked: function(handle, checked) {
+    var item = VandroDom.get(handle);
+    if (item && item.getAttribute('role') === 'menuitemradio')
+      item.setAttribute('aria-checked', checked ? 'true' : 'false');
+  },
+
+  vandro_dom_menu_popup__deps: ['$VandroDom'],
+  vandro_dom_menu_popup: function(handle) {
+    var menu = VandroDom.get(handle);
+    if (!menu)
+      return;
+    var at = VandroDom.pointer || [0, 0];
+    VandroDom.closeMenus(0);
+    menu.classList.add('vandro-popup');
+    menu.hidden = false;
+    menu.style.left = at[0] + 'px';
+    menu.style.top = at[1] + 'px';
+    VandroDom.openMenus.push(menu);
+    VandroDom.moveInMenu(menu, null, 1);
+  },
+
+  // The item's element and the menu it owns (a root's bar or pop-up, an item's submenu).
+  vandro_dom_menu_remove__deps: ['$VandroDom'],
+  vandro_dom_menu_remove: function(handle, menuHandle) {
+    [handle, menuHandle].forEach(function(known) {
+      var element = VandroDom.get(known);
+      VandroDom.elements.delete(known);
+      if (element) {
+        var open = VandroDom.openMenus.indexOf(element);
+        if (open >= 0)
+          VandroDom.closeMenus(open);
+        element.remove();
+      }
+    });
+  },
+
+  // The menu bar a window shows (0: none).
+  vandro_dom_window_menu__deps: ['$VandroDom'],
+  vandro_dom_window_menu: function(handle, root) {
+    var frame = VandroDom.get(handle);
+    if (!frame || !frame.vandroMenuSlot)
+      return;
+    var bar = VandroDom.get(root);
+    if (bar) {
+      bar.setAttribute('aria-label', frame.getAttribute('aria-label') || '');
+      frame.vandroMenuSlot.replaceChildren(bar);
+    } else {
+      frame.vandroMenuSlot.replaceChildren();
+    }
+  }
+};
+
+mergeInto(LibraryManager.library, LibraryVandroDom);

@@ -1,0 +1,215 @@
+#include "WebWindow.h"
+
+#include "WebDom.h"
+#include "WebButton.h"
+#include "WebGUIDriver.h"
+
+#include "events/web/WebSystem.h"
+#include "gui/GadgetConstants.h"
+#include "gui/GadgetFunctions.h"
+#include "gui/HotKey.h"
+#include "gui/WindowFunctions.h"
+#include "gui/kinds/StatusLine.h"
+
+#include <algorithm>
+
+namespace vandro {
+
+namespace {
+
+constexpr int kTab = 0x09;
+constexpr int kLeft = 0x25;
+constexpr int kDown = 0x28;
+
+// The modifier bit a modifier key itself sets: a key does not count as its own modifier.
+int ModifierOfKey(int key) {
+    switch (key) {
+    case 0x10:
+        return 1;
+    case 0x11:
+        return 2;
+    case 0x12:
+        return 4;
+    case 0x5B:
+    case 0x5C:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+TWebWindow::~TWebWindow() {
+    TWebState& state = WebDriver();
+    if (state.activeWindow == this)
+        state.activeWindow = nullptr;
+    if (state.popupWindow == this)
+        state.popupWindow = nullptr;
+}
+
+Ref<TGadget> TWebWindow::Create(const Ref<TGadget>&, int style, const String&) {
+    this->style = style;
+    const int handle = NewElementHandle();
+    const int client = NewElementHandle();
+    vandro_dom_make_window(handle, client, style);
+    Register(ClassWindow, handle, client);
+    return Ref<TGadget>(this);
+}
+
+int TWebWindow::Free() {
+    const Ref<TGadget> self(this);
+    if (_menu)
+        _menu->Close();
+    if (WebDriver().activeWindow == this)
+        WebDriver().activeWindow = nullptr;
+    return TWebGadget::Free();
+}
+
+int TWebWindow::DecorationAbove() const {
+    return kWebBorder + ((style & WindowTitleBar) ? kWebTitleBar : 0) +
+           ((style & WindowMenuBar) ? kWebMenuBar : 0);
+}
+
+int TWebWindow::DecorationBelow() const {
+    return kWebBorder + ((style & WindowStatusBar) ? kWebStatusLine : 0);
+}
+
+void TWebWindow::AddFrame(int& x, int& y, int& w, int& h) {
+    x -= kWebBorder;
+    y -= DecorationAbove();
+    w += 2 * kWebBorder;
+    h += DecorationAbove() + DecorationBelow();
+}
+
+int TWebWindow::ClientWidth() {
+    return (style & WindowClientCoords) ? width : std::max(width - 2 * kWebBorder, 0);
+}
+
+int TWebWindow::ClientHeight() {
+    return (style & WindowClientCoords) ? height
+                                        : std::max(height - DecorationAbove() - DecorationBelow(), 0);
+}
+
+int TWebWindow::Rethink() {
+    if (!_hwnd)
+        return 0;
+    int x = xpos, y = ypos, w = width, h = height;
+    ConvertToContainerDimensions(x, y, w, h);
+    vandro_dom_place(_hwnd, x, y, std::max(w, 0), std::max(h, 0));
+    RethinkClient(0);
+    return LayoutKids();
+}
+
+int TWebWindow::RethinkClient(int) {
+    if (_hwndclient)
+        vandro_dom_place(_hwndclient, 0, 0, ClientWidth(), ClientHeight());
+    return 0;
+}
+
+int TWebWindow::ShowText(const String& text) {
+    if (_hwnd)
+        vandro_dom_set_text(_hwnd, text.data(), static_cast<int>(text.size()));
+    return 0;
+}
+
+int TWebWindow::SetTooltip(const String&) { return 0; }
+
+int TWebWindow::SetAlpha(float alpha) {
+    if (_hwnd)
+        vandro_dom_set_opacity(_hwnd, AlphaByte(alpha));
+    return 0;
+}
+
+int TWebWindow::SetShow(int show) {
+    ShowElement(show);
+    if (show)
+        Activated();
+    return 0;
+}
+
+int TWebWindow::FocusElement() {
+    if (_hwnd)
+        vandro_dom_focus(_hwnd);
+    return 0;
+}
+
+int TWebWindow::Activate(int command) {
+    if (!_hwnd)
+        return 0;
+    switch (command) {
+    case ActivateFocus:
+        if (const auto target = FirstTabStop(*this))
+            target->Activate(ActivateFocus);
+        else
+            FocusElement();
+        Activated();
+        return 0;
+    case ActivateRedraw:
+        return TWebGadget::Activate(command);
+    default:
+        return 0;
+    }
+}
+
+void TWebWindow::Activated() {
+    TWebState& state = WebDriver();
+    if (!_hwnd || state.activeWindow == this)
+        return;
+    if (state.activeWindow)
+        vandro_dom_set_active(state.activeWindow->_hwnd, 0);
+    state.activeWindow = this;
+    vandro_dom_set_active(_hwnd, 1);
+    PostGuiEvent(WindowActivate, 0, 0, 0, 0, {});
+}
+
+bool TWebWindow::KeyPressed(int key, int modifiers) {
+    if (key < 1 || key > 255)
+        return false;
+    if (FireHotKey(FindHotKeyEvent(key, modifiers & ~ModifierOfKey(key), _hwnd)))
+        return true;
+    const Ref<TGadget> focus = CurrentDriver()->ActiveGadget();
+    if (key == kTab && !(modifiers & ~1)) {
+        const Ref<TGadget> from = focus && focus.get() != this ? focus : Ref<TGadget>(this);
+        if (const auto next = NextTabStop(from, modifiers & 1))
+            next->Activate(ActivateFocus);
+        return true;
+    }
+    // As in a dialog, the arrows move among push buttons in the order they were made: right
+    // and down to the next, left and up to the one before, round within their group.
+    const auto button = Cast<TWebButton>(focus);
+    if (key < kLeft || key > kDown || modifiers || !button || button->Kind() == ButtonRadio)
+        return false;
+    const auto next = SiblingTabStop(button, key == kLeft + 2 || key == kDown);
+    if (!next)
+        return false;
+    next->Activate(ActivateFocus);
+    return true;
+}
+
+void TWebWindow::ShowStatusText(const String& shown) {
+    if (!_hwnd)
+        return;
+    for (int field = 0; field < 3; ++field) {
+        const String text = StatusField(shown, field);
+        vandro_dom_set_status(_hwnd, field, text.data(), static_cast<int>(text.size()));
+    }
+}
+
+void TWebWindow::ShowMenuBar() {
+    if (_hwnd && (style & WindowMenuBar))
+        vandro_dom_window_menu(_hwnd, _menu ? _menu->_menuHandle : 0);
+}
+
+void TWebWindow::TrackPopup(TWebMenu& popup) {
+    TWebState& state = WebDriver();
+    state.popupWindow = this;
+    _popupOpen = true;
+    vandro_dom_menu_popup(popup._menuHandle);
+    // The choice is raised while the menu is open; the menu closes after it.
+    while (_popupOpen)
+        vandro_system_wait();
+    state.popupWindow = nullptr;
+}
+
+} // namespace vandro

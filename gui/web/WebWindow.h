@@ -1,0 +1,64 @@
+// A top-level window: a region of the page with a title bar and close box, an optional menu bar,
+// the client area that holds its gadgets and an optional status line of three fields. It
+// raises "WindowClose", "WindowActivate" and, for its menus, "MenuAction"; its keys give the
+// hot keys their turn and move the focus as on the desktop platforms.
+#pragma once
+
+#include "WebGadget.h"
+#include "WebMenu.h"
+
+#include "gui/kinds/PlatformWindow.h"
+
+namespace vandro {
+
+class TWebWindow : public TPlatformWindow<TWebGadget, TWebMenu> {
+  public:
+    ~TWebWindow() override;
+
+    // The TGadget slots it overrides, in slot order.
+    int Free() override;
+    // The frame goes where the rectangle puts it: the client area's rectangle with style
+    // WindowClientCoords, the frame's without.
+    int Rethink() override;
+    int ClientWidth() override;
+    int ClientHeight() override;
+    // 0 focuses its first tab stop, or the window itself without one.
+    int Activate(int command) override;
+    int SetAlpha(float alpha) override;
+    int SetTooltip(const String& tip) override;
+    // Shown, the window comes to the front and becomes the active one.
+    int SetShow(int show) override;
+
+    // The TWebGadget slots it overrides.
+    Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
+    int RethinkClient(int redraw) override;
+    int ShowText(const String& text) override;
+    int FocusElement() override;
+
+    // Its own operations.
+    // The user's press or focus went into the window: it becomes the active one.
+    void Activated();
+    // A key went down in the window: its hot keys take it first, then the arrows move among
+    // push buttons and Tab round the tab stops. Answers whether the key is used up.
+    bool KeyPressed(int key, int modifiers);
+    // The pop-up menu being shown closed.
+    void PopupClosed() { _popupOpen = false; }
+
+  protected:
+    // The TPlatformWindow hooks.
+    void ShowStatusText(const String& shown) override;
+    // The page does not let the user size its windows: nothing to hold.
+    void ApplySizeLimits(bool) override {}
+    // At the pointer, until the user chose or dismissed it.
+    void TrackPopup(TWebMenu& popup) override;
+    void ShowMenuBar() override;
+    // The border, title bar and menu bar above, the status line below.
+    void AddFrame(int& x, int& y, int& w, int& h) override;
+
+  private:
+    int DecorationAbove() const;
+    int DecorationBelow() const;
+    bool _popupOpen = false;
+};
+
+} // namespace vandro
