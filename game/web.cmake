@@ -40,3 +40,4 @@ add_custom_target(vandro_site ALL
             ${CMAKE_CURRENT_SOURCE_DIR}/web/vandro.webmanifest
     COMMENT "Gathering the game's site in ${VANDRO_SITE}"
     VERBATIM)
+set_target_properties(vandro_site PROPERTIES VANDRO_SITE_DIR ${VANDRO_SITE})
