@@ -100,7 +100,6 @@ async function launchPuppeteer(engine, {viewport, deviceScaleFactor, touch}) {
     executablePath: executables[engine],
     headless: true,
     args: engine === 'chromium' ? ['--no-sandbox'] : [],
-    defaultViewport: {...viewport, deviceScaleFactor, hasTouch: touch, isMobile: touch},
   });
   // puppeteer starts the browser as the leader of its own process group.
   const pid = browser.process()?.pid;
@@ -112,7 +111,9 @@ async function launchPuppeteer(engine, {viewport, deviceScaleFactor, touch}) {
       stopGroup(pid);
   };
   try {
+    // The first page keeps the browser's window size in Firefox unless it is given its own.
     const [page] = await browser.pages();
+    await page.setViewport({...viewport, deviceScaleFactor, hasTouch: touch, isMobile: touch});
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error.message || error)));
     const {centre, ...reads} = reader((read, ...args) => page.evaluate(read, ...args));
