@@ -34,6 +34,17 @@ class Game {
   labels() {
     return this.scores.map((score, slot) => `Spieler ${slot + 1}: ${score}`);
   }
+  // Each label's text and background colour: the player on turn inverted, the other players
+  // in the window's colours (face 240, text 28 on the web), slots beyond them in faded text.
+  looks() {
+    return this.scores.map((_, slot) => {
+      if (slot === this.current)
+        return ['rgb(227, 227, 227)', 'rgb(15, 15, 15)'];
+      if (slot < this.players)
+        return ['rgb(28, 28, 28)', 'rgb(240, 240, 240)'];
+      return ['rgb(218, 218, 218)', null];
+    });
+  }
   // The judging press: a pair leaves the board and scores, a miss passes the turn.
   judge(first, second) {
     if (this.faces[first] === this.faces[second]) {
@@ -61,9 +72,21 @@ const site = await serve(folder);
 const started = Date.now();
 const itemNames = `${openItems} > span:first-child`;
 
+// A label's colours as its style says them.
+async function labelLooks() {
+  const looks = [];
+  for (let slot = 0; slot < 4; ++slot) {
+    const style = await browser.attribute(labels, slot, 'style') || '';
+    looks.push([/(?:^|;)\s*color:\s*([^;]+)/, /background-color:\s*([^;]+)/].map(
+      (property) => style.match(property)?.[1].trim() ?? null));
+  }
+  return looks;
+}
+
 async function expectBoard(what, game, shown) {
   await expectSoon(`${what}: the status line`, () => texts(browser, statusFields), game.status());
   await expectSoon(`${what}: the player labels`, () => texts(browser, labels), game.labels());
+  await expectSoon(`${what}: the labels' colours`, labelLooks, game.looks());
   await expectSoon(`${what}: the cards`, () => texts(browser, cards), shown);
 }
 
