@@ -1,17 +1,19 @@
 // The page's half of the web platform's system driver: the program's wait for input, which
 // yields to the browser, and the message boxes as dialogs.
 var LibraryVandroSystem = {
-  // Input came: a waiting program goes on; one that is not waiting finds it queued.
+  // Input came: a waiting program goes on; one that is not waiting finds it queued. The wait
+  // is resumed once the handler that delivered the input has returned, as the handler may run
+  // inside the program (a focus the program moved, say).
   $VandroWake: function() {
     Module.vandroInputCame = true;
     var resume = Module.vandroResume;
     Module.vandroResume = null;
     if (resume)
-      resume();
+      setTimeout(resume, 0);
   },
 
-  vandro_system_wait__deps: ['$VandroWake'],
-  vandro_system_wait: function() {
+  vandro_wait_input__deps: ['$VandroWake'],
+  vandro_wait_input: function() {
     if (Module.vandroInputCame) {
       Module.vandroInputCame = false;
       return;
@@ -24,11 +26,11 @@ var LibraryVandroSystem = {
     });
   },
 
-  vandro_system_yield: function() {
+  vandro_wait_turn: function() {
     Asyncify.handleSleep(function(wakeUp) { setTimeout(wakeUp, 0); });
   },
 
-  vandro_system_message: function(text, length, serious, buttons) {
+  vandro_wait_message: function(text, length, serious, buttons) {
     var message = new TextDecoder('utf-16le').decode(HEAPU8.subarray(text, text + 2 * length));
     return Asyncify.handleSleep(function(wakeUp) {
       var dialog = document.createElement('dialog');

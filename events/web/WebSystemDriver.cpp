@@ -7,7 +7,7 @@
 namespace vandro {
 
 int TWebSystemDriver::Poll() {
-    vandro_system_yield();
+    vandro_wait_turn();
     RaiseHeldFailure();
     return 0;
 }
@@ -19,7 +19,7 @@ int TWebSystemDriver::Wait() {
         for (auto& action : actions)
             action();
     } else {
-        vandro_system_wait();
+        vandro_wait_input();
     }
     RaiseHeldFailure();
     return 0;
@@ -48,7 +48,7 @@ int TWebSystemDriver::OpenURL(const String& url) {
 }
 
 int TWebSystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
-    return vandro_system_message(text.data(), static_cast<int>(text.size()), serious ? 1 : 0,
+    return vandro_wait_message(text.data(), static_cast<int>(text.size()), serious ? 1 : 0,
                                  static_cast<int>(buttons));
 }
 

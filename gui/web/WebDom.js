@@ -191,6 +191,7 @@ var LibraryVandroDom = {
     },
     style: [
       '#vandro-desktop{position:fixed;inset:0;overflow:hidden;font:13px system-ui,"DejaVu Sans",sans-serif;color:#1c1c1c;background:#3a6ea5;}',
+      '.vandro-window[hidden], .vandro-menu[hidden]{display:none !important;}',
       '.vandro-window{position:absolute;box-sizing:border-box;display:flex;flex-direction:column;background:#f0f0f0;border:var(--vandro-border) solid #6d6d6d;box-shadow:0 4px 16px rgba(0,0,0,.35);transform-origin:0 0;}',
       '.vandro-title{flex:none;box-sizing:border-box;height:var(--vandro-title);display:flex;align-items:center;padding-left:8px;background:#dfe4ea;font-weight:600;user-select:none;}',
       '.vandro-window.vandro-active > .vandro-title{background:#c5d5ea;}',
@@ -428,7 +429,7 @@ var LibraryVandroDom = {
     if (!element)
       return;
     var text = VandroDom.text(pointer, length);
-    if (element.vandroCaption !== undefined) {
+    if (element.classList.contains('vandro-window')) {
       if (element.vandroCaption)
         element.vandroCaption.textContent = text;
       element.setAttribute('aria-label', text);
@@ -458,7 +459,11 @@ var LibraryVandroDom = {
     if (!element)
       return;
     var target = element.vandroClient || element;
-    var css = function(colour) { return '#' + (0x1000000 + colour).toString(16).slice(1); };
+    // From red + (green << 8) + (blue << 16) to #rrggbb.
+    var css = function(colour) {
+      var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
+      return '#' + (0x1000000 + rgb).toString(16).slice(1);
+    };
     target.style.color = foreground < 0 ? '' : css(foreground);
     target.style.backgroundColor = background < 0 ? '' : css(background);
     element.classList.toggle('vandro-coloured', background >= 0);

@@ -208,7 +208,7 @@ void TWebWindow::TrackPopup(TWebMenu& popup) {
     vandro_dom_menu_popup(popup._menuHandle);
     // The choice is raised while the menu is open; the menu closes after it.
     while (_popupOpen)
-        vandro_system_wait();
+        vandro_wait_input();
     state.popupWindow = nullptr;
 }
 

@@ -100,6 +100,9 @@ async function launchPuppeteer(engine, {viewport, deviceScaleFactor, touch}) {
     executablePath: executables[engine],
     headless: true,
     args: engine === 'chromium' ? ['--no-sandbox'] : [],
+    // A driven Firefox has no window with the system's focus: without its test mode the page
+    // never holds the focus, and Space and Enter do not press the focused button.
+    extraPrefsFirefox: {'focusmanager.testmode': true},
   });
   // puppeteer starts the browser as the leader of its own process group.
   const pid = browser.process()?.pid;

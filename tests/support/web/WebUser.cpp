@@ -1,0 +1,188 @@
+// The user of the web platform: real mouse and key input sent by the browser's driver to the
+// page's elements, and what the page shows read back from them. The kinds the page does not
+// show yet (text, sliders, progress bars) cannot be used: their actions answer 0.
+#include "WebUser.h"
+
+#include "events/web/WebSystemDriver.h"
+#include "gui/GadgetCreation.h"
+#include "gui/web/WebDom.h"
+#include "gui/web/WebGUIDriver.h"
+#include "gui/web/WebGadget.h"
+#include "gui/web/WebMenu.h"
+#include "gui/web/WebWindow.h"
+#include "tests/support/PlatformUser.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vandro {
+
+namespace {
+
+// The handle of the element that shows the gadget (a menu item's own), 0 for none.
+int ElementOf(const Ref<TGadget>& gadget) {
+    const Ref<TGadget> real = RealGadget(gadget);
+    if (const auto menu = Cast<TWebMenu>(real))
+        return menu->_itemHandle;
+    const auto web = Cast<TWebGadget>(real);
+    return web ? web->_hwnd : 0;
+}
+
+String TextOf(int handle, int part) {
+    char16_t buffer[512];
+    const int length = vandro_user_text(handle, part, buffer, 512);
+    return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
+}
+
+std::array<int, 4> RectOf(const Ref<TGadget>& gadget, int part) {
+    std::array<int, 4> box{};
+    vandro_user_rect(ElementOf(gadget), part, box.data());
+    return box;
+}
+
+class TWebPlatformUser : public TPlatformUser {
+  public:
+    int PressButton(const Ref<TGadget>& button) override {
+        return vandro_wait_user_click(ElementOf(button), 0, 1);
+    }
+
+    // Opens the menus above the item from the menu bar down, then clicks the item.
+    int ChooseMenu(const Ref<TGadget>& item) override {
+        std::vector<TWebMenu*> path;
+        for (auto* at = Cast<TWebMenu>(RealGadget(item)).get(); at && at->ParentMenu();
+             at = dynamic_cast<TWebMenu*>(at->ParentMenu()))
+            path.insert(path.begin(), at);
+        for (TWebMenu* step : path)
+            if (!step->_itemHandle || !vandro_wait_user_click(step->_itemHandle, 0, 1))
+                return 0;
+        return path.empty() ? 0 : 1;
+    }
+
+    int CloseWindow(const Ref<TGadget>& window) override {
+        return vandro_wait_user_click_part(ElementOf(window), 1);
+    }
+
+    int TypeText(const Ref<TGadget>&, const String&) override { return 0; }
+    int DragSlider(const Ref<TGadget>&, int) override { return 0; }
+    int PressSliderArrow(const Ref<TGadget>&, int) override { return 0; }
+
+    void WhenWaiting(std::function<void()> action) override {
+        WebSystem()->WhenWaiting(std::move(action));
+    }
+
+    int Exists(const Ref<TGadget>& gadget) override {
+        const int handle = ElementOf(gadget);
+        return handle ? vandro_user_exists(handle) : 0;
+    }
+    // A menu item's text without the shortcut its hot key adds.
+    String ShownText(const Ref<TGadget>& gadget) override {
+        String text = TextOf(ElementOf(gadget), 0);
+        const auto menu = Cast<TWebMenu>(RealGadget(gadget));
+        if (menu && !menu->_shortcut.empty() && text.size() >= menu->_shortcut.size() &&
+            text.compare(text.size() - menu->_shortcut.size(), String::npos, menu->_shortcut) == 0)
+            text.resize(text.size() - menu->_shortcut.size());
+        return text;
+    }
+    int ShownTextColor(const Ref<TGadget>& gadget) override {
+        return vandro_user_color(ElementOf(gadget), 0);
+    }
+    int ShownBackColor(const Ref<TGadget>& gadget) override {
+        return vandro_user_color(ElementOf(gadget), 1);
+    }
+    Ref<TGuiFont> ShownFont(const Ref<TGadget>& gadget) override {
+        int hundredths = 0, style = 0;
+        char16_t face[128];
+        const int length = vandro_user_font(ElementOf(gadget), &hundredths, &style, face, 128);
+        if (!length)
+            return {};
+        const String family(face, static_cast<std::size_t>(length));
+        // The gadget's own font where the element shows it as it is.
+        const auto element = Cast<TWebGadget>(RealGadget(gadget));
+        const auto own = element ? Cast<TWebFont>(element->_font) : Ref<TWebFont>();
+        if (own && own->name == family && (own->style & 3) == style &&
+            static_cast<int>(own->_points * 96 / 72 * 100 + 0.5) == hundredths)
+            return own;
+        // The size in points of the program's 96-DPI units, to the hundredth.
+        const double points = static_cast<int>(hundredths * 72.0 / 96 + 0.5) / 100.0;
+        return New<TWebFont>()->Load(family, points, style);
+    }
+    int ShownState(const Ref<TGadget>& gadget) override {
+        return vandro_user_state(ElementOf(gadget));
+    }
+    int ShownLabelStyle(const Ref<TGadget>& label) override {
+        return vandro_user_label_style(ElementOf(label));
+    }
+
+    // A node's items are those of the menu it owns: the bar of a window's menu root, an item's
+    // submenu.
+    std::vector<Ref<TGadget>> ShownMenuItems(const Ref<TGadget>& menu) override {
+        std::vector<Ref<TGadget>> shown;
+        const auto node = Cast<TWebMenu>(RealGadget(menu));
+        if (!node || !node->_menuHandle)
+            return shown;
+        int items[256];
+        const int count = std::min(vandro_user_menu_items(node->_menuHandle, items, 256), 256);
+        for (int at = 0; at < count; ++at)
+            if (TWebMenu* item = MenuItemFromHandle(items[at]))
+                shown.emplace_back(item);
+        return shown;
+    }
+    String ShownShortcut(const Ref<TGadget>& item) override { return TextOf(ElementOf(item), 5); }
+    int MenuTag(const Ref<TGadget>& item) override {
+        const auto menu = Cast<TWebMenu>(RealGadget(item));
+        return menu ? menu->_tag : 0;
+    }
+    String ShownStatusField(const Ref<TGadget>& window, int field) override {
+        return field >= 0 && field < 3 ? TextOf(ElementOf(window), 2 + field) : String();
+    }
+    int ShownProgress(const Ref<TGadget>&) override { return 0; }
+    String ClipboardText() override { return {}; }
+    void PutOnClipboard(const String&) override {}
+    Ref<TGadget> ActiveWindow() override {
+        return GadgetFromHandle(vandro_user_active_window());
+    }
+
+    void AwaitDrawing(const Ref<TGadget>&) override { vandro_wait_user_frames(); }
+    int RightClickText(const Ref<TGadget>&) override { return 0; }
+
+    int PressKey(int key, int modifiers) override { return vandro_wait_user_key(key, modifiers); }
+    Ref<TGadget> FocusedElement() override { return GadgetFromHandle(vandro_dom_focused()); }
+    String ShownTooltip(const Ref<TGadget>& gadget) override {
+        return TextOf(ElementOf(gadget), 1);
+    }
+
+    int FollowLink(const Ref<TGadget>&, const String&) override { return 0; }
+    void PickFromNextPopup(const Ref<TGadget>& item) override {
+        vandro_user_pick_from_next_popup(ElementOf(item));
+    }
+
+    void Settle() override { vandro_wait_user_frames(); }
+    // The page's windows stay where the program puts them: the user cannot drag them.
+    int MoveWindowFrame(const Ref<TGadget>&, int, int) override { return 0; }
+    int SizeWindowFrame(const Ref<TGadget>&, int, int) override { return 0; }
+    std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override { return RectOf(window, 0); }
+    std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
+        return RectOf(window, 1);
+    }
+    int ShownAlpha(const Ref<TGadget>& window) override {
+        return vandro_user_opacity(ElementOf(window));
+    }
+    // A page shows no window icons of its own.
+    std::vector<int> ShownIconWidths(const Ref<TGadget>&) override { return {}; }
+
+    int ShownPointer(const Ref<TGadget>& window) override {
+        return vandro_user_pointer(ElementOf(window));
+    }
+    // A page knows neither the person's login name nor the computer's.
+    String PlatformUserName() override { return {}; }
+    String PlatformComputerName() override { return {}; }
+};
+
+} // namespace
+
+const Ref<TPlatformUser>& PlatformUser() {
+    static const Ref<TPlatformUser> user = New<TWebPlatformUser>();
+    return user;
+}
+
+} // namespace vandro
