@@ -16,13 +16,15 @@ constexpr int kRadioButton = 3;
 
 } // namespace
 
+bool TWebButton::IsPushElement() const {
+    return (style & ButtonPushLike) || (Kind() != ButtonCheckBox && Kind() != ButtonRadio);
+}
+
 Ref<TGadget> TWebButton::Create(const Ref<TGadget>& group, int style, const String&) {
     this->style = style;
-    const int kind = Kind();
-    const int element = (style & ButtonPushLike) ? kPushButton
-                        : kind == ButtonCheckBox ? kCheckBox
-                        : kind == ButtonRadio    ? kRadioButton
-                                                 : kPushButton;
+    const int element = IsPushElement()         ? kPushButton
+                        : Kind() == ButtonRadio ? kRadioButton
+                                                : kCheckBox;
     const int handle = NewElementHandle();
     vandro_dom_make_control(handle, GroupClient(group), element);
     Register(ClassButton, handle, 0);

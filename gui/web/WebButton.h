@@ -17,6 +17,8 @@ class TWebButton : public TPlatformButton<TWebGadget> {
 
     // The user pressed the button, with the mouse, a tap or the keyboard.
     void Pressed();
+    // Shown as a <button>: a push button, or a check box or radio button that looks like one.
+    bool IsPushElement() const;
 
   protected:
     // The TPlatformButton slots it overrides.

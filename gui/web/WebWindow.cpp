@@ -18,6 +18,8 @@ namespace vandro {
 namespace {
 
 constexpr int kTab = 0x09;
+constexpr int kEnter = 0x0D;
+constexpr int kSpace = 0x20;
 constexpr int kLeft = 0x25;
 constexpr int kDown = 0x28;
 
@@ -175,9 +177,16 @@ bool TWebWindow::KeyPressed(int key, int modifiers) {
             next->Activate(ActivateFocus);
         return true;
     }
+    const auto button = Cast<TWebButton>(focus);
+    // Space and Enter press the focused push button as the key goes down, here rather than by
+    // the browser's own activation, which waits for the key to come up and needs the page to
+    // hold the system's focus.
+    if ((key == kSpace || key == kEnter) && !modifiers && button && button->IsPushElement()) {
+        button->Pressed();
+        return true;
+    }
     // As in a dialog, the arrows move among push buttons in the order they were made: right
     // and down to the next, left and up to the one before, round within their group.
-    const auto button = Cast<TWebButton>(focus);
     if (key < kLeft || key > kDown || modifiers || !button || button->Kind() == ButtonRadio)
         return false;
     const auto next = SiblingTabStop(button, key == kLeft + 2 || key == kDown);
