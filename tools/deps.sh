@@ -22,6 +22,24 @@ VANDRO_TEST_PACKAGES=("${VANDRO_PLAY_PACKAGES[@]}" libbenchmark-dev clang
                       desktop-file-utils lintian libwebkit2gtk-4.1-0 at-spi2-core
                       libatspi2.0-dev dbus appstream wixl msitools libxres-dev)
 
+# The web tree: emscripten builds it (with Debian's Node.js, which also serves the site), and
+# the tests drive Chromium, Firefox ESR and WebKit (WebKitWebDriver) with puppeteer-core from
+# npm (package.json).
+VANDRO_WEB_PACKAGES=(emscripten nodejs)
+VANDRO_TEST_PACKAGES+=("${VANDRO_WEB_PACKAGES[@]}" chromium firefox-esr webkit2gtk-driver)
+
+# vandro_install_node_packages: npm installs package.json's packages into node_modules when they
+# are missing (and npm itself from Debian when there is none).
+vandro_install_node_packages() {
+    if [[ -d node_modules/puppeteer-core ]]; then
+        return 0
+    fi
+    if ! command -v npm >/dev/null; then
+        vandro_install_packages npm || return
+    fi
+    npm ci --no-audit --no-fund
+}
+
 # vandro_install_packages <package...>: apt-get installs those not installed yet (sudo unless root).
 vandro_install_packages() {
     local missing=() package

@@ -1,23 +1,28 @@
 # Sourced by tools/play and tools/gallery: builds one program of the toolkit and starts it, on
-# Linux the native build on GTK 3, with --windows the Windows build under Wine. It runs on this X
-# display, or on a private Xvfb display when there is none. Installs missing Debian packages
-# first.
+# Linux the native build on GTK 3, with --windows the Windows build under Wine, with --web the
+# program's site, served on 127.0.0.1. It runs on this X display, or on a private Xvfb display
+# when there is none. Installs missing Debian packages first.
 
-# vandro_launch <script> <folder/target> [--windows]: the program is built as <target> and lies
-# in <folder> of the build tree.
+# vandro_launch <script> <folder/target> [--windows | --web]: the program is built as <target>
+# and lies in <folder> of the build tree.
 vandro_launch() {
     local script=$1 program=$2 platform=gtk
     shift 2
     case ${1:-} in
     --windows) platform=windows ;;
+    --web) platform=web ;;
     '') ;;
     *)
-        echo "usage: tools/$script [--windows]" >&2
+        echo "usage: tools/$script [--windows | --web]" >&2
         exit 2
         ;;
     esac
     source tools/deps.sh
-    vandro_install_packages "${VANDRO_PLAY_PACKAGES[@]}"
+    if [[ $platform == web ]]; then
+        vandro_install_packages "${VANDRO_WEB_PACKAGES[@]}" cmake make python3
+    else
+        vandro_install_packages "${VANDRO_PLAY_PACKAGES[@]}"
+    fi
     "vandro_launch_$platform" "$script" "$program"
 }
 
@@ -85,4 +90,25 @@ vandro_launch_windows() {
     with_display run_wine "build/windows/$program.exe" || status=$?
     vandro_wine_stop "$prefix"
     return $status
+}
+
+# The site in build/web/site, served on 127.0.0.1 until stopped, and opened in the desktop's
+# browser where there is a display to show it on.
+vandro_launch_web() {
+    local script=$1 program=$2
+    if [[ $program != game/vandro ]]; then
+        echo "tools/$script: only the game has a page yet" >&2
+        exit 2
+    fi
+    step "$script" "configuring the web tree" cmake --preset web
+    step "$script" "building the game's site" cmake --build --preset web --target vandro_site
+    if [[ -n ${DISPLAY:-} ]] && command -v xdg-open >/dev/null; then
+        node tests/support/web/serve.mjs build/web/site 8642 &
+        local server=$!
+        sleep 1
+        xdg-open http://127.0.0.1:8642/ >/dev/null 2>&1 || true
+        wait "$server"
+    else
+        exec node tests/support/web/serve.mjs build/web/site 8642
+    fi
 }

@@ -69,8 +69,9 @@ var LibraryVandroDom = {
       return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
              (event.metaKey ? 8 : 0);
     },
-    // A window whose frame does not fit the viewport is scaled down to fit, centred; one that
-    // fits stays where the program put it, moved into view where it would stick out.
+    // A window whose frame does not fit the viewport is scaled down to fit; one that fits stays
+    // where the program put it. Either is centred along a side of the viewport it would stick
+    // out of (the program places windows on a desktop no smaller than a laptop's screen).
     fit: function(frame) {
       var width = parseFloat(frame.style.width) || 0;
       var height = parseFloat(frame.style.height) || 0;
@@ -78,13 +79,10 @@ var LibraryVandroDom = {
       var down = document.documentElement.clientHeight;
       var scale = Math.min(1, across / Math.max(width, 1), down / Math.max(height, 1));
       var x = +frame.dataset.x, y = +frame.dataset.y;
-      if (scale < 1) {
+      if (scale < 1 || x < 0 || x + width > across)
         x = (across - width * scale) / 2;
+      if (scale < 1 || y < 0 || y + height > down)
         y = (down - height * scale) / 2;
-      } else {
-        x = Math.max(0, Math.min(x, across - width));
-        y = Math.max(0, Math.min(y, down - height));
-      }
       frame.style.left = x + 'px';
       frame.style.top = y + 'px';
       frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
@@ -468,6 +466,8 @@ var LibraryVandroDom = {
     target.style.backgroundColor = background < 0 ? '' : css(background);
     element.classList.toggle('vandro-coloured', background >= 0);
     target.style.font = fontLength ? VandroDom.text(font, fontLength) : '';
+    // The font shorthand resets this: symbols that have an emoji look stay text in their colour.
+    target.style.setProperty('font-variant-emoji', 'text');
   },
 
   vandro_dom_set_enabled__deps: ['$VandroDom'],
