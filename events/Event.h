@@ -37,6 +37,10 @@ int EmitEvent(const Ref<TEvent>& event);
 // A new user event id, registered under the description unless it is empty.
 int AllocUserEventId(const String& description);
 
+// The modifier bit a modifier key's own virtual-key code stands for (Shift 1, Ctrl 2, Alt 4,
+// Windows 8; left and right keys alike), 0 for any other key.
+int ModifierOfKey(int key);
+
 // What a mouse move reports of the buttons held: the right one (2), else the middle one (4),
 // else the left one (1); 0 for none.
 int HeldButton(bool left, bool right, bool middle);

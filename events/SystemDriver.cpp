@@ -30,4 +30,18 @@ String TSystemDriver::RequestDir(const String&, const String&) { AbstractMethod(
 int TSystemDriver::OpenURL(const String&) { AbstractMethod(); }
 int TSystemDriver::ShowMessage(const String&, int, MessageButtons) { AbstractMethod(); }
 
+void TSystemDriver::WhenWaiting(std::function<void()> action) {
+    waiting_.push_back(std::move(action));
+}
+
+bool TSystemDriver::RunWaitingActions() {
+    if (waiting_.empty())
+        return false;
+    std::vector<std::function<void()>> actions;
+    actions.swap(waiting_);
+    for (auto& action : actions)
+        action();
+    return true;
+}
+
 } // namespace vandro

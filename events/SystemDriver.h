@@ -4,6 +4,9 @@
 
 #include "runtime/Object.h"
 
+#include <functional>
+#include <vector>
+
 namespace vandro {
 
 // The buttons of a message box.
@@ -31,10 +34,20 @@ class TSystemDriver : public TObject {
     virtual String RequestDir(const String& text, const String& path);
     virtual int OpenURL(const String& url);
 
+    // Runs the action the next time the program waits for input, before the platform's own
+    // wait, as if the user did it then.
+    void WhenWaiting(std::function<void()> action);
+
   protected:
+    // Runs what was set aside for this wait; answers false when there was nothing.
+    bool RunWaitingActions();
+
     // The platform's message box with these buttons, serious ones with a warning sign: 1 for OK
     // or Yes, 0 for No, anything else when cancelled or closed.
     virtual int ShowMessage(const String& text, int serious, MessageButtons buttons);
+
+  private:
+    std::vector<std::function<void()>> waiting_;
 };
 
 // The platform's driver, made once by the system module. Each platform library defines it, so a

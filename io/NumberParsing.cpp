@@ -3,8 +3,8 @@
 #include "runtime/NumberChars.h"
 
 #include <charconv>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 
 namespace vandro {
 
@@ -30,7 +30,8 @@ template <class T> T ValueOf(const String& text) {
     if constexpr (std::is_floating_point_v<T>)
         parsed = ParseFloating(ascii, value);
     else
-        parsed = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec == std::errc();
+        parsed =
+            std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec == std::errc();
     return parsed ? value : T{};
 }
 

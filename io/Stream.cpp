@@ -93,9 +93,7 @@ float TStream::ReadFloat() { return BitCast<float>(ReadLittleEndian<std::uint32_
 int TStream::WriteFloat(float value) {
     return WriteLittleEndian(*this, BitCast<std::uint32_t>(value));
 }
-double TStream::ReadDouble() {
-    return BitCast<double>(ReadLittleEndian<std::uint64_t>(*this));
-}
+double TStream::ReadDouble() { return BitCast<double>(ReadLittleEndian<std::uint64_t>(*this)); }
 int TStream::WriteDouble(double value) {
     return WriteLittleEndian(*this, BitCast<std::uint64_t>(value));
 }

@@ -3,12 +3,9 @@
 // libc++), the C library's in the C locale, which rounds as exactly.
 #pragma once
 
-#include <cstring>
+#include <bit>
 #include <string_view>
 #include <type_traits>
-#if __has_include(<bit>)
-#include <bit>
-#endif
 
 namespace vandro {
 

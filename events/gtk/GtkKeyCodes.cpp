@@ -1,5 +1,7 @@
 #include "GtkKeyCodes.h"
 
+#include "events/Event.h"
+
 #include <array>
 #include <utility>
 
@@ -83,28 +85,6 @@ guint KeyvalFromVirtualKey(int key) {
         if (code == key)
             return named;
     return 0;
-}
-
-int ModifierOfKey(int key) {
-    switch (key) {
-    case 0x10:
-    case 160:
-    case 161:
-        return 1;
-    case 0x11:
-    case 162:
-    case 163:
-        return 2;
-    case 0x12:
-    case 164:
-    case 165:
-        return 4;
-    case 0x5B:
-    case 0x5C:
-        return 8;
-    default:
-        return 0;
-    }
 }
 
 int ModifiersFromState(guint state) {

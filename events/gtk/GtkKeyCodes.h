@@ -14,8 +14,6 @@ int VirtualKeyOf(const GdkEventKey& key);
 int VirtualKeyFromKeyval(guint keyval);
 // The GDK key value that types a virtual-key code, 0 when there is none.
 guint KeyvalFromVirtualKey(int key);
-// The modifier bit a modifier key's own code stands for (Shift 1, Ctrl 2, Alt 4, Windows 8).
-int ModifierOfKey(int key);
 // Modifier bits from GDK's state: 1 Shift, 2 Ctrl, 4 Alt, 8 the Windows key.
 int ModifiersFromState(guint state);
 

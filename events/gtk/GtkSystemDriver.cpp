@@ -79,20 +79,10 @@ int TGtkSystemDriver::Poll() {
 }
 
 int TGtkSystemDriver::Wait() {
-    if (!waiting_.empty()) {
-        std::vector<std::function<void()>> actions;
-        actions.swap(waiting_);
-        for (auto& action : actions)
-            action();
-    } else {
+    if (!RunWaitingActions())
         gtk_main_iteration_do(TRUE);
-    }
     RaiseHeldFailure();
     return Poll();
-}
-
-void TGtkSystemDriver::WhenWaiting(std::function<void()> action) {
-    waiting_.push_back(std::move(action));
 }
 
 void TGtkSystemDriver::PostToMainThread(MainThreadCall call, Object argument) {

@@ -9,7 +9,6 @@
 
 #include <gtk/gtk.h>
 
-#include <functional>
 #include <vector>
 
 namespace vandro {
@@ -42,8 +41,6 @@ class TGtkSystemDriver : public TSystemDriver {
     // moving between the program's own windows raises neither.
     void ApplicationFocusChanged();
 
-    // Runs the action the next time the program waits for input.
-    void WhenWaiting(std::function<void()> action);
     // From any thread: the main thread runs call(argument) at its next pump.
     static void PostToMainThread(MainThreadCall call, Object argument);
 
@@ -75,7 +72,6 @@ class TGtkSystemDriver : public TSystemDriver {
     int trackedX_ = 0;
     int trackedY_ = 0;
     std::vector<unsigned> keysDown_;
-    std::vector<std::function<void()>> waiting_;
 };
 
 // The key under which a GTK window of the program keeps the widget of its client area.

@@ -13,20 +13,10 @@ int TWebSystemDriver::Poll() {
 }
 
 int TWebSystemDriver::Wait() {
-    if (!waiting_.empty()) {
-        std::vector<std::function<void()>> actions;
-        actions.swap(waiting_);
-        for (auto& action : actions)
-            action();
-    } else {
+    if (!RunWaitingActions())
         vandro_wait_input();
-    }
     RaiseHeldFailure();
     return 0;
-}
-
-void TWebSystemDriver::WhenWaiting(std::function<void()> action) {
-    waiting_.push_back(std::move(action));
 }
 
 int TWebSystemDriver::MoveMouse(int, int) { return 0; }
@@ -49,7 +39,7 @@ int TWebSystemDriver::OpenURL(const String& url) {
 
 int TWebSystemDriver::ShowMessage(const String& text, int serious, MessageButtons buttons) {
     return vandro_wait_message(text.data(), static_cast<int>(text.size()), serious ? 1 : 0,
-                                 static_cast<int>(buttons));
+                               static_cast<int>(buttons));
 }
 
 Ref<TWebSystemDriver> WebSystem() { return Cast<TWebSystemDriver>(SystemDriver()); }

@@ -5,9 +5,6 @@
 
 #include "events/SystemDriver.h"
 
-#include <functional>
-#include <vector>
-
 namespace vandro {
 
 class TWebSystemDriver : public TSystemDriver {
@@ -27,15 +24,9 @@ class TWebSystemDriver : public TSystemDriver {
     // In a new tab.
     int OpenURL(const String& url) override;
 
-    // Runs the action the next time the program waits for input.
-    void WhenWaiting(std::function<void()> action);
-
   protected:
     // A modal dialog over the page.
     int ShowMessage(const String& text, int serious, MessageButtons buttons) override;
-
-  private:
-    std::vector<std::function<void()>> waiting_;
 };
 
 // The running system driver when it is the web one; else null.

@@ -4,6 +4,7 @@
 #include "GtkGUIDriver.h"
 #include "GtkWindow.h"
 
+#include "events/Event.h"
 #include "events/System.h"
 #include "events/gtk/GtkKeyCodes.h"
 #include "events/gtk/GtkSystemDriver.h"

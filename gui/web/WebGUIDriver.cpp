@@ -41,8 +41,8 @@ Ref<TGadget> TWebGUIDriver::ActiveGadget() { return GadgetFromHandle(vandro_dom_
 // Over every window, as the platform's pointer is one for the whole screen; 0 (or a shape out
 // of range) lets each element show its own.
 int TWebGUIDriver::SetPointer(int shape) {
-    const String name = shape >= 1 && shape <= 14 ? kPointerNames[static_cast<std::size_t>(shape)]
-                                                  : u"";
+    const String name =
+        shape >= 1 && shape <= 14 ? kPointerNames[static_cast<std::size_t>(shape)] : u"";
     vandro_dom_set_pointer(name.data(), static_cast<int>(name.size()));
     return 0;
 }

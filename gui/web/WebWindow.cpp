@@ -1,9 +1,10 @@
 #include "WebWindow.h"
 
-#include "WebDom.h"
 #include "WebButton.h"
+#include "WebDom.h"
 #include "WebGUIDriver.h"
 
+#include "events/Event.h"
 #include "events/web/WebSystem.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
@@ -22,23 +23,6 @@ constexpr int kEnter = 0x0D;
 constexpr int kSpace = 0x20;
 constexpr int kLeft = 0x25;
 constexpr int kDown = 0x28;
-
-// The modifier bit a modifier key itself sets: a key does not count as its own modifier.
-int ModifierOfKey(int key) {
-    switch (key) {
-    case 0x10:
-        return 1;
-    case 0x11:
-        return 2;
-    case 0x12:
-        return 4;
-    case 0x5B:
-    case 0x5C:
-        return 8;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -89,8 +73,9 @@ int TWebWindow::ClientWidth() {
 }
 
 int TWebWindow::ClientHeight() {
-    return (style & WindowClientCoords) ? height
-                                        : std::max(height - DecorationAbove() - DecorationBelow(), 0);
+    return (style & WindowClientCoords)
+               ? height
+               : std::max(height - DecorationAbove() - DecorationBelow(), 0);
 }
 
 int TWebWindow::Rethink() {

@@ -138,9 +138,7 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownProgress(const Ref<TGadget>&) override { return 0; }
     String ClipboardText() override { return {}; }
     void PutOnClipboard(const String&) override {}
-    Ref<TGadget> ActiveWindow() override {
-        return GadgetFromHandle(vandro_user_active_window());
-    }
+    Ref<TGadget> ActiveWindow() override { return GadgetFromHandle(vandro_user_active_window()); }
 
     void AwaitDrawing(const Ref<TGadget>&) override { vandro_wait_user_frames(); }
     int RightClickText(const Ref<TGadget>&) override { return 0; }
