@@ -7,8 +7,8 @@
 import {launch} from '../../support/web/browsers.mjs';
 import {serve} from '../../support/web/serve.mjs';
 import {
-  barEntries, cards, CheckFailed, covered, expectNow, expectSoon, isFace, labels, openGame,
-  openItems, statusFields, texts,
+  barEntries, cards, CheckFailed, choose, covered, expectNow, expectSoon, isFace, itemNames, labels,
+  openGame, openItems, statusFields, texts,
 } from './page.mjs';
 
 const [engine, folder] = process.argv.slice(2);
@@ -70,7 +70,6 @@ class Game {
 const browser = await launch(engine);
 const site = await serve(folder);
 const started = Date.now();
-const itemNames = `${openItems} > span:first-child`;
 
 // A label's colours as its style says them.
 async function labelLooks() {
@@ -112,19 +111,6 @@ async function uncoverWith(what, game, card, press, uncovered) {
   await expectSoon(`${what}: only the uncovered cards show faces`,
     () => texts(browser, cards), showing(game, [...uncovered, card]));
   return face;
-}
-
-// Opens the menus along the path by clicking and chooses the last item; each menu's items are
-// checked first.
-async function choose(path) {
-  const bar = await texts(browser, barEntries);
-  await browser.click(barEntries, bar.indexOf(path[0]));
-  for (const [depth, item] of path.slice(1).entries()) {
-    await expectSoon(`the menu of "${path.slice(0, depth + 1).join(' > ')}" opens`,
-                     async () => (await texts(browser, itemNames)).includes(item), true);
-    const names = await texts(browser, itemNames);
-    await browser.click(openItems, names.indexOf(item));
-  }
 }
 
 async function menuState(selector) {
@@ -176,7 +162,7 @@ async function firstBoard() {
 // Plays with the mouse until the turn has passed on a miss and a pair has been found, the way a
 // player does: uncover a card, take its twin if it was seen before, else another unseen card.
 async function playWithMouse() {
-  await choose(['Spiel', 'Spieler', '2 Spieler']);
+  await choose(browser, ['Spiel', 'Spieler', '2 Spieler']);
   const game = new Game(5, 4, 2);
   await expectBoard('two players chosen', game, coveredBoard(game));
   await checkMenus(4, 2);
@@ -263,11 +249,11 @@ async function playWithKeyboard() {
 }
 
 async function largestBoard() {
-  await choose(['Spiel', 'Grösse', '11 x 10']);
+  await choose(browser, ['Spiel', 'Grösse', '11 x 10']);
   let game = new Game(11, 10, 2);
   await expectBoard('11 x 10 chosen', game, coveredBoard(game));
   await checkMenus(10, 2);
-  await choose(['Spiel', 'Spieler', '4 Spieler']);
+  await choose(browser, ['Spiel', 'Spieler', '4 Spieler']);
   game = new Game(11, 10, 4);
   await expectBoard('4 players chosen', game, coveredBoard(game));
   await checkMenus(10, 4);
@@ -276,7 +262,7 @@ async function largestBoard() {
 async function endGame() {
   const ended = () => browser.attribute('#vandro-ended', 0, 'hidden');
   expectNow('before the end, the end text is hidden', await ended(), '');
-  await choose(['Spiel', 'Spiel beenden']);
+  await choose(browser, ['Spiel', 'Spiel beenden']);
   await expectSoon('"Spiel beenden" ends the program', ended, null);
   expectNow('the end text', await browser.text('#vandro-ended p', 0), 'Vandro ist beendet.');
   expectNow('the desktop is hidden', await browser.attribute('#vandro-desktop', 0, 'hidden'), '');

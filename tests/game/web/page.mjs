@@ -6,6 +6,7 @@ export const labels = '#vandro-desktop .vandro-window .vandro-label';
 export const statusFields = '#vandro-desktop .vandro-window .vandro-status span';
 export const barEntries = '#vandro-desktop .vandro-bar > [role=menuitem]';
 export const openItems = '#vandro-desktop .vandro-menu:not([hidden]) > [role^=menuitem]';
+export const itemNames = `${openItems} > span:first-child`;
 export const covered = '?';
 
 export class CheckFailed extends Error {}
@@ -52,4 +53,17 @@ export async function openGame(browser, url) {
   await browser.goto(url);
   await expectSoon('the first board\'s cards', () => texts(browser, cards),
                    Array(20).fill(covered), 30);
+}
+
+// Opens the menus along the path by clicking and chooses the last item, each menu once it shows
+// the item wanted.
+export async function choose(browser, path) {
+  const bar = await texts(browser, barEntries);
+  await browser.click(barEntries, bar.indexOf(path[0]));
+  for (const [depth, item] of path.slice(1).entries()) {
+    await expectSoon(`the menu of "${path.slice(0, depth + 1).join(' > ')}" opens`,
+                     async () => (await texts(browser, itemNames)).includes(item), true);
+    const names = await texts(browser, itemNames);
+    await browser.click(openItems, names.indexOf(item));
+  }
 }

@@ -13,6 +13,8 @@
 // Keys are named as KeyboardEvent.key names them ('Tab', 'ArrowDown', 'Enter', 'Escape', 's'),
 // 'Space' for the space bar, after held modifiers joined with '+' ('Shift+Tab', 'Alt+s').
 // errors() answers the page's uncaught errors so far (in WebKit those after goto() returned).
+// In Chromium and Firefox, page is puppeteer's page, for what only its own calls reach (the
+// accessibility tree, the network's state).
 // Every process started here ends with close(), and also when the script ends in any other way.
 import {spawn} from 'node:child_process';
 import fs from 'node:fs';
@@ -122,6 +124,7 @@ async function launchPuppeteer(engine, {viewport, deviceScaleFactor, touch}) {
     const {centre, ...reads} = reader((read, ...args) => page.evaluate(read, ...args));
     return {
       engine,
+      page,
       ...reads,
       goto: async (url) => {
         await page.goto(url, {waitUntil: 'load'});

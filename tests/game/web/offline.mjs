@@ -1,0 +1,78 @@
+// The game's site played without a network in Chromium: the first visit leaves the service
+// worker keeping the site's files, and with the network cut and the server gone a reload still
+// shows the board and a click still uncovers a card.
+//
+//   node offline.mjs <site folder>
+//
+// Ends with 0 when every check held, 1 with the first one that failed.
+import {launch} from '../../support/web/browsers.mjs';
+import {serve} from '../../support/web/serve.mjs';
+import {
+  cards, CheckFailed, covered, expectNow, expectSoon, isFace, openGame, texts,
+} from './page.mjs';
+
+const [folder] = process.argv.slice(2);
+if (!folder) {
+  console.error('usage: node offline.mjs <site folder>');
+  process.exit(2);
+}
+
+const browser = await launch('chromium');
+const site = await serve(folder);
+const {page} = browser;
+const started = Date.now();
+
+// The script of the service worker that answers the page's requests, or null.
+const controller = () => page.evaluate(() => navigator.serviceWorker.controller?.scriptURL ?? null);
+
+async function firstVisit() {
+  await openGame(browser, site.url);
+  // The worker is active once it has kept every file; it takes the page that installed it.
+  const active = await page.evaluate(() => Promise.race([
+    navigator.serviceWorker.ready.then((ready) => ready.active.scriptURL),
+    new Promise((done) => setTimeout(() => done(null), 15000)),
+  ]));
+  expectNow('the active service worker', active, `${site.url}sw.js`);
+  if (!(await controller()))
+    await openGame(browser, site.url);
+  await expectSoon('the service worker controls the page', controller, `${site.url}sw.js`);
+}
+
+// A click uncovers the first card and leaves the others covered.
+async function uncoverFirst(what) {
+  await browser.click(cards, 0);
+  await expectSoon(what, async () => {
+    const shown = await texts(browser, cards);
+    return [isFace(shown[0]), shown.slice(1)];
+  }, [true, Array(19).fill(covered)]);
+}
+
+async function offline() {
+  await uncoverFirst('online, a click uncovers the first card');
+  await page.setOfflineMode(true);
+  await site.close();
+  const reached = await fetch(site.url).then(() => 'answered', () => 'unreachable');
+  expectNow('the server after it stopped', reached, 'unreachable');
+  const response = await page.reload({waitUntil: 'load'});
+  expectNow('the reload answered by the service worker', response?.fromServiceWorker(), true);
+  await expectSoon('the reloaded board', () => texts(browser, cards), Array(20).fill(covered), 30);
+  await uncoverFirst('offline, a click uncovers the first card');
+}
+
+try {
+  for (const [name, step] of [['the first visit', firstVisit], ['without a network', offline]]) {
+    const from = Date.now();
+    await step();
+    console.log(`chromium: ${name}: passed (${((Date.now() - from) / 1000).toFixed(1)} s)`);
+  }
+  expectNow('the page\'s errors', await browser.errors(), []);
+  console.log(`chromium: every check held in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+} catch (error) {
+  console.error(`chromium: FAILED: ${error instanceof CheckFailed ? error.message : error.stack}`);
+  for (const thrown of await browser.errors().catch(() => []))
+    console.error(`chromium: the page threw: ${thrown}`);
+  process.exitCode = 1;
+} finally {
+  await browser.close();
+  await site.close().catch(() => {});
+}
