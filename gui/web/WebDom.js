@@ -202,8 +202,9 @@ var LibraryVandroDom = {
       '.vandro-menu{position:fixed;z-index:100000;min-width:160px;padding:3px 0;background:#fafafa;border:1px solid #a0a0a0;box-shadow:2px 3px 8px rgba(0,0,0,.3);user-select:none;}',
       '.vandro-menu > [role^=menuitem]{display:flex;gap:24px;padding:3px 12px 3px 26px;position:relative;white-space:nowrap;}',
       '.vandro-menu > [role^=menuitem] > .vandro-shortcut{margin-left:auto;}',
-      '.vandro-menu > [aria-checked=true]::before{content:"\\2713";position:absolute;left:9px;}',
-      '.vandro-menu > [aria-haspopup]::after{content:"\\25B8";position:absolute;right:6px;}',
+      // Drawn only: a screen reader reads the mark and the arrow from the item's role and state.
+      '.vandro-menu > [aria-checked=true]::before{content:"\\2713"/"";position:absolute;left:9px;}',
+      '.vandro-menu > [aria-haspopup]::after{content:"\\25B8"/"";position:absolute;right:6px;}',
       '.vandro-menu > [role=separator]{height:1px;margin:3px 0;background:#d0d0d0;}',
       '[role^=menuitem]:hover,[role^=menuitem]:focus,[role^=menuitem][aria-expanded=true]{background:#cce4f7;outline:none;}',
       '[role^=menuitem][aria-disabled=true]{color:#8d8d8d;background:none;}',
@@ -608,9 +609,7 @@ var LibraryVandroDom = {
     if (kind === 2) {
       item.setAttribute('role', 'separator');
     } else {
-      item.setAttribute('role', kind === 1 ? 'menuitemradio' : 'menuitem');
-      if (kind === 1)
-        item.setAttribute('aria-checked', 'false');
+      item.setAttribute('role', 'menuitem');
       item.tabIndex = inBar && !parent.children.length ? 0 : -1;
       item.vandroHandle = handle;
       item.addEventListener('click', function(event) {
@@ -642,6 +641,8 @@ var LibraryVandroDom = {
     VandroDom.elements.set(handle, item);
     if (kind !== 2)
       VandroDom.setMenuText(item, VandroDom.text(pointer, length));
+    if (item.vandroSubmenu)
+      item.vandroSubmenu.setAttribute('aria-label', item.firstChild.textContent);
   },
 
   vandro_dom_menu_text__deps: ['$VandroDom'],
@@ -652,10 +653,17 @@ var LibraryVandroDom = {
   },
 
   vandro_dom_menu_checked__deps: ['$VandroDom'],
+  // An item is read as one that carries a mark only while it carries it: "Spiel beenden" is no
+  // choice among others.
   vandro_dom_menu_checked: function(handle, checked) {
     var item = VandroDom.get(handle);
-    if (item && item.getAttribute('role') === 'menuitemradio')
-      item.setAttribute('aria-checked', checked ? 'true' : 'false');
+    if (!item || item.getAttribute('role') === 'separator')
+      return;
+    item.setAttribute('role', checked ? 'menuitemradio' : 'menuitem');
+    if (checked)
+      item.setAttribute('aria-checked', 'true');
+    else
+      item.removeAttribute('aria-checked');
   },
 
   vandro_dom_menu_popup__deps: ['$VandroDom'],

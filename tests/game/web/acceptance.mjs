@@ -117,7 +117,7 @@ async function menuState(selector) {
   const count = await browser.count(selector);
   const state = [];
   for (let index = 0; index < count; ++index)
-    state.push(await browser.attribute(selector, index, 'aria-checked'));
+    state.push(await browser.attribute(selector, index, 'aria-checked') === 'true');
   return state;
 }
 
@@ -137,13 +137,13 @@ async function checkMenus(sizeChecked, playersChecked) {
             ['10 Symbole', '15 Symbole', '21 Symbole', '28 Symbole', '36 Symbole', '45 Symbole',
              '55 Symbole']);
   expectNow('the check marks of the sizes', (await menuState(openItems)).slice(4),
-            [4, 5, 6, 7, 8, 9, 10].map((rows) => String(rows === sizeChecked)));
+            [4, 5, 6, 7, 8, 9, 10].map((rows) => rows === sizeChecked));
   await browser.click(openItems, 1);
   await expectSoon('the items of "Spieler"', () => texts(browser, itemNames),
                    ['Grösse', 'Spieler', 'Spiel neustarten', 'Spiel beenden', '1 Spieler',
                     '2 Spieler', '3 Spieler', '4 Spieler']);
   expectNow('the check marks of the players', (await menuState(openItems)).slice(4),
-            [1, 2, 3, 4].map((players) => String(players === playersChecked)));
+            [1, 2, 3, 4].map((players) => players === playersChecked));
   await browser.press('Escape');
   await browser.press('Escape');
   await expectSoon('Escape closes the menus', () => browser.count(openItems), 0);

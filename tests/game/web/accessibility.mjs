@@ -71,11 +71,10 @@ async function expectPlayers(what, scores, current, left) {
       texts: [`Spieler ${current + 1}`, `Karten: ${left} / 20`]});
 }
 
-// The style sheet draws the check mark before a checked item and the arrow after an item that
-// opens a submenu, and Chromium reads both as part of the item's name.
-const item = (role, name, checked) => (checked === undefined
-  ? {role, name: role === 'menuitem' ? `${name} \u25B8` : name}
-  : {role, name: checked ? `\u2713 ${name}` : name, checked});
+// An item that opens a submenu, or one that can carry a mark: read as a radio item only while
+// it is checked, its name without the mark or the arrow the style sheet draws.
+const item = (role, name, checked) => (checked ? {role: 'menuitemradio', name, checked}
+                                               : {role: 'menuitem', name, checked: undefined});
 const menuItem = ({role, name, checked}) => ({role, name, checked});
 
 async function expectMenus(sizeChecked, playersChecked) {
@@ -94,16 +93,15 @@ async function expectMenus(sizeChecked, playersChecked) {
   await browser.click(barEntries, 0);
   await expectSoon('the menu bar with "Spiel" open', barNow, entry(true));
   const game = [item('menuitem', 'Grösse'), item('menuitem', 'Spieler'),
-                item('menuitemradio', 'Spiel neustarten', false),
-                item('menuitemradio', 'Spiel beenden', false)];
+                item('menuitem', 'Spiel neustarten'), item('menuitem', 'Spiel beenden')];
   const shown = async () => (await trees(openMenus)).map(
     ({role, name, children}) => ({role, name, items: children.map(menuItem)}));
-  // Menus have no names of their own.
-  const menu = (items) => ({role: 'menu', name: '', items});
-  await expectSoon('the menu "Spiel"', shown, [menu(game)]);
+  // Each menu is named after the item that opens it.
+  const menu = (name, items) => ({role: 'menu', name, items});
+  await expectSoon('the menu "Spiel"', shown, [menu('Spiel', game)]);
   const submenu = async (index, title, entries) => {
     await browser.click(`${openMenus} > [role^=menuitem]`, index);
-    await expectSoon(`the menu "${title}"`, shown, [menu(game), menu(entries)]);
+    await expectSoon(`the menu "${title}"`, shown, [menu('Spiel', game), menu(title, entries)]);
   };
   await submenu(0, 'Grösse', [[5, 4], [6, 5], [7, 6], [8, 7], [9, 8], [10, 9], [11, 10]].map(
     ([columns, rows]) => item('menuitemradio', `${columns} x ${rows} ${
