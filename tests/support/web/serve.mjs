@@ -3,7 +3,9 @@
 // for a folder, 404 for anything else.
 //
 //   node serve.mjs <folder> [port]     prints the address, serves until stopped
-//   import {serve} from './serve.mjs'  serve(folder) answers {url, close()}
+//   import {serve} from './serve.mjs'  serve(folder) answers {url, served, close()}
+//
+// served lists the paths asked for so far, in order, each with the status answered.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
@@ -23,9 +25,11 @@ const types = {
 
 export function serve(folder, port = 0) {
   const root = path.resolve(folder);
+  const served = [];
   const server = http.createServer((request, response) => {
     const wanted = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
     let file = path.join(root, path.normalize(wanted));
+    response.on('finish', () => served.push({path: wanted, status: response.statusCode}));
     if (!file.startsWith(root)) {
       response.writeHead(403).end();
       return;
@@ -46,6 +50,7 @@ export function serve(folder, port = 0) {
     server.on('error', reject);
     server.listen(port, '127.0.0.1', () => resolve({
       url: `http://127.0.0.1:${server.address().port}/`,
+      served,
       close: () => new Promise((done) => server.close(done)),
     }));
   });
