@@ -8,8 +8,9 @@
 //
 // Every time runs in the page from an input event or the navigation's start until the frame
 // after the board shows what is expected has been painted (requestAnimationFrame, then a task).
-import path from 'node:path';
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import zlib from 'node:zlib';
 import {fileURLToPath} from 'node:url';
 
@@ -56,20 +57,26 @@ function instrument() {
   const board = (count, other) => [...document.querySelectorAll('#vandro-desktop .vandro-window')]
     .find((frame) => frame !== other && !frame.hidden &&
                      frame.querySelectorAll('.vandro-button').length === count);
+  // Since the last click: when the elements were there, and when they were drawn.
+  const timed = (there) => there.then(() => {
+    const built = performance.now() - pressedAt;
+    return afterFrame().then((at) => ({built, drawn: at - pressedAt}));
+  });
   let waiting = null;
   window.vandroBench = {
     firstBoard: when(() => board(20)).then(afterFrame),
+    firstWindow: when(() => document.querySelector('#vandro-desktop .vandro-window'))
+      .then(() => performance.now()),
     // Arms the wait for a new board of that many cards, timed from the next click.
     awaitBoard(count) {
       const before = board(count);
-      waiting = when(() => board(count, before)).then(afterFrame).then((at) => at - pressedAt);
+      waiting = timed(when(() => board(count, before)));
     },
     // Arms the wait for the card to show something else, timed from the next click.
     awaitCard(index) {
       const card = document.querySelectorAll(cards)[index];
       const before = card.textContent;
-      waiting = when(() => card.textContent !== before).then(afterFrame)
-        .then((at) => at - pressedAt);
+      waiting = timed(when(() => card.textContent !== before));
     },
     result: () => waiting,
     texts: (count) => [...document.querySelectorAll(cards)].slice(0, count)
@@ -99,6 +106,15 @@ function ratioLine(what, game, anchor, goal) {
   const verdict = goal ? (ratio <= goal ? `within ${goal}x` : `beyond the goal of ${goal}x`) : '';
   console.log(`${what}: ${ratio.toFixed(2)}x ${verdict}\n  game   ${describe(game)}\n` +
               `  anchor ${describe(anchor)}`);
+}
+
+// Times from a click in both pages: until drawn, and until the elements were there.
+function compare(what, game, anchor, goal) {
+  const drawn = (times) => summary(times.map((time) => time.drawn));
+  ratioLine(what, drawn(game), drawn(anchor), goal);
+  const built = (times) => median(times.map((time) => time.built)).toFixed(1);
+  console.log(`  the elements were there after ${built(game)} ms in the game, ${
+    built(anchor)} ms in the anchor (medians); the rest is style, layout and paint`);
 }
 
 const kilobytes = (bytes) => (bytes / 1024).toFixed(1);
@@ -187,14 +203,72 @@ async function transfer(browser, site) {
   table('Transfer, all the server answered (with the service worker\'s copies)', ok);
 }
 
+// A cold start, and when on the way there the scripts had arrived and the first window was made.
 async function start(browser, url) {
   const {page, close} = await freshPage(browser);
   await page.goto(url, {waitUntil: 'domcontentloaded'});
-  const drawn = await page.evaluate(() => vandroBench.firstBoard);
-  const wasm = await page.evaluate(() => performance.getEntriesByName(
-    new URL('vandro.wasm', location.href).href)[0]?.responseEnd ?? null);
+  const times = await page.evaluate(async () => {
+    const arrived = (file) => performance.getEntriesByName(new URL(file, location.href).href)[0]
+      ?.responseEnd ?? 0;
+    return {drawn: await vandroBench.firstBoard, window: await vandroBench.firstWindow,
+            script: arrived('vandro.js'), wasm: arrived('vandro.wasm')};
+  });
   await close();
-  return {drawn, wasm};
+  return times;
+}
+
+// The game's cold starts beside the anchor's, taking turns so that the machine's load falls on
+// both alike.
+async function starts(browser, title, url) {
+  const game = [];
+  const anchor = [];
+  for (let run = 0; run < startRuns; ++run) {
+    game.push(await start(browser, url));
+    anchor.push(await start(browser, anchorUrl));
+  }
+  ratioLine(title, summary(game.map(({drawn}) => drawn)), summary(anchor.map(({drawn}) => drawn)),
+            2);
+  const at = (what) => median(game.map((times) => times[what])).toFixed(1);
+  console.log(`  the game's medians: vandro.js arrived at ${at('script')} ms, vandro.wasm at ${
+    at('wasm')} ms, its first window was made at ${at('window')} ms`);
+}
+
+// Where the page's busy time goes while the action runs, from the profiler's samples: the
+// shares of the program's wasm, of the page's own JavaScript, of the browser's native work
+// (style, layout, paint and the DOM calls themselves) and of this script's probes, and the
+// functions that took most (the wasm as one).
+async function profile(page, title, action) {
+  const session = await page.createCDPSession();
+  await session.send('Profiler.enable');
+  await session.send('Profiler.setSamplingInterval', {interval: 200});
+  await session.send('Profiler.start');
+  await action();
+  const {profile: {nodes, samples, timeDeltas}} = await session.send('Profiler.stop');
+  await session.detach();
+  const byId = new Map(nodes.map((node) => [node.id, node]));
+  const spent = new Map();
+  const kinds = {wasm: 0, script: 0, native: 0, probes: 0};
+  const kindOf = (url) => url.endsWith('.wasm') ? 'wasm' : url.startsWith('pptr:') ? 'probes'
+                                                : url ? 'script' : 'native';
+  let total = 0;
+  samples.forEach((id, at) => {
+    const {functionName, url} = byId.get(id).callFrame;
+    if (functionName === '(idle)')
+      return;
+    const kind = kindOf(url);
+    const name = kind === 'wasm' ? '(the program\'s wasm)'
+               : kind === 'probes' ? '(this script\'s probes)'
+               : `${functionName || '(anonymous)'} ${path.basename(url)}`.trim();
+    spent.set(name, (spent.get(name) || 0) + timeDeltas[at]);
+    kinds[kind] += timeDeltas[at];
+    total += timeDeltas[at];
+  });
+  const share = (time) => `${(100 * time / total).toFixed(1).padStart(5)} %`;
+  console.log(`${title}: ${(total / 1000).toFixed(0)} ms busy: wasm${share(kinds.wasm)}, ` +
+              `the page's JavaScript${share(kinds.script)}, the browser's own${
+                share(kinds.native)}, probes${share(kinds.probes)}`);
+  for (const [name, time] of [...spent].sort((a, b) => b[1] - a[1]).slice(0, 8))
+    console.log(`  ${share(time)}  ${name}`);
 }
 
 async function memory(page) {
@@ -229,6 +303,11 @@ async function memory(page) {
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const site = await serve(folder);
+// A copy of the site whose worker script is missing, so that registering it fails.
+const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-bench-'));
+fs.cpSync(folder, copy, {recursive: true});
+fs.rmSync(path.join(copy, 'sw.js'));
+const withoutWorker = await serve(copy);
 const anchorSite = await serve(here);
 const anchorUrl = `${anchorSite.url}anchor.html`;
 const chromium = await launch('chromium', {viewport});
@@ -236,18 +315,9 @@ const browser = chromium.page.browser();
 try {
   await transfer(browser, site);
 
-  // Cold starts, the game and the anchor taking turns so that the machine's load falls on both.
-  const gameStarts = [];
-  const anchorStarts = [];
-  for (let run = 0; run < startRuns; ++run) {
-    gameStarts.push(await start(browser, site.url));
-    anchorStarts.push(await start(browser, anchorUrl));
-  }
-  ratioLine('Start, navigation to the first board drawn, cold',
-            summary(gameStarts.map(({drawn}) => drawn)),
-            summary(anchorStarts.map(({drawn}) => drawn)), 2);
-  console.log(`  the game's wasm had arrived at ${
-    median(gameStarts.map(({wasm}) => wasm)).toFixed(1)} ms (median)`);
+  await starts(browser, 'Start, navigation to the first board drawn, cold', site.url);
+  // The same site without its service worker, which on a first visit fetches every file again.
+  await starts(browser, 'Start as above, with no service worker', withoutWorker.url);
 
   const game = await freshPage(browser);
   const anchor = await freshPage(browser);
@@ -264,8 +334,7 @@ try {
       rebuilds.anchor.push(times.anchor);
     }
   }
-  ratioLine('Rebuild of the 11 x 10 board until drawn', summary(rebuilds.game),
-            summary(rebuilds.anchor), 1.5);
+  compare('Rebuild of the 11 x 10 board until drawn', rebuilds.game, rebuilds.anchor, 1.5);
 
   // Two cards turned, then a third press: the game judges the pair and covers or removes it,
   // the anchor turns its third card; neither third press is timed.
@@ -282,8 +351,12 @@ try {
     await game.page.waitForFunction(() => vandroBench.texts(2).every((text) => text === '?'));
     await clickAt(anchor.page, cards, 2);
   }
-  ratioLine('Card press until drawn', summary(presses.game), summary(presses.anchor), 1.2);
+  compare('Card press until drawn', presses.game, presses.anchor, 1.2);
   await anchor.close();
+  await profile(game.page, 'Ten rebuilds profiled, opening the menus included', async () => {
+    for (let round = 0; round < 10; ++round)
+      await rebuildGame(game.page);
+  });
 
   console.log(`Memory over ${memoryRebuilds} rebuilds through the menu (after a collection):`);
   await memory(game.page);
@@ -291,5 +364,7 @@ try {
 } finally {
   await chromium.close();
   await site.close();
+  await withoutWorker.close();
+  fs.rmSync(copy, {recursive: true});
   await anchorSite.close();
 }
