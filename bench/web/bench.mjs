@@ -19,11 +19,11 @@ import {serve} from '../../tests/support/web/serve.mjs';
 import {barEntries, openItems} from '../../tests/game/web/page.mjs';
 
 const [folder, roundsText] = process.argv.slice(2);
-if (!folder) {
-  console.error('usage: node bench.mjs <site folder> [rounds]');
+const rounds = Number(roundsText || 25);
+if (!folder || !Number.isInteger(rounds) || rounds < 1) {
+  console.error('usage: node bench.mjs <site folder> [rounds, at least 1]');
   process.exit(2);
 }
-const rounds = Number(roundsText || 25);
 const cards = '#vandro-desktop .vandro-window .vandro-button';
 const viewport = {width: 1024, height: 768};
 const transferBudget = 300 * 1024;
