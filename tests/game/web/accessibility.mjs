@@ -46,7 +46,8 @@ function textsBelow(node) {
     child.role === 'StaticText' ? [child.name] : textsBelow(child));
 }
 
-const roleAndName = ({role, name}) => ({role, name});
+// A node that has just left the page (or not reached the tree yet) reads as neither.
+const roleAndName = (node) => ({role: node?.role, name: node?.name});
 
 // Each card a button named by what it shows; the faces of covered cards stay out of the tree.
 async function expectCards(what, shown) {
@@ -54,7 +55,7 @@ async function expectCards(what, shown) {
                    async () => (await trees(cards)).map(roleAndName),
                    shown.map((name) => ({role: 'button', name})));
   const whole = await trees(cards, false);
-  const giveaways = whole.flatMap((tree, at) => (shown[at] === covered ? strings(tree) : []))
+  const giveaways = whole.flatMap((tree, at) => (shown[at] === covered && tree ? strings(tree) : []))
                          .filter((text) => [...text].some(isFace));
   expectNow(`${what}: the texts of covered cards with a face in them`, giveaways, []);
 }

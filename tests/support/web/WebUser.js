@@ -234,7 +234,9 @@ var LibraryVandroUser = {
   vandro_user_font: function(handle, hundredthsPx, style, face, capacity) {
     var element = VandroDom.get(handle);
     var target = element && (element.vandroClient || element);
-    if (!target || !target.style.font)
+    // The font shorthand reads back empty beside the emoji look the page sets: its family says
+    // whether the element has a font of its own.
+    if (!target || !target.style.fontFamily)
       return 0;
     var computed = getComputedStyle(target);
     HEAP32[hundredthsPx >> 2] = Math.round(parseFloat(computed.fontSize) * 100);

@@ -57,8 +57,9 @@ async function input(page, action) {
   }
 }
 
-// The program's own page, beside it: its output goes to the console, marked by stream.
-const pageName = `${name}.html`;
+// The program's own page, beside it and for this run alone (ctest runs one program's suites side
+// by side, each with its own arguments): its output goes to the console, marked by stream.
+const pageName = `${name}.${process.pid}.html`;
 fs.writeFileSync(path.join(folder, pageName), `<!DOCTYPE html>
 <html lang="de"><head><meta charset="utf-8"><title>${name}</title><link rel="icon" href="data:,">
 <style>html, body { margin: 0; height: 100%; }</style></head>
@@ -110,5 +111,6 @@ try {
 } finally {
   await browser.close();
   await site.close();
+  fs.rmSync(path.join(folder, pageName), {force: true});
 }
 process.exit(exitCode);
