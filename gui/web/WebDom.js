@@ -6,8 +6,6 @@ var LibraryVandroDom = {
   $VandroDom: {
     // The elements by their handles: a Map, made when the driver starts.
     elements: null,
-    // The frame's measures in CSS pixels: border, title bar, menu bar, status line.
-    frame: [1, 28, 24, 22],
     text: function(pointer, length) {
       return new TextDecoder('utf-16le').decode(HEAPU8.subarray(pointer, pointer + 2 * length));
     },
@@ -237,7 +235,6 @@ var LibraryVandroDom = {
   vandro_dom_start__deps: ['$VandroDom'],
   vandro_dom_start: function(border, title, menu, status) {
     VandroDom.elements = new Map();
-    VandroDom.frame = [border, title, menu, status];
     var style = document.createElement('style');
     style.textContent = VandroDom.style;
     document.head.appendChild(style);

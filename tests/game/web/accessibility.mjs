@@ -8,7 +8,7 @@
 import {launch} from '../../support/web/browsers.mjs';
 import {serve} from '../../support/web/serve.mjs';
 import {
-  barEntries, cards, CheckFailed, choose, covered, expectNow, expectSoon, isFace, labels,
+  barEntries, cards, CheckFailed, choose, covered, expectNow, expectSoon, isFace, labels, runSteps,
   openGame, texts,
 } from './page.mjs';
 
@@ -21,7 +21,6 @@ if (!folder) {
 const browser = await launch('chromium');
 const site = await serve(folder);
 const {page} = browser;
-const started = Date.now();
 const openMenus = '#vandro-desktop .vandro-menu:not([hidden])';
 
 // The tree below each element the selector finds, only what a screen reader presents or the
@@ -157,20 +156,4 @@ async function twoPlayers() {
   }
 }
 
-try {
-  for (const [name, step] of [['the first board', firstBoard], ['two players', twoPlayers]]) {
-    const from = Date.now();
-    await step();
-    console.log(`chromium: ${name}: passed (${((Date.now() - from) / 1000).toFixed(1)} s)`);
-  }
-  expectNow('the page\'s errors', await browser.errors(), []);
-  console.log(`chromium: every check held in ${((Date.now() - started) / 1000).toFixed(1)} s`);
-} catch (error) {
-  console.error(`chromium: FAILED: ${error instanceof CheckFailed ? error.message : error.stack}`);
-  for (const thrown of await browser.errors().catch(() => []))
-    console.error(`chromium: the page threw: ${thrown}`);
-  process.exitCode = 1;
-} finally {
-  await browser.close();
-  await site.close();
-}
+await runSteps('chromium', browser, site, [['the first board', firstBoard], ['two players', twoPlayers]]);

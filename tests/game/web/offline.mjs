@@ -8,7 +8,7 @@
 import {launch} from '../../support/web/browsers.mjs';
 import {serve} from '../../support/web/serve.mjs';
 import {
-  cards, CheckFailed, covered, expectNow, expectSoon, isFace, openGame, texts,
+  cards, covered, expectNow, expectSoon, isFace, openGame, runSteps, texts,
 } from './page.mjs';
 
 const [folder] = process.argv.slice(2);
@@ -20,7 +20,6 @@ if (!folder) {
 const browser = await launch('chromium');
 const site = await serve(folder);
 const {page} = browser;
-const started = Date.now();
 
 // The script of the service worker that answers the page's requests, or null.
 const controller = () => page.evaluate(() => navigator.serviceWorker.controller?.scriptURL ?? null);
@@ -59,20 +58,4 @@ async function offline() {
   await uncoverFirst('offline, a click uncovers the first card');
 }
 
-try {
-  for (const [name, step] of [['the first visit', firstVisit], ['without a network', offline]]) {
-    const from = Date.now();
-    await step();
-    console.log(`chromium: ${name}: passed (${((Date.now() - from) / 1000).toFixed(1)} s)`);
-  }
-  expectNow('the page\'s errors', await browser.errors(), []);
-  console.log(`chromium: every check held in ${((Date.now() - started) / 1000).toFixed(1)} s`);
-} catch (error) {
-  console.error(`chromium: FAILED: ${error instanceof CheckFailed ? error.message : error.stack}`);
-  for (const thrown of await browser.errors().catch(() => []))
-    console.error(`chromium: the page threw: ${thrown}`);
-  process.exitCode = 1;
-} finally {
-  await browser.close();
-  await site.close().catch(() => {});
-}
+await runSteps('chromium', browser, site, [['the first visit', firstVisit], ['without a network', offline]]);

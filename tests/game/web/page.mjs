@@ -67,3 +67,26 @@ export async function choose(browser, path) {
     await browser.click(openItems, names.indexOf(item));
   }
 }
+
+// Runs the named steps in order on the browser, each timed, then checks that the page threw
+// nothing; reports the first failure and sets the exit code. Closes the browser and the site.
+export async function runSteps(engine, browser, site, steps) {
+  const started = Date.now();
+  try {
+    for (const [name, step] of steps) {
+      const from = Date.now();
+      await step();
+      console.log(`${engine}: ${name}: passed (${((Date.now() - from) / 1000).toFixed(1)} s)`);
+    }
+    expectNow('the page\'s errors', await browser.errors(), []);
+    console.log(`${engine}: every check held in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  } catch (error) {
+    console.error(`${engine}: FAILED: ${error instanceof CheckFailed ? error.message : error.stack}`);
+    for (const thrown of await browser.errors().catch(() => []))
+      console.error(`${engine}: the page threw: ${thrown}`);
+    process.exitCode = 1;
+  } finally {
+    await browser.close();
+    await site.close().catch(() => {});
+  }
+}
