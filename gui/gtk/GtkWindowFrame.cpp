@@ -231,6 +231,13 @@ void TGtkWindow::TakeNativeRect() {
     gdk_window_get_origin(window, &x, &y);
     int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
     const auto [left, right, top, bottom] = Decorations();
+    const bool resizable = gtk_window_get_resizable(GTK_WINDOW(_widget));
+    if (!resizable) {
+        // No user can resize a window the platform holds to one size: another size is a step of the window
+        // manager's towards the one asked for, however late it reports it.
+        w = _asked[2] - left - right;
+        h = _asked[3] - top - bottom;
+    }
     if (!(style & WindowClientCoords)) {
         x -= left;
         y -= top;
@@ -247,8 +254,7 @@ void TGtkWindow::TakeNativeRect() {
     // A size given from outside becomes the one the window asks for: GTK would otherwise give it
     // the size of what its client area holds as soon as the gadgets move there.
     const auto frame = NativeFrame();
-    if (gtk_window_get_resizable(GTK_WINDOW(_widget)) &&
-        (frame[2] != _asked[2] || frame[3] != _asked[3])) {
+    if (resizable && (frame[2] != _asked[2] || frame[3] != _asked[3])) {
         _asked = frame;
         gtk_window_resize(GTK_WINDOW(_widget), gdk_window_get_width(window),
                           gdk_window_get_height(window));
