@@ -113,17 +113,12 @@ int TGtkGadget::Activate(int command) {
         else
             FocusElement();
         return isTabbable();
-    case ActivateBack:
-    case ActivateForward:
-        if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
-            next->Activate(ActivateFocus);
-        return 0;
-    case 13:
+    case ActivateRedraw:
         RefreshLook();
         gtk_widget_queue_draw(_widget);
         return 0;
     default:
-        return 0;
+        return TPlatformGadget::Activate(command);
     }
 }
 

@@ -38,16 +38,12 @@ int THeadlessGadget::Activate(int command) {
         FocusNative(Ref<TGadget>(this));
         return isTabbable();
     }
-    if (command == ActivateBack || command == ActivateForward) {
-        if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
-            next->Activate(ActivateFocus);
-        return 0;
-    }
     if (command == ActivateRedraw) {
         ++_redraws;
         _shownfgcolor = FgColor();
+        return 0;
     }
-    return 0;
+    return TPlatformGadget::Activate(command);
 }
 
 int THeadlessGadget::ElementVisible() { return Alive() && _visible ? 1 : 0; }

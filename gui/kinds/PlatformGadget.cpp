@@ -247,6 +247,14 @@ Ref<TPlatformGadget> TPlatformGadget::FirstTabStop(const TGadget& group) {
     return stops.empty() ? Ref<TPlatformGadget>() : stops.front();
 }
 
+int TPlatformGadget::Activate(int command) {
+    if (command != ActivateBack && command != ActivateForward)
+        return 0;
+    if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
+        next->Activate(ActivateFocus);
+    return 0;
+}
+
 Ref<TPlatformGadget> TPlatformGadget::NextTabStop(const Ref<TGadget>& from, int back) {
     TPlatformGadget* window = WindowAround(from.get());
     if (!window)

@@ -28,6 +28,9 @@ class TPlatformGadget : public TGadget {
     int ClientWidth() override;
     int ClientHeight() override;
     int State() override;
+    // The focus goes to the tab stop before or after the gadget in its window (ActivateBack,
+    // ActivateForward), as Shift+Tab and Tab move it; the platform does the rest.
+    int Activate(int command) override;
     // A text the program sets raises no event; it is kept only while the element exists.
     int SetText(const String& text) override;
     String GetText() override;

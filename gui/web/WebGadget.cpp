@@ -58,16 +58,11 @@ int TWebGadget::Activate(int command) {
     case ActivateFocus:
         FocusElement();
         return isTabbable();
-    case ActivateBack:
-    case ActivateForward:
-        if (const auto next = NextTabStop(Ref<TGadget>(this), command == ActivateBack))
-            next->Activate(ActivateFocus);
-        return 0;
     case ActivateRedraw:
         RefreshLook();
         return 0;
     default:
-        return 0;
+        return TPlatformGadget::Activate(command);
     }
 }
 
