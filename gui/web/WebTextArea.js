@@ -64,6 +64,15 @@ var LibraryVandroTextArea = {
       else if (caret.top < box.top + area.clientTop)
         area.scrollTop -= box.top + area.clientTop - caret.top;
     },
+    // The node and offset of the caret position under a point of the page, null for none.
+    caretAt: function(x, y) {
+      if (document.caretPositionFromPoint) {
+        var position = document.caretPositionFromPoint(x, y);
+        return position && [position.offsetNode, position.offset];
+      }
+      var range = document.caretRangeFromPoint && document.caretRangeFromPoint(x, y);
+      return range && [range.startContainer, range.startOffset];
+    },
     // The text as runs of one style each (the CSS of its span, "" for none).
     runs: function(area) {
       return Array.from(area.childNodes).map(function(node) {
@@ -199,8 +208,8 @@ var LibraryVandroTextArea = {
     VandroKeys.filter(area, function(key, typed, modifiers) {
       return _vandro_web_area_key(handle, key, typed, modifiers);
     });
-    // Line breaks go in as "\n", pastes as plain text; drops and the browser's own formatting
-    // keys change nothing. A read-only area takes none of the user's changes.
+    // Line breaks go in as "\n", pastes as plain text; drops, undo and the browser's own
+    // formatting change nothing. A read-only area takes none of the user's changes.
     area.addEventListener('beforeinput', function(event) {
       var type = event.inputType;
       var text = type === 'insertParagraph' || type === 'insertLineBreak' ? '\n'
@@ -237,9 +246,9 @@ var LibraryVandroTextArea = {
       var kept = VandroArea.selection(area);
       if (kept[0] !== kept[1])
         return;
-      var at = document.caretRangeFromPoint ? document.caretRangeFromPoint(event.clientX, event.clientY) : null;
-      if (at && area.contains(at.startContainer))
-        getSelection().collapse(at.startContainer, at.startOffset);
+      var at = VandroArea.caretAt(event.clientX, event.clientY);
+      if (at && area.contains(at[0]))
+        getSelection().collapse(at[0], at[1]);
     });
     area.addEventListener('contextmenu', function(event) {
       event.preventDefault();
