@@ -4,6 +4,8 @@
 #include "WebGUIDriver.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
+#include "WebTextArea.h"
+#include "WebTextField.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -13,6 +15,8 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         TGadgetKinds made{u"web", {}};
         made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
+        made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
+        made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
         return made;
