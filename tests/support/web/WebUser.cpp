@@ -1,7 +1,8 @@
 // The user of the web platform: real mouse and key input sent by the browser's driver to the
 // page's elements, and what the page shows read back from them. The kinds the page does not
-// show yet (text, sliders, progress bars) cannot be used: their actions answer 0.
+// show yet (text) cannot be used: their actions answer 0.
 #include "WebUser.h"
+#include "WebUserRange.h"
 
 #include "events/web/WebSystemDriver.h"
 #include "gui/GadgetCreation.h"
@@ -63,8 +64,14 @@ class TWebPlatformUser : public TPlatformUser {
     }
 
     int TypeText(const Ref<TGadget>&, const String&) override { return 0; }
-    int DragSlider(const Ref<TGadget>&, int) override { return 0; }
-    int PressSliderArrow(const Ref<TGadget>&, int) override { return 0; }
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_drag_slider(handle, toHigh) : 0;
+    }
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_step(handle, up) : 0;
+    }
 
     void WhenWaiting(std::function<void()> action) override {
         WebSystem()->WhenWaiting(std::move(action));
@@ -135,7 +142,10 @@ class TWebPlatformUser : public TPlatformUser {
     String ShownStatusField(const Ref<TGadget>& window, int field) override {
         return field >= 0 && field < 3 ? TextOf(ElementOf(window), 2 + field) : String();
     }
-    int ShownProgress(const Ref<TGadget>&) override { return 0; }
+    int ShownProgress(const Ref<TGadget>& bar) override {
+        const int handle = ElementOf(bar);
+        return handle ? vandro_user_progress(handle) : 0;
+    }
     String ClipboardText() override { return {}; }
     void PutOnClipboard(const String&) override {}
     Ref<TGadget> ActiveWindow() override { return GadgetFromHandle(vandro_user_active_window()); }
