@@ -99,6 +99,7 @@ var LibraryVandroPanel = {
     var back = element.vandroBack;
     back.vandroPicture = rgba ? 'url(' + VandroPanel.picture(rgba, width, height).toDataURL() + ')'
                               : '';
+    back.vandroPictureSize = width + 'px ' + height + 'px';
     back.style.backgroundImage = back.vandroPicture;
   },
 
@@ -112,6 +113,9 @@ var LibraryVandroPanel = {
     back.backgroundRepeat = tiled ? 'repeat' : 'no-repeat';
     back.backgroundPosition = x + 'px ' + y + 'px';
     back.backgroundSize = w + 'px ' + h + 'px';
+    // At its own size the picture keeps its pixels sharp on a screen of any pixel ratio.
+    back.imageRendering = back.backgroundSize === element.vandroBack.vandroPictureSize
+                          ? 'pixelated' : '';
   }
 };
 
