@@ -63,6 +63,13 @@ var LibraryVandroDom = {
         item.appendChild(shortcut);
       }
     },
+    // From red + (green << 8) + (blue << 16) to #rrggbb; -1 gives "", the element's own.
+    cssColor: function(colour) {
+      if (colour < 0)
+        return '';
+      var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
+      return '#' + (0x1000000 + rgb).toString(16).slice(1);
+    },
     modifiers: function(event) {
       return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
              (event.metaKey ? 8 : 0);
@@ -187,7 +194,7 @@ var LibraryVandroDom = {
     },
     style: [
       '#vandro-desktop{position:fixed;inset:0;overflow:hidden;font:13px system-ui,"DejaVu Sans",sans-serif;color:#1c1c1c;background:#3a6ea5;}',
-      '.vandro-window[hidden], .vandro-menu[hidden]{display:none !important;}',
+      '.vandro-window[hidden], .vandro-menu[hidden], .vandro-control[hidden]{display:none !important;}',
       '.vandro-window{position:absolute;box-sizing:border-box;display:flex;flex-direction:column;background:#f0f0f0;border:var(--vandro-border) solid #6d6d6d;box-shadow:0 4px 16px rgba(0,0,0,.35);transform-origin:0 0;}',
       '.vandro-title{flex:none;box-sizing:border-box;height:var(--vandro-title);display:flex;align-items:center;padding-left:8px;background:#dfe4ea;font-weight:600;user-select:none;}',
       '.vandro-window.vandro-active > .vandro-title{background:#c5d5ea;}',
@@ -455,13 +462,8 @@ var LibraryVandroDom = {
     if (!element)
       return;
     var target = element.vandroClient || element;
-    // From red + (green << 8) + (blue << 16) to #rrggbb.
-    var css = function(colour) {
-      var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
-      return '#' + (0x1000000 + rgb).toString(16).slice(1);
-    };
-    target.style.color = foreground < 0 ? '' : css(foreground);
-    target.style.backgroundColor = background < 0 ? '' : css(background);
+    target.style.color = VandroDom.cssColor(foreground);
+    target.style.backgroundColor = VandroDom.cssColor(background);
     element.classList.toggle('vandro-coloured', background >= 0);
     target.style.font = fontLength ? VandroDom.text(font, fontLength) : '';
     // The font shorthand resets this: symbols that have an emoji look stay text in their colour.

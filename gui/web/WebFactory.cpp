@@ -1,11 +1,15 @@
 // The one place that maps gadget classes to web gadget classes. The kinds the page does not
 // show yet have no maker: making one raises the error that names the kind and the platform.
 #include "WebButton.h"
+#include "WebCanvas.h"
 #include "WebGUIDriver.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
 #include "WebTextArea.h"
 #include "WebTextField.h"
+#include "WebPanel.h"
+#include "WebProgressBar.h"
+#include "WebSlider.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -17,8 +21,12 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
         made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
         made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
+        made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
+        made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;
+        made.makers[ClassProgressBar] = MakeKind<ClassProgressBar, TWebProgressBar>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
+        made.makers[ClassCanvas] = MakeKind<ClassCanvas, TWebCanvas>;
         return made;
     }();
     return kinds;

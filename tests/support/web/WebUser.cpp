@@ -1,7 +1,8 @@
 // The user of the web platform: real mouse and key input sent by the browser's driver to the
 // page's elements, and what the page shows read back from them. The kinds the page does not
-// show yet (sliders, progress bars) cannot be used: their actions answer 0.
+// show yet cannot be used: their actions answer 0.
 #include "WebUser.h"
+#include "WebUserRange.h"
 #include "WebUserText.h"
 
 #include "events/web/WebSystemDriver.h"
@@ -75,8 +76,14 @@ class TWebPlatformUser : public TPlatformUser {
         return handle ? vandro_wait_user_type(handle, text.data(), static_cast<int>(text.size()))
                       : 0;
     }
-    int DragSlider(const Ref<TGadget>&, int) override { return 0; }
-    int PressSliderArrow(const Ref<TGadget>&, int) override { return 0; }
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_drag_slider(handle, toHigh) : 0;
+    }
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_step(handle, up) : 0;
+    }
 
     void WhenWaiting(std::function<void()> action) override {
         WebSystem()->WhenWaiting(std::move(action));
@@ -152,7 +159,10 @@ class TWebPlatformUser : public TPlatformUser {
     String ShownStatusField(const Ref<TGadget>& window, int field) override {
         return field >= 0 && field < 3 ? TextOf(ElementOf(window), 2 + field) : String();
     }
-    int ShownProgress(const Ref<TGadget>&) override { return 0; }
+    int ShownProgress(const Ref<TGadget>& bar) override {
+        const int handle = ElementOf(bar);
+        return handle ? vandro_user_progress(handle) : 0;
+    }
     String ClipboardText() override {
         const int length = vandro_wait_user_clipboard();
         String text(static_cast<std::size_t>(std::max(length, 0)), u'\0');
