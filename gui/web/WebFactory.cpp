@@ -2,6 +2,7 @@
 // show yet have no maker: making one raises the error that names the kind and the platform.
 #include "WebButton.h"
 #include "WebGUIDriver.h"
+#include "WebHTMLView.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
 #include "WebWindow.h"
@@ -13,6 +14,7 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         TGadgetKinds made{u"web", {}};
         made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
+        made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
         return made;

@@ -149,7 +149,12 @@ class TWebPlatformUser : public TPlatformUser {
         return TextOf(ElementOf(gadget), 1);
     }
 
-    int FollowLink(const Ref<TGadget>&, const String&) override { return 0; }
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const int handle = ElementOf(view);
+        return handle ? vandro_wait_user_follow_link(handle, address.data(),
+                                                     static_cast<int>(address.size()))
+                      : 0;
+    }
     void PickFromNextPopup(const Ref<TGadget>& item) override {
         vandro_user_pick_from_next_popup(ElementOf(item));
     }
