@@ -10,7 +10,10 @@
 #include "gui/web/WebGadget.h"
 #include "gui/web/WebMenu.h"
 #include "gui/web/WebWindow.h"
+#include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -176,9 +179,13 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownPointer(const Ref<TGadget>& window) override {
         return vandro_user_pointer(ElementOf(window));
     }
-    // A page knows neither the person's login name nor the computer's.
-    String PlatformUserName() override { return {}; }
-    String PlatformComputerName() override { return {}; }
+    // The names the browser's C library gives: the page knows neither the person's login name
+    // nor the computer's.
+    String PlatformUserName() override { return EnvironmentText("USER"); }
+    String PlatformComputerName() override {
+        char name[256] = "";
+        return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
+    }
 };
 
 } // namespace
