@@ -20,6 +20,7 @@ var LibraryVandroRequesters = {
       'dialog.vandro-requester .vandro-fields{display:grid;grid-template-columns:auto 1fr;gap:8px 10px;align-items:center;margin-bottom:16px;}',
       'dialog.vandro-requester input{font:inherit;}',
       'dialog.vandro-requester input[type=color]{width:64px;height:28px;padding:1px;}',
+      'dialog.vandro-requester input[type=checkbox]{justify-self:start;margin:0;}',
       'dialog.vandro-requester .vandro-sample{grid-column:1 / 3;height:44px;overflow:hidden;white-space:nowrap;border:1px solid #a0a0a0;background:#fff;padding:4px 6px;}'
     ].join('\n'),
     // The offered downloads, newest last: {name, bytes}.
@@ -241,14 +242,15 @@ var LibraryVandroRequesters = {
       VandroRequester.open(heading, function(fields) {
         name.value = given;
         name.required = true;
-        name.pattern = '[^/\\\\]+';
         VandroRequester.field(fields, 'Dateiname', name);
       }, [['Speichern', 'ok'], ['Abbrechen', 'cancel']], function(value) {
         if (value !== 'ok')
           return wakeUp(-1);
+        // A name, not a path: the download goes where the browser puts downloads.
+        var file = name.value.replace(/[\\/]/g, '_');
         FS.mkdirTree('/downloads');
-        var path = '/downloads/' + name.value;
-        VandroRequester.offerWhenWritten(path, name.value);
+        var path = '/downloads/' + file;
+        VandroRequester.offerWhenWritten(path, file);
         wakeUp(VandroRequester.hand(path));
       });
     });

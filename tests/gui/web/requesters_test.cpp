@@ -69,7 +69,7 @@ TEST_F(WebRequestersTest, TheFontDialogTakesTheUsersSwitchesAndKeepsTheRest) {
 }
 
 TEST_F(WebRequestersTest, AFileToOpenIsReadIntoTheProgramsFiles) {
-    OnNextRequester(u"file:Datei::karten.txt:Herz Pik\nKaro");
+    OnNextRequester(u"file:Datei:karten.txt:Herz Pik\nKaro");
     const String path = RequestFile(u"Karten laden", u"Texte:txt", 0, u"");
     EXPECT_EQ(path, u"/uploads/karten.txt");
     EXPECT_EQ(Contents(path), "Herz Pik\nKaro");
