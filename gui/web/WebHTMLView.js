@@ -75,7 +75,8 @@ var LibraryVandroHtmlView = {
                          : VandroHtml.fileBlob(address);
         source = frame.vandroBlob = URL.createObjectURL(blob);
       }
-      frame.vandroPending = address;
+      // The view shows the address it goes to, as a browser's address bar does.
+      frame.vandroAddress = frame.vandroPending = address;
       frame.vandroLoading = true;
       // The navigate event of the document it leaves comes inside this assignment.
       frame.vandroDecided = true;

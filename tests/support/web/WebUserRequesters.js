@@ -48,7 +48,10 @@ var LibraryVandroUserRequesters = {
       if (!dialog)
         return;
       watcher.disconnect();
-      VandroUserRequesters.take(dialog, steps);
+      // The user acts on the dialog once the browser has drawn it.
+      requestAnimationFrame(function() {
+        requestAnimationFrame(function() { VandroUserRequesters.take(dialog, steps); });
+      });
     });
     watcher.observe(document.body, {subtree: true, childList: true, attributes: true});
   },

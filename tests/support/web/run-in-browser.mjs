@@ -61,9 +61,18 @@ async function input(page, action) {
     userFiles ??= fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-files-'));
     const file = path.join(userFiles, action.name);
     fs.writeFileSync(file, action.text);
-    const [chooser] = await Promise.all([
-      page.waitForFileChooser(), page.mouse.click(action.x, action.y)]);
-    await chooser.accept([file]);
+    // A click that Chromium takes as the field shows opens nothing: the user clicks again.
+    for (let attempt = 1; ; ++attempt) {
+      try {
+        const [chooser] = await Promise.all([
+          page.waitForFileChooser({timeout: 2000}), page.mouse.click(action.x, action.y)]);
+        await chooser.accept([file]);
+        break;
+      } catch (error) {
+        if (attempt === 3)
+          throw error;
+      }
+    }
   } else {
     throw new Error(`unknown input ${action.kind}`);
   }
