@@ -99,7 +99,7 @@ var LibraryVandroHtmlView = {
         view.vandroWatched = true;
         view.navigation.addEventListener('navigate', function(event) {
           if (frame.vandroDecided || !event.cancelable || event.hashChange ||
-              event.downloadRequest !== null)
+              event.downloadRequest)
             return;
           if (!VandroHtml.admits(frame, event.destination.url)) {
             event.preventDefault();
