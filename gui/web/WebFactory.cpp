@@ -3,13 +3,14 @@
 #include "WebButton.h"
 #include "WebCanvas.h"
 #include "WebGUIDriver.h"
+#include "WebHTMLView.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
-#include "WebTextArea.h"
-#include "WebTextField.h"
 #include "WebPanel.h"
 #include "WebProgressBar.h"
 #include "WebSlider.h"
+#include "WebTextArea.h"
+#include "WebTextField.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -19,9 +20,10 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         TGadgetKinds made{u"web", {}};
         made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
+        made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
         made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
         made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
-        made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
+        made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;
         made.makers[ClassProgressBar] = MakeKind<ClassProgressBar, TWebProgressBar>;

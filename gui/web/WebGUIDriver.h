@@ -37,10 +37,13 @@ class TWebGUIDriver : public TPlatformDriverOf<TWebFont, TIconStrip> {
     const TGadgetKinds& GadgetKinds() override;
 
   protected:
-    // No chooser on the page yet: cancelled.
+    // A dialog with the browser's colour input.
     int RunColorChooser(int red, int green, int blue) override;
     // The colours of the page's own look.
     int SystemColor(int index) override;
+    // The names the browser's C library gives the page's user and machine.
+    String LoginName() override;
+    String HostName() override;
 };
 
 struct TWebState {

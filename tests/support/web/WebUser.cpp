@@ -14,7 +14,10 @@
 #include "gui/web/WebTextArea.h"
 #include "gui/web/WebTextField.h"
 #include "gui/web/WebWindow.h"
+#include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -186,7 +189,12 @@ class TWebPlatformUser : public TPlatformUser {
         return TextOf(ElementOf(gadget), 1);
     }
 
-    int FollowLink(const Ref<TGadget>&, const String&) override { return 0; }
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const int handle = ElementOf(view);
+        return handle ? vandro_wait_user_follow_link(handle, address.data(),
+                                                     static_cast<int>(address.size()))
+                      : 0;
+    }
     void PickFromNextPopup(const Ref<TGadget>& item) override {
         vandro_user_pick_from_next_popup(ElementOf(item));
     }
@@ -208,9 +216,13 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownPointer(const Ref<TGadget>& window) override {
         return vandro_user_pointer(ElementOf(window));
     }
-    // A page knows neither the person's login name nor the computer's.
-    String PlatformUserName() override { return {}; }
-    String PlatformComputerName() override { return {}; }
+    // The names the browser's C library gives: the page knows neither the person's login name
+    // nor the computer's.
+    String PlatformUserName() override { return EnvironmentText("USER"); }
+    String PlatformComputerName() override {
+        char name[256] = "";
+        return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
+    }
 };
 
 } // namespace
