@@ -4,10 +4,16 @@
 var LibraryVandroDom = {
   $VandroDom__deps: ['$VandroWake'],
   $VandroDom: {
-    // The elements by their handles: a Map, made when the driver starts.
+    // The elements by their handles: a Map, made when the driver starts, that also keeps the
+    // handles by their elements (handles).
     elements: null,
+    handles: null,
+    // Short texts, most of a board's, are read unit by unit: quicker than a decoder's call.
     text: function(pointer, length) {
-      return new TextDecoder('utf-16le').decode(HEAPU8.subarray(pointer, pointer + 2 * length));
+      if (length < 64)
+        return String.fromCharCode.apply(null, HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
+      VandroDom.decoder = VandroDom.decoder || new TextDecoder('utf-16le');
+      return VandroDom.decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));
     },
     get: function(handle) { return VandroDom.elements.get(handle) || null; },
     desktop: function() {
@@ -234,7 +240,22 @@ var LibraryVandroDom = {
 
   vandro_dom_start__deps: ['$VandroDom'],
   vandro_dom_start: function(border, title, menu, status) {
-    VandroDom.elements = new Map();
+    var elements = new Map();
+    var handles = new Map();
+    var set = elements.set;
+    var remove = elements.delete;
+    elements.set = function(handle, element) {
+      handles.set(element, handle);
+      return set.call(elements, handle, element);
+    };
+    elements.delete = function(handle) {
+      var element = elements.get(handle);
+      if (element && handles.get(element) === handle)
+        handles.delete(element);
+      return remove.call(elements, handle);
+    };
+    VandroDom.elements = elements;
+    VandroDom.handles = handles;
     var style = document.createElement('style');
     style.textContent = VandroDom.style;
     document.head.appendChild(style);
@@ -424,7 +445,11 @@ var LibraryVandroDom = {
     var element = VandroDom.get(handle);
     if (!element)
       return;
+    // The user cannot change these texts: one the element shows already is left alone.
     var text = VandroDom.text(pointer, length);
+    if (element.vandroText === text)
+      return;
+    element.vandroText = text;
     if (element.classList.contains('vandro-window')) {
       if (element.vandroCaption)
         element.vandroCaption.textContent = text;
@@ -460,12 +485,25 @@ var LibraryVandroDom = {
       var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
       return '#' + (0x1000000 + rgb).toString(16).slice(1);
     };
-    target.style.color = foreground < 0 ? '' : css(foreground);
-    target.style.backgroundColor = background < 0 ? '' : css(background);
-    element.classList.toggle('vandro-coloured', background >= 0);
-    target.style.font = fontLength ? VandroDom.text(font, fontLength) : '';
-    // The font shorthand resets this: symbols that have an emoji look stay text in their colour.
-    target.style.setProperty('font-variant-emoji', 'text');
+    // A gadget's look is set a part at a time: what is shown already is not set again.
+    var look = target.vandroLook || (target.vandroLook = {});
+    if (look.foreground !== foreground) {
+      look.foreground = foreground;
+      target.style.color = foreground < 0 ? '' : css(foreground);
+    }
+    if (look.background !== background) {
+      look.background = background;
+      target.style.backgroundColor = background < 0 ? '' : css(background);
+      element.classList.toggle('vandro-coloured', background >= 0);
+    }
+    var shorthand = fontLength ? VandroDom.text(font, fontLength) : '';
+    if (look.font !== shorthand) {
+      look.font = shorthand;
+      target.style.font = shorthand;
+      // The font shorthand resets this: symbols that have an emoji look stay text in their
+      // colour.
+      target.style.setProperty('font-variant-emoji', 'text');
+    }
   },
 
   vandro_dom_set_enabled__deps: ['$VandroDom'],
@@ -530,14 +568,9 @@ var LibraryVandroDom = {
   // that has a handle; 0 when no element of the program has it.
   vandro_dom_focused__deps: ['$VandroDom'],
   vandro_dom_focused: function() {
-    var handles = new Map();
-    VandroDom.elements.forEach(function(element, handle) {
-      if (!element.classList.contains('vandro-client'))
-        handles.set(element, handle);
-    });
     for (var element = document.activeElement; element; element = element.parentElement)
-      if (handles.has(element))
-        return handles.get(element);
+      if (VandroDom.handles.has(element) && !element.classList.contains('vandro-client'))
+        return VandroDom.handles.get(element);
     return 0;
   },
 
@@ -554,8 +587,12 @@ var LibraryVandroDom = {
   vandro_dom_set_status__deps: ['$VandroDom'],
   vandro_dom_set_status: function(handle, field, pointer, length) {
     var element = VandroDom.get(handle);
-    if (element && element.vandroStatus)
-      element.vandroStatus.children[field].textContent = VandroDom.text(pointer, length);
+    if (!element || !element.vandroStatus)
+      return;
+    var shown = element.vandroStatus.children[field];
+    var text = VandroDom.text(pointer, length);
+    if (shown.textContent !== text)
+      shown.textContent = text;
   },
 
   vandro_dom_set_opacity__deps: ['$VandroDom'],
