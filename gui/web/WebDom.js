@@ -79,8 +79,8 @@ var LibraryVandroDom = {
     fit: function(frame) {
       var width = parseFloat(frame.style.width) || 0;
       var height = parseFloat(frame.style.height) || 0;
-      var across = document.documentElement.clientWidth;
-      var down = document.documentElement.clientHeight;
+      var across = VandroDom.viewport[0];
+      var down = VandroDom.viewport[1];
       var scale = Math.min(1, across / Math.max(width, 1), down / Math.max(height, 1));
       var x = +frame.dataset.x, y = +frame.dataset.y;
       if (scale < 1 || x < 0 || x + width > across)
@@ -90,6 +90,14 @@ var LibraryVandroDom = {
       frame.style.left = x + 'px';
       frame.style.top = y + 'px';
       frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    },
+    // The viewport's width and height, measured when the driver starts and whenever the page is
+    // resized: reading them from the document lays the page out, and a window is placed while
+    // its board is being made.
+    viewport: [0, 0],
+    measureViewport: function() {
+      VandroDom.viewport = [document.documentElement.clientWidth,
+                            document.documentElement.clientHeight];
     },
     fitAll: function() {
       document.querySelectorAll('#vandro-desktop > .vandro-window').forEach(VandroDom.fit);
@@ -265,7 +273,11 @@ var LibraryVandroDom = {
     root.setProperty('--vandro-menu', menu + 'px');
     root.setProperty('--vandro-status', status + 'px');
     var desktop = VandroDom.desktop();
-    window.addEventListener('resize', VandroDom.fitAll);
+    VandroDom.measureViewport();
+    window.addEventListener('resize', function() {
+      VandroDom.measureViewport();
+      VandroDom.fitAll();
+    });
     // A press outside the open menus closes them. Pop-up menus open where the pointer was.
     document.addEventListener('pointerdown', function(event) {
       VandroDom.pointer = [event.clientX, event.clientY];
@@ -280,7 +292,7 @@ var LibraryVandroDom = {
 
   vandro_dom_viewport__deps: ['$VandroDom'],
   vandro_dom_viewport: function(which) {
-    return which ? document.documentElement.clientHeight : document.documentElement.clientWidth;
+    return VandroDom.viewport[which ? 1 : 0];
   },
 
   // A top-level window: its frame, with a title bar, a menu bar where style bit 4 asks for
