@@ -14,10 +14,10 @@ add_custom_command(OUTPUT ${vandro_icons}/192x192/apps/vandro.png
     VERBATIM)
 
 # The program only ever waits in its main loop, so only the functions on the way from main to the
-# system driver's wait (waiting-path.txt, whether the optimiser inlines them or not) are made able
-# to unwind and rewind: the rest runs as plain WebAssembly, half the size and quicker. A wait
-# reached on any other way (a message box, a pop-up menu) needs its callers added there; the
-# game's browser runs stop at the first wait that is not on the list.
+# system driver's wait (waiting-path.txt, whether the optimiser inlines them or not: it warns of
+# those it did) are made able to unwind and rewind: the rest runs as plain WebAssembly, half the
+# size and quicker. A wait reached on another way (a message box, a pop-up menu) breaks the
+# program at run time unless its callers are added there.
 target_link_options(vandro PRIVATE
     "SHELL:-sASYNCIFY_ONLY=@${CMAKE_CURRENT_SOURCE_DIR}/web/waiting-path.txt")
 set_property(TARGET vandro APPEND PROPERTY LINK_DEPENDS
