@@ -4,14 +4,15 @@
 var LibraryVandroDom = {
   $VandroDom__deps: ['$VandroWake'],
   $VandroDom: {
-    // The elements by their handles: a Map, made when the driver starts, that also keeps the
-    // handles by their elements (handles).
+    // The elements by their handles: a Map, made when the driver starts, whose set and delete
+    // also keep handles, the handles by their elements.
     elements: null,
     handles: null,
     // Short texts, most of a board's, are read unit by unit: quicker than a decoder's call.
     text: function(pointer, length) {
+      var at = pointer >> 1;
       if (length < 64)
-        return String.fromCharCode.apply(null, HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
+        return String.fromCharCode.apply(null, HEAPU16.subarray(at, at + length));
       VandroDom.decoder = VandroDom.decoder || new TextDecoder('utf-16le');
       return VandroDom.decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));
     },

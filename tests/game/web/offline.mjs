@@ -1,6 +1,6 @@
-// The game's site played without a network in Chromium: the first visit leaves the service
-// worker keeping the site's files, taken from what the page fetched, and with the network cut and the server gone a reload still
-// shows the board and a click still uncovers a card.
+// The game's site played without a network in Chromium: the first visit leaves the service worker
+// keeping the site's files, taken from what the page fetched, and with the network cut and the
+// server gone a reload still shows the board and a click still uncovers a card.
 //
 //   node offline.mjs <site folder>
 //
