@@ -92,6 +92,7 @@ Ref<TWebFont> TWebFont::Load(const String& face, double points, int fontStyle) {
     _points = points;
     style = fontStyle;
     handle = ++lastFontHandle;
+    _css = ShorthandCss();
     return Ref<TWebFont>(this);
 }
 
@@ -113,7 +114,9 @@ Ref<TWebFont> TWebFont::SystemFont(double size, int fontStyle) {
     return New<TWebFont>()->Load(u"system-ui", size > 0 ? size : 9.75, fontStyle);
 }
 
-String TWebFont::Css() const {
+const String& TWebFont::Css() const { return _css; }
+
+String TWebFont::ShorthandCss() const {
     // Four decimals of a pixel, written without the C library's locale.
     const long tenThousandths = std::lround(_points * 96 / 72 * 10000);
     char pixels[32];

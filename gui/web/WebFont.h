@@ -18,10 +18,15 @@ class TWebFont : public TGuiFont {
     // The page's interface font, at 9 points unless a size is given.
     static Ref<TWebFont> SystemFont(double size, int style);
     // The font as a CSS font shorthand, its size in the program's 96-DPI units.
-    String Css() const;
+    const String& Css() const;
 
     // The size as asked for; size keeps its whole points.
     double _points = 0;
+
+  private:
+    // Made once when loaded: a board sets its cards' font over and over.
+    String ShorthandCss() const;
+    String _css;
 };
 
 } // namespace vandro
