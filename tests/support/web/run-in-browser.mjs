@@ -39,22 +39,23 @@ function keyName(code) {
 }
 const modifierKeys = [[1, 'Shift'], [2, 'Control'], [4, 'Alt'], [8, 'Meta']];
 
+// A click or key press with the modifier keys held.
 async function input(page, action) {
+  const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
+  for (const key of held)
+    await page.keyboard.down(key);
   if (action.kind === 'click') {
     await page.mouse.click(action.x, action.y, {
       button: action.button === 2 ? 'right' : 'left',
       count: action.clicks,
     });
   } else if (action.kind === 'key') {
-    const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
-    for (const key of held)
-      await page.keyboard.down(key);
     await page.keyboard.press(keyName(action.key));
-    for (const key of held.reverse())
-      await page.keyboard.up(key);
   } else {
     throw new Error(`unknown input ${action.kind}`);
   }
+  for (const key of held.reverse())
+    await page.keyboard.up(key);
 }
 
 // The program's own page, beside it and for this run alone (ctest runs one program's suites side
