@@ -17,4 +17,9 @@ int vandro_wait_user_key_in(int handle, int key);
 // one: up to capacity units written, the length answered.
 int vandro_user_item_count(int handle);
 int vandro_user_item_text(int handle, int index, int part, char16_t* buffer, int capacity);
+// The pixel (x, y) of the item's icon as 0xAARRGGBB, 0 when it shows none.
+int vandro_user_item_icon(int handle, int index, int x, int y);
+// The role of the gadget's focusable element (index -1) or of its item: "listbox several",
+// "option selected", "tab", ...
+int vandro_user_item_role(int handle, int index, char16_t* buffer, int capacity);
 }

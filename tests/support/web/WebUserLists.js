@@ -126,6 +126,33 @@ var LibraryVandroUserLists = {
     var row = VandroUserLists.shown(VandroDom.get(handle))[index];
     var text = !row ? '' : part ? row.title || '' : row.textContent;
     return VandroUser.write(text, buffer, capacity);
+  },
+
+  // The pixel (x, y) of the icon the item at the index shows, as 0xAARRGGBB; 0 for none.
+  vandro_user_item_icon__deps: ['$VandroUserLists'],
+  vandro_user_item_icon: function(handle, index, x, y) {
+    var row = VandroUserLists.shown(VandroDom.get(handle))[index];
+    var icon = row && row.querySelector('canvas');
+    if (!icon)
+      return 0;
+    var rgba = icon.getContext('2d').getImageData(x, y, 1, 1).data;
+    return ((rgba[3] << 24) | (rgba[0] << 16) | (rgba[1] << 8) | rgba[2]) | 0;
+  },
+
+  // The role the gadget's focusable element (index -1) or its item at the index has for a screen
+  // reader, with " several" where it lets several options be chosen and " selected" for an item
+  // that is.
+  vandro_user_item_role__deps: ['$VandroUserLists'],
+  vandro_user_item_role: function(handle, index, buffer, capacity) {
+    var element = VandroDom.get(handle);
+    var part = index < 0 ? element && (element.vandroBox || element) :
+                           VandroUserLists.shown(element)[index];
+    var role = part ? part.getAttribute('role') || '' : '';
+    if (part && part.getAttribute('aria-multiselectable') === 'true')
+      role += ' several';
+    if (part && part.getAttribute('aria-selected') === 'true')
+      role += ' selected';
+    return VandroUser.write(role, buffer, capacity);
   }
 };
 
