@@ -22,6 +22,7 @@ var LibraryVandroTabber = {
     row.setAttribute('role', 'tablist');
     var blank = document.createElement('div');
     blank.className = 'vandro-blank';
+    blank.id = 'vandro-blank-tab-' + handle;
     blank.setAttribute('role', 'tab');
     blank.setAttribute('aria-selected', 'true');
     var page = document.createElement('div');
@@ -53,7 +54,7 @@ var LibraryVandroTabber = {
         tab.tabIndex = current ? 0 : -1;
         tab.setAttribute('aria-controls', page.id);
         if (current)
-          page.setAttribute('aria-labelledby', tab.id || '');
+          page.setAttribute('aria-labelledby', tab.id);
       });
     };
     var choose = function(index) {
