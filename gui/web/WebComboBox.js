@@ -57,7 +57,7 @@ var LibraryVandroComboBox = {
       cursor = index;
       if (rows[index]) {
         field.setAttribute('aria-activedescendant', rows[index].id);
-        rows[index].scrollIntoView({block: 'nearest'});
+        VandroItems.reveal(rows[index]);
       } else {
         field.removeAttribute('aria-activedescendant');
       }

@@ -1,6 +1,7 @@
 // The gadget driver of the web platform: each gadget is an element of the page, made and
-// changed through WebDom.h. It backs the desktop, windows, menus, buttons and labels; the other
-// kinds are not on the page yet and raise the error that names them. Its state (the handle
+// changed through WebDom.h. It backs the desktop, windows, menus, buttons, labels, list boxes,
+// combo boxes and tabbers; the other kinds are not on the page yet and raise the error that
+// names them. Its state (the handle
 // registry, the active window) is kept in one place.
 #pragma once
 

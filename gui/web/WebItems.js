@@ -12,6 +12,14 @@ var LibraryVandroItems = {
       return holder ? Array.from(holder.querySelectorAll(':scope > .vandro-item')) : [];
     },
     indexOf: function(element, row) { return VandroItems.rows(element).indexOf(row); },
+    // Scrolls the holder, and nothing around it, to show the row whole.
+    reveal: function(row) {
+      var holder = row.parentElement;
+      if (row.offsetTop < holder.scrollTop)
+        holder.scrollTop = row.offsetTop;
+      else if (row.offsetTop + row.offsetHeight > holder.scrollTop + holder.clientHeight)
+        holder.scrollTop = row.offsetTop + row.offsetHeight - holder.clientHeight;
+    },
     changed: function(element) {
       if (element.vandroItemsChanged)
         element.vandroItemsChanged();
@@ -114,7 +122,7 @@ var LibraryVandroItems = {
         row.setAttribute('aria-selected', 'false');
     });
     if (selected && rows[index])
-      rows[index].scrollIntoView({block: 'nearest'});
+      VandroItems.reveal(rows[index]);
     if (element)
       VandroItems.changed(element);
   },

@@ -35,7 +35,7 @@ var LibraryVandroListBox = {
       cursor = index;
       if (rows[index]) {
         list.setAttribute('aria-activedescendant', rows[index].id);
-        rows[index].scrollIntoView({block: 'nearest'});
+        VandroItems.reveal(rows[index]);
       } else {
         list.removeAttribute('aria-activedescendant');
       }
@@ -62,7 +62,10 @@ var LibraryVandroListBox = {
       changed();
     };
     list.addEventListener('mousedown', function(event) {
-      if (!usable())
+      // A press on the scroll bar only scrolls.
+      var onBar = event.target === list &&
+                  (event.offsetX >= list.clientWidth || event.offsetY >= list.clientHeight);
+      if (!usable() || onBar)
         return;
       var index = rowOf(event);
       if (event.button === 2) {

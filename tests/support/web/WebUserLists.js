@@ -47,7 +47,7 @@ var LibraryVandroUserLists = {
       if (index >= 0) {
         if (!rows[index])
           return wakeUp(0);
-        rows[index].scrollIntoView({block: 'nearest'});
+        VandroItems.reveal(rows[index]);
         var row = rows[index].getBoundingClientRect();
         x = row.left + Math.min(8, row.width / 2);
         y = row.top + row.height / 2;
