@@ -2,13 +2,16 @@
 // show yet have no maker: making one raises the error that names the kind and the platform.
 #include "WebButton.h"
 #include "WebCanvas.h"
+#include "WebComboBox.h"
 #include "WebGUIDriver.h"
 #include "WebHTMLView.h"
 #include "WebLabel.h"
+#include "WebListBox.h"
 #include "WebMenu.h"
 #include "WebPanel.h"
 #include "WebProgressBar.h"
 #include "WebSlider.h"
+#include "WebTabber.h"
 #include "WebTextArea.h"
 #include "WebTextField.h"
 #include "WebWindow.h"
@@ -23,6 +26,9 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
         made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
         made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
+        made.makers[ClassComboBox] = MakeKind<ClassComboBox, TWebComboBox>;
+        made.makers[ClassListBox] = MakeKind<ClassListBox, TWebListBox>;
+        made.makers[ClassTabber] = MakeKind<ClassTabber, TWebTabber>;
         made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;

@@ -1,7 +1,6 @@
 // The gadget driver of the web platform: each gadget is an element of the page, made and
-// changed through WebDom.h. It backs the desktop, windows, menus, buttons, labels, panels,
-// canvases, sliders and progress bars; the other kinds are not on the page yet and raise the
-// error that names them. Its state (the handle registry, the active window) is kept in one
+// changed through WebDom.h and the page halves of the kinds. The kinds not on the page yet raise
+// the error that names them. Its state (the handle registry, the active window) is kept in one
 // place.
 #pragma once
 

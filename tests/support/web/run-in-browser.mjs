@@ -23,7 +23,7 @@ const name = path.basename(program);
 // Virtual-key codes as the browser's driver names the keys.
 const keyNames = {
   0x08: 'Backspace', 0x09: 'Tab', 0x0d: 'Enter', 0x10: 'Shift', 0x11: 'Control', 0x12: 'Alt',
-  0x1b: 'Escape', 0x20: 'Space', 0x21: 'PageUp', 0x22: 'PageDown', 0x23: 'End', 0x24: 'Home',
+  0x1b: 'Escape', 0x20: ' ', 0x21: 'PageUp', 0x22: 'PageDown', 0x23: 'End', 0x24: 'Home',
   0x25: 'ArrowLeft', 0x26: 'ArrowUp', 0x27: 'ArrowRight', 0x28: 'ArrowDown', 0x2d: 'Insert',
   0x2e: 'Delete', 0x5b: 'Meta',
 };
@@ -43,7 +43,11 @@ const modifierKeys = [[1, 'Shift'], [2, 'Control'], [4, 'Alt'], [8, 'Meta']];
 // The user's own files, made when a file chooser first asks for one.
 let userFiles = null;
 
+// The user's input, with the modifier keys held.
 async function input(page, action) {
+  const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
+  for (const key of held)
+    await page.keyboard.down(key);
   if (action.kind === 'click') {
     await page.mouse.click(action.x, action.y, {
       button: action.button === 2 ? 'right' : 'left',
@@ -55,12 +59,7 @@ async function input(page, action) {
     await page.mouse.move(action.toX, action.toY, {steps: 10});
     await page.mouse.up();
   } else if (action.kind === 'key') {
-    const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
-    for (const key of held)
-      await page.keyboard.down(key);
     await page.keyboard.press(keyName(action.key));
-    for (const key of held.reverse())
-      await page.keyboard.up(key);
   } else if (action.kind === 'type') {
     await page.keyboard.type(action.text);
   } else if (action.kind === 'file') {
@@ -83,6 +82,8 @@ async function input(page, action) {
   } else {
     throw new Error(`unknown input ${action.kind}`);
   }
+  for (const key of held.reverse())
+    await page.keyboard.up(key);
 }
 
 // The program's own page, beside it and for this run alone (ctest runs one program's suites side
