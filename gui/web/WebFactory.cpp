@@ -4,6 +4,9 @@
 #include "WebGUIDriver.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
+#include "WebToolbar.h"
+#include "WebTreeNode.h"
+#include "WebTreeView.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -15,6 +18,9 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
+        made.makers[ClassToolbar] = MakeKind<ClassToolbar, TWebToolbar>;
+        made.makers[ClassTreeView] = MakeKind<ClassTreeView, TWebTreeView>;
+        made.makers[ClassTreeNode] = MakeKind<ClassTreeNode, TWebTreeNode>;
         return made;
     }();
     return kinds;

@@ -1,32 +1,172 @@
-// The item gadgets (trees, lists, combo boxes, toolbars, tabbers) are not on the page yet: no
-// user can act on one, and none shows items.
+// The web user of the item gadgets: real clicks, keys and drags on the items of a tree and the
+// buttons of a toolbar, and what they show. The list, combo box and tabber are not on the page
+// yet: no user can act on one, and none shows items.
+#include "WebUser.h"
+#include "WebUserTreeToolbar.h"
+#include "events/Event.h"
+#include "events/EventIds.h"
+#include "events/Hook.h"
+#include "gui/GadgetCreation.h"
+#include "gui/web/WebDom.h"
+#include "gui/web/WebToolbar.h"
+#include "gui/web/WebTreeView.h"
 #include "tests/support/PlatformUser.h"
+
+#include <functional>
 
 namespace vandro {
 
 namespace {
 
+// The mouse buttons and the parts of a tree item's row, as WebUserTreeToolbar.h numbers them.
+constexpr int kLeftButton = 0;
+constexpr int kRightButton = 2;
+constexpr int kNodeText = 0;
+constexpr int kNodeOpener = 1;
+// vandro_user_node_state's bits.
+constexpr int kNodeOpen = 2;
+constexpr int kNodeChosen = 4;
+
+int GadgetElement(const Ref<TGadget>& gadget) {
+    const auto web = Cast<TWebGadget>(RealGadget(gadget));
+    return web ? web->_hwnd : 0;
+}
+
+// The handle of a tree node's item, 0 for none.
+int ItemOf(const Ref<TGadget>& node) {
+    const auto item = Cast<TWebTreeNode>(node);
+    return item ? item->_handle : 0;
+}
+
+// What a page function writes into a buffer of the length it answers.
+String ReadBack(const std::function<int(char16_t*, int)>& read) {
+    String text(static_cast<std::size_t>(read(nullptr, 0)), u'\0');
+    read(text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+// Watches for one event of an id from a source, as the user looks for the program's answer.
+class TEventWatch : public TObject {
+  public:
+    int id = 0;
+    Object source;
+    bool seen = false;
+};
+
+Object WatchEvent(int, Object data, Object context) {
+    const auto event = Cast<TEvent>(data);
+    const auto watch = Cast<TEventWatch>(context);
+    if (event && watch && event->id == watch->id && event->source == watch->source)
+        watch->seen = true;
+    return data;
+}
+
+// Gives the input and answers 1 when the page took it and the gadget raised the event: the page
+// hands input to the program before the input returns.
+int Raises(int id, const Ref<TGadget>& gadget, const std::function<int()>& input) {
+    auto watch = New<TEventWatch>();
+    watch->id = id;
+    watch->source = FindOutermostGadget(gadget);
+    AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
+    const int given = input();
+    RemoveHook(EmitEventHook(), &WatchEvent, watch);
+    return given && watch->seen ? 1 : 0;
+}
+
 class TWebItemUser : public TPlatformItemUser {
   public:
-    int ChooseNode(const Ref<TGadget>&) override { return 0; }
-    int ToggleNode(const Ref<TGadget>&) override { return 0; }
-    int DoubleClickNode(const Ref<TGadget>&) override { return 0; }
-    int RightClickNode(const Ref<TGadget>&) override { return 0; }
-    std::vector<String> ShownNodes(const Ref<TGadget>&) override { return {}; }
+    int ChooseNode(const Ref<TGadget>& node) override {
+        const int item = ItemOf(node);
+        if (!item || !vandro_wait_user_click_node(item, kNodeText, kLeftButton, 1))
+            return 0;
+        return vandro_user_node_state(item) & kNodeChosen ? 1 : 0;
+    }
+
+    int ToggleNode(const Ref<TGadget>& node) override {
+        const int item = ItemOf(node);
+        if (!item || node->kids->IsEmpty())
+            return 0;
+        const int before = vandro_user_node_state(item);
+        if (!vandro_wait_user_click_node(item, kNodeOpener, kLeftButton, 1))
+            return 0;
+        return (vandro_user_node_state(item) ^ before) & kNodeOpen ? 1 : 0;
+    }
+
+    int DoubleClickNode(const Ref<TGadget>& node) override {
+        const auto item = Cast<TWebTreeNode>(node);
+        if (!item || !item->Tree())
+            return 0;
+        return Raises(GadgetAction, Ref<TGadget>(item->Tree()), [&] {
+            return vandro_wait_user_click_node(item->_handle, kNodeText, kLeftButton, 2);
+        });
+    }
+
+    int RightClickNode(const Ref<TGadget>& node) override {
+        const auto item = Cast<TWebTreeNode>(node);
+        if (!item || !item->Tree())
+            return 0;
+        return Raises(GadgetMenu, Ref<TGadget>(item->Tree()), [&] {
+            return vandro_wait_user_click_node(item->_handle, kNodeText, kRightButton, 1);
+        });
+    }
+
+    std::vector<String> ShownNodes(const Ref<TGadget>& tree) override {
+        const int handle = GadgetElement(tree);
+        const String rows = ReadBack([handle](char16_t* buffer, int capacity) {
+            return vandro_user_tree_rows(handle, buffer, capacity);
+        });
+        std::vector<String> shown;
+        for (std::size_t at = 0, end = 0; (end = rows.find(u'\n', at)) != String::npos;
+             at = end + 1)
+            shown.push_back(rows.substr(at, end - at));
+        return shown;
+    }
+
     int ClickItem(const Ref<TGadget>&, int, int) override { return 0; }
     int DoubleClickItem(const Ref<TGadget>&, int) override { return 0; }
     int RightClickItem(const Ref<TGadget>&, int) override { return 0; }
     int ClickBelowItems(const Ref<TGadget>&) override { return 0; }
     int ChooseComboItem(const Ref<TGadget>&, int) override { return 0; }
     int TypeIntoCombo(const Ref<TGadget>&, const String&) override { return 0; }
-    int PressToolbarItem(const Ref<TGadget>&, int) override { return 0; }
+
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        const auto bar = Cast<TWebToolbar>(RealGadget(toolbar));
+        if (!bar || !bar->HasShownItem(index))
+            return 0;
+        return Raises(GadgetAction, toolbar,
+                      [&] { return vandro_wait_user_click_tool(bar->_hwnd, index); });
+    }
+
     int ChooseTab(const Ref<TGadget>&, int) override { return 0; }
     std::vector<String> ShownItems(const Ref<TGadget>&) override { return {}; }
     int RightClickTab(const Ref<TGadget>&, int) override { return 0; }
-    String ShownItemTip(const Ref<TGadget>&, int) override { return {}; }
+
+    String ShownItemTip(const Ref<TGadget>& gadget, int index) override {
+        const auto bar = Cast<TWebToolbar>(RealGadget(gadget));
+        if (!bar || !bar->HasShownItem(index))
+            return {};
+        return ReadBack([&](char16_t* buffer, int capacity) {
+            return vandro_user_tool_tip(bar->_hwnd, index, buffer, capacity);
+        });
+    }
+
     int DoubleClickBelowItems(const Ref<TGadget>&) override { return 0; }
-    int PressKeyIn(const Ref<TGadget>&, int) override { return 0; }
-    int DragNode(const Ref<TGadget>&, const Ref<TGadget>&) override { return 0; }
+
+    // The key goes to the element that has the focus, which must be the gadget's.
+    int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
+        const int handle = GadgetElement(gadget);
+        if (!handle || vandro_dom_focused() != handle)
+            return 0;
+        return vandro_wait_user_key(key, 0);
+    }
+
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        const int item = ItemOf(node);
+        const int onto = GadgetElement(target);
+        if (!item || !onto)
+            return 0;
+        return Raises(GadgetDrop, target, [&] { return vandro_wait_user_drag_node(item, onto); });
+    }
 };
 
 } // namespace

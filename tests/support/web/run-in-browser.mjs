@@ -45,6 +45,13 @@ async function input(page, action) {
       button: action.button === 2 ? 'right' : 'left',
       count: action.clicks,
     });
+  } else if (action.kind === 'drag') {
+    // Pressed, moved in steps as a hand moves, and let go.
+    const button = action.button === 2 ? 'right' : 'left';
+    await page.mouse.move(action.x, action.y);
+    await page.mouse.down({button});
+    await page.mouse.move(action.toX, action.toY, {steps: 8});
+    await page.mouse.up({button});
   } else if (action.kind === 'key') {
     const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
     for (const key of held)
