@@ -11,10 +11,10 @@ var LibraryVandroTree = {
       '.vandro-tree [role=group]{padding-left:16px;}',
       '.vandro-tree [role=group][hidden]{display:none;}',
       '.vandro-tree .vandro-row{display:flex;align-items:center;gap:3px;height:20px;padding-right:4px;white-space:pre;}',
-      '.vandro-tree .vandro-twisty{flex:none;width:16px;text-align:center;font-size:10px;color:#5a5a5a;}',
+      '.vandro-tree .vandro-twisty{flex:none;width:16px;text-align:center;font-size:12px;color:#5a5a5a;}',
       // Drawn only: a screen reader reads the state from aria-expanded.
-      '.vandro-tree [aria-expanded=false] > .vandro-row > .vandro-twisty::before{content:"\\25B6"/"";}',
-      '.vandro-tree [aria-expanded=true] > .vandro-row > .vandro-twisty::before{content:"\\25E2"/"";}',
+      '.vandro-tree [aria-expanded=false] > .vandro-row > .vandro-twisty::before{content:"\\25B8"/"";}',
+      '.vandro-tree [aria-expanded=true] > .vandro-row > .vandro-twisty::before{content:"\\25BE"/"";}',
       '.vandro-tree .vandro-icon{flex:none;background-repeat:no-repeat;}',
       '.vandro-tree .vandro-text{padding:1px 3px;}',
       '.vandro-tree [aria-selected=true] > .vandro-row > .vandro-text{background:#d9d9d9;}',
@@ -192,6 +192,11 @@ var LibraryVandroTree = {
       VandroDom.deliver(function() {
         return _vandro_web_tree_menu(handle, row ? row.parentElement.vandroHandle : 0, at[0], at[1]);
       });
+    });
+    // A press takes the focus as a desktop's tree does, even where the page would not give it.
+    tree.addEventListener('pointerdown', function() {
+      if (VandroTree.usable(tree))
+        tree.focus({preventScroll: true});
     });
     tree.addEventListener('keydown', function(event) { VandroTree.key(tree, handle, event); });
     if (style & 1)
