@@ -22,7 +22,7 @@ const name = path.basename(program);
 // Virtual-key codes as the browser's driver names the keys.
 const keyNames = {
   0x08: 'Backspace', 0x09: 'Tab', 0x0d: 'Enter', 0x10: 'Shift', 0x11: 'Control', 0x12: 'Alt',
-  0x1b: 'Escape', 0x20: 'Space', 0x21: 'PageUp', 0x22: 'PageDown', 0x23: 'End', 0x24: 'Home',
+  0x1b: 'Escape', 0x20: ' ', 0x21: 'PageUp', 0x22: 'PageDown', 0x23: 'End', 0x24: 'Home',
   0x25: 'ArrowLeft', 0x26: 'ArrowUp', 0x27: 'ArrowRight', 0x28: 'ArrowDown', 0x2d: 'Insert',
   0x2e: 'Delete', 0x5b: 'Meta',
 };
