@@ -4,6 +4,8 @@
 #include "WebGUIDriver.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
+#include "WebTextArea.h"
+#include "WebTextField.h"
 #include "WebToolbar.h"
 #include "WebTreeNode.h"
 #include "WebTreeView.h"
@@ -16,6 +18,8 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         TGadgetKinds made{u"web", {}};
         made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
+        made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
+        made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
         made.makers[ClassToolbar] = MakeKind<ClassToolbar, TWebToolbar>;

@@ -1,7 +1,8 @@
 // The user of the web platform: real mouse and key input sent by the browser's driver to the
 // page's elements, and what the page shows read back from them. The kinds the page does not
-// show yet (text, sliders, progress bars) cannot be used: their actions answer 0.
+// show yet (sliders, progress bars) cannot be used: their actions answer 0.
 #include "WebUser.h"
+#include "WebUserText.h"
 
 #include "events/web/WebSystemDriver.h"
 #include "gui/GadgetCreation.h"
@@ -9,6 +10,8 @@
 #include "gui/web/WebGUIDriver.h"
 #include "gui/web/WebGadget.h"
 #include "gui/web/WebMenu.h"
+#include "gui/web/WebTextArea.h"
+#include "gui/web/WebTextField.h"
 #include "gui/web/WebWindow.h"
 #include "tests/support/PlatformUser.h"
 
@@ -32,6 +35,11 @@ String TextOf(int handle, int part) {
     char16_t buffer[512];
     const int length = vandro_user_text(handle, part, buffer, 512);
     return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
+}
+
+bool IsText(const Ref<TGadget>& gadget) {
+    const Ref<TGadget> real = RealGadget(gadget);
+    return Cast<TWebTextField>(real) || Cast<TWebTextArea>(real);
 }
 
 std::array<int, 4> RectOf(const Ref<TGadget>& gadget, int part) {
@@ -62,7 +70,11 @@ class TWebPlatformUser : public TPlatformUser {
         return vandro_wait_user_click_part(ElementOf(window), 1);
     }
 
-    int TypeText(const Ref<TGadget>&, const String&) override { return 0; }
+    int TypeText(const Ref<TGadget>& gadget, const String& text) override {
+        const int handle = IsText(gadget) ? ElementOf(gadget) : 0;
+        return handle ? vandro_wait_user_type(handle, text.data(), static_cast<int>(text.size()))
+                      : 0;
+    }
     int DragSlider(const Ref<TGadget>&, int) override { return 0; }
     int PressSliderArrow(const Ref<TGadget>&, int) override { return 0; }
 
@@ -76,6 +88,11 @@ class TWebPlatformUser : public TPlatformUser {
     }
     // A menu item's text without the shortcut its hot key adds.
     String ShownText(const Ref<TGadget>& gadget) override {
+        if (IsText(gadget)) {
+            char16_t buffer[512];
+            const int length = vandro_user_shown_text(ElementOf(gadget), buffer, 512);
+            return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
+        }
         String text = TextOf(ElementOf(gadget), 0);
         const auto menu = Cast<TWebMenu>(RealGadget(gadget));
         if (menu && !menu->_shortcut.empty() && text.size() >= menu->_shortcut.size() &&
@@ -136,12 +153,22 @@ class TWebPlatformUser : public TPlatformUser {
         return field >= 0 && field < 3 ? TextOf(ElementOf(window), 2 + field) : String();
     }
     int ShownProgress(const Ref<TGadget>&) override { return 0; }
-    String ClipboardText() override { return {}; }
-    void PutOnClipboard(const String&) override {}
+    String ClipboardText() override {
+        const int length = vandro_wait_user_clipboard();
+        String text(static_cast<std::size_t>(std::max(length, 0)), u'\0');
+        vandro_user_clipboard_text(text.data(), static_cast<int>(text.size()));
+        return text;
+    }
+    void PutOnClipboard(const String& text) override {
+        vandro_wait_user_put_clipboard(text.data(), static_cast<int>(text.size()));
+    }
     Ref<TGadget> ActiveWindow() override { return GadgetFromHandle(vandro_user_active_window()); }
 
     void AwaitDrawing(const Ref<TGadget>&) override { vandro_wait_user_frames(); }
-    int RightClickText(const Ref<TGadget>&) override { return 0; }
+    int RightClickText(const Ref<TGadget>& area) override {
+        return Cast<TWebTextArea>(RealGadget(area)) ? vandro_wait_user_click(ElementOf(area), 2, 1)
+                                                    : 0;
+    }
 
     int PressKey(int key, int modifiers) override { return vandro_wait_user_key(key, modifiers); }
     Ref<TGadget> FocusedElement() override { return GadgetFromHandle(vandro_dom_focused()); }

@@ -16,6 +16,8 @@ void vandro_wait_user_frames();
 // The next pop-up menu that shows gets the item clicked.
 void vandro_user_pick_from_next_popup(int item);
 
+// How many elements the page holds.
+int vandro_user_element_count();
 // 1 while the element is in the page.
 int vandro_user_exists(int handle);
 // A text the element shows: 0 its own (a window's title, a menu item's without its shortcut),

@@ -104,6 +104,10 @@ var LibraryVandroUser = {
     watcher.observe(VandroDom.desktop(), {subtree: true, attributes: true, childList: true});
   },
 
+  vandro_user_element_count: function() {
+    return document.getElementsByTagName('*').length;
+  },
+
   vandro_user_exists__deps: ['$VandroUser'],
   vandro_user_exists: function(handle) {
     var element = VandroDom.get(handle);

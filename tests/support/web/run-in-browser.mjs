@@ -59,6 +59,8 @@ async function input(page, action) {
     await page.keyboard.press(keyName(action.key));
     for (const key of held.reverse())
       await page.keyboard.up(key);
+  } else if (action.kind === 'type') {
+    await page.keyboard.type(action.text);
   } else {
     throw new Error(`unknown input ${action.kind}`);
   }
@@ -90,6 +92,10 @@ const browser = await puppeteer.launch(engine === 'firefox'
      args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []});
 let exitCode = 1;
 try {
+  // The person lets the page use the clipboard, as a browser asks them to.
+  if (engine !== 'firefox')
+    await browser.defaultBrowserContext().overridePermissions(
+      site.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   const page = await browser.newPage();
   await page.setViewport({width: 1280, height: 1024});
   const ended = new Promise((resolve) => {
