@@ -14,6 +14,9 @@
 #include "WebTabber.h"
 #include "WebTextArea.h"
 #include "WebTextField.h"
+#include "WebToolbar.h"
+#include "WebTreeNode.h"
+#include "WebTreeView.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -28,12 +31,15 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
         made.makers[ClassComboBox] = MakeKind<ClassComboBox, TWebComboBox>;
         made.makers[ClassListBox] = MakeKind<ClassListBox, TWebListBox>;
+        made.makers[ClassToolbar] = MakeKind<ClassToolbar, TWebToolbar>;
         made.makers[ClassTabber] = MakeKind<ClassTabber, TWebTabber>;
+        made.makers[ClassTreeView] = MakeKind<ClassTreeView, TWebTreeView>;
         made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
         made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;
         made.makers[ClassProgressBar] = MakeKind<ClassProgressBar, TWebProgressBar>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
+        made.makers[ClassTreeNode] = MakeKind<ClassTreeNode, TWebTreeNode>;
         made.makers[ClassCanvas] = MakeKind<ClassCanvas, TWebCanvas>;
         return made;
     }();

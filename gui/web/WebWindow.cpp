@@ -55,7 +55,7 @@ int TWebWindow::Free() {
 
 int TWebWindow::DecorationAbove() const {
     return kWebBorder + ((style & WindowTitleBar) ? kWebTitleBar : 0) +
-           ((style & WindowMenuBar) ? kWebMenuBar : 0);
+           ((style & WindowMenuBar) ? kWebMenuBar : 0) + _toolbarRoom;
 }
 
 int TWebWindow::DecorationBelow() const {

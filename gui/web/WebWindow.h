@@ -44,6 +44,9 @@ class TWebWindow : public TPlatformWindow<TWebGadget, TWebMenu> {
     // The pop-up menu being shown closed.
     void PopupClosed() { _popupOpen = false; }
 
+    // The height its toolbar takes between the menu bar and the client area, 0 for none.
+    int _toolbarRoom = 0;
+
   protected:
     // The TPlatformWindow hooks.
     void ShowStatusText(const String& shown) override;
@@ -52,7 +55,7 @@ class TWebWindow : public TPlatformWindow<TWebGadget, TWebMenu> {
     // At the pointer, until the user chose or dismissed it.
     void TrackPopup(TWebMenu& popup) override;
     void ShowMenuBar() override;
-    // The border, title bar and menu bar above, the status line below.
+    // The border, title bar, menu bar and toolbar above, the status line below.
     void AddFrame(int& x, int& y, int& w, int& h) override;
 
   private:

@@ -1,14 +1,23 @@
-// The user of the item gadgets: real clicks and keys on a list's options, a combo box's list and
-// field and a tabber's tabs, and the items those show read back. Trees and toolbars are not on
-// the page yet: no user can act on one.
+// The user of the item gadgets: real clicks, keys and drags on a tree's nodes, a list's options,
+// a combo box's list and field, a tabber's tabs and a toolbar's buttons, and what they show read
+// back.
+#include "WebUser.h"
 #include "WebUserLists.h"
+#include "WebUserTreeToolbar.h"
 
+#include "events/Event.h"
+#include "events/EventIds.h"
+#include "events/Hook.h"
 #include "gui/GadgetCreation.h"
+#include "gui/web/WebDom.h"
 #include "gui/web/WebGadget.h"
 #include "gui/web/WebItemsDom.h"
+#include "gui/web/WebToolbar.h"
+#include "gui/web/WebTreeView.h"
 #include "tests/support/PlatformUser.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace vandro {
 
@@ -26,13 +35,100 @@ String ItemText(int handle, int index, int part) {
     return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
 }
 
+// The mouse buttons and the parts of a tree item's row, as WebUserTreeToolbar.h numbers them.
+constexpr int kLeftButton = 0;
+constexpr int kRightButton = 2;
+constexpr int kNodeText = 0;
+constexpr int kNodeOpener = 1;
+// vandro_user_node_state's bits.
+constexpr int kNodeOpen = 2;
+constexpr int kNodeChosen = 4;
+
+// The handle of a tree node's item, 0 for none.
+int ItemOf(const Ref<TGadget>& node) {
+    const auto item = Cast<TWebTreeNode>(node);
+    return item ? item->_handle : 0;
+}
+
+// What a page function writes into a buffer of the length it answers.
+String ReadBack(const std::function<int(char16_t*, int)>& read) {
+    String text(static_cast<std::size_t>(read(nullptr, 0)), u'\0');
+    read(text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+// Watches for one event of an id from a source, as the user looks for the program's answer.
+class TEventWatch : public TObject {
+  public:
+    int id = 0;
+    Object source;
+    bool seen = false;
+};
+
+Object WatchEvent(int, Object data, Object context) {
+    const auto event = Cast<TEvent>(data);
+    const auto watch = Cast<TEventWatch>(context);
+    if (event && watch && event->id == watch->id && event->source == watch->source)
+        watch->seen = true;
+    return data;
+}
+
+// Gives the input and answers 1 when the page took it and the gadget raised the event: the page
+// hands input to the program before the input returns.
+int Raises(int id, const Ref<TGadget>& gadget, const std::function<int()>& input) {
+    auto watch = New<TEventWatch>();
+    watch->id = id;
+    watch->source = FindOutermostGadget(gadget);
+    AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
+    const int given = input();
+    RemoveHook(EmitEventHook(), &WatchEvent, watch);
+    return given && watch->seen ? 1 : 0;
+}
+
 class TWebItemUser : public TPlatformItemUser {
   public:
-    int ChooseNode(const Ref<TGadget>&) override { return 0; }
-    int ToggleNode(const Ref<TGadget>&) override { return 0; }
-    int DoubleClickNode(const Ref<TGadget>&) override { return 0; }
-    int RightClickNode(const Ref<TGadget>&) override { return 0; }
-    std::vector<String> ShownNodes(const Ref<TGadget>&) override { return {}; }
+    int ChooseNode(const Ref<TGadget>& node) override {
+        const int item = ItemOf(node);
+        if (!item || !vandro_wait_user_click_node(item, kNodeText, kLeftButton, 1))
+            return 0;
+        return vandro_user_node_state(item) & kNodeChosen ? 1 : 0;
+    }
+    int ToggleNode(const Ref<TGadget>& node) override {
+        const int item = ItemOf(node);
+        if (!item || node->kids->IsEmpty())
+            return 0;
+        const int before = vandro_user_node_state(item);
+        if (!vandro_wait_user_click_node(item, kNodeOpener, kLeftButton, 1))
+            return 0;
+        return (vandro_user_node_state(item) ^ before) & kNodeOpen ? 1 : 0;
+    }
+    int DoubleClickNode(const Ref<TGadget>& node) override {
+        const auto item = Cast<TWebTreeNode>(node);
+        if (!item || !item->Tree())
+            return 0;
+        return Raises(GadgetAction, Ref<TGadget>(item->Tree()), [&] {
+            return vandro_wait_user_click_node(item->_handle, kNodeText, kLeftButton, 2);
+        });
+    }
+    int RightClickNode(const Ref<TGadget>& node) override {
+        const auto item = Cast<TWebTreeNode>(node);
+        if (!item || !item->Tree())
+            return 0;
+        return Raises(GadgetMenu, Ref<TGadget>(item->Tree()), [&] {
+            return vandro_wait_user_click_node(item->_handle, kNodeText, kRightButton, 1);
+        });
+    }
+    std::vector<String> ShownNodes(const Ref<TGadget>& tree) override {
+        const int handle = ItemElement(tree);
+        const String rows = ReadBack([handle](char16_t* buffer, int capacity) {
+            return vandro_user_tree_rows(handle, buffer, capacity);
+        });
+        std::vector<String> shown;
+        for (std::size_t at = 0, end = 0; (end = rows.find(u'\n', at)) != String::npos;
+             at = end + 1)
+            shown.push_back(rows.substr(at, end - at));
+        return shown;
+    }
     int ClickItem(const Ref<TGadget>& list, int index, int modifiers) override {
         return index < 0 ? 0
                          : vandro_wait_user_click_item(ItemElement(list), index, 0, 1, modifiers);
@@ -53,7 +149,13 @@ class TWebItemUser : public TPlatformItemUser {
         return vandro_wait_user_type_combo(ItemElement(combo), letters.data(),
                                            static_cast<int>(letters.size()));
     }
-    int PressToolbarItem(const Ref<TGadget>&, int) override { return 0; }
+    int PressToolbarItem(const Ref<TGadget>& toolbar, int index) override {
+        const auto bar = Cast<TWebToolbar>(RealGadget(toolbar));
+        if (!bar || !bar->HasShownItem(index))
+            return 0;
+        return Raises(GadgetAction, toolbar,
+                      [&] { return vandro_wait_user_click_tool(bar->_hwnd, index); });
+    }
     // Done once the tab is the current one.
     int ChooseTab(const Ref<TGadget>& tabber, int index) override {
         const int handle = ItemElement(tabber);
@@ -72,8 +174,16 @@ class TWebItemUser : public TPlatformItemUser {
     int RightClickTab(const Ref<TGadget>& tabber, int index) override {
         return index < 0 ? 0 : vandro_wait_user_click_item(ItemElement(tabber), index, 2, 1, 0);
     }
+    // A toolbar's button's tip, or the tip of an item of a list, combo box or tabber.
     String ShownItemTip(const Ref<TGadget>& gadget, int index) override {
-        return ItemText(ItemElement(gadget), index, 1);
+        const auto bar = Cast<TWebToolbar>(RealGadget(gadget));
+        if (!bar)
+            return ItemText(ItemElement(gadget), index, 1);
+        if (!bar->HasShownItem(index))
+            return {};
+        return ReadBack([&](char16_t* buffer, int capacity) {
+            return vandro_user_tool_tip(bar->_hwnd, index, buffer, capacity);
+        });
     }
     int DoubleClickBelowItems(const Ref<TGadget>& list) override {
         return vandro_wait_user_click_item(ItemElement(list), -1, 0, 2, 0);
@@ -81,7 +191,13 @@ class TWebItemUser : public TPlatformItemUser {
     int PressKeyIn(const Ref<TGadget>& gadget, int key) override {
         return vandro_wait_user_key_in(ItemElement(gadget), key);
     }
-    int DragNode(const Ref<TGadget>&, const Ref<TGadget>&) override { return 0; }
+    int DragNode(const Ref<TGadget>& node, const Ref<TGadget>& target) override {
+        const int item = ItemOf(node);
+        const int onto = ItemElement(target);
+        if (!item || !onto)
+            return 0;
+        return Raises(GadgetDrop, target, [&] { return vandro_wait_user_drag_node(item, onto); });
+    }
 };
 
 } // namespace

@@ -54,10 +54,12 @@ async function input(page, action) {
       count: action.clicks,
     });
   } else if (action.kind === 'drag') {
+    // Pressed, moved in steps as a hand moves, and let go.
+    const button = action.button === 2 ? 'right' : 'left';
     await page.mouse.move(action.x, action.y);
-    await page.mouse.down();
+    await page.mouse.down({button});
     await page.mouse.move(action.toX, action.toY, {steps: 10});
-    await page.mouse.up();
+    await page.mouse.up({button});
   } else if (action.kind === 'key') {
     await page.keyboard.press(keyName(action.key));
   } else if (action.kind === 'type') {
