@@ -216,6 +216,7 @@ var LibraryVandroDom = {
       '.vandro-button{font:inherit;padding:0 4px;overflow:hidden;touch-action:manipulation;}',
       '.vandro-button.vandro-coloured{border:1px solid #7a7a7a;border-radius:3px;}',
       '.vandro-button.vandro-coloured:focus-visible{outline:2px solid #1a5fb4;outline-offset:-4px;}',
+      '.vandro-button[aria-pressed=true], .vandro-button[aria-pressed=mixed]{background:#cfd8e3;border:1px solid #5f7894;border-radius:3px;}',
       '.vandro-check{display:flex;align-items:center;gap:4px;}',
       '.vandro-label{display:flex;align-items:flex-start;white-space:pre;overflow:hidden;text-overflow:ellipsis;}',
       '.vandro-label.vandro-right{justify-content:flex-end;}',
@@ -361,7 +362,8 @@ var LibraryVandroDom = {
       element.className = 'vandro-control vandro-check';
       var box = document.createElement('input');
       box.type = kind === 2 ? 'checkbox' : 'radio';
-      box.addEventListener('change', function() {
+      // A click, not a change: a click on the chosen radio button is a press too.
+      box.addEventListener('click', function() {
         VandroDom.deliver(function() { return _vandro_web_pressed(handle); });
       });
       element.appendChild(box);
@@ -432,7 +434,7 @@ var LibraryVandroDom = {
     } else if (element.classList.contains('vandro-label')) {
       element.textContent = text;
     } else {
-      var target = element.vandroBox ? element.lastChild : element;
+      var target = element.vandroBox ? element.lastChild : element.vandroText || element;
       element.vandroMnemonic = VandroDom.showMnemonic(target, text);
     }
   },
@@ -495,19 +497,25 @@ var LibraryVandroDom = {
     element.classList.toggle('vandro-centred', alignment === 16);
   },
 
-  // A check box's or radio button's mark: 0 none, 1 checked, 2 indeterminate.
+  // A check box's or radio button's mark: 0 none, 1 checked, 2 indeterminate. One that looks
+  // like a push button shows it pressed in. An indeterminate box is unchecked underneath, so
+  // that the browser checks it on the next click.
   vandro_dom_check__deps: ['$VandroDom'],
   vandro_dom_check: function(handle, check) {
     var element = VandroDom.get(handle);
     if (element && element.vandroBox) {
-      element.vandroBox.checked = check !== 0;
+      element.vandroBox.checked = check === 1;
       element.vandroBox.indeterminate = check === 2;
+    } else if (element) {
+      element.setAttribute('aria-pressed', ['false', 'true', 'mixed'][check]);
     }
   },
   vandro_dom_checked__deps: ['$VandroDom'],
   vandro_dom_checked: function(handle) {
     var element = VandroDom.get(handle);
-    if (!element || !element.vandroBox)
+    if (element && !element.vandroBox)
+      return ['true', 'mixed'].indexOf(element.getAttribute('aria-pressed')) + 1;
+    if (!element)
       return 0;
     return element.vandroBox.indeterminate ? 2 : element.vandroBox.checked ? 1 : 0;
   },
