@@ -104,6 +104,17 @@ var LibraryVandroDom = {
           VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
       }
     },
+    // The element that had the focus before the menus took it, and gets it back when the user
+    // leaves them, so that the window's keys work on.
+    menuReturn: null,
+    leaveMenus: function() {
+      var back = VandroDom.menuReturn;
+      var at = document.activeElement;
+      VandroDom.menuReturn = null;
+      if (back && back.isConnected &&
+          (!at || at === document.body || at.closest('.vandro-menu, .vandro-menubar')))
+        back.focus({preventScroll: true});
+    },
     // Opens the submenu of an item, below a bar's entry or beside a menu's item.
     openSubmenu: function(item, focusFirst) {
       var menu = item.vandroSubmenu;
@@ -146,6 +157,7 @@ var LibraryVandroDom = {
       // Chosen while its menu is open: a pop-up menu's window waits until it closes.
       VandroDom.deliver(function() { return _vandro_web_menu_chosen(item.vandroHandle); });
       VandroDom.closeMenus(0);
+      VandroDom.leaveMenus();
     },
     // The keys of a menu bar or an open menu: arrows move, Enter and Space choose, Escape
     // closes, a mnemonic's letter chooses its item.
@@ -170,6 +182,8 @@ var LibraryVandroDom = {
         VandroDom.closeMenus(Math.max(VandroDom.openMenus.indexOf(menu), 0));
         if (opener)
           opener.focus();
+        else
+          VandroDom.leaveMenus();
       } else if (key.length === 1) {
         var match = VandroDom.items(menu).find(function(other) {
           return other.vandroMnemonic === key.toLowerCase();
@@ -256,6 +270,11 @@ var LibraryVandroDom = {
       VandroDom.pointer = [event.clientX, event.clientY];
     }, true);
     desktop.addEventListener('keydown', VandroDom.menuKey);
+    document.addEventListener('focusin', function(event) {
+      var menus = '.vandro-menu, .vandro-menubar';
+      if (event.target.closest(menus) && event.relatedTarget && !event.relatedTarget.closest(menus))
+        VandroDom.menuReturn = event.relatedTarget;
+    });
   },
 
   vandro_dom_viewport__deps: ['$VandroDom'],
