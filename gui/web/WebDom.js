@@ -104,13 +104,18 @@ var LibraryVandroDom = {
           VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
       }
     },
-    // The element that had the focus before the menus took it, and gets it back when the user
-    // leaves them, so that the window's keys work on.
+    // The last element outside the menus that had the focus: it gets it back when the user
+    // leaves the menus, so that the window's keys work on. Noted as the menus open, and as the
+    // focus moves, since a press on the bar takes the focus before its menu opens.
     menuReturn: null,
+    noteReturn: function() {
+      var at = document.activeElement;
+      if (at && at !== document.body && !at.closest('.vandro-menu, .vandro-menubar'))
+        VandroDom.menuReturn = at;
+    },
     leaveMenus: function() {
       var back = VandroDom.menuReturn;
       var at = document.activeElement;
-      VandroDom.menuReturn = null;
       if (back && back.isConnected &&
           (!at || at === document.body || at.closest('.vandro-menu, .vandro-menubar')))
         back.focus({preventScroll: true});
@@ -119,6 +124,7 @@ var LibraryVandroDom = {
     openSubmenu: function(item, focusFirst) {
       var menu = item.vandroSubmenu;
       var depth = VandroDom.openMenus.indexOf(item.parentElement) + 1;
+      VandroDom.noteReturn();
       VandroDom.closeMenus(depth);
       var box = item.getBoundingClientRect();
       var inBar = item.parentElement.getAttribute('role') === 'menubar';
@@ -270,11 +276,7 @@ var LibraryVandroDom = {
       VandroDom.pointer = [event.clientX, event.clientY];
     }, true);
     desktop.addEventListener('keydown', VandroDom.menuKey);
-    document.addEventListener('focusin', function(event) {
-      var menus = '.vandro-menu, .vandro-menubar';
-      if (event.target.closest(menus) && event.relatedTarget && !event.relatedTarget.closest(menus))
-        VandroDom.menuReturn = event.relatedTarget;
-    });
+    document.addEventListener('focusin', VandroDom.noteReturn);
   },
 
   vandro_dom_viewport__deps: ['$VandroDom'],
@@ -346,6 +348,7 @@ var LibraryVandroDom = {
       });
       if (entry || (event.key === 'F10' && entries.length)) {
         event.preventDefault();
+        VandroDom.noteReturn();
         if (entry)
           VandroDom.openSubmenu(entry, true);
         else
@@ -696,6 +699,7 @@ var LibraryVandroDom = {
     if (!menu)
       return;
     var at = VandroDom.pointer || [0, 0];
+    VandroDom.noteReturn();
     VandroDom.closeMenus(0);
     menu.classList.add('vandro-popup');
     menu.hidden = false;
