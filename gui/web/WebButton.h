@@ -1,5 +1,7 @@
 // A button: a <button> for push buttons, a labelled checkbox or radio <input> for the others.
-// A colour gives a push button a flat face of that colour.
+// A check box or radio button that looks like a push button is a <button> pressed in while
+// checked. A colour gives a push button a flat face of that colour; an image goes in front of
+// the text, or stands alone in an image-only button.
 #pragma once
 
 #include "WebGadget.h"
@@ -24,9 +26,12 @@ class TWebButton : public TPlatformButton<TWebGadget> {
     // The TPlatformButton slots it overrides.
     int NativeCheck() override;
     void ShowCheck(int check) override;
-    // No images on the page's buttons yet: not taken.
-    int ShowImage(const Ref<TPixmap>&, bool) override { return 0; }
+    int ShowImage(const Ref<TPixmap>& pixmap, bool imageOnly) override;
+    // The text is left out instead.
     bool ShowsImage() override { return false; }
+
+  private:
+    bool _imageOnly = false;
 };
 
 } // namespace vandro

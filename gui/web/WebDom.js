@@ -126,10 +126,27 @@ var LibraryVandroDom = {
           VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
       }
     },
+    // The last element outside the menus that had the focus: it gets it back when the user
+    // leaves the menus, so that the window's keys work on. Noted as the menus open, and as the
+    // focus moves, since a press on the bar takes the focus before its menu opens.
+    menuReturn: null,
+    noteReturn: function() {
+      var at = document.activeElement;
+      if (at && at !== document.body && !at.closest('.vandro-menu, .vandro-menubar'))
+        VandroDom.menuReturn = at;
+    },
+    leaveMenus: function() {
+      var back = VandroDom.menuReturn;
+      var at = document.activeElement;
+      if (back && back.isConnected &&
+          (!at || at === document.body || at.closest('.vandro-menu, .vandro-menubar')))
+        back.focus({preventScroll: true});
+    },
     // Opens the submenu of an item, below a bar's entry or beside a menu's item.
     openSubmenu: function(item, focusFirst) {
       var menu = item.vandroSubmenu;
       var depth = VandroDom.openMenus.indexOf(item.parentElement) + 1;
+      VandroDom.noteReturn();
       VandroDom.closeMenus(depth);
       var box = item.getBoundingClientRect();
       var inBar = item.parentElement.getAttribute('role') === 'menubar';
@@ -168,6 +185,7 @@ var LibraryVandroDom = {
       // Chosen while its menu is open: a pop-up menu's window waits until it closes.
       VandroDom.deliver(function() { return _vandro_web_menu_chosen(item.vandroHandle); });
       VandroDom.closeMenus(0);
+      VandroDom.leaveMenus();
     },
     // The keys of a menu bar or an open menu: arrows move, Enter and Space choose, Escape
     // closes, a mnemonic's letter chooses its item.
@@ -192,6 +210,8 @@ var LibraryVandroDom = {
         VandroDom.closeMenus(Math.max(VandroDom.openMenus.indexOf(menu), 0));
         if (opener)
           opener.focus();
+        else
+          VandroDom.leaveMenus();
       } else if (key.length === 1) {
         var match = VandroDom.items(menu).find(function(other) {
           return other.vandroMnemonic === key.toLowerCase();
@@ -238,6 +258,7 @@ var LibraryVandroDom = {
       '.vandro-button{font:inherit;padding:0 4px;overflow:hidden;touch-action:manipulation;}',
       '.vandro-button.vandro-coloured{border:1px solid #7a7a7a;border-radius:3px;}',
       '.vandro-button.vandro-coloured:focus-visible{outline:2px solid #1a5fb4;outline-offset:-4px;}',
+      '.vandro-button[aria-pressed=true], .vandro-button[aria-pressed=mixed]{background:#cfd8e3;border:1px solid #5f7894;border-radius:3px;}',
       '.vandro-check{display:flex;align-items:center;gap:4px;}',
       '.vandro-label{display:flex;align-items:flex-start;white-space:pre;overflow:hidden;text-overflow:ellipsis;}',
       '.vandro-label.vandro-right{justify-content:flex-end;}',
@@ -296,6 +317,7 @@ var LibraryVandroDom = {
       VandroDom.pointer = [event.clientX, event.clientY];
     }, true);
     desktop.addEventListener('keydown', VandroDom.menuKey);
+    document.addEventListener('focusin', VandroDom.noteReturn);
   },
 
   vandro_dom_viewport__deps: ['$VandroDom'],
@@ -367,6 +389,7 @@ var LibraryVandroDom = {
       });
       if (entry || (event.key === 'F10' && entries.length)) {
         event.preventDefault();
+        VandroDom.noteReturn();
         if (entry)
           VandroDom.openSubmenu(entry, true);
         else
@@ -402,7 +425,8 @@ var LibraryVandroDom = {
       element.className = 'vandro-control vandro-check';
       var box = document.createElement('input');
       box.type = kind === 2 ? 'checkbox' : 'radio';
-      box.addEventListener('change', function() {
+      // A click, not a change: a click on the chosen radio button is a press too.
+      box.addEventListener('click', function() {
         VandroDom.deliver(function() { return _vandro_web_pressed(handle); });
       });
       element.appendChild(box);
@@ -477,7 +501,7 @@ var LibraryVandroDom = {
     } else if (element.classList.contains('vandro-label')) {
       element.textContent = text;
     } else {
-      var target = element.vandroBox ? element.lastChild : element;
+      var target = element.vandroBox ? element.lastChild : element.vandroText || element;
       element.vandroMnemonic = VandroDom.showMnemonic(target, text);
     }
   },
@@ -548,19 +572,25 @@ var LibraryVandroDom = {
     element.classList.toggle('vandro-centred', alignment === 16);
   },
 
-  // A check box's or radio button's mark: 0 none, 1 checked, 2 indeterminate.
+  // A check box's or radio button's mark: 0 none, 1 checked, 2 indeterminate. One that looks
+  // like a push button shows it pressed in. An indeterminate box is unchecked underneath, so
+  // that the browser checks it on the next click.
   vandro_dom_check__deps: ['$VandroDom'],
   vandro_dom_check: function(handle, check) {
     var element = VandroDom.get(handle);
     if (element && element.vandroBox) {
-      element.vandroBox.checked = check !== 0;
+      element.vandroBox.checked = check === 1;
       element.vandroBox.indeterminate = check === 2;
+    } else if (element) {
+      element.setAttribute('aria-pressed', ['false', 'true', 'mixed'][check]);
     }
   },
   vandro_dom_checked__deps: ['$VandroDom'],
   vandro_dom_checked: function(handle) {
     var element = VandroDom.get(handle);
-    if (!element || !element.vandroBox)
+    if (element && !element.vandroBox)
+      return ['true', 'mixed'].indexOf(element.getAttribute('aria-pressed')) + 1;
+    if (!element)
       return 0;
     return element.vandroBox.indeterminate ? 2 : element.vandroBox.checked ? 1 : 0;
   },
@@ -721,6 +751,7 @@ var LibraryVandroDom = {
     if (!menu)
       return;
     var at = VandroDom.pointer || [0, 0];
+    VandroDom.noteReturn();
     VandroDom.closeMenus(0);
     menu.classList.add('vandro-popup');
     menu.hidden = false;

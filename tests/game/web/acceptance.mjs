@@ -238,6 +238,13 @@ async function playWithKeyboard() {
   const game = new Game(11, 10, 4);
   await expectSoon('"Spiel neustarten" closes the menu', () => browser.count(openItems), 0);
   await expectBoard('restarted by keys', game, coveredBoard(game));
+  // Leaving the menus with Escape gives the focus back to the card that had it.
+  await browser.press('Alt+s');
+  await expectSoon('Alt+S opens "Spiel" on the new board',
+                   () => browser.attribute(barEntries, 0, 'aria-expanded'), 'true');
+  await browser.press('Escape');
+  await browser.press('Escape');
+  await expectSoon('Escape leaves the menus', () => browser.count(openItems), 0);
 
   // The new board has the focus on its first card.
   await uncoverWith('Space on the first card', game, 0, () => browser.press('Space'), []);

@@ -6,6 +6,7 @@
 #include "WebUserText.h"
 
 #include "events/web/WebSystemDriver.h"
+#include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/web/WebDom.h"
 #include "gui/web/WebGUIDriver.h"
@@ -58,14 +59,21 @@ class TWebPlatformUser : public TPlatformUser {
         return vandro_wait_user_click(ElementOf(button), 0, 1);
     }
 
-    // Opens the menus above the item from the menu bar down, then clicks the item.
+    // Opens the menus above the item from the menu bar down, then clicks the item. A separator
+    // or an item that opens a submenu is no choice, nor is one below a greyed item.
     int ChooseMenu(const Ref<TGadget>& item) override {
+        const auto chosen = Cast<TWebMenu>(RealGadget(item));
+        if (!chosen || chosen->IsSeparator() || !chosen->kids->IsEmpty())
+            return 0;
         std::vector<TWebMenu*> path;
-        for (auto* at = Cast<TWebMenu>(RealGadget(item)).get(); at && at->ParentMenu();
+        for (auto* at = chosen.get(); at && at->ParentMenu();
              at = dynamic_cast<TWebMenu*>(at->ParentMenu()))
             path.insert(path.begin(), at);
         for (TWebMenu* step : path)
-            if (!step->_itemHandle || !vandro_wait_user_click(step->_itemHandle, 0, 1))
+            if (!step->_itemHandle || (vandro_user_state(step->_itemHandle) & StateDisabled))
+                return 0;
+        for (TWebMenu* step : path)
+            if (!vandro_wait_user_click(step->_itemHandle, 0, 1))
                 return 0;
         return path.empty() ? 0 : 1;
     }
@@ -195,8 +203,18 @@ class TWebPlatformUser : public TPlatformUser {
                                                      static_cast<int>(address.size()))
                       : 0;
     }
+    // The item's place among its menu's: it has no element until the menu opens.
     void PickFromNextPopup(const Ref<TGadget>& item) override {
-        vandro_user_pick_from_next_popup(ElementOf(item));
+        const Ref<TGadget> real = RealGadget(item);
+        if (!real || !real->parent)
+            return;
+        int place = 0;
+        for (const Object& kid : *real->parent->kids) {
+            if (kid == real)
+                break;
+            ++place;
+        }
+        vandro_user_pick_from_next_popup(place);
     }
 
     void Settle() override { vandro_wait_user_frames(); }

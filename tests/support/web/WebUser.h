@@ -5,7 +5,7 @@
 
 extern "C" {
 // Clicks the element's centre with a button (0 left, 2 right) the number of times; 0 when it
-// is not on the page or not shown.
+// is not on the page, not shown or greyed.
 int vandro_wait_user_click(int handle, int button, int clicks);
 // Clicks one of a window's parts: 1 its close box.
 int vandro_wait_user_click_part(int handle, int part);
@@ -17,21 +17,21 @@ void vandro_wait_user_frames();
 // done loading, and returns once the view is done with the link; 0 when the view is not shown
 // or the browser does not let the program into its page.
 int vandro_wait_user_follow_link(int handle, const char16_t* address, int length);
-// The next pop-up menu that shows gets the item clicked.
-void vandro_user_pick_from_next_popup(int item);
+// The next pop-up menu that shows gets the item at that place clicked.
+void vandro_user_pick_from_next_popup(int place);
 
 // How many elements the page holds.
 int vandro_user_element_count();
 // 1 while the element is in the page.
 int vandro_user_exists(int handle);
 // A text the element shows: 0 its own (a window's title, a menu item's without its shortcut),
-// 1 its tip, 2 to 4 a status line's fields, 5 a menu item's shortcut. Writes up to capacity
-// units and answers the length.
+// 1 its tip, 2 to 4 a status line's fields, 5 a menu item's shortcut after its tab. Writes up
+// to capacity units and answers the length.
 int vandro_user_text(int handle, int part, char16_t* buffer, int capacity);
 // 0 the text colour, 1 the background, as red + (green << 8) + (blue << 16); -1 where the
 // element keeps its own.
 int vandro_user_color(int handle, int which);
-// 4 disabled, 8 hidden, 0x10 checked.
+// 4 disabled, 8 hidden, 0x10 checked, 0x40 indeterminate as well.
 int vandro_user_state(int handle);
 // A label's frame and alignment as the style bits of a label.
 int vandro_user_label_style(int handle);

@@ -21,8 +21,13 @@ var LibraryVandroUser = {
         wakeUp(0);
       });
     },
+    // A greyed control or menu item takes no press.
+    greyed: function(element) {
+      var control = element.vandroBox || element;
+      return !!control.disabled || element.getAttribute('aria-disabled') === 'true';
+    },
     click: function(element, button, clicks, wakeUp) {
-      if (!VandroUser.shown(element))
+      if (!VandroUser.shown(element) || VandroUser.greyed(element))
         return wakeUp(0);
       var at = VandroUser.centre(element);
       VandroUser.act({kind: 'click', x: at[0], y: at[1], button: button, clicks: clicks}, wakeUp);
@@ -88,14 +93,14 @@ var LibraryVandroUser = {
     });
   },
 
-  // Watches for the pop-up menu, which the program opens and then waits in, and clicks the item
-  // once it shows.
+  // Watches for the pop-up menu, which the program opens and then waits in, and clicks its item
+  // at that place once it shows: the item has no element before the menu opens.
   vandro_user_pick_from_next_popup__deps: ['$VandroUser'],
-  vandro_user_pick_from_next_popup: function(item) {
+  vandro_user_pick_from_next_popup: function(place) {
     var watcher = new MutationObserver(function() {
-      var element = VandroDom.get(item);
-      var menu = element && element.parentElement;
-      if (!menu || menu.hidden || !menu.classList.contains('vandro-popup'))
+      var menu = document.querySelector('.vandro-popup:not([hidden])');
+      var element = menu && menu.children[place];
+      if (!element)
         return;
       watcher.disconnect();
       var at = VandroUser.centre(element);
@@ -134,7 +139,7 @@ var LibraryVandroUser = {
       text = status ? status.children[part - 2].textContent : '';
     } else if (part === 5) {
       var shortcut = element.querySelector('.vandro-shortcut');
-      text = shortcut ? shortcut.textContent : '';
+      text = shortcut ? '\t' + shortcut.textContent : '';
     }
     return VandroUser.write(text, buffer, capacity);
   },
@@ -159,12 +164,16 @@ var LibraryVandroUser = {
       return 0;
     var control = element.vandroBox || element;
     var state = 0;
-    if (control.disabled || element.getAttribute('aria-disabled') === 'true')
+    if (VandroUser.greyed(element))
       state |= 4;
-    if (!VandroUser.shown(element))
+    // A menu item is out of sight while its menu is closed, which hides nothing of its own.
+    if (!VandroUser.shown(element) && !element.closest('.vandro-menu, .vandro-bar'))
       state |= 8;
-    if (control.checked || element.getAttribute('aria-checked') === 'true')
+    var pressed = element.getAttribute('aria-pressed');
+    if (control.checked || pressed === 'true' || element.getAttribute('aria-checked') === 'true')
       state |= 0x10;
+    if (control.indeterminate || pressed === 'mixed')
+      state |= 0x10 | 0x40;
     return state;
   },
 
