@@ -45,6 +45,11 @@ async function input(page, action) {
       button: action.button === 2 ? 'right' : 'left',
       count: action.clicks,
     });
+  } else if (action.kind === 'drag') {
+    await page.mouse.move(action.x, action.y);
+    await page.mouse.down();
+    await page.mouse.move(action.toX, action.toY, {steps: 4});
+    await page.mouse.up();
   } else if (action.kind === 'key') {
     const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
     for (const key of held)
