@@ -187,7 +187,8 @@ var LibraryVandroDom = {
     },
     style: [
       '#vandro-desktop{position:fixed;inset:0;overflow:hidden;font:13px system-ui,"DejaVu Sans",sans-serif;color:#1c1c1c;background:#3a6ea5;}',
-      '.vandro-window[hidden], .vandro-menu[hidden]{display:none !important;}',
+      // Hidden wins over every kind's own display.
+      '#vandro-desktop [hidden]{display:none !important;}',
       '.vandro-window{position:absolute;box-sizing:border-box;display:flex;flex-direction:column;background:#f0f0f0;border:var(--vandro-border) solid #6d6d6d;box-shadow:0 4px 16px rgba(0,0,0,.35);transform-origin:0 0;}',
       '.vandro-title{flex:none;box-sizing:border-box;height:var(--vandro-title);display:flex;align-items:center;padding-left:8px;background:#dfe4ea;font-weight:600;user-select:none;}',
       '.vandro-window.vandro-active > .vandro-title{background:#c5d5ea;}',

@@ -16,7 +16,6 @@ var LibraryVandroWindow = {
       '.vandro-title canvas{width:16px;height:16px;margin-right:6px;flex:none;}',
       '.vandro-box{width:40px;height:100%;border:0;background:none;cursor:default;position:relative;flex:none;}',
       '.vandro-box:hover{background:rgba(0,0,0,.08);}',
-      '.vandro-box[hidden]{display:none;}',
       // Drawn boxes rather than symbols: every font has them the same.
       '.vandro-box::before,.vandro-box::after{content:"";position:absolute;box-sizing:border-box;border:1px solid #1c1c1c;}',
       '.vandro-minimise::before{left:15px;top:50%;width:10px;height:0;border-width:1px 0 0;}',
@@ -26,7 +25,7 @@ var LibraryVandroWindow = {
       '.vandro-maximised .vandro-maximise::before{left:15px;top:calc(50% - 3px);width:8px;height:8px;}',
       '.vandro-maximised .vandro-maximise::after{display:block;left:17px;top:calc(50% - 5px);width:8px;height:8px;border-width:1px 1px 0 0;}',
       '.vandro-edge{position:absolute;z-index:1;touch-action:none;}',
-      '.vandro-edge[hidden],.vandro-maximised > .vandro-edge{display:none;}',
+      '.vandro-maximised > .vandro-edge{display:none;}',
       '.vandro-edge-n,.vandro-edge-s{left:6px;right:6px;height:8px;cursor:ns-resize;}',
       '.vandro-edge-e,.vandro-edge-w{top:6px;bottom:6px;width:8px;cursor:ew-resize;}',
       '.vandro-edge-n{top:-5px;}.vandro-edge-s{bottom:-5px;}.vandro-edge-e{right:-5px;}.vandro-edge-w{left:-5px;}',
@@ -35,8 +34,7 @@ var LibraryVandroWindow = {
       '.vandro-edge-nw{top:-5px;left:-5px;cursor:nwse-resize;}.vandro-edge-se{bottom:-5px;right:-5px;cursor:nwse-resize;}',
       '#vandro-dock{position:absolute;left:0;bottom:0;display:flex;gap:4px;padding:4px;z-index:99999;}',
       '#vandro-dock:empty{display:none;}',
-      '.vandro-dock-entry{font:inherit;max-width:180px;height:28px;padding:0 10px;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;background:#dfe4ea;border:1px solid #6d6d6d;box-shadow:0 2px 6px rgba(0,0,0,.3);}',
-      '.vandro-dock-entry[hidden]{display:none;}'
+      '.vandro-dock-entry{font:inherit;max-width:180px;height:28px;padding:0 10px;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;background:#dfe4ea;border:1px solid #6d6d6d;box-shadow:0 2px 6px rgba(0,0,0,.3);}'
     ].join('\n'),
     started: false,
     start: function() {
@@ -46,6 +44,11 @@ var LibraryVandroWindow = {
       var style = document.createElement('style');
       style.textContent = VandroWindow.style;
       document.head.appendChild(style);
+      // A maximised window goes on filling the desktop as the viewport changes.
+      window.addEventListener('resize', function() {
+        document.querySelectorAll('.vandro-maximised:not(.vandro-minimised)').forEach(
+            function(frame) { VandroWindow.command(frame.vandroHandle, 5); });
+      });
     },
     dock: function() {
       var dock = document.getElementById('vandro-dock');
@@ -147,6 +150,7 @@ var LibraryVandroWindow = {
     var frame = VandroDom.get(handle);
     if (!frame)
       return;
+    frame.vandroHandle = handle;
     frame.vandroRules = {minW: 0, minH: 0, maxW: -1, maxH: -1};
     frame.classList.toggle('vandro-borderless', !(style & 3));
     var title = frame.querySelector('.vandro-title');
