@@ -1,10 +1,11 @@
 // A window's frame: its measures, where it is on the page, its size limits, minimised and
 // maximised, and the events the user's drags raise.
-#include "WebDesktop.h"
+#include "WebDom.h"
 #include "WebGUIDriver.h"
 #include "WebWindow.h"
 #include "WebWindowDom.h"
 
+#include "events/System.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
 #include "gui/GadgetFunctions.h"
