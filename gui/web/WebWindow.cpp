@@ -14,7 +14,6 @@
 #include "gui/WindowFunctions.h"
 #include "gui/kinds/StatusLine.h"
 
-
 namespace vandro {
 
 namespace {
