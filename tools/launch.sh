@@ -92,23 +92,25 @@ vandro_launch_windows() {
     return $status
 }
 
-# The site in build/web/site, served on 127.0.0.1 until stopped, and opened in the desktop's
-# browser where there is a display to show it on.
+# The program's site (the game's in build/web/site, the gallery's in build/web/gallery/site),
+# served on 127.0.0.1 until stopped, and opened in the desktop's browser where there is a display
+# to show it on.
 vandro_launch_web() {
-    local script=$1 program=$2
+    local script=$1 program=$2 site=build/web/site port=8642
     if [[ $program != game/vandro ]]; then
-        echo "tools/$script: only the game has a page yet" >&2
-        exit 2
+        site=build/web/${program%/*}/site
+        port=8643
     fi
     step "$script" "configuring the web tree" cmake --preset web
-    step "$script" "building the game's site" cmake --build --preset web --target vandro_site
+    step "$script" "building the ${program##*/} site" \
+        cmake --build --preset web --target "${program##*/}_site"
     if [[ -n ${DISPLAY:-} ]] && command -v xdg-open >/dev/null; then
-        node tests/support/web/serve.mjs build/web/site 8642 &
+        node tests/support/web/serve.mjs "$site" "$port" &
         local server=$!
         sleep 1
-        xdg-open http://127.0.0.1:8642/ >/dev/null 2>&1 || true
+        xdg-open "http://127.0.0.1:$port/" >/dev/null 2>&1 || true
         wait "$server"
     else
-        exec node tests/support/web/serve.mjs build/web/site 8642
+        exec node tests/support/web/serve.mjs "$site" "$port"
     fi
 }

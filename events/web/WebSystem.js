@@ -3,13 +3,14 @@
 var LibraryVandroSystem = {
   // Input came: a waiting program goes on; one that is not waiting finds it queued. The wait
   // is resumed once the handler that delivered the input has returned, as the handler may run
-  // inside the program (a focus the program moved, say).
+  // inside the program (a focus the program moved, say), but before the browser draws again:
+  // what the program shows in answer is in the next frame.
   $VandroWake: function() {
     Module.vandroInputCame = true;
     var resume = Module.vandroResume;
     Module.vandroResume = null;
     if (resume)
-      setTimeout(resume, 0);
+      queueMicrotask(resume);
   },
 
   vandro_wait_input__deps: ['$VandroWake'],

@@ -1,5 +1,6 @@
 #include "WebSystemDriver.h"
 
+#include "WebRequesters.h"
 #include "WebSystem.h"
 
 #include "events/System.h"
@@ -26,8 +27,14 @@ int TWebSystemDriver::SetMouseVisible(int visible) {
     return 0;
 }
 
-String TWebSystemDriver::RequestFile(const String&, const String&, int, const String&) {
-    return {};
+String TWebSystemDriver::RequestFile(const String& text, const String& extensions, int save,
+                                     const String& path) {
+    const int title = static_cast<int>(text.size());
+    if (save)
+        return RequesterAnswer(
+            vandro_wait_file_save(text.data(), title, path.data(), static_cast<int>(path.size())));
+    return RequesterAnswer(vandro_wait_file_open(text.data(), title, extensions.data(),
+                                                 static_cast<int>(extensions.size())));
 }
 
 String TWebSystemDriver::RequestDir(const String&, const String&) { return {}; }
@@ -43,5 +50,12 @@ int TWebSystemDriver::ShowMessage(const String& text, int serious, MessageButton
 }
 
 Ref<TWebSystemDriver> WebSystem() { return Cast<TWebSystemDriver>(SystemDriver()); }
+
+String RequesterAnswer(int length) {
+    String text(static_cast<std::size_t>(length > 0 ? length : 0), u'\0');
+    if (length > 0)
+        vandro_requester_text(text.data());
+    return text;
+}
 
 } // namespace vandro

@@ -17,9 +17,12 @@ class TWebSystemDriver : public TSystemDriver {
     // A page cannot move the pointer; answers 0.
     int MoveMouse(int x, int y) override;
     int SetMouseVisible(int visible) override;
-    // No files or folders on the page yet: answers "".
+    // A file of the user's to open is read into the program's files and answered as its path
+    // there; a file to save is a path there whose bytes the page offers as a download once the
+    // program has written and closed it. "" when cancelled.
     String RequestFile(const String& text, const String& extensions, int save,
                        const String& path) override;
+    // A page cannot show the user's folders: answers "".
     String RequestDir(const String& text, const String& path) override;
     // In a new tab.
     int OpenURL(const String& url) override;
@@ -31,5 +34,7 @@ class TWebSystemDriver : public TSystemDriver {
 
 // The running system driver when it is the web one; else null.
 Ref<TWebSystemDriver> WebSystem();
+// The text a requester of the page answered with, of the length it gave; "" for a cancel.
+String RequesterAnswer(int length);
 
 } // namespace vandro

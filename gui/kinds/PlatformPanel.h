@@ -63,7 +63,9 @@ template <class Base> class TPlatformPanel : public Base {
     int _bitmapflags = 0;
 
   protected:
-    // The native half: takes the image the background shows, null for none.
+    // The native half: takes the image the background shows, null for none. The base's
+    // background colour switch keeps its name beside it.
+    using Base::ShowBackground;
     virtual void ShowBackground(const Ref<TPixmap>& pixmap) = 0;
 };
 

@@ -4,10 +4,17 @@
 var LibraryVandroDom = {
   $VandroDom__deps: ['$VandroWake'],
   $VandroDom: {
-    // The elements by their handles: a Map, made when the driver starts.
+    // The elements by their handles: a Map, made when the driver starts, whose set and delete
+    // also keep handles, the handles by their elements.
     elements: null,
+    handles: null,
+    // Short texts, most of a board's, are read unit by unit: quicker than a decoder's call.
     text: function(pointer, length) {
-      return new TextDecoder('utf-16le').decode(HEAPU8.subarray(pointer, pointer + 2 * length));
+      var at = pointer >> 1;
+      if (length < 64)
+        return String.fromCharCode.apply(null, HEAPU16.subarray(at, at + length));
+      VandroDom.decoder = VandroDom.decoder || new TextDecoder('utf-16le');
+      return VandroDom.decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));
     },
     get: function(handle) { return VandroDom.elements.get(handle) || null; },
     desktop: function() {
@@ -63,6 +70,13 @@ var LibraryVandroDom = {
         item.appendChild(shortcut);
       }
     },
+    // From red + (green << 8) + (blue << 16) to #rrggbb; -1 gives "", the element's own.
+    cssColor: function(colour) {
+      if (colour < 0)
+        return '';
+      var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
+      return '#' + (0x1000000 + rgb).toString(16).slice(1);
+    },
     modifiers: function(event) {
       return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
              (event.metaKey ? 8 : 0);
@@ -73,8 +87,8 @@ var LibraryVandroDom = {
     fit: function(frame) {
       var width = parseFloat(frame.style.width) || 0;
       var height = parseFloat(frame.style.height) || 0;
-      var across = document.documentElement.clientWidth;
-      var down = document.documentElement.clientHeight;
+      var across = VandroDom.viewport[0];
+      var down = VandroDom.viewport[1];
       var scale = Math.min(1, across / Math.max(width, 1), down / Math.max(height, 1));
       var x = +frame.dataset.x, y = +frame.dataset.y;
       if (scale < 1 || x < 0 || x + width > across)
@@ -84,6 +98,14 @@ var LibraryVandroDom = {
       frame.style.left = x + 'px';
       frame.style.top = y + 'px';
       frame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    },
+    // The viewport's width and height, measured when the driver starts and whenever the page is
+    // resized: reading them from the document lays the page out, and a window is placed while
+    // its board is being made.
+    viewport: [0, 0],
+    measureViewport: function() {
+      VandroDom.viewport = [document.documentElement.clientWidth,
+                            document.documentElement.clientHeight];
     },
     fitAll: function() {
       document.querySelectorAll('#vandro-desktop > .vandro-window').forEach(VandroDom.fit);
@@ -187,8 +209,7 @@ var LibraryVandroDom = {
     },
     style: [
       '#vandro-desktop{position:fixed;inset:0;overflow:hidden;font:13px system-ui,"DejaVu Sans",sans-serif;color:#1c1c1c;background:#3a6ea5;}',
-      // Hidden wins over every kind's own display.
-      '#vandro-desktop [hidden]{display:none !important;}',
+      '.vandro-window[hidden], .vandro-menu[hidden], .vandro-control[hidden]{display:none !important;}',
       '.vandro-window{position:absolute;box-sizing:border-box;display:flex;flex-direction:column;background:#f0f0f0;border:var(--vandro-border) solid #6d6d6d;box-shadow:0 4px 16px rgba(0,0,0,.35);transform-origin:0 0;}',
       '.vandro-title{flex:none;box-sizing:border-box;height:var(--vandro-title);display:flex;align-items:center;padding-left:8px;background:#dfe4ea;font-weight:600;user-select:none;}',
       '.vandro-window.vandro-active > .vandro-title{background:#c5d5ea;}',
@@ -235,7 +256,22 @@ var LibraryVandroDom = {
 
   vandro_dom_start__deps: ['$VandroDom'],
   vandro_dom_start: function(border, title, menu, status) {
-    VandroDom.elements = new Map();
+    var elements = new Map();
+    var handles = new Map();
+    var set = elements.set;
+    var remove = elements.delete;
+    elements.set = function(handle, element) {
+      handles.set(element, handle);
+      return set.call(elements, handle, element);
+    };
+    elements.delete = function(handle) {
+      var element = elements.get(handle);
+      if (element && handles.get(element) === handle)
+        handles.delete(element);
+      return remove.call(elements, handle);
+    };
+    VandroDom.elements = elements;
+    VandroDom.handles = handles;
     var style = document.createElement('style');
     style.textContent = VandroDom.style;
     document.head.appendChild(style);
@@ -245,7 +281,11 @@ var LibraryVandroDom = {
     root.setProperty('--vandro-menu', menu + 'px');
     root.setProperty('--vandro-status', status + 'px');
     var desktop = VandroDom.desktop();
-    window.addEventListener('resize', VandroDom.fitAll);
+    VandroDom.measureViewport();
+    window.addEventListener('resize', function() {
+      VandroDom.measureViewport();
+      VandroDom.fitAll();
+    });
     // A press outside the open menus closes them. Pop-up menus open where the pointer was.
     document.addEventListener('pointerdown', function(event) {
       VandroDom.pointer = [event.clientX, event.clientY];
@@ -260,7 +300,7 @@ var LibraryVandroDom = {
 
   vandro_dom_viewport__deps: ['$VandroDom'],
   vandro_dom_viewport: function(which) {
-    return which ? document.documentElement.clientHeight : document.documentElement.clientWidth;
+    return VandroDom.viewport[which ? 1 : 0];
   },
 
   // A top-level window: its frame, with a title bar, a menu bar where style bit 4 asks for
@@ -425,7 +465,11 @@ var LibraryVandroDom = {
     var element = VandroDom.get(handle);
     if (!element)
       return;
+    // The user cannot change these texts: one the element shows already is left alone.
     var text = VandroDom.text(pointer, length);
+    if (element.vandroText === text)
+      return;
+    element.vandroText = text;
     if (element.classList.contains('vandro-window')) {
       if (element.vandroCaption)
         element.vandroCaption.textContent = text;
@@ -456,17 +500,25 @@ var LibraryVandroDom = {
     if (!element)
       return;
     var target = element.vandroClient || element;
-    // From red + (green << 8) + (blue << 16) to #rrggbb.
-    var css = function(colour) {
-      var rgb = ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
-      return '#' + (0x1000000 + rgb).toString(16).slice(1);
-    };
-    target.style.color = foreground < 0 ? '' : css(foreground);
-    target.style.backgroundColor = background < 0 ? '' : css(background);
-    element.classList.toggle('vandro-coloured', background >= 0);
-    target.style.font = fontLength ? VandroDom.text(font, fontLength) : '';
-    // The font shorthand resets this: symbols that have an emoji look stay text in their colour.
-    target.style.setProperty('font-variant-emoji', 'text');
+    // A gadget's look is set a part at a time: what is shown already is not set again.
+    var look = target.vandroLook || (target.vandroLook = {});
+    if (look.foreground !== foreground) {
+      look.foreground = foreground;
+      target.style.color = VandroDom.cssColor(foreground);
+    }
+    if (look.background !== background) {
+      look.background = background;
+      target.style.backgroundColor = VandroDom.cssColor(background);
+      element.classList.toggle('vandro-coloured', background >= 0);
+    }
+    var shorthand = fontLength ? VandroDom.text(font, fontLength) : '';
+    if (look.font !== shorthand) {
+      look.font = shorthand;
+      target.style.font = shorthand;
+      // The font shorthand resets this: symbols that have an emoji look stay text in their
+      // colour.
+      target.style.setProperty('font-variant-emoji', 'text');
+    }
   },
 
   vandro_dom_set_enabled__deps: ['$VandroDom'],
@@ -531,14 +583,9 @@ var LibraryVandroDom = {
   // that has a handle; 0 when no element of the program has it.
   vandro_dom_focused__deps: ['$VandroDom'],
   vandro_dom_focused: function() {
-    var handles = new Map();
-    VandroDom.elements.forEach(function(element, handle) {
-      if (!element.classList.contains('vandro-client'))
-        handles.set(element, handle);
-    });
     for (var element = document.activeElement; element; element = element.parentElement)
-      if (handles.has(element))
-        return handles.get(element);
+      if (VandroDom.handles.has(element) && !element.classList.contains('vandro-client'))
+        return VandroDom.handles.get(element);
     return 0;
   },
 
@@ -555,8 +602,12 @@ var LibraryVandroDom = {
   vandro_dom_set_status__deps: ['$VandroDom'],
   vandro_dom_set_status: function(handle, field, pointer, length) {
     var element = VandroDom.get(handle);
-    if (element && element.vandroStatus)
-      element.vandroStatus.children[field].textContent = VandroDom.text(pointer, length);
+    if (!element || !element.vandroStatus)
+      return;
+    var shown = element.vandroStatus.children[field];
+    var text = VandroDom.text(pointer, length);
+    if (shown.textContent !== text)
+      shown.textContent = text;
   },
 
   vandro_dom_set_opacity__deps: ['$VandroDom'],

@@ -1,9 +1,16 @@
 // The one place that maps gadget classes to web gadget classes. The kinds the page does not
 // show yet have no maker: making one raises the error that names the kind and the platform.
 #include "WebButton.h"
+#include "WebCanvas.h"
 #include "WebGUIDriver.h"
+#include "WebHTMLView.h"
 #include "WebLabel.h"
 #include "WebMenu.h"
+#include "WebPanel.h"
+#include "WebProgressBar.h"
+#include "WebSlider.h"
+#include "WebTextArea.h"
+#include "WebTextField.h"
 #include "WebWindow.h"
 
 namespace vandro {
@@ -13,8 +20,15 @@ const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
         TGadgetKinds made{u"web", {}};
         made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
         made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
+        made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
+        made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
+        made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
+        made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
         made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
+        made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;
+        made.makers[ClassProgressBar] = MakeKind<ClassProgressBar, TWebProgressBar>;
         made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
+        made.makers[ClassCanvas] = MakeKind<ClassCanvas, TWebCanvas>;
         return made;
     }();
     return kinds;

@@ -12,15 +12,21 @@ class TWebFont : public TGuiFont {
     int CharWidth(int character) override;
     // Loads the face at a size in points with the style bits.
     Ref<TWebFont> Load(const String& face, double points, int style);
-    // No chooser on the page yet: cancelled.
+    // A dialog of face, size, bold and italic, preset with the font (the system font for none);
+    // null when cancelled.
     static Ref<TGuiFont> Request(const Ref<TGuiFont>& font);
     // The page's interface font, at 9 points unless a size is given.
     static Ref<TWebFont> SystemFont(double size, int style);
     // The font as a CSS font shorthand, its size in the program's 96-DPI units.
-    String Css() const;
+    const String& Css() const;
 
     // The size as asked for; size keeps its whole points.
     double _points = 0;
+
+  private:
+    // Made once when loaded: a board sets its cards' font over and over.
+    String ShorthandCss() const;
+    String _css;
 };
 
 } // namespace vandro

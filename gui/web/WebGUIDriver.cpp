@@ -4,6 +4,12 @@
 #include "WebDom.h"
 #include "WebGadget.h"
 
+#include "events/web/WebRequesters.h"
+
+#include "runtime/Text.h"
+
+#include <unistd.h>
+
 #include <array>
 
 namespace vandro {
@@ -47,12 +53,21 @@ int TWebGUIDriver::SetPointer(int shape) {
     return 0;
 }
 
-int TWebGUIDriver::RunColorChooser(int, int, int) { return -1; }
+int TWebGUIDriver::RunColorChooser(int red, int green, int blue) {
+    return vandro_wait_color(red, green, blue);
+}
 
 int TWebGUIDriver::SystemColor(int index) {
     // Window and field backgrounds, text, selection and links as WebDom.js draws them.
     static constexpr std::array<int, 5> kColors{0xf0f0f0, 0xffffff, 0x1c1c1c, 0xf7e4cc, 0xb45f1a};
     return kColors[static_cast<std::size_t>(index)];
+}
+
+String TWebGUIDriver::LoginName() { return EnvironmentValue("USER"); }
+
+String TWebGUIDriver::HostName() {
+    char name[256] = "";
+    return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
 }
 
 } // namespace vandro

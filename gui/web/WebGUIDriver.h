@@ -1,7 +1,8 @@
 // The gadget driver of the web platform: each gadget is an element of the page, made and
-// changed through WebDom.h. It backs the desktop, windows, menus, buttons and labels; the other
-// kinds are not on the page yet and raise the error that names them. Its state (the handle
-// registry, the active window) is kept in one place.
+// changed through WebDom.h. It backs the desktop, windows, menus, buttons, labels, panels,
+// canvases, sliders and progress bars; the other kinds are not on the page yet and raise the
+// error that names them. Its state (the handle registry, the active window) is kept in one
+// place.
 #pragma once
 
 #include "WebFont.h"
@@ -36,10 +37,13 @@ class TWebGUIDriver : public TPlatformDriverOf<TWebFont, TIconStrip> {
     const TGadgetKinds& GadgetKinds() override;
 
   protected:
-    // No chooser on the page yet: cancelled.
+    // A dialog with the browser's colour input.
     int RunColorChooser(int red, int green, int blue) override;
     // The colours of the page's own look.
     int SystemColor(int index) override;
+    // The names the browser's C library gives the page's user and machine.
+    String LoginName() override;
+    String HostName() override;
 };
 
 struct TWebState {

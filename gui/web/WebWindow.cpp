@@ -11,6 +11,7 @@
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/HotKey.h"
+#include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
 #include "gui/kinds/StatusLine.h"
 

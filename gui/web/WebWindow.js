@@ -25,7 +25,7 @@ var LibraryVandroWindow = {
       '.vandro-maximised .vandro-maximise::before{left:15px;top:calc(50% - 3px);width:8px;height:8px;}',
       '.vandro-maximised .vandro-maximise::after{display:block;left:17px;top:calc(50% - 5px);width:8px;height:8px;border-width:1px 1px 0 0;}',
       '.vandro-edge{position:absolute;z-index:1;touch-action:none;}',
-      '.vandro-maximised > .vandro-edge{display:none;}',
+      '.vandro-box[hidden],.vandro-edge[hidden],.vandro-maximised > .vandro-edge{display:none;}',
       '.vandro-edge-n,.vandro-edge-s{left:6px;right:6px;height:8px;cursor:ns-resize;}',
       '.vandro-edge-e,.vandro-edge-w{top:6px;bottom:6px;width:8px;cursor:ew-resize;}',
       '.vandro-edge-n{top:-5px;}.vandro-edge-s{bottom:-5px;}.vandro-edge-e{right:-5px;}.vandro-edge-w{left:-5px;}',

@@ -182,6 +182,12 @@ TEST_F(LocalizeString, ALongDefinitionMetAgainAndAgainStopsAtTheLimit) {
     EXPECT_EQ(GetCapturedStdout(), "");
 }
 
+TEST_F(LocalizeString, ATimeFormatAsLongAsTheLimitStopsThere) {
+    const String definition = Repeated(u"hh ", TokenExpansion::kMaxWork / 3);
+    Translate(LanguageOf({{u"shorttime", definition.c_str()}}));
+    EXPECT_EQ(Localize(u"{{shorttime}}"), u"!ERROR!");
+}
+
 TEST_F(LocalizeString, ExpansionStopsJustPastItsLimits) {
     Translate(nullptr);
     const int tokens = static_cast<int>(TokenExpansion::kMaxTokens);

@@ -1,6 +1,6 @@
-// The game's site played without a network in Chromium: the first visit leaves the service
-// worker keeping the site's files, and with the network cut and the server gone a reload still
-// shows the board and a click still uncovers a card.
+// The game's site played without a network in Chromium: the first visit leaves the service worker
+// keeping the site's files, taken from what the page fetched, and with the network cut and the
+// server gone a reload still shows the board and a click still uncovers a card.
 //
 //   node offline.mjs <site folder>
 //
@@ -32,6 +32,10 @@ async function firstVisit() {
     new Promise((done) => setTimeout(() => done(null), 15000)),
   ]));
   expectNow('the active service worker', active, `${site.url}sw.js`);
+  // The worker keeps what the page fetched already rather than downloading it a second time.
+  const answers = (wanted) => site.served.filter(({path}) => path === wanted).length;
+  expectNow('the server\'s answers for the program once the worker is active',
+            [answers('/vandro.js'), answers('/vandro.wasm')], [1, 1]);
   if (!(await controller()))
     await openGame(browser, site.url);
   await expectSoon('the service worker controls the page', controller, `${site.url}sw.js`);

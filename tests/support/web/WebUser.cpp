@@ -1,7 +1,9 @@
 // The user of the web platform: real mouse and key input sent by the browser's driver to the
 // page's elements, and what the page shows read back from them. The kinds the page does not
-// show yet (text, sliders, progress bars) cannot be used: their actions answer 0.
+// show yet cannot be used: their actions answer 0.
 #include "WebUser.h"
+#include "WebUserRange.h"
+#include "WebUserText.h"
 #include "WebUserWindow.h"
 
 #include "events/web/WebSystemDriver.h"
@@ -11,8 +13,13 @@
 #include "gui/web/WebGUIDriver.h"
 #include "gui/web/WebGadget.h"
 #include "gui/web/WebMenu.h"
+#include "gui/web/WebTextArea.h"
+#include "gui/web/WebTextField.h"
 #include "gui/web/WebWindow.h"
+#include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -34,6 +41,11 @@ String TextOf(int handle, int part) {
     char16_t buffer[512];
     const int length = vandro_user_text(handle, part, buffer, 512);
     return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
+}
+
+bool IsText(const Ref<TGadget>& gadget) {
+    const Ref<TGadget> real = RealGadget(gadget);
+    return Cast<TWebTextField>(real) || Cast<TWebTextArea>(real);
 }
 
 std::array<int, 4> RectOf(const Ref<TGadget>& gadget, int part) {
@@ -70,9 +82,19 @@ class TWebPlatformUser : public TPlatformUser {
         return vandro_wait_user_click_part(ElementOf(window), 1);
     }
 
-    int TypeText(const Ref<TGadget>&, const String&) override { return 0; }
-    int DragSlider(const Ref<TGadget>&, int) override { return 0; }
-    int PressSliderArrow(const Ref<TGadget>&, int) override { return 0; }
+    int TypeText(const Ref<TGadget>& gadget, const String& text) override {
+        const int handle = IsText(gadget) ? ElementOf(gadget) : 0;
+        return handle ? vandro_wait_user_type(handle, text.data(), static_cast<int>(text.size()))
+                      : 0;
+    }
+    int DragSlider(const Ref<TGadget>& slider, int toHigh) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_drag_slider(handle, toHigh) : 0;
+    }
+    int PressSliderArrow(const Ref<TGadget>& slider, int up) override {
+        const int handle = ElementOf(slider);
+        return handle ? vandro_wait_user_step(handle, up) : 0;
+    }
 
     void WhenWaiting(std::function<void()> action) override {
         WebSystem()->WhenWaiting(std::move(action));
@@ -84,6 +106,11 @@ class TWebPlatformUser : public TPlatformUser {
     }
     // A menu item's text without the shortcut its hot key adds.
     String ShownText(const Ref<TGadget>& gadget) override {
+        if (IsText(gadget)) {
+            char16_t buffer[512];
+            const int length = vandro_user_shown_text(ElementOf(gadget), buffer, 512);
+            return String(buffer, static_cast<std::size_t>(std::min(length, 512)));
+        }
         String text = TextOf(ElementOf(gadget), 0);
         const auto menu = Cast<TWebMenu>(RealGadget(gadget));
         if (menu && !menu->_shortcut.empty() && text.size() >= menu->_shortcut.size() &&
@@ -143,13 +170,26 @@ class TWebPlatformUser : public TPlatformUser {
     String ShownStatusField(const Ref<TGadget>& window, int field) override {
         return field >= 0 && field < 3 ? TextOf(ElementOf(window), 2 + field) : String();
     }
-    int ShownProgress(const Ref<TGadget>&) override { return 0; }
-    String ClipboardText() override { return {}; }
-    void PutOnClipboard(const String&) override {}
+    int ShownProgress(const Ref<TGadget>& bar) override {
+        const int handle = ElementOf(bar);
+        return handle ? vandro_user_progress(handle) : 0;
+    }
+    String ClipboardText() override {
+        const int length = vandro_wait_user_clipboard();
+        String text(static_cast<std::size_t>(std::max(length, 0)), u'\0');
+        vandro_user_clipboard_text(text.data(), static_cast<int>(text.size()));
+        return text;
+    }
+    void PutOnClipboard(const String& text) override {
+        vandro_wait_user_put_clipboard(text.data(), static_cast<int>(text.size()));
+    }
     Ref<TGadget> ActiveWindow() override { return GadgetFromHandle(vandro_user_active_window()); }
 
     void AwaitDrawing(const Ref<TGadget>&) override { vandro_wait_user_frames(); }
-    int RightClickText(const Ref<TGadget>&) override { return 0; }
+    int RightClickText(const Ref<TGadget>& area) override {
+        return Cast<TWebTextArea>(RealGadget(area)) ? vandro_wait_user_click(ElementOf(area), 2, 1)
+                                                    : 0;
+    }
 
     int PressKey(int key, int modifiers) override { return vandro_wait_user_key(key, modifiers); }
     Ref<TGadget> FocusedElement() override { return GadgetFromHandle(vandro_dom_focused()); }
@@ -157,7 +197,12 @@ class TWebPlatformUser : public TPlatformUser {
         return TextOf(ElementOf(gadget), 1);
     }
 
-    int FollowLink(const Ref<TGadget>&, const String&) override { return 0; }
+    int FollowLink(const Ref<TGadget>& view, const String& address) override {
+        const int handle = ElementOf(view);
+        return handle ? vandro_wait_user_follow_link(handle, address.data(),
+                                                     static_cast<int>(address.size()))
+                      : 0;
+    }
     void PickFromNextPopup(const Ref<TGadget>& item) override {
         vandro_user_pick_from_next_popup(ElementOf(item));
     }
@@ -189,9 +234,13 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownPointer(const Ref<TGadget>& window) override {
         return vandro_user_pointer(ElementOf(window));
     }
-    // A page knows neither the person's login name nor the computer's.
-    String PlatformUserName() override { return {}; }
-    String PlatformComputerName() override { return {}; }
+    // The names the browser's C library gives: the page knows neither the person's login name
+    // nor the computer's.
+    String PlatformUserName() override { return EnvironmentText("USER"); }
+    String PlatformComputerName() override {
+        char name[256] = "";
+        return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
+    }
 };
 
 } // namespace

@@ -13,9 +13,15 @@ int vandro_wait_user_click_part(int handle, int part);
 int vandro_wait_user_key(int key, int modifiers);
 // Returns after the browser has drawn twice.
 void vandro_wait_user_frames();
+// Clicks a link to the address that it puts into the page an HTML view shows, once the view is
+// done loading, and returns once the view is done with the link; 0 when the view is not shown
+// or the browser does not let the program into its page.
+int vandro_wait_user_follow_link(int handle, const char16_t* address, int length);
 // The next pop-up menu that shows gets the item clicked.
 void vandro_user_pick_from_next_popup(int item);
 
+// How many elements the page holds.
+int vandro_user_element_count();
 // 1 while the element is in the page.
 int vandro_user_exists(int handle);
 // A text the element shows: 0 its own (a window's title, a menu item's without its shortcut),

@@ -22,7 +22,8 @@ var LibraryVandroUser = {
       });
     },
     click: function(element, button, clicks, wakeUp) {
-      if (!VandroUser.shown(element))
+      // The browser sends a disabled control no click.
+      if (!VandroUser.shown(element) || (element.vandroBox || element).disabled)
         return wakeUp(0);
       var at = VandroUser.centre(element);
       VandroUser.act({kind: 'click', x: at[0], y: at[1], button: button, clicks: clicks}, wakeUp);
@@ -102,6 +103,10 @@ var LibraryVandroUser = {
       window.vandroUserInput({kind: 'click', x: at[0], y: at[1], button: 0, clicks: 1});
     });
     watcher.observe(VandroDom.desktop(), {subtree: true, attributes: true, childList: true});
+  },
+
+  vandro_user_element_count: function() {
+    return document.getElementsByTagName('*').length;
   },
 
   vandro_user_exists__deps: ['$VandroUser'],

@@ -6,6 +6,7 @@
 //   node run-in-browser.mjs <program.js> [arguments...]
 //   VANDRO_WEB_ENGINE=chromium (the default) or firefox
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 import {serve} from './serve.mjs';
@@ -39,6 +40,9 @@ function keyName(code) {
 }
 const modifierKeys = [[1, 'Shift'], [2, 'Control'], [4, 'Alt'], [8, 'Meta']];
 
+// The user's own files, made when a file chooser first asks for one.
+let userFiles = null;
+
 async function input(page, action) {
   if (action.kind === 'click') {
     await page.mouse.click(action.x, action.y, {
@@ -48,7 +52,7 @@ async function input(page, action) {
   } else if (action.kind === 'drag') {
     await page.mouse.move(action.x, action.y);
     await page.mouse.down();
-    await page.mouse.move(action.toX, action.toY, {steps: 4});
+    await page.mouse.move(action.toX, action.toY, {steps: 10});
     await page.mouse.up();
   } else if (action.kind === 'key') {
     const held = modifierKeys.filter(([bit]) => action.modifiers & bit).map(([, key]) => key);
@@ -57,6 +61,25 @@ async function input(page, action) {
     await page.keyboard.press(keyName(action.key));
     for (const key of held.reverse())
       await page.keyboard.up(key);
+  } else if (action.kind === 'type') {
+    await page.keyboard.type(action.text);
+  } else if (action.kind === 'file') {
+    // A file of the user's, chosen in the file chooser the click opens; the page reads it later.
+    userFiles ??= fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-files-'));
+    const file = path.join(userFiles, action.name);
+    fs.writeFileSync(file, action.text);
+    // A click that Chromium takes as the field shows opens nothing: the user clicks again.
+    for (let attempt = 1; ; ++attempt) {
+      try {
+        const [chooser] = await Promise.all([
+          page.waitForFileChooser({timeout: 2000}), page.mouse.click(action.x, action.y)]);
+        await chooser.accept([file]);
+        break;
+      } catch (error) {
+        if (attempt === 3)
+          throw error;
+      }
+    }
   } else {
     throw new Error(`unknown input ${action.kind}`);
   }
@@ -88,6 +111,10 @@ const browser = await puppeteer.launch(engine === 'firefox'
      args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []});
 let exitCode = 1;
 try {
+  // The person lets the page use the clipboard, as a browser asks them to.
+  if (engine !== 'firefox')
+    await browser.defaultBrowserContext().overridePermissions(
+      site.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   const page = await browser.newPage();
   await page.setViewport({width: 1280, height: 1024});
   const ended = new Promise((resolve) => {
@@ -117,5 +144,7 @@ try {
   await browser.close();
   await site.close();
   fs.rmSync(path.join(folder, pageName), {force: true});
+  if (userFiles)
+    fs.rmSync(userFiles, {recursive: true, force: true});
 }
 process.exit(exitCode);
