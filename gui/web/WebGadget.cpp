@@ -22,6 +22,8 @@ void TWebGadget::Register(int gadgetClass, int handle, int client) {
 int TWebGadget::FreeElement() {
     if (!_hwnd)
         return 0;
+    // A freed gadget holds no tip.
+    SetTooltip({});
     WebDriver().registry.erase(_hwnd);
     vandro_dom_remove(_hwnd, _hwndclient);
     _hwnd = 0;

@@ -3,17 +3,17 @@
 #include "WebButton.h"
 #include "WebDom.h"
 #include "WebGUIDriver.h"
+#include "WebWindowDom.h"
 
 #include "events/Event.h"
 #include "events/web/WebSystem.h"
+#include "graphics/Pixmap.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetFunctions.h"
 #include "gui/HotKey.h"
 #include "gui/ToolkitStart.h"
 #include "gui/WindowFunctions.h"
 #include "gui/kinds/StatusLine.h"
-
-#include <algorithm>
 
 namespace vandro {
 
@@ -24,6 +24,8 @@ constexpr int kEnter = 0x0D;
 constexpr int kSpace = 0x20;
 constexpr int kLeft = 0x25;
 constexpr int kDown = 0x28;
+// R G B A, as the page's image data holds pixels.
+constexpr int kRgbaFormat = 6;
 
 } // namespace
 
@@ -40,7 +42,12 @@ Ref<TGadget> TWebWindow::Create(const Ref<TGadget>&, int style, const String&) {
     const int handle = NewElementHandle();
     const int client = NewElementHandle();
     vandro_dom_make_window(handle, client, style);
+    vandro_window_frame(handle, style);
     Register(ClassWindow, handle, client);
+    // The frame shows once the program has placed it.
+    _shown = 0;
+    _maximizebox = (style & WindowTitleBar) && (style & WindowResizable);
+    ShowFrameState();
     return Ref<TGadget>(this);
 }
 
@@ -50,55 +57,29 @@ int TWebWindow::Free() {
         _menu->Close();
     if (WebDriver().activeWindow == this)
         WebDriver().activeWindow = nullptr;
+    // A minimised window takes its bar with it.
+    if (_hwnd)
+        vandro_window_state(_hwnd, 0);
     return TWebGadget::Free();
-}
-
-int TWebWindow::DecorationAbove() const {
-    return kWebBorder + ((style & WindowTitleBar) ? kWebTitleBar : 0) +
-           ((style & WindowMenuBar) ? kWebMenuBar : 0) + _toolbarRoom;
-}
-
-int TWebWindow::DecorationBelow() const {
-    return kWebBorder + ((style & WindowStatusBar) ? kWebStatusLine : 0);
-}
-
-void TWebWindow::AddFrame(int& x, int& y, int& w, int& h) {
-    x -= kWebBorder;
-    y -= DecorationAbove();
-    w += 2 * kWebBorder;
-    h += DecorationAbove() + DecorationBelow();
-}
-
-int TWebWindow::ClientWidth() {
-    return (style & WindowClientCoords) ? width : std::max(width - 2 * kWebBorder, 0);
-}
-
-int TWebWindow::ClientHeight() {
-    return (style & WindowClientCoords)
-               ? height
-               : std::max(height - DecorationAbove() - DecorationBelow(), 0);
-}
-
-int TWebWindow::Rethink() {
-    if (!_hwnd)
-        return 0;
-    int x = xpos, y = ypos, w = width, h = height;
-    ConvertToContainerDimensions(x, y, w, h);
-    vandro_dom_place(_hwnd, x, y, std::max(w, 0), std::max(h, 0));
-    RethinkClient(0);
-    return LayoutKids();
-}
-
-int TWebWindow::RethinkClient(int) {
-    if (_hwndclient)
-        vandro_dom_place(_hwndclient, 0, 0, ClientWidth(), ClientHeight());
-    return 0;
 }
 
 int TWebWindow::ShowText(const String& text) {
     if (_hwnd)
         vandro_dom_set_text(_hwnd, text.data(), static_cast<int>(text.size()));
+    // The bar of a minimised window shows its title too.
+    ShowFrameState();
     return 0;
+}
+
+int TWebWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
+    if (!(flags & 8) || !_hwnd)
+        return 0;
+    const Ref<TPixmap> rgba = pixmap ? pixmap->Convert(kRgbaFormat) : Ref<TPixmap>();
+    if (rgba && rgba->width > 0 && rgba->height > 0)
+        vandro_window_icon(_hwnd, rgba->PixelPtr(0, 0), rgba->width, rgba->height, rgba->pitch);
+    else
+        vandro_window_icon(_hwnd, nullptr, 0, 0, 0);
+    return 1;
 }
 
 int TWebWindow::SetTooltip(const String&) { return 0; }
@@ -110,7 +91,12 @@ int TWebWindow::SetAlpha(float alpha) {
 }
 
 int TWebWindow::SetShow(int show) {
+    // Hidden, it stopped being active (while it stays the last window activated): coming back
+    // activates it again.
+    if (show && !_shown && WebDriver().activeWindow == this)
+        WebDriver().activeWindow = nullptr;
     ShowElement(show);
+    ShowFrameState();
     if (show)
         Activated();
     return 0;
@@ -131,6 +117,23 @@ int TWebWindow::Activate(int command) {
             target->Activate(ActivateFocus);
         else
             FocusElement();
+        Activated();
+        return 0;
+    case ActivateMinimize:
+    case ActivateMaximize:
+    case ActivateRestore:
+        // As on the desktop, a hidden window shows in its new state.
+        if (!_shown)
+            ShowElement(1);
+        if (command == ActivateMinimize) {
+            _windowstate |= StateMinimized;
+            ShowFrameState();
+            return 0;
+        }
+        if (command == ActivateMaximize)
+            Maximize();
+        else
+            Restore();
         Activated();
         return 0;
     case ActivateRedraw:

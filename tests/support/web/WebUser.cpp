@@ -4,10 +4,12 @@
 #include "WebUser.h"
 #include "WebUserRange.h"
 #include "WebUserText.h"
+#include "WebUserWindow.h"
 
 #include "events/web/WebSystemDriver.h"
 #include "gui/GadgetConstants.h"
 #include "gui/GadgetCreation.h"
+#include "gui/WindowFunctions.h"
 #include "gui/web/WebDom.h"
 #include "gui/web/WebGUIDriver.h"
 #include "gui/web/WebGadget.h"
@@ -51,6 +53,12 @@ std::array<int, 4> RectOf(const Ref<TGadget>& gadget, int part) {
     std::array<int, 4> box{};
     vandro_user_rect(ElementOf(gadget), part, box.data());
     return box;
+}
+
+// Where the window is in its own measure: its client area's with WindowClientCoords.
+std::array<int, 4> OwnRect(const Ref<TGadget>& window) {
+    const Ref<TGadget> real = RealGadget(window);
+    return RectOf(window, real && (real->style & WindowClientCoords) ? 1 : 0);
 }
 
 class TWebPlatformUser : public TPlatformUser {
@@ -218,9 +226,16 @@ class TWebPlatformUser : public TPlatformUser {
     }
 
     void Settle() override { vandro_wait_user_frames(); }
-    // The page's windows stay where the program puts them: the user cannot drag them.
-    int MoveWindowFrame(const Ref<TGadget>&, int, int) override { return 0; }
-    int SizeWindowFrame(const Ref<TGadget>&, int, int) override { return 0; }
+    // Drags the title bar or the lower right corner by what the window's own rectangle on the
+    // page lacks.
+    int MoveWindowFrame(const Ref<TGadget>& window, int x, int y) override {
+        const auto own = OwnRect(window);
+        return vandro_wait_user_drag(ElementOf(window), 0, x - own[0], y - own[1]);
+    }
+    int SizeWindowFrame(const Ref<TGadget>& window, int w, int h) override {
+        const auto own = OwnRect(window);
+        return vandro_wait_user_drag(ElementOf(window), 1, w - own[2], h - own[3]);
+    }
     std::array<int, 4> ShownFrame(const Ref<TGadget>& window) override { return RectOf(window, 0); }
     std::array<int, 4> ShownClientArea(const Ref<TGadget>& window) override {
         return RectOf(window, 1);
@@ -228,8 +243,11 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownAlpha(const Ref<TGadget>& window) override {
         return vandro_user_opacity(ElementOf(window));
     }
-    // A page shows no window icons of its own.
-    std::vector<int> ShownIconWidths(const Ref<TGadget>&) override { return {}; }
+    // The page has no icon of its own for a window: only the program's.
+    std::vector<int> ShownIconWidths(const Ref<TGadget>& window) override {
+        const int width = vandro_user_icon_width(ElementOf(window));
+        return width ? std::vector<int>{width} : std::vector<int>{};
+    }
 
     int ShownPointer(const Ref<TGadget>& window) override {
         return vandro_user_pointer(ElementOf(window));
