@@ -233,8 +233,8 @@ void TGtkWindow::TakeNativeRect() {
     const auto [left, right, top, bottom] = Decorations();
     const bool resizable = gtk_window_get_resizable(GTK_WINDOW(_widget));
     if (!resizable) {
-        // No user can resize a window the platform holds to one size: another size is a step of the window
-        // manager's towards the one asked for, however late it reports it.
+        // No user can resize a window the platform holds to one size: another size is a step of the
+        // window manager's towards the one asked for, however late it reports it.
         w = _asked[2] - left - right;
         h = _asked[3] - top - bottom;
     }
