@@ -3,6 +3,7 @@
 #include "WebButton.h"
 #include "WebDom.h"
 #include "WebGUIDriver.h"
+#include "WebPixels.h"
 #include "WebWindowDom.h"
 
 #include "events/Event.h"
@@ -24,8 +25,6 @@ constexpr int kEnter = 0x0D;
 constexpr int kSpace = 0x20;
 constexpr int kLeft = 0x25;
 constexpr int kDown = 0x28;
-// R G B A, as the page's image data holds pixels.
-constexpr int kRgbaFormat = 6;
 
 } // namespace
 
@@ -74,9 +73,9 @@ int TWebWindow::ShowText(const String& text) {
 int TWebWindow::SetPixmap(const Ref<TPixmap>& pixmap, int flags) {
     if (!(flags & 8) || !_hwnd)
         return 0;
-    const Ref<TPixmap> rgba = pixmap ? pixmap->Convert(kRgbaFormat) : Ref<TPixmap>();
-    if (rgba && rgba->width > 0 && rgba->height > 0)
-        vandro_window_icon(_hwnd, rgba->PixelPtr(0, 0), rgba->width, rgba->height, rgba->pitch);
+    const std::vector<unsigned char> rgba = RgbaBytes(pixmap);
+    if (!rgba.empty())
+        vandro_window_icon(_hwnd, rgba.data(), pixmap->width, pixmap->height, pixmap->width * 4);
     else
         vandro_window_icon(_hwnd, nullptr, 0, 0, 0);
     return 1;

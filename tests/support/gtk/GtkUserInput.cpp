@@ -1,8 +1,7 @@
 #include "GtkUserInput.h"
 
-#include "events/Event.h"
-#include "events/Hook.h"
 #include "events/gtk/GtkKeyCodes.h"
+#include "tests/support/EventWatch.h"
 
 #include <gdk/gdkx.h>
 
@@ -21,22 +20,6 @@ Display* XDisplay() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
 constexpr int kShiftKey = 160;
 constexpr int kCtrlKey = 162;
 constexpr int kAltKey = 164;
-
-// Waits for one event of an id from a source, as the user waits to see the program react.
-class TEventWatch : public TObject {
-  public:
-    int id = 0;
-    Object source;
-    bool seen = false;
-};
-
-Object WatchEvent(int, Object data, Object context) {
-    const auto event = Cast<TEvent>(data);
-    const auto watch = Cast<TEventWatch>(context);
-    if (event && watch && event->id == watch->id && event->source == watch->source)
-        watch->seen = true;
-    return data;
-}
 
 void HoldModifiers(int modifiers, bool down) {
     if (modifiers & 1)
@@ -63,14 +46,10 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
 
 bool DoAndAwaitEvent(int id, const Object& source, const std::function<void()>& action,
                      int milliseconds) {
-    auto watch = New<TEventWatch>();
-    watch->id = id;
-    watch->source = source;
-    AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
+    const TEventWatch watch(id, source);
     action();
-    PumpUntil([&watch] { return watch->seen; }, milliseconds);
-    RemoveHook(EmitEventHook(), &WatchEvent, watch);
-    return watch->seen;
+    PumpUntil([&watch] { return watch.Seen(); }, milliseconds);
+    return watch.Seen();
 }
 
 bool Usable(GtkWidget* widget) {

@@ -5,15 +5,14 @@
 #include "WebUserLists.h"
 #include "WebUserTreeToolbar.h"
 
-#include "events/Event.h"
 #include "events/EventIds.h"
-#include "events/Hook.h"
 #include "gui/GadgetCreation.h"
 #include "gui/web/WebDom.h"
 #include "gui/web/WebGadget.h"
 #include "gui/web/WebItemsDom.h"
 #include "gui/web/WebToolbar.h"
 #include "gui/web/WebTreeView.h"
+#include "tests/support/EventWatch.h"
 #include "tests/support/PlatformUser.h"
 
 #include <algorithm>
@@ -57,32 +56,11 @@ String ReadBack(const std::function<int(char16_t*, int)>& read) {
     return text;
 }
 
-// Watches for one event of an id from a source, as the user looks for the program's answer.
-class TEventWatch : public TObject {
-  public:
-    int id = 0;
-    Object source;
-    bool seen = false;
-};
-
-Object WatchEvent(int, Object data, Object context) {
-    const auto event = Cast<TEvent>(data);
-    const auto watch = Cast<TEventWatch>(context);
-    if (event && watch && event->id == watch->id && event->source == watch->source)
-        watch->seen = true;
-    return data;
-}
-
 // Gives the input and answers 1 when the page took it and the gadget raised the event: the page
 // hands input to the program before the input returns.
 int Raises(int id, const Ref<TGadget>& gadget, const std::function<int()>& input) {
-    auto watch = New<TEventWatch>();
-    watch->id = id;
-    watch->source = FindOutermostGadget(gadget);
-    AddHook(EmitEventHook(), &WatchEvent, watch, 20000);
-    const int given = input();
-    RemoveHook(EmitEventHook(), &WatchEvent, watch);
-    return given && watch->seen ? 1 : 0;
+    const TEventWatch watch(id, FindOutermostGadget(gadget));
+    return input() && watch.Seen() ? 1 : 0;
 }
 
 class TWebItemUser : public TPlatformItemUser {
