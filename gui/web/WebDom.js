@@ -491,9 +491,9 @@ var LibraryVandroDom = {
       return;
     // The user cannot change these texts: one the element shows already is left alone.
     var text = VandroDom.text(pointer, length);
-    if (element.vandroText === text)
+    if (element.vandroShownText === text)
       return;
-    element.vandroText = text;
+    element.vandroShownText = text;
     if (element.classList.contains('vandro-window')) {
       if (element.vandroCaption)
         element.vandroCaption.textContent = text;
