@@ -2,6 +2,7 @@
 
 #include "WebDom.h"
 #include "WebGUIDriver.h"
+#include "WebWindow.h"
 
 #include "gui/GadgetConstants.h"
 #include "runtime/Exceptions.h"
@@ -69,8 +70,16 @@ int TWebGadget::Activate(int command) {
 }
 
 int TWebGadget::FocusElement() {
-    if (_hwnd)
-        vandro_dom_focus(_hwnd);
+    if (!_hwnd)
+        return 0;
+    vandro_dom_focus(_hwnd);
+    // The window of a control the program focuses becomes the active one, whether or not the
+    // browser reports the focus: a page in the background hears of none.
+    for (TGadget* at = parent; at; at = at->parent)
+        if (auto* window = dynamic_cast<TWebWindow*>(at)) {
+            window->Activated();
+            break;
+        }
     return 0;
 }
 

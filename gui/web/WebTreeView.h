@@ -25,7 +25,6 @@ class TWebTreeView : public TPlatformTreeView<TWebGadget, TWebTreeNode> {
 
     // The TWebGadget slots it overrides.
     Ref<TGadget> Create(const Ref<TGadget>& group, int style, const String& text) override;
-    int isTabbable() override { return 1; }
 
     // The user's doings, each given the handle of the node's item (0 for none).
     void Chosen(int node);
