@@ -1,5 +1,5 @@
 // The gallery's page as a screen reader gets it from Chromium's accessibility tree: the kinds
-// of gadget with its role, its name and its state, as the gallery sets them up.
+// of gadget with their roles, names and states, as the gallery sets them up.
 //
 //   node gallery.mjs <site folder> [capture folder]
 //
