@@ -4,7 +4,7 @@
 // its files, then offered as a download once the program closes it). Each returns to the
 // program when the dialog closes; Abbrechen and Escape cancel.
 var LibraryVandroRequesters = {
-  $VandroRequester__deps: ['$FS'],
+  $VandroRequester__deps: ['$VandroDom', '$FS'],
   $VandroRequester: {
     // A text handed over to the program in two steps: its length first, then its units.
     text: '',
@@ -29,12 +29,7 @@ var LibraryVandroRequesters = {
     // first the default; done(value) gets the value of the button that closed it, '' when it
     // was cancelled with Escape.
     open: function(title, fill, buttons, done) {
-      if (!VandroRequester.styled) {
-        VandroRequester.styled = true;
-        var style = document.createElement('style');
-        style.textContent = VandroRequester.style;
-        document.head.appendChild(style);
-      }
+      VandroDom.addStyle('requester', VandroRequester.style);
       var dialog = document.createElement('dialog');
       dialog.className = 'vandro-message vandro-requester';
       dialog.setAttribute('aria-label', title);

@@ -5,15 +5,11 @@ var LibraryVandroButton = {
     var button = VandroDom.get(handle);
     if (!button)
       return;
-    if (!VandroDom.buttonStyle) {
-      VandroDom.buttonStyle = document.createElement('style');
-      VandroDom.buttonStyle.textContent = [
-        '.vandro-button.vandro-imaged{display:flex;align-items:center;gap:4px;padding:0 6px;}',
-        '.vandro-button.vandro-image-only{justify-content:center;}',
-        '.vandro-button > canvas{flex:none;}'
-      ].join('\n');
-      document.head.appendChild(VandroDom.buttonStyle);
-    }
+    VandroDom.addStyle('button', [
+      '.vandro-button.vandro-imaged{display:flex;align-items:center;gap:4px;padding:0 6px;}',
+      '.vandro-button.vandro-image-only{justify-content:center;}',
+      '.vandro-button > canvas{flex:none;}'
+    ].join('\n'));
     // The text moves into a span of its own so that a new text leaves the image alone.
     if (!button.vandroText) {
       var text = document.createElement('span');

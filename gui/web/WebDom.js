@@ -126,6 +126,16 @@ var LibraryVandroDom = {
           VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
       }
     },
+    // Adds a kind's style sheet to the page, once for each name.
+    addStyle: function(name, css) {
+      var id = 'vandro-style-' + name;
+      if (document.getElementById(id))
+        return;
+      var sheet = document.createElement('style');
+      sheet.id = id;
+      sheet.textContent = css;
+      document.head.appendChild(sheet);
+    },
     // The last element outside the menus that had the focus: it gets it back when the user
     // leaves the menus, so that the window's keys work on. Noted as the menus open, and as the
     // focus moves, since a press on the bar takes the focus before its menu opens.
@@ -293,9 +303,7 @@ var LibraryVandroDom = {
     };
     VandroDom.elements = elements;
     VandroDom.handles = handles;
-    var style = document.createElement('style');
-    style.textContent = VandroDom.style;
-    document.head.appendChild(style);
+    VandroDom.addStyle('dom', VandroDom.style);
     var root = document.documentElement.style;
     root.setProperty('--vandro-border', border + 'px');
     root.setProperty('--vandro-title', title + 'px');

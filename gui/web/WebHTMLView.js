@@ -132,12 +132,7 @@ var LibraryVandroHtmlView = {
 
   vandro_html_make__deps: ['$VandroHtml'],
   vandro_html_make: function(handle, group) {
-    if (!VandroHtml.styled) {
-      VandroHtml.styled = true;
-      var style = document.createElement('style');
-      style.textContent = VandroHtml.style;
-      document.head.appendChild(style);
-    }
+    VandroDom.addStyle('html', VandroHtml.style);
     var frame = document.createElement('iframe');
     frame.className = 'vandro-control vandro-html';
     // Scripts and forms run in the page, but it opens no windows and leaves the program's page

@@ -50,13 +50,8 @@ var LibraryVandroItems = {
     ].join('\n'),
     // Adds a kind's rules to the page once.
     addStyle: function(name, rules) {
-      var id = 'vandro-style-' + name;
-      if (document.getElementById(id))
-        return;
-      var style = document.createElement('style');
-      style.id = id;
-      style.textContent = VandroItems.style + '\n' + rules;
-      document.head.appendChild(style);
+      VandroDom.addStyle('items', VandroItems.style);
+      VandroDom.addStyle(name, rules);
     }
   },
 

@@ -5,7 +5,6 @@
 var LibraryVandroPanel = {
   $VandroPanel__deps: ['$VandroDom'],
   $VandroPanel: {
-    styled: false,
     style: [
       '.vandro-panel{overflow:hidden;outline:none;}',
       '.vandro-panel.vandro-sunken-panel{border:1px solid;border-color:#a0a0a0 #fff #fff #a0a0a0;}',
@@ -28,12 +27,7 @@ var LibraryVandroPanel = {
 
   vandro_panel_make__deps: ['$VandroPanel'],
   vandro_panel_make: function(handle, clientHandle, group, kind, border, active) {
-    if (!VandroPanel.styled) {
-      VandroPanel.styled = true;
-      var sheet = document.createElement('style');
-      sheet.textContent = VandroPanel.style;
-      document.head.appendChild(sheet);
-    }
+    VandroDom.addStyle('panel', VandroPanel.style);
     var element = document.createElement('div');
     element.className = 'vandro-control vandro-panel';
     element.classList.toggle('vandro-sunken-panel', border === 1);

@@ -5,7 +5,6 @@
 var LibraryVandroSlider = {
   $VandroSlider__deps: ['$VandroDom'],
   $VandroSlider: {
-    styled: false,
     style: [
       '.vandro-trackbar{padding:0;accent-color:#1a5fb4;}',
       '.vandro-trackbar.vandro-vertical{writing-mode:vertical-lr;}',
@@ -23,14 +22,6 @@ var LibraryVandroSlider = {
       '.vandro-thumb.vandro-dragged{background:#787878;}',
       '.vandro-scrollbar[aria-disabled=true] > *{visibility:hidden;}'
     ].join('\n'),
-    addStyle: function() {
-      if (VandroSlider.styled)
-        return;
-      VandroSlider.styled = true;
-      var sheet = document.createElement('style');
-      sheet.textContent = VandroSlider.style;
-      document.head.appendChild(sheet);
-    },
     usable: function(element) { return element.getAttribute('aria-disabled') !== 'true'; },
     tell: function(element) {
       VandroDom.deliver(function() { return _vandro_web_slider_moved(element.vandroHandle); });
@@ -167,7 +158,7 @@ var LibraryVandroSlider = {
 
   vandro_slider_make__deps: ['$VandroSlider'],
   vandro_slider_make: function(handle, group, kind, horizontal) {
-    VandroSlider.addStyle();
+    VandroDom.addStyle('slider', VandroSlider.style);
     var element = kind === 0 ? VandroSlider.makeScrollBar(handle, horizontal)
                              : VandroSlider.makeTrackBar(handle);
     element.vandroHandle = handle;

@@ -4,7 +4,6 @@
 var LibraryVandroStepper = {
   $VandroStepper__deps: ['$VandroDom'],
   $VandroStepper: {
-    styled: false,
     style: [
       '.vandro-stepper{display:flex;flex-direction:column-reverse;outline:none;}',
       '.vandro-stepper.vandro-horizontal{flex-direction:row;}',
@@ -21,12 +20,7 @@ var LibraryVandroStepper = {
 
   vandro_stepper_make__deps: ['$VandroStepper'],
   vandro_stepper_make: function(handle, group, horizontal) {
-    if (!VandroStepper.styled) {
-      VandroStepper.styled = true;
-      var sheet = document.createElement('style');
-      sheet.textContent = VandroStepper.style;
-      document.head.appendChild(sheet);
-    }
+    VandroDom.addStyle('stepper', VandroStepper.style);
     var element = document.createElement('div');
     element.className = 'vandro-control vandro-stepper';
     element.classList.toggle('vandro-horizontal', !!horizontal);

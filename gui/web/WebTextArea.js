@@ -188,12 +188,11 @@ var LibraryVandroTextArea = {
 
   vandro_area_make__deps: ['$VandroArea'],
   vandro_area_make: function(handle, group, wrap, readOnly) {
-    if (!VandroArea.sheet) {
-      VandroArea.sheet = document.createElement('style');
-      VandroArea.sheet.textContent = VandroArea.style;
-      document.head.appendChild(VandroArea.sheet);
+    if (!VandroArea.listening) {
+      VandroArea.listening = true;
       document.addEventListener('selectionchange', VandroArea.selectionMoved);
     }
+    VandroDom.addStyle('area', VandroArea.style);
     var area = document.createElement('div');
     area.className = 'vandro-control vandro-area' + (wrap ? ' vandro-wrap' : '');
     area.setAttribute('role', 'textbox');

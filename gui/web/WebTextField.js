@@ -3,15 +3,11 @@
 var LibraryVandroTextField = {
   vandro_field_make__deps: ['$VandroDom', '$VandroKeys'],
   vandro_field_make: function(handle, group, password) {
-    if (!VandroDom.fieldStyle) {
-      VandroDom.fieldStyle = document.createElement('style');
-      VandroDom.fieldStyle.textContent = [
-        '.vandro-field{font:inherit;padding:0 4px;background:#fff;color:#1c1c1c;border:1px solid #8d8d8d;border-radius:2px;}',
-        '.vandro-field:focus{outline:none;border-color:#1a5fb4;box-shadow:inset 0 0 0 1px #1a5fb4;}',
-        '.vandro-field:disabled{background:#f4f4f4;color:#8d8d8d;border-color:#c4c4c4;}'
-      ].join('\n');
-      document.head.appendChild(VandroDom.fieldStyle);
-    }
+    VandroDom.addStyle('field', [
+      '.vandro-field{font:inherit;padding:0 4px;background:#fff;color:#1c1c1c;border:1px solid #8d8d8d;border-radius:2px;}',
+      '.vandro-field:focus{outline:none;border-color:#1a5fb4;box-shadow:inset 0 0 0 1px #1a5fb4;}',
+      '.vandro-field:disabled{background:#f4f4f4;color:#8d8d8d;border-color:#c4c4c4;}'
+    ].join('\n'));
     var field = document.createElement('input');
     field.type = password ? 'password' : 'text';
     field.className = 'vandro-control vandro-field';

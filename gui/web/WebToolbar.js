@@ -64,12 +64,7 @@ var LibraryVandroToolbar = {
 
   vandro_dom_toolbar_make__deps: ['$VandroToolbar'],
   vandro_dom_toolbar_make: function(handle, window, group) {
-    if (!VandroToolbar.styled) {
-      VandroToolbar.styled = true;
-      var style = document.createElement('style');
-      style.textContent = VandroToolbar.style;
-      document.head.appendChild(style);
-    }
+    VandroDom.addStyle('toolbar', VandroToolbar.style);
     var bar = document.createElement('div');
     bar.className = 'vandro-toolbar';
     bar.setAttribute('role', 'toolbar');

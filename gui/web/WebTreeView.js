@@ -20,14 +20,6 @@ var LibraryVandroTree = {
       '.vandro-tree [aria-selected=true] > .vandro-row > .vandro-text{background:#d9d9d9;}',
       '.vandro-tree:focus [aria-selected=true] > .vandro-row > .vandro-text{background:#0078d7;color:#fff;}'
     ].join('\n'),
-    addStyle: function() {
-      if (VandroTree.styled)
-        return;
-      VandroTree.styled = true;
-      var style = document.createElement('style');
-      style.textContent = VandroTree.style;
-      document.head.appendChild(style);
-    },
     // The group an item's items go into: the tree itself for the top ones.
     groupOf: function(element) {
       return element.getAttribute('role') === 'tree' ? element : element.vandroGroup;
@@ -156,7 +148,7 @@ var LibraryVandroTree = {
 
   vandro_dom_tree_make__deps: ['$VandroTree'],
   vandro_dom_tree_make: function(handle, group, style) {
-    VandroTree.addStyle();
+    VandroDom.addStyle('tree', VandroTree.style);
     var tree = document.createElement('div');
     tree.className = 'vandro-control vandro-tree';
     tree.setAttribute('role', 'tree');

@@ -41,9 +41,7 @@ var LibraryVandroWindow = {
       if (VandroWindow.started)
         return;
       VandroWindow.started = true;
-      var style = document.createElement('style');
-      style.textContent = VandroWindow.style;
-      document.head.appendChild(style);
+      VandroDom.addStyle('window', VandroWindow.style);
       // A maximised window goes on filling the desktop as the viewport changes.
       window.addEventListener('resize', function() {
         document.querySelectorAll('.vandro-maximised:not(.vandro-minimised)').forEach(
