@@ -6,10 +6,6 @@
 
 #include "events/web/WebRequesters.h"
 
-#include "runtime/Text.h"
-
-#include <unistd.h>
-
 #include <array>
 
 namespace vandro {
@@ -61,13 +57,6 @@ int TWebGUIDriver::SystemColor(int index) {
     // Window and field backgrounds, text, selection and links as WebDom.js draws them.
     static constexpr std::array<int, 5> kColors{0xf0f0f0, 0xffffff, 0x1c1c1c, 0xf7e4cc, 0xb45f1a};
     return kColors[static_cast<std::size_t>(index)];
-}
-
-String TWebGUIDriver::LoginName() { return EnvironmentValue("USER"); }
-
-String TWebGUIDriver::HostName() {
-    char name[256] = "";
-    return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
 }
 
 } // namespace vandro

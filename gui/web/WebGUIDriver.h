@@ -40,9 +40,6 @@ class TWebGUIDriver : public TPlatformDriverOf<TWebFont, TIconStrip> {
     int RunColorChooser(int red, int green, int blue) override;
     // The colours of the page's own look.
     int SystemColor(int index) override;
-    // The names the browser's C library gives the page's user and machine.
-    String LoginName() override;
-    String HostName() override;
 };
 
 struct TWebState {

@@ -17,10 +17,7 @@
 #include "gui/web/WebTextArea.h"
 #include "gui/web/WebTextField.h"
 #include "gui/web/WebWindow.h"
-#include "runtime/Text.h"
 #include "tests/support/PlatformUser.h"
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -252,13 +249,10 @@ class TWebPlatformUser : public TPlatformUser {
     int ShownPointer(const Ref<TGadget>& window) override {
         return vandro_user_pointer(ElementOf(window));
     }
-    // The names the browser's C library gives: the page knows neither the person's login name
-    // nor the computer's.
-    String PlatformUserName() override { return EnvironmentText("USER"); }
-    String PlatformComputerName() override {
-        char name[256] = "";
-        return gethostname(name, sizeof name) == 0 ? FromUtf8(name) : String();
-    }
+    // A page knows neither the person's login name nor the computer's; the browser's C library
+    // makes names up ("web_user", "emscripten"), which are no one's.
+    String PlatformUserName() override { return {}; }
+    String PlatformComputerName() override { return {}; }
 };
 
 } // namespace
