@@ -1,5 +1,4 @@
-// The one place that maps gadget classes to web gadget classes. The kinds the page does not
-// show yet have no maker: making one raises the error that names the kind and the platform.
+// The one place that maps gadget classes to web gadget classes.
 #include "WebButton.h"
 #include "WebCanvas.h"
 #include "WebComboBox.h"
