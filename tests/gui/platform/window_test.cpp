@@ -8,9 +8,11 @@
 #include "graphics/Pixmap.h"
 #include "gui/GadgetConstants.h"
 #include "gui/WindowFunctions.h"
+#include "runtime/Text.h"
 
 #include <algorithm>
 #include <array>
+#include <iostream>
 #include <vector>
 
 namespace vandro {
@@ -25,6 +27,10 @@ constexpr int kCentred = StyleCentred;
 class WindowTest : public PlatformTest {
   protected:
     void TearDown() override {
+        // A failed case shows what the windows raised last, with the places and sizes it carried.
+        if (HasFailure())
+            for (const auto& event : settled)
+                std::cout << "  raised: " << ToUtf8(event->ToString()) << '\n';
         for (const auto& window : made)
             FreeGadget(window);
         Drain();
@@ -49,6 +55,7 @@ class WindowTest : public PlatformTest {
         while (PollEvent() != 0)
             if (std::find(made.begin(), made.end(), CurrentEvent()->source) != made.end())
                 taken.push_back(CurrentEvent());
+        settled = taken;
         return taken;
     }
     static std::vector<int> Ids(const std::vector<Ref<TEvent>>& events) {
@@ -62,6 +69,8 @@ class WindowTest : public PlatformTest {
     }
 
     std::vector<Ref<TGadget>> made;
+    // What the last Settled() took.
+    std::vector<Ref<TEvent>> settled;
 };
 
 TEST_F(WindowTest, AWindowIsWhereTheProgramPutItAndRaisesOnlyItsActivation) {
