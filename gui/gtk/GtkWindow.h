@@ -51,6 +51,8 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // Takes where the platform put the window and raises "WindowMove" and "WindowSize" for
     // what changed.
     void TakeNativeRect();
+    // The window manager drew its frame otherwise than before.
+    void DecorationsChanged();
     // The window manager minimised, maximised or restored the window.
     void StateChanged(const GdkEventWindowState& change);
     // This window became active (or stopped being active).
@@ -129,6 +131,8 @@ class TGtkWindow : public TPlatformWindow<TGtkGadget, TGtkMenu> {
     // there.
     std::array<int, 4> _asked{};
     std::chrono::steady_clock::time_point _askedUntil;
+    // The decorations that frame was measured with.
+    std::array<int, 4> _askedWith{};
     guint _recheck = 0;
 };
 

@@ -1,5 +1,5 @@
-// What a window makes of its signals: closing, moving and sizing, becoming active, its hot
-// keys and arrow keys, and dropped files.
+// What a window makes of its signals: closing, moving and sizing, a new frame around it,
+// becoming active, its hot keys and arrow keys, and dropped files.
 #include "GtkButton.h"
 #include "GtkGUIDriver.h"
 #include "GtkWindow.h"
@@ -30,6 +30,12 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
 
 gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer data) {
     Shielded([&] { WindowOf(data)->TakeNativeRect(); });
+    return FALSE;
+}
+
+gboolean OnPropertyChanged(GtkWidget*, GdkEventProperty* change, gpointer data) {
+    if (change->atom == gdk_atom_intern_static_string("_NET_FRAME_EXTENTS"))
+        Shielded([&] { WindowOf(data)->DecorationsChanged(); });
     return FALSE;
 }
 
@@ -69,6 +75,8 @@ void TGtkWindow::ListenToEvents(GtkWidget* window, GtkWidget* client) {
     g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
+    gtk_widget_add_events(window, GDK_PROPERTY_CHANGE_MASK);
+    g_signal_connect(window, "property-notify-event", G_CALLBACK(OnPropertyChanged), this);
     g_signal_connect(window, "window-state-event", G_CALLBACK(OnStateChanged), this);
     g_signal_connect(window, "notify::is-active", G_CALLBACK(OnActiveChanged), this);
     if (style & WindowAcceptsFiles) {

@@ -174,6 +174,7 @@ int TGtkWindow::Rethink() {
     // moved to; the size is the window's own, inside the decorations.
     gtk_window_move(shell, x, y);
     _asked = {x, y, w, h};
+    _askedWith = Decorations();
     _askedUntil = _framed && NativeFrame() == _asked
                       ? std::chrono::steady_clock::time_point()
                       : std::chrono::steady_clock::now() + kPlacingTime;
@@ -235,8 +236,8 @@ void TGtkWindow::TakeNativeRect() {
     if (!resizable) {
         // No user can resize a window the platform holds to one size: another size is a step of the
         // window manager's towards the one asked for, however late it reports it.
-        w = _asked[2] - left - right;
-        h = _asked[3] - top - bottom;
+        w = _asked[2] - _askedWith[0] - _askedWith[1];
+        h = _asked[3] - _askedWith[2] - _askedWith[3];
     }
     if (!(style & WindowClientCoords)) {
         x -= left;
@@ -260,6 +261,18 @@ void TGtkWindow::TakeNativeRect() {
                           gdk_window_get_height(window));
     }
     TakeFrameRect(x, y, w, h);
+}
+
+// A window manager foretells the frame of a window that is not yet shown as if anyone could
+// resize it, and then draws one without the handle to do it with. The size of a window that
+// cannot be resized was measured with the frame foretold: it is measured again, so that the
+// program's rectangle holds. A resizable window keeps its size; its frame changes as it is
+// maximised and restored.
+void TGtkWindow::DecorationsChanged() {
+    if (!_widget || !_framed || gtk_window_get_resizable(GTK_WINDOW(_widget)) ||
+        (State() & (StateMinimized | StateMaximized)) || Decorations() == _askedWith)
+        return;
+    Rethink();
 }
 
 // The limits are the frame's; the window manager holds the window inside its decorations to them.

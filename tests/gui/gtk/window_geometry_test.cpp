@@ -7,8 +7,12 @@
 #include "runtime/Exceptions.h"
 #include "tests/support/PlatformUser.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace vandro {
 namespace {
@@ -125,6 +129,46 @@ TEST_F(GtkWindowGeometryTest, AFrameOffTheWorkAreaIsPlacedOnItWithoutAMove) {
         EXPECT_NE(event->id, WindowMove);
     FreeGadget(high);
     FreeGadget(low);
+}
+
+// A window manager foretells a frame with a handle to resize by, and a window that cannot be
+// resized then gets one without: the program's size holds, and the user's move is only a move.
+TEST_F(GtkWindowGeometryTest, AFrameOtherThanTheOneForetoldKeepsTheProgramsSize) {
+    const auto window =
+        CreateWindow(u"Fest", 100, 120, 200, 150, {}, WindowTitleBar | WindowClientCoords);
+    WaitUntilAllocated(window, 200, 150);
+    PumpUntil([] { return false; }, 100);
+    Drain();
+    GdkWindow* native = gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
+    Display* display = GDK_WINDOW_XDISPLAY(native);
+    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    ASSERT_EQ(XGetWindowProperty(display, GDK_WINDOW_XID(native), extents, 0, 4, False, XA_CARDINAL,
+                                 &type, &format, &count, &after, &data),
+              Success);
+    ASSERT_EQ(count, 4u);
+    long sides[4];
+    std::copy_n(reinterpret_cast<const long*>(data), 4, sides);
+    XFree(data);
+    sides[3] += 4;
+    XChangeProperty(display, GDK_WINDOW_XID(native), extents, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(sides), 4);
+    PumpUntil([] { return false; }, 200);
+    ASSERT_EQ(PlatformUser()->MoveWindowFrame(window, 240, 260), 1);
+    PumpUntil([] { return false; }, 200);
+    std::vector<int> ids;
+    for (const auto& event : Drain())
+        if (event->source == window)
+            ids.push_back(event->id);
+    EXPECT_EQ(ids, std::vector<int>{WindowMove});
+    EXPECT_EQ(GadgetX(window), 240);
+    EXPECT_EQ(GadgetY(window), 260);
+    EXPECT_EQ(GadgetWidth(window), 200);
+    EXPECT_EQ(GadgetHeight(window), 150);
+    FreeGadget(window);
 }
 
 } // namespace
