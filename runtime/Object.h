@@ -25,8 +25,9 @@ class TObject {
     // Ordering for ordered maps; the base orders by identity.
     virtual int Compare(const TObject& other) const;
 
-    void AddRef() const { ++refs_; }
-    void Release() const {
+    // Neither throws: a destructor does not, and callers then need no unwinding path around them.
+    void AddRef() const noexcept { ++refs_; }
+    void Release() const noexcept {
         if (--refs_ == 0)
             delete this;
     }
@@ -66,13 +67,15 @@ template <class T> class Ref {
     }
     void swap(Ref& o) noexcept { std::swap(p_, o.p_); }
 
-    T* get() const { return p_; }
-    T* operator->() const {
+    T* get() const noexcept { return p_; }
+    // Inlined, a call through a reference needs no unwinding path of its own: only the null
+    // case throws.
+    [[gnu::always_inline]] T* operator->() const {
         if (!p_)
             ThrowNullObject();
         return p_;
     }
-    T& operator*() const { return *operator->(); }
+    [[gnu::always_inline]] T& operator*() const { return *operator->(); }
     explicit operator bool() const { return p_ != nullptr; }
 
     template <class U> bool operator==(const Ref<U>& o) const {
@@ -82,11 +85,11 @@ template <class T> class Ref {
     bool operator==(const T* o) const { return p_ == o; }
 
   private:
-    void Grab() {
+    void Grab() noexcept {
         if (p_)
             p_->AddRef();
     }
-    void Drop() {
+    void Drop() noexcept {
         if (p_)
             std::exchange(p_, nullptr)->Release();
     }
