@@ -127,6 +127,12 @@ var LibraryVandroDom = {
       }
     },
     // Adds a kind's style sheet to the page, once for each name.
+    textWidth: function(font, text) {
+      var canvas = VandroDom.measure || (VandroDom.measure = document.createElement('canvas'));
+      var context = canvas.getContext('2d');
+      context.font = font;
+      return Math.round(context.measureText(text).width);
+    },
     addStyle: function(name, css) {
       var id = 'vandro-style-' + name;
       if (document.getElementById(id))
@@ -662,13 +668,14 @@ var LibraryVandroDom = {
     VandroDom.desktop().style.setProperty('--vandro-pointer', name || 'auto');
   },
 
-  // The advance width of a character in a CSS font, in pixels.
+  // The advance width of a character, or of a text, in a CSS font, in whole pixels.
   vandro_dom_char_width__deps: ['$VandroDom'],
   vandro_dom_char_width: function(font, fontLength, character) {
-    var canvas = VandroDom.measure || (VandroDom.measure = document.createElement('canvas'));
-    var context = canvas.getContext('2d');
-    context.font = VandroDom.text(font, fontLength);
-    return Math.round(context.measureText(String.fromCodePoint(character)).width);
+    return VandroDom.textWidth(VandroDom.text(font, fontLength), String.fromCodePoint(character));
+  },
+  vandro_dom_text_width__deps: ['$VandroDom'],
+  vandro_dom_text_width: function(font, fontLength, text, length) {
+    return VandroDom.textWidth(VandroDom.text(font, fontLength), VandroDom.text(text, length));
   },
 
   // Menus. A root is a menu bar (popup 0) or a pop-up menu; an item goes into the menu of the
