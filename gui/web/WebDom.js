@@ -126,13 +126,14 @@ var LibraryVandroDom = {
           VandroDom.deliver(function() { return _vandro_web_popup_closed(); });
       }
     },
-    // Adds a kind's style sheet to the page, once for each name.
+    // The advance width of a text in a CSS font, in whole pixels.
     textWidth: function(font, text) {
       var canvas = VandroDom.measure || (VandroDom.measure = document.createElement('canvas'));
       var context = canvas.getContext('2d');
       context.font = font;
       return Math.round(context.measureText(text).width);
     },
+    // Adds a kind's style sheet to the page, once for each name.
     addStyle: function(name, css) {
       var id = 'vandro-style-' + name;
       if (document.getElementById(id))
