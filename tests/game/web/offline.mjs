@@ -1,10 +1,15 @@
 // The game's site played without a network in Chromium: the first visit leaves the service worker
 // keeping the site's files, taken from what the page fetched, and with the network cut and the
-// server gone a reload still shows the board and a click still uncovers a card.
+// server gone a reload still shows the board and a click still uncovers a card. A site whose
+// program cannot be loaded says so rather than staying blank.
 //
 //   node offline.mjs <site folder>
 //
 // Ends with 0 when every check held, 1 with the first one that failed.
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
 import {launch} from '../../support/web/browsers.mjs';
 import {serve} from '../../support/web/serve.mjs';
 import {
@@ -62,4 +67,27 @@ async function offline() {
   await uncoverFirst('offline, a click uncovers the first card');
 }
 
-await runSteps('chromium', browser, site, [['the first visit', firstVisit], ['without a network', offline]]);
+// A server without the program's WebAssembly: the page says the program has ended and offers to
+// start it again.
+async function withoutTheProgram() {
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-site-'));
+  fs.cpSync(folder, copy, {recursive: true});
+  fs.rmSync(path.join(copy, 'vandro.wasm'));
+  const broken = await serve(copy);
+  try {
+    await browser.goto(broken.url);
+    await expectSoon('the page without its program', () => page.evaluate(() => [
+      document.getElementById('vandro-desktop').hidden,
+      document.getElementById('vandro-ended').hidden,
+      document.getElementById('vandro-ended').innerText.trim().split('\n')[0],
+    ]), [true, false, 'Vandro ist beendet.']);
+  } finally {
+    await broken.close();
+    fs.rmSync(copy, {recursive: true});
+  }
+}
+
+await runSteps('chromium', browser, site, [
+  ['without its WebAssembly', withoutTheProgram], ['the first visit', firstVisit],
+  ['without a network', offline],
+]);
