@@ -12,6 +12,7 @@
 #include <gdk/gdkx.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace vandro {
@@ -131,6 +132,40 @@ TEST_F(GtkWindowGeometryTest, AFrameOffTheWorkAreaIsPlacedOnItWithoutAMove) {
     FreeGadget(low);
 }
 
+// The frame's extents a window manager puts on a window: left, right, top, bottom.
+std::array<long, 4> Extents(GdkWindow* native) {
+    Display* display = GDK_WINDOW_XDISPLAY(native);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::array<long, 4> sides{};
+    if (XGetWindowProperty(display, GDK_WINDOW_XID(native),
+                           XInternAtom(display, "_NET_FRAME_EXTENTS", False), 0, 4, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        count == 4)
+        std::copy_n(reinterpret_cast<const long*>(data), 4, sides.begin());
+    if (data)
+        XFree(data);
+    return sides;
+}
+
+// Draws the frame anew with a handle of four pixels at the bottom, as the window manager does
+// when it turns from the frame it foretold to the one it draws.
+void GrowBottomEdge(GdkWindow* native) {
+    auto sides = Extents(native);
+    sides[3] += 4;
+    Display* display = GDK_WINDOW_XDISPLAY(native);
+    XChangeProperty(display, GDK_WINDOW_XID(native),
+                    XInternAtom(display, "_NET_FRAME_EXTENTS", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(sides.data()), 4);
+    PumpUntil([] { return false; }, 200);
+}
+
+GdkWindow* Native(const Ref<TGadget>& window) {
+    return gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
+}
+
 // A window manager foretells a frame with a handle to resize by, and a window that cannot be
 // resized then gets one without: the program's size holds, and the user's move is only a move.
 TEST_F(GtkWindowGeometryTest, AFrameOtherThanTheOneForetoldKeepsTheProgramsSize) {
@@ -139,24 +174,8 @@ TEST_F(GtkWindowGeometryTest, AFrameOtherThanTheOneForetoldKeepsTheProgramsSize)
     WaitUntilAllocated(window, 200, 150);
     PumpUntil([] { return false; }, 100);
     Drain();
-    GdkWindow* native = gtk_widget_get_window(Cast<TGtkWindow>(window)->_widget);
-    Display* display = GDK_WINDOW_XDISPLAY(native);
-    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    ASSERT_EQ(XGetWindowProperty(display, GDK_WINDOW_XID(native), extents, 0, 4, False, XA_CARDINAL,
-                                 &type, &format, &count, &after, &data),
-              Success);
-    ASSERT_EQ(count, 4u);
-    long sides[4];
-    std::copy_n(reinterpret_cast<const long*>(data), 4, sides);
-    XFree(data);
-    sides[3] += 4;
-    XChangeProperty(display, GDK_WINDOW_XID(native), extents, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(sides), 4);
-    PumpUntil([] { return false; }, 200);
+    ASSERT_NE(Extents(Native(window))[2], 0) << "no window manager framed the window";
+    GrowBottomEdge(Native(window));
     ASSERT_EQ(PlatformUser()->MoveWindowFrame(window, 240, 260), 1);
     PumpUntil([] { return false; }, 200);
     std::vector<int> ids;
@@ -169,6 +188,18 @@ TEST_F(GtkWindowGeometryTest, AFrameOtherThanTheOneForetoldKeepsTheProgramsSize)
     EXPECT_EQ(GadgetWidth(window), 200);
     EXPECT_EQ(GadgetHeight(window), 150);
     FreeGadget(window);
+
+    // A frame given is measured again with the new extents: the window inside it shrinks.
+    const auto framed = CreateWindow(u"Rahmen", 100, 120, 300, 200, {}, WindowTitleBar);
+    PumpUntil([&] { return Extents(Native(framed))[2] != 0; }, 2000);
+    PumpUntil([] { return false; }, 100);
+    GrowBottomEdge(Native(framed));
+    const auto sides = Extents(Native(framed));
+    PumpUntil([&] { return gdk_window_get_height(Native(framed)) + sides[2] + sides[3] == 200; },
+              2000);
+    EXPECT_EQ(gdk_window_get_height(Native(framed)) + sides[2] + sides[3], 200);
+    EXPECT_EQ(GadgetHeight(framed), 200);
+    FreeGadget(framed);
 }
 
 } // namespace
