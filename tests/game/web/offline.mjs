@@ -68,12 +68,13 @@ async function offline() {
 }
 
 // A server without the program's WebAssembly: the page says the program has ended and offers to
-// start it again.
+// start it again. The script comes late, after the WebAssembly's failure is known, so nothing may
+// leave that failure unhandled meanwhile.
 async function withoutTheProgram() {
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-site-'));
   fs.cpSync(folder, copy, {recursive: true});
   fs.rmSync(path.join(copy, 'vandro.wasm'));
-  const broken = await serve(copy);
+  const broken = await serve(copy, 0, {'/vandro.js': 1000});
   try {
     await browser.goto(broken.url);
     await expectSoon('the page without its program', () => page.evaluate(() => [
