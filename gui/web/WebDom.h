@@ -17,6 +17,8 @@ void vandro_dom_make_window(int handle, int clientHandle, int style) noexcept;
 // button, 4 a label.
 void vandro_dom_make_control(int handle, int group, int kind) noexcept;
 void vandro_dom_remove(int handle, int clientHandle) noexcept;
+// Takes the element off the page, its handle kept.
+void vandro_dom_detach(int handle) noexcept;
 void vandro_dom_place(int handle, int x, int y, int w, int h) noexcept;
 void vandro_dom_show(int handle, int show) noexcept;
 void vandro_dom_set_text(int handle, const char16_t* text, int length) noexcept;

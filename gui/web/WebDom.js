@@ -133,6 +133,41 @@ var LibraryVandroDom = {
       context.font = font;
       return Math.round(context.measureText(text).width);
     },
+    // The controls freed but still on the page, each taken off unless one around it is.
+    freed: [],
+    takeFreed: function() {
+      var freed = VandroDom.freed;
+      VandroDom.freed = [];
+      freed.forEach(function(element) {
+        for (var around = element.parentElement; around; around = around.parentElement)
+          if (around.vandroFreed)
+            return;
+        element.remove();
+      });
+    },
+    // Looks are rules, one for each look in use, rather than styles of each element: the
+    // browser matches a rule once for all the cards that share it. Past 256 looks the rest are
+    // set on their elements, so that a program that varies its colours freely does not add
+    // rules without end.
+    looks: null,
+    lookName: function(key, declarations) {
+      var looks = VandroDom.looks;
+      if (!looks) {
+        looks = VandroDom.looks = new Map();
+        var element = document.createElement('style');
+        element.id = 'vandro-looks';
+        document.head.appendChild(element);
+        VandroDom.lookSheet = element.sheet;
+      }
+      var name = looks.get(key);
+      if (name || looks.size >= 256)
+        return name || '';
+      name = 'vandro-look-' + looks.size;
+      var sheet = VandroDom.lookSheet;
+      sheet.insertRule('.' + name + '{' + declarations + '}', sheet.cssRules.length);
+      looks.set(key, name);
+      return name;
+    },
     // Adds a kind's style sheet to the page, once for each name.
     addStyle: function(name, css) {
       var id = 'vandro-style-' + name;
@@ -461,6 +496,23 @@ var LibraryVandroDom = {
     var element = VandroDom.get(handle);
     VandroDom.elements.delete(handle);
     VandroDom.elements.delete(clientHandle);
+    if (!element)
+      return;
+    if (!element.classList.contains('vandro-control')) {
+      element.remove();
+      return;
+    }
+    // Controls leave the page together, once the program is done or its window goes: a window
+    // whose gadgets are freed before it then leaves with them, rather than the page taking each
+    // off its layout, forms and focus first.
+    element.vandroFreed = true;
+    if (VandroDom.freed.push(element) === 1)
+      queueMicrotask(VandroDom.takeFreed);
+  },
+
+  vandro_dom_detach__deps: ['$VandroDom'],
+  vandro_dom_detach: function(handle) {
+    var element = VandroDom.get(handle);
     if (element)
       element.remove();
   },
@@ -539,25 +591,33 @@ var LibraryVandroDom = {
     if (!element)
       return;
     var target = element.vandroClient || element;
-    // A gadget's look is set a part at a time: what is shown already is not set again.
-    var look = target.vandroLook || (target.vandroLook = {});
-    if (look.foreground !== foreground) {
-      look.foreground = foreground;
-      target.style.color = VandroDom.cssColor(foreground);
-    }
-    if (look.background !== background) {
-      look.background = background;
-      target.style.backgroundColor = VandroDom.cssColor(background);
-      element.classList.toggle('vandro-coloured', background >= 0);
-    }
     var shorthand = fontLength ? VandroDom.text(font, fontLength) : '';
-    if (look.font !== shorthand) {
-      look.font = shorthand;
-      target.style.font = shorthand;
-      // The font shorthand resets this: symbols that have an emoji look stay text in their
-      // colour.
-      target.style.setProperty('font-variant-emoji', 'text');
-    }
+    var key = foreground + ' ' + background + ' ' + shorthand;
+    var look = target.vandroLook;
+    if (look && look.key === key)
+      return;
+    if (look && look.name)
+      target.classList.remove(look.name);
+    else if (look && look.inline)
+      ['color', 'background-color', 'font', 'font-variant-emoji'].forEach(function(property) {
+        target.style.removeProperty(property);
+      });
+    // Important, as the element's own style was: the look wins over the kind's rules. The font
+    // shorthand resets the emoji look: symbols that have one stay text in their colour.
+    var set = function(property, value) { return property + ':' + value + ' !important;'; };
+    var declarations =
+        (foreground >= 0 ? set('color', VandroDom.cssColor(foreground)) : '') +
+        (background >= 0 ? set('background-color', VandroDom.cssColor(background)) : '') +
+        (shorthand ? set('font', shorthand) + set('font-variant-emoji', 'text') : '');
+    look = target.vandroLook = {key: key, foreground: foreground, background: background,
+                                font: shorthand,
+                                name: declarations && VandroDom.lookName(key, declarations)};
+    if (look.name)
+      target.classList.add(look.name);
+    else if ((look.inline = !!declarations))
+      target.style.cssText += declarations;
+    if (element.classList.contains('vandro-coloured') !== background >= 0)
+      element.classList.toggle('vandro-coloured');
   },
 
   vandro_dom_set_enabled__deps: ['$VandroDom'],

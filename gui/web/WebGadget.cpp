@@ -24,7 +24,8 @@ int TWebGadget::FreeElement() {
     if (!_hwnd)
         return 0;
     // A freed gadget holds no tip.
-    SetTooltip({});
+    if (!_tooltip.empty())
+        SetTooltip({});
     WebDriver().registry.erase(_hwnd);
     vandro_dom_remove(_hwnd, _hwndclient);
     _hwnd = 0;
@@ -83,13 +84,16 @@ int TWebGadget::FocusElement() {
     return 0;
 }
 
-void TWebGadget::RefreshLook() {
+void TWebGadget::RefreshLook() { ShowLook(_bgshown ? _bgcolor : -1); }
+
+void TWebGadget::ShowLook(int background) {
     if (!_hwnd)
         return;
-    const auto font = Cast<TWebFont>(_font);
-    const String css = font && font != PlatformDefaultFont() ? font->Css() : String();
-    vandro_dom_set_look(_hwnd, _fgcolor, _bgshown ? _bgcolor : -1, css.data(),
-                        static_cast<int>(css.size()));
+    // The page's own font needs no CSS of the gadget's.
+    static const String own;
+    const auto* font = dynamic_cast<const TWebFont*>(_font.get());
+    const String& css = font && _font != PlatformDefaultFont() ? font->Css() : own;
+    vandro_dom_set_look(_hwnd, _fgcolor, background, css.data(), static_cast<int>(css.size()));
 }
 
 int TWebGadget::ElementVisible() { return _hwnd && _shown ? 1 : 0; }

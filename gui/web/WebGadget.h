@@ -36,6 +36,8 @@ class TWebGadget : public TPlatformGadget {
     int _hwndclient = 0;
 
   protected:
+    // Shows _fgcolor and the font on the element, with that background (-1 for its own).
+    void ShowLook(int background);
     int NativeHandle(int client) override;
     int FreeElement() override;
     int ElementVisible() override;

@@ -41,7 +41,8 @@ int TWebPanel::RethinkClient(int) {
 }
 
 void TWebPanel::RefreshLook() {
-    TWebGadget::RefreshLook();
+    // The panel's layer shows the background, faded by the panel's opacity.
+    ShowLook(-1);
     if (_hwnd)
         vandro_panel_back(_hwnd, _bgshown ? _bgcolor : -1, PanelOpacity(_alpha));
     PlaceImage();

@@ -74,13 +74,12 @@ var LibraryVandroPanel = {
       element.removeAttribute('aria-label');
   },
 
-  // The colour moves from the panel's own background to the layer, which the opacity fades.
+  // The colour is the layer's, which the opacity fades, rather than the panel's own background.
   vandro_panel_back__deps: ['$VandroPanel'],
   vandro_panel_back: function(handle, colour, opacity) {
     var element = VandroDom.get(handle);
     if (!element || !element.vandroBack)
       return;
-    element.style.backgroundColor = '';
     element.vandroBack.style.backgroundColor = VandroDom.cssColor(colour);
     element.vandroBack.style.opacity = opacity < 255 ? opacity / 255 : '';
   },

@@ -50,6 +50,14 @@ Ref<TGadget> TWebWindow::Create(const Ref<TGadget>&, int style, const String&) {
     return Ref<TGadget>(this);
 }
 
+int TWebWindow::CleanUp() {
+    // Off the page, the frame's gadgets go without the page checking its focus and layout for
+    // each.
+    if (_hwnd)
+        vandro_dom_detach(_hwnd);
+    return TWebGadget::CleanUp();
+}
+
 int TWebWindow::Free() {
     const Ref<TGadget> self(this);
     if (_menu)

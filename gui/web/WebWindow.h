@@ -18,6 +18,7 @@ class TWebWindow : public TPlatformWindow<TWebGadget, TWebMenu> {
     ~TWebWindow() override;
 
     // The TGadget slots it overrides, in slot order.
+    int CleanUp() override;
     int Free() override;
     // The frame goes where the rectangle puts it: the client area's rectangle with style
     // WindowClientCoords, the frame's without.

@@ -71,13 +71,12 @@ const browser = await launch(engine);
 const site = await serve(folder);
 const started = Date.now();
 
-// A label's colours as its style says them.
+// The labels' colours as drawn, null for a background the label does not paint.
 async function labelLooks() {
   const looks = [];
   for (let slot = 0; slot < 4; ++slot) {
-    const style = await browser.attribute(labels, slot, 'style') || '';
-    looks.push([/(?:^|;)\s*color:\s*([^;]+)/, /background-color:\s*([^;]+)/].map(
-      (property) => style.match(property)?.[1].trim() ?? null));
+    const [text, back] = await browser.colours(labels, slot) ?? [null, null];
+    looks.push([text, back === 'rgba(0, 0, 0, 0)' ? null : back]);
   }
   return looks;
 }

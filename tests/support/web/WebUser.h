@@ -20,8 +20,9 @@ int vandro_wait_user_follow_link(int handle, const char16_t* address, int length
 // The next pop-up menu that shows gets the item at that place clicked.
 void vandro_user_pick_from_next_popup(int place);
 
-// How many elements the page holds.
+// How many elements the page holds, and how many rules its style sheets.
 int vandro_user_element_count();
+int vandro_user_style_rules();
 // 1 while the element is in the page.
 int vandro_user_exists(int handle);
 // A text the element shows: 0 its own (a window's title, a menu item's without its shortcut),

@@ -113,6 +113,12 @@ var LibraryVandroUser = {
     return document.getElementsByTagName('*').length;
   },
 
+  vandro_user_style_rules: function() {
+    return Array.from(document.styleSheets).reduce(function(count, sheet) {
+      return count + sheet.cssRules.length;
+    }, 0);
+  },
+
   vandro_user_exists__deps: ['$VandroUser'],
   vandro_user_exists: function(handle) {
     var element = VandroDom.get(handle);
@@ -150,8 +156,8 @@ var LibraryVandroUser = {
     if (!element)
       return -1;
     var target = element.vandroClient || element;
-    var own = which ? target.style.backgroundColor : target.style.color;
-    if (!own)
+    var look = target.vandroLook;
+    if (!look || (which ? look.background : look.foreground) < 0)
       return -1;
     var computed = getComputedStyle(target);
     return VandroUser.rgb(which ? computed.backgroundColor : computed.color);
@@ -247,9 +253,7 @@ var LibraryVandroUser = {
   vandro_user_font: function(handle, hundredthsPx, style, face, capacity) {
     var element = VandroDom.get(handle);
     var target = element && (element.vandroClient || element);
-    // The font shorthand reads back empty beside the emoji look the page sets: its family says
-    // whether the element has a font of its own.
-    if (!target || !target.style.fontFamily)
+    if (!target || !target.vandroLook || !target.vandroLook.font)
       return 0;
     var computed = getComputedStyle(target);
     HEAP32[hundredthsPx >> 2] = Math.round(parseFloat(computed.fontSize) * 100);

@@ -57,6 +57,12 @@ const inPage = {
   count: (selector) => document.querySelectorAll(selector).length,
   attribute: (selector, index, name) =>
     document.querySelectorAll(selector)[index]?.getAttribute(name) ?? null,
+  // The colours the element is drawn in, text and background, as the page computes them.
+  colours: (selector, index) => {
+    const found = document.querySelectorAll(selector)[index];
+    const computed = found && getComputedStyle(found);
+    return computed ? [computed.color, computed.backgroundColor] : null;
+  },
   // Where the element's box has its centre in the viewport, once it is scrolled into view.
   centre: (selector, index) => {
     const found = document.querySelectorAll(selector)[index];
@@ -85,6 +91,7 @@ function reader(run) {
     text: (selector, index = 0) => run(inPage.text, selector, index),
     count: (selector) => run(inPage.count, selector),
     attribute: (selector, index, name) => run(inPage.attribute, selector, index, name),
+    colours: (selector, index) => run(inPage.colours, selector, index),
     centre: async (selector, index) => {
       const centre = await run(inPage.centre, selector, index);
       if (!centre)
