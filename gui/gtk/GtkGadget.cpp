@@ -158,10 +158,7 @@ Ref<TGadget> TGtkGadget::Create(const Ref<TGadget>&, int, const String&) { Abstr
 int TGtkGadget::ShowTooltip() {
     if (!_widget)
         return 0;
-    String shown;
-    for (char16_t unit : _tooltip)
-        if (unit != u'\r')
-            shown += unit;
+    const String shown = TooltipLines();
     gtk_widget_set_tooltip_text(_widget, shown.empty() ? nullptr : ToUtf8(shown).c_str());
     return 0;
 }

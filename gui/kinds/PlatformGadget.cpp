@@ -120,6 +120,14 @@ int TPlatformGadget::SetTooltip(const String& tip) {
 
 String TPlatformGadget::GetTooltip() { return _tooltip; }
 
+String TPlatformGadget::TooltipLines() const {
+    String lines;
+    for (char16_t unit : _tooltip)
+        if (unit != u'\r')
+            lines += unit;
+    return lines;
+}
+
 int TPlatformGadget::SetShow(int show) {
     if (show)
         return ShowElement(1);

@@ -111,6 +111,8 @@ class TPlatformGadget : public TGadget {
   protected:
     // A control that holds the focus gives it to the window around it.
     void GiveFocusToWindow();
+    // The tip with its lines broken by line feeds alone, as a platform without CR LF shows it.
+    String TooltipLines() const;
     // The element is shown, and enabled by the program and by every group around it.
     bool ShownAndEnabled();
 

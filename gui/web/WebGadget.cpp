@@ -108,10 +108,7 @@ int TWebGadget::ShowElement(int show) {
 int TWebGadget::ShowTooltip() {
     if (!_hwnd)
         return 0;
-    String shown;
-    for (char16_t unit : _tooltip)
-        if (unit != u'\r')
-            shown += unit;
+    const String shown = TooltipLines();
     vandro_dom_set_tip(_hwnd, shown.data(), static_cast<int>(shown.size()));
     return 0;
 }
