@@ -4,7 +4,7 @@
 // its files, then offered as a download once the program closes it). Each returns to the
 // program when the dialog closes; Abbrechen and Escape cancel.
 var LibraryVandroRequesters = {
-  $VandroRequester__deps: ['$VandroDom', '$FS'],
+  $VandroRequester__deps: ['$VandroDom'],
   $VandroRequester: {
     // A text handed over to the program in two steps: its length first, then its units.
     text: '',
@@ -86,32 +86,6 @@ var LibraryVandroRequesters = {
         });
       });
       return list.any ? '' : list.join(',');
-    },
-    // Once the program closes the file it wrote, its bytes are offered as a download.
-    offerWhenWritten: function(path, name) {
-      FS.writeFile(path, new Uint8Array(0));
-      var node = FS.lookupPath(path).node;
-      var own = node.stream_ops;
-      node.stream_ops = Object.assign({}, own, {
-        write: function() {
-          node.vandroWritten = true;
-          return own.write.apply(this, arguments);
-        },
-        close: function(stream) {
-          if (own.close)
-            own.close(stream);
-          if (!node.vandroWritten)
-            return;
-          node.vandroWritten = false;
-          var bytes = FS.readFile(path);
-          VandroRequester.offered.push({name: name, bytes: bytes});
-          var link = document.createElement('a');
-          link.href = URL.createObjectURL(new Blob([bytes]));
-          link.download = name;
-          link.click();
-          setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
-        }
-      });
     }
   },
 
@@ -195,9 +169,38 @@ var LibraryVandroRequesters = {
     });
   },
 
+#if FILESYSTEM
+  // Once the program closes the file it wrote, its bytes are offered as a download.
+  $VandroOfferWhenWritten__deps: ['$VandroRequester', '$FS'],
+  $VandroOfferWhenWritten: function(path, name) {
+    FS.writeFile(path, new Uint8Array(0));
+    var node = FS.lookupPath(path).node;
+    var own = node.stream_ops;
+    node.stream_ops = Object.assign({}, own, {
+      write: function() {
+        node.vandroWritten = true;
+        return own.write.apply(this, arguments);
+      },
+      close: function(stream) {
+        if (own.close)
+          own.close(stream);
+        if (!node.vandroWritten)
+          return;
+        node.vandroWritten = false;
+        var bytes = FS.readFile(path);
+        VandroRequester.offered.push({name: name, bytes: bytes});
+        var link = document.createElement('a');
+        link.href = URL.createObjectURL(new Blob([bytes]));
+        link.download = name;
+        link.click();
+        setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
+      }
+    });
+  },
+
   // A file to open, read into the program's files: answers the length of its path there; -1
   // when cancelled.
-  vandro_wait_file_open__deps: ['$VandroRequester'],
+  vandro_wait_file_open__deps: ['$VandroRequester', '$FS'],
   vandro_wait_file_open: function(title, titleLength, extensions, extensionsLength) {
     var heading = VandroRequester.read(title, titleLength) || 'Öffnen';
     var accept = VandroRequester.accept(VandroRequester.read(extensions, extensionsLength));
@@ -228,7 +231,7 @@ var LibraryVandroRequesters = {
 
   // A file to save under the name given (the name of the path asked with): answers the length
   // of its path in the program's files; -1 when cancelled.
-  vandro_wait_file_save__deps: ['$VandroRequester'],
+  vandro_wait_file_save__deps: ['$VandroRequester', '$FS', '$VandroOfferWhenWritten'],
   vandro_wait_file_save: function(title, titleLength, proposed, proposedLength) {
     var heading = VandroRequester.read(title, titleLength) || 'Speichern';
     var given = VandroRequester.read(proposed, proposedLength).split(/[\\/]/).pop();
@@ -245,11 +248,17 @@ var LibraryVandroRequesters = {
         var file = name.value.replace(/[\\/]/g, '_');
         FS.mkdirTree('/downloads');
         var path = '/downloads/' + file;
-        VandroRequester.offerWhenWritten(path, file);
+        VandroOfferWhenWritten(path, file);
         wakeUp(VandroRequester.hand(path));
       });
     });
   }
+#else
+  // A program built without files has nowhere to keep one: its file requesters answer at once,
+  // as cancelled.
+  vandro_wait_file_open: function() { return -1; },
+  vandro_wait_file_save: function() { return -1; }
+#endif
 };
 
 mergeInto(LibraryManager.library, LibraryVandroRequesters);

@@ -6,7 +6,11 @@
 // it unseen and unstopped, its address stays the one the view was sent to, and script cannot
 // run in it; the view sees only that a document finished loading there.
 var LibraryVandroHtmlView = {
-  $VandroHtml__deps: ['$VandroDom', '$FS'],
+  $VandroHtml__deps: ['$VandroDom',
+#if FILESYSTEM
+                       '$FS'
+#endif
+                      ],
   $VandroHtml: {
     // A text handed over to the program in two steps: its length first, then its units.
     text: '',
@@ -42,17 +46,26 @@ var LibraryVandroHtmlView = {
               jpg: 'image/jpeg', jpeg: 'image/jpeg', svg: 'image/svg+xml'}[extension] ||
              'text/plain';
     },
+    // The bytes of a file of the program's, null where there is none. A program built without
+    // files has no pages of its own.
+    readFile: function(path) {
+#if FILESYSTEM
+      try {
+        return FS.readFile(path);
+      } catch (error) {
+        // None there.
+      }
+#endif
+      return null;
+    },
     // A page of the program's files: its links and images are resolved against its address.
     fileBlob: function(address) {
       var path = VandroHtml.filePath(address);
       var type = VandroHtml.type(path);
-      var bytes;
-      try {
-        bytes = FS.readFile(path);
-      } catch (error) {
+      var bytes = VandroHtml.readFile(path);
+      if (!bytes)
         return new Blob(['<p>Die Seite ' + address.replace(/&/g, '&amp;').replace(/</g, '&lt;') +
                          ' wurde nicht gefunden.</p>'], {type: 'text/html;charset=utf-8'});
-      }
       if (type !== 'text/html')
         return new Blob([bytes], {type: type === 'text/plain' ? 'text/plain;charset=utf-8' : type});
       var html = new TextDecoder().decode(bytes);
