@@ -20,6 +20,8 @@ add_custom_command(OUTPUT ${vandro_icons}/192x192/apps/vandro.png
 # program at run time unless its callers are added there.
 target_link_options(vandro PRIVATE
     "SHELL:-sASYNCIFY_ONLY=@${CMAKE_CURRENT_SOURCE_DIR}/web/waiting-path.txt")
+# The game makes windows with menus, buttons and labels, and nothing else.
+vandro_web_kinds(vandro ClassWindow ClassButton ClassLabel ClassMenu)
 # The game keeps no files: without emscripten's file system its script is a quarter smaller and
 # starts without building one (its file requesters, which it never shows, answer as cancelled).
 target_link_options(vandro PRIVATE -sFILESYSTEM=0)

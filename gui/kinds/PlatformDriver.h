@@ -37,15 +37,29 @@ Ref<TGadget> MakeKind(const Ref<TGadget>& group, int style, const String& text) 
         return New<Kind>()->Create(group, style, text);
 }
 
+template <int Class, class Kind, bool (*Made)(int)> constexpr GadgetMaker MakerOf() {
+    if constexpr (Made(Class))
+        return MakeKind<Class, Kind>;
+    else
+        return nullptr;
+}
+
 // A platform's table from its kinds, listed in the order of their classes from ClassWindow to
-// ClassCanvas; made at the first call.
-template <class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
+// ClassCanvas; made at the first call. Made(class) says which classes the program makes: the
+// makers of the others are left out, and with them their kinds' code.
+template <bool (*Made)(int), class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
     static_assert(sizeof...(Kinds) == kGadgetClasses - 1, "a kind for every class but the desktop");
     static const TGadgetKinds kinds = [platform]<std::size_t... At>(std::index_sequence<At...>) {
-        return TGadgetKinds{platform, {nullptr, MakeKind<static_cast<int>(At) + 1, Kinds>...}};
+        return TGadgetKinds{platform, {nullptr, MakerOf<static_cast<int>(At) + 1, Kinds, Made>()...}};
     }
     (std::index_sequence_for<Kinds...>{});
     return kinds;
+}
+
+constexpr bool EveryClass(int) { return true; }
+
+template <class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
+    return GadgetKindsOf<EveryClass, Kinds...>(platform);
 }
 
 class TPlatformDriver : public TVellumDriver {

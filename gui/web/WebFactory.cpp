@@ -20,29 +20,28 @@
 
 namespace vandro {
 
+namespace {
+
+// Whether the program makes gadgets of the class. A program built with the list of the classes
+// it makes (VANDRO_WEB_KINDS) has a page without the code and the script of any other kind.
+constexpr bool Made([[maybe_unused]] int gadgetClass) {
+#ifdef VANDRO_WEB_KINDS
+    for (const int made : {VANDRO_WEB_KINDS})
+        if (made == gadgetClass)
+            return true;
+    return false;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
 const TGadgetKinds& TWebGUIDriver::GadgetKinds() {
-    static const TGadgetKinds kinds = [] {
-        TGadgetKinds made{u"web", {}};
-        made.makers[ClassWindow] = MakeKind<ClassWindow, TWebWindow>;
-        made.makers[ClassButton] = MakeKind<ClassButton, TWebButton>;
-        made.makers[ClassPanel] = MakeKind<ClassPanel, TWebPanel>;
-        made.makers[ClassTextField] = MakeKind<ClassTextField, TWebTextField>;
-        made.makers[ClassTextArea] = MakeKind<ClassTextArea, TWebTextArea>;
-        made.makers[ClassComboBox] = MakeKind<ClassComboBox, TWebComboBox>;
-        made.makers[ClassListBox] = MakeKind<ClassListBox, TWebListBox>;
-        made.makers[ClassToolbar] = MakeKind<ClassToolbar, TWebToolbar>;
-        made.makers[ClassTabber] = MakeKind<ClassTabber, TWebTabber>;
-        made.makers[ClassTreeView] = MakeKind<ClassTreeView, TWebTreeView>;
-        made.makers[ClassHTMLView] = MakeKind<ClassHTMLView, TWebHTMLView>;
-        made.makers[ClassLabel] = MakeKind<ClassLabel, TWebLabel>;
-        made.makers[ClassSlider] = MakeKind<ClassSlider, TWebSlider>;
-        made.makers[ClassProgressBar] = MakeKind<ClassProgressBar, TWebProgressBar>;
-        made.makers[ClassMenu] = MakeKind<ClassMenu, TWebMenu>;
-        made.makers[ClassTreeNode] = MakeKind<ClassTreeNode, TWebTreeNode>;
-        made.makers[ClassCanvas] = MakeKind<ClassCanvas, TWebCanvas>;
-        return made;
-    }();
-    return kinds;
+    return GadgetKindsOf<Made, TWebWindow, TWebButton, TWebPanel, TWebTextField, TWebTextArea,
+                         TWebComboBox, TWebListBox, TWebToolbar, TWebTabber, TWebTreeView,
+                         TWebHTMLView, TWebLabel, TWebSlider, TWebProgressBar, TWebMenu,
+                         TWebTreeNode, TWebCanvas>(u"web");
 }
 
 } // namespace vandro

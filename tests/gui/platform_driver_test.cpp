@@ -279,6 +279,22 @@ TEST(GadgetKindsOf, EachKindMakesTheClassOfItsPlaceInTheList) {
     EXPECT_EQ(journal[ClassCanvas - 1], u"Canvas(4, T)");
 }
 
+constexpr bool ButtonsAndMenus(int gadgetClass) {
+    return gadgetClass == ClassButton || gadgetClass == ClassMenu;
+}
+
+TEST(GadgetKindsOf, AProgramThatNamesItsClassesHasMakersForThoseAlone) {
+    const TGadgetKinds& kinds =
+        GadgetKindsOf<ButtonsAndMenus, TStepKind<1>, TStepKind<2>, TStepKind<3>, TStepKind<4>,
+                      TStepKind<5>, TStepKind<6>, TStepKind<7>, TStepKind<8>, TStepKind<9>,
+                      TStepKind<10>, TStepKind<11>, TStepKind<12>, TStepKind<13>, TStepKind<14>,
+                      TStepKind<15>, TStepKind<16>, TStepCanvasKind>(u"step");
+    for (int kind = ClassDesktop; kind < kGadgetClasses; ++kind)
+        EXPECT_EQ(kinds.makers[static_cast<std::size_t>(kind)] != nullptr, ButtonsAndMenus(kind))
+            << kind;
+    EXPECT_EQ(kinds.makers[ClassMenu]({}, 0, u"M")->Class(), ClassMenu);
+}
+
 // Fonts with and without a system font of their own.
 class TServiceFont : public TStepFont {
   public:
