@@ -39,8 +39,8 @@ async function firstVisit() {
   expectNow('the active service worker', active, `${site.url}sw.js`);
   // The worker keeps what the page fetched already rather than downloading it a second time.
   const answers = (wanted) => site.served.filter(({path}) => path === wanted).length;
-  expectNow('the server\'s answers for the program once the worker is active',
-            [answers('/vandro.js'), answers('/vandro.wasm')], [1, 1]);
+  expectNow('the server\'s answers for the page and the program once the worker is active',
+            [answers('/'), answers('/vandro.wasm')], [1, 1]);
   if (!(await controller()))
     await openGame(browser, site.url);
   await expectSoon('the service worker controls the page', controller, `${site.url}sw.js`);
@@ -68,13 +68,12 @@ async function offline() {
 }
 
 // A server without the program's WebAssembly: the page says the program has ended and offers to
-// start it again. The script comes late, after the WebAssembly's failure is known, so nothing may
-// leave that failure unhandled meanwhile.
+// start it again, and leaves no failure unhandled on the way (runSteps fails on the page's errors).
 async function withoutTheProgram() {
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vandro-site-'));
   fs.cpSync(folder, copy, {recursive: true});
   fs.rmSync(path.join(copy, 'vandro.wasm'));
-  const broken = await serve(copy, 0, {'/vandro.js': 1000});
+  const broken = await serve(copy);
   try {
     await browser.goto(broken.url);
     await expectSoon('the page without its program', () => page.evaluate(() => [

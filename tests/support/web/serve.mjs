@@ -5,8 +5,7 @@
 //   node serve.mjs <folder> [port]     prints the address, serves until stopped
 //   import {serve} from './serve.mjs'  serve(folder) answers {url, served, close()}
 //
-// serve(folder, port, late) holds back the answers for the paths in late by the milliseconds given
-// there, as a slow network would. served lists the paths asked for so far, in order, each with the status answered.
+// served lists the paths asked for so far, in order, each with the status answered.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
@@ -24,7 +23,7 @@ const types = {
   '.css': 'text/css; charset=utf-8',
 };
 
-export function serve(folder, port = 0, late = {}) {
+export function serve(folder, port = 0) {
   const root = path.resolve(folder);
   const served = [];
   const server = http.createServer((request, response) => {
@@ -41,13 +40,11 @@ export function serve(folder, port = 0, late = {}) {
       response.writeHead(404).end();
       return;
     }
-    setTimeout(() => {
-      response.writeHead(200, {
-        'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-        'Cache-Control': 'no-cache',
-      });
-      fs.createReadStream(file).pipe(response);
-    }, late[wanted] ?? 0);
+    response.writeHead(200, {
+      'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+      'Cache-Control': 'no-cache',
+    });
+    fs.createReadStream(file).pipe(response);
   });
   return new Promise((resolve, reject) => {
     server.on('error', reject);
