@@ -37,6 +37,7 @@ Ref<TGadget> MakeKind(const Ref<TGadget>& group, int style, const String& text) 
         return New<Kind>()->Create(group, style, text);
 }
 
+// The maker of a class the program makes; none for any other, whose kind then goes unlinked.
 template <int Class, class Kind, bool (*Made)(int)> constexpr GadgetMaker MakerOf() {
     if constexpr (Made(Class))
         return MakeKind<Class, Kind>;
@@ -47,10 +48,12 @@ template <int Class, class Kind, bool (*Made)(int)> constexpr GadgetMaker MakerO
 // A platform's table from its kinds, listed in the order of their classes from ClassWindow to
 // ClassCanvas; made at the first call. Made(class) says which classes the program makes: the
 // makers of the others are left out, and with them their kinds' code.
-template <bool (*Made)(int), class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
+template <bool (*Made)(int), class... Kinds>
+const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
     static_assert(sizeof...(Kinds) == kGadgetClasses - 1, "a kind for every class but the desktop");
     static const TGadgetKinds kinds = [platform]<std::size_t... At>(std::index_sequence<At...>) {
-        return TGadgetKinds{platform, {nullptr, MakerOf<static_cast<int>(At) + 1, Kinds, Made>()...}};
+        return TGadgetKinds{platform,
+                            {nullptr, MakerOf<static_cast<int>(At) + 1, Kinds, Made>()...}};
     }
     (std::index_sequence_for<Kinds...>{});
     return kinds;
@@ -58,6 +61,7 @@ template <bool (*Made)(int), class... Kinds> const TGadgetKinds& GadgetKindsOf(c
 
 constexpr bool EveryClass(int) { return true; }
 
+// The table of a program that makes gadgets of every class.
 template <class... Kinds> const TGadgetKinds& GadgetKindsOf(const char16_t* platform) {
     return GadgetKindsOf<EveryClass, Kinds...>(platform);
 }
