@@ -215,6 +215,8 @@ async function start(browser, url) {
             wasm: wasm?.responseEnd ?? 0};
   });
   await close();
+  // The closed context's page process ends in the background: the next start waits for it.
+  await new Promise((done) => setTimeout(done, 300));
   return times;
 }
 
